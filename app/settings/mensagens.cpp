@@ -1,0 +1,33 @@
+#include "mensagens.h"
+
+#include <cstdio>
+
+namespace {
+class MensagensConsola : public Mensagens {
+public:
+    RespostaMsg Mostra(IconeMsg, const QString& titulo, const QString& texto, BotoesMsg botoes) override {
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(titulo), qUtf8Printable(texto));
+        return botoes == BotoesMsg::Ok ? RespostaMsg::Ok : RespostaMsg::Nao;
+    }
+};
+
+Mensagens*& caixaActual() {
+    static Mensagens* caixa = nullptr;
+    return caixa;
+}
+} // namespace
+
+Mensagens& CaixaMensagens() {
+    static MensagensConsola consola;
+    return caixaActual() ? *caixaActual() : consola;
+}
+
+void DefineCaixaMensagens(Mensagens* caixa) { caixaActual() = caixa; }
+
+RespostaMsg MensagensGravadas::Mostra(IconeMsg icone, const QString& titulo, const QString& texto,
+                                      BotoesMsg botoes) {
+    chamadas.append({icone, titulo, texto, botoes});
+    if (botoes == BotoesMsg::Ok)
+        return RespostaMsg::Ok;
+    return respostas.isEmpty() ? respostaPadrao : respostas.takeFirst();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The main window's fields as plain texts: the chart's canonical state. Cast writes them,
+// Rebuild and the chart file read them, the window shows them and writes edits back.
+#include <QString>
+#include <array>
+
+struct CamposMapa {
+    // Birth data.
+    QString txtNome;
+    bool sexoMasculino = true; // option "Masculino" (sexo 0) selected; false = "Feminino"
+    QString txtData;
+    QString txtHora;
+    QString FusoHorario = QStringLiteral("0h0'0''");
+    QString txttemposideral = QStringLiteral("0h0'0''");
+    QString txtlocal;
+    QString txtLatitude;
+    QString txtlongitude;
+    QString cometarios;
+    QString txtemail;
+
+    // Positions: bodies 0..12 (12 = Parte da Fortuna), retrograde markers 0..11.
+    std::array<QString, 13> PosPlaneta;
+    std::array<bool, 12> lblretrogrado{};
+    // Cusps of houses X, XI, XII, I, II, III and the labels of their opposites IV..IX.
+    std::array<QString, 6> PosCasas;
+    std::array<QString, 6> lPosCasas;
+    // Derived times: 0 universal time, 1 local mean time, 2 local sidereal time.
+    std::array<QString, 3> lblHoras;
+    // The seven Arabic parts: value text and house text ("5ª Casa  ").
+    std::array<QString, 7> partes;
+    std::array<QString, 7> partesCasa;
+
+    // Side labels refreshed by every redraw.
+    QString KeyWord;
+    QString anjo;
+    QString lblesclarecedor;
+    bool Eclipse = false;
+
+    // How positions are obtained: 0 typed, 1 from ephemerides, 2 computed.
+    int optwrite = 2;
+
+    // The open chart: whether one is open, its file path (empty when never saved or
+    // loaded), and whether that path was last loaded or saved successfully, so that a
+    // damaged chart is never written over silently.
+    bool mapaAberto = false;
+    QString caminhoFicheiro;
+    bool caminhoValido = false;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// The fixed tables of names, abbreviations, glyph letters and colours of bodies, signs,
+// houses and aspects. Glyph letters are letters of the symbol font Sigil.
+#include "planeta.h"
+#include <QString>
+
+namespace Simbolos {
+
+struct InfoSigno {
+    QString nome;
+    QString glifo;
+    int numero = 0; // 1-based
+    CorRGB cor = 0;
+};
+struct InfoCorpo {
+    QString nome;
+    QString glifo;
+    CorRGB cor = 0;
+    QString abreviatura;
+};
+struct InfoAspecto {
+    QString nome;
+    QString glifo;
+    CorRGB cor = 0;
+};
+
+InfoSigno SignInfo(int16_t indice);     // 0..12 (12 answers like 0); empty record otherwise
+InfoCorpo BodyInfo(int16_t numero);     // 1..13; empty record otherwise
+InfoAspecto AspectInfo(int codigo);     // 9, 6, 4, 7, 8; empty record otherwise
+QString HouseName(int16_t numero, bool longo);
+
+QString PalavraDecanato(int k);         // keyword 1..36; "" outside
+QString TextoDecanatoSol(double longitudeGraus); // the text of the KeyWord label
+
+// Names of the chart bodies 11..18 given when the bodies are set up.
+QString NomeCorpoMapa(int indice);      // 0..18
+
+} // namespace Simbolos

@@ -1,0 +1,34 @@
+# natalis_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
+# One Qt Test executable per test file, run by CTest on Qt's offscreen platform with a
+# private settings store and a private home, so tests never touch the user's own.
+function(natalis_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests-bin)
+  target_link_libraries(${name} PRIVATE natalis_flags Qt6::Test ${T_LIBS})
+  target_compile_definitions(${name} PRIVATE
+    NATALIS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    NATALIS_PROGRAM_DIR="${NATALIS_PROGRAM_DIR}"
+    NATALIS_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  add_test(NAME ${name} COMMAND ${name})
+  if(NOT T_LABELS)
+    set(T_LABELS unit)
+  endif()
+  set(home ${CMAKE_BINARY_DIR}/tests-home/${name})
+  file(MAKE_DIRECTORY ${home})
+  set_tests_properties(${name} PROPERTIES
+    LABELS "${T_LABELS}"
+    TIMEOUT 300
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;LC_ALL=C.UTF-8")
+endfunction()
+
+# natalis_add_benchmark(<name> SOURCES <files...> LIBS <targets...>)
+# Built only by the "benchmarks" target; run by hand or by the scripts in bench/.
+function(natalis_add_benchmark name)
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} EXCLUDE_FROM_ALL ${B_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench-bin)
+  target_link_libraries(${name} PRIVATE natalis_flags benchmark::benchmark ${B_LIBS})
+  target_compile_definitions(${name} PRIVATE NATALIS_PROGRAM_DIR="${NATALIS_PROGRAM_DIR}")
+  add_dependencies(benchmarks ${name})
+endfunction()

@@ -1,0 +1,42 @@
+#pragma once
+// The one value type that carries every angle of the program: ecliptic longitudes, cusps,
+// latitude and longitude of the place, clock times, zones and sidereal time.
+#include <QString>
+#include <cstdint>
+
+// The program uses these two literals everywhere, not the library constants, so that every
+// stored text and every computed position agrees with what earlier versions produced.
+inline constexpr double PI_NATALIS = 3.14159265358979;
+inline constexpr double DOIS_PI_NATALIS = 6.28318530717958;
+
+class PosSigno {
+public:
+    PosSigno() = default;
+    explicit PosSigno(double rads) : m_rads(rads) {}
+
+    // Members in the order of the class's interface.
+    int16_t NumeroSigno() const;
+    void setValorRads(double rads) { m_rads = rads; }
+    double ValorRads() const { return m_rads; }
+    void SetonbyString(const QString& texto);
+    QString RetornaFormatado(int16_t modo, bool lesteOeste = false) const;
+    int16_t RetornaGraus() const;
+    int16_t Grau() const { return RetornaGraus(); }
+    int16_t Minutos() const;
+    int16_t Segundos() const;
+    static double CoorTrans(double valor, bool paraRadianos);
+    static QString WithinText(const QString& texto, const QString& inicio, const QString& fim);
+    void ReduceTo(double limite);
+    double ValorGraus() const;
+    void setValorGraus(double graus);
+
+private:
+    double m_rads = 0.0;
+};
+
+// Val semantics: the leading number of a text (optional sign, digits, one decimal point);
+// 0 for an empty or non-numeric text.
+double ValTexto(const QString& texto);
+
+// Sign names, index 0 (Carneiro) .. 11 (Peixes); index 12 answers like 0, others give "".
+QString NomeSigno(int indice);
