@@ -1,0 +1,62 @@
+#include "cp1252.h"
+
+namespace {
+// Code points of bytes 0x80..0x9F; 0 marks the five bytes Windows-1252 leaves unassigned.
+constexpr char16_t kAltos[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+int byteDe(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i)
+        if (kAltos[i] != 0 && kAltos[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+} // namespace
+
+QString DeCp1252(const QByteArray& bytes) {
+    QString s;
+    s.reserve(bytes.size());
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b >= 0x80 && b <= 0x9F)
+            s.append(QChar(kAltos[b - 0x80] ? kAltos[b - 0x80] : char16_t(0xFFFD)));
+        else
+            s.append(QChar(char16_t(b)));
+    }
+    return s;
+}
+
+bool ParaCp1252(const QString& texto, QByteArray& saida) {
+    saida.clear();
+    saida.reserve(texto.size());
+    bool tudo = true;
+    for (QChar c : texto) {
+        const int b = byteDe(c.unicode());
+        if (b < 0) {
+            tudo = false;
+            saida.append('?');
+        } else {
+            saida.append(static_cast<char>(b));
+        }
+    }
+    return tudo;
+}
+
+bool CabeEmCp1252(const QString& texto) {
+    for (QChar c : texto)
+        if (byteDe(c.unicode()) < 0)
+            return false;
+    return true;
+}
+
+QString ForaDeCp1252(const QString& texto) {
+    QString fora;
+    for (QChar c : texto)
+        if (byteDe(c.unicode()) < 0 && !fora.contains(c))
+            fora.append(c);
+    return fora;
+}
