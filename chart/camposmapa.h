@@ -45,4 +45,19 @@ struct CamposMapa {
     bool mapaAberto = false;
     QString caminhoFicheiro;
     bool caminhoValido = false;
+
+    // First panel of the status bar, set when a chart is opened.
+    QString textoEstado;
+
+    // The reset for a new chart (the window's `Novo`): every text and derived time empty,
+    // markers hidden, no chart open and no file path. The sex choice and the position mode
+    // stay as they are.
+    void Limpa();
 };
+
+// Captions of the window's labels that the positions summary repeats: the body-name labels
+// 0..11, the house labels of the six entered cusps (X, XI, XII, I, II, III) and of their
+// opposites (IV .. IX), and the names of the seven parts.
+QString RotuloCorpoCampo(int i);  // 0..11
+QString RotuloCasaCampo(int k);   // 0..11
+QString RotuloParteCampo(int k);  // 0..6
