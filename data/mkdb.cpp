@@ -1,0 +1,163 @@
+// natalis-mkdb: builds the program's SQLite databases from the text sources under data/.
+//   natalis-mkdb textos <Intrepreter.mdb> <versao.tsv> <textos.tsv>...
+//   natalis-mkdb locais <locais.mdb> <atlas.tsv>
+// Sources are UTF-8, one record a line, fields separated by tabs, "#" lines are comments.
+// The database is written under a temporary name and renamed into place, so a failed build
+// never leaves a half-written file where the program looks for it.
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+struct Linha {
+    QString ficheiro;
+    int numero = 0;
+    QStringList campos;
+};
+
+[[noreturn]] void Falha(const QString& mensagem) {
+    std::fprintf(stderr, "natalis-mkdb: %s\n", qPrintable(mensagem));
+    std::exit(1);
+}
+
+QList<Linha> LeFonte(const QString& caminho, int nCampos) {
+    QFile f(caminho);
+    if (!f.open(QIODevice::ReadOnly))
+        Falha(QStringLiteral("não consigo ler %1: %2").arg(caminho, f.errorString()));
+    const QByteArray bytes = f.readAll();
+    const QString texto = QString::fromUtf8(bytes);
+    if (texto.toUtf8() != bytes)
+        Falha(QStringLiteral("%1 não está em UTF-8").arg(caminho));
+    QList<Linha> linhas;
+    const QStringList todas = texto.split(QLatin1Char('\n'));
+    for (int i = 0; i < todas.size(); ++i) {
+        QString l = todas[i];
+        if (l.endsWith(QLatin1Char('\r')))
+            l.chop(1);
+        if (l.trimmed().isEmpty() || l.startsWith(QLatin1Char('#')))
+            continue;
+        Linha r{caminho, i + 1, l.split(QLatin1Char('\t'))};
+        if (r.campos.size() != nCampos)
+            Falha(QStringLiteral("%1:%2: esperava %3 campos separados por tabulação, encontrei %4")
+                      .arg(caminho)
+                      .arg(r.numero)
+                      .arg(nCampos)
+                      .arg(r.campos.size()));
+        linhas.append(r);
+    }
+    return linhas;
+}
+
+void Executa(QSqlQuery& q, const QString& sql) {
+    if (!q.exec(sql))
+        Falha(QStringLiteral("%1: %2").arg(sql, q.lastError().text()));
+}
+
+// Opens a fresh database at the temporary path, runs the filler inside one transaction, then
+// moves the file into place.
+template <typename Preenche> void Constroi(const QString& destino, Preenche preenche) {
+    const QString temporario = destino + QStringLiteral(".tmp");
+    QFile::remove(temporario);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mkdb"));
+        db.setDatabaseName(temporario);
+        if (!db.open())
+            Falha(QStringLiteral("não consigo criar %1: %2").arg(temporario, db.lastError().text()));
+        db.transaction();
+        QSqlQuery q(db);
+        preenche(q);
+        if (!db.commit())
+            Falha(QStringLiteral("não consigo gravar %1: %2").arg(temporario, db.lastError().text()));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("mkdb"));
+    if (QFile::exists(destino) && !QFile::remove(destino))
+        Falha(QStringLiteral("não consigo substituir %1").arg(destino));
+    if (!QFile::rename(temporario, destino))
+        Falha(QStringLiteral("não consigo mover %1 para %2").arg(temporario, destino));
+}
+
+void ConstroiTextos(const QString& destino, const QString& versao, const QStringList& fontes) {
+    const QList<Linha> ver = LeFonte(versao, 4);
+    if (ver.size() != 1)
+        Falha(QStringLiteral("%1: esperava um só registo de versão").arg(versao));
+
+    // A text code is the decimal text of a positive number without leading zeros: that is the
+    // exact key the program searches for.
+    static const QRegularExpression codigoValido(QStringLiteral("^[1-9][0-9]*$"));
+    QList<Linha> textos;
+    QHash<QString, QString> origem;
+    for (const QString& fonte : fontes) {
+        for (const Linha& l : LeFonte(fonte, 2)) {
+            const QString codigo = l.campos[0];
+            if (!codigoValido.match(codigo).hasMatch())
+                Falha(QStringLiteral("%1:%2: código inválido \"%3\"").arg(l.ficheiro).arg(l.numero).arg(codigo));
+            const QString aqui = QStringLiteral("%1:%2").arg(l.ficheiro).arg(l.numero);
+            if (origem.contains(codigo))
+                Falha(QStringLiteral("%1: o código %2 já foi dado em %3").arg(aqui, codigo, origem[codigo]));
+            origem.insert(codigo, aqui);
+            textos.append(l);
+        }
+    }
+
+    Constroi(destino, [&](QSqlQuery& q) {
+        Executa(q, QStringLiteral("CREATE TABLE \"interpretação\" (codigo TEXT, Texto TEXT)"));
+        Executa(q, QStringLiteral("CREATE INDEX \"interpretação_codigo\" ON \"interpretação\" (codigo)"));
+        Executa(q, QStringLiteral("CREATE TABLE version (title TEXT, major TEXT, minor TEXT, revision TEXT)"));
+        q.prepare(QStringLiteral("INSERT INTO version VALUES (?, ?, ?, ?)"));
+        for (const QString& c : ver[0].campos)
+            q.addBindValue(c.trimmed());
+        if (!q.exec())
+            Falha(q.lastError().text());
+        q.prepare(QStringLiteral("INSERT INTO \"interpretação\" (codigo, Texto) VALUES (?, ?)"));
+        for (const Linha& l : textos) {
+            q.addBindValue(l.campos[0]);
+            q.addBindValue(l.campos[1]);
+            if (!q.exec())
+                Falha(q.lastError().text());
+        }
+    });
+    std::printf("Intrepreter.mdb: %lld textos\n", static_cast<long long>(textos.size()));
+}
+
+void ConstroiLocais(const QString& destino, const QString& fonte) {
+    const QList<Linha> locais = LeFonte(fonte, 4);
+    Constroi(destino, [&](QSqlQuery& q) {
+        Executa(q, QStringLiteral(
+                       "CREATE TABLE \"Locais\" (\"Local\" TEXT, \"Latitude\" TEXT, \"Longitude\" TEXT, \"Fuso\" TEXT)"));
+        Executa(q, QStringLiteral("CREATE INDEX \"Locais_Local\" ON \"Locais\" (\"Local\")"));
+        q.prepare(QStringLiteral("INSERT INTO \"Locais\" VALUES (?, ?, ?, ?)"));
+        for (const Linha& l : locais) {
+            if (l.campos[0].trimmed().isEmpty())
+                Falha(QStringLiteral("%1:%2: local sem nome").arg(l.ficheiro).arg(l.numero));
+            for (const QString& c : l.campos)
+                q.addBindValue(c.trimmed());
+            if (!q.exec())
+                Falha(q.lastError().text());
+        }
+    });
+    std::printf("locais.mdb: %lld locais\n", static_cast<long long>(locais.size()));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    if (a.size() >= 4 && a[1] == QLatin1String("textos"))
+        ConstroiTextos(a[2], a[3], a.mid(4));
+    else if (a.size() == 4 && a[1] == QLatin1String("locais"))
+        ConstroiLocais(a[2], a[3]);
+    else
+        Falha(QStringLiteral("uso: natalis-mkdb textos <destino.mdb> <versao.tsv> <textos.tsv>... | "
+                             "natalis-mkdb locais <destino.mdb> <atlas.tsv>"));
+    return 0;
+}

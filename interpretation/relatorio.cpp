@@ -1,0 +1,239 @@
+#include "relatorio.h"
+
+#include "camposmapa.h"
+#include "fontedados.h"
+#include "mapa.h"
+#include "opcoes.h"
+#include "simbolos.h"
+#include "textos.h"
+#include <QColor>
+#include <QFont>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+bool EmEscrita = false;
+
+CoresRelatorio CoresRelatorio::DasOpcoes() {
+    auto cor = [](int n) { return static_cast<CorRGB>(GetOptionNumero(n)) & 0xFFFFFFu; };
+    return {cor(15), cor(16), cor(17), cor(18)};
+}
+
+namespace {
+QColor CorQt(CorRGB c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+Qt::Alignment AlinhamentoQt(int a) {
+    switch (a) {
+    case AlinhaDireita:
+        return Qt::AlignRight;
+    case AlinhaCentro:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
+constexpr int kTamanhoTexto = 11;
+} // namespace
+
+void EscreveParagrafo(QTextDocument& doc, const QString& texto, CorRGB cor, bool negrito, bool italico,
+                      bool sublinhado, int tamanho, bool linhaEmBranco, int alinhamento) {
+    EmEscrita = true;
+    QTextCursor c(&doc);
+    c.movePosition(QTextCursor::End);
+    // The document always ends in the empty block the previous paragraph's line feed left;
+    // this paragraph's text goes there.
+    QTextBlockFormat bloco;
+    bloco.setAlignment(AlinhamentoQt(alinhamento));
+    c.setBlockFormat(bloco);
+    QTextCharFormat f;
+    f.setForeground(CorQt(cor));
+    f.setFontPointSize(tamanho);
+    f.setFontWeight(negrito ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(italico);
+    f.setFontUnderline(sublinhado);
+    c.insertText(texto, f);
+    // Line ends carry no style of their own.
+    c.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    if (linhaEmBranco)
+        c.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    EmEscrita = false;
+}
+
+Relatorio::Relatorio(const CamposMapa& campos, Mapa& mapa, FonteDados& textos, const CoresRelatorio& cores)
+    : m_campos(campos), m_mapa(mapa), m_textos(textos), m_cores(cores) {}
+
+QString Relatorio::GetTexto(int32_t codigo) const {
+    return ::GetTexto(m_textos, codigo, ParesNativo(m_campos), IsMasculino(m_campos), m_mapa);
+}
+
+void Relatorio::Progresso(double feito, double total) const {
+    if (m_progresso)
+        m_progresso(total > 0 ? feito / total : 1.0);
+}
+
+void Relatorio::Titulo(QTextDocument& doc, const QString& t) const {
+    EscreveParagrafo(doc, t, m_cores.CorTitulo, false, false, false, 50, false, AlinhaCentro);
+}
+
+void Relatorio::SubTitulo(QTextDocument& doc, const QString& t) const {
+    EscreveParagrafo(doc, t, m_cores.CorSub2, true, true, false, kTamanhoTexto, true, AlinhaEsquerda);
+}
+
+void Relatorio::Seccao(QTextDocument& doc, const QString& t) const {
+    EscreveParagrafo(doc, t, m_cores.CorSub1, false, false, false, 15, true, AlinhaEsquerda);
+}
+
+void Relatorio::Paragrafo(QTextDocument& doc, const QString& t, bool linhaEmBranco) const {
+    EscreveParagrafo(doc, t, m_cores.CorTexto, false, false, false, kTamanhoTexto, linhaEmBranco, AlinhaEsquerda);
+}
+
+int Relatorio::SignoDe(int indice) const { return m_mapa.Corpo(indice).Posicao().NumeroSigno() + 1; }
+
+QString Relatorio::NomeCorpo(int indice) const {
+    const QString n = m_mapa.Corpo(indice).Nome;
+    return n.isEmpty() ? Simbolos::NomeCorpoMapa(indice) : n;
+}
+
+std::vector<int> Relatorio::ListaEsclarecedores() const {
+    std::vector<int> r;
+    for (int i = 0; i <= 10; ++i)
+        if (m_mapa.Corpo(i).Marcado)
+            r.push_back(i);
+    return r;
+}
+
+void Relatorio::EscrevePlaneta(QTextDocument& doc, int indice) {
+    const int p = indice + 1;
+    const int s = SignoDe(indice);
+    SubTitulo(doc, Simbolos::BodyInfo(static_cast<int16_t>(p)).nome + QStringLiteral(" em ") +
+                       Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome);
+    Paragrafo(doc, GetTexto(p * 1000 + 100 + s));
+}
+
+void Relatorio::EscreveCasa(QTextDocument& doc, int casa) {
+    QString lista;
+    for (int j = 0; j <= 12; ++j)
+        if (m_mapa.Corpo(j).Casa == casa)
+            lista += NomeCorpo(j) + QStringLiteral(" ,");
+    if (!lista.isEmpty()) {
+        lista.chop(1);
+        lista.prepend(QStringLiteral(" influenciada por "));
+    }
+    const int s = m_mapa.Cuspide(casa).NumeroSigno() + 1;
+    SubTitulo(doc, QStringLiteral("Casa ") + Simbolos::HouseName(static_cast<int16_t>(casa), true) +
+                       QStringLiteral(" em ") + Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome + lista);
+    Paragrafo(doc, GetTexto(casa * 1000 + 200 + s));
+    for (int j = 0; j <= 12; ++j)
+        if (m_mapa.Corpo(j).Casa == casa)
+            Paragrafo(doc, GetTexto((j + 1) * 1000 + 300 + casa));
+}
+
+void Relatorio::EscreveParte(QTextDocument& doc, int indice) {
+    const int p = indice + 1;
+    const int s = SignoDe(indice);
+    const int h = m_mapa.Corpo(indice).Casa;
+    SubTitulo(doc, NomeCorpo(indice) + QStringLiteral(" em ") + Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome +
+                       QStringLiteral(" na Casa ") + Simbolos::HouseName(static_cast<int16_t>(h), true));
+    Paragrafo(doc, GetTexto(p * 1000 + 100 + s), false);
+    Paragrafo(doc, GetTexto(p * 1000 + 300 + h));
+}
+
+void Relatorio::EscreveRetrogrado(QTextDocument& doc, int indice) {
+    const int p = indice + 1;
+    const int h = m_mapa.Corpo(indice).Casa;
+    const int s = SignoDe(indice);
+    SubTitulo(doc, Simbolos::BodyInfo(static_cast<int16_t>(p)).nome + QStringLiteral(" na casa ") +
+                       Simbolos::HouseName(static_cast<int16_t>(h), false) + QStringLiteral(" em ") +
+                       Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome);
+    Paragrafo(doc, GetTexto(900000 + p * 1000 + s));
+    Paragrafo(doc, GetTexto(1000000 + p * 1000 + h));
+}
+
+void Relatorio::EscreveAspecto(QTextDocument& doc, const QString& nome, int16_t codigo) {
+    SubTitulo(doc, nome);
+    Paragrafo(doc, GetTexto(codigo));
+}
+
+void Relatorio::AutoInterpretacao(QTextDocument& doc) {
+    doc.clear();
+    doc.setDefaultFont(QFont(QStringLiteral("Times New Roman"), kTamanhoTexto));
+    iAspectos& aspectos = m_mapa.Aspectos();
+    const int nAspectos = aspectos.Count();
+    const double total = nAspectos + 37;
+    Progresso(0, total);
+
+    Titulo(doc, QStringLiteral("Natalis"));
+    EscreveParagrafo(doc, QStringLiteral("Auto - Interpretação"), m_cores.CorSub1, false, false, false, 20, true,
+                     AlinhaCentro);
+    const bool m = IsMasculino(m_campos);
+    EscreveParagrafo(doc,
+                     QStringLiteral("Mapa astral de: ") + m_campos.txtNome + QStringLiteral(" nascid") +
+                         (m ? QStringLiteral("o") : QStringLiteral("a")) + QStringLiteral(" no dia ") +
+                         m_campos.txtData + QStringLiteral(" em ") + m_campos.txtlocal + QStringLiteral(" pelas ") +
+                         m_campos.txtHora,
+                     m_cores.CorTexto, false, false, false, kTamanhoTexto, false, AlinhaCentro);
+    EscreveParagrafo(doc,
+                     QStringLiteral("Mapa calculado para: ") + m_campos.txtlocal + QStringLiteral(" ( Latitude=") +
+                         m_campos.txtLatitude + QStringLiteral(" Longitude=") + m_campos.txtlongitude +
+                         QStringLiteral(" GMT") + m_campos.FusoHorario + QStringLiteral(" )  "),
+                     m_cores.CorTexto, false, false, false, kTamanhoTexto, true, AlinhaCentro);
+
+    // Summary points of the Sun: decan, clarifiers, five-degree segment.
+    Seccao(doc, QStringLiteral("Pontos de Resumo"));
+    const PosSigno& sol = m_mapa.Corpo(0).Posicao();
+    const int32_t signoSol = sol.NumeroSigno() + 1;
+    SubTitulo(doc, m_campos.KeyWord);
+    Paragrafo(doc, GetTexto(1100000 + 1000 * (sol.RetornaGraus() / 10 + 1) + signoSol));
+    SubTitulo(doc, QStringLiteral("Esclarecedor: ") + m_campos.lblesclarecedor);
+    for (int i : ListaEsclarecedores())
+        Paragrafo(doc, GetTexto(1201001 + i));
+    SubTitulo(doc, QStringLiteral("Anjo: ") + m_campos.anjo);
+    Paragrafo(doc, GetTexto(1300000 + 1000 * (sol.RetornaGraus() / 5 + 1) + signoSol));
+
+    Seccao(doc, QStringLiteral("Pontos Principais"));
+    EscrevePlaneta(doc, 0);
+    const int signoAsc = m_mapa.Cuspide(1).NumeroSigno() + 1;
+    SubTitulo(doc, QStringLiteral("Ascendente em ") + Simbolos::SignInfo(static_cast<int16_t>(signoAsc - 1)).nome);
+    Paragrafo(doc, GetTexto(1200 + signoAsc));
+    for (int i : {1, 10, 12, 11})
+        EscrevePlaneta(doc, i);
+
+    Seccao(doc, QStringLiteral("Pontos Adjuvantes"));
+    for (int i = 1; i <= 9; ++i) {
+        EscrevePlaneta(doc, i);
+        Progresso(i, total);
+    }
+
+    Seccao(doc, QStringLiteral("As Casas"));
+    for (int h = 1; h <= 12; ++h) {
+        EscreveCasa(doc, h);
+        Progresso(h + 9, total);
+    }
+
+    Seccao(doc, QStringLiteral("Aspectos Astrais"));
+    for (int k = 1; k <= nAspectos; ++k) {
+        const Aspecto* a = aspectos.Item(k);
+        EscreveAspecto(doc, a->Nome(), static_cast<int16_t>(a->codigo().toInt()));
+        Progresso(k + 21, total);
+    }
+
+    std::vector<int> retrogrados;
+    for (int i = 2; i <= 9; ++i)
+        if (m_mapa.Corpo(i).Retrogrado)
+            retrogrados.push_back(i);
+    if (!retrogrados.empty()) {
+        Seccao(doc, QStringLiteral("Pontos Retrógrados"));
+        for (int i : retrogrados) {
+            EscreveRetrogrado(doc, i);
+            Progresso(i + 21 + nAspectos, total);
+        }
+    }
+
+    Seccao(doc, QStringLiteral("Partes"));
+    for (int i = 12; i <= 18; ++i) {
+        EscreveParte(doc, i);
+        Progresso(i + 19 + nAspectos, total);
+    }
+}

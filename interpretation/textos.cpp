@@ -1,0 +1,149 @@
+#include "textos.h"
+
+#include "camposmapa.h"
+#include "mapa.h"
+#include <QVariant>
+#include <cmath>
+
+FonteDados& DataDB() {
+    static FonteDados f;
+    return f;
+}
+
+FonteDados& DataVer() {
+    static FonteDados f;
+    return f;
+}
+
+bool AbreBaseInterpretacao(const QString& caminho, QString* erro) {
+    const bool ok = DataDB().Abre(caminho, QStringLiteral("interpretação")) &&
+                    DataVer().Abre(caminho, QStringLiteral("version"));
+    if (!ok && erro)
+        *erro = !DataDB().Aberta() ? DataDB().Erro() : DataVer().Erro();
+    return ok;
+}
+
+VersaoBase LeVersao(FonteDados& ver) {
+    ver.MoveFirst();
+    return {ver.Campo(QStringLiteral("title")), ver.Campo(QStringLiteral("major")),
+            ver.Campo(QStringLiteral("minor")), ver.Campo(QStringLiteral("revision"))};
+}
+
+QString WhithinText(const QString& fonte, const QString& abre, const QString& fecha) {
+    const qsizetype p = fonte.indexOf(abre, 0, Qt::CaseInsensitive);
+    if (p < 0 || abre.isEmpty())
+        return QString();
+    const qsizetype inicio = p + abre.size(); // 0-based start of the segment
+    const qsizetype r = fonte.indexOf(fecha, inicio, Qt::CaseInsensitive);
+    if (r < 0)
+        return QString();
+    // The segment stops one character before the closing token; an empty or one-character
+    // segment therefore has nothing left.
+    const qsizetype comprimento = r - inicio - 1;
+    if (comprimento <= 0)
+        return QString();
+    return fonte.mid(inicio, comprimento).trimmed();
+}
+
+QString SubstituiChaves(const QString& texto, const ParesTexto& pares) {
+    QString r;
+    r.reserve(texto.size() + 32);
+    qsizetype i = 0;
+    while (i < texto.size()) {
+        bool trocou = false;
+        for (const auto& [chave, valor] : pares) {
+            if (!chave.isEmpty() && QStringView(texto).mid(i).startsWith(chave)) {
+                r += valor;
+                i += chave.size();
+                trocou = true;
+                break;
+            }
+        }
+        if (!trocou)
+            r += texto[i++];
+    }
+    return r;
+}
+
+bool CorposPosicao(int32_t codigo, int& a, int& b) {
+    const int centenas = (codigo / 100) % 10;
+    const int p1 = codigo / 1000;
+    const int p2 = codigo % 100;
+    const bool aspecto = codigo > 0 && codigo < 100000 && p1 >= 1 && p1 <= N_CORPOS_MAPA && p2 >= 1 &&
+                         p2 <= N_CORPOS_MAPA &&
+                         (centenas == 4 || centenas == 6 || centenas == 7 || centenas == 8 || centenas == 9);
+    if (aspecto) {
+        // The code carries body numbers; the chart bodies array is indexed from 0.
+        a = p1 - 1;
+        b = p2 - 1;
+    } else {
+        const QString decimal = QString::number(codigo);
+        a = codigo / 1000;
+        b = static_cast<int>(ValTexto(decimal.right(2)));
+    }
+    return a >= 0 && a < N_CORPOS_MAPA && b >= 0 && b < N_CORPOS_MAPA;
+}
+
+QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool masculino, Mapa& mapa) {
+    if (!db.FindFirst(QStringLiteral("codigo"), QString::number(codigo)))
+        return QString();
+    const QString t = SubstituiChaves(db.Campo(QStringLiteral("Texto")), pares);
+    if (!t.contains(QLatin1Char('{')))
+        return t;
+
+    const QString comum = WhithinText(QLatin1Char('@') + t, QStringLiteral("@"), QStringLiteral("{"));
+    const QString sexo = masculino ? WhithinText(t, QStringLiteral("{H"), QStringLiteral("}"))
+                                   : WhithinText(t, QStringLiteral("{M"), QStringLiteral("}"));
+    QString posicao;
+    int a = 0, b = 0;
+    if (CorposPosicao(codigo, a, b)) {
+        const PosSigno& pa = mapa.Corpo(a).Posicao();
+        const PosSigno& pb = mapa.Corpo(b).Posicao();
+        if (pa.ValorRads() > pb.ValorRads())
+            posicao = WhithinText(t, QStringLiteral("{A"), QStringLiteral("}"));
+        else if (pa.ValorRads() < pb.ValorRads())
+            posicao = WhithinText(t, QStringLiteral("{D"), QStringLiteral("}"));
+        else if (std::fabs(pa.ValorGraus() - pb.ValorGraus()) <= 1.0)
+            posicao = WhithinText(t, QStringLiteral("{="), QStringLiteral("}"));
+    }
+    return comum.trimmed() + QLatin1Char(' ') + posicao.trimmed() + QLatin1Char(' ') + sexo.trimmed();
+}
+
+bool IsMasculino(const CamposMapa& campos) { return campos.sexoMasculino; }
+
+ParesTexto ParesNativo(const CamposMapa& campos) {
+    const bool m = IsMasculino(campos);
+    return {{QStringLiteral("|1"), campos.txtNome},
+            {QStringLiteral("|2"), m ? QStringLiteral("o") : QStringLiteral("a")},
+            {QStringLiteral("|3"), m ? QString() : QStringLiteral("a")}};
+}
+
+namespace {
+// Rows: signs Carneiro..Peixes; columns: degrees 0-4, 5-9, ... 25-29 of the sign.
+const char* const kSegmentos[12][6] = {
+    {"O Energético", "O Apaixonado", "O Serviçal", "O Viajante", "O Pacífico", "O Ambicioso"},
+    {"O Sereno", "O Colector", "O Sincero", "O Metódico", "O Querido", "O Meigo"},
+    {"O Hábil", "O Justiceiro", "O Militante", "O Exigente", "O Original", "O Justo"},
+    {"O Amável", "O Virtuoso", "O Poeta", "O Filantropo", "O Contemplativo", "O Sensível"},
+    {"O Mago", "O Mediador", "O Clemente", "O Heróico", "O Defensor", "O Prático"},
+    {"O Sábio", "O Rigoroso", "O Perito", "O Fervoroso", "O Sociável", "O Protector"},
+    {"O Sensato", "O Aspirante", "O Fraternal", "O Escriba", "O Lavrador", "O Humanista"},
+    {"O Guerreiro", "O Glorioso", "O Erudito", "O Afoito", "O Intuitivo", "O Voluptoso"},
+    {"O Didático", "O Eloquente", "O Curandeiro", "O Vigoroso", "O Ingénuo", "O Eleito"},
+    {"O Estóico", "O Humilde", "O Resistente", "O Bélico", "O Felizardo", "O Fiel"},
+    {"O Independente", "O Simpático", "O Subtil", "O Indulgente", "O Precursor", "O Singular"},
+    {"O Encantador", "O Prolífico", "O Herdeiro", "O Inspirado", "O Idealista", "O Receptivo"},
+};
+} // namespace
+
+QString NomeSegmento(int signo, int coluna) {
+    if (signo < 1 || signo > 12 || coluna < 1 || coluna > 6)
+        return QString();
+    return QString::fromUtf8(kSegmentos[signo - 1][coluna - 1]);
+}
+
+QString NomeAnjo(const PosSigno& posicao) {
+    return NomeSegmento(posicao.NumeroSigno() + 1, posicao.RetornaGraus() / 5 + 1);
+}
+
+QString NomeAnjo(Mapa& mapa) { return NomeAnjo(mapa.Corpo(0).Posicao()); }
