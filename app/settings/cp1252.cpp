@@ -30,18 +30,28 @@ QString DeCp1252(const QByteArray& bytes) {
     return s;
 }
 
+// A character outside the Basic Multilingual Plane is one unit of text: one '?' in the file
+// and one entry in the list of characters that cannot be held.
+namespace {
+qsizetype unidade(const QString& texto, qsizetype i) {
+    return texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate() ? 2 : 1;
+}
+} // namespace
+
 bool ParaCp1252(const QString& texto, QByteArray& saida) {
     saida.clear();
     saida.reserve(texto.size());
     bool tudo = true;
-    for (QChar c : texto) {
-        const int b = byteDe(c.unicode());
+    for (qsizetype i = 0; i < texto.size();) {
+        const qsizetype n = unidade(texto, i);
+        const int b = n == 1 ? byteDe(texto[i].unicode()) : -1;
         if (b < 0) {
             tudo = false;
             saida.append('?');
         } else {
             saida.append(static_cast<char>(b));
         }
+        i += n;
     }
     return tudo;
 }
@@ -55,8 +65,12 @@ bool CabeEmCp1252(const QString& texto) {
 
 QString ForaDeCp1252(const QString& texto) {
     QString fora;
-    for (QChar c : texto)
-        if (byteDe(c.unicode()) < 0 && !fora.contains(c))
+    for (qsizetype i = 0; i < texto.size();) {
+        const qsizetype n = unidade(texto, i);
+        const QStringView c = QStringView(texto).mid(i, n);
+        if ((n == 2 || byteDe(texto[i].unicode()) < 0) && !fora.contains(c))
             fora.append(c);
+        i += n;
+    }
     return fora;
 }

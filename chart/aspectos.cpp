@@ -1,0 +1,87 @@
+#include "aspectos.h"
+
+#include "orbes.h"
+#include "simbolos.h"
+
+#include <cmath>
+
+namespace {
+constexpr int NODO = 10;
+constexpr int FORTUNA = 12;
+} // namespace
+
+int AnguloAspecto(int tipo) {
+    switch (tipo) {
+    case ASPECTO_CONJUNCAO:
+        return 0;
+    case ASPECTO_SEXTIL:
+        return 60;
+    case ASPECTO_QUADRATURA:
+        return 90;
+    case ASPECTO_TRIGONO:
+        return 120;
+    case ASPECTO_OPOSICAO:
+        return 180;
+    default:
+        return -1;
+    }
+}
+
+int SeparacaoArredondada(double rads1, double rads2) {
+    double d = std::fabs(rads1 - rads2) * 180.0 / PI_NATALIS;
+    if (d > 180.0)
+        d = 360.0 - d;
+    const double inteiro = std::floor(d);
+    return static_cast<int>(inteiro) + (std::floor((d - inteiro) * 10.0) >= 5.0 ? 1 : 0);
+}
+
+int TipoAspecto(int separacao, int orbe) {
+    if (separacao <= orbe)
+        return ASPECTO_CONJUNCAO;
+    for (int tipo : TIPOS_ASPECTO) {
+        const int angulo = AnguloAspecto(tipo);
+        if (angulo > 0 && separacao >= angulo - orbe && separacao <= angulo + orbe)
+            return tipo;
+    }
+    return 0;
+}
+
+int16_t CodigoAspectoCorpo(int i, int tipo, int j) {
+    return static_cast<int16_t>((i + 10) * 1000 + tipo * 100 + (j + 10));
+}
+
+int16_t CodigoAspectoGlobal(int i, int tipo, int j) {
+    return static_cast<int16_t>((i + 1) * 1000 + tipo * 100 + (j + 1));
+}
+
+std::vector<AspectoEncontrado> DetectaAspectos(Mapa& mapa) { return DetectaAspectos(mapa, OrbesActuais()); }
+
+std::vector<AspectoEncontrado> DetectaAspectos(Mapa& mapa, const TabelaOrbes& orbes) {
+    for (int i = 0; i < N_CORPOS_ASPECTOS; ++i)
+        mapa.Corpo(i).Aspectos().Clear();
+    mapa.Aspectos().Clear();
+
+    std::vector<AspectoEncontrado> encontrados;
+    for (int i = 0; i < N_CORPOS_ASPECTOS; ++i) {
+        planeta& pi = mapa.Corpo(i);
+        const double li = pi.Posicao().ValorRads();
+        for (int j = i + 1; j < N_CORPOS_ASPECTOS; ++j) {
+            planeta& pj = mapa.Corpo(j);
+            const int d = SeparacaoArredondada(li, pj.Posicao().ValorRads());
+            const int tipo = TipoAspecto(d, orbes.orb(i + 1, j + 1));
+            if (tipo == 0)
+                continue;
+            const bool soConjuncao = i == NODO || j == NODO || i == FORTUNA || j == FORTUNA;
+            if (soConjuncao && tipo != ASPECTO_CONJUNCAO)
+                continue;
+            const QString nomeAspecto = Simbolos::AspectInfo(tipo).nome;
+            const int16_t codigoCorpo = CodigoAspectoCorpo(i, tipo, j);
+            pj.Aspectos().Add(QStringLiteral(" Em ") + nomeAspecto + QStringLiteral(" com ") + pi.Nome, codigoCorpo);
+            pi.Aspectos().Add(QStringLiteral(" Em ") + nomeAspecto + QStringLiteral(" com ") + pj.Nome, codigoCorpo);
+            mapa.Aspectos().AddifNotYet(pi.Nome + QStringLiteral(" em ") + nomeAspecto + QStringLiteral(" com ") + pj.Nome,
+                                        CodigoAspectoGlobal(i, tipo, j));
+            encontrados.push_back({i, j, tipo});
+        }
+    }
+    return encontrados;
+}

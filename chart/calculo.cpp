@@ -1,0 +1,268 @@
+#include "calculo.h"
+
+#include "aspectos.h"
+#include "efemerides.h"
+#include "mensagens.h"
+#include "normaliza.h"
+#include "simbolos.h"
+
+#include <cmath>
+
+namespace {
+// The cusps held by the six cusp fields, in field order, and the houses opposite them.
+constexpr int kCasasCampos[6] = {10, 11, 12, 1, 2, 3};
+constexpr int kCasasOpostas[6] = {4, 5, 6, 7, 8, 9};
+
+double LeRads(const QString& texto) {
+    PosSigno p;
+    p.SetonbyString(texto);
+    return p.ValorRads();
+}
+
+double LeGraus(const QString& texto) {
+    PosSigno p;
+    p.SetonbyString(texto);
+    return p.ValorGraus();
+}
+
+QString Modo2(double rads) { return PosSigno(rads).RetornaFormatado(2); }
+
+QString Modo1Horas(double horas) {
+    PosSigno p;
+    p.setValorGraus(horas);
+    return p.RetornaFormatado(1, false);
+}
+
+double Reduz24(double horas) {
+    PosSigno p;
+    p.setValorGraus(horas);
+    p.ReduceTo(24);
+    return p.ValorGraus();
+}
+
+void Avisa(const QString& texto) { CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), texto); }
+
+// One step into [0, 2π), as the opposite-cusp labels are formed.
+double UmPasso(double x) {
+    if (x >= DOIS_PI_NATALIS)
+        return x - DOIS_PI_NATALIS;
+    if (x < 0)
+        return x + DOIS_PI_NATALIS;
+    return x;
+}
+} // namespace
+
+double ReduzCirculo(double rads) {
+    double x = rads - DOIS_PI_NATALIS * std::floor(rads / DOIS_PI_NATALIS);
+    if (x >= DOIS_PI_NATALIS || x < 0)
+        x = 0;
+    return x;
+}
+
+bool MovimentoRetrogrado(double grausHoje, double grausOntem) {
+    double d = std::fmod(grausHoje - grausOntem, 360.0);
+    if (d > 180)
+        d -= 360;
+    else if (d <= -180)
+        d += 360;
+    return d < 0;
+}
+
+std::array<double, 7> CalculaPartes(double asc, double sol, double lua, double mercurio, double venus, double marte,
+                                    double jupiter, double saturno) {
+    std::array<double, 7> p{};
+    p[0] = ReduzCirculo(asc + lua - sol);
+    p[1] = ReduzCirculo(asc + sol - lua);
+    const double fortunaMenosDevir = p[0] - p[1];
+    p[2] = ReduzCirculo(asc + mercurio - fortunaMenosDevir);
+    p[3] = ReduzCirculo(asc + venus - fortunaMenosDevir);
+    p[4] = ReduzCirculo(asc + marte - p[0]);
+    p[5] = ReduzCirculo(asc + jupiter - p[1]);
+    p[6] = ReduzCirculo(asc + saturno - p[0]);
+    return p;
+}
+
+bool NormalizaDadosNascimento(CamposMapa& campos, QString* erro) {
+    struct Campo {
+        QString* texto;
+        Normalizado (*le)(const QString&);
+    };
+    const Campo lista[] = {{&campos.txtData, NormalizaData},
+                           {&campos.txtHora, NormalizaHora},
+                           {&campos.FusoHorario, NormalizaFuso},
+                           {&campos.txtLatitude, NormalizaLatitude},
+                           {&campos.txtlongitude, NormalizaLongitude}};
+    QStringList erros;
+    for (const Campo& c : lista) {
+        const Normalizado n = c.le(*c.texto);
+        if (n.ok)
+            *c.texto = n.texto;
+        else
+            erros << n.erro;
+    }
+    if (erro)
+        *erro = erros.join(QLatin1Char('\n'));
+    return erros.isEmpty();
+}
+
+bool TemposUniversalELocal(CamposMapa& campos, double& universal, double& mediaLocal) {
+    if (campos.txtHora.trimmed().isEmpty()) {
+        Avisa(QStringLiteral("Preencha o campo 'Hora de Nascimento'"));
+    } else {
+        const Normalizado hora = NormalizaHora(campos.txtHora);
+        if (!hora.ok) {
+            Avisa(hora.erro);
+            return false;
+        }
+        campos.txtHora = hora.texto;
+    }
+    const Normalizado fuso = NormalizaFuso(campos.FusoHorario);
+    if (!fuso.ok) {
+        Avisa(fuso.erro);
+        return false;
+    }
+    campos.FusoHorario = fuso.texto;
+    const double relogio = LeGraus(campos.txtHora + QStringLiteral("'0''car"));
+    const double zona = LeGraus(campos.FusoHorario + QStringLiteral("car"));
+    universal = Reduz24(relogio - zona);
+
+    double longitude = 0;
+    if (campos.txtlongitude.trimmed().isEmpty()) {
+        Avisa(QStringLiteral("Preencha o campo 'Longitude': sem ela, a hora local é calculada para Greenwich."));
+    } else {
+        const Normalizado lon = NormalizaLongitude(campos.txtlongitude);
+        if (!lon.ok) {
+            Avisa(lon.erro);
+            return false;
+        }
+        campos.txtlongitude = lon.texto;
+        longitude = LeGraus(campos.txtlongitude);
+    }
+    mediaLocal = Reduz24(universal - longitude);
+    return true;
+}
+
+bool DerivedTimes(CamposMapa& campos) {
+    const double sideral = LeGraus(campos.txttemposideral);
+    if (sideral == 0)
+        return false;
+    double universal = 0, mediaLocal = 0;
+    if (!TemposUniversalELocal(campos, universal, mediaLocal)) {
+        campos.lblHoras = {};
+        return false;
+    }
+    campos.lblHoras[0] = Modo1Horas(universal);
+    campos.lblHoras[1] = Modo1Horas(mediaLocal);
+    campos.lblHoras[2] = Modo1Horas(Reduz24(sideral + mediaLocal));
+    return true;
+}
+
+void PreparaCorposMapa(Mapa& mapa) {
+    mapa.RecriaCorpos();
+    for (int i = 0; i < N_CORPOS_MAPA; ++i) {
+        planeta& p = mapa.Corpo(i);
+        p.Numero = static_cast<int16_t>(i + 1);
+        p.Nome = Simbolos::NomeCorpoMapa(i);
+        if (i <= 10) {
+            const Simbolos::InfoCorpo info = Simbolos::BodyInfo(static_cast<int16_t>(i + 1));
+            p.Glifo = info.glifo;
+            p.Cor = info.cor;
+            planeta& e = mapa.CorpoEfemerides(i);
+            e.Nome = info.nome;
+            e.Glifo = info.glifo;
+            e.Cor = info.cor;
+            e.Numero = p.Numero;
+        } else if (i == 11) {
+            p.Glifo = QStringLiteral("R");
+            p.Cor = 0;
+        } else {
+            // The parts share the colour of the Part of Fortune's position label.
+            p.Glifo = i == 12 ? QStringLiteral("<") : QString();
+            p.Cor = Simbolos::BodyInfo(13).cor;
+        }
+    }
+}
+
+void Rebuild(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
+    PreparaCorposMapa(mapa);
+    DerivedTimes(campos);
+
+    for (int k = 0; k < 6; ++k) {
+        const double cuspide = LeRads(campos.PosCasas[k]);
+        const double oposta = UmPasso(cuspide + PI_NATALIS);
+        campos.lPosCasas[k] = Modo2(oposta);
+        mapa.Cuspide(kCasasCampos[k]).setValorRads(cuspide);
+        mapa.Cuspide(kCasasOpostas[k]).setValorRads(oposta);
+    }
+
+    for (int i = 0; i <= 12; ++i)
+        mapa.Corpo(i).Posicao().SetonbyString(campos.PosPlaneta[i]);
+    for (int i = 0; i < 12; ++i)
+        mapa.Corpo(i).Retrogrado = campos.lblretrogrado[i];
+
+    const auto rads = [&](int i) { return mapa.Corpo(i).Posicao().ValorRads(); };
+    const std::array<double, 7> partes = CalculaPartes(mapa.Cuspide(1).ValorRads(), rads(0), rads(1), rads(2), rads(3),
+                                                       rads(4), rads(5), rads(6));
+    for (int k = 0; k < 7; ++k) {
+        mapa.Corpo(12 + k).Posicao().setValorRads(partes[k]);
+        campos.partes[k] = Modo2(partes[k]);
+    }
+    campos.PosPlaneta[12] = campos.partes[0];
+
+    const std::array<double, 13> cuspides = mapa.CuspidesRads();
+    for (int i = 0; i < N_CORPOS_MAPA; ++i)
+        mapa.Corpo(i).Casa = HouseOf(rads(i), cuspides);
+    for (int k = 0; k < 7; ++k)
+        campos.partesCasa[k] = QString::number(mapa.Corpo(12 + k).Casa) + QStringLiteral("ª Casa  ");
+
+    DetectaAspectos(mapa);
+    if (redesenha)
+        redesenha();
+}
+
+bool Cast(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
+    QString erro;
+    if (!NormalizaDadosNascimento(campos, &erro)) {
+        Avisa(erro);
+        return false;
+    }
+    RegistoTempo tempo = LerDataHora(campos.txtData, campos.txtHora);
+    tempo.fuso = LeGraus(campos.FusoHorario);
+    RegistoLugar lugar;
+    lugar.latitudeGraus = LeGraus(campos.txtLatitude);
+    lugar.longitudeGraus = 15.0 * LeGraus(campos.txtlongitude);
+
+    const ResultadoEfemerides hoje = CorreEfemerides(tempo, lugar);
+    for (int i = 0; i < N_CORPOS_EFEMERIDES; ++i) {
+        PosSigno& p = mapa.CorpoEfemerides(i).Posicao();
+        p.setValorGraus(hoje.longitudes[i]);
+        mapa.Corpo(i).Posicao() = p;
+        campos.PosPlaneta[i] = p.RetornaFormatado(2);
+    }
+
+    // The local mean time is needed before the sidereal field holds anything, so it is
+    // computed here rather than read back from lblHoras.
+    double universal = 0, mediaLocal = 0;
+    if (!TemposUniversalELocal(campos, universal, mediaLocal))
+        return false;
+    double meiaNoite = std::fmod(hoje.tempoSideralLocal - mediaLocal, 24.0);
+    if (meiaNoite < 0)
+        meiaNoite += 24.0;
+    campos.txttemposideral = Modo1Horas(meiaNoite);
+
+    for (int k = 0; k < 6; ++k)
+        campos.PosCasas[k] = Modo2(HouseCusp(static_cast<int16_t>(kCasasCampos[k]), hoje));
+
+    RegistoTempo ontem = tempo;
+    ontem.dia = static_cast<int16_t>(ontem.dia - 1);
+    const ResultadoEfemerides anterior = CorreEfemerides(ontem, lugar);
+    for (int i = 0; i < N_CORPOS_EFEMERIDES; ++i) {
+        const bool retro = MovimentoRetrogrado(hoje.longitudes[i], anterior.longitudes[i]);
+        campos.lblretrogrado[i] = retro;
+        mapa.Corpo(i).Retrogrado = retro;
+    }
+
+    Rebuild(campos, mapa, redesenha);
+    campos.mapaAberto = true;
+    return true;
+}

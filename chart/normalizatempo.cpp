@@ -1,0 +1,126 @@
+// Readers of the birth date, the clock time and the time zone.
+#include "normaliza.h"
+#include "normalizaleitura.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+Normalizado falha(const QString& erro) {
+    Normalizado n;
+    n.erro = erro;
+    return n;
+}
+
+bool bissexto(int ano, bool gregoriano) {
+    if (!gregoriano)
+        return ano % 4 == 0;
+    return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0;
+}
+
+// Gregorian calendar from 15/10/1582, Julian before, as the ephemeris reckons.
+QString validaDia(int dia, int mes, int ano) {
+    if (mes < 1 || mes > 12)
+        return QStringLiteral("o mês vai de 1 a 12");
+    if (ano == 1582 && mes == 10 && dia > 4 && dia < 15)
+        return QStringLiteral("os dias 5 a 14 de Outubro de 1582 não existem (mudança para o calendário gregoriano)");
+    const bool gregoriano = ano > 1582 || (ano == 1582 && (mes > 10 || (mes == 10 && dia >= 15)));
+    static constexpr int dias[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int maximo = dias[mes - 1] + (mes == 2 && bissexto(ano, gregoriano) ? 1 : 0);
+    if (dia < 1 || dia > maximo)
+        return QStringLiteral("o mês %1 de %2 tem %3 dias").arg(mes).arg(ano).arg(maximo);
+    return {};
+}
+
+// Formats a non-negative or negative hour value the way the window writes hours: whole
+// hours rounded down, then positive minutes and seconds ("-4h30'0''" is −3.5).
+QString formataHoras(double horas) {
+    long long total = std::llround(horas * 3600.0);
+    long long h = total >= 0 ? total / 3600 : -((-total + 3599) / 3600);
+    const long long resto = total - h * 3600;
+    return QStringLiteral("%1h%2'%3''").arg(h).arg(resto / 60).arg(resto % 60);
+}
+} // namespace
+
+Normalizado NormalizaData(const QString& texto) {
+    const QString t = texto.trimmed();
+    if (t.isEmpty())
+        return falha(QStringLiteral("Preencha o campo 'Data de Nascimento'"));
+    static const QRegularExpression forma(QStringLiteral("^(\\d{1,2})\\s*[/.-]\\s*(\\d{1,2})\\s*[/.-]\\s*(\\d{1,4})$"));
+    const auto m = forma.match(t);
+    if (!m.hasMatch())
+        return falha(QStringLiteral("A data de nascimento «") + t +
+                     QStringLiteral("» não pode ser lida. Escreva dia/mês/ano, por exemplo 13/6/1888."));
+    const int dia = m.captured(1).toInt();
+    const int mes = m.captured(2).toInt();
+    int ano = m.captured(3).toInt();
+    if (ano < 100)
+        ano += 1900;
+    const QString erro = validaDia(dia, mes, ano);
+    if (!erro.isEmpty())
+        return falha(QStringLiteral("A data de nascimento «") + t + QStringLiteral("» não existe: ") + erro +
+                     QStringLiteral("."));
+    Normalizado n;
+    n.ok = true;
+    n.texto = QStringLiteral("%1/%2/%3").arg(dia).arg(mes).arg(ano);
+    return n;
+}
+
+Normalizado NormalizaHora(const QString& texto) {
+    const QString t = texto.trimmed();
+    if (t.isEmpty())
+        return falha(QStringLiteral("Preencha o campo 'Hora de Nascimento'"));
+    const auto erro = [&](const QString& porque) {
+        return falha(QStringLiteral("A hora de nascimento «") + t + QStringLiteral("» não pode ser lida: ") + porque +
+                     QStringLiteral(". Escreva, por exemplo, 14:30 ou 14h30."));
+    };
+    const AnguloLido a = LeAngulo(t);
+    if (!a.ok)
+        return erro(a.erro);
+    if (a.comSinal || a.marcaGraus || a.decimal || !a.resto.isEmpty())
+        return erro(QStringLiteral("escreva só horas e minutos"));
+    if (a.numeros == 3 && a.segundos != 0)
+        return erro(QStringLiteral("os segundos não entram no cálculo"));
+    if (a.graus > 23)
+        return erro(QStringLiteral("as horas vão de 0 a 23"));
+    Normalizado n;
+    n.ok = true;
+    n.texto = QStringLiteral("%1h%2'").arg(static_cast<int>(a.graus)).arg(static_cast<int>(a.minutos));
+    n.valor = a.graus + a.minutos / 60.0;
+    return n;
+}
+
+Normalizado NormalizaFuso(const QString& texto) {
+    const QString t = texto.trimmed();
+    if (t.isEmpty())
+        return falha(QStringLiteral("Preencha o campo 'Fuso Horário'"));
+    const auto erro = [&](const QString& porque) {
+        return falha(QStringLiteral("O fuso horário «") + t + QStringLiteral("» não pode ser lido: ") + porque +
+                     QStringLiteral(". Escreva as horas a somar ao tempo universal, por exemplo 1, -3 ou -3h30'."));
+    };
+    double horas = 0;
+    // The window's own form keeps its meaning: whole hours rounded down, then positive
+    // minutes and seconds.
+    static const QRegularExpression propria(QStringLiteral("^(-?\\d+)h(\\d+)'(\\d+)''$"));
+    const auto m = propria.match(t);
+    if (m.hasMatch()) {
+        const int mi = m.captured(2).toInt(), se = m.captured(3).toInt();
+        if (mi >= 60 || se >= 60)
+            return erro(QStringLiteral("os minutos e os segundos vão de 0 a 59"));
+        horas = m.captured(1).toInt() + mi / 60.0 + se / 3600.0;
+    } else {
+        const AnguloLido a = LeAngulo(t);
+        if (!a.ok)
+            return erro(a.erro);
+        if (a.marcaGraus || !a.resto.isEmpty())
+            return erro(QStringLiteral("escreva só horas e minutos"));
+        horas = a.negativo ? -a.magnitude() : a.magnitude();
+    }
+    if (horas < -12 || horas > 14)
+        return erro(QStringLiteral("os fusos vão de -12 a +14 horas"));
+    Normalizado n;
+    n.ok = true;
+    n.texto = m.hasMatch() ? t : formataHoras(horas);
+    n.valor = horas;
+    return n;
+}
