@@ -1,0 +1,17 @@
+#pragma once
+// Rich text as the report box and the reading window hold it, read and written as RTF.
+// Covers what the report and the window use: fonts, sizes, bold, italic, underline,
+// colours, alignment, paragraphs, line breaks, tabs and every Unicode character.
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+// The whole document as RTF. The header ends at "\deflang2070", the default-language word
+// that older files of this program are merged at.
+QByteArray EscreveRtf(const QTextDocument& documento);
+
+// Replaces the document's content by the RTF's. Reads this program's files and ordinary
+// RTF written by word processors; groups it does not know are skipped. On failure (data
+// that is not RTF) the document is left as it was and erro says why in Portuguese.
+bool LeRtf(const QByteArray& rtf, QTextDocument& documento, QString* erro = nullptr);

@@ -1,0 +1,414 @@
+#include "rtf.h"
+
+#include "cp1252.h"
+
+#include <QColor>
+#include <QHash>
+#include <QList>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+enum class Destino { Texto, Ignora, TabelaFontes, TabelaCores };
+
+// Destinations whose text is not part of the document, written by word processors
+// without the "\*" that marks the newer ones.
+bool DestinoIgnorado(const QByteArray& palavra) {
+    static const QByteArray nomes[] = {
+        "stylesheet", "info",     "pict",      "object",   "header",     "headerl",   "headerr",
+        "headerf",    "footer",   "footerl",   "footerr",  "footerf",    "footnote",  "annotation",
+        "listtable",  "listoverridetable", "revtbl", "rsidtbl", "generator", "xmlnstbl",
+        "fldinst",    "bkmkstart", "bkmkend",  "nonshppict", "themedata", "colorschememapping",
+        "latentstyles", "datastore", "template", "ftnsep",   "ftnsepc",   "aftnsep",   "aftnsepc",
+        "xe",         "tc",       "txe",       "rxe",      "private",    "pntxta",    "pntxtb",
+        "falt",       "panose",   "filetbl",   "mmathPr",  "userprops",  "docvar",    "atnid",
+        "atnauthor",  "atntime",  "atnref"};
+    return std::find(std::begin(nomes), std::end(nomes), palavra) != std::end(nomes);
+}
+
+QChar DeCp1252Byte(char c) {
+    return uchar(c) < 0x80 ? QChar::fromLatin1(c) : DeCp1252(QByteArray(1, c)).at(0);
+}
+
+// Character and paragraph properties in force inside one group.
+struct Estado {
+    Destino destino = Destino::Texto;
+    int fonte = -1; // -1: the document's default font ("\deff")
+    int meiosPontos = 24;
+    bool negrito = false;
+    bool italico = false;
+    bool sublinhado = false;
+    bool oculto = false; // "\v": hidden text, which word processors do not show
+    int cor = 0; // entry of the colour table
+    int saltoUnicode = 1;
+    Qt::Alignment alinhamento = Qt::AlignLeft;
+
+    bool mesmaLetra(const Estado& o) const {
+        return fonte == o.fonte && meiosPontos == o.meiosPontos && negrito == o.negrito &&
+               italico == o.italico && sublinhado == o.sublinhado && cor == o.cor;
+    }
+    void limpaLetra() {
+        fonte = -1;
+        meiosPontos = 24;
+        negrito = italico = sublinhado = oculto = false;
+        cor = 0;
+    }
+};
+
+struct Troco {
+    QString texto;
+    QTextCharFormat formato;
+};
+
+struct Paragrafo {
+    QTextBlockFormat formato;
+    QTextCharFormat formatoMarca;
+    QList<Troco> trocos;
+};
+
+class Leitor {
+public:
+    explicit Leitor(const QByteArray& rtf) : dados(rtf) {}
+
+    bool le(QString* erro) {
+        int inicio = 0;
+        if (dados.startsWith("\xEF\xBB\xBF"))
+            inicio = 3; // the byte-order mark some editors put first
+        while (inicio < dados.size() && QChar::isSpace(uchar(dados.at(inicio))))
+            ++inicio;
+        if (!dados.mid(inicio, 5).startsWith("{\\rtf")) {
+            if (erro)
+                *erro = QStringLiteral("O ficheiro não está no formato RTF.");
+            return false;
+        }
+        pos = inicio;
+        percorre();
+        fechaParagrafo(estadoFinal);
+        return true;
+    }
+
+    void aplica(QTextDocument& doc) const {
+        doc.clear();
+        QTextCursor c(&doc);
+        c.beginEditBlock();
+        for (qsizetype i = 0; i < paragrafos.size(); ++i) {
+            const Paragrafo& p = paragrafos.at(i);
+            if (i == 0) {
+                c.setBlockFormat(p.formato);
+                c.setBlockCharFormat(p.formatoMarca);
+            } else {
+                c.insertBlock(p.formato, p.formatoMarca);
+            }
+            for (const Troco& t : p.trocos)
+                c.insertText(t.texto, t.formato);
+        }
+        c.endEditBlock();
+    }
+
+private:
+    const QByteArray dados;
+    qsizetype pos = 0;
+    QList<Estado> pilha;
+    Estado estadoFinal; // the state when the outermost group closed, for the last paragraph
+    int fontePadrao = 0;
+    QHash<int, QString> fontes;
+    QList<QColor> cores; // invalid colour: the automatic one
+    int tabelas = 0; // bumped when a font or colour table is read, so cached formats are redone
+    int fonteEmLeitura = 0;
+    QString nomeFonte;
+    int vermelho = -1, verde = -1, azul = -1;
+    int saltoPendente = 0;
+    QList<Paragrafo> paragrafos{Paragrafo{}};
+    Estado letraDoTroco;
+    int tabelasDoTroco = -1;
+    bool trocoAberto = false;
+
+    Estado& estado() { return pilha.last(); }
+
+    void percorre() {
+        while (pos < dados.size()) {
+            const char c = dados.at(pos++);
+            if (c == '{') {
+                saltoPendente = 0;
+                pilha.append(pilha.isEmpty() ? Estado{} : pilha.last());
+            } else if (c == '}') {
+                saltoPendente = 0;
+                if (pilha.isEmpty())
+                    return;
+                fechaGrupo();
+                if (pilha.isEmpty())
+                    return; // the document's own group: what follows is not RTF
+            } else if (pilha.isEmpty()) {
+                continue;
+            } else if (c == '\\') {
+                controlo();
+            } else if (c == '\r' || c == '\n') {
+                continue;
+            } else {
+                caractere(DeCp1252Byte(c));
+            }
+        }
+        // A file cut short: keep what was read, as word processors do.
+        if (!pilha.isEmpty())
+            estadoFinal = pilha.first();
+    }
+
+    void fechaGrupo() {
+        const Estado saido = pilha.takeLast();
+        if (saido.destino == Destino::TabelaFontes && !nomeFonte.trimmed().isEmpty())
+            acabaFonte(); // the last entry's ";" is sometimes left out
+        if (pilha.isEmpty())
+            estadoFinal = saido;
+    }
+
+    void controlo() {
+        if (pos >= dados.size())
+            return;
+        const char c = dados.at(pos);
+        if (!isalpha(uchar(c))) {
+            ++pos;
+            simbolo(c);
+            return;
+        }
+        const qsizetype inicio = pos;
+        while (pos < dados.size() && isalpha(uchar(dados.at(pos))))
+            ++pos;
+        const QByteArray nome = dados.mid(inicio, pos - inicio);
+        bool temValor = false;
+        int valor = 0;
+        const qsizetype inicioValor = pos;
+        if (pos < dados.size() && dados.at(pos) == '-')
+            ++pos;
+        while (pos < dados.size() && isdigit(uchar(dados.at(pos))))
+            ++pos;
+        if (pos > inicioValor && !(pos == inicioValor + 1 && dados.at(inicioValor) == '-')) {
+            temValor = true;
+            // RTF numbers are 16-bit or 32-bit; anything longer is clamped, not wrapped.
+            valor = int(std::clamp(dados.mid(inicioValor, std::min<qsizetype>(pos - inicioValor, 12)).toLongLong(),
+                                   -2147483647LL, 2147483647LL));
+        } else {
+            pos = inicioValor;
+        }
+        if (pos < dados.size() && dados.at(pos) == ' ')
+            ++pos;
+        palavra(nome, temValor, valor);
+    }
+
+    void simbolo(char c) {
+        if (c == '\'') {
+            const QByteArray hex = dados.mid(pos, 2);
+            bool ok = false;
+            const int b = hex.toInt(&ok, 16);
+            if (!ok || hex.size() < 2)
+                return;
+            pos += 2;
+            caractere(DeCp1252Byte(char(b)));
+            return;
+        }
+        if (c == '*') {
+            estado().destino = Destino::Ignora;
+            return;
+        }
+        if (saltaDoUnicode())
+            return;
+        switch (c) {
+        case '\\': case '{': case '}': caractere(QChar::fromLatin1(c), false); break;
+        case '~': caractere(QChar(QChar::Nbsp), false); break;
+        case '_': caractere(QChar(0x2011), false); break;
+        case '\r': case '\n': paragrafo(); break; // "\" before a line end is "\par"
+        case '\t': caractere(QChar('\t'), false); break;
+        default: break; // "\-" optional hyphen, "\:" index subentry, "\|" formula
+        }
+    }
+
+    // True when the token is the ANSI stand-in that follows a "\u" character.
+    bool saltaDoUnicode() {
+        if (saltoPendente <= 0)
+            return false;
+        --saltoPendente;
+        return true;
+    }
+
+    void palavra(const QByteArray& nome, bool temValor, int valor) {
+        if (nome == "bin") {
+            // Binary data may hold braces and backslashes; it is never text for us.
+            pos = std::min<qsizetype>(dados.size(), pos + std::max(0, valor));
+            return;
+        }
+        Estado& e = estado();
+        if (e.destino == Destino::Ignora)
+            return;
+        if (saltaDoUnicode())
+            return;
+        if (nome == "u") {
+            caractere(QChar(char16_t(valor < 0 ? valor + 65536 : valor)), false);
+            saltoPendente = e.saltoUnicode;
+            return;
+        }
+        if (nome == "uc") {
+            e.saltoUnicode = std::max(0, valor);
+            return;
+        }
+        if (nome == "fonttbl") {
+            e.destino = Destino::TabelaFontes;
+            fontes.clear();
+            nomeFonte.clear();
+            ++tabelas;
+            return;
+        }
+        if (nome == "colortbl") {
+            e.destino = Destino::TabelaCores;
+            cores.clear();
+            vermelho = verde = azul = -1;
+            ++tabelas;
+            return;
+        }
+        if (DestinoIgnorado(nome)) {
+            e.destino = Destino::Ignora;
+            return;
+        }
+        if (nome == "deff") {
+            fontePadrao = valor;
+            return;
+        }
+        if (e.destino == Destino::TabelaFontes) {
+            if (nome == "f") {
+                if (!nomeFonte.trimmed().isEmpty())
+                    acabaFonte();
+                fonteEmLeitura = valor;
+                nomeFonte.clear();
+            }
+            return;
+        }
+        if (e.destino == Destino::TabelaCores) {
+            const int v = std::clamp(valor, 0, 255);
+            if (nome == "red") vermelho = v;
+            else if (nome == "green") verde = v;
+            else if (nome == "blue") azul = v;
+            return;
+        }
+        palavraDeTexto(e, nome, temValor, valor);
+    }
+
+    void palavraDeTexto(Estado& e, const QByteArray& nome, bool temValor, int valor) {
+        const bool liga = !temValor || valor != 0;
+        if (nome == "par") paragrafo();
+        else if (nome == "line") caractere(QChar(QChar::LineSeparator), false);
+        else if (nome == "tab" || nome == "cell" || nome == "nestcell") caractere(QChar('\t'), false);
+        else if (nome == "row" || nome == "nestrow") paragrafo();
+        else if (nome == "page" || nome == "sect") {
+            if (!paragrafos.last().trocos.isEmpty())
+                paragrafo();
+        }
+        else if (nome == "pard") e.alinhamento = Qt::AlignLeft;
+        else if (nome == "ql") e.alinhamento = Qt::AlignLeft;
+        else if (nome == "qr") e.alinhamento = Qt::AlignRight;
+        else if (nome == "qc") e.alinhamento = Qt::AlignHCenter;
+        else if (nome == "qj" || nome == "qd") e.alinhamento = Qt::AlignJustify;
+        else if (nome == "plain") e.limpaLetra();
+        else if (nome == "b") e.negrito = liga;
+        else if (nome == "i") e.italico = liga;
+        else if (nome == "v") e.oculto = liga;
+        else if (nome == "ulnone") e.sublinhado = false;
+        else if (nome.startsWith("ul") && nome != "ulc") e.sublinhado = liga; // \ul, \uld, \ulw, \uldb ...
+        else if (nome == "f") e.fonte = valor;
+        else if (nome == "fs") { if (valor > 0) e.meiosPontos = valor; }
+        else if (nome == "cf") e.cor = valor;
+        else if (nome == "emdash") caractere(QChar(0x2014), false);
+        else if (nome == "endash") caractere(QChar(0x2013), false);
+        else if (nome == "bullet") caractere(QChar(0x2022), false);
+        else if (nome == "lquote") caractere(QChar(0x2018), false);
+        else if (nome == "rquote") caractere(QChar(0x2019), false);
+        else if (nome == "ldblquote") caractere(QChar(0x201C), false);
+        else if (nome == "rdblquote") caractere(QChar(0x201D), false);
+        else if (nome == "emspace") caractere(QChar(0x2003), false);
+        else if (nome == "enspace") caractere(QChar(0x2002), false);
+        else if (nome == "qmspace") caractere(QChar(0x2005), false);
+    }
+
+    void acabaFonte() {
+        QString n = nomeFonte.trimmed();
+        fontes.insert(fonteEmLeitura, n);
+        nomeFonte.clear();
+    }
+
+    void caractere(QChar c, bool podeSaltar = true) {
+        if (podeSaltar && saltaDoUnicode())
+            return;
+        Estado& e = estado();
+        switch (e.destino) {
+        case Destino::Ignora:
+            return;
+        case Destino::TabelaFontes:
+            if (c == ';')
+                acabaFonte();
+            else
+                nomeFonte += c;
+            return;
+        case Destino::TabelaCores:
+            if (c == ';') {
+                cores.append(vermelho < 0 && verde < 0 && azul < 0
+                                 ? QColor()
+                                 : QColor(std::max(0, vermelho), std::max(0, verde), std::max(0, azul)));
+                vermelho = verde = azul = -1;
+            }
+            return;
+        case Destino::Texto:
+            break;
+        }
+        if ((c.unicode() < 0x20 && c != '\t') || e.oculto)
+            return;
+        Paragrafo& p = paragrafos.last();
+        p.formato.setAlignment(e.alinhamento);
+        if (!trocoAberto || !e.mesmaLetra(letraDoTroco) || tabelasDoTroco != tabelas) {
+            p.trocos.append(Troco{QString(), formatoDe(e)});
+            letraDoTroco = e;
+            tabelasDoTroco = tabelas;
+            trocoAberto = true;
+        }
+        p.trocos.last().texto += c;
+    }
+
+    QTextCharFormat formatoDe(const Estado& e) const {
+        QTextCharFormat f;
+        const QString familia = fontes.value(e.fonte < 0 ? fontePadrao : e.fonte, fontes.value(fontePadrao));
+        if (!familia.isEmpty())
+            f.setFontFamilies({familia});
+        f.setFontPointSize(e.meiosPontos / 2.0);
+        f.setFontWeight(e.negrito ? QFont::Bold : QFont::Normal);
+        f.setFontItalic(e.italico);
+        f.setFontUnderline(e.sublinhado);
+        // "\cfN" is entry N of the table; the usual empty first entry is the automatic colour.
+        if (e.cor >= 0 && e.cor < cores.size() && cores.at(e.cor).isValid())
+            f.setForeground(cores.at(e.cor));
+        return f;
+    }
+
+    void fechaParagrafo(const Estado& e) {
+        Paragrafo& p = paragrafos.last();
+        p.formato.setAlignment(e.alinhamento);
+        p.formatoMarca = formatoDe(e);
+    }
+
+    void paragrafo() {
+        fechaParagrafo(estado());
+        paragrafos.append(Paragrafo{});
+        trocoAberto = false;
+    }
+};
+
+} // namespace
+
+bool LeRtf(const QByteArray& rtf, QTextDocument& documento, QString* erro) {
+    Leitor leitor(rtf);
+    if (!leitor.le(erro))
+        return false;
+    leitor.aplica(documento);
+    return true;
+}
