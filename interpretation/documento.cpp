@@ -18,8 +18,7 @@ void CopiaDesde(const QTextDocument& origem, int inicio, QTextCursor& destino) {
     // Formats left to the source's default font must look the same in the destination.
     const bool outraLetra = origem.defaultFont() != destino.document()->defaultFont();
     const auto formato = [&](const QTextCharFormat& f) {
-        if (!outraLetra)
-            return f;
+        if (!outraLetra) return f;
         QTextCharFormat r;
         r.setFont(origem.defaultFont());
         r.merge(f);
@@ -61,8 +60,7 @@ void JuntaInterpretacao(const QTextDocument& relatorio, const QTextDocument& pes
     if (TemTextoPessoal(pessoal)) {
         // The report ends in the empty line its last paragraph leaves; the heading goes there,
         // so splitting the file gives the report back as it was.
-        if (c.block().length() > 1)
-            c.insertBlock();
+        if (c.block().length() > 1) c.insertBlock();
         CopiaDesde(pessoal, 0, c);
     }
     c.endEditBlock();
@@ -70,8 +68,7 @@ void JuntaInterpretacao(const QTextDocument& relatorio, const QTextDocument& pes
 
 bool SeparaInterpretacao(QTextDocument& relatorio, QTextDocument& pessoal) {
     const QTextCursor achado = relatorio.find(kCabecalhoPessoal); // case-insensitive by default
-    if (achado.isNull())
-        return false;
+    if (achado.isNull()) return false;
     const int inicio = achado.selectionStart();
     const QTextBlock cortado = relatorio.findBlock(inicio);
     const bool blocoInteiro = cortado.position() == inicio && cortado.previous().isValid();
@@ -93,8 +90,8 @@ bool SeparaInterpretacao(QTextDocument& relatorio, QTextDocument& pessoal) {
     return true;
 }
 
-bool GuardaInterpretacao(const QString& caminho, const QTextDocument& relatorio,
-                         const QTextDocument& pessoal, QString* erro) {
+bool GuardaInterpretacao(const QString& caminho, const QTextDocument& relatorio, const QTextDocument& pessoal,
+                         QString* erro) {
     QTextDocument junto;
     JuntaInterpretacao(relatorio, pessoal, junto);
     const QByteArray rtf = EscreveRtf(junto);
@@ -113,13 +110,13 @@ bool ImportaInterpretacao(const QString& caminho, QTextDocument& relatorio, QTex
     QFile f(caminho);
     if (!f.open(QIODevice::ReadOnly)) {
         if (erro)
-            *erro = QStringLiteral("Não foi possível abrir o ficheiro \"%1\".\n%2").arg(caminho, f.errorString());
+            *erro =
+                QStringLiteral("Não foi possível abrir o ficheiro \"%1\".\n%2").arg(caminho, f.errorString());
         return false;
     }
     QString motivo;
     if (!LeRtf(f.readAll(), relatorio, &motivo)) {
-        if (erro)
-            *erro = QStringLiteral("Não foi possível importar \"%1\".\n%2").arg(caminho, motivo);
+        if (erro) *erro = QStringLiteral("Não foi possível importar \"%1\".\n%2").arg(caminho, motivo);
         return false;
     }
     SeparaInterpretacao(relatorio, pessoal);

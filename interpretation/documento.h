@@ -14,8 +14,7 @@ bool TemTextoPessoal(const QTextDocument& pessoal);
 
 // destino becomes the report followed by the personal document, each with its formatting;
 // the report alone when the personal document has no text of its own.
-void JuntaInterpretacao(const QTextDocument& relatorio, const QTextDocument& pessoal,
-                        QTextDocument& destino);
+void JuntaInterpretacao(const QTextDocument& relatorio, const QTextDocument& pessoal, QTextDocument& destino);
 
 // When the report holds "Interpretação Pessoal" (any case), moves the text from its first
 // occurrence to the end into the personal document, which it replaces. False, with both
@@ -24,8 +23,8 @@ bool SeparaInterpretacao(QTextDocument& relatorio, QTextDocument& pessoal);
 
 // Writes the joined documents to caminho as RTF, through a temporary file. On failure the
 // file is left as it was and erro holds the reason in Portuguese.
-bool GuardaInterpretacao(const QString& caminho, const QTextDocument& relatorio,
-                         const QTextDocument& pessoal, QString* erro = nullptr);
+bool GuardaInterpretacao(const QString& caminho, const QTextDocument& relatorio, const QTextDocument& pessoal,
+                         QString* erro = nullptr);
 
 // Loads an RTF file into the report and gives its personal part back to the personal
 // document. On failure neither document changes.

@@ -40,15 +40,13 @@ public:
             bool vazio = true;
             for (auto it = b.begin(); !it.atEnd(); ++it) {
                 const QTextFragment f = it.fragment();
-                if (!f.isValid())
-                    continue;
+                if (!f.isValid()) continue;
                 mudaPara(estiloDe(f.charFormat()), corpo);
                 escreveTexto(f.text(), corpo);
                 vazio = false;
             }
             // An empty line keeps its own size, as the paragraph mark does in a word processor.
-            if (vazio)
-                mudaPara(estiloDe(b.charFormat()), corpo);
+            if (vazio) mudaPara(estiloDe(b.charFormat()), corpo);
             if (b.next().isValid()) {
                 corpo += "\\par\r\n";
                 espaco = false;
@@ -61,15 +59,19 @@ private:
     const QTextDocument& doc;
     QStringList fontes;
     QList<QRgb> cores;
-    EstiloLetra atual; // RTF's state at the start of the body: font 0, 12 points, plain
+    EstiloLetra atual;   // RTF's state at the start of the body: font 0, 12 points, plain
     bool espaco = false; // the last thing written was a control word that text must not touch
 
     static QByteArray alinhamento(Qt::Alignment a) {
         switch (a & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute) {
-        case Qt::AlignRight: return "\\qr";
-        case Qt::AlignHCenter: return "\\qc";
-        case Qt::AlignJustify: return "\\qj";
-        default: return "\\ql";
+        case Qt::AlignRight:
+            return "\\qr";
+        case Qt::AlignHCenter:
+            return "\\qc";
+        case Qt::AlignJustify:
+            return "\\qj";
+        default:
+            return "\\ql";
         }
     }
 
@@ -83,8 +85,7 @@ private:
     }
 
     int indiceCor(const QTextCharFormat& f) {
-        if (!f.hasProperty(QTextFormat::ForegroundBrush) || f.foreground().style() == Qt::NoBrush)
-            return 0;
+        if (!f.hasProperty(QTextFormat::ForegroundBrush) || f.foreground().style() == Qt::NoBrush) return 0;
         const QRgb rgb = f.foreground().color().rgb() & 0xFFFFFF;
         int i = cores.indexOf(rgb);
         if (i < 0) {
@@ -99,10 +100,8 @@ private:
         EstiloLetra e;
         e.fonte = indiceFonte(letra.family());
         double pontos = letra.pointSizeF();
-        if (pontos <= 0 && letra.pixelSize() > 0)
-            pontos = letra.pixelSize() * 72.0 / 96.0;
-        if (pontos > 0)
-            e.meiosPontos = std::max(1, int(std::lround(pontos * 2)));
+        if (pontos <= 0 && letra.pixelSize() > 0) pontos = letra.pixelSize() * 72.0 / 96.0;
+        if (pontos > 0) e.meiosPontos = std::max(1, int(std::lround(pontos * 2)));
         e.negrito = letra.bold();
         e.italico = letra.italic();
         e.sublinhado = letra.underline();
@@ -118,20 +117,16 @@ private:
     }
 
     void liga(QByteArray& corpo, bool& atualValor, bool novo, const char* sim, const char* nao) {
-        if (atualValor == novo)
-            return;
+        if (atualValor == novo) return;
         corpo += novo ? sim : nao;
         atualValor = novo;
         espaco = true;
     }
 
     void mudaPara(const EstiloLetra& e, QByteArray& corpo) {
-        if (e.fonte != atual.fonte)
-            palavra(corpo, "f", e.fonte);
-        if (e.meiosPontos != atual.meiosPontos)
-            palavra(corpo, "fs", e.meiosPontos);
-        if (e.cor != atual.cor)
-            palavra(corpo, "cf", e.cor);
+        if (e.fonte != atual.fonte) palavra(corpo, "f", e.fonte);
+        if (e.meiosPontos != atual.meiosPontos) palavra(corpo, "fs", e.meiosPontos);
+        if (e.cor != atual.cor) palavra(corpo, "cf", e.cor);
         liga(corpo, atual.negrito, e.negrito, "\\b", "\\b0");
         liga(corpo, atual.italico, e.italico, "\\i", "\\i0");
         liga(corpo, atual.sublinhado, e.sublinhado, "\\ul", "\\ulnone");

@@ -20,15 +20,15 @@ enum class Destino { Texto, Ignora, TabelaFontes, TabelaCores };
 // Destinations whose text is not part of the document, written by word processors
 // without the "\*" that marks the newer ones.
 bool DestinoIgnorado(const QByteArray& palavra) {
+    // clang-format off
     static const QByteArray nomes[] = {
-        "stylesheet", "info",     "pict",      "object",   "header",     "headerl",   "headerr",
-        "headerf",    "footer",   "footerl",   "footerr",  "footerf",    "footnote",  "annotation",
-        "listtable",  "listoverridetable", "revtbl", "rsidtbl", "generator", "xmlnstbl",
-        "fldinst",    "bkmkstart", "bkmkend",  "nonshppict", "themedata", "colorschememapping",
-        "latentstyles", "datastore", "template", "ftnsep",   "ftnsepc",   "aftnsep",   "aftnsepc",
-        "xe",         "tc",       "txe",       "rxe",      "private",    "pntxta",    "pntxtb",
-        "falt",       "panose",   "filetbl",   "mmathPr",  "userprops",  "docvar",    "atnid",
-        "atnauthor",  "atntime",  "atnref"};
+        "stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf", "footer",
+        "footerl", "footerr", "footerf", "footnote", "annotation", "listtable", "listoverridetable",
+        "revtbl", "rsidtbl", "generator", "xmlnstbl", "fldinst", "bkmkstart", "bkmkend", "nonshppict",
+        "themedata", "colorschememapping", "latentstyles", "datastore", "template", "ftnsep", "ftnsepc",
+        "aftnsep", "aftnsepc", "xe", "tc", "txe", "rxe", "private", "pntxta", "pntxtb", "falt", "panose",
+        "filetbl", "mmathPr", "userprops", "docvar", "atnid", "atnauthor", "atntime", "atnref"};
+    // clang-format on
     return std::find(std::begin(nomes), std::end(nomes), palavra) != std::end(nomes);
 }
 
@@ -45,7 +45,7 @@ struct Estado {
     bool italico = false;
     bool sublinhado = false;
     bool oculto = false; // "\v": hidden text, which word processors do not show
-    int cor = 0; // entry of the colour table
+    int cor = 0;         // entry of the colour table
     int saltoUnicode = 1;
     Qt::Alignment alinhamento = Qt::AlignLeft;
 
@@ -78,18 +78,19 @@ public:
 
     bool le(QString* erro) {
         int inicio = 0;
-        if (dados.startsWith("\xEF\xBB\xBF"))
-            inicio = 3; // the byte-order mark some editors put first
+        if (dados.startsWith("\xEF\xBB\xBF")) inicio = 3; // the byte-order mark some editors put first
         while (inicio < dados.size() && QChar::isSpace(uchar(dados.at(inicio))))
             ++inicio;
         if (!dados.mid(inicio, 5).startsWith("{\\rtf")) {
-            if (erro)
-                *erro = QStringLiteral("O ficheiro não está no formato RTF.");
+            if (erro) *erro = QStringLiteral("O ficheiro não está no formato RTF.");
             return false;
         }
         pos = inicio;
         percorre();
+        // Without a closing "\par" the last paragraph keeps the alignment its text was read in.
+        const Qt::Alignment alinhamento = paragrafos.last().formato.alignment();
         fechaParagrafo(estadoFinal);
+        if (!paragrafos.last().trocos.isEmpty()) paragrafos.last().formato.setAlignment(alinhamento);
         return true;
     }
 
@@ -119,7 +120,7 @@ private:
     int fontePadrao = 0;
     QHash<int, QString> fontes;
     QList<QColor> cores; // invalid colour: the automatic one
-    int tabelas = 0; // bumped when a font or colour table is read, so cached formats are redone
+    int tabelas = 0;     // bumped when a font or colour table is read, so cached formats are redone
     int fonteEmLeitura = 0;
     QString nomeFonte;
     int vermelho = -1, verde = -1, azul = -1;
@@ -139,11 +140,9 @@ private:
                 pilha.append(pilha.isEmpty() ? Estado{} : pilha.last());
             } else if (c == '}') {
                 saltoPendente = 0;
-                if (pilha.isEmpty())
-                    return;
+                if (pilha.isEmpty()) return;
                 fechaGrupo();
-                if (pilha.isEmpty())
-                    return; // the document's own group: what follows is not RTF
+                if (pilha.isEmpty()) return; // the document's own group: what follows is not RTF
             } else if (pilha.isEmpty()) {
                 continue;
             } else if (c == '\\') {
@@ -155,21 +154,18 @@ private:
             }
         }
         // A file cut short: keep what was read, as word processors do.
-        if (!pilha.isEmpty())
-            estadoFinal = pilha.first();
+        if (!pilha.isEmpty()) estadoFinal = pilha.first();
     }
 
     void fechaGrupo() {
         const Estado saido = pilha.takeLast();
         if (saido.destino == Destino::TabelaFontes && !nomeFonte.trimmed().isEmpty())
             acabaFonte(); // the last entry's ";" is sometimes left out
-        if (pilha.isEmpty())
-            estadoFinal = saido;
+        if (pilha.isEmpty()) estadoFinal = saido;
     }
 
     void controlo() {
-        if (pos >= dados.size())
-            return;
+        if (pos >= dados.size()) return;
         const char c = dados.at(pos);
         if (!isalpha(uchar(c))) {
             ++pos;
@@ -183,20 +179,19 @@ private:
         bool temValor = false;
         int valor = 0;
         const qsizetype inicioValor = pos;
-        if (pos < dados.size() && dados.at(pos) == '-')
-            ++pos;
+        if (pos < dados.size() && dados.at(pos) == '-') ++pos;
         while (pos < dados.size() && isdigit(uchar(dados.at(pos))))
             ++pos;
         if (pos > inicioValor && !(pos == inicioValor + 1 && dados.at(inicioValor) == '-')) {
             temValor = true;
             // RTF numbers are 16-bit or 32-bit; anything longer is clamped, not wrapped.
-            valor = int(std::clamp(dados.mid(inicioValor, std::min<qsizetype>(pos - inicioValor, 12)).toLongLong(),
-                                   -2147483647LL, 2147483647LL));
+            valor = int(
+                std::clamp(dados.mid(inicioValor, std::min<qsizetype>(pos - inicioValor, 12)).toLongLong(),
+                           -2147483647LL, 2147483647LL));
         } else {
             pos = inicioValor;
         }
-        if (pos < dados.size() && dados.at(pos) == ' ')
-            ++pos;
+        if (pos < dados.size() && dados.at(pos) == ' ') ++pos;
         palavra(nome, temValor, valor);
     }
 
@@ -205,8 +200,7 @@ private:
             const QByteArray hex = dados.mid(pos, 2);
             bool ok = false;
             const int b = hex.toInt(&ok, 16);
-            if (!ok || hex.size() < 2)
-                return;
+            if (!ok || hex.size() < 2) return;
             pos += 2;
             caractere(DeCp1252Byte(char(b)));
             return;
@@ -215,22 +209,34 @@ private:
             estado().destino = Destino::Ignora;
             return;
         }
-        if (saltaDoUnicode())
-            return;
+        if (saltaDoUnicode()) return;
         switch (c) {
-        case '\\': case '{': case '}': caractere(QChar::fromLatin1(c), false); break;
-        case '~': caractere(QChar(QChar::Nbsp), false); break;
-        case '_': caractere(QChar(0x2011), false); break;
-        case '\r': case '\n': paragrafo(); break; // "\" before a line end is "\par"
-        case '\t': caractere(QChar('\t'), false); break;
-        default: break; // "\-" optional hyphen, "\:" index subentry, "\|" formula
+        case '\\':
+        case '{':
+        case '}':
+            caractere(QChar::fromLatin1(c), false);
+            break;
+        case '~':
+            caractere(QChar(QChar::Nbsp), false);
+            break;
+        case '_':
+            caractere(QChar(0x2011), false);
+            break;
+        case '\r':
+        case '\n':
+            paragrafo();
+            break; // "\" before a line end is "\par"
+        case '\t':
+            caractere(QChar('\t'), false);
+            break;
+        default:
+            break; // "\-" optional hyphen, "\:" index subentry, "\|" formula
         }
     }
 
     // True when the token is the ANSI stand-in that follows a "\u" character.
     bool saltaDoUnicode() {
-        if (saltoPendente <= 0)
-            return false;
+        if (saltoPendente <= 0) return false;
         --saltoPendente;
         return true;
     }
@@ -242,10 +248,8 @@ private:
             return;
         }
         Estado& e = estado();
-        if (e.destino == Destino::Ignora)
-            return;
-        if (saltaDoUnicode())
-            return;
+        if (e.destino == Destino::Ignora) return;
+        if (saltaDoUnicode()) return;
         if (nome == "u") {
             caractere(QChar(char16_t(valor < 0 ? valor + 65536 : valor)), false);
             saltoPendente = e.saltoUnicode;
@@ -279,8 +283,7 @@ private:
         }
         if (e.destino == Destino::TabelaFontes) {
             if (nome == "f") {
-                if (!nomeFonte.trimmed().isEmpty())
-                    acabaFonte();
+                if (!nomeFonte.trimmed().isEmpty()) acabaFonte();
                 fonteEmLeitura = valor;
                 nomeFonte.clear();
             }
@@ -288,48 +291,64 @@ private:
         }
         if (e.destino == Destino::TabelaCores) {
             const int v = std::clamp(valor, 0, 255);
-            if (nome == "red") vermelho = v;
-            else if (nome == "green") verde = v;
-            else if (nome == "blue") azul = v;
+            if (nome == "red")
+                vermelho = v;
+            else if (nome == "green")
+                verde = v;
+            else if (nome == "blue")
+                azul = v;
             return;
         }
         palavraDeTexto(e, nome, temValor, valor);
     }
 
     void palavraDeTexto(Estado& e, const QByteArray& nome, bool temValor, int valor) {
+        // Words that stand for one character; table cells become tabs.
+        static const QHash<QByteArray, char16_t> caracteres{{"line", QChar::LineSeparator},
+                                                            {"tab", '\t'},
+                                                            {"cell", '\t'},
+                                                            {"nestcell", '\t'},
+                                                            {"emdash", 0x2014},
+                                                            {"endash", 0x2013},
+                                                            {"bullet", 0x2022},
+                                                            {"lquote", 0x2018},
+                                                            {"rquote", 0x2019},
+                                                            {"ldblquote", 0x201C},
+                                                            {"rdblquote", 0x201D},
+                                                            {"emspace", 0x2003},
+                                                            {"enspace", 0x2002},
+                                                            {"qmspace", 0x2005}};
+        static const QHash<QByteArray, Qt::Alignment> alinhamentos{
+            {"pard", Qt::AlignLeft},  {"ql", Qt::AlignLeft},    {"qr", Qt::AlignRight},
+            {"qc", Qt::AlignHCenter}, {"qj", Qt::AlignJustify}, {"qd", Qt::AlignJustify}};
         const bool liga = !temValor || valor != 0;
-        if (nome == "par") paragrafo();
-        else if (nome == "line") caractere(QChar(QChar::LineSeparator), false);
-        else if (nome == "tab" || nome == "cell" || nome == "nestcell") caractere(QChar('\t'), false);
-        else if (nome == "row" || nome == "nestrow") paragrafo();
-        else if (nome == "page" || nome == "sect") {
-            if (!paragrafos.last().trocos.isEmpty())
-                paragrafo();
+        if (const auto c = caracteres.constFind(nome); c != caracteres.cend()) {
+            caractere(QChar(*c), false);
+        } else if (const auto a = alinhamentos.constFind(nome); a != alinhamentos.cend()) {
+            e.alinhamento = *a;
+        } else if (nome == "par" || nome == "row" || nome == "nestrow") {
+            paragrafo();
+        } else if (nome == "page" || nome == "sect") {
+            if (!paragrafos.last().trocos.isEmpty()) paragrafo();
+        } else if (nome == "plain") {
+            e.limpaLetra();
+        } else if (nome == "b") {
+            e.negrito = liga;
+        } else if (nome == "i") {
+            e.italico = liga;
+        } else if (nome == "v") {
+            e.oculto = liga;
+        } else if (nome == "ulnone") {
+            e.sublinhado = false;
+        } else if (nome.startsWith("ul") && nome != "ulc") {
+            e.sublinhado = liga; // \ul, \uld, \uldb, \ulw, \ulwave ...; \ulc is only its colour
+        } else if (nome == "f") {
+            e.fonte = valor;
+        } else if (nome == "fs") {
+            if (valor > 0) e.meiosPontos = valor;
+        } else if (nome == "cf") {
+            e.cor = valor;
         }
-        else if (nome == "pard") e.alinhamento = Qt::AlignLeft;
-        else if (nome == "ql") e.alinhamento = Qt::AlignLeft;
-        else if (nome == "qr") e.alinhamento = Qt::AlignRight;
-        else if (nome == "qc") e.alinhamento = Qt::AlignHCenter;
-        else if (nome == "qj" || nome == "qd") e.alinhamento = Qt::AlignJustify;
-        else if (nome == "plain") e.limpaLetra();
-        else if (nome == "b") e.negrito = liga;
-        else if (nome == "i") e.italico = liga;
-        else if (nome == "v") e.oculto = liga;
-        else if (nome == "ulnone") e.sublinhado = false;
-        else if (nome.startsWith("ul") && nome != "ulc") e.sublinhado = liga; // \ul, \uld, \ulw, \uldb ...
-        else if (nome == "f") e.fonte = valor;
-        else if (nome == "fs") { if (valor > 0) e.meiosPontos = valor; }
-        else if (nome == "cf") e.cor = valor;
-        else if (nome == "emdash") caractere(QChar(0x2014), false);
-        else if (nome == "endash") caractere(QChar(0x2013), false);
-        else if (nome == "bullet") caractere(QChar(0x2022), false);
-        else if (nome == "lquote") caractere(QChar(0x2018), false);
-        else if (nome == "rquote") caractere(QChar(0x2019), false);
-        else if (nome == "ldblquote") caractere(QChar(0x201C), false);
-        else if (nome == "rdblquote") caractere(QChar(0x201D), false);
-        else if (nome == "emspace") caractere(QChar(0x2003), false);
-        else if (nome == "enspace") caractere(QChar(0x2002), false);
-        else if (nome == "qmspace") caractere(QChar(0x2005), false);
     }
 
     void acabaFonte() {
@@ -339,8 +358,7 @@ private:
     }
 
     void caractere(QChar c, bool podeSaltar = true) {
-        if (podeSaltar && saltaDoUnicode())
-            return;
+        if (podeSaltar && saltaDoUnicode()) return;
         Estado& e = estado();
         switch (e.destino) {
         case Destino::Ignora:
@@ -362,8 +380,7 @@ private:
         case Destino::Texto:
             break;
         }
-        if ((c.unicode() < 0x20 && c != '\t') || e.oculto)
-            return;
+        if ((c.unicode() < 0x20 && c != '\t') || e.oculto) return;
         Paragrafo& p = paragrafos.last();
         p.formato.setAlignment(e.alinhamento);
         if (!trocoAberto || !e.mesmaLetra(letraDoTroco) || tabelasDoTroco != tabelas) {
@@ -378,15 +395,13 @@ private:
     QTextCharFormat formatoDe(const Estado& e) const {
         QTextCharFormat f;
         const QString familia = fontes.value(e.fonte < 0 ? fontePadrao : e.fonte, fontes.value(fontePadrao));
-        if (!familia.isEmpty())
-            f.setFontFamilies({familia});
+        if (!familia.isEmpty()) f.setFontFamilies({familia});
         f.setFontPointSize(e.meiosPontos / 2.0);
         f.setFontWeight(e.negrito ? QFont::Bold : QFont::Normal);
         f.setFontItalic(e.italico);
         f.setFontUnderline(e.sublinhado);
         // "\cfN" is entry N of the table; the usual empty first entry is the automatic colour.
-        if (e.cor >= 0 && e.cor < cores.size() && cores.at(e.cor).isValid())
-            f.setForeground(cores.at(e.cor));
+        if (e.cor >= 0 && e.cor < cores.size() && cores.at(e.cor).isValid()) f.setForeground(cores.at(e.cor));
         return f;
     }
 
@@ -407,8 +422,7 @@ private:
 
 bool LeRtf(const QByteArray& rtf, QTextDocument& documento, QString* erro) {
     Leitor leitor(rtf);
-    if (!leitor.le(erro))
-        return false;
+    if (!leitor.le(erro)) return false;
     leitor.aplica(documento);
     return true;
 }

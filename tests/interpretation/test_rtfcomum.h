@@ -30,10 +30,14 @@ Q_DECLARE_METATYPE(DocumentoTeste)
 
 inline QString NomeAlinhamento(Qt::Alignment a) {
     switch (a & Qt::AlignHorizontal_Mask) {
-    case Qt::AlignRight: return QStringLiteral("direita");
-    case Qt::AlignHCenter: return QStringLiteral("centro");
-    case Qt::AlignJustify: return QStringLiteral("justificado");
-    default: return QStringLiteral("esquerda");
+    case Qt::AlignRight:
+        return QStringLiteral("direita");
+    case Qt::AlignHCenter:
+        return QStringLiteral("centro");
+    case Qt::AlignJustify:
+        return QStringLiteral("justificado");
+    default:
+        return QStringLiteral("esquerda");
     }
 }
 
@@ -44,8 +48,7 @@ inline QTextCharFormat FormatoDe(const TrocoTeste& t) {
     f.setFontWeight(t.negrito ? QFont::Bold : QFont::Normal);
     f.setFontItalic(t.italico);
     f.setFontUnderline(t.sublinhado);
-    if (t.cor != QLatin1String("auto"))
-        f.setForeground(QColor(t.cor));
+    if (t.cor != QLatin1String("auto")) f.setForeground(QColor(t.cor));
     return f;
 }
 
@@ -73,7 +76,8 @@ inline QString DescreveLetra(const QTextCharFormat& f, const QFont& base) {
     return QStringLiteral("%1 %2pt%3%4%5 %6")
         .arg(l.family())
         .arg(l.pointSizeF())
-        .arg(l.bold() ? " negrito" : "", l.italic() ? " itálico" : "", l.underline() ? " sublinhado" : "", cor);
+        .arg(l.bold() ? " negrito" : "", l.italic() ? " itálico" : "", l.underline() ? " sublinhado" : "",
+             cor);
 }
 
 inline QStringList Descreve(const QTextDocument& doc) {
@@ -81,8 +85,9 @@ inline QStringList Descreve(const QTextDocument& doc) {
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         linhas << QStringLiteral("¶ %1").arg(NomeAlinhamento(b.blockFormat().alignment()));
         for (auto it = b.begin(); !it.atEnd(); ++it)
-            linhas << QStringLiteral("  «%1» %2").arg(it.fragment().text(),
-                                                        DescreveLetra(it.fragment().charFormat(), doc.defaultFont()));
+            linhas << QStringLiteral("  «%1» %2")
+                          .arg(it.fragment().text(),
+                               DescreveLetra(it.fragment().charFormat(), doc.defaultFont()));
     }
     return linhas;
 }

@@ -42,8 +42,7 @@ void Relatorio(QTextDocument& doc) {
 void Pessoal(QTextDocument& doc, const QString& cabecalho, const QString& texto) {
     doc.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 11));
     Escreve(doc, cabecalho, 20, "#ff0000", Qt::AlignHCenter, true);
-    if (!texto.isEmpty())
-        Escreve(doc, texto, 12, "#800080", Qt::AlignJustify, false, false, true);
+    if (!texto.isEmpty()) Escreve(doc, texto, 12, "#800080", Qt::AlignJustify, false, false, true);
 }
 
 } // namespace
@@ -91,12 +90,17 @@ void TestRtfDocumento::guardaEImporta_data() {
     const QString relatorio = QStringLiteral(
         "Natalis\nAuto - Interpretação\n\nSol em Carneiro\n\nTem uma energia que não se esgota.\n\n");
     QTest::newRow("com interpretação pessoal")
-        << "Interpretação Pessoal" << "Concordo, e acrescento: é teimoso."
-        << relatorio + "Interpretação Pessoal\n\nConcordo, e acrescento: é teimoso.\n" << true;
-    QTest::newRow("pessoal por tocar: só o relatório") << "Interpretação Pessoal" << "" << relatorio << false;
+        << "Interpretação Pessoal"
+        << "Concordo, e acrescento: é teimoso."
+        << relatorio + "Interpretação Pessoal\n\nConcordo, e acrescento: é teimoso.\n"
+        << true;
+    QTest::newRow("pessoal por tocar: só o relatório") << "Interpretação Pessoal"
+                                                       << "" << relatorio << false;
     QTest::newRow("cabeçalho em maiúsculas")
-        << "INTERPRETAÇÃO PESSOAL" << "Ω e ♃: símbolos fora do Windows-1252."
-        << relatorio + "INTERPRETAÇÃO PESSOAL\n\nΩ e ♃: símbolos fora do Windows-1252.\n" << true;
+        << "INTERPRETAÇÃO PESSOAL"
+        << "Ω e ♃: símbolos fora do Windows-1252."
+        << relatorio + "INTERPRETAÇÃO PESSOAL\n\nΩ e ♃: símbolos fora do Windows-1252.\n"
+        << true;
 }
 
 void TestRtfDocumento::guardaEImporta() {
@@ -141,10 +145,12 @@ void TestRtfDocumento::separa_data() {
     QTest::addColumn<bool>("achou");
     QTest::addColumn<QString>("ficaRelatorio");
     QTest::addColumn<QString>("ficaPessoal");
-    QTest::newRow("sem cabeçalho: nada muda") << "Só o relatório.\n" << false << "Só o relatório.\n" << "anterior";
-    QTest::newRow("no meio de um parágrafo")
-        << "Relatório.\nVer a minha interpretação pessoal abaixo.\nNota." << true << "Relatório.\nVer a minha "
-        << "interpretação pessoal abaixo.\nNota.";
+    QTest::newRow("sem cabeçalho: nada muda") << "Só o relatório.\n"
+                                              << false << "Só o relatório.\n"
+                                              << "anterior";
+    QTest::newRow("no meio de um parágrafo") << "Relatório.\nVer a minha interpretação pessoal abaixo.\nNota."
+                                             << true << "Relatório.\nVer a minha "
+                                             << "interpretação pessoal abaixo.\nNota.";
     QTest::newRow("corta na primeira ocorrência")
         << "A\nInterpretação pessoal\nx\nInterpretação Pessoal\ny" << true << "A\n"
         << "Interpretação pessoal\nx\nInterpretação Pessoal\ny";
@@ -178,17 +184,16 @@ void TestRtfDocumento::importaFicheiroJuntoAMao() {
     // "\deflang2070", pasted into the report's body, with a font and colour table that
     // number fonts and colours their own way.
     const QString caminho = QStringLiteral(NATALIS_TEST_DATA "/juntoantigo.rtf");
-    if (!QFile::exists(caminho))
-        QFAIL("falta o ficheiro de teste juntoantigo.rtf");
+    if (!QFile::exists(caminho)) QFAIL("falta o ficheiro de teste juntoantigo.rtf");
     QTextDocument relatorio, pessoal;
     QString erro;
     QVERIFY2(ImportaInterpretacao(caminho, relatorio, pessoal, &erro), qPrintable(erro));
-    QCOMPARE(Descreve(relatorio), (QStringList{"¶ centro", "  «Natalis» Times New Roman 50pt #0000ff",
-                                              "¶ esquerda", "  «Texto do relatório.» Times New Roman 11pt auto",
-                                              "¶ esquerda"}));
-    QCOMPARE(Descreve(pessoal), (QStringList{"¶ centro", "  «Interpretação Pessoal» Arial 20pt #ff0000",
-                                            "¶ esquerda", "¶ esquerda", "  «A minha nota.» Arial 11pt itálico auto",
-                                            "¶ esquerda"}));
+    QCOMPARE(Descreve(relatorio),
+             (QStringList{"¶ centro", "  «Natalis» Times New Roman 50pt #0000ff", "¶ esquerda",
+                          "  «Texto do relatório.» Times New Roman 11pt auto", "¶ esquerda"}));
+    QCOMPARE(Descreve(pessoal),
+             (QStringList{"¶ centro", "  «Interpretação Pessoal» Arial 20pt #ff0000", "¶ esquerda",
+                          "¶ esquerda", "  «A minha nota.» Arial 11pt itálico auto", "¶ esquerda"}));
 }
 
 void TestRtfDocumento::falhas() {
