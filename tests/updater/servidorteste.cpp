@@ -1,0 +1,75 @@
+#include "servidorteste.h"
+
+#include <QTcpSocket>
+
+ServidorTeste::ServidorTeste() {
+    connect(&servidor, &QTcpServer::newConnection, this, &ServidorTeste::novaLigacao);
+}
+
+ServidorTeste::~ServidorTeste() { Para(); }
+
+bool ServidorTeste::Inicia() { return servidor.listen(QHostAddress::LocalHost, 0); }
+
+void ServidorTeste::Para() {
+    servidor.close();
+    for (const QPointer<QTcpSocket>& s : ligacoes)
+        if (s)
+            s->abort();
+    ligacoes.clear();
+    recebido.clear();
+}
+
+QString ServidorTeste::Base() const {
+    return QStringLiteral("http://127.0.0.1:%1").arg(servidor.serverPort());
+}
+
+void ServidorTeste::novaLigacao() {
+    while (QTcpSocket* s = servidor.nextPendingConnection()) {
+        ligacoes.append(s);
+        connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+        connect(s, &QObject::destroyed, this, [this, s] { recebido.remove(s); });
+        connect(s, &QTcpSocket::readyRead, this, [this, s] {
+            QByteArray& b = recebido[s];
+            b += s->readAll();
+            // One request per connection: every answer closes it.
+            const qsizetype fim = b.indexOf("\r\n\r\n");
+            if (fim < 0)
+                return;
+            const QList<QByteArray> partes = b.left(b.indexOf("\r\n")).split(' ');
+            b.clear();
+            responde(s, partes.size() >= 2 ? QString::fromLatin1(partes[1]) : QString());
+        });
+    }
+}
+
+void ServidorTeste::responde(QTcpSocket* s, const QString& caminho) {
+    pedidos.append(caminho);
+    const Rota r = rotas.value(caminho);
+    auto cabecalho = [](const QByteArray& estado, qint64 tamanho, const QByteArray& extra = {}) {
+        return "HTTP/1.1 " + estado + "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
+               QByteArray::number(tamanho) + "\r\nConnection: close\r\n" + extra + "\r\n";
+    };
+    switch (r.modo) {
+    case Modo::Corpo:
+        s->write(cabecalho("200 OK", r.corpo.size()) + r.corpo);
+        break;
+    case Modo::Vazio:
+        s->write(cabecalho("200 OK", 0));
+        break;
+    case Modo::NaoEncontrado:
+        s->write(cabecalho("404 Not Found", 9) + "Not Found");
+        break;
+    case Modo::Redirecciona:
+        s->write(cabecalho("302 Found", 5, "Location: " + r.corpo + "\r\n") + "Moved");
+        break;
+    case Modo::FechaAMeio:
+        s->write(cabecalho("200 OK", r.corpo.size()) + r.corpo.left(r.corpo.size() / 2));
+        break;
+    case Modo::Parado:
+        // Half the body, then nothing more while the connection stays open.
+        s->write(cabecalho("200 OK", r.corpo.size()) + r.corpo.left(r.corpo.size() / 2));
+        s->flush();
+        return;
+    }
+    s->disconnectFromHost();
+}

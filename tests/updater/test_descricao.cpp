@@ -1,0 +1,217 @@
+// Reading the update description and the decisions taken from it. Expected values follow
+// the private-profile rules and the description's format by hand.
+#include "descricao.h"
+#include "leitorini.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestDescricao : public QObject {
+    Q_OBJECT
+    QTemporaryDir pasta;
+
+    QString ficheiro(const QByteArray& conteudo) {
+        const QString caminho = pasta.filePath(QStringLiteral("update.txt"));
+        QFile f(caminho);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return {};
+        f.write(conteudo);
+        return caminho;
+    }
+
+private slots:
+    void readIni_data() {
+        QTest::addColumn<QByteArray>("conteudo");
+        QTest::addColumn<QString>("seccao");
+        QTest::addColumn<QString>("chave");
+        QTest::addColumn<QString>("esperado");
+        const QByteArray base = "[natalis]\r\nonline=1\r\nlastdate = 13/4/2000 \r\n\r\n[otherfiles]\r\nfilescount=2\r\n"
+                                "filename1=a.orb\r\nfilelocation1=\r\n[webupdate]\r\nnews=Novidades: \xe9poca nova\r\n";
+        QTest::newRow("valor simples") << base << "natalis" << "online" << "1";
+        QTest::newRow("brancos à volta tirados") << base << "natalis" << "lastdate" << "13/4/2000";
+        QTest::newRow("secção e chave sem caso") << base << "OtherFiles" << "FILENAME1" << "a.orb";
+        QTest::newRow("valor vazio") << base << "otherfiles" << "filelocation1" << "";
+        QTest::newRow("chave em falta") << base << "otherfiles" << "filename2" << "";
+        QTest::newRow("secção em falta") << base << "movela" << "online" << "";
+        QTest::newRow("chave de outra secção") << base << "otherfiles" << "online" << "";
+        QTest::newRow("Windows-1252") << base << "webupdate" << "news" << QStringLiteral("Novidades: época nova");
+        QTest::newRow("só LF") << QByteArray("[a]\nk=v\n") << "a" << "k" << "v";
+        QTest::newRow("igual no valor") << QByteArray("[a]\r\nk=x=y\r\n") << "a" << "k" << "x=y";
+        QTest::newRow("primeira secção do nome") << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2\r\n[a]\r\nk=3\r\nj=4\r\n") << "a"
+                                                 << "j" << "";
+        QTest::newRow("primeira chave do nome") << QByteArray("[a]\r\nk=1\r\nk=2\r\n") << "a" << "k" << "1";
+        QTest::newRow("comentário") << QByteArray("[a]\r\n;k=1\r\nk=2\r\n") << "a" << "k" << "2";
+        QTest::newRow("chave antes de secção") << QByteArray("k=1\r\n[a]\r\n") << "a" << "k" << "";
+        QTest::newRow("linha sem igual") << QByteArray("[a]\r\nk\r\nk=5\r\n") << "a" << "k" << "5";
+        QTest::newRow("no máximo 999") << QByteArray("[a]\r\nk=" + QByteArray(1200, 'x') + "\r\n") << "a" << "k"
+                                       << QString(999, QLatin1Char('x'));
+    }
+    void readIni() {
+        QFETCH(QByteArray, conteudo);
+        QFETCH(QString, seccao);
+        QFETCH(QString, chave);
+        QFETCH(QString, esperado);
+        QCOMPARE(ReadINI(ficheiro(conteudo), seccao, chave), esperado);
+    }
+
+    void semFicheiro() {
+        QCOMPARE(ReadINI(pasta.filePath(QStringLiteral("nao-existe.txt")), QStringLiteral("a"), QStringLiteral("k")), QString());
+        QCOMPARE(PrimeiraLinha(pasta.filePath(QStringLiteral("nao-existe.txt"))), QString());
+    }
+
+    void validade_data() {
+        QTest::addColumn<QByteArray>("conteudo");
+        QTest::addColumn<bool>("valida");
+        QTest::newRow("minúsculas") << QByteArray("[natalis]\r\nonline=1\r\n") << true;
+        QTest::newRow("maiúsculas aceites") << QByteArray("[Natalis]\r\n") << true;
+        QTest::newRow("sem fim de linha") << QByteArray("[NATALIS]") << true;
+        QTest::newRow("linha em branco antes") << QByteArray("\r\n[natalis]\r\n") << false;
+        QTest::newRow("espaço antes") << QByteArray(" [natalis]\r\n") << false;
+        QTest::newRow("espaço depois") << QByteArray("[natalis] \r\n") << false;
+        QTest::newRow("outra secção") << QByteArray("[movela]\r\n[natalis]\r\n") << false;
+        QTest::newRow("página de erro") << QByteArray("<html><body>404</body></html>") << false;
+        QTest::newRow("vazio") << QByteArray() << false;
+    }
+    void validade() {
+        QFETCH(QByteArray, conteudo);
+        QFETCH(bool, valida);
+        QCOMPARE(DescricaoValida(PrimeiraLinha(ficheiro(conteudo))), valida);
+    }
+
+    void contagem_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<int>("n");
+        QTest::newRow("dois") << "2" << 2;
+        QTest::newRow("vazio") << "" << 0;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("texto") << "abc" << 0;
+        QTest::newRow("número à frente") << "3 ficheiros" << 3;
+        QTest::newRow("metade para o par abaixo") << "2.5" << 2;
+        QTest::newRow("metade para o par acima") << "3.5" << 4;
+        QTest::newRow("arredonda") << "1.6" << 2;
+        QTest::newRow("negativo") << "-2" << 0;
+    }
+    void contagem() {
+        QFETCH(QString, texto);
+        QFETCH(int, n);
+        QCOMPARE(ContagemFicheiros(texto), n);
+    }
+
+    void datas_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QDate>("data");
+        QTest::newRow("dia/mês/ano") << "13/4/2000" << QDate(2000, 4, 13);
+        QTest::newRow("dia antes do mês") << "5/6/2000" << QDate(2000, 6, 5);
+        QTest::newRow("zeros à esquerda") << "01/02/2003" << QDate(2003, 2, 1);
+        QTest::newRow("hífenes") << "13-4-2000" << QDate(2000, 4, 13);
+        QTest::newRow("ano com dois algarismos") << "13/4/00" << QDate(2000, 4, 13);
+        QTest::newRow("ano 99") << "1/1/99" << QDate(1999, 1, 1);
+        QTest::newRow("mês 13 não é data") << "4/13/2000" << QDate();
+        QTest::newRow("False") << "False" << QDate();
+        QTest::newRow("vazio") << "" << QDate();
+        QTest::newRow("31 de Fevereiro") << "31/2/2001" << QDate();
+    }
+    void datas() {
+        QFETCH(QString, texto);
+        QFETCH(QDate, data);
+        QCOMPARE(LeData(texto), data);
+        if (data.isValid())
+            QCOMPARE(LeData(EscreveData(data)), data);
+    }
+
+    void escreveData() { QCOMPARE(EscreveData(QDate(2000, 4, 13)), QStringLiteral("13/4/2000")); }
+
+    void noticias_data() {
+        QTest::addColumn<QString>("web");
+        QTest::addColumn<QString>("vista");
+        QTest::addColumn<bool>("ha");
+        QTest::newRow("nunca vista") << "13/4/2000" << "False" << true;
+        QTest::newRow("mais recente") << "14/4/2000" << "13/4/2000" << true;
+        QTest::newRow("a mesma") << "13/4/2000" << "13/4/2000" << false;
+        QTest::newRow("mais antiga") << "12/4/2000" << "13/4/2000" << false;
+        // 5 June is after 6 May; read month first it would be the other way round.
+        QTest::newRow("dia primeiro") << "6/5/2000" << "5/6/2000" << false;
+        QTest::newRow("sem data na web") << "" << "False" << false;
+    }
+    void noticias() {
+        QFETCH(QString, web);
+        QFETCH(QString, vista);
+        QFETCH(bool, ha);
+        QCOMPARE(HaNoticias(web, vista), ha);
+    }
+
+    void decisao_data() {
+        QTest::addColumn<QString>("online");
+        QTest::addColumn<QString>("publicada");
+        QTest::addColumn<QString>("instalada");
+        QTest::addColumn<int>("decisao");
+        const int sem = int(DecisaoPrograma::SemActualizacao), nenhuma = int(DecisaoPrograma::NenhumaNova),
+                  devida = int(DecisaoPrograma::Devida);
+        QTest::newRow("online 0") << "0" << "13/4/2000" << "False" << sem;
+        QTest::newRow("online vazio") << "" << "13/4/2000" << "False" << sem;
+        QTest::newRow("online 1.0 não é 1") << "1.0" << "13/4/2000" << "False" << sem;
+        QTest::newRow("opção 1000 nunca escrita") << "1" << "13/4/2000" << "False" << devida;
+        QTest::newRow("instalada mais antiga") << "1" << "13/4/2000" << "12/4/2000" << devida;
+        QTest::newRow("instalada a mesma") << "1" << "13/4/2000" << "13/4/2000" << nenhuma;
+        QTest::newRow("instalada mais recente") << "1" << "13/4/2000" << "1/5/2000" << nenhuma;
+        QTest::newRow("dia primeiro") << "1" << "6/5/2000" << "5/6/2000" << nenhuma;
+        QTest::newRow("publicada sem data") << "1" << "" << "False" << nenhuma;
+    }
+    void decisao() {
+        QFETCH(QString, online);
+        QFETCH(QString, publicada);
+        QFETCH(QString, instalada);
+        QFETCH(int, decisao);
+        QCOMPARE(int(DecideActualizacao(online, publicada, instalada)), decisao);
+    }
+
+    void confinamento_data() {
+        QTest::addColumn<QString>("localizacao");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("relativo");   // empty: refused
+        QTest::newRow("na pasta") << "" << "Natalis.exe" << "Natalis.exe";
+        QTest::newRow("numa subpasta") << "orbs" << "Default.orb" << "orbs/Default.orb";
+        QTest::newRow("subpasta com barra invertida") << "backgrounds\\roda" << "a.bmp" << "backgrounds/roda/a.bmp";
+        QTest::newRow("ponto inofensivo") << "./orbs" << "x.orb" << "orbs/x.orb";
+        QTest::newRow("nome com dois pontos no meio") << "" << "a..b.txt" << "a..b.txt";
+        QTest::newRow(".. no nome") << "" << "../x.txt" << "";
+        QTest::newRow(".. com barra invertida") << "" << "..\\x.txt" << "";
+        QTest::newRow(".. na localização") << ".." << "x.txt" << "";
+        QTest::newRow(".. no meio") << "orbs\\..\\.." << "x.txt" << "";
+        QTest::newRow("sobe e volta") << "orbs/.." << "x.txt" << "";
+        QTest::newRow("nome absoluto") << "" << "/etc/passwd" << "";
+        QTest::newRow("localização absoluta") << "/tmp" << "x.txt" << "";
+        QTest::newRow("barra invertida inicial") << "\\Windows" << "x.txt" << "";
+        QTest::newRow("unidade") << "" << "C:\\Windows\\x.dll" << "";
+        QTest::newRow("unidade na localização") << "D:" << "x.dll" << "";
+        QTest::newRow("nome vazio") << "orbs" << "" << "";
+        QTest::newRow("a própria pasta") << "" << "." << "";
+    }
+    void confinamento() {
+        QFETCH(QString, localizacao);
+        QFETCH(QString, nome);
+        QFETCH(QString, relativo);
+        const QString raiz = pasta.path() + QStringLiteral("/prog");
+        const QString r = CaminhoConfinado(raiz, localizacao, nome);
+        QCOMPARE(r, relativo.isEmpty() ? QString() : QDir::cleanPath(raiz + QLatin1Char('/') + relativo));
+    }
+
+    // A folder inside that links elsewhere is outside.
+    void ligacaoParaFora() {
+        const QString raiz = pasta.path() + QStringLiteral("/prog2");
+        QVERIFY(QDir().mkpath(raiz));
+        QVERIFY(QDir().mkpath(pasta.path() + QStringLiteral("/fora")));
+        QVERIFY(QFile::link(pasta.path() + QStringLiteral("/fora"), raiz + QStringLiteral("/orbs")));
+        QCOMPARE(CaminhoConfinado(raiz, QStringLiteral("orbs"), QStringLiteral("x.orb")), QString());
+    }
+
+    void endereco() {
+        QCOMPARE(EnderecoFicheiro(QStringLiteral("https://x.pt/upd/"), QStringLiteral("sub\\a.txt")),
+                 QStringLiteral("https://x.pt/upd/sub/a.txt"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDescricao)
+#include "test_descricao.moc"

@@ -1,0 +1,105 @@
+#include "descricao.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cmath>
+
+bool DescricaoValida(const QString& primeiraLinha) {
+    return primeiraLinha.toLower() == QLatin1String("[natalis]");
+}
+
+double NumeroDeTexto(const QString& texto) {
+    static const QRegularExpression numero(QStringLiteral("^\\s*([-+]?(\\d+\\.?\\d*|\\.\\d+))"));
+    const QRegularExpressionMatch m = numero.match(texto);
+    return m.hasMatch() ? m.captured(1).toDouble() : 0.0;
+}
+
+int ContagemFicheiros(const QString& texto) {
+    const double n = std::nearbyint(NumeroDeTexto(texto));
+    if (!(n > 0))
+        return 0;
+    return n > 1e6 ? 1000000 : static_cast<int>(n);
+}
+
+QDate LeData(const QString& texto) {
+    static const QRegularExpression data(
+        QStringLiteral("^\\s*(\\d{1,2})[/.-](\\d{1,2})[/.-](\\d{4}|\\d{2})(\\s.*)?$"));
+    const QRegularExpressionMatch m = data.match(texto);
+    if (!m.hasMatch())
+        return {};
+    int ano = m.captured(3).toInt();
+    if (m.captured(3).size() == 2)
+        ano += ano < 30 ? 2000 : 1900;
+    return QDate(ano, m.captured(2).toInt(), m.captured(1).toInt());
+}
+
+QString EscreveData(const QDate& data) {
+    return QStringLiteral("%1/%2/%3").arg(data.day()).arg(data.month()).arg(data.year());
+}
+
+bool HaNoticias(const QString& dataWeb, const QString& dataVista) {
+    const QDate web = LeData(dataWeb);
+    if (!web.isValid())
+        return false;
+    const QDate vista = LeData(dataVista);
+    return !vista.isValid() || web > vista;
+}
+
+DecisaoPrograma DecideActualizacao(const QString& online, const QString& dataPublicada,
+                                   const QString& dataInstalada) {
+    if (online != QLatin1String("1"))
+        return DecisaoPrograma::SemActualizacao;
+    const QDate publicada = LeData(dataPublicada);
+    if (!publicada.isValid())
+        return DecisaoPrograma::NenhumaNova;
+    const QDate instalada = LeData(dataInstalada);
+    return instalada.isValid() && instalada >= publicada ? DecisaoPrograma::NenhumaNova
+                                                         : DecisaoPrograma::Devida;
+}
+
+namespace {
+bool parteSegura(const QString& parte) {
+    if (parte.isEmpty())
+        return true;
+    QString t = parte;
+    t.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (t.startsWith(QLatin1Char('/')) || t.contains(QLatin1Char(':')))
+        return false;
+    const QStringList pedacos = t.split(QLatin1Char('/'));
+    for (const QString& p : pedacos)
+        if (p.trimmed() == QLatin1String(".."))
+            return false;
+    return true;
+}
+} // namespace
+
+QString CaminhoConfinado(const QString& pastaPrograma, const QString& localizacao, const QString& nome) {
+    if (nome.isEmpty() || !parteSegura(localizacao) || !parteSegura(nome))
+        return {};
+    QString relativo = localizacao.isEmpty() ? nome : localizacao + QLatin1Char('/') + nome;
+    relativo.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString raiz = QDir::cleanPath(QDir(pastaPrograma).absolutePath());
+    const QString caminho = QDir::cleanPath(raiz + QLatin1Char('/') + relativo);
+    // The name must stay a file strictly below the folder ("." or "a/.." would name the folder).
+    if (!caminho.startsWith(raiz + QLatin1Char('/')))
+        return {};
+    // A folder inside that is a link to elsewhere would still write outside.
+    const QString pasta = QFileInfo(caminho).absolutePath();
+    const QString pastaReal = QFileInfo(pasta).canonicalFilePath();
+    const QString raizReal = QFileInfo(raiz).canonicalFilePath();
+    if (!pastaReal.isEmpty() && !raizReal.isEmpty() && pastaReal != raizReal &&
+        !pastaReal.startsWith(raizReal + QLatin1Char('/')))
+        return {};
+    return caminho;
+}
+
+QString EnderecoFicheiro(const QString& pastaWeb, const QString& nome) {
+    QString n = nome;
+    n.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QString base = pastaWeb;
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    return base + QLatin1Char('/') + n;
+}

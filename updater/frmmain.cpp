@@ -1,0 +1,124 @@
+#include "frmmain.h"
+
+#include "frmmsg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+frmmain::frmmain(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(QStringLiteral("Natalis Update"));
+    LancarWebpage = [] { QDesktopServices::openUrl(QUrl(PaginaWeb())); };
+
+    current = new QLabel(this);
+    current->setObjectName(QStringLiteral("current"));
+    QFont negrito = current->font();
+    negrito.setBold(true);
+    current->setFont(negrito);
+    msg = new QLabel(this);
+    msg->setObjectName(QStringLiteral("msg"));
+    msg->setWordWrap(true);
+    lblprog = new QLabel(this);
+    lblprog->setObjectName(QStringLiteral("lblprog"));
+    lblprog->setWordWrap(true);
+    lblprog->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Room for the three lines of the program update's progress, so the window does not jump.
+    lblprog->setMinimumHeight(lblprog->fontMetrics().lineSpacing() * 3);
+    Errlist = new QListWidget(this);
+    Errlist->setObjectName(QStringLiteral("Errlist"));
+    Errlist->setFixedHeight(Errlist->fontMetrics().lineSpacing() * 5);
+    cmdactual = new QPushButton(QStringLiteral("Actualizar"), this);
+    cmdactual->setObjectName(QStringLiteral("cmdactual"));
+    cmdactual->setDefault(true);
+    Command2 = new QPushButton(this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch(1);
+    botoes->addWidget(cmdactual);
+    botoes->addWidget(Command2);
+    auto* coluna = new QVBoxLayout(this);
+    coluna->addWidget(current);
+    coluna->addSpacing(6);
+    coluna->addWidget(msg);
+    coluna->addWidget(lblprog);
+    coluna->addWidget(Errlist);
+    coluna->addLayout(botoes);
+    setFixedWidth(460);
+
+    noticias = new frmmsg(this);
+
+    connect(cmdactual, &QPushButton::clicked, this, &frmmain::Actualizar);
+    connect(Command2, &QPushButton::clicked, this, &frmmain::Cancelar);
+    connect(&act, &Actualizador::mudou, this, &frmmain::reflecte);
+    connect(&act, &Actualizador::noticias, this, &frmmain::mostraNoticias);
+    connect(&act, &Actualizador::lancaPagina, this, [this] {
+        if (LancarWebpage)
+            LancarWebpage();
+    });
+    connect(&act, &Actualizador::aviso, this, [] { QApplication::beep(); });
+    reflecte();
+}
+
+bool frmmain::SemJanela(const QStringList& argumentos) {
+    return argumentos == QStringList{QStringLiteral("/N")};
+}
+
+int frmmain::ExecutaSemJanela() {
+    const Actualizador::Resultado r = act.Update();
+    return r == Actualizador::Concluida && act.Errlist.isEmpty() ? 0 : 1;
+}
+
+void frmmain::Actualizar() {
+    act.Update();
+    if (fechoPedido)
+        emit terminar();
+}
+
+void frmmain::Cancelar() {
+    fechoPedido = true;
+    // A run under way stops first, so no temporary file is left behind; Actualizar ends it.
+    if (act.EmCurso()) {
+        act.Interrompe();
+        return;
+    }
+    close();
+    emit terminar();
+}
+
+void frmmain::closeEvent(QCloseEvent* evento) {
+    if (fechoPedido)
+        evento->accept();
+    else
+        evento->ignore();
+}
+
+void frmmain::mostraNoticias(const QString& texto) {
+    const QRect janela = frameGeometry();
+    noticias->DefineTexto(texto);
+    noticias->move(janela.left(), janela.top() + janela.height());
+    noticias->show();
+}
+
+void frmmain::reflecte() {
+    current->setText(act.current);
+    msg->setText(act.msg);
+    const Rgb c = RgbDe(act.cor);
+    msg->setStyleSheet(QStringLiteral("color: rgb(%1, %2, %3);").arg(c.r).arg(c.g).arg(c.b));
+    lblprog->setText(act.lblprog);
+    if (Errlist->count() != act.Errlist.size()) {
+        Errlist->clear();
+        Errlist->addItems(act.Errlist);
+    }
+    Errlist->setVisible(act.ErrlistVisivel);
+    cmdactual->setEnabled(act.cmdactualActivo);
+    Command2->setText(act.captionCancelar);
+    adjustSize();
+}

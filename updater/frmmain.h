@@ -1,0 +1,56 @@
+#pragma once
+// The updater window "Natalis Update": shows the state of the run that Actualizador keeps
+// and routes its two buttons.
+#include "actualizacao.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class frmmsg;
+
+class frmmain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmmain(QWidget* parent = nullptr);
+
+    Actualizador& actualizador() { return act; }
+    frmmsg* janelaNoticias() { return noticias; }
+
+    // True when the command line is exactly "/N": the run without the window.
+    static bool SemJanela(const QStringList& argumentos);
+    // The "/N" run: the window stays hidden; returns the program's exit code.
+    int ExecutaSemJanela();
+
+    // "Actualizar".
+    void Actualizar();
+
+    // Opens the maker's page; tests replace it.
+    std::function<void()> LancarWebpage;
+
+signals:
+    // The user asked to end the updater.
+    void terminar();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void Cancelar();
+    void mostraNoticias(const QString& texto);
+    void reflecte();
+
+    Actualizador act;
+    QLabel* current;
+    QLabel* msg;
+    QLabel* lblprog;
+    QListWidget* Errlist;
+    QPushButton* cmdactual;
+    QPushButton* Command2;
+    frmmsg* noticias;
+    bool fechoPedido = false;
+};
