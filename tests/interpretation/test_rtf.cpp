@@ -83,6 +83,7 @@ void DocumentosEstilizados() {
                "em Évora Sol em Leão O Sol em Leão dá-lhe uma vontade de brilhar e de ser reconhecido. "
                "Natalis, Auto - Interpretação")
         << QStringList{"<center>", "<b>", "<i>", "font-size:50pt", "font-size:20pt", "#0000ff", "#ff0000"};
+    QTest::newRow("documento vazio") << DocumentoTeste{P({})} << QString() << QStringList{};
     QTest::newRow("acentos portugueses")
         << DocumentoTeste{P({T("àáâãçéêíóôõúü ÀÁÂÃÇÉÊÍÓÔÕÚÜ ºª «aspas»")})}
         << QStringLiteral("àáâãçéêíóôõúü ÀÁÂÃÇÉÊÍÓÔÕÚÜ ºª «aspas»") << QStringList{"&ccedil;", "&Atilde;"};
@@ -103,7 +104,8 @@ void DocumentosEstilizados() {
                                                     P(Qt::AlignHCenter, {T("centro")}),
                                                     P(Qt::AlignJustify, {T("justificado")})}
                                   << QStringLiteral("esquerda direita centro justificado")
-                                  << QStringList{"<center>centro"};
+                                  << QStringList{"<center>centro", "<div align=\"right\">\ndireita",
+                                                 "<div align=\"justify\">\njustificado"};
     QTest::newRow("fora do Windows-1252")
         << DocumentoTeste{P({T("Ω ≤ ♃ ☉ Ł")})} << QStringLiteral("Ω ≤ ♃ ☉ Ł") << QStringList{"&Omega;"};
     QTest::newRow("caracteres do próprio RTF")
@@ -285,7 +287,8 @@ void TestRtf::leEstilos_data() {
         << "Arial 12pt auto"
         << "esquerda";
     QTest::newRow("último parágrafo sem \\par, centrado num grupo")
-        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}a\\par{\\qc b}}") << QStringLiteral("b") << "Arial 12pt auto"
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}a\\par{\\qc b}}") << QStringLiteral("b")
+        << "Arial 12pt auto"
         << "centro";
     QTest::newRow("\\deff escolhe a letra")
         << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1\\froman Georgia;}}x}")
