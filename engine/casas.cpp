@@ -1,0 +1,118 @@
+#include "casas.h"
+
+#include "efemerides.h"
+#include "possigno.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double PI = PI_NATALIS;
+constexpr double DOIS_PI = DOIS_PI_NATALIS;
+constexpr double MINIMO = 1e-15;
+
+double ReduzCuspide(double x) {
+    x = (x / DOIS_PI - std::floor(x / DOIS_PI)) * DOIS_PI;
+    if (x < 0)
+        x += DOIS_PI;
+    return x >= DOIS_PI ? 0.0 : x;
+}
+
+double Oposto(double x) {
+    x += PI;
+    return x >= DOIS_PI ? x - DOIS_PI : x;
+}
+
+// A distance on the circle, the shorter way round.
+double ArcoMenor(double a, double b) {
+    double d = std::fabs(a - b);
+    if (d > PI)
+        d = DOIS_PI - d;
+    return d;
+}
+
+} // namespace
+
+Angulos CalculaAngulos(double R, double eps, double phi) {
+    if (phi == 0.0)
+        phi = MINIMO;
+    Angulos a;
+
+    a.mc = std::atan(std::sin(R) / (std::cos(R) * std::cos(eps)));
+    if (a.mc < 0)
+        a.mc += PI;
+    if (std::sin(R) < 0)
+        a.mc += PI;
+
+    a.asc = std::atan(std::cos(R) / -(std::sin(R) * std::cos(eps) + std::tan(phi) * std::sin(eps)));
+    if (a.asc < 0)
+        a.asc += PI;
+    if (std::cos(R) < 0)
+        a.asc += PI;
+
+    const double N = std::cos(R + PI);
+    double D = -std::sin(R + PI) * std::cos(eps) - std::sin(eps) / std::tan(phi);
+    if (std::fabs(D) < MINIMO) {
+        D += (D > 0 ? MINIMO : (D < 0 ? -MINIMO : 0.0));
+        if (D == 0.0)
+            D = MINIMO;
+    }
+    a.vertice = std::atan(N / D);
+    if (a.vertice < 0)
+        a.vertice += PI;
+    if (N < 0)
+        a.vertice += PI;
+
+    a.mc = ReduzCuspide(a.mc);
+    a.asc = ReduzCuspide(a.asc);
+    a.vertice = ReduzCuspide(a.vertice);
+    return a;
+}
+
+double HouseCusp(int16_t n, const ResultadoEfemerides& r) {
+    double x = 0.0;
+    switch (n) {
+    case 1:
+        x = r.asc;
+        break;
+    case 10:
+        x = r.mc;
+        break;
+    case 4:
+        x = Oposto(r.mc);
+        break;
+    case 7:
+        x = Oposto(r.asc);
+        break;
+    case 2:
+    case 3: {
+        // The arcs of the intermediate houses are measured to the vertex point.
+        const double A = ArcoMenor(r.vertice, HouseCusp(4, r));
+        x = r.asc + (n == 2 ? A / 3.0 : 2.0 * A / 3.0);
+        break;
+    }
+    case 11:
+    case 12: {
+        const double B = ArcoMenor(r.mc, r.vertice);
+        x = r.mc + (n == 11 ? B / 3.0 : 2.0 * B / 3.0);
+        break;
+    }
+    default:
+        return 0.0;
+    }
+    return ReduzCuspide(x);
+}
+
+int16_t HouseOf(double x, const std::array<double, 13>& cusps) {
+    x = ReduzCuspide(x);
+    // House h runs forward from its cusp (included) to the next (excluded), through 0º
+    // Carneiro when it contains it; house 12 runs to the cusp of house 1.
+    for (int h = 1; h <= 12; ++h) {
+        const double c1 = cusps[static_cast<size_t>(h)];
+        const double c2 = cusps[static_cast<size_t>(h == 12 ? 1 : h + 1)];
+        const bool dentro = (c1 < c2) ? (x >= c1 && x < c2) : (c1 > c2 && (x >= c1 || x < c2));
+        if (dentro)
+            return static_cast<int16_t>(h);
+    }
+    return 12;
+}
