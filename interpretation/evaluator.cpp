@@ -262,7 +262,7 @@ double Evaluator::Factor(QStringView s, QChar& operador) {
         } else {
             Falha(ErroSinal);
         }
-        if (!s.isEmpty())
+        if (m_erro == SemErro && !s.isEmpty())
             Falha(ErroSintaxe);
     }
     return negativo ? -v : v;

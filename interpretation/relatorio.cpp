@@ -89,7 +89,7 @@ void Relatorio::Paragrafo(QTextDocument& doc, const QString& t, bool linhaEmBran
     EscreveParagrafo(doc, t, m_cores.CorTexto, false, false, false, kTamanhoTexto, linhaEmBranco, AlinhaEsquerda);
 }
 
-int Relatorio::SignoDe(int indice) const { return m_mapa.Corpo(indice).Posicao().NumeroSigno() + 1; }
+int Relatorio::SignoDe(int indice) const { return NumeroSigno1(m_mapa.Corpo(indice).Posicao()); }
 
 QString Relatorio::NomeCorpo(int indice) const {
     const QString n = m_mapa.Corpo(indice).Nome;
@@ -121,7 +121,7 @@ void Relatorio::EscreveCasa(QTextDocument& doc, int casa) {
         lista.chop(1);
         lista.prepend(QStringLiteral(" influenciada por "));
     }
-    const int s = m_mapa.Cuspide(casa).NumeroSigno() + 1;
+    const int s = NumeroSigno1(m_mapa.Cuspide(casa));
     SubTitulo(doc, QStringLiteral("Casa ") + Simbolos::HouseName(static_cast<int16_t>(casa), true) +
                        QStringLiteral(" em ") + Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome + lista);
     Paragrafo(doc, GetTexto(casa * 1000 + 200 + s));
@@ -183,7 +183,7 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
     // Summary points of the Sun: decan, clarifiers, five-degree segment.
     Seccao(doc, QStringLiteral("Pontos de Resumo"));
     const PosSigno& sol = m_mapa.Corpo(0).Posicao();
-    const int32_t signoSol = sol.NumeroSigno() + 1;
+    const int32_t signoSol = NumeroSigno1(sol);
     SubTitulo(doc, m_campos.KeyWord);
     Paragrafo(doc, GetTexto(1100000 + 1000 * (sol.RetornaGraus() / 10 + 1) + signoSol));
     SubTitulo(doc, QStringLiteral("Esclarecedor: ") + m_campos.lblesclarecedor);
@@ -194,7 +194,7 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
 
     Seccao(doc, QStringLiteral("Pontos Principais"));
     EscrevePlaneta(doc, 0);
-    const int signoAsc = m_mapa.Cuspide(1).NumeroSigno() + 1;
+    const int signoAsc = NumeroSigno1(m_mapa.Cuspide(1));
     SubTitulo(doc, QStringLiteral("Ascendente em ") + Simbolos::SignInfo(static_cast<int16_t>(signoAsc - 1)).nome);
     Paragrafo(doc, GetTexto(1200 + signoAsc));
     for (int i : {1, 10, 12, 11})

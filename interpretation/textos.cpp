@@ -142,8 +142,10 @@ QString NomeSegmento(int signo, int coluna) {
     return QString::fromUtf8(kSegmentos[signo - 1][coluna - 1]);
 }
 
+int NumeroSigno1(const PosSigno& posicao) { return (posicao.NumeroSigno() % 12 + 12) % 12 + 1; }
+
 QString NomeAnjo(const PosSigno& posicao) {
-    return NomeSegmento(posicao.NumeroSigno() + 1, posicao.RetornaGraus() / 5 + 1);
+    return NomeSegmento(NumeroSigno1(posicao), posicao.RetornaGraus() / 5 + 1);
 }
 
 QString NomeAnjo(Mapa& mapa) { return NomeAnjo(mapa.Corpo(0).Posicao()); }

@@ -46,6 +46,9 @@ QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool m
 ParesTexto ParesNativo(const CamposMapa& campos);
 bool IsMasculino(const CamposMapa& campos);
 
+// Sign number 1..12 of a position; a value at or past 360° (or below 0) wraps round.
+int NumeroSigno1(const PosSigno& posicao);
+
 // Segment name of sign 1..12 and five-degree column 1..6; empty outside.
 QString NomeSegmento(int signo, int coluna);
 // The segment name of a longitude, and of chart body 0.

@@ -1,0 +1,37 @@
+#include "gravarelatorio.h"
+
+#include "rtf.h"
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+#include <memory>
+
+bool GravaRelatorio(const QTextDocument& documento, const QString& caminho, QString* erro) {
+    auto falha = [&](const QString& m) {
+        if (erro)
+            *erro = m;
+        return false;
+    };
+    const QString extensao = QFileInfo(caminho).suffix().toLower();
+    if (extensao != QLatin1String("rtf") && extensao != QLatin1String("pdf"))
+        return falha(QStringLiteral("O ficheiro %1 não tem uma extensão conhecida: use .rtf ou .pdf.").arg(caminho));
+    QSaveFile f(caminho);
+    if (!f.open(QIODevice::WriteOnly))
+        return falha(QStringLiteral("Não foi possível criar o ficheiro %1: %2").arg(caminho, f.errorString()));
+    if (extensao == QLatin1String("rtf")) {
+        f.write(EscreveRtf(documento));
+    } else {
+        // The writer must finish its last page before the file is committed.
+        auto pdf = std::make_unique<QPdfWriter>(&f);
+        pdf->setPageSize(QPageSize(QPageSize::A4));
+        pdf->setTitle(QStringLiteral("Natalis - Auto - Interpretação"));
+        pdf->setCreator(QStringLiteral("Natalis"));
+        documento.print(pdf.get());
+        pdf.reset();
+    }
+    if (!f.commit())
+        return falha(QStringLiteral("Não foi possível gravar o ficheiro %1: %2").arg(caminho, f.errorString()));
+    return true;
+}
