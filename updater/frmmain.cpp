@@ -34,6 +34,10 @@ frmmain::frmmain(QWidget* parent) : QWidget(parent) {
     Errlist = new QListWidget(this);
     Errlist->setObjectName(QStringLiteral("Errlist"));
     Errlist->setFixedHeight(Errlist->fontMetrics().lineSpacing() * 5);
+    // Long error lines wrap instead of hiding behind a horizontal scroll bar.
+    Errlist->setWordWrap(true);
+    Errlist->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Errlist->setResizeMode(QListView::Adjust);
     cmdactual = new QPushButton(QStringLiteral("Actualizar"), this);
     cmdactual->setObjectName(QStringLiteral("cmdactual"));
     cmdactual->setDefault(true);
@@ -101,10 +105,27 @@ void frmmain::closeEvent(QCloseEvent* evento) {
 }
 
 void frmmain::mostraNoticias(const QString& texto) {
-    const QRect janela = frameGeometry();
     noticias->DefineTexto(texto);
-    noticias->move(janela.left(), janela.top() + janela.height());
+    colaNoticias();
     noticias->show();
+}
+
+void frmmain::colaNoticias() {
+    const QRect janela = frameGeometry();
+    noticias->move(janela.left(), janela.top() + janela.height());
+}
+
+// The news window stays attached below the window when the window grows or moves.
+void frmmain::moveEvent(QMoveEvent* evento) {
+    QWidget::moveEvent(evento);
+    if (noticias->isVisible())
+        colaNoticias();
+}
+
+void frmmain::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    if (noticias->isVisible())
+        colaNoticias();
 }
 
 void frmmain::reflecte() {

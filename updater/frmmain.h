@@ -38,10 +38,13 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    void moveEvent(QMoveEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
     void Cancelar();
     void mostraNoticias(const QString& texto);
+    void colaNoticias();
     void reflecte();
 
     Actualizador act;

@@ -1,0 +1,268 @@
+// The updater window and the "/N" mode, on the offscreen platform against a loopback HTTP
+// server. With RENOVO_CAPTURAS set to a folder, the window after a successful and after a
+// failed run is saved there as PNG for a person to look at.
+#include "frmmain.h"
+#include "frmmsg.h"
+#include "mensagens.h"
+#include "opcoes.h"
+#include "servidorteste.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QNetworkProxy>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QByteArray publicada(const char* texto) { return QByteArray(texto).replace("\n", "\r\n"); }
+
+// Counts the times a widget is shown.
+class ContaMostras : public QObject {
+public:
+    int mostras = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Show)
+            ++mostras;
+        return false;
+    }
+};
+
+// True when some pixel of the widget has exactly this colour (the solid core of the glyphs).
+bool temCor(QWidget* w, QRgb cor) {
+    const QImage img = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if ((img.pixel(x, y) & 0xffffff) == (cor & 0xffffff))
+                return true;
+    return false;
+}
+
+void captura(QWidget* w, const QString& nome) {
+    const QString pasta = qEnvironmentVariable("RENOVO_CAPTURAS");
+    if (!pasta.isEmpty())
+        QVERIFY(w->grab().save(pasta + QLatin1Char('/') + nome));
+}
+} // namespace
+
+class TestFrmmain : public QObject {
+    Q_OBJECT
+    ServidorTeste servidor;
+    QTemporaryDir pasta;
+    MensagensGravadas caixa;
+
+    QString programa(const QString& relativo) const { return pasta.path() + QStringLiteral("/prog/") + relativo; }
+    void publica(const QByteArray& d) { servidor.Serve(QStringLiteral("/upd/update.txt"), d); }
+    template <class T> static T* controlo(QWidget& w, const char* nome) {
+        T* c = w.findChild<T*>(QString::fromLatin1(nome));
+        if (!c)
+            qFatal("control %s missing", nome);
+        return c;
+    }
+
+private slots:
+    void initTestCase() {
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+        QVERIFY(servidor.Inicia());
+        DefineCaixaMensagens(&caixa);
+    }
+    void cleanupTestCase() {
+        DefineCaixaMensagens(nullptr);
+        servidor.Para();
+    }
+    void init() {
+        QDir(programa(QString())).removeRecursively();
+        QVERIFY(QDir().mkpath(programa(QStringLiteral("orbs"))));
+        DefinePastaPrograma(programa(QString()));
+        SaveOption(-3, QString());
+        SaveOption(1000, QString());
+        SaveOption(-2, QStringLiteral("1.0.0"));
+        SaveOption(OpcaoPastaWeb, servidor.Base() + QStringLiteral("/upd"));
+        servidor.Limpa();
+        caixa.chamadas.clear();
+        caixa.respostas.clear();
+    }
+
+    void linhaDeComandos_data() {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<bool>("semJanela");
+        QTest::newRow("/N") << QStringList{"/N"} << true;
+        QTest::newRow("minúscula") << QStringList{"/n"} << false;
+        QTest::newRow("nenhum") << QStringList{} << false;
+        QTest::newRow("com mais") << QStringList{"/N", "x"} << false;
+        QTest::newRow("hífen") << QStringList{"-N"} << false;
+    }
+    void linhaDeComandos() {
+        QFETCH(QStringList, argumentos);
+        QFETCH(bool, semJanela);
+        QCOMPARE(frmmain::SemJanela(argumentos), semJanela);
+    }
+
+    void semJanelaNuncaMostra() {
+        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=a.orb\nfilelocation1=orbs\n"));
+        servidor.Serve(QStringLiteral("/upd/a.orb"), "5");
+        frmmain w;
+        ContaMostras conta;
+        w.installEventFilter(&conta);
+        QCOMPARE(w.ExecutaSemJanela(), 0);
+        QCOMPARE(conta.mostras, 0);
+        QVERIFY(!w.isVisible());
+        QVERIFY(QFile::exists(programa(QStringLiteral("orbs/a.orb"))));
+    }
+
+    // The real program with "/N" runs, fetches and ends by itself.
+    void programaSemJanelaTermina() {
+        const QString original = QStringLiteral(NATALIS_PROGRAM_DIR "/renovo");
+        if (!QFile::exists(original))
+            QFAIL("renovo has not been built");
+        QTemporaryDir copia;
+        const QString exe = copia.filePath(QStringLiteral("renovo"));
+        QVERIFY(QFile::copy(original, exe));
+        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=novo.txt\n"));
+        servidor.Serve(QStringLiteral("/upd/novo.txt"), "chegou");
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+            env.remove(QString::fromLatin1(v));
+        env.insert(QStringLiteral("no_proxy"), QStringLiteral("127.0.0.1"));
+        p.setProcessEnvironment(env);
+        QSignalSpy fim(&p, &QProcess::finished);
+        p.start(exe, {QStringLiteral("/N")});
+        QVERIFY(p.waitForStarted());
+        QVERIFY2(fim.wait(20000), "renovo /N did not end after its run");
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        QFile chegou(copia.filePath(QStringLiteral("novo.txt")));
+        QVERIFY(chegou.open(QIODevice::ReadOnly));
+        QCOMPARE(chegou.readAll(), QByteArray("chegou"));
+    }
+
+    void janelaInicial() {
+        frmmain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Natalis Update"));
+        QCOMPARE(controlo<QLabel>(w, "current")->text(), QStringLiteral("Versão 1.0.0 do Natalis instalada"));
+        QCOMPARE(controlo<QLabel>(w, "msg")->text(), QStringLiteral("Para proceder à actualização clique em \"Actualizar\""));
+        QVERIFY(temCor(controlo<QLabel>(w, "msg"), qRgb(0, 0, 240)));
+        QCOMPARE(controlo<QPushButton>(w, "cmdactual")->text(), QStringLiteral("Actualizar"));
+        QCOMPARE(controlo<QPushButton>(w, "Command2")->text(), QStringLiteral("Cancelar"));
+        QVERIFY(!controlo<QListWidget>(w, "Errlist")->isVisible());
+    }
+
+    void runComExito() {
+        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=a.orb\nfilelocation1=orbs\nfilename2=b.txt\n"));
+        servidor.Serve(QStringLiteral("/upd/a.orb"), "5");
+        servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
+        frmmain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
+        auto* msg = controlo<QLabel>(w, "msg");
+        QCOMPARE(msg->text(), QStringLiteral("Actualização efectuada com êxito."));
+        QVERIFY(temCor(msg, qRgb(0, 180, 0)));
+        QCOMPARE(controlo<QPushButton>(w, "Command2")->text(), QStringLiteral("Fechar"));
+        QVERIFY(controlo<QPushButton>(w, "cmdactual")->isEnabled());
+        QVERIFY(!controlo<QListWidget>(w, "Errlist")->isVisible());
+        captura(&w, QStringLiteral("renovo-exito.png"));
+    }
+
+    void runComFalhas() {
+        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=3\nfilename1=a.orb\nfilelocation1=orbs\n"
+                          "filename2=b.txt\nfilename3=..\\c.txt\n"));
+        servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
+        frmmain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
+        auto* msg = controlo<QLabel>(w, "msg");
+        QCOMPARE(msg->text(), QStringLiteral("A actualização terminou com erros: 2 ficheiros não foram actualizados."));
+        QVERIFY(temCor(msg, qRgb(240, 0, 0)));
+        auto* erros = controlo<QListWidget>(w, "Errlist");
+        QVERIFY(erros->isVisible());
+        QCOMPARE(erros->count(), 2);
+        QCOMPARE(erros->item(0)->text(), QStringLiteral("Erro na actualização de a.orb"));
+        QCOMPARE(erros->item(1)->text(), QStringLiteral("Erro na actualização de ..\\c.txt"));
+        captura(&w, QStringLiteral("renovo-falha.png"));
+    }
+
+    void descricaoInvalidaDesactiva() {
+        publica(publicada("\n[natalis]\n"));
+        frmmain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
+        QVERIFY(!controlo<QPushButton>(w, "cmdactual")->isEnabled());
+        QVERIFY(temCor(controlo<QLabel>(w, "msg"), qRgb(240, 0, 0)));
+        QCOMPARE(controlo<QListWidget>(w, "Errlist")->count(), 1);
+        captura(&w, QStringLiteral("renovo-invalida.png"));
+    }
+
+    void fechoRecusadoCancelarTermina() {
+        frmmain w;
+        QSignalSpy termina(&w, &frmmain::terminar);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        QCOMPARE(termina.count(), 0);
+        QTest::mouseClick(controlo<QPushButton>(w, "Command2"), Qt::LeftButton);
+        QCOMPARE(termina.count(), 1);
+        QVERIFY(!w.isVisible());
+    }
+
+    // "Cancelar" during a stalled transfer ends the run at once and leaves the old file.
+    void cancelarDuranteTransferencia() {
+        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=lento.bin\nfilename2=b.txt\n"));
+        servidor.Define(QStringLiteral("/upd/lento.bin"), ServidorTeste::Modo::Parado, QByteArray(10000, 'x'));
+        servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
+        QFile antigo(programa(QStringLiteral("lento.bin")));
+        QVERIFY(antigo.open(QIODevice::WriteOnly));
+        antigo.write("anterior");
+        antigo.close();
+        frmmain w;
+        w.actualizador().transferencia().DefineTempoLimite(60000);
+        QSignalSpy termina(&w, &frmmain::terminar);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* cancelar = controlo<QPushButton>(w, "Command2");
+        QTimer::singleShot(300, cancelar, [cancelar] { QTest::mouseClick(cancelar, Qt::LeftButton); });
+        QElapsedTimer relogio;
+        relogio.start();
+        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
+        QVERIFY2(relogio.elapsed() < 20000, "the run must stop when asked, not wait for the time-out");
+        QCOMPARE(termina.count(), 1);
+        QVERIFY(antigo.open(QIODevice::ReadOnly));
+        QCOMPARE(antigo.readAll(), QByteArray("anterior"));
+        QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/b.txt")), 0);
+        QCOMPARE(QDir(programa(QString())).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("lento.bin")});
+    }
+
+    void janelaDeNoticias() {
+        publica(publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=2/3/2004\nnews=Mapas novos no site\n"));
+        caixa.respostas = {RespostaMsg::Sim};
+        frmmain w;
+        int lancadas = 0;
+        w.LancarWebpage = [&] { ++lancadas; };
+        w.move(100, 50);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
+        frmmsg* n = w.janelaNoticias();
+        QVERIFY(n->isVisible());
+        QCOMPARE(n->Texto(), QStringLiteral("Mapas novos no site"));
+        QCOMPARE(n->pos(), QPoint(w.frameGeometry().left(), w.frameGeometry().top() + w.frameGeometry().height()));
+        QCOMPARE(lancadas, 1);
+        QCOMPARE(GetOption(-3), QStringLiteral("2/3/2004"));
+        // A click on the text closes it.
+        QTest::mouseClick(n->findChild<QLabel*>(QStringLiteral("msg")), Qt::LeftButton);
+        QVERIFY(!n->isVisible());
+    }
+};
+
+QTEST_MAIN(TestFrmmain)
+#include "test_frmmain.moc"
