@@ -1,0 +1,220 @@
+// Rebuild, the Arabic parts, the derived times and the retrograde rule, against values worked
+// out by hand from the formulas (ASC + Lua − Sol and the others, reduced modulo 360°; clock
+// time − zone; universal time − longitude; sidereal field + local mean time).
+#include "calculo.h"
+#include "mensagens.h"
+#include "orbes.h"
+
+#include <QtTest>
+
+namespace {
+double rad(double g) { return g * PI_NATALIS / 180.0; }
+double graus(double r) { return r * 180.0 / PI_NATALIS; }
+using Partes = QList<double>;
+} // namespace
+
+class TestCalculo : public QObject {
+    Q_OBJECT
+
+    MensagensGravadas caixa;
+
+    // The fields of a chart typed by hand: MC 0º Capricórnio, then every 30°; the bodies as
+    // listed (degrees); sidereal field 6h30'.
+    static CamposMapa campos() {
+        CamposMapa c;
+        c.txtHora = "15h20'";
+        c.FusoHorario = "0h0'0''";
+        c.txttemposideral = "6h30'0''";
+        c.txtlongitude = "0h36'32'' W";
+        const char* pos[13] = {"20º10'5''Gémeos", "3º0'0''Touro",     "25º30'0''Gémeos", "1º1'1''Câncer",
+                               "29º59'59''Peixes", "10º0'0''Sagitário", "5º0'0''Virgo",    "7º7'7''Aquário",
+                               "17º0'0''Touro",   "3º0'0''Gémeos",     "28º0'0''Leão",    "12º0'0''Escorpião",
+                               "1º0'0''Carneiro"};
+        for (int i = 0; i < 13; ++i)
+            c.PosPlaneta[i] = QString::fromUtf8(pos[i]);
+        const char* casas[6] = {"0º0'0''Capricórnio", "0º0'0''Aquário", "0º0'0''Peixes",
+                                "0º0'0''Carneiro",    "0º0'0''Touro",   "0º0'0''Gémeos"};
+        for (int k = 0; k < 6; ++k)
+            c.PosCasas[k] = QString::fromUtf8(casas[k]);
+        c.lblretrogrado[7] = true;
+        return c;
+    }
+
+private slots:
+    void initTestCase() {
+        DefineCaixaMensagens(&caixa);
+        LoadOrbs(true, QString());
+    }
+    void cleanupTestCase() { DefineCaixaMensagens(nullptr); }
+    void init() { caixa.chamadas.clear(); }
+
+    void partes_data() {
+        QTest::addColumn<Partes>("entrada"); // ASC, Sol, Lua, Mer, Ven, Mar, Jup, Sat
+        QTest::addColumn<Partes>("esperado"); // Fortuna, Devir, Int, Amor, Aud, Fel, Dever
+        // Fortuna 0 + 100 − 10 = 90, Devir 0 + 10 − 100 = 270; Fortuna − Devir = −180.
+        QTest::newRow("exemplo Sol 10 Lua 100 ASC 0")
+            << Partes{0, 10, 100, 0, 0, 0, 0, 0} << Partes{90, 270, 180, 180, 270, 90, 270};
+        // Fortuna 380 → 20, Devir 320; Inteligência 350 + 100 + 300 = 750 → 30.
+        QTest::newRow("soma acima de 720")
+            << Partes{350, 100, 130, 100, 0, 0, 0, 0} << Partes{20, 320, 30, 290, 330, 30, 330};
+        // Fortuna 10 + 20 − 300 = −270 → 90; Devir 290; F − D = −200; Amor 10 + 350 + 200 = 560 → 200.
+        QTest::newRow("somas negativas")
+            << Partes{10, 300, 20, 5, 350, 100, 200, 40} << Partes{90, 290, 215, 200, 20, 280, 320};
+    }
+    void partes() {
+        QFETCH(Partes, entrada);
+        QFETCH(Partes, esperado);
+        const auto p = CalculaPartes(rad(entrada[0]), rad(entrada[1]), rad(entrada[2]), rad(entrada[3]),
+                                     rad(entrada[4]), rad(entrada[5]), rad(entrada[6]), rad(entrada[7]));
+        for (int k = 0; k < 7; ++k) {
+            QVERIFY(p[k] >= 0 && p[k] < DOIS_PI_NATALIS);
+            // 1e-9° covers the rounding of the radian arithmetic.
+            QVERIFY2(std::fabs(graus(p[k]) - esperado[k]) < 1e-9, qPrintable(QString("parte %1: %2").arg(k).arg(graus(p[k]))));
+        }
+    }
+
+    void retrogrado_data() {
+        QTest::addColumn<double>("hoje");
+        QTest::addColumn<double>("ontem");
+        QTest::addColumn<bool>("retro");
+        QTest::newRow("directo") << 101.0 << 100.0 << false;
+        QTest::newRow("retrogrado") << 100.0 << 101.0 << true;
+        QTest::newRow("directo a passar 0 Carneiro") << 0.3 << 359.5 << false;
+        QTest::newRow("retrogrado a passar 0 Carneiro") << 359.5 << 0.3 << true;
+        QTest::newRow("estacionario") << 200.0 << 200.0 << false;
+        QTest::newRow("Lua rapida a passar 0") << 2.0 << 347.0 << false;
+    }
+    void retrogrado() {
+        QFETCH(double, hoje);
+        QFETCH(double, ontem);
+        QFETCH(bool, retro);
+        QCOMPARE(MovimentoRetrogrado(hoje, ontem), retro);
+    }
+
+    void temposDerivados_data() {
+        QTest::addColumn<QString>("hora");
+        QTest::addColumn<QString>("fuso");
+        QTest::addColumn<QString>("longitude");
+        QTest::addColumn<QString>("sideral");
+        QTest::addColumn<QStringList>("horas"); // UT, local mean, local sidereal; empty = untouched
+        QTest::addColumn<int>("avisos");
+        // 14:30 − 1 h = 13:30 UT; 9º8' W = 36m32s → 12:53:28; 6:00 + 12:53:28 = 18:53:28.
+        QTest::newRow("hora com dois pontos e longitude em graus")
+            << "14:30" << "1" << "9º8' W" << "6h0'0''" << QStringList{"13h30'0''", "12h53'28''", "18h53'28''"} << 0;
+        // 22:00 + 3 h = 25 → 1:00 UT; 151º12' E = 10h4m48s east → 11:04:48; + 20h = 31:04:48 → 7:04:48.
+        QTest::newRow("fuso negativo passa a meia-noite e longitude leste")
+            << "22h00'" << "-3" << "151º12' E" << "20h0'0''" << QStringList{"1h0'0''", "11h4'48''", "7h4'48''"} << 0;
+        QTest::newRow("campo sideral a zero nada calcula") << "14:30" << "1" << "9º8' W" << "0h0'0''" << QStringList{} << 0;
+        // The time counts as 0 after the warning: 0 − 0 = 0 UT.
+        QTest::newRow("hora vazia avisa e continua")
+            << "" << "0" << "0h0'0'' W" << "1h0'0''" << QStringList{"0h0'0''", "0h0'0''", "1h0'0''"} << 1;
+        QTest::newRow("hora ilegivel avisa e nao calcula") << "meio-dia" << "0" << "0h0'0'' W" << "1h0'0''" << QStringList{} << 1;
+    }
+    void temposDerivados() {
+        QFETCH(QString, hora);
+        QFETCH(QString, fuso);
+        QFETCH(QString, longitude);
+        QFETCH(QString, sideral);
+        QFETCH(QStringList, horas);
+        QFETCH(int, avisos);
+        CamposMapa c;
+        c.txtHora = hora;
+        c.FusoHorario = fuso;
+        c.txtlongitude = longitude;
+        c.txttemposideral = sideral;
+        QCOMPARE(DerivedTimes(c), !horas.isEmpty());
+        QCOMPARE(caixa.chamadas.size(), avisos);
+        if (horas.isEmpty()) {
+            QVERIFY(c.lblHoras[0].isEmpty());
+            return;
+        }
+        QCOMPARE((QStringList{c.lblHoras[0], c.lblHoras[1], c.lblHoras[2]}), horas);
+        QVERIFY2(c.txtlongitude.contains('h'), qPrintable(c.txtlongitude)); // rewritten in hours
+    }
+
+    // Every value below was worked out by hand from the fields of campos().
+    void refazer() {
+        CamposMapa c = campos();
+        Mapa m;
+        m.Corpo(3).Marcado = true;
+        int redesenhos = 0;
+        Rebuild(c, m, [&] { ++redesenhos; });
+        QCOMPARE(redesenhos, 1);
+        QCOMPARE(caixa.chamadas.size(), 0);
+        QVERIFY(!m.Corpo(3).Marcado); // new bodies
+
+        // Opposite cusps: + 180°.
+        const char* opostas[6] = {"0º0'0''Câncer", "0º0'0''Leão", "0º0'0''Virgo",
+                                  "0º0'0''Libra", "0º0'0''Escorpião", "0º0'0''Sagitário"};
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(c.lPosCasas[k], QString::fromUtf8(opostas[k]));
+        const double cuspides[13] = {0, 0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 300, 330};
+        for (int h = 1; h <= 12; ++h)
+            QVERIFY(std::fabs(graus(m.Cuspide(h).ValorRads()) - cuspides[h]) < 1e-9);
+
+        // Parts: Fortuna 33 − 80°10'5" → 312°49'55"; Devir 47°10'5"; F − D = 265°39'50";
+        // Inteligência 85°30' − F + D → 179°50'10"; Amor 91°1'1" → 185°21'11";
+        // Audácia 359°59'59" − F = 47°10'4"; Felicidade 250° − D = 202°49'55"; Dever 155° − F.
+        const char* partes[7] = {"12º49'55''Aquário", "17º10'5''Touro", "29º50'10''Virgo", "5º21'11''Libra",
+                                 "17º10'4''Touro",    "22º49'55''Libra", "22º10'5''Libra"};
+        const int casasPartes[7] = {11, 2, 6, 7, 2, 7, 7};
+        for (int k = 0; k < 7; ++k) {
+            QCOMPARE(c.partes[k], QString::fromUtf8(partes[k]));
+            QCOMPARE(c.partesCasa[k], QString::number(casasPartes[k]) + QString::fromUtf8("ª Casa  "));
+            QCOMPARE(int(m.Corpo(12 + k).Casa), casasPartes[k]);
+        }
+        QCOMPARE(c.PosPlaneta[12], c.partes[0]);
+
+        // Houses of the bodies; Marte at 359°59'59" lies in house 12 (330..360).
+        const int casas[12] = {3, 2, 3, 4, 12, 9, 6, 11, 2, 3, 5, 8};
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(int(m.Corpo(i).Casa), casas[i]);
+        QVERIFY(m.Corpo(7).Retrogrado);
+        QVERIFY(!m.Corpo(6).Retrogrado);
+        QCOMPARE(m.Corpo(12).Nome, QString("Parte da Fortuna"));
+        QCOMPARE(m.Corpo(14).Nome, QString::fromUtf8("Parte da Inteligência"));
+
+        // Derived times from the fields.
+        QCOMPARE(c.lblHoras[0], QString("15h20'0''"));
+        QCOMPARE(c.lblHoras[2], QString("21h13'28''"));
+
+        // Aspects were detected: Sol 80°10' and Mercúrio 85°30' (orb 9); Lua 33° and Neptuno 47°
+        // are 14° apart, beyond every orb.
+        QVERIFY(m.Aspectos().ExistsItem(1903));
+        QVERIFY(!m.Aspectos().ExistsItem(2909));
+        QCOMPARE(m.Corpo(0).Aspectos().Item(1)->Nome().left(4), QString(" Em "));
+    }
+
+    void refazerDuasVezesDaOMesmo() {
+        CamposMapa c = campos();
+        Mapa m;
+        Rebuild(c, m);
+        const int n = m.Aspectos().Count();
+        const QString fortuna = c.PosPlaneta[12];
+        Rebuild(c, m);
+        QCOMPARE(m.Aspectos().Count(), n);
+        QCOMPARE(c.PosPlaneta[12], fortuna);
+    }
+
+    // Birth data that cannot be read is refused before anything is computed.
+    void lancamentoRecusado() {
+        CamposMapa c;
+        c.txtData = "31/2/1990";
+        c.txtHora = "25:00";
+        c.FusoHorario = "0";
+        c.txtLatitude = "38º43' N";
+        c.txtlongitude = "9º8' W";
+        Mapa m;
+        int redesenhos = 0;
+        QVERIFY(!Cast(c, m, [&] { ++redesenhos; }));
+        QCOMPARE(redesenhos, 0);
+        QCOMPARE(caixa.chamadas.size(), 1);
+        QVERIFY(caixa.chamadas[0].texto.contains("31/2/1990"));
+        QVERIFY(caixa.chamadas[0].texto.contains("25:00"));
+        QVERIFY(c.PosPlaneta[0].isEmpty());
+        QVERIFY(!c.mapaAberto);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCalculo)
+#include "test_calculo.moc"
