@@ -3,6 +3,7 @@
 #include "camposmapa.h"
 #include "mapa.h"
 #include <QVariant>
+#include <algorithm>
 #include <cmath>
 
 FonteDados& DataDB() {
@@ -46,22 +47,35 @@ QString WhithinText(const QString& fonte, const QString& abre, const QString& fe
 }
 
 QString SubstituiChaves(const QString& texto, const ParesTexto& pares) {
+    QString iniciais;
+    for (const auto& par : pares)
+        if (!par.first.isEmpty())
+            iniciais += par.first[0];
+    if (iniciais.isEmpty())
+        return texto;
     QString r;
-    r.reserve(texto.size() + 32);
-    qsizetype i = 0;
-    while (i < texto.size()) {
-        bool trocou = false;
-        for (const auto& [chave, valor] : pares) {
-            if (!chave.isEmpty() && QStringView(texto).mid(i).startsWith(chave)) {
-                r += valor;
-                i += chave.size();
-                trocou = true;
-                break;
-            }
+    r.reserve(texto.size() + 64);
+    const QStringView t(texto);
+    qsizetype copiado = 0;
+    for (qsizetype i = 0; i < t.size();) {
+        if (!iniciais.contains(t[i])) {
+            ++i;
+            continue;
         }
-        if (!trocou)
-            r += texto[i++];
+        const QStringView resto = t.mid(i);
+        const auto par = std::find_if(pares.cbegin(), pares.cend(), [&](const auto& p) {
+            return !p.first.isEmpty() && resto.startsWith(p.first);
+        });
+        if (par == pares.cend()) {
+            ++i;
+            continue;
+        }
+        r += t.mid(copiado, i - copiado);
+        r += par->second;
+        i += par->first.size();
+        copiado = i;
     }
+    r += t.mid(copiado);
     return r;
 }
 
