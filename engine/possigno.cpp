@@ -12,7 +12,10 @@ constexpr double FOLGA_REPRESENTACAO = 1e-9;
 
 constexpr double FOLGA_DECIMAS = 1e-6;
 
+// Integer parts outside 16 bits (or of a value that is not a number) are held at the limits.
 int16_t ParaInt16(double v) {
+    if (std::isnan(v))
+        return 0;
     return static_cast<int16_t>(std::clamp(v, -32768.0, 32767.0));
 }
 
@@ -54,7 +57,9 @@ GrausMinSeg DivideTruncado(double D) {
 }
 
 QString Inteiro(double v) {
-    return QString::number(static_cast<long long>(v));
+    if (!std::isfinite(v))
+        return QStringLiteral("0");
+    return QString::number(static_cast<long long>(std::clamp(v, -1e15, 1e15)));
 }
 
 int IndiceDaPalavraSigno(const QString& palavra) {
@@ -99,7 +104,7 @@ double ValTexto(const QString& texto) {
         return 0.0;
     bool ok = false;
     const double v = texto.mid(inicio, i - inicio).toDouble(&ok);
-    return ok ? v : 0.0;
+    return (ok && std::isfinite(v)) ? v : 0.0;
 }
 
 QString NomeSigno(int indice) {
@@ -139,7 +144,9 @@ void PosSigno::SetonbyString(const QString& textoOriginal) {
 }
 
 QString PosSigno::RetornaFormatado(int16_t modo, bool lesteOeste) const {
-    const double D = ValorGraus();
+    // Nothing in the program yields a value that is not a number; should one arrive, it is
+    // shown as 0 rather than as garbage digits.
+    const double D = std::isfinite(m_rads) ? ValorGraus() : 0.0;
     switch (modo) {
     case 1: {
         if (lesteOeste) {

@@ -102,6 +102,7 @@ void TestPosSigno::formata_data() {
     QTest::newRow("decimas ao meio") << Dms(10, 0, 58.5) << 2 << false << "10º0'59''Carneiro";
     QTest::newRow("peixes") << 330 + Dms(29, 59, 59) << 2 << false << "29º59'59''Peixes";
     QTest::newRow("modo desconhecido") << 45.5 << 4 << false << "";
+    QTest::newRow("nao numero") << std::nan("") << 2 << false << "0º0'0''Carneiro";
 }
 
 void TestPosSigno::formata() {
@@ -199,6 +200,7 @@ void TestPosSigno::valTexto_data() {
     QTest::newRow("dois pontos decimais") << "1.2.3" << 1.2;
     QTest::newRow("so sinal") << "-" << 0.0;
     QTest::newRow("ponto inicial") << ".5" << 0.5;
+    QTest::newRow("grande demais") << QString(400, u'9') << 0.0;
 }
 
 void TestPosSigno::valTexto() {
