@@ -142,7 +142,12 @@ private:
                 saltoPendente = 0;
                 if (pilha.isEmpty()) return;
                 fechaGrupo();
-                if (pilha.isEmpty()) return; // the document's own group: what follows is not RTF
+                if (pilha.isEmpty()) {
+                    // Older merged files may carry a second document's body after the first one's
+                    // closing brace; it is read on rather than lost. Plain trailing bytes are not.
+                    if (dados.indexOf('\\', pos) < 0) return;
+                    pilha.append(estadoFinal);
+                }
             } else if (pilha.isEmpty()) {
                 continue;
             } else if (c == '\\') {

@@ -227,7 +227,10 @@ void TestRtf::leTrechos_data() {
         << QByteArray("{\\rtf1 \\fs20 x  y\\b0  z}") << QStringLiteral("x  y z");
     QTest::newRow("texto oculto \\v")
         << QByteArray("{\\rtf1 a{\\v oculto}b\\v c\\v0 d\\v e\\plain f}") << QStringLiteral("abdf");
-    QTest::newRow("texto depois do fim ignorado") << QByteArray("{\\rtf1 a}b{c}") << QStringLiteral("a");
+    QTest::newRow("texto depois do fim ignorado") << QByteArray("{\\rtf1 a}b\r\n") << QStringLiteral("a");
+    QTest::newRow("corpo colado depois do fim")
+        << QByteArray("{\\rtf1 a\\par}\\deflang2070{\\fonttbl{\\f0 Arial;}}\\pard b\\par}")
+        << QStringLiteral("a\nb\n");
     QTest::newRow("ficheiro truncado") << QByteArray("{\\rtf1 abc\\par d{\\b e") << QStringLiteral("abc\nde");
     QTest::newRow("marca de ordem de bytes") << QByteArray("\xEF\xBB\xBF{\\rtf1 x}") << QStringLiteral("x");
     QTest::newRow("\\page só parte parágrafos com texto")
