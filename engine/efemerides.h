@@ -47,4 +47,6 @@ ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLuga
 double HouseCusp(int16_t n, const ResultadoEfemerides& r);
 
 // House (1..12) of a longitude (radians) against cusps[1..12] (radians); cusps[0] unused.
+// House h runs forward from cusp h (included) to cusp h+1 (excluded), through 0º Carneiro
+// when it contains it; house 12 runs to cusp 1.
 int16_t HouseOf(double x, const std::array<double, 13>& cusps);

@@ -22,7 +22,8 @@ private:
     int m_cursor = -1;
 };
 
-// E = M, then ten times E = M + e sin E.
+// Ten fixed steps of E = M + e sin E from E = M, no convergence test: every run does the
+// same work.
 double ResolveKepler(double M, double e);
 // True anomaly in [0, 2π); at M = 180° it is E itself (tan(E/2) would be infinite).
 double AnomaliaVerdadeira(double M, double E, double e);

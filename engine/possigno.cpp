@@ -189,7 +189,7 @@ double PosSigno::CoorTrans(double valor, bool paraRadianos) {
 }
 
 QString PosSigno::WithinText(const QString& texto, const QString& inicio, const QString& fim) {
-    // 1-based positions, as the texts of the chart file are described.
+    // Positions are 1-based, 0 meaning "not found".
     const int p = static_cast<int>(texto.indexOf(inicio, 0, Qt::CaseInsensitive)) + 1;
     if (p == 0)
         return QString();
