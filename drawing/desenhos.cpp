@@ -1,0 +1,285 @@
+#include "desenhos.h"
+
+#include "dominantes.h"
+#include "fontes.h"
+#include "grelha.h"
+#include "simbolos.h"
+#include "superficie.h"
+
+#include <QVariant>
+#include <cmath>
+
+namespace {
+
+constexpr double DOIS_PI = 2.0 * 3.14159265358979;
+constexpr double TAMANHO_GLIFO = 15.0;
+constexpr double TAMANHO_GLIFO_PARTE = 12.0;
+constexpr double TAMANHO_RETROGRADO = 9.0;
+constexpr double TAMANHO_GRAU = 8.0;
+constexpr double TAMANHO_CASA = 10.0;
+// Marker labels reach 5 pixels beyond the glyph on every side.
+constexpr double MARGEM_MARCADOR = 5.0;
+
+PosSigno Reduzida(double rads) {
+    PosSigno p(rads);
+    p.ReduceTo(360.0);
+    return p;
+}
+
+QString GrauNoSigno(double lambda) { return QString::number(Reduzida(lambda).RetornaGraus()); }
+
+// The whole degree within the sign, then the retrograde mark, under a glyph whose left edge
+// is `esquerda` and whose point is at `yPonto`.
+void GrauERetrogrado(Superficie& s, const GeometriaRoda& g, double esquerda, double yPonto, double lambda, CorRGB cor,
+                     bool retrogrado) {
+    const double h = s.TextHeight(QStringLiteral("D"));
+    s.CurrentX = esquerda;
+    s.CurrentY = yPonto + 2.0 * h / 3.0;
+    PrintGlyph(s, GrauNoSigno(lambda), FONTE_NUMEROS, TAMANHO_GRAU, cor);
+    if (retrogrado) {
+        s.CurrentX = esquerda;
+        s.CurrentY -= 5.0;
+        // The Part asks for black; the contrast colour is black on white and stays visible on
+        // a dark background picture.
+        PrintGlyph(s, QStringLiteral("m"), FONTE_SIGIL, TAMANHO_RETROGRADO, g.contraste);
+    }
+}
+
+Marcador MarcadorCorpo(const QPointF& canto, double lado, const QString& dica) {
+    return {QRectF(canto.x() - MARGEM_MARCADOR, canto.y() - MARGEM_MARCADOR, lado + 2 * MARGEM_MARCADOR,
+                   lado + 2 * MARGEM_MARCADOR),
+            dica};
+}
+
+CorRGB CorCorda(int tipo, CorRGB contraste) {
+    switch (tipo) {
+    case ASPECTO_SEXTIL:
+        return RGBCor(0, 255, 0);
+    case ASPECTO_QUADRATURA:
+        return RGBCor(255, 0, 0);
+    case ASPECTO_TRIGONO:
+        return RGBCor(0, 0, 255);
+    case ASPECTO_OPOSICAO:
+        return contraste;
+    default:
+        return Simbolos::AspectInfo(tipo).cor;
+    }
+}
+
+} // namespace
+
+GeometriaRoda CalculaGeometria(double scaleWidth, double scaleHeight) {
+    GeometriaRoda g;
+    g.centro.SetPoint(scaleWidth / 2.0 - 3.0, scaleHeight / 2.0 - 4.0);
+    g.OuterRadius = g.centro.y() - 9.0;
+    g.ZodiacInnerRadius = g.OuterRadius - 30.0;
+    g.AspectRadius = (g.centro.y() - 39.0) / 2.0;
+    return g;
+}
+
+double ZeroAriesAngle(int signoMC) {
+    for (int k = 0; k < 12; ++k) {
+        if (SignoDoSector(signoMC, k) % 12 == 0) {
+            const double teta = 255.0 - 30.0 * k;
+            return Ponto::CoorTrans(std::floor(teta / 30.0) * 30.0 + 30.0, 2);
+        }
+    }
+    return 0.0;
+}
+
+int SignoDoSector(int signoMC, int k) { return signoMC + k <= 12 ? signoMC + k : signoMC + k - 12; }
+
+CorRGB CorContraste(CorRGB pixel) {
+    const long long d = static_cast<long long>(pixel & 0xFFFFFF) - 16777215LL;
+    return static_cast<CorRGB>(d < 0 ? -d : d);
+}
+
+double RaioCorpo(const GeometriaRoda& g, int i) {
+    if (i == 10)
+        return g.ZodiacInnerRadius - 20.0;
+    return g.AspectRadius + 10.0 + (g.ZodiacInnerRadius - g.AspectRadius - 14.0) * i / 11.0;
+}
+
+double AnguloEcra(const GeometriaRoda& g, double lambda) {
+    double teta = g.ZeroAriesAngle - lambda;
+    if (teta > DOIS_PI)
+        teta -= DOIS_PI;
+    return teta;
+}
+
+QPointF PontoRoda(const GeometriaRoda& g, double raio, double teta) {
+    Ponto p;
+    p.setRaio(raio);
+    p.setTeta(teta);
+    return {g.centro.x() + p.x(), g.centro.y() + p.y()};
+}
+
+QString DicaCorpo(const QString& nome, double lambda) {
+    const PosSigno p = Reduzida(lambda);
+    return nome + QStringLiteral(" a ") + QString::number(p.RetornaGraus()) + QStringLiteral(" de ") +
+           Simbolos::SignInfo(p.NumeroSigno()).nome;
+}
+
+void PrintGlyph(Superficie& s, const QString& texto, const QString& fonte, double tamanho, CorRGB cor) {
+    s.setFont(fonte, tamanho);
+    s.ForeColor = cor;
+    s.Print(texto);
+}
+
+void DrawRing(const Ponto& centro, double raio, Superficie& s, CorRGB cor) {
+    s.Circle(centro.x(), centro.y(), raio, cor);
+}
+
+void DrawSignBoundaries(Superficie& s, const GeometriaRoda& g, CorRGB cor) {
+    Ponto dentro, fora;
+    dentro.SetPoint(g.ZodiacInnerRadius, 0.0);
+    fora.SetPoint(g.OuterRadius, 0.0);
+    for (int k = 0; k < 12; ++k) {
+        s.Line(g.centro.x() + dentro.x(), g.centro.y() + dentro.y(), g.centro.x() + fora.x(), g.centro.y() + fora.y(),
+               cor);
+        dentro.Rotate(30);
+        fora.Rotate(30);
+    }
+}
+
+void DrawSignGlyphs(Superficie& s, GeometriaRoda& g, int signoMC, ResultadoDesenho& r) {
+    const double raio = (g.OuterRadius + g.ZodiacInnerRadius) / 2.0;
+    for (int k = 0; k < 12; ++k) {
+        const int signo = SignoDoSector(signoMC, k);
+        const double teta = 255.0 - 30.0 * k;
+        if (signo % 12 == 0)
+            g.ZeroAriesAngle = Ponto::CoorTrans(std::floor(teta / 30.0) * 30.0 + 30.0, 2);
+        const QPointF p = PontoRoda(g, raio, Ponto::CoorTrans(teta, 2));
+        s.CurrentX = p.x() - 6.0;
+        s.CurrentY = p.y() - 4.0;
+        const Simbolos::InfoSigno info = Simbolos::SignInfo(static_cast<int16_t>(signo));
+        s.setFont(FONTE_SIGIL, TAMANHO_GLIFO);
+        r.lblmark[k] = {QRectF(s.CurrentX, s.CurrentY, s.TextWidth(info.glifo), s.TextHeight(info.glifo)), info.nome};
+        PrintGlyph(s, info.glifo, FONTE_SIGIL, TAMANHO_GLIFO, info.cor);
+    }
+}
+
+void DrawHouses(const GeometriaRoda& g, Superficie& s, Mapa& mapa, CorRGB cor) {
+    for (int h = 1; h <= 12; ++h) {
+        const double c = mapa.Cuspide(h).ValorRads();
+        double teta = g.ZeroAriesAngle - c;
+        if (teta < 0.0)
+            teta += DOIS_PI;
+        else if (teta > DOIS_PI)
+            teta -= DOIS_PI;
+        const QPointF dentro = PontoRoda(g, g.AspectRadius, teta);
+        const QPointF fora = PontoRoda(g, g.ZodiacInnerRadius, teta);
+        const bool angular = h == 1 || h == 4 || h == 7 || h == 10;
+        s.Line(dentro.x(), dentro.y(), fora.x(), fora.y(), angular ? COR_CUSPIDE_ANGULAR : cor);
+
+        const QString nome = Simbolos::HouseName(static_cast<int16_t>(h), false);
+        s.setFont(FONTE_NUMEROS, TAMANHO_CASA);
+        const double largura = s.TextWidth(nome);
+        const double d = c < 3.14159265358979 ? -largura : 20.0;
+        s.CurrentX = fora.x() + d - largura / 2.0;
+        PrintGlyph(s, nome, FONTE_NUMEROS, TAMANHO_CASA, COR_NOME_CASA);
+        const QString grau = QString::number(mapa.Cuspide(h).RetornaGraus());
+        s.CurrentX = fora.x() + d - s.TextWidth(grau) / 2.0;
+        PrintGlyph(s, grau, FONTE_NUMEROS, TAMANHO_CASA, COR_NOME_CASA);
+    }
+}
+
+void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, ResultadoDesenho& r) {
+    for (int i = 0; i <= 12; ++i) {
+        planeta& corpo = mapa.Corpo(i);
+        if (!corpo.Mostrado)
+            continue;
+        const double lambda = corpo.Posicao().ValorRads();
+        if (!std::isfinite(lambda))
+            continue; // a body that cannot be placed is skipped, the others still are
+        const Simbolos::InfoCorpo info = Simbolos::BodyInfo(static_cast<int16_t>(i + 1));
+        const QString nome = corpo.Nome.isEmpty() ? info.nome : corpo.Nome;
+        const double teta = AnguloEcra(g, lambda);
+
+        if (i == 12) {
+            const QPointF p = PontoRoda(g, RAIO_PARTE_FORTUNA, teta);
+            const QPointF canto(p.x() - 6.0, p.y() - 6.0);
+            s.setFont(FONTE_SIGIL, TAMANHO_GLIFO_PARTE);
+            r.lblplanetMark[i] = MarcadorCorpo(canto, s.TextWidth(QStringLiteral("d")), DicaCorpo(nome, lambda));
+            r.glifos.push_back({i, canto, RAIO_PARTE_FORTUNA, teta});
+            s.CurrentX = canto.x();
+            s.CurrentY = canto.y();
+            PrintGlyph(s, QStringLiteral("d"), FONTE_SIGIL, TAMANHO_GLIFO_PARTE, corpo.Cor);
+            s.setFont(FONTE_SIGIL, TAMANHO_GLIFO_PARTE);
+            GrauERetrogrado(s, g, canto.x(), p.y(), lambda, corpo.Cor, false);
+            continue;
+        }
+
+        const double raio = RaioCorpo(g, i);
+        const QString glifo = corpo.Glifo.isEmpty() ? info.glifo : corpo.Glifo;
+        const QPointF p = PontoRoda(g, raio, teta);
+        const QPointF canto(p.x() - 7.5, p.y() - 7.5);
+        s.setFont(FONTE_SIGIL, TAMANHO_GLIFO);
+        r.lblplanetMark[i] = MarcadorCorpo(canto, s.TextWidth(glifo), DicaCorpo(nome, lambda));
+        r.glifos.push_back({i, canto, raio, teta});
+        s.CurrentX = canto.x();
+        s.CurrentY = canto.y();
+        PrintGlyph(s, glifo, FONTE_SIGIL, TAMANHO_GLIFO, corpo.Cor);
+        s.setFont(FONTE_SIGIL, TAMANHO_GLIFO);
+        GrauERetrogrado(s, g, canto.x(), p.y(), lambda, corpo.Cor, corpo.Retrogrado);
+
+        if (i == 10) {
+            double tetaSul = teta + 3.14159265358979;
+            if (tetaSul > DOIS_PI)
+                tetaSul -= DOIS_PI;
+            const double lambdaSul = lambda + 3.14159265358979;
+            const QPointF ps = PontoRoda(g, raio, tetaSul);
+            const QPointF cantoSul(ps.x() - 7.5, ps.y() - 7.5);
+            const int signoSul = (corpo.Posicao().NumeroSigno() + 6) % 12;
+            const QString dica = QStringLiteral("Nodo Lunar Sul a ") + GrauNoSigno(lambdaSul) + QStringLiteral(" de ") +
+                                 Simbolos::SignInfo(static_cast<int16_t>(signoSul)).nome;
+            r.lblplanetMark[MARCADOR_NODO_SUL] = MarcadorCorpo(cantoSul, s.TextWidth(QStringLiteral(">")), dica);
+            r.glifos.push_back({MARCADOR_NODO_SUL, cantoSul, raio, tetaSul});
+            s.CurrentX = cantoSul.x();
+            s.CurrentY = cantoSul.y();
+            PrintGlyph(s, QStringLiteral(">"), FONTE_SIGIL, TAMANHO_GLIFO, corpo.Cor);
+            s.setFont(FONTE_SIGIL, TAMANHO_GLIFO);
+            GrauERetrogrado(s, g, cantoSul.x(), ps.y(), lambdaSul, corpo.Cor, corpo.Retrogrado);
+        }
+    }
+}
+
+ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, bool fundo,
+                             const QString& caminhoFundo, const QString& caminhoFundoGrelha) {
+    ResultadoDesenho r;
+    // The contrast is read once the new background is in place: read before it, the first
+    // redraw after a change of picture would draw in the old picture's contrast.
+    if (fundo)
+        roda.setPicture(caminhoFundo.isEmpty() ? QImage() : QImage(caminhoFundo));
+    roda.Cls();
+
+    r.geometria = CalculaGeometria(roda.ScaleWidth(), roda.ScaleHeight());
+    GeometriaRoda& g = r.geometria;
+    g.contraste = CorContraste(roda.Point(0, 0));
+
+    DrawRing(g.centro, g.OuterRadius, roda, g.contraste);
+    DrawRing(g.centro, g.ZodiacInnerRadius, roda, g.contraste);
+    DrawRing(g.centro, g.AspectRadius, roda, g.contraste);
+    DrawSignBoundaries(roda, g, g.contraste);
+    DrawSignGlyphs(roda, g, mapa.Cuspide(10).NumeroSigno(), r);
+    DrawHouses(g, roda, mapa, g.contraste);
+    r.KeyWord = Simbolos::TextoDecanatoSol(mapa.Corpo(0).Posicao().ValorGraus());
+    PlaceBodies(g, roda, mapa, r);
+
+    if (grelha)
+        r.unidadeGrelha = DrawAspectGrid(*grelha, caminhoFundoGrelha);
+    r.aspectos = DetectaAspectos(mapa);
+    for (const AspectoEncontrado& a : r.aspectos) {
+        if (grelha)
+            EscreveCelula(*grelha, r.unidadeGrelha, a);
+        if (a.i < 10 && a.j < 10) {
+            const QPointF p1 = PontoRoda(g, g.AspectRadius, g.ZeroAriesAngle - mapa.Corpo(a.i).Posicao().ValorRads());
+            const QPointF p2 = PontoRoda(g, g.AspectRadius, g.ZeroAriesAngle - mapa.Corpo(a.j).Posicao().ValorRads());
+            roda.Line(p1.x(), p1.y(), p2.x(), p2.y(), CorCorda(a.tipo, g.contraste));
+        }
+    }
+
+    r.Eclipse = mapa.Aspectos().ExistsItem(QVariant(CODIGO_ECLIPSE));
+    r.lblesclarecedor = DominantPlanets(mapa);
+    return r;
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The chart wheel: a fixed zodiac ring whose sectors always sit at the same screen angles
+// (the Midheaven's sign just counter-clockwise of the top), with house cusps, bodies and
+// aspect chords placed against it by longitude. Longitude grows counter-clockwise on screen.
+//
+// Drawing never moves a widget: where the main window's marker labels go, their tool tips,
+// the side-label texts and the Eclipse flag come back in a ResultadoDesenho.
+#include "aspectos.h"
+#include "mapa.h"
+#include "ponto.h"
+
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <array>
+#include <map>
+#include <vector>
+
+class Superficie;
+
+// The wheel's geometry, recomputed at the start of every redraw (logical pixels, radians).
+struct GeometriaRoda {
+    Ponto centro;
+    double OuterRadius = 0.0;
+    double ZodiacInnerRadius = 0.0;
+    double AspectRadius = 0.0;
+    double ZeroAriesAngle = 0.0;
+    CorRGB contraste = 0;
+};
+
+// Centre and radii for a surface of the given logical size (ZeroAriesAngle is set later).
+GeometriaRoda CalculaGeometria(double scaleWidth, double scaleHeight);
+// Screen angle of 0° of the first sign when the Midheaven lies in sign `signoMC` (0..11).
+double ZeroAriesAngle(int signoMC);
+// The sign shown in sector k (0..11) when the Midheaven lies in sign `signoMC`.
+int SignoDoSector(int signoMC, int k);
+// |pixel − white|: black on white, white on black.
+CorRGB CorContraste(CorRGB pixel);
+// Track radius of body i (0..11).
+double RaioCorpo(const GeometriaRoda& g, int i);
+// Screen angle of a longitude (radians), brought into 0..2π as the wheel does.
+double AnguloEcra(const GeometriaRoda& g, double lambda);
+// Surface point at a radius and screen angle.
+QPointF PontoRoda(const GeometriaRoda& g, double raio, double teta);
+
+inline constexpr int MARCADOR_NODO_SUL = 30;
+inline constexpr double RAIO_PARTE_FORTUNA = 165.0;
+inline constexpr CorRGB COR_CUSPIDE_ANGULAR = 14395780; // light blue
+inline constexpr CorRGB COR_NOME_CASA = 8421504;        // grey
+inline constexpr int CODIGO_ECLIPSE = 2921;
+
+// Where a marker label goes and what its tool tip says.
+struct Marcador {
+    QRectF rect;
+    QString dica;
+};
+
+// One glyph printed on the wheel, for tests and for callers that place their own markers.
+struct GlifoColocado {
+    int elemento;     // body index 0..12, or 30 for the South Node
+    QPointF canto;    // top-left corner of the glyph
+    double raio;      // distance of the glyph's point from the centre
+    double teta;      // screen angle
+};
+
+struct ResultadoDesenho {
+    GeometriaRoda geometria;
+    std::array<Marcador, 12> lblmark;           // one per sign sector, always moved
+    std::map<int, Marcador> lblplanetMark;      // only the markers of drawn bodies
+    std::vector<GlifoColocado> glifos;          // drawn bodies in drawing order
+    std::vector<AspectoEncontrado> aspectos;    // found by the aspect pass
+    double unidadeGrelha = 0.0;                 // cell side of the grid, when one was drawn
+    bool Eclipse = false;
+    QString KeyWord;
+    QString lblesclarecedor;
+};
+
+// Repaints the wheel on `roda` from the chart model and, when `grelha` is given, the aspect
+// grid on it; runs the aspect pass and the dominant planets. With `fundo` set, `roda`'s
+// picture is first replaced by the background picture at `caminhoFundo` (an empty path
+// leaves it without picture).
+ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, bool fundo = false,
+                             const QString& caminhoFundo = QString(), const QString& caminhoFundoGrelha = QString());
+
+// The steps of the redraw, in their order.
+void DrawRing(const Ponto& centro, double raio, Superficie& s, CorRGB cor);
+void DrawSignBoundaries(Superficie& s, const GeometriaRoda& g, CorRGB cor);
+void DrawSignGlyphs(Superficie& s, GeometriaRoda& g, int signoMC, ResultadoDesenho& r);
+void DrawHouses(const GeometriaRoda& g, Superficie& s, Mapa& mapa, CorRGB cor);
+void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, ResultadoDesenho& r);
+void PrintGlyph(Superficie& s, const QString& texto, const QString& fonte, double tamanho, CorRGB cor);
+
+// Tool tip of a body marker: name, " a ", whole degree within the sign, " de ", sign name.
+QString DicaCorpo(const QString& nome, double lambda);

@@ -1,0 +1,38 @@
+#pragma once
+// The aspect grid: a staircase triangle with one cell per pair of bodies 0..12, each aspect
+// shown by its glyph in its colour. One unit, the cell's side h, places the rules, the
+// headers, the cells and the hover alike (the height of "D" in the grid's font).
+#include "aspectos.h"
+#include "mapa.h"
+
+#include <QSize>
+#include <QString>
+
+class Superficie;
+
+inline constexpr double TAMANHO_FONTE_GRELHA = 18.0; // points of Sigil in the grid
+
+// The cell side in whole pixels and the size the grid picture needs.
+int UnidadeGrelha();
+QSize TamanhoGrelha();
+
+// Clears the grid surface (showing the picture at `caminhoFundo` when it is given), draws its
+// rules and the body glyph headers; returns the cell side it used.
+double DrawAspectGrid(Superficie& s, const QString& caminhoFundo = QString());
+// Writes one aspect's glyph in its cell.
+void EscreveCelula(Superficie& s, double h, const AspectoEncontrado& a);
+// Where an aspect between bodies i < j is printed.
+QPointF PosicaoCelula(double h, int i, int j);
+
+// The text of the aspect in the cell of row body `linha` and column body `coluna` (body
+// numbers 1..13), empty when there is none.
+QString FindAspect(Mapa& mapa, int linha, int coluna);
+
+// The hover rule over the grid at pixel (x, y).
+struct DicaGrelha {
+    int linha = 0;            // r = ⌊y / h⌋
+    int coluna = 0;           // c = 14 − ⌊x / h⌋
+    bool perguntaAspecto = false; // whether FindAspect was asked
+    QString dica;
+};
+DicaGrelha HoverGrelha(Mapa& mapa, double h, double x, double y);
