@@ -387,7 +387,7 @@ private:
         }
         if ((c.unicode() < 0x20 && c != '\t') || e.oculto) return;
         Paragrafo& p = paragrafos.last();
-        p.formato.setAlignment(e.alinhamento);
+        if (p.formato.alignment() != e.alinhamento) p.formato.setAlignment(e.alinhamento);
         if (!trocoAberto || !e.mesmaLetra(letraDoTroco) || tabelasDoTroco != tabelas) {
             p.trocos.append(Troco{QString(), formatoDe(e)});
             letraDoTroco = e;
@@ -412,7 +412,7 @@ private:
 
     void fechaParagrafo(const Estado& e) {
         Paragrafo& p = paragrafos.last();
-        p.formato.setAlignment(e.alinhamento);
+        if (p.formato.alignment() != e.alinhamento) p.formato.setAlignment(e.alinhamento);
         p.formatoMarca = formatoDe(e);
     }
 
