@@ -11,6 +11,7 @@
 #include <QTextDocument>
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -177,12 +178,10 @@ private:
         QByteArray h = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang2070{\\fonttbl";
         for (int i = 0; i < fontes.size(); ++i) {
             h += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
-            bool sobra = espaco;
             espaco = false;
             QString nome = fontes.at(i);
             nome.remove(';'); // ";" ends a table entry and cannot be escaped
             escreveTexto(nome, h);
-            espaco = sobra;
             h += ";}";
         }
         h += "}\r\n{\\colortbl ;";
