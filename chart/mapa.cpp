@@ -8,8 +8,7 @@ template <size_t N> planeta& CriaSeFaltar(std::array<std::unique_ptr<planeta>, N
     if (indice < 0 || indice >= static_cast<int>(N))
         throw std::out_of_range("índice de corpo fora da tabela");
     auto& p = corpos[static_cast<size_t>(indice)];
-    if (!p)
-        p = std::make_unique<planeta>();
+    if (!p) p = std::make_unique<planeta>();
     return *p;
 }
 
@@ -24,8 +23,7 @@ planeta& Mapa::CorpoEfemerides(int indice) {
 }
 
 PosSigno& Mapa::Cuspide(int casa) {
-    if (casa < 1 || casa > 12)
-        throw std::out_of_range("casa fora de 1..12");
+    if (casa < 1 || casa > 12) throw std::out_of_range("casa fora de 1..12");
     return m_cuspides[static_cast<size_t>(casa)];
 }
 

@@ -21,29 +21,25 @@ Aspecto& iAspectos::Add(const QString& nome, const QVariant& codigo, const QStri
 }
 
 bool iAspectos::AddifNotYet(const QString& nome, int16_t codigo, const QString& chave) {
-    if (ExistsItem(QVariant::fromValue(codigo)))
-        return false;
+    if (ExistsItem(QVariant::fromValue(codigo))) return false;
     Add(nome, QVariant::fromValue(codigo), chave);
     return true;
 }
 
 Aspecto* iAspectos::Item(int indice1) {
-    if (indice1 < 1 || indice1 > Count())
-        return nullptr;
+    if (indice1 < 1 || indice1 > Count()) return nullptr;
     return &m_itens[static_cast<size_t>(indice1 - 1)];
 }
 
 Aspecto* iAspectos::Item(const QString& chave) {
     for (size_t i = 0; i < m_chaves.size(); ++i) {
-        if (MesmaChave(m_chaves[i], chave))
-            return &m_itens[i];
+        if (MesmaChave(m_chaves[i], chave)) return &m_itens[i];
     }
     return nullptr;
 }
 
 void iAspectos::Remove(int indice1) {
-    if (indice1 < 1 || indice1 > Count())
-        return;
+    if (indice1 < 1 || indice1 > Count()) return;
     m_itens.erase(m_itens.begin() + (indice1 - 1));
     m_chaves.erase(m_chaves.begin() + (indice1 - 1));
 }
@@ -59,20 +55,17 @@ void iAspectos::Remove(const QString& chave) {
 
 bool iAspectos::ExistsItem(const QVariant& valor) const {
     for (const Aspecto& a : m_itens) {
-        if (a.codigo() == valor)
-            return true;
+        if (a.codigo() == valor) return true;
     }
     return false;
 }
 
 iAspectos& planeta::Aspectos() {
-    if (!m_aspectos)
-        m_aspectos = std::make_unique<iAspectos>();
+    if (!m_aspectos) m_aspectos = std::make_unique<iAspectos>();
     return *m_aspectos;
 }
 
 PosSigno& planeta::Posicao() {
-    if (!m_posicao)
-        m_posicao = std::make_unique<PosSigno>();
+    if (!m_posicao) m_posicao = std::make_unique<PosSigno>();
     return *m_posicao;
 }

@@ -42,24 +42,24 @@ struct LinhaAspecto {
 };
 
 constexpr LinhaAspecto ASPECTOS[5] = {
-    {9, u"Conjunção", u"!", RGBCor(192, 192, 0)},  {6, u"Sextil", u"'", RGBCor(0, 250, 0)},
-    {4, u"Quadratura", u"#", RGBCor(255, 0, 0)},   {7, u"Trigono", u"$", RGBCor(0, 0, 255)},
+    {9, u"Conjunção", u"!", RGBCor(192, 192, 0)}, {6, u"Sextil", u"'", RGBCor(0, 250, 0)},
+    {4, u"Quadratura", u"#", RGBCor(255, 0, 0)},  {7, u"Trigono", u"$", RGBCor(0, 0, 255)},
     {8, u"Oposição", u"\"", RGBCor(0, 0, 0)},
 };
 
 constexpr const char16_t* DECANATOS[36] = {
-    u"Ardor",         u"Carisma",        u"Paixão",         u"Senso comum",   u"Fertilidae",
-    u"Realismo",      u"Intuição ",      u"Idealismo",      u"Discernimento", u"Emoção",
-    u"Revelação",     u"Sensibilidade",  u"Extremismo",     u"Orgulho",       u"Poder",
-    u"Habilidade",    u"Diplomacia",     u"Altruismo",      u"Sociabilidade", u"Livre Arbitrio",
-    u"Justiça",       u"Impluso",        u"Inconformismo",  u"Força psiquica", u"Sabedoria",
-    u"Aventura",      u"Conhecimento",   u"Organização",    u"Perseverança",  u"Valor",
-    u"Origininalidade", u"Inspiração",   u"Utopia",         u"Clarividência", u"Grandeza de Espirito",
+    u"Ardor",           u"Carisma",       u"Paixão",        u"Senso comum",    u"Fertilidae",
+    u"Realismo",        u"Intuição ",     u"Idealismo",     u"Discernimento",  u"Emoção",
+    u"Revelação",       u"Sensibilidade", u"Extremismo",    u"Orgulho",        u"Poder",
+    u"Habilidade",      u"Diplomacia",    u"Altruismo",     u"Sociabilidade",  u"Livre Arbitrio",
+    u"Justiça",         u"Impluso",       u"Inconformismo", u"Força psiquica", u"Sabedoria",
+    u"Aventura",        u"Conhecimento",  u"Organização",   u"Perseverança",   u"Valor",
+    u"Origininalidade", u"Inspiração",    u"Utopia",        u"Clarividência",  u"Grandeza de Espirito",
     u"Receptividade",
 };
 
 constexpr const char16_t* NOMES_PARTES[7] = {
-    u"Parte da Fortuna", u"Parte do Devir",    u"Parte da Inteligência", u"Parte do Amor",
+    u"Parte da Fortuna", u"Parte do Devir",      u"Parte da Inteligência", u"Parte do Amor",
     u"Parte da Audácia", u"Parte da Felicidade", u"Parte do Dever",
 };
 
@@ -70,23 +70,20 @@ QString Txt(const char16_t* s) {
 } // namespace
 
 InfoSigno SignInfo(int16_t indice) {
-    if (indice < 0 || indice > 12)
-        return {};
+    if (indice < 0 || indice > 12) return {};
     const int i = indice % 12;
     return {NomeSigno(i), QString(QChar(u'A' + i)), i + 1, CORES_SIGNOS[i % 4]};
 }
 
 InfoCorpo BodyInfo(int16_t numero) {
-    if (numero < 1 || numero > 13)
-        return {};
+    if (numero < 1 || numero > 13) return {};
     const LinhaCorpo& c = CORPOS[numero - 1];
     return {Txt(c.nome), Txt(c.glifo), c.cor, Txt(c.abreviatura)};
 }
 
 InfoAspecto AspectInfo(int codigo) {
     for (const LinhaAspecto& a : ASPECTOS) {
-        if (a.codigo == codigo)
-            return {Txt(a.nome), Txt(a.glifo), a.cor};
+        if (a.codigo == codigo) return {Txt(a.nome), Txt(a.glifo), a.cor};
     }
     return {};
 }
@@ -123,14 +120,12 @@ QString HouseName(int16_t numero, bool longo) {
 }
 
 QString PalavraDecanato(int k) {
-    if (k < 1 || k > 36)
-        return QString();
+    if (k < 1 || k > 36) return QString();
     return Txt(DECANATOS[k - 1]);
 }
 
 QString TextoDecanatoSol(double longitudeGraus) {
-    if (!std::isfinite(longitudeGraus))
-        return QString();
+    if (!std::isfinite(longitudeGraus)) return QString();
     PosSigno p;
     p.setValorGraus(longitudeGraus - 360.0 * std::floor(longitudeGraus / 360.0));
     // Sign and degree as the position's own text shows them, so the label never disagrees
@@ -148,12 +143,9 @@ QString TextoDecanatoSol(double longitudeGraus) {
 }
 
 QString NomeCorpoMapa(int indice) {
-    if (indice >= 0 && indice <= 10)
-        return Txt(CORPOS[indice].nome);
-    if (indice == 11)
-        return Txt(CORPOS[11].nome);
-    if (indice >= 12 && indice <= 18)
-        return Txt(NOMES_PARTES[indice - 12]);
+    if (indice >= 0 && indice <= 10) return Txt(CORPOS[indice].nome);
+    if (indice == 11) return Txt(CORPOS[11].nome);
+    if (indice >= 12 && indice <= 18) return Txt(NOMES_PARTES[indice - 12]);
     return QString();
 }
 

@@ -13,8 +13,7 @@ constexpr double MINIMO = 1e-15;
 
 double ReduzCuspide(double x) {
     x = (x / DOIS_PI - std::floor(x / DOIS_PI)) * DOIS_PI;
-    if (x < 0)
-        x += DOIS_PI;
+    if (x < 0) x += DOIS_PI;
     return x >= DOIS_PI ? 0.0 : x;
 }
 
@@ -26,42 +25,33 @@ double Oposto(double x) {
 // A distance on the circle, the shorter way round.
 double ArcoMenor(double a, double b) {
     double d = std::fabs(a - b);
-    if (d > PI)
-        d = DOIS_PI - d;
+    if (d > PI) d = DOIS_PI - d;
     return d;
 }
 
 } // namespace
 
 Angulos CalculaAngulos(double R, double eps, double phi) {
-    if (phi == 0.0)
-        phi = MINIMO;
+    if (phi == 0.0) phi = MINIMO;
     Angulos a;
 
     a.mc = std::atan(std::sin(R) / (std::cos(R) * std::cos(eps)));
-    if (a.mc < 0)
-        a.mc += PI;
-    if (std::sin(R) < 0)
-        a.mc += PI;
+    if (a.mc < 0) a.mc += PI;
+    if (std::sin(R) < 0) a.mc += PI;
 
     a.asc = std::atan(std::cos(R) / -(std::sin(R) * std::cos(eps) + std::tan(phi) * std::sin(eps)));
-    if (a.asc < 0)
-        a.asc += PI;
-    if (std::cos(R) < 0)
-        a.asc += PI;
+    if (a.asc < 0) a.asc += PI;
+    if (std::cos(R) < 0) a.asc += PI;
 
     const double N = std::cos(R + PI);
     double D = -std::sin(R + PI) * std::cos(eps) - std::sin(eps) / std::tan(phi);
     if (std::fabs(D) < MINIMO) {
         D += (D > 0 ? MINIMO : (D < 0 ? -MINIMO : 0.0));
-        if (D == 0.0)
-            D = MINIMO;
+        if (D == 0.0) D = MINIMO;
     }
     a.vertice = std::atan(N / D);
-    if (a.vertice < 0)
-        a.vertice += PI;
-    if (N < 0)
-        a.vertice += PI;
+    if (a.vertice < 0) a.vertice += PI;
+    if (N < 0) a.vertice += PI;
 
     a.mc = ReduzCuspide(a.mc);
     a.asc = ReduzCuspide(a.asc);
@@ -111,8 +101,7 @@ int16_t HouseOf(double x, const std::array<double, 13>& cusps) {
         const double c1 = cusps[static_cast<size_t>(h)];
         const double c2 = cusps[static_cast<size_t>(h == 12 ? 1 : h + 1)];
         const bool dentro = (c1 < c2) ? (x >= c1 && x < c2) : (c1 > c2 && (x >= c1 || x < c2));
-        if (dentro)
-            return static_cast<int16_t>(h);
+        if (dentro) return static_cast<int16_t>(h);
     }
     return 12;
 }

@@ -15,7 +15,7 @@ struct RegistoTempo {
 };
 
 struct RegistoLugar {
-    double latitudeGraus = 0.0;  // north positive
+    double latitudeGraus = 0.0; // north positive
     int16_t latitudeMinutos = 0;
     double longitudeGraus = 0.0; // west positive
     int16_t longitudeMinutos = 0;
@@ -26,11 +26,11 @@ inline constexpr int N_CORPOS_EFEMERIDES = 12;
 
 struct ResultadoEfemerides {
     double fraccaoDia = 0.0;
-    double T = 0.0;               // Julian centuries from JD 2415020.0
-    double obliquidade = 0.0;     // radians
-    double ramc = 0.0;            // radians
-    double tempoSideralLocal = 0.0; // hours
-    double asc = 0.0, mc = 0.0, vertice = 0.0; // radians in [0, 2π)
+    double T = 0.0;                                       // Julian centuries from JD 2415020.0
+    double obliquidade = 0.0;                             // radians
+    double ramc = 0.0;                                    // radians
+    double tempoSideralLocal = 0.0;                       // hours
+    double asc = 0.0, mc = 0.0, vertice = 0.0;            // radians in [0, 2π)
     std::array<double, N_CORPOS_EFEMERIDES> longitudes{}; // degrees in [0, 360)
 };
 

@@ -23,8 +23,7 @@ double Reduz2Pi(double x) {
 double AfastaDeZero(double v) {
     if (std::fabs(v) < MINIMO) {
         v += (v > 0 ? MINIMO : (v < 0 ? -MINIMO : 0.0));
-        if (v == 0.0)
-            v = MINIMO;
+        if (v == 0.0) v = MINIMO;
     }
     return v;
 }
@@ -38,20 +37,13 @@ struct Termo {
 };
 
 constexpr Termo PERTURBACOES[] = {
-    {4, -0.332, Funcao::Seno, 2, -5, 0, -67.6},
-    {4, -0.056, Funcao::Seno, 2, -2, 0, 21},
-    {4, +0.042, Funcao::Seno, 3, -5, 0, 21},
-    {4, -0.036, Funcao::Seno, 1, -2, 0, 0},
-    {4, +0.022, Funcao::Coseno, 1, -1, 0, 0},
-    {4, +0.023, Funcao::Seno, 2, -3, 0, 52},
-    {4, -0.016, Funcao::Seno, 1, -5, 0, -69},
-    {5, +0.812, Funcao::Seno, 2, -5, 0, -67.6},
-    {5, -0.229, Funcao::Coseno, 2, -4, 0, -2},
-    {5, +0.119, Funcao::Seno, 1, -2, 0, -3},
-    {5, +0.046, Funcao::Seno, 2, -6, 0, -69},
-    {5, +0.014, Funcao::Seno, 1, -3, 0, 32},
-    {6, +0.040, Funcao::Seno, 0, 1, -2, 6},
-    {6, +0.035, Funcao::Seno, 0, 1, -3, 33},
+    {4, -0.332, Funcao::Seno, 2, -5, 0, -67.6}, {4, -0.056, Funcao::Seno, 2, -2, 0, 21},
+    {4, +0.042, Funcao::Seno, 3, -5, 0, 21},    {4, -0.036, Funcao::Seno, 1, -2, 0, 0},
+    {4, +0.022, Funcao::Coseno, 1, -1, 0, 0},   {4, +0.023, Funcao::Seno, 2, -3, 0, 52},
+    {4, -0.016, Funcao::Seno, 1, -5, 0, -69},   {5, +0.812, Funcao::Seno, 2, -5, 0, -67.6},
+    {5, -0.229, Funcao::Coseno, 2, -4, 0, -2},  {5, +0.119, Funcao::Seno, 1, -2, 0, -3},
+    {5, +0.046, Funcao::Seno, 2, -6, 0, -69},   {5, +0.014, Funcao::Seno, 1, -3, 0, 32},
+    {6, +0.040, Funcao::Seno, 0, 1, -2, 6},     {6, +0.035, Funcao::Seno, 0, 1, -3, 33},
     {6, -0.015, Funcao::Seno, 1, 0, -1, 20},
 };
 
@@ -106,20 +98,16 @@ double ResolveKepler(double M, double e) {
 
 double AnomaliaVerdadeira(double M, double E, double e) {
     const double mGraus = M * 180.0 / PI;
-    if (mGraus > 179.9999 && mGraus < 180.0001)
-        return E;
+    if (mGraus > 179.9999 && mGraus < 180.0001) return E;
     double nu = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(E / 2.0));
-    if (nu < 0)
-        nu += DOIS_PI;
+    if (nu < 0) nu += DOIS_PI;
     return nu;
 }
 
 double AnguloNoQuadrante(double y, double x) {
     double L = std::atan(y / x);
-    if (L < 0)
-        L += PI;
-    if (y < 0)
-        L += PI;
+    if (L < 0) L += PI;
+    if (y < 0) L += PI;
     return L;
 }
 
@@ -131,8 +119,7 @@ double CorreccaoEmpirica(int linha, double T) {
     case 7:
         return 0.07 * std::sin(dp * T / 1.76) - 0.55;
     case 8:
-        if (T > 0.61)
-            return -(0.4 * (T - 1.61) + 0.4) - 0.04 * std::sin(dp * (T - 0.61) / 2.48);
+        if (T > 0.61) return -(0.4 * (T - 1.61) + 0.4) - 0.04 * std::sin(dp * (T - 0.61) / 2.48);
         return 0.0;
     default:
         return 0.0;
@@ -163,14 +150,12 @@ ResultadoPlanetas CalculaPlanetas(const TabelaElementos& tabela, double T) {
 
         double x = raio * (std::cos(nodo) * std::cos(u) - std::sin(nodo) * std::sin(u) * std::cos(inc));
         double y = raio * (std::sin(nodo) * std::cos(u) + std::cos(nodo) * std::sin(u) * std::cos(inc));
-        if (y == 0.0)
-            y = MINIMO;
+        if (y == 0.0) y = MINIMO;
         double L = AnguloNoQuadrante(y, x);
 
         bool perturbado = false;
         for (const Termo& t : PERTURBACOES) {
-            if (t.linha != b)
-                continue;
+            if (t.linha != b) continue;
             const double arg = t.kj * MJ + t.ks * MS + t.ku * MU + Rad(t.fase);
             const double f = t.funcao == Funcao::Seno ? std::sin(arg) : std::cos(arg);
             L = Reduz2Pi(L + Rad(t.coeficiente) * f);
@@ -187,8 +172,7 @@ ResultadoPlanetas CalculaPlanetas(const TabelaElementos& tabela, double T) {
             xT = x;
             yT = y;
             double sol = L + PI;
-            if (sol > DOIS_PI)
-                sol -= DOIS_PI;
+            if (sol > DOIS_PI) sol -= DOIS_PI;
             r.sol = sol * 180.0 / PI;
             continue;
         }
@@ -197,8 +181,7 @@ ResultadoPlanetas CalculaPlanetas(const TabelaElementos& tabela, double T) {
         double lambda = AnguloNoQuadrante(gy, gx) * 180.0 / PI;
         lambda -= CorreccaoEmpirica(b, T);
         lambda -= 360.0 * std::floor(lambda / 360.0);
-        if (lambda >= 360.0)
-            lambda = 0.0;
+        if (lambda >= 360.0) lambda = 0.0;
         r.geocentrica[static_cast<size_t>(b)] = lambda;
     }
     return r;

@@ -3,7 +3,7 @@
 // Saturno and Urano and the empirical corrections of the three outer planets.
 #include <array>
 
-inline constexpr int N_LINHAS_ELEMENTOS = 9;  // 0 Earth, 1..8 Mercúrio..Plutão
+inline constexpr int N_LINHAS_ELEMENTOS = 9; // 0 Earth, 1..8 Mercúrio..Plutão
 inline constexpr int N_COLUNAS_ELEMENTOS = 16;
 using TabelaElementos = std::array<std::array<double, N_COLUNAS_ELEMENTOS>, N_LINHAS_ELEMENTOS>;
 
@@ -14,8 +14,8 @@ TabelaElementos PreencheTabelaElementos();
 class CursorElementos {
 public:
     CursorElementos(const TabelaElementos& tabela, int linha);
-    double Polinomio(double T);   // next three columns: c0 + c1 T + c2 T²
-    double SemiEixo();            // column 6; the next polynomial starts at column 7
+    double Polinomio(double T); // next three columns: c0 + c1 T + c2 T²
+    double SemiEixo();          // column 6; the next polynomial starts at column 7
 
 private:
     const std::array<double, N_COLUNAS_ELEMENTOS>& m_linha;

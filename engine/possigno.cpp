@@ -14,8 +14,7 @@ constexpr double FOLGA_DECIMAS = 1e-6;
 
 // Integer parts outside 16 bits (or of a value that is not a number) are held at the limits.
 int16_t ParaInt16(double v) {
-    if (std::isnan(v))
-        return 0;
+    if (std::isnan(v)) return 0;
     return static_cast<int16_t>(std::clamp(v, -32768.0, 32767.0));
 }
 
@@ -57,8 +56,7 @@ GrausMinSeg DivideTruncado(double D) {
 }
 
 QString Inteiro(double v) {
-    if (!std::isfinite(v))
-        return QStringLiteral("0");
+    if (!std::isfinite(v)) return QStringLiteral("0");
     return QString::number(static_cast<long long>(std::clamp(v, -1e15, 1e15)));
 }
 
@@ -67,13 +65,12 @@ int IndiceDaPalavraSigno(const QString& palavra) {
         const char16_t* palavra;
         int indice;
     } tabela[] = {
-        {u"car", 0}, {u"tou", 1}, {u"gém", 2}, {u"gem", 2}, {u"can", 3}, {u"cân", 3},
-        {u"leo", 4}, {u"leã", 4}, {u"lea", 4}, {u"vir", 5}, {u"lib", 6}, {u"bal", 6},
+        {u"car", 0}, {u"tou", 1}, {u"gém", 2}, {u"gem", 2},  {u"can", 3},  {u"cân", 3},
+        {u"leo", 4}, {u"leã", 4}, {u"lea", 4}, {u"vir", 5},  {u"lib", 6},  {u"bal", 6},
         {u"esc", 7}, {u"sag", 8}, {u"cap", 9}, {u"aqu", 10}, {u"pei", 11},
     };
     for (const auto& e : tabela) {
-        if (palavra == QStringView(e.palavra))
-            return e.indice;
+        if (palavra == QStringView(e.palavra)) return e.indice;
     }
     return -1;
 }
@@ -86,8 +83,7 @@ double ValTexto(const QString& texto) {
     while (i < n && texto.at(i).isSpace())
         ++i;
     const int inicio = i;
-    if (i < n && (texto.at(i) == u'-' || texto.at(i) == u'+'))
-        ++i;
+    if (i < n && (texto.at(i) == u'-' || texto.at(i) == u'+')) ++i;
     bool algarismo = false;
     bool ponto = false;
     for (; i < n; ++i) {
@@ -100,8 +96,7 @@ double ValTexto(const QString& texto) {
             break;
         }
     }
-    if (!algarismo)
-        return 0.0;
+    if (!algarismo) return 0.0;
     bool ok = false;
     const double v = texto.mid(inicio, i - inicio).toDouble(&ok);
     return (ok && std::isfinite(v)) ? v : 0.0;
@@ -109,13 +104,11 @@ double ValTexto(const QString& texto) {
 
 QString NomeSigno(int indice) {
     static const char16_t* const nomes[12] = {
-        u"Carneiro", u"Touro", u"Gémeos",    u"Câncer",      u"Leão",    u"Virgo",
+        u"Carneiro", u"Touro",     u"Gémeos",    u"Câncer",      u"Leão",    u"Virgo",
         u"Libra",    u"Escorpião", u"Sagitário", u"Capricórnio", u"Aquário", u"Peixes",
     };
-    if (indice == 12)
-        indice = 0;
-    if (indice < 0 || indice > 11)
-        return QString();
+    if (indice == 12) indice = 0;
+    if (indice < 0 || indice > 11) return QString();
     return QString::fromUtf16(nomes[indice]);
 }
 
@@ -151,10 +144,12 @@ QString PosSigno::RetornaFormatado(int16_t modo, bool lesteOeste) const {
     case 1: {
         if (lesteOeste) {
             const GrausMinSeg p = DivideTruncado(std::fabs(D));
-            return Inteiro(p.graus) + u'h' + Inteiro(p.minutos) + (m_rads > 0 ? QStringLiteral("' W") : QStringLiteral("' E"));
+            return Inteiro(p.graus) + u'h' + Inteiro(p.minutos) +
+                   (m_rads > 0 ? QStringLiteral("' W") : QStringLiteral("' E"));
         }
         const GrausMinSeg p = DivideTruncado(D);
-        return Inteiro(p.graus) + u'h' + Inteiro(p.minutos) + u'\'' + Inteiro(p.segundos) + QStringLiteral("''");
+        return Inteiro(p.graus) + u'h' + Inteiro(p.minutos) + u'\'' + Inteiro(p.segundos) +
+               QStringLiteral("''");
     }
     case 2:
     case 3: {
@@ -163,7 +158,8 @@ QString PosSigno::RetornaFormatado(int16_t modo, bool lesteOeste) const {
         const QString nome = NomeSigno(static_cast<int>(signo));
         const QString grausNoSigno = Inteiro(p.graus - 30.0 * signo);
         if (modo == 2)
-            return grausNoSigno + QStringLiteral("º") + Inteiro(p.minutos) + u'\'' + Inteiro(p.segundos) + QStringLiteral("''") + nome;
+            return grausNoSigno + QStringLiteral("º") + Inteiro(p.minutos) + u'\'' + Inteiro(p.segundos) +
+                   QStringLiteral("''") + nome;
         return grausNoSigno + QStringLiteral("º ") + nome;
     }
     default:
@@ -191,15 +187,12 @@ double PosSigno::CoorTrans(double valor, bool paraRadianos) {
 QString PosSigno::WithinText(const QString& texto, const QString& inicio, const QString& fim) {
     // Positions are 1-based, 0 meaning "not found".
     const int p = static_cast<int>(texto.indexOf(inicio, 0, Qt::CaseInsensitive)) + 1;
-    if (p == 0)
-        return QString();
+    if (p == 0) return QString();
     const int c = p + static_cast<int>(inicio.size());
-    const int achado = c - 1 <= texto.size()
-                           ? static_cast<int>(texto.indexOf(fim, c - 1, Qt::CaseInsensitive)) + 1
-                           : 0;
+    const int achado =
+        c - 1 <= texto.size() ? static_cast<int>(texto.indexOf(fim, c - 1, Qt::CaseInsensitive)) + 1 : 0;
     const int q = achado == 0 ? c - 1 : achado;
-    if (q == 0 || q < c)
-        return QString();
+    if (q == 0 || q < c) return QString();
     return texto.mid(c - 1, q - c).trimmed();
 }
 

@@ -6,8 +6,7 @@
 #include <cmath>
 
 int16_t ArredondaCampo(double v) {
-    if (!std::isfinite(v))
-        return 0;
+    if (!std::isfinite(v)) return 0;
     // The default rounding mode sends halves to the even neighbour.
     return static_cast<int16_t>(std::clamp(std::nearbyint(v), -32768.0, 32767.0));
 }
@@ -19,8 +18,7 @@ double CampoDepois(const QString& texto, QChar separador, int n) {
     qsizetype inicio = 0;
     for (int i = 0; i < n; ++i) {
         const qsizetype p = texto.indexOf(separador, inicio);
-        if (p < 0)
-            return 0.0;
+        if (p < 0) return 0.0;
         inicio = p + 1;
     }
     return ValTexto(texto.mid(inicio));
@@ -34,8 +32,7 @@ RegistoTempo LerDataHora(const QString& data, const QString& hora) {
     t.dia = ArredondaCampo(CampoDepois(data, sep, 0));
     t.mes = ArredondaCampo(CampoDepois(data, sep, 1));
     t.ano = ArredondaCampo(CampoDepois(data, sep, 2));
-    if (t.ano < 100)
-        t.ano = static_cast<int16_t>(t.ano + 1900);
+    if (t.ano < 100) t.ano = static_cast<int16_t>(t.ano + 1900);
 
     if (hora.contains(u':')) {
         t.hora = ArredondaCampo(CampoDepois(hora, u':', 0));
@@ -66,8 +63,8 @@ double DiaJuliano0h(int dia, int mes, int ano) {
         const double a = std::floor(static_cast<double>(y) / 100.0);
         b = 2.0 - a + std::floor(a / 4.0);
     }
-    return std::floor(365.25 * static_cast<double>(y + 4716)) + std::floor(30.6001 * static_cast<double>(m + 1)) +
-           dia + b - 1524.5;
+    return std::floor(365.25 * static_cast<double>(y + 4716)) +
+           std::floor(30.6001 * static_cast<double>(m + 1)) + dia + b - 1524.5;
 }
 
 double FraccaoDia(const RegistoTempo& t) {
@@ -88,8 +85,7 @@ TempoSideral CalculaTempoSideral(double T, double fraccaoDia, double longitudeGr
     const double gmst = 6.6460656 + 2400.0513 * T + 0.0000258 * T * T + 24.0 * fraccaoDia;
     double ramc = 15.0 * gmst - longitudeGraus;
     ramc -= 360.0 * std::floor(ramc / 360.0);
-    if (ramc >= 360.0)
-        ramc = 0.0;
+    if (ramc >= 360.0) ramc = 0.0;
     TempoSideral r;
     r.localHoras = ramc / 15.0;
     r.ramc = PosSigno::CoorTrans(ramc, true);

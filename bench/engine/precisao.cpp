@@ -33,13 +33,21 @@ constexpr Latitude LATITUDES[] = {
 
 struct Corpo {
     const char* nome;
-    int indice;     // ephemeris body
-    char swetest;   // swetest body letter
+    int indice;   // ephemeris body
+    char swetest; // swetest body letter
 };
 constexpr Corpo CORPOS[] = {
-    {"Sol", 0, '0'},     {"Lua", 1, '1'},     {"Mercúrio", 2, '2'}, {"Vénus", 3, '3'},
-    {"Marte", 4, '4'},   {"Júpiter", 5, '5'}, {"Saturno", 6, '6'},  {"Urano", 7, '7'},
-    {"Neptuno", 8, '8'}, {"Plutão", 9, '9'},  {"Nodo Lunar Norte (verdadeiro)", 10, 't'},
+    {"Sol", 0, '0'},
+    {"Lua", 1, '1'},
+    {"Mercúrio", 2, '2'},
+    {"Vénus", 3, '3'},
+    {"Marte", 4, '4'},
+    {"Júpiter", 5, '5'},
+    {"Saturno", 6, '6'},
+    {"Urano", 7, '7'},
+    {"Neptuno", 8, '8'},
+    {"Plutão", 9, '9'},
+    {"Nodo Lunar Norte (verdadeiro)", 10, 't'},
     {"Lua Negra (apogeu médio)", 11, 'A'},
 };
 
@@ -99,8 +107,7 @@ struct Linha {
 Linha LeLinha(const QString& s) {
     const QStringList campos = s.simplified().split(u' ');
     Linha l;
-    if (campos.size() < 3)
-        return l;
+    if (campos.size() < 3) return l;
     l.jd = campos.first().toDouble();
     l.longitude = campos.last().toDouble();
     l.nome = campos.mid(1, campos.size() - 2).join(u' ');
@@ -135,7 +142,8 @@ int main(int argc, char** argv) {
     const QStringList linhas = Swetest({QStringLiteral("-p") + letras});
     const int nc = int(std::size(CORPOS));
     if (linhas.size() != N_INSTANTES * nc) {
-        std::fprintf(stderr, "swetest deu %lld linhas em vez de %d\n", (long long)linhas.size(), N_INSTANTES * nc);
+        std::fprintf(stderr, "swetest deu %lld linhas em vez de %d\n", (long long)linhas.size(),
+                     N_INSTANTES * nc);
         return 1;
     }
 
@@ -147,7 +155,8 @@ int main(int argc, char** argv) {
         for (int c = 0; c < nc; ++c) {
             const Linha l = LeLinha(linhas[k * nc + c]);
             if (c == 0)
-                desvioJD = std::max(desvioJD, std::fabs(l.jd - (DiaJuliano0h(t.dia, t.mes, t.ano) + r.fraccaoDia)));
+                desvioJD =
+                    std::max(desvioJD, std::fabs(l.jd - (DiaJuliano0h(t.dia, t.mes, t.ano) + r.fraccaoDia)));
             erros[size_t(c)].Junta(DiferencaMinutos(r.longitudes[size_t(CORPOS[c].indice)], l.longitude),
                                    nomes[size_t(k)]);
         }
@@ -168,9 +177,9 @@ int main(int argc, char** argv) {
     }
 
     for (const Latitude& lat : LATITUDES) {
-        const QStringList casas = Swetest({QStringLiteral("-p"), QStringLiteral("-house%1,%2,P")
-                                                                     .arg(-LONGITUDE_OESTE, 0, 'f', 6)
-                                                                     .arg(lat.graus, 0, 'f', 6)});
+        const QStringList casas = Swetest(
+            {QStringLiteral("-p"),
+             QStringLiteral("-house%1,%2,P").arg(-LONGITUDE_OESTE, 0, 'f', 6).arg(lat.graus, 0, 'f', 6)});
         std::vector<double> asc, mc;
         for (const QString& s : casas) {
             const Linha l = LeLinha(s);

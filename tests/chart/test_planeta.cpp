@@ -116,8 +116,7 @@ void TestPlaneta::remove() {
         codigos << x.codigo().toInt();
     QCOMPARE(codigos, ficam);
     // Keys follow their items after a removal.
-    if (ficam.contains(3))
-        QCOMPARE(a.Item(QStringLiteral("c"))->codigo().toInt(), 3);
+    if (ficam.contains(3)) QCOMPARE(a.Item(QStringLiteral("c"))->codigo().toInt(), 3);
 }
 
 void TestPlaneta::chaveRepetida() {

@@ -28,16 +28,36 @@ void TestSimbolos::corpos_data() {
     QTest::addColumn<QString>("abreviatura");
     QTest::addColumn<QString>("glifo");
     QTest::addColumn<uint>("cor");
-    QTest::newRow("sol") << 1 << "Sol" << "SOL" << "Q" << uint(RGBCor(192, 192, 0));
-    QTest::newRow("lua") << 2 << "Lua" << "LUA" << "R" << uint(RGBCor(128, 128, 128));
-    QTest::newRow("venus") << 4 << "Vénus" << "VEN" << "T" << uint(RGBCor(255, 0, 100));
-    QTest::newRow("urano") << 8 << "Urano" << "URA" << "X" << uint(RGBCor(75, 160, 201));
-    QTest::newRow("plutao") << 10 << "Plutão" << "PLU" << "Z" << uint(0);
-    QTest::newRow("nodo") << 11 << "Nodo Lunar Norte" << "NOD" << "<" << uint(0);
-    QTest::newRow("lua negra") << 12 << "Lua Negra" << "LNG" << "R" << uint(0);
-    QTest::newRow("fortuna") << 13 << "Parte Fortuna" << "PFT" << ";" << uint(RGBCor(180, 10, 200));
-    QTest::newRow("zero") << 0 << "" << "" << "" << uint(0);
-    QTest::newRow("catorze") << 14 << "" << "" << "" << uint(0);
+    QTest::newRow("sol") << 1 << "Sol"
+                         << "SOL"
+                         << "Q" << uint(RGBCor(192, 192, 0));
+    QTest::newRow("lua") << 2 << "Lua"
+                         << "LUA"
+                         << "R" << uint(RGBCor(128, 128, 128));
+    QTest::newRow("venus") << 4 << "Vénus"
+                           << "VEN"
+                           << "T" << uint(RGBCor(255, 0, 100));
+    QTest::newRow("urano") << 8 << "Urano"
+                           << "URA"
+                           << "X" << uint(RGBCor(75, 160, 201));
+    QTest::newRow("plutao") << 10 << "Plutão"
+                            << "PLU"
+                            << "Z" << uint(0);
+    QTest::newRow("nodo") << 11 << "Nodo Lunar Norte"
+                          << "NOD"
+                          << "<" << uint(0);
+    QTest::newRow("lua negra") << 12 << "Lua Negra"
+                               << "LNG"
+                               << "R" << uint(0);
+    QTest::newRow("fortuna") << 13 << "Parte Fortuna"
+                             << "PFT"
+                             << ";" << uint(RGBCor(180, 10, 200));
+    QTest::newRow("zero") << 0 << ""
+                          << ""
+                          << "" << uint(0);
+    QTest::newRow("catorze") << 14 << ""
+                             << ""
+                             << "" << uint(0);
 }
 
 void TestSimbolos::corpos() {
@@ -59,15 +79,24 @@ void TestSimbolos::signos_data() {
     QTest::addColumn<QString>("glifo");
     QTest::addColumn<int>("numero");
     QTest::addColumn<uint>("cor");
-    QTest::newRow("carneiro") << 0 << "Carneiro" << "A" << 1 << uint(RGBCor(255, 0, 0));
-    QTest::newRow("gemeos") << 2 << "Gémeos" << "C" << 3 << uint(RGBCor(255, 255, 0));
-    QTest::newRow("cancer") << 3 << "Câncer" << "D" << 4 << uint(RGBCor(0, 0, 255));
-    QTest::newRow("virgo") << 5 << "Virgo" << "F" << 6 << uint(RGBCor(0, 128, 0));
-    QTest::newRow("escorpiao") << 7 << "Escorpião" << "H" << 8 << uint(RGBCor(0, 0, 255));
-    QTest::newRow("peixes") << 11 << "Peixes" << "L" << 12 << uint(RGBCor(0, 0, 255));
-    QTest::newRow("doze como zero") << 12 << "Carneiro" << "A" << 1 << uint(RGBCor(255, 0, 0));
-    QTest::newRow("treze") << 13 << "" << "" << 0 << uint(0);
-    QTest::newRow("negativo") << -1 << "" << "" << 0 << uint(0);
+    QTest::newRow("carneiro") << 0 << "Carneiro"
+                              << "A" << 1 << uint(RGBCor(255, 0, 0));
+    QTest::newRow("gemeos") << 2 << "Gémeos"
+                            << "C" << 3 << uint(RGBCor(255, 255, 0));
+    QTest::newRow("cancer") << 3 << "Câncer"
+                            << "D" << 4 << uint(RGBCor(0, 0, 255));
+    QTest::newRow("virgo") << 5 << "Virgo"
+                           << "F" << 6 << uint(RGBCor(0, 128, 0));
+    QTest::newRow("escorpiao") << 7 << "Escorpião"
+                               << "H" << 8 << uint(RGBCor(0, 0, 255));
+    QTest::newRow("peixes") << 11 << "Peixes"
+                            << "L" << 12 << uint(RGBCor(0, 0, 255));
+    QTest::newRow("doze como zero") << 12 << "Carneiro"
+                                    << "A" << 1 << uint(RGBCor(255, 0, 0));
+    QTest::newRow("treze") << 13 << ""
+                           << "" << 0 << uint(0);
+    QTest::newRow("negativo") << -1 << ""
+                              << "" << 0 << uint(0);
 }
 
 void TestSimbolos::signos() {
@@ -87,15 +116,24 @@ void TestSimbolos::casas_data() {
     QTest::addColumn<int>("numero");
     QTest::addColumn<QString>("curto");
     QTest::addColumn<QString>("longo");
-    QTest::newRow("I") << 1 << "Asc" << "I, o Ascendente";
-    QTest::newRow("II") << 2 << "II" << "II";
-    QTest::newRow("IV") << 4 << "IV" << "IV, o Baixo Céu";
-    QTest::newRow("VII") << 7 << "VII" << "VII, o Descendente";
-    QTest::newRow("IX") << 9 << "IX" << "IX";
-    QTest::newRow("X") << 10 << "MC" << "X, o Meio Céu";
-    QTest::newRow("XII") << 12 << "XII" << "XII";
-    QTest::newRow("zero") << 0 << "" << "";
-    QTest::newRow("treze") << 13 << "" << "";
+    QTest::newRow("I") << 1 << "Asc"
+                       << "I, o Ascendente";
+    QTest::newRow("II") << 2 << "II"
+                        << "II";
+    QTest::newRow("IV") << 4 << "IV"
+                        << "IV, o Baixo Céu";
+    QTest::newRow("VII") << 7 << "VII"
+                         << "VII, o Descendente";
+    QTest::newRow("IX") << 9 << "IX"
+                        << "IX";
+    QTest::newRow("X") << 10 << "MC"
+                       << "X, o Meio Céu";
+    QTest::newRow("XII") << 12 << "XII"
+                         << "XII";
+    QTest::newRow("zero") << 0 << ""
+                          << "";
+    QTest::newRow("treze") << 13 << ""
+                           << "";
 }
 
 void TestSimbolos::casas() {
@@ -111,12 +149,18 @@ void TestSimbolos::aspectos_data() {
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QString>("glifo");
     QTest::addColumn<uint>("cor");
-    QTest::newRow("conjuncao") << 9 << "Conjunção" << "!" << uint(RGBCor(192, 192, 0));
-    QTest::newRow("sextil") << 6 << "Sextil" << "'" << uint(RGBCor(0, 250, 0));
-    QTest::newRow("quadratura") << 4 << "Quadratura" << "#" << uint(RGBCor(255, 0, 0));
-    QTest::newRow("trigono") << 7 << "Trigono" << "$" << uint(RGBCor(0, 0, 255));
-    QTest::newRow("oposicao") << 8 << "Oposição" << "\"" << uint(0);
-    QTest::newRow("outro") << 5 << "" << "" << uint(0);
+    QTest::newRow("conjuncao") << 9 << "Conjunção"
+                               << "!" << uint(RGBCor(192, 192, 0));
+    QTest::newRow("sextil") << 6 << "Sextil"
+                            << "'" << uint(RGBCor(0, 250, 0));
+    QTest::newRow("quadratura") << 4 << "Quadratura"
+                                << "#" << uint(RGBCor(255, 0, 0));
+    QTest::newRow("trigono") << 7 << "Trigono"
+                             << "$" << uint(RGBCor(0, 0, 255));
+    QTest::newRow("oposicao") << 8 << "Oposição"
+                              << "\"" << uint(0);
+    QTest::newRow("outro") << 5 << ""
+                           << "" << uint(0);
 }
 
 void TestSimbolos::aspectos() {

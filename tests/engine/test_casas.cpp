@@ -56,8 +56,10 @@ void TestCasas::angulos_data() {
     QTest::newRow("equador 1900") << 1 << 1 << 1900 << 0 << 0 << 0.0 << 181.1450939 << 90.9637573;
     QTest::newRow("Lisboa 1900") << 1 << 1 << 1900 << 0 << 0 << 38.7167 << 180.8496652 << 90.9637876;
     QTest::newRow("Lisboa J2000") << 1 << 1 << 2000 << 12 << 0 << 38.7167 << 2.2169402 << 271.2178296;
-    QTest::newRow("60 norte 1900") << 31 << 1 << 1900 << 22 << 29 << 60.0 << 185 + 28 / 60.0 + 17.4723 / 3600 << 98 + 4 / 60.0 + 36.9884 / 3600;
-    QTest::newRow("33 sul 1900") << 31 << 1 << 1900 << 22 << 29 << -33.0 << 193 + 16 / 60.0 + 15.6029 / 3600 << 98 + 4 / 60.0 + 36.9884 / 3600;
+    QTest::newRow("60 norte 1900") << 31 << 1 << 1900 << 22 << 29 << 60.0 << 185 + 28 / 60.0 + 17.4723 / 3600
+                                   << 98 + 4 / 60.0 + 36.9884 / 3600;
+    QTest::newRow("33 sul 1900") << 31 << 1 << 1900 << 22 << 29 << -33.0 << 193 + 16 / 60.0 + 15.6029 / 3600
+                                 << 98 + 4 / 60.0 + 36.9884 / 3600;
 }
 
 void TestCasas::angulos() {
@@ -79,7 +81,8 @@ void TestCasas::angulos() {
     l.latitudeGraus = latitude;
     l.longitudeGraus = 9.1333;
     const ResultadoEfemerides r = CorreEfemerides(t, l);
-    QVERIFY2(DiferencaGraus(r.asc / G, asc) < TOL_ANGULOS_GRAUS, qPrintable(QString::number(r.asc / G, 'f', 4)));
+    QVERIFY2(DiferencaGraus(r.asc / G, asc) < TOL_ANGULOS_GRAUS,
+             qPrintable(QString::number(r.asc / G, 'f', 4)));
     QVERIFY2(DiferencaGraus(r.mc / G, mc) < TOL_ANGULOS_GRAUS, qPrintable(QString::number(r.mc / G, 'f', 4)));
     QCOMPARE(HouseCusp(1, r), r.asc);
     QCOMPARE(HouseCusp(10, r), r.mc);

@@ -66,8 +66,10 @@ void TestEfemerides::lua() {
     QFETCH(double, nodo);
     QFETCH(double, apogeu);
     const ResultadoEfemerides r = CorreEfemerides(Tempo(dia, mes, ano, hora), RegistoLugar{});
-    QVERIFY2(DiferencaAngular(r.longitudes[1], lua) < TOL_LUA_GRAUS, qPrintable(QString::number(r.longitudes[1])));
-    QVERIFY2(DiferencaAngular(r.longitudes[10], nodo) < TOL_NODO_GRAUS, qPrintable(QString::number(r.longitudes[10])));
+    QVERIFY2(DiferencaAngular(r.longitudes[1], lua) < TOL_LUA_GRAUS,
+             qPrintable(QString::number(r.longitudes[1])));
+    QVERIFY2(DiferencaAngular(r.longitudes[10], nodo) < TOL_NODO_GRAUS,
+             qPrintable(QString::number(r.longitudes[10])));
     QVERIFY2(DiferencaAngular(r.longitudes[11], apogeu) < TOL_LUA_NEGRA_GRAUS,
              qPrintable(QString::number(r.longitudes[11])));
 }

@@ -58,7 +58,8 @@ void TestPlanetas::j2000() {
     t.hora = 12;
     const ResultadoEfemerides r = CorreEfemerides(t, RegistoLugar{});
     const double obtida = r.longitudes[static_cast<size_t>(corpo)];
-    QVERIFY2(DiferencaAngular(obtida, longitude) <= TOL_J2000_GRAUS, qPrintable(QString::number(obtida, 'f', 4)));
+    QVERIFY2(DiferencaAngular(obtida, longitude) <= TOL_J2000_GRAUS,
+             qPrintable(QString::number(obtida, 'f', 4)));
 }
 
 // Ten fixed-point steps leave a residual of about e^10 of the first error.
@@ -122,11 +123,11 @@ void TestPlanetas::plutaoContinuoEm061() {
 void TestPlanetas::cursorLeNaOrdem() {
     const TabelaElementos tabela = PreencheTabelaElementos();
     CursorElementos c(tabela, 4);
-    QCOMPARE(c.Polinomio(0.0), 225.32833);     // M
+    QCOMPARE(c.Polinomio(0.0), 225.32833);         // M
     QCOMPARE(c.Polinomio(1.0), 0.04833 + 0.00016); // e
     QCOMPARE(c.SemiEixo(), 5.202561);
-    QCOMPARE(c.Polinomio(0.0), 273.27754);     // ω
-    QCOMPARE(c.Polinomio(0.0), 99.44338);      // Ω
+    QCOMPARE(c.Polinomio(0.0), 273.27754);              // ω
+    QCOMPARE(c.Polinomio(0.0), 99.44338);               // Ω
     QCOMPARE(c.Polinomio(2.0), 1.30874 - 0.005696 * 2); // i
 }
 
@@ -151,7 +152,8 @@ void TestPlanetas::longitudesSempreReduzidas() {
         QVERIFY(r.sol >= 0 && r.sol < 360);
         for (int b = 1; b < N_LINHAS_ELEMENTOS; ++b) {
             const double g = r.geocentrica[static_cast<size_t>(b)];
-            QVERIFY2(std::isfinite(g) && g >= 0 && g < 360, qPrintable(QStringLiteral("T=%1 linha %2").arg(T).arg(b)));
+            QVERIFY2(std::isfinite(g) && g >= 0 && g < 360,
+                     qPrintable(QStringLiteral("T=%1 linha %2").arg(T).arg(b)));
         }
     }
 }

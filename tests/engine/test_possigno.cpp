@@ -171,13 +171,34 @@ void TestPosSigno::withinText_data() {
     QTest::addColumn<QString>("inicio");
     QTest::addColumn<QString>("fim");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("simples") << "ab[x]cd" << "[" << "]" << "x";
-    QTest::newRow("maiusculas") << "aXbbYc" << "x" << "y" << "bb";
-    QTest::newRow("sem inicio") << "abc" << "[" << "]" << "";
-    QTest::newRow("sem fim") << "ab[x" << "[" << "]" << "";
-    QTest::newRow("vazio entre") << "ab[]" << "[" << "]" << "";
-    QTest::newRow("brancos tirados") << "#  12  h" << "#" << "h" << "12";
-    QTest::newRow("primeira ocorrencia") << "a'1''b'2''" << "'" << "''" << "1";
+    QTest::newRow("simples") << "ab[x]cd"
+                             << "["
+                             << "]"
+                             << "x";
+    QTest::newRow("maiusculas") << "aXbbYc"
+                                << "x"
+                                << "y"
+                                << "bb";
+    QTest::newRow("sem inicio") << "abc"
+                                << "["
+                                << "]"
+                                << "";
+    QTest::newRow("sem fim") << "ab[x"
+                             << "["
+                             << "]"
+                             << "";
+    QTest::newRow("vazio entre") << "ab[]"
+                                 << "["
+                                 << "]"
+                                 << "";
+    QTest::newRow("brancos tirados") << "#  12  h"
+                                     << "#"
+                                     << "h"
+                                     << "12";
+    QTest::newRow("primeira ocorrencia") << "a'1''b'2''"
+                                         << "'"
+                                         << "''"
+                                         << "1";
 }
 
 void TestPosSigno::withinText() {
@@ -224,8 +245,8 @@ void TestPosSigno::idaEVoltaModo2() {
     QRandomGenerator gerador(20260101);
     for (int i = 0; i < 50000; ++i) {
         // Half the cases sit exactly on whole arc seconds, half anywhere.
-        const double graus = (i % 2 == 0) ? double(gerador.bounded(360 * 3600)) / 3600.0
-                                          : gerador.generateDouble() * 360.0;
+        const double graus =
+            (i % 2 == 0) ? double(gerador.bounded(360 * 3600)) / 3600.0 : gerador.generateDouble() * 360.0;
         PosSigno a;
         a.setValorGraus(graus);
         const QString texto = a.RetornaFormatado(2);
@@ -237,7 +258,8 @@ void TestPosSigno::idaEVoltaModo2() {
         // The text rounds to the nearest second (a whole turn is 0º Carneiro).
         double diferenca = std::fabs(inteiro - graus * 3600.0);
         diferenca = std::min(diferenca, std::fabs(diferenca - 360.0 * 3600.0));
-        QVERIFY2(diferenca <= 0.5 + 1e-6, qPrintable(texto + QStringLiteral(" de %1").arg(graus, 0, 'g', 15)));
+        QVERIFY2(diferenca <= 0.5 + 1e-6,
+                 qPrintable(texto + QStringLiteral(" de %1").arg(graus, 0, 'g', 15)));
         QCOMPARE(b.RetornaFormatado(2), texto);
     }
 }

@@ -16,8 +16,8 @@ constexpr double GRAUS = 180.0 / 3.14159265358979;
 // The short Julian-day formula of earlier versions, good from 1/3/1800 to 28/2/2100.
 double DiaJulianoAntigo(int D, int M, int Y) {
     const double s = (Y + M / 100.0 - 1900.025) < 0 ? -1.0 : 1.0;
-    return 367.0 * Y - std::floor(7.0 * (Y + std::floor((M + 9) / 12.0)) / 4.0) + std::floor(275.0 * M / 9.0) + D +
-           1721013.5 - 0.5 * s + 0.5;
+    return 367.0 * Y - std::floor(7.0 * (Y + std::floor((M + 9) / 12.0)) / 4.0) +
+           std::floor(275.0 * M / 9.0) + D + 1721013.5 - 0.5 * s + 0.5;
 }
 } // namespace
 
@@ -45,17 +45,28 @@ void TestTempo::leitura_data() {
     QTest::addColumn<int>("ano");
     QTest::addColumn<int>("h");
     QTest::addColumn<int>("m");
-    QTest::newRow("ano de dois digitos") << "6/8/47" << "14:30" << 6 << 8 << 1947 << 14 << 30;
-    QTest::newRow("hifens e h") << "6-8-1947" << "14h30'" << 6 << 8 << 1947 << 14 << 30;
-    QTest::newRow("h maiusculo") << "1/1/2000" << "14H05" << 1 << 1 << 2000 << 14 << 5;
-    QTest::newRow("segundos ignorados") << "31/12/1999" << "23:59:59" << 31 << 12 << 1999 << 23 << 59;
-    QTest::newRow("so a hora") << "1/1/2000" << "12" << 1 << 1 << 2000 << 12 << 0;
-    QTest::newRow("ano com texto depois") << "2/3/1985 sab" << "0:30" << 2 << 3 << 1985 << 0 << 30;
-    QTest::newRow("metade para o par abaixo") << "2.5/8/1947" << "10.5:0" << 2 << 8 << 1947 << 10 << 0;
-    QTest::newRow("metade para o par acima") << "3.5/8/1947" << "11.5:0" << 4 << 8 << 1947 << 12 << 0;
-    QTest::newRow("vazios") << "" << "" << 0 << 0 << 1900 << 0 << 0;
-    QTest::newRow("lixo") << "abc" << "xyz" << 0 << 0 << 1900 << 0 << 0;
-    QTest::newRow("sem separadores") << "15081769" << "" << 32767 << 0 << 1900 << 0 << 0;
+    QTest::newRow("ano de dois digitos") << "6/8/47"
+                                         << "14:30" << 6 << 8 << 1947 << 14 << 30;
+    QTest::newRow("hifens e h") << "6-8-1947"
+                                << "14h30'" << 6 << 8 << 1947 << 14 << 30;
+    QTest::newRow("h maiusculo") << "1/1/2000"
+                                 << "14H05" << 1 << 1 << 2000 << 14 << 5;
+    QTest::newRow("segundos ignorados") << "31/12/1999"
+                                        << "23:59:59" << 31 << 12 << 1999 << 23 << 59;
+    QTest::newRow("so a hora") << "1/1/2000"
+                               << "12" << 1 << 1 << 2000 << 12 << 0;
+    QTest::newRow("ano com texto depois") << "2/3/1985 sab"
+                                          << "0:30" << 2 << 3 << 1985 << 0 << 30;
+    QTest::newRow("metade para o par abaixo") << "2.5/8/1947"
+                                              << "10.5:0" << 2 << 8 << 1947 << 10 << 0;
+    QTest::newRow("metade para o par acima") << "3.5/8/1947"
+                                             << "11.5:0" << 4 << 8 << 1947 << 12 << 0;
+    QTest::newRow("vazios") << ""
+                            << "" << 0 << 0 << 1900 << 0 << 0;
+    QTest::newRow("lixo") << "abc"
+                          << "xyz" << 0 << 0 << 1900 << 0 << 0;
+    QTest::newRow("sem separadores") << "15081769"
+                                     << "" << 32767 << 0 << 1900 << 0 << 0;
 }
 
 void TestTempo::leitura() {
@@ -118,17 +129,19 @@ void TestTempo::diaJulianoIgualAoAntigo() {
     int verificados = 0;
     for (int ano = 1800; ano <= 2100; ++ano) {
         for (int mes = 1; mes <= 12; ++mes) {
-            if ((ano == 1800 && mes < 3) || (ano == 2100 && mes > 2))
-                continue;
+            if ((ano == 1800 && mes < 3) || (ano == 2100 && mes > 2)) continue;
             int n = diasNoMes[mes - 1];
-            if (mes == 2 && ((ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0))
-                n = 29;
+            if (mes == 2 && ((ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0)) n = 29;
             for (int dia = 1; dia <= n; ++dia) {
                 const double novo = DiaJuliano0h(dia, mes, ano);
                 const double antigo = DiaJulianoAntigo(dia, mes, ano);
                 if (novo != antigo)
                     QFAIL(qPrintable(QStringLiteral("%1/%2/%3: %4 em vez de %5")
-                                         .arg(dia).arg(mes).arg(ano).arg(novo, 0, 'f', 1).arg(antigo, 0, 'f', 1)));
+                                         .arg(dia)
+                                         .arg(mes)
+                                         .arg(ano)
+                                         .arg(novo, 0, 'f', 1)
+                                         .arg(antigo, 0, 'f', 1)));
                 ++verificados;
             }
         }
