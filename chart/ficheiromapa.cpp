@@ -213,7 +213,8 @@ QStringList SubstituiAspas(CamposMapa& c) {
     return mudados;
 }
 
-bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
+bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha,
+              bool juntaAosRecentes) {
     if (caminho.isEmpty())
         return false;
     campos.Limpa();
@@ -248,7 +249,8 @@ bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Rede
         return falha(numero, porque + danificado);
     }
 
-    AddRecentFile(caminho);
+    if (juntaAosRecentes)
+        AddRecentFile(caminho);
     Rebuild(campos, mapa, redesenha);
     campos.caminhoValido = true;
     campos.mapaAberto = true;

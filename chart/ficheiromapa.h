@@ -31,8 +31,10 @@ QStringList SubstituiAspas(CamposMapa& campos);
 // Opens a chart: resets the fields and the chart model, keeps the path, reads the file, puts
 // it at the head of the recent files, rebuilds the chart from the texts read and sets the
 // status text. A file that cannot be read, or that ends before record 26, is reported and
-// left exactly as it was; the fields read so far stay. An empty path does nothing.
-bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha = {});
+// left exactly as it was; the fields read so far stay. An empty path does nothing. Tools
+// that open charts on the user's behalf without showing them pass juntaAosRecentes = false.
+bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha = {},
+              bool juntaAosRecentes = true);
 
 // Writes the chart to the path, replacing any previous file only once the new one is
 // complete. Double quotes become typographic ones (the user is told); characters that the

@@ -1,0 +1,267 @@
+// natalis-cli: casts a chart from birth data given as options, or opens a chart file, and
+// prints the positions summary and the aspects; batch mode casts the charts of a CSV file.
+#include "calculo.h"
+#include "ficheiromapa.h"
+#include "lote.h"
+#include "mensagens.h"
+#include "normaliza.h"
+#include "opcoes.h"
+#include "orbes.h"
+#include "resumo.h"
+#include "saidas.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QSaveFile>
+#include <cstdio>
+
+namespace {
+struct OpcaoDado {
+    const char* nome;
+    const char* valor;
+    const char* descricao;
+};
+const OpcaoDado kDados[] = {
+    {"nome", "TEXTO", "nome do nativo"},
+    {"sexo", "M|F", "masculino (M, por omissão) ou feminino (F)"},
+    {"data", "DATA", "data de nascimento: 13/6/1888, 13-06-1888 ou 6/8/47 (19xx)"},
+    {"hora", "HORA", "hora local de nascimento: 14:30, 14h30 ou 14h30'"},
+    {"fuso", "FUSO", "horas a somar ao tempo universal: 1, +1, -3, -3h30', 1:00"},
+    {"local", "TEXTO", "local de nascimento"},
+    {"latitude", "LAT", "38º43' N, 22º54' S, 38°43' Norte, -22.9"},
+    {"longitude", "LON", "9º8' W, 151º12' E, 9°8' Oeste, 139º41' leste ou 0h36'32'' W"},
+    {"comentarios", "TEXTO", "comentários guardados com o mapa"},
+    {"email", "TEXTO", "endereço de correio do nativo"},
+};
+const OpcaoDado kOutras[] = {
+    {"abrir", "FICHEIRO.anc", "abre um ficheiro de mapa em vez de calcular"},
+    {"lote", "ENTRADA.csv", "calcula os mapas de um ficheiro CSV (nome,sexo,data,hora,fuso,local,latitude,longitude)"},
+    {"saida", "SAIDA.csv", "com --lote: escreve o CSV de resultados neste ficheiro (por omissão, a saída padrão)"},
+    {"orbes", "FICHEIRO.orb", "usa as orbes deste ficheiro (por omissão, as do Natalis)"},
+    {"silencioso", nullptr, "não mostra o resumo nem os aspectos"},
+    {"versao", nullptr, "mostra a versão"},
+    {"ajuda", nullptr, "mostra esta ajuda (também -h e --help)"},
+};
+
+void escreve(FILE* f, const QString& texto) {
+    const QByteArray b = texto.toUtf8();
+    std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), f);
+}
+
+int erroArgumentos(const QString& texto) {
+    escreve(stderr, QStringLiteral("natalis-cli: ") + texto + QStringLiteral("\nUse natalis-cli --ajuda para ver as opções.\n"));
+    return SAIDA_ARGUMENTOS;
+}
+
+QString linhaAjuda(const QString& opcao, const char* valor, const QString& descricao) {
+    QString esquerda = QStringLiteral("  --") + opcao + (valor ? QLatin1Char(' ') + QString::fromUtf8(valor) : QString());
+    if (esquerda.size() < 28)
+        esquerda += QString(28 - esquerda.size(), QLatin1Char(' '));
+    else
+        esquerda += QStringLiteral("\n") + QString(28, QLatin1Char(' '));
+    return esquerda + descricao + QLatin1Char('\n');
+}
+
+QString ajuda() {
+    QString t = QStringLiteral(
+        "Utilização: natalis-cli [dados de nascimento] [saídas]\n"
+        "            natalis-cli --abrir FICHEIRO.anc [saídas]\n"
+        "            natalis-cli --lote ENTRADA.csv [--saida SAIDA.csv]\n\n"
+        "Calcula o mapa natal como o Natalis o calcula e mostra o resumo de posições e os\n"
+        "aspectos (UTF-8, na saída padrão). As opções aceitam --opção VALOR ou --opção=VALOR.\n\n"
+        "Dados de nascimento (data, hora, fuso, latitude e longitude são obrigatórios):\n");
+    for (const OpcaoDado& o : kDados)
+        t += linhaAjuda(QString::fromUtf8(o.nome), o.valor, QString::fromUtf8(o.descricao));
+    t += QStringLiteral("\nSaídas (pela ordem em que são dadas):\n");
+    for (const SaidaCli& s : SaidasRegistadas())
+        t += linhaAjuda(s.opcao, s.valor.isEmpty() ? nullptr : qPrintable(s.valor), s.descricao);
+    t += QStringLiteral("\nOutras opções:\n");
+    for (const OpcaoDado& o : kOutras)
+        t += linhaAjuda(QString::fromUtf8(o.nome), o.valor, QString::fromUtf8(o.descricao));
+    t += QStringLiteral("\nCódigos de saída: 0 sucesso; 1 o mapa não pôde ser calculado, aberto ou guardado;\n"
+                        "2 argumentos errados.\n\n"
+                        "Exemplo:\n"
+                        "  natalis-cli --nome \"Maria\" --sexo F --data 25/4/1974 --hora 0:20 --fuso 1 \\\n"
+                        "              --local Lisboa --latitude \"38º43' N\" --longitude \"9º8' W\" --guardar maria.anc\n");
+    return t;
+}
+
+// Messages of the libraries go to standard error; questions are answered "Não", so nothing
+// is ever written with characters lost.
+class MensagensCli : public Mensagens {
+public:
+    RespostaMsg Mostra(IconeMsg, const QString&, const QString& texto, BotoesMsg botoes) override {
+        escreve(stderr, QStringLiteral("natalis-cli: ") + texto + QLatin1Char('\n'));
+        if (botoes != BotoesMsg::Ok)
+            escreve(stderr, QStringLiteral("natalis-cli: (respondido «Não»)\n"));
+        return botoes == BotoesMsg::Ok ? RespostaMsg::Ok : RespostaMsg::Nao;
+    }
+};
+
+// The orbs the program itself would use (its option 0), read without changing any setting.
+bool carregaOrbes(const QString& ficheiro) {
+    OrbesActuais().CarregaPadrao();
+    QString caminho = ficheiro;
+    if (caminho.isEmpty()) {
+        const QString opcao = GetOption(0);
+        if (opcao == QLatin1String("False") || opcao == CaminhoOrbesPadrao() || !QFileInfo::exists(opcao))
+            return true;
+        caminho = opcao;
+    }
+    ValoresOrbes valores{};
+    QString erro;
+    if (!LeFicheiroOrbes(caminho, valores, &erro)) {
+        escreve(stderr, QStringLiteral("natalis-cli: ") + erro + QLatin1Char('\n'));
+        return false;
+    }
+    OrbesActuais().AplicaValoresFicheiro(valores);
+    return true;
+}
+
+int correLote(const QString& entrada, const QString& saida) {
+    QFile f(entrada);
+    if (!f.open(QIODevice::ReadOnly)) {
+        escreve(stderr, QStringLiteral("natalis-cli: não foi possível ler ") + entrada + QStringLiteral(": ") +
+                            f.errorString() + QLatin1Char('\n'));
+        return SAIDA_FALHOU;
+    }
+    int charts = 0, falhas = 0;
+    const QByteArray csv = CorreLote(f.readAll(), charts, falhas);
+    if (saida.isEmpty()) {
+        std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
+    } else {
+        QSaveFile s(saida);
+        if (!(s.open(QIODevice::WriteOnly) && s.write(csv) == csv.size() && s.commit())) {
+            escreve(stderr, QStringLiteral("natalis-cli: não foi possível escrever ") + saida + QStringLiteral(": ") +
+                                s.errorString() + QLatin1Char('\n'));
+            return SAIDA_FALHOU;
+        }
+    }
+    if (falhas)
+        escreve(stderr, QStringLiteral("natalis-cli: %1 de %2 mapas não foram calculados\n").arg(falhas).arg(charts));
+    return falhas ? SAIDA_FALHOU : SAIDA_OK;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    MensagensCli caixa;
+    DefineCaixaMensagens(&caixa);
+
+    QMap<QString, QString> dados, outras;
+    QList<QPair<const SaidaCli*, QString>> saidas;
+    const QStringList args = app.arguments().mid(1);
+    for (qsizetype k = 0; k < args.size(); ++k) {
+        const QString a = args[k];
+        if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("--ajuda")) {
+            escreve(stdout, ajuda());
+            return SAIDA_OK;
+        }
+        if (!a.startsWith(QLatin1String("--")) || a.size() == 2)
+            return erroArgumentos(QStringLiteral("argumento inesperado: ") + a);
+        QString nome = a.mid(2), valor;
+        const bool comIgual = nome.contains(QLatin1Char('='));
+        if (comIgual) {
+            valor = nome.section(QLatin1Char('='), 1);
+            nome = nome.section(QLatin1Char('='), 0, 0);
+        }
+        const auto precisaValor = [&](bool precisa) -> bool {
+            if (!precisa)
+                return !comIgual;
+            if (comIgual)
+                return true;
+            if (k + 1 >= args.size())
+                return false;
+            valor = args[++k];
+            return true;
+        };
+        const OpcaoDado* dado = nullptr;
+        for (const OpcaoDado& o : kDados)
+            if (nome == QLatin1String(o.nome))
+                dado = &o;
+        const OpcaoDado* outra = nullptr;
+        for (const OpcaoDado& o : kOutras)
+            if (nome == QLatin1String(o.nome))
+                outra = &o;
+        const SaidaCli* s = ProcuraSaida(nome);
+        if (!dado && !outra && !s)
+            return erroArgumentos(QStringLiteral("opção desconhecida: --") + nome);
+        const bool comValor = dado ? true : outra ? outra->valor != nullptr : !s->valor.isEmpty();
+        if (!precisaValor(comValor))
+            return erroArgumentos(comValor ? QStringLiteral("a opção --") + nome + QStringLiteral(" precisa de um valor")
+                                           : QStringLiteral("a opção --") + nome + QStringLiteral(" não leva valor"));
+        if (dado)
+            dados[nome] = valor;
+        else if (outra)
+            outras[nome] = valor;
+        else
+            saidas.append({s, valor});
+    }
+
+    if (outras.contains(QStringLiteral("versao"))) {
+        escreve(stdout, QStringLiteral("natalis-cli %1.%2.%3\n")
+                            .arg(NATALIS_VERSION_MAJOR)
+                            .arg(NATALIS_VERSION_MINOR)
+                            .arg(NATALIS_VERSION_PATCH));
+        return SAIDA_OK;
+    }
+    const bool abrir = outras.contains(QStringLiteral("abrir")), lote = outras.contains(QStringLiteral("lote"));
+    if (int(abrir) + int(lote) + int(!dados.isEmpty()) > 1)
+        return erroArgumentos(QStringLiteral("use dados de nascimento, --abrir ou --lote, um de cada vez"));
+    if (!abrir && !lote && dados.isEmpty())
+        return erroArgumentos(QStringLiteral("indique os dados de nascimento, --abrir FICHEIRO.anc ou --lote ENTRADA.csv"));
+    if (outras.contains(QStringLiteral("saida")) && !lote)
+        return erroArgumentos(QStringLiteral("--saida só se usa com --lote"));
+    if (lote && !saidas.isEmpty())
+        return erroArgumentos(QStringLiteral("com --lote, os resultados vão para o CSV; --") + saidas[0].first->opcao +
+                              QStringLiteral(" não se aplica"));
+    if (!carregaOrbes(outras.value(QStringLiteral("orbes"))))
+        return SAIDA_FALHOU;
+    if (lote)
+        return correLote(outras.value(QStringLiteral("lote")), outras.value(QStringLiteral("saida")));
+
+    CamposMapa campos;
+    Mapa& mapa = MapaActual();
+    if (abrir) {
+        if (!OpenFile(outras.value(QStringLiteral("abrir")), campos, mapa, {}, false))
+            return SAIDA_FALHOU;
+    } else {
+        for (const char* obrigatorio : {"data", "hora", "fuso", "latitude", "longitude"})
+            if (!dados.contains(QString::fromLatin1(obrigatorio)))
+                return erroArgumentos(QStringLiteral("falta a opção --") + QString::fromLatin1(obrigatorio));
+        const QString sexo = dados.value(QStringLiteral("sexo")).trimmed().toLower();
+        if (!sexo.isEmpty() && !QStringLiteral("masculino").startsWith(sexo) &&
+            !QStringLiteral("feminino").startsWith(sexo))
+            return erroArgumentos(QStringLiteral("--sexo deve ser M (masculino) ou F (feminino)"));
+        campos.sexoMasculino = !sexo.startsWith(QLatin1Char('f'));
+        campos.txtNome = dados.value(QStringLiteral("nome"));
+        campos.txtData = dados.value(QStringLiteral("data"));
+        campos.txtHora = dados.value(QStringLiteral("hora"));
+        campos.FusoHorario = dados.value(QStringLiteral("fuso"));
+        campos.txtlocal = dados.value(QStringLiteral("local"));
+        campos.txtLatitude = dados.value(QStringLiteral("latitude"));
+        campos.txtlongitude = dados.value(QStringLiteral("longitude"));
+        campos.cometarios = dados.value(QStringLiteral("comentarios"));
+        campos.txtemail = dados.value(QStringLiteral("email"));
+        QString erro;
+        CamposMapa prova = campos;
+        if (!NormalizaDadosNascimento(prova, &erro))
+            return erroArgumentos(erro.replace(QLatin1Char('\n'), QStringLiteral("\nnatalis-cli: ")));
+        if (!Cast(campos, mapa))
+            return SAIDA_FALHOU;
+    }
+
+    if (!outras.contains(QStringLiteral("silencioso"))) {
+        QStringList linhas = LinhasResumo(campos, mapa);
+        linhas << QString() << QStringLiteral("Aspectos");
+        const QStringList aspectos = LinhasAspectos(mapa);
+        linhas << (aspectos.isEmpty() ? QStringList{QStringLiteral("[sem aspectos]")} : aspectos);
+        escreve(stdout, linhas.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+    int codigo = SAIDA_OK;
+    for (const auto& [saida, valor] : saidas)
+        codigo = std::max(codigo, saida->escreve(valor, campos, mapa));
+    return codigo;
+}
