@@ -61,7 +61,8 @@ private:
     QString copiaLocal() const;
     // Fetches the files of one section; returns how many failed.
     int actualizaSeccao(const QString& seccao, const QString& progressoBase);
-    bool descarrega(const QString& localizacao, const QString& nome, const QString& progressoBase, int i, int n);
+    bool descarrega(const QString& localizacao, const QString& nome, const QString& progressoBase, int i,
+                    int n);
     void erro(const QString& linha);
     void estado(const QString& texto, CorEstado c);
     void progresso(const QString& texto);

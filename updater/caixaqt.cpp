@@ -32,12 +32,9 @@ RespostaMsg CaixaQt::Mostra(IconeMsg icone, const QString& titulo, const QString
         caixa.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    if (auto* b = caixa.button(QMessageBox::Yes))
-        b->setText(QStringLiteral("&Sim"));
-    if (auto* b = caixa.button(QMessageBox::No))
-        b->setText(QStringLiteral("&Não"));
-    if (auto* b = caixa.button(QMessageBox::Cancel))
-        b->setText(QStringLiteral("Cancelar"));
+    if (auto* b = caixa.button(QMessageBox::Yes)) b->setText(QStringLiteral("&Sim"));
+    if (auto* b = caixa.button(QMessageBox::No)) b->setText(QStringLiteral("&Não"));
+    if (auto* b = caixa.button(QMessageBox::Cancel)) b->setText(QStringLiteral("Cancelar"));
     switch (caixa.exec()) {
     case QMessageBox::Yes:
         return RespostaMsg::Sim;

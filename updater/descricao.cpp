@@ -18,8 +18,7 @@ double NumeroDeTexto(const QString& texto) {
 
 int ContagemFicheiros(const QString& texto) {
     const double n = std::nearbyint(NumeroDeTexto(texto));
-    if (!(n > 0))
-        return 0;
+    if (!(n > 0)) return 0;
     return n > 1e6 ? 1000000 : static_cast<int>(n);
 }
 
@@ -27,11 +26,9 @@ QDate LeData(const QString& texto) {
     static const QRegularExpression data(
         QStringLiteral("^\\s*(\\d{1,2})[/.-](\\d{1,2})[/.-](\\d{4}|\\d{2})(\\s.*)?$"));
     const QRegularExpressionMatch m = data.match(texto);
-    if (!m.hasMatch())
-        return {};
+    if (!m.hasMatch()) return {};
     int ano = m.captured(3).toInt();
-    if (m.captured(3).size() == 2)
-        ano += ano < 30 ? 2000 : 1900;
+    if (m.captured(3).size() == 2) ano += ano < 30 ? 2000 : 1900;
     return QDate(ano, m.captured(2).toInt(), m.captured(1).toInt());
 }
 
@@ -41,19 +38,16 @@ QString EscreveData(const QDate& data) {
 
 bool HaNoticias(const QString& dataWeb, const QString& dataVista) {
     const QDate web = LeData(dataWeb);
-    if (!web.isValid())
-        return false;
+    if (!web.isValid()) return false;
     const QDate vista = LeData(dataVista);
     return !vista.isValid() || web > vista;
 }
 
 DecisaoPrograma DecideActualizacao(const QString& online, const QString& dataPublicada,
                                    const QString& dataInstalada) {
-    if (online != QLatin1String("1"))
-        return DecisaoPrograma::SemActualizacao;
+    if (online != QLatin1String("1")) return DecisaoPrograma::SemActualizacao;
     const QDate publicada = LeData(dataPublicada);
-    if (!publicada.isValid())
-        return DecisaoPrograma::NenhumaNova;
+    if (!publicada.isValid()) return DecisaoPrograma::NenhumaNova;
     const QDate instalada = LeData(dataInstalada);
     return instalada.isValid() && instalada >= publicada ? DecisaoPrograma::NenhumaNova
                                                          : DecisaoPrograma::Devida;
@@ -61,30 +55,25 @@ DecisaoPrograma DecideActualizacao(const QString& online, const QString& dataPub
 
 namespace {
 bool parteSegura(const QString& parte) {
-    if (parte.isEmpty())
-        return true;
+    if (parte.isEmpty()) return true;
     QString t = parte;
     t.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (t.startsWith(QLatin1Char('/')) || t.contains(QLatin1Char(':')))
-        return false;
+    if (t.startsWith(QLatin1Char('/')) || t.contains(QLatin1Char(':'))) return false;
     const QStringList pedacos = t.split(QLatin1Char('/'));
     for (const QString& p : pedacos)
-        if (p.trimmed() == QLatin1String(".."))
-            return false;
+        if (p.trimmed() == QLatin1String("..")) return false;
     return true;
 }
 } // namespace
 
 QString CaminhoConfinado(const QString& pastaPrograma, const QString& localizacao, const QString& nome) {
-    if (nome.isEmpty() || !parteSegura(localizacao) || !parteSegura(nome))
-        return {};
+    if (nome.isEmpty() || !parteSegura(localizacao) || !parteSegura(nome)) return {};
     QString relativo = localizacao.isEmpty() ? nome : localizacao + QLatin1Char('/') + nome;
     relativo.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString raiz = QDir::cleanPath(QDir(pastaPrograma).absolutePath());
     const QString caminho = QDir::cleanPath(raiz + QLatin1Char('/') + relativo);
     // The name must stay a file strictly below the folder ("." or "a/.." would name the folder).
-    if (!caminho.startsWith(raiz + QLatin1Char('/')))
-        return {};
+    if (!caminho.startsWith(raiz + QLatin1Char('/'))) return {};
     // A folder inside that is a link to elsewhere would still write outside.
     const QString pasta = QFileInfo(caminho).absolutePath();
     const QString pastaReal = QFileInfo(pasta).canonicalFilePath();

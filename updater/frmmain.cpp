@@ -64,8 +64,7 @@ frmmain::frmmain(QWidget* parent) : QWidget(parent) {
     connect(&act, &Actualizador::mudou, this, &frmmain::reflecte);
     connect(&act, &Actualizador::noticias, this, &frmmain::mostraNoticias);
     connect(&act, &Actualizador::lancaPagina, this, [this] {
-        if (LancarWebpage)
-            LancarWebpage();
+        if (LancarWebpage) LancarWebpage();
     });
     connect(&act, &Actualizador::aviso, this, [] { QApplication::beep(); });
     reflecte();
@@ -82,8 +81,7 @@ int frmmain::ExecutaSemJanela() {
 
 void frmmain::Actualizar() {
     act.Update();
-    if (fechoPedido)
-        emit terminar();
+    if (fechoPedido) emit terminar();
 }
 
 void frmmain::Cancelar() {
@@ -118,14 +116,12 @@ void frmmain::colaNoticias() {
 // The news window stays attached below the window when the window grows or moves.
 void frmmain::moveEvent(QMoveEvent* evento) {
     QWidget::moveEvent(evento);
-    if (noticias->isVisible())
-        colaNoticias();
+    if (noticias->isVisible()) colaNoticias();
 }
 
 void frmmain::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
-    if (noticias->isVisible())
-        colaNoticias();
+    if (noticias->isVisible()) colaNoticias();
 }
 
 void frmmain::reflecte() {

@@ -28,7 +28,9 @@ void frmmsg::DefineTexto(const QString& texto) {
     adjustSize();
 }
 
-QString frmmsg::Texto() const { return msg->text(); }
+QString frmmsg::Texto() const {
+    return msg->text();
+}
 
 void frmmsg::mousePressEvent(QMouseEvent* evento) {
     evento->accept();

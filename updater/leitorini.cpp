@@ -19,16 +19,14 @@ QString semBrancos(QStringView t) {
 
 QList<QByteArray> linhas(const QString& ficheiro, bool soPrimeira) {
     QFile f(ficheiro);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
+    if (!f.open(QIODevice::ReadOnly)) return {};
     QList<QByteArray> lista;
     while (!f.atEnd()) {
         QByteArray l = f.readLine();
         while (l.endsWith('\n') || l.endsWith('\r'))
             l.chop(1);
         lista.append(l);
-        if (soPrimeira)
-            break;
+        if (soPrimeira) break;
     }
     return lista;
 }
@@ -40,20 +38,16 @@ QString ReadINI(const QString& ficheiro, const QString& seccao, const QString& c
     for (const QByteArray& bruta : linhas(ficheiro, false)) {
         const QString linha = semBrancos(DeCp1252(bruta));
         if (linha.startsWith(QLatin1Char('['))) {
-            if (seccaoVista)
-                return {};
+            if (seccaoVista) return {};
             qsizetype fim = linha.indexOf(QLatin1Char(']'));
-            if (fim < 0)
-                fim = linha.size();
+            if (fim < 0) fim = linha.size();
             dentro = semBrancos(QStringView(linha).mid(1, fim - 1)).compare(seccao, Qt::CaseInsensitive) == 0;
             seccaoVista = dentro;
             continue;
         }
-        if (!dentro || linha.startsWith(QLatin1Char(';')))
-            continue;
+        if (!dentro || linha.startsWith(QLatin1Char(';'))) continue;
         const qsizetype igual = linha.indexOf(QLatin1Char('='));
-        if (igual < 0)
-            continue;
+        if (igual < 0) continue;
         if (semBrancos(QStringView(linha).left(igual)).compare(chave, Qt::CaseInsensitive) == 0)
             return semBrancos(QStringView(linha).mid(igual + 1)).left(MaximoValor);
     }

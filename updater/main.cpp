@@ -12,8 +12,7 @@ int main(int argc, char** argv) {
     CaixaQt caixa(&janela);
     CaixaTemporaria emUso(&caixa);
     QObject::connect(&janela, &frmmain::terminar, &app, [] { QCoreApplication::exit(0); });
-    if (frmmain::SemJanela(app.arguments().mid(1)))
-        return janela.ExecutaSemJanela();
+    if (frmmain::SemJanela(app.arguments().mid(1))) return janela.ExecutaSemJanela();
     janela.show();
     return app.exec();
 }

@@ -33,6 +33,8 @@ public:
 
     // Why the last Download failed, for diagnostics.
     QString UltimoErro() const { return ultimoErro; }
+    // True when the last Download failed on this side: the file could not be written.
+    bool FalhaLocal() const { return falhaLocal; }
 
 private:
     QNetworkAccessManager rede;
@@ -40,4 +42,5 @@ private:
     int tempoLimite = 30000;
     bool interrompida = false;
     QString ultimoErro;
+    bool falhaLocal = false;
 };

@@ -6,15 +6,18 @@ ServidorTeste::ServidorTeste() {
     connect(&servidor, &QTcpServer::newConnection, this, &ServidorTeste::novaLigacao);
 }
 
-ServidorTeste::~ServidorTeste() { Para(); }
+ServidorTeste::~ServidorTeste() {
+    Para();
+}
 
-bool ServidorTeste::Inicia() { return servidor.listen(QHostAddress::LocalHost, 0); }
+bool ServidorTeste::Inicia() {
+    return servidor.listen(QHostAddress::LocalHost, 0);
+}
 
 void ServidorTeste::Para() {
     servidor.close();
     for (const QPointer<QTcpSocket>& s : ligacoes)
-        if (s)
-            s->abort();
+        if (s) s->abort();
     ligacoes.clear();
     recebido.clear();
 }
@@ -33,8 +36,7 @@ void ServidorTeste::novaLigacao() {
             b += s->readAll();
             // One request per connection: every answer closes it.
             const qsizetype fim = b.indexOf("\r\n\r\n");
-            if (fim < 0)
-                return;
+            if (fim < 0) return;
             const QList<QByteArray> partes = b.left(b.indexOf("\r\n")).split(' ');
             b.clear();
             responde(s, partes.size() >= 2 ? QString::fromLatin1(partes[1]) : QString());
@@ -65,6 +67,8 @@ void ServidorTeste::responde(QTcpSocket* s, const QString& caminho) {
     case Modo::FechaAMeio:
         s->write(cabecalho("200 OK", r.corpo.size()) + r.corpo.left(r.corpo.size() / 2));
         break;
+    case Modo::Mudo:
+        return;
     case Modo::Parado:
         // Half the body, then nothing more while the connection stays open.
         s->write(cabecalho("200 OK", r.corpo.size()) + r.corpo.left(r.corpo.size() / 2));

@@ -15,10 +15,10 @@ class QTcpSocket;
 class ServidorTeste : public QObject {
     Q_OBJECT
 public:
-    enum class Modo { Corpo, Vazio, NaoEncontrado, Redirecciona, FechaAMeio, Parado };
+    enum class Modo { Corpo, Vazio, NaoEncontrado, Redirecciona, FechaAMeio, Parado, Mudo };
     struct Rota {
         Modo modo = Modo::NaoEncontrado;
-        QByteArray corpo;   // the body, or the redirect's target path
+        QByteArray corpo; // the body, or the redirect's target path
     };
 
     ServidorTeste();
@@ -30,8 +30,13 @@ public:
     QString Base() const;
 
     void Serve(const QString& caminho, const QByteArray& corpo) { rotas[caminho] = {Modo::Corpo, corpo}; }
-    void Define(const QString& caminho, Modo modo, const QByteArray& corpo = {}) { rotas[caminho] = {modo, corpo}; }
-    void Limpa() { rotas.clear(); pedidos.clear(); }
+    void Define(const QString& caminho, Modo modo, const QByteArray& corpo = {}) {
+        rotas[caminho] = {modo, corpo};
+    }
+    void Limpa() {
+        rotas.clear();
+        pedidos.clear();
+    }
     // How many requests asked for this path.
     int Pedidos(const QString& caminho) const { return pedidos.count(caminho); }
     QStringList pedidos;

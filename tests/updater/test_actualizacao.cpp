@@ -15,12 +15,15 @@
 namespace {
 const QString Exito = QStringLiteral("Actualização efectuada com êxito.");
 const QString NenhumaNova = QStringLiteral("Não existe nenhuma nova actualização do Natalis.");
-const QString Invalida =
-    QStringLiteral("A Actualização não foi possivel. O ficheiro de informação não foi encontrado ou não é válido");
-const QString PerguntaNoticias = QStringLiteral("Existem alterações no Site do Natalis.\nDeseja visitá-lo agora?");
+const QString Invalida = QStringLiteral(
+    "A Actualização não foi possivel. O ficheiro de informação não foi encontrado ou não é válido");
+const QString PerguntaNoticias =
+    QStringLiteral("Existem alterações no Site do Natalis.\nDeseja visitá-lo agora?");
 
 // Descriptions are written with LF here and published, as the maker does, with CR LF.
-QByteArray publicada(const char* texto) { return QByteArray(texto).replace("\n", "\r\n"); }
+QByteArray publicada(const char* texto) {
+    return QByteArray(texto).replace("\n", "\r\n");
+}
 
 // One program update of two files, published 13/4/2000.
 QByteArray comPrograma(int prioridade) {
@@ -37,7 +40,9 @@ class TestActualizacao : public QObject {
     QTemporaryDir pasta;
     MensagensGravadas caixa;
 
-    QString programa(const QString& relativo) const { return pasta.path() + QStringLiteral("/prog/") + relativo; }
+    QString programa(const QString& relativo) const {
+        return pasta.path() + QStringLiteral("/prog/") + relativo;
+    }
     static QByteArray le(const QString& caminho) {
         QFile f(caminho);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<ausente>");
@@ -47,7 +52,9 @@ class TestActualizacao : public QObject {
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(dados);
     }
-    void publica(const QByteArray& descricao) { servidor.Serve(QStringLiteral("/upd/update.txt"), descricao); }
+    void publica(const QByteArray& descricao) {
+        servidor.Serve(QStringLiteral("/upd/update.txt"), descricao);
+    }
     QStringList perguntas() const {
         QStringList l;
         for (const auto& c : caixa.chamadas)
@@ -87,6 +94,8 @@ private slots:
         QCOMPARE(a.captionCancelar, QStringLiteral("Cancelar"));
         QVERIFY(a.lblprog.isEmpty());
         QVERIFY(a.cmdactualActivo);
+        SaveOption(-2, QString());
+        QCOMPARE(Actualizador().current, QStringLiteral("Versão do Natalis instalada desconhecida"));
     }
 
     void pastaWebPorOmissao() {
@@ -97,8 +106,9 @@ private slots:
 
     // Two additional files, one in a subfolder and one in the program folder itself.
     void doisFicheirosAdicionais() {
-        publica(publicada("[Natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=Novo.orb\nfilelocation1=orbs\n"
-                          "filename2=leia-me.txt\nfilelocation2=\n"));
+        publica(publicada(
+            "[Natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=Novo.orb\nfilelocation1=orbs\n"
+            "filename2=leia-me.txt\nfilelocation2=\n"));
         servidor.Serve(QStringLiteral("/upd/Novo.orb"), "3\r\n5\r\n");
         servidor.Serve(QStringLiteral("/upd/leia-me.txt"), "Ol\xe1");
         Actualizador a;
@@ -112,14 +122,17 @@ private slots:
         QVERIFY(!a.ErrlistVisivel);
         QVERIFY(a.cmdactualActivo);
         QVERIFY(perguntas().isEmpty());
-        QVERIFY2(!QFile::exists(programa(QStringLiteral("update.txt"))), "the local copy lives only during a run");
+        QVERIFY2(!QFile::exists(programa(QStringLiteral("update.txt"))),
+                 "the local copy lives only during a run");
         QCOMPARE(GetOption(1000), QStringLiteral("False"));
     }
 
     void descricaoInvalida_data() {
         QTest::addColumn<QByteArray>("descricao");
-        QTest::newRow("linha em branco antes") << publicada("\n[Natalis]\n[otherfiles]\nfilescount=1\nfilename1=a.txt\n");
-        QTest::newRow("primeira linha errada") << publicada("[movela]\n[otherfiles]\nfilescount=1\nfilename1=a.txt\n");
+        QTest::newRow("linha em branco antes")
+            << publicada("\n[Natalis]\n[otherfiles]\nfilescount=1\nfilename1=a.txt\n");
+        QTest::newRow("primeira linha errada")
+            << publicada("[movela]\n[otherfiles]\nfilescount=1\nfilename1=a.txt\n");
         QTest::newRow("página de erro") << QByteArray("<html>Not here</html>");
     }
     void descricaoInvalida() {
@@ -131,7 +144,9 @@ private slots:
         QCOMPARE(a.Update(), Actualizador::Invalida);
         QCOMPARE(a.msg, Invalida);
         QCOMPARE(a.cor, CorEstado::Vermelho);
-        QCOMPARE(a.Errlist, QStringList{QStringLiteral("A informação de actualização não foi encontrada. Actualização interrompida.")});
+        QCOMPARE(a.Errlist,
+                 QStringList{QStringLiteral(
+                     "A informação de actualização não foi encontrada. Actualização interrompida.")});
         QVERIFY(a.ErrlistVisivel);
         QVERIFY(!a.cmdactualActivo);
         QCOMPARE(aviso.count(), 1);
@@ -149,10 +164,20 @@ private slots:
         QVERIFY(a.cmdactualActivo);
     }
 
+    void pastaDoProgramaSemEscrita() {
+        publica(publicada("[natalis]\nonline=0\n"));
+        DefinePastaPrograma(programa(QStringLiteral("nao-existe")));
+        Actualizador a;
+        QCOMPARE(a.Update(), Actualizador::SemDescricao);
+        QCOMPARE(a.cor, CorEstado::Vermelho);
+        QVERIFY2(a.msg.startsWith(QStringLiteral("Não é possível escrever na pasta do programa")),
+                 qPrintable(a.msg));
+    }
+
     void prioridade_data() {
         QTest::addColumn<int>("prioridade");
         QTest::addColumn<int>("resposta");
-        QTest::addColumn<QString>("pergunta");   // empty: none asked
+        QTest::addColumn<QString>("pergunta"); // empty: none asked
         QTest::addColumn<bool>("instala");
         const QString p0 = QStringLiteral("Está disponivel uma nova actualização para o Natalis.\n"
                                           "Ficheiros adicionais e/ou pequenas alterações foram feitas.\n\n"
@@ -178,10 +203,10 @@ private slots:
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(perguntas(), pergunta.isEmpty() ? QStringList() : QStringList{pergunta});
-        if (!pergunta.isEmpty())
-            QCOMPARE(caixa.chamadas.first().icone, IconeMsg::Pergunta);
+        if (!pergunta.isEmpty()) QCOMPARE(caixa.chamadas.first().icone, IconeMsg::Pergunta);
         QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/Natalis.exe")), instala ? 1 : 0);
-        QCOMPARE(le(programa(QStringLiteral("Natalis.exe"))), instala ? QByteArray("novo programa") : QByteArray("programa antigo"));
+        QCOMPARE(le(programa(QStringLiteral("Natalis.exe"))),
+                 instala ? QByteArray("novo programa") : QByteArray("programa antigo"));
         QCOMPARE(a.msg, Exito);
         QCOMPARE(a.cor, CorEstado::Verde);
         QCOMPARE(GetOption(1000), instala ? QStringLiteral("13/4/2000") : QStringLiteral("False"));
@@ -219,7 +244,8 @@ private slots:
     void dataInstaladaLidaDiaMes() {
         // 5 June 2000 installed; the update of 6 May 2000 is older.
         SaveOption(1000, QStringLiteral("5/6/2000"));
-        publica(publicada("[natalis]\nonline=1\nlastdate=6/5/2000\npriority=2\nfilescount=1\nfilename1=Natalis.exe\n"));
+        publica(publicada(
+            "[natalis]\nonline=1\nlastdate=6/5/2000\npriority=2\nfilescount=1\nfilename1=Natalis.exe\n"));
         servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo");
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::Concluida);
@@ -228,7 +254,8 @@ private slots:
     }
 
     void noticiasDaWeb() {
-        publica(publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=13/4/2000\nnews=Novo mapa do c\xe9u\n"));
+        publica(
+            publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=13/4/2000\nnews=Novo mapa do c\xe9u\n"));
         Actualizador a;
         QSignalSpy noticias(&a, &Actualizador::noticias);
         QSignalSpy pagina(&a, &Actualizador::lancaPagina);
@@ -266,8 +293,9 @@ private slots:
     // and the run ends red naming the count.
     void ficheiroFalhado() {
         QFETCH(int, modo);
-        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=Default.orb\nfilelocation1=orbs\n"
-                          "filename2=b.txt\n"));
+        publica(publicada(
+            "[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=Default.orb\nfilelocation1=orbs\n"
+            "filename2=b.txt\n"));
         servidor.Define(QStringLiteral("/upd/Default.orb"), static_cast<ServidorTeste::Modo>(modo),
                         QByteArray(4000, 'n'));
         servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
@@ -289,25 +317,34 @@ private slots:
     void nomesRecusados_data() {
         QTest::addColumn<QString>("localizacao");
         QTest::addColumn<QString>("nome");
-        QTest::newRow("../") << "" << "../fora.txt";
-        QTest::newRow("..\\") << "" << "..\\fora.txt";
-        QTest::newRow("localização ..") << ".." << "fora.txt";
-        QTest::newRow("orbs\\..\\..") << "orbs\\..\\.." << "fora.txt";
-        QTest::newRow("absoluto") << "" << "@FORA@/fora.txt";
-        QTest::newRow("localização absoluta") << "@FORA@" << "fora.txt";
-        QTest::newRow("unidade") << "" << "C:\\fora.txt";
+        QTest::newRow("../") << ""
+                             << "../fora.txt";
+        QTest::newRow("..\\") << ""
+                              << "..\\fora.txt";
+        QTest::newRow("localização ..") << ".."
+                                        << "fora.txt";
+        QTest::newRow("orbs\\..\\..") << "orbs\\..\\.."
+                                      << "fora.txt";
+        QTest::newRow("absoluto") << ""
+                                  << "@FORA@/fora.txt";
+        QTest::newRow("localização absoluta") << "@FORA@"
+                                              << "fora.txt";
+        QTest::newRow("unidade") << ""
+                                 << "C:\\fora.txt";
     }
     void nomesRecusados() {
         QFETCH(QString, localizacao);
         QFETCH(QString, nome);
         localizacao.replace(QLatin1String("@FORA@"), pasta.path());
         nome.replace(QLatin1String("@FORA@"), pasta.path());
-        const QByteArray descricao = "[natalis]\r\nonline=0\r\n[otherfiles]\r\nfilescount=2\r\nfilename1=" + nome.toUtf8() +
-                                     "\r\nfilelocation1=" + localizacao.toUtf8() + "\r\nfilename2=bom.txt\r\n";
+        const QByteArray descricao =
+            "[natalis]\r\nonline=0\r\n[otherfiles]\r\nfilescount=2\r\nfilename1=" + nome.toUtf8() +
+            "\r\nfilelocation1=" + localizacao.toUtf8() + "\r\nfilename2=bom.txt\r\n";
         publica(descricao);
         servidor.Serve(QStringLiteral("/upd/bom.txt"), "bom");
         // Whatever address the name would make, the server has it.
-        for (const QString& c : {QStringLiteral("/fora.txt"), QStringLiteral("/upd/fora.txt"), QStringLiteral("/upd/../fora.txt")})
+        for (const QString& c : {QStringLiteral("/fora.txt"), QStringLiteral("/upd/fora.txt"),
+                                 QStringLiteral("/upd/../fora.txt")})
             servidor.Serve(c, "mau");
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::Concluida);
@@ -316,16 +353,18 @@ private slots:
         QVERIFY(!QFile::exists(programa(QStringLiteral("fora.txt"))));
         QCOMPARE(le(programa(QStringLiteral("bom.txt"))), QByteArray("bom"));
         QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/bom.txt")), 1);
-        QCOMPARE(servidor.pedidos.size(), 2);   // the description and bom.txt, nothing else
+        QCOMPARE(servidor.pedidos.size(), 2); // the description and bom.txt, nothing else
         QCOMPARE(a.cor, CorEstado::Vermelho);
     }
 
     void contagemZeroOuEmFalta_data() {
         QTest::addColumn<QByteArray>("descricao");
-        QTest::newRow("zero") << publicada("[natalis]\nonline=1\nlastdate=1/1/2001\npriority=2\nfilescount=0\n"
-                                           "filename1=a.txt\n[otherfiles]\nfilescount=0\nfilename1=b.txt\n");
-        QTest::newRow("em falta") << publicada("[natalis]\nonline=1\nlastdate=1/1/2001\npriority=2\nfilename1=a.txt\n"
-                                               "[otherfiles]\nfilename1=b.txt\n");
+        QTest::newRow("zero") << publicada(
+            "[natalis]\nonline=1\nlastdate=1/1/2001\npriority=2\nfilescount=0\n"
+            "filename1=a.txt\n[otherfiles]\nfilescount=0\nfilename1=b.txt\n");
+        QTest::newRow("em falta") << publicada(
+            "[natalis]\nonline=1\nlastdate=1/1/2001\npriority=2\nfilename1=a.txt\n"
+            "[otherfiles]\nfilename1=b.txt\n");
     }
     void contagemZeroOuEmFalta() {
         QFETCH(QByteArray, descricao);
@@ -345,8 +384,7 @@ private slots:
         Actualizador a;
         QStringList vistos;
         connect(&a, &Actualizador::mudou, this, [&] {
-            if (vistos.isEmpty() || vistos.last() != a.lblprog)
-                vistos << a.lblprog;
+            if (vistos.isEmpty() || vistos.last() != a.lblprog) vistos << a.lblprog;
         });
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QVERIFY2(vistos.contains(QStringLiteral("Actualizando outros ficheiros...\ngrande.bin (1 de 1)")),

@@ -15,8 +15,7 @@ class TestDescricao : public QObject {
     QString ficheiro(const QByteArray& conteudo) {
         const QString caminho = pasta.filePath(QStringLiteral("update.txt"));
         QFile f(caminho);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return {};
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
         f.write(conteudo);
         return caminho;
     }
@@ -27,26 +26,56 @@ private slots:
         QTest::addColumn<QString>("seccao");
         QTest::addColumn<QString>("chave");
         QTest::addColumn<QString>("esperado");
-        const QByteArray base = "[natalis]\r\nonline=1\r\nlastdate = 13/4/2000 \r\n\r\n[otherfiles]\r\nfilescount=2\r\n"
-                                "filename1=a.orb\r\nfilelocation1=\r\n[webupdate]\r\nnews=Novidades: \xe9poca nova\r\n";
-        QTest::newRow("valor simples") << base << "natalis" << "online" << "1";
-        QTest::newRow("brancos à volta tirados") << base << "natalis" << "lastdate" << "13/4/2000";
-        QTest::newRow("secção e chave sem caso") << base << "OtherFiles" << "FILENAME1" << "a.orb";
-        QTest::newRow("valor vazio") << base << "otherfiles" << "filelocation1" << "";
-        QTest::newRow("chave em falta") << base << "otherfiles" << "filename2" << "";
-        QTest::newRow("secção em falta") << base << "movela" << "online" << "";
-        QTest::newRow("chave de outra secção") << base << "otherfiles" << "online" << "";
-        QTest::newRow("Windows-1252") << base << "webupdate" << "news" << QStringLiteral("Novidades: época nova");
-        QTest::newRow("só LF") << QByteArray("[a]\nk=v\n") << "a" << "k" << "v";
-        QTest::newRow("igual no valor") << QByteArray("[a]\r\nk=x=y\r\n") << "a" << "k" << "x=y";
-        QTest::newRow("primeira secção do nome") << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2\r\n[a]\r\nk=3\r\nj=4\r\n") << "a"
-                                                 << "j" << "";
-        QTest::newRow("primeira chave do nome") << QByteArray("[a]\r\nk=1\r\nk=2\r\n") << "a" << "k" << "1";
-        QTest::newRow("comentário") << QByteArray("[a]\r\n;k=1\r\nk=2\r\n") << "a" << "k" << "2";
-        QTest::newRow("chave antes de secção") << QByteArray("k=1\r\n[a]\r\n") << "a" << "k" << "";
-        QTest::newRow("linha sem igual") << QByteArray("[a]\r\nk\r\nk=5\r\n") << "a" << "k" << "5";
-        QTest::newRow("no máximo 999") << QByteArray("[a]\r\nk=" + QByteArray(1200, 'x') + "\r\n") << "a" << "k"
-                                       << QString(999, QLatin1Char('x'));
+        const QByteArray base =
+            "[natalis]\r\nonline=1\r\nlastdate = 13/4/2000 \r\n\r\n[otherfiles]\r\nfilescount=2\r\n"
+            "filename1=a.orb\r\nfilelocation1=\r\n[webupdate]\r\nnews=Novidades: \xe9poca nova\r\n";
+        QTest::newRow("valor simples") << base << "natalis"
+                                       << "online"
+                                       << "1";
+        QTest::newRow("brancos à volta tirados") << base << "natalis"
+                                                 << "lastdate"
+                                                 << "13/4/2000";
+        QTest::newRow("secção e chave sem caso") << base << "OtherFiles"
+                                                 << "FILENAME1"
+                                                 << "a.orb";
+        QTest::newRow("valor vazio") << base << "otherfiles"
+                                     << "filelocation1"
+                                     << "";
+        QTest::newRow("chave em falta") << base << "otherfiles"
+                                        << "filename2"
+                                        << "";
+        QTest::newRow("secção em falta") << base << "movela"
+                                         << "online"
+                                         << "";
+        QTest::newRow("chave de outra secção") << base << "otherfiles"
+                                               << "online"
+                                               << "";
+        QTest::newRow("Windows-1252") << base << "webupdate"
+                                      << "news" << QStringLiteral("Novidades: época nova");
+        QTest::newRow("só LF") << QByteArray("[a]\nk=v\n") << "a"
+                               << "k"
+                               << "v";
+        QTest::newRow("igual no valor") << QByteArray("[a]\r\nk=x=y\r\n") << "a"
+                                        << "k"
+                                        << "x=y";
+        QTest::newRow("primeira secção do nome")
+            << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2\r\n[a]\r\nk=3\r\nj=4\r\n") << "a"
+            << "j"
+            << "";
+        QTest::newRow("primeira chave do nome") << QByteArray("[a]\r\nk=1\r\nk=2\r\n") << "a"
+                                                << "k"
+                                                << "1";
+        QTest::newRow("comentário") << QByteArray("[a]\r\n;k=1\r\nk=2\r\n") << "a"
+                                    << "k"
+                                    << "2";
+        QTest::newRow("chave antes de secção") << QByteArray("k=1\r\n[a]\r\n") << "a"
+                                               << "k"
+                                               << "";
+        QTest::newRow("linha sem igual") << QByteArray("[a]\r\nk\r\nk=5\r\n") << "a"
+                                         << "k"
+                                         << "5";
+        QTest::newRow("no máximo 999") << QByteArray("[a]\r\nk=" + QByteArray(1200, 'x') + "\r\n") << "a"
+                                       << "k" << QString(999, QLatin1Char('x'));
     }
     void readIni() {
         QFETCH(QByteArray, conteudo);
@@ -57,7 +86,9 @@ private slots:
     }
 
     void semFicheiro() {
-        QCOMPARE(ReadINI(pasta.filePath(QStringLiteral("nao-existe.txt")), QStringLiteral("a"), QStringLiteral("k")), QString());
+        QCOMPARE(ReadINI(pasta.filePath(QStringLiteral("nao-existe.txt")), QStringLiteral("a"),
+                         QStringLiteral("k")),
+                 QString());
         QCOMPARE(PrimeiraLinha(pasta.filePath(QStringLiteral("nao-existe.txt"))), QString());
     }
 
@@ -117,23 +148,26 @@ private slots:
         QFETCH(QString, texto);
         QFETCH(QDate, data);
         QCOMPARE(LeData(texto), data);
-        if (data.isValid())
-            QCOMPARE(LeData(EscreveData(data)), data);
+        if (data.isValid()) QCOMPARE(LeData(EscreveData(data)), data);
     }
-
-    void escreveData() { QCOMPARE(EscreveData(QDate(2000, 4, 13)), QStringLiteral("13/4/2000")); }
 
     void noticias_data() {
         QTest::addColumn<QString>("web");
         QTest::addColumn<QString>("vista");
         QTest::addColumn<bool>("ha");
-        QTest::newRow("nunca vista") << "13/4/2000" << "False" << true;
-        QTest::newRow("mais recente") << "14/4/2000" << "13/4/2000" << true;
-        QTest::newRow("a mesma") << "13/4/2000" << "13/4/2000" << false;
-        QTest::newRow("mais antiga") << "12/4/2000" << "13/4/2000" << false;
+        QTest::newRow("nunca vista") << "13/4/2000"
+                                     << "False" << true;
+        QTest::newRow("mais recente") << "14/4/2000"
+                                      << "13/4/2000" << true;
+        QTest::newRow("a mesma") << "13/4/2000"
+                                 << "13/4/2000" << false;
+        QTest::newRow("mais antiga") << "12/4/2000"
+                                     << "13/4/2000" << false;
         // 5 June is after 6 May; read month first it would be the other way round.
-        QTest::newRow("dia primeiro") << "6/5/2000" << "5/6/2000" << false;
-        QTest::newRow("sem data na web") << "" << "False" << false;
+        QTest::newRow("dia primeiro") << "6/5/2000"
+                                      << "5/6/2000" << false;
+        QTest::newRow("sem data na web") << ""
+                                         << "False" << false;
     }
     void noticias() {
         QFETCH(QString, web);
@@ -149,15 +183,33 @@ private slots:
         QTest::addColumn<int>("decisao");
         const int sem = int(DecisaoPrograma::SemActualizacao), nenhuma = int(DecisaoPrograma::NenhumaNova),
                   devida = int(DecisaoPrograma::Devida);
-        QTest::newRow("online 0") << "0" << "13/4/2000" << "False" << sem;
-        QTest::newRow("online vazio") << "" << "13/4/2000" << "False" << sem;
-        QTest::newRow("online 1.0 não é 1") << "1.0" << "13/4/2000" << "False" << sem;
-        QTest::newRow("opção 1000 nunca escrita") << "1" << "13/4/2000" << "False" << devida;
-        QTest::newRow("instalada mais antiga") << "1" << "13/4/2000" << "12/4/2000" << devida;
-        QTest::newRow("instalada a mesma") << "1" << "13/4/2000" << "13/4/2000" << nenhuma;
-        QTest::newRow("instalada mais recente") << "1" << "13/4/2000" << "1/5/2000" << nenhuma;
-        QTest::newRow("dia primeiro") << "1" << "6/5/2000" << "5/6/2000" << nenhuma;
-        QTest::newRow("publicada sem data") << "1" << "" << "False" << nenhuma;
+        QTest::newRow("online 0") << "0"
+                                  << "13/4/2000"
+                                  << "False" << sem;
+        QTest::newRow("online vazio") << ""
+                                      << "13/4/2000"
+                                      << "False" << sem;
+        QTest::newRow("online 1.0 não é 1") << "1.0"
+                                            << "13/4/2000"
+                                            << "False" << sem;
+        QTest::newRow("opção 1000 nunca escrita") << "1"
+                                                  << "13/4/2000"
+                                                  << "False" << devida;
+        QTest::newRow("instalada mais antiga") << "1"
+                                               << "13/4/2000"
+                                               << "12/4/2000" << devida;
+        QTest::newRow("instalada a mesma") << "1"
+                                           << "13/4/2000"
+                                           << "13/4/2000" << nenhuma;
+        QTest::newRow("instalada mais recente") << "1"
+                                                << "13/4/2000"
+                                                << "1/5/2000" << nenhuma;
+        QTest::newRow("dia primeiro") << "1"
+                                      << "6/5/2000"
+                                      << "5/6/2000" << nenhuma;
+        QTest::newRow("publicada sem data") << "1"
+                                            << ""
+                                            << "False" << nenhuma;
     }
     void decisao() {
         QFETCH(QString, online);
@@ -170,24 +222,58 @@ private slots:
     void confinamento_data() {
         QTest::addColumn<QString>("localizacao");
         QTest::addColumn<QString>("nome");
-        QTest::addColumn<QString>("relativo");   // empty: refused
-        QTest::newRow("na pasta") << "" << "Natalis.exe" << "Natalis.exe";
-        QTest::newRow("numa subpasta") << "orbs" << "Default.orb" << "orbs/Default.orb";
-        QTest::newRow("subpasta com barra invertida") << "backgrounds\\roda" << "a.bmp" << "backgrounds/roda/a.bmp";
-        QTest::newRow("ponto inofensivo") << "./orbs" << "x.orb" << "orbs/x.orb";
-        QTest::newRow("nome com dois pontos no meio") << "" << "a..b.txt" << "a..b.txt";
-        QTest::newRow(".. no nome") << "" << "../x.txt" << "";
-        QTest::newRow(".. com barra invertida") << "" << "..\\x.txt" << "";
-        QTest::newRow(".. na localização") << ".." << "x.txt" << "";
-        QTest::newRow(".. no meio") << "orbs\\..\\.." << "x.txt" << "";
-        QTest::newRow("sobe e volta") << "orbs/.." << "x.txt" << "";
-        QTest::newRow("nome absoluto") << "" << "/etc/passwd" << "";
-        QTest::newRow("localização absoluta") << "/tmp" << "x.txt" << "";
-        QTest::newRow("barra invertida inicial") << "\\Windows" << "x.txt" << "";
-        QTest::newRow("unidade") << "" << "C:\\Windows\\x.dll" << "";
-        QTest::newRow("unidade na localização") << "D:" << "x.dll" << "";
-        QTest::newRow("nome vazio") << "orbs" << "" << "";
-        QTest::newRow("a própria pasta") << "" << "." << "";
+        QTest::addColumn<QString>("relativo"); // empty: refused
+        QTest::newRow("na pasta") << ""
+                                  << "Natalis.exe"
+                                  << "Natalis.exe";
+        QTest::newRow("numa subpasta") << "orbs"
+                                       << "Default.orb"
+                                       << "orbs/Default.orb";
+        QTest::newRow("subpasta com barra invertida") << "backgrounds\\roda"
+                                                      << "a.bmp"
+                                                      << "backgrounds/roda/a.bmp";
+        QTest::newRow("ponto inofensivo") << "./orbs"
+                                          << "x.orb"
+                                          << "orbs/x.orb";
+        QTest::newRow("nome com dois pontos no meio") << ""
+                                                      << "a..b.txt"
+                                                      << "a..b.txt";
+        QTest::newRow(".. no nome") << ""
+                                    << "../x.txt"
+                                    << "";
+        QTest::newRow(".. com barra invertida") << ""
+                                                << "..\\x.txt"
+                                                << "";
+        QTest::newRow(".. na localização") << ".."
+                                           << "x.txt"
+                                           << "";
+        QTest::newRow(".. no meio") << "orbs\\..\\.."
+                                    << "x.txt"
+                                    << "";
+        QTest::newRow("sobe e volta") << "orbs/.."
+                                      << "x.txt"
+                                      << "";
+        QTest::newRow("nome absoluto") << ""
+                                       << "/etc/passwd"
+                                       << "";
+        QTest::newRow("localização absoluta") << "/tmp"
+                                              << "x.txt"
+                                              << "";
+        QTest::newRow("barra invertida inicial") << "\\Windows"
+                                                 << "x.txt"
+                                                 << "";
+        QTest::newRow("unidade") << ""
+                                 << "C:\\Windows\\x.dll"
+                                 << "";
+        QTest::newRow("unidade na localização") << "D:"
+                                                << "x.dll"
+                                                << "";
+        QTest::newRow("nome vazio") << "orbs"
+                                    << ""
+                                    << "";
+        QTest::newRow("a própria pasta") << ""
+                                         << "."
+                                         << "";
     }
     void confinamento() {
         QFETCH(QString, localizacao);

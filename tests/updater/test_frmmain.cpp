@@ -19,15 +19,16 @@
 #include <QtTest>
 
 namespace {
-QByteArray publicada(const char* texto) { return QByteArray(texto).replace("\n", "\r\n"); }
+QByteArray publicada(const char* texto) {
+    return QByteArray(texto).replace("\n", "\r\n");
+}
 
 // Counts the times a widget is shown.
 class ContaMostras : public QObject {
 public:
     int mostras = 0;
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Show)
-            ++mostras;
+        if (e->type() == QEvent::Show) ++mostras;
         return false;
     }
 };
@@ -37,15 +38,13 @@ bool temCor(QWidget* w, QRgb cor) {
     const QImage img = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xffffff) == (cor & 0xffffff))
-                return true;
+            if ((img.pixel(x, y) & 0xffffff) == (cor & 0xffffff)) return true;
     return false;
 }
 
 void captura(QWidget* w, const QString& nome) {
     const QString pasta = qEnvironmentVariable("RENOVO_CAPTURAS");
-    if (!pasta.isEmpty())
-        QVERIFY(w->grab().save(pasta + QLatin1Char('/') + nome));
+    if (!pasta.isEmpty()) QVERIFY(w->grab().save(pasta + QLatin1Char('/') + nome));
 }
 } // namespace
 
@@ -55,12 +54,13 @@ class TestFrmmain : public QObject {
     QTemporaryDir pasta;
     MensagensGravadas caixa;
 
-    QString programa(const QString& relativo) const { return pasta.path() + QStringLiteral("/prog/") + relativo; }
+    QString programa(const QString& relativo) const {
+        return pasta.path() + QStringLiteral("/prog/") + relativo;
+    }
     void publica(const QByteArray& d) { servidor.Serve(QStringLiteral("/upd/update.txt"), d); }
     template <class T> static T* controlo(QWidget& w, const char* nome) {
         T* c = w.findChild<T*>(QString::fromLatin1(nome));
-        if (!c)
-            qFatal("control %s missing", nome);
+        if (!c) qFatal("control %s missing", nome);
         return c;
     }
 
@@ -103,7 +103,8 @@ private slots:
     }
 
     void semJanelaNuncaMostra() {
-        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=a.orb\nfilelocation1=orbs\n"));
+        publica(publicada(
+            "[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=a.orb\nfilelocation1=orbs\n"));
         servidor.Serve(QStringLiteral("/upd/a.orb"), "5");
         frmmain w;
         ContaMostras conta;
@@ -117,8 +118,7 @@ private slots:
     // The real program with "/N" runs, fetches and ends by itself.
     void programaSemJanelaTermina() {
         const QString original = QStringLiteral(NATALIS_PROGRAM_DIR "/renovo");
-        if (!QFile::exists(original))
-            QFAIL("renovo has not been built");
+        if (!QFile::exists(original)) QFAIL("renovo has not been built");
         QTemporaryDir copia;
         const QString exe = copia.filePath(QStringLiteral("renovo"));
         QVERIFY(QFile::copy(original, exe));
@@ -126,7 +126,8 @@ private slots:
         servidor.Serve(QStringLiteral("/upd/novo.txt"), "chegou");
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* v : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+        for (const char* v :
+             {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
             env.remove(QString::fromLatin1(v));
         env.insert(QStringLiteral("no_proxy"), QStringLiteral("127.0.0.1"));
         p.setProcessEnvironment(env);
@@ -147,7 +148,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("Natalis Update"));
         QCOMPARE(controlo<QLabel>(w, "current")->text(), QStringLiteral("Versão 1.0.0 do Natalis instalada"));
-        QCOMPARE(controlo<QLabel>(w, "msg")->text(), QStringLiteral("Para proceder à actualização clique em \"Actualizar\""));
+        QCOMPARE(controlo<QLabel>(w, "msg")->text(),
+                 QStringLiteral("Para proceder à actualização clique em \"Actualizar\""));
         QVERIFY(temCor(controlo<QLabel>(w, "msg"), qRgb(0, 0, 240)));
         QCOMPARE(controlo<QPushButton>(w, "cmdactual")->text(), QStringLiteral("Actualizar"));
         QCOMPARE(controlo<QPushButton>(w, "Command2")->text(), QStringLiteral("Cancelar"));
@@ -155,9 +157,12 @@ private slots:
     }
 
     void runComExito() {
-        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=a.orb\nfilelocation1=orbs\nfilename2=b.txt\n"));
+        publica(
+            publicada("[natalis]\nonline=1\nlastdate=1/2/2003\npriority=2\nfilescount=1\nfilename1=Natalis\n"
+                      "[otherfiles]\nfilescount=2\nfilename1=a.orb\nfilelocation1=orbs\nfilename2=b.txt\n"));
         servidor.Serve(QStringLiteral("/upd/a.orb"), "5");
         servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
+        servidor.Serve(QStringLiteral("/upd/Natalis"), "programa");
         frmmain w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -168,19 +173,24 @@ private slots:
         QCOMPARE(controlo<QPushButton>(w, "Command2")->text(), QStringLiteral("Fechar"));
         QVERIFY(controlo<QPushButton>(w, "cmdactual")->isEnabled());
         QVERIFY(!controlo<QListWidget>(w, "Errlist")->isVisible());
+        QCOMPARE(controlo<QLabel>(w, "lblprog")->text(),
+                 QStringLiteral("O Natalis tem uma nova actualização.\nActualizando..."));
+        QCOMPARE(GetOption(1000), QStringLiteral("1/2/2003"));
         captura(&w, QStringLiteral("renovo-exito.png"));
     }
 
     void runComFalhas() {
-        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=3\nfilename1=a.orb\nfilelocation1=orbs\n"
-                          "filename2=b.txt\nfilename3=..\\c.txt\n"));
+        publica(
+            publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=3\nfilename1=a.orb\nfilelocation1=orbs\n"
+                      "filename2=b.txt\nfilename3=..\\c.txt\n"));
         servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
         frmmain w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
         auto* msg = controlo<QLabel>(w, "msg");
-        QCOMPARE(msg->text(), QStringLiteral("A actualização terminou com erros: 2 ficheiros não foram actualizados."));
+        QCOMPARE(msg->text(),
+                 QStringLiteral("A actualização terminou com erros: 2 ficheiros não foram actualizados."));
         QVERIFY(temCor(msg, qRgb(240, 0, 0)));
         auto* erros = controlo<QListWidget>(w, "Errlist");
         QVERIFY(erros->isVisible());
@@ -217,8 +227,10 @@ private slots:
 
     // "Cancelar" during a stalled transfer ends the run at once and leaves the old file.
     void cancelarDuranteTransferencia() {
-        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=lento.bin\nfilename2=b.txt\n"));
-        servidor.Define(QStringLiteral("/upd/lento.bin"), ServidorTeste::Modo::Parado, QByteArray(10000, 'x'));
+        publica(publicada(
+            "[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=lento.bin\nfilename2=b.txt\n"));
+        servidor.Define(QStringLiteral("/upd/lento.bin"), ServidorTeste::Modo::Parado,
+                        QByteArray(10000, 'x'));
         servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
         QFile antigo(programa(QStringLiteral("lento.bin")));
         QVERIFY(antigo.open(QIODevice::WriteOnly));
@@ -239,7 +251,8 @@ private slots:
         QVERIFY(antigo.open(QIODevice::ReadOnly));
         QCOMPARE(antigo.readAll(), QByteArray("anterior"));
         QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/b.txt")), 0);
-        QCOMPARE(QDir(programa(QString())).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("lento.bin")});
+        QCOMPARE(QDir(programa(QString())).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("lento.bin")});
     }
 
     void janelaDeNoticias() {
@@ -255,7 +268,9 @@ private slots:
         frmmsg* n = w.janelaNoticias();
         QVERIFY(n->isVisible());
         QCOMPARE(n->Texto(), QStringLiteral("Mapas novos no site"));
-        QCOMPARE(n->pos(), QPoint(w.frameGeometry().left(), w.frameGeometry().top() + w.frameGeometry().height()));
+        captura(n, QStringLiteral("renovo-noticias.png"));
+        QCOMPARE(n->pos(),
+                 QPoint(w.frameGeometry().left(), w.frameGeometry().top() + w.frameGeometry().height()));
         QCOMPARE(lancadas, 1);
         QCOMPARE(GetOption(-3), QStringLiteral("2/3/2004"));
         // A click on the text closes it.

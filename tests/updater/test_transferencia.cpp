@@ -52,6 +52,7 @@ private slots:
         QTest::newRow("404") << int(M::NaoEncontrado) << QByteArray() << false;
         QTest::newRow("fecha a meio") << int(M::FechaAMeio) << binario() << false;
         QTest::newRow("parado") << int(M::Parado) << binario() << false;
+        QTest::newRow("sem resposta") << int(M::Mudo) << QByteArray() << false;
     }
     void download() {
         QFETCH(int, modo);
@@ -80,8 +81,9 @@ private slots:
         QCOMPARE(r, certo);
         QCOMPARE(le(alvo), certo ? esperado : antigo);
         // Nothing beside the target: no temporary file survives.
-        QCOMPARE(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Natalis.exe")});
-        if (m == ServidorTeste::Modo::Parado)
+        QCOMPARE(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Natalis.exe")});
+        if (m == ServidorTeste::Modo::Parado || m == ServidorTeste::Modo::Mudo)
             QVERIFY2(relogio.elapsed() < 10000, "a stalled transfer must end after its time-out");
     }
 
@@ -92,11 +94,16 @@ private slots:
         servidor.Serve(QStringLiteral("/bom"), "abc");
         QTemporaryDir pasta;
         Transferencia t;
-        QVERIFY(!t.Download(pasta.filePath(QStringLiteral("falta/x.txt")), QUrl(servidor.Base() + QStringLiteral("/bom"))));
+        QVERIFY(!t.Download(pasta.filePath(QStringLiteral("falta/x.txt")),
+                            QUrl(servidor.Base() + QStringLiteral("/bom"))));
+        QVERIFY(t.FalhaLocal());
         QVERIFY(!QFile::exists(pasta.filePath(QStringLiteral("falta"))));
-        QVERIFY(!t.Download(pasta.filePath(QStringLiteral("y.txt")), QUrl(servidor.Base() + QStringLiteral("/vazio"))));
+        QVERIFY(!t.Download(pasta.filePath(QStringLiteral("y.txt")),
+                            QUrl(servidor.Base() + QStringLiteral("/vazio"))));
         QVERIFY(!QFile::exists(pasta.filePath(QStringLiteral("y.txt"))));
-        QVERIFY(t.Download(pasta.filePath(QStringLiteral("z.txt")), QUrl(servidor.Base() + QStringLiteral("/bom"))));
+        QVERIFY(!t.FalhaLocal());
+        QVERIFY(t.Download(pasta.filePath(QStringLiteral("z.txt")),
+                           QUrl(servidor.Base() + QStringLiteral("/bom"))));
         QCOMPARE(le(pasta.filePath(QStringLiteral("z.txt"))), QByteArray("abc"));
     }
 
@@ -108,7 +115,8 @@ private slots:
         livre.close();
         QTemporaryDir pasta;
         Transferencia t;
-        QVERIFY(!t.Download(pasta.filePath(QStringLiteral("a")), QUrl(QStringLiteral("http://127.0.0.1:%1/a").arg(porta))));
+        QVERIFY(!t.Download(pasta.filePath(QStringLiteral("a")),
+                            QUrl(QStringLiteral("http://127.0.0.1:%1/a").arg(porta))));
         QVERIFY(!QFile::exists(pasta.filePath(QStringLiteral("a"))));
     }
 };
