@@ -1,0 +1,134 @@
+// natalis-cli as a script uses it: exit codes, Portuguese messages, the summary in UTF-8, a
+// chart saved and opened again, the batch CSV, and the user's settings left alone.
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct Resultado {
+    int codigo = -1;
+    QString saida, erros;
+};
+
+Resultado corre(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(NATALIS_PROGRAM_DIR "/natalis-cli"), args);
+    Resultado r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.codigo = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.saida = QString::fromUtf8(p.readAllStandardOutput());
+    r.erros = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+const QStringList kLisboa = {"--nome", "Maria", "--sexo", "F", "--data", "25/4/1974", "--hora", "0:20",
+                             "--fuso", "1", "--local", "Lisboa", "--latitude", "38º43' N", "--longitude", "9º8' W"};
+
+// Degrees of a position text "4º23'18''Touro".
+double graus(const QString& t) {
+    static const QStringList signos = {"Carneiro", "Touro", "Gémeos", "Câncer", "Leão", "Virgo",
+                                       "Libra", "Escorpião", "Sagitário", "Capricórnio", "Aquário", "Peixes"};
+    const QRegularExpressionMatch m = QRegularExpression("(\\d+)º(\\d+)'(\\d+)''(\\S+)").match(t);
+    return signos.indexOf(m.captured(4)) * 30 + m.captured(1).toInt() + m.captured(2).toInt() / 60.0 +
+           m.captured(3).toInt() / 3600.0;
+}
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void argumentos_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("ajuda") << QStringList{"--ajuda"} << 0 << "Utilização";
+        QTest::newRow("help") << QStringList{"-h"} << 0 << "--latitude";
+        QTest::newRow("sem nada") << QStringList{} << 2 << "indique os dados de nascimento";
+        QTest::newRow("opcao desconhecida") << QStringList{"--xpto"} << 2 << "opção desconhecida: --xpto";
+        QTest::newRow("falta valor") << QStringList{"--data"} << 2 << "precisa de um valor";
+        QTest::newRow("argumento solto") << QStringList{"mapa.anc"} << 2 << "argumento inesperado";
+        QTest::newRow("falta a hora") << QStringList{"--data", "1/1/2000", "--fuso", "0", "--latitude", "0",
+                                                     "--longitude", "0"}
+                                      << 2 << "falta a opção --hora";
+        QTest::newRow("hora impossivel") << (QStringList(kLisboa) << "--hora" << "25:00") << 2 << "25:00";
+        QTest::newRow("sexo desconhecido") << (QStringList(kLisboa) << "--sexo" << "x") << 2 << "--sexo";
+        QTest::newRow("abrir e dados juntos") << (QStringList(kLisboa) << "--abrir" << "x.anc") << 2 << "um de cada vez";
+        QTest::newRow("ficheiro em falta") << QStringList{"--abrir", "/nao/existe.anc"} << 1 << "Erro numero 53";
+    }
+    void argumentos() {
+        QFETCH(QStringList, args);
+        QFETCH(int, codigo);
+        QFETCH(QString, mensagem);
+        const Resultado r = corre(args);
+        QCOMPARE(r.codigo, codigo);
+        QVERIFY2((codigo == 0 ? r.saida : r.erros).contains(mensagem), qPrintable(r.saida + r.erros));
+    }
+
+    void lancaGuardaEAbre() {
+        QTemporaryDir d;
+        const QString anc = d.filePath("maria.anc");
+        const Resultado lancado = corre(QStringList(kLisboa) << "--guardar" << anc << "--resumo" << d.filePath("r.txt"));
+        QCOMPARE(lancado.codigo, 0);
+        QVERIFY(lancado.saida.startsWith(QString::fromUtf8("Resumo das posições astrologicas\n\nMaria\nNascida em Lisboa")));
+        QVERIFY(lancado.saida.contains("\nAspectos\n"));
+        QFile f(anc);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.startsWith("\"Maria\"\r\n\"25/4/1974\"\r\n#FALSE#\r\n\"0h20'\"\r\n\"1h0'0''\"\r\n"));
+        QVERIFY(bytes.contains("\"38\xba" "43'0''N\"\r\n\"0h36'32'' W\"\r\n"));
+
+        // The chart opened again shows the same summary and aspects, without the ephemeris.
+        const Resultado aberto = corre({"--abrir", anc});
+        QCOMPARE(aberto.codigo, 0);
+        QCOMPARE(aberto.saida, lancado.saida);
+
+        // Nothing of the user's settings changed: no recent file, no orb option.
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Natalis", "Natalis");
+        QVERIFY(s.value("RecentFiles/RecentFile1").toString().isEmpty());
+        QVERIFY(s.value("Options/Option0").toString().isEmpty());
+    }
+
+    void lote() {
+        QTemporaryDir d;
+        QFile e(d.filePath("entrada.csv"));
+        QVERIFY(e.open(QIODevice::WriteOnly));
+        e.write("nome,sexo,data,hora,fuso,local,latitude,longitude\r\n"
+                "Maria,F,25/4/1974,0:20,1,Lisboa,38\xc2\xba" "43' N,9\xc2\xba" "8' W\r\n"
+                "\"Silva, Rui\",M,15-01-1985,14h30,-3,\"Rio de Janeiro, Brasil\",22\xc2\xba" "54' S,43\xc2\xba" "12' W\r\n"
+                "Errado,M,31/2/1990,12:00,0,X,0,0\r\n");
+        e.close();
+        const QString saida = d.filePath("saida.csv");
+        const Resultado r = corre({"--lote", e.fileName(), "--saida", saida});
+        QCOMPARE(r.codigo, 1); // one chart of three failed
+        QVERIFY2(r.erros.contains("linha 4") && r.erros.contains("31/2/1990"), qPrintable(r.erros));
+        QFile s(saida);
+        QVERIFY(s.open(QIODevice::ReadOnly));
+        const QStringList linhas = QString::fromUtf8(s.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(linhas.size(), 3);
+        const QStringList cabeca = linhas[0].split(',');
+        QCOMPARE(cabeca.size(), 6 + 12 + 12 + 7 + 12);
+        QCOMPARE(cabeca[6], QString("sol"));
+        QCOMPARE(cabeca[18], QString("casa1"));
+        QCOMPARE(cabeca[48], QString("retro_lua_negra"));
+        QVERIFY(linhas[2].startsWith("\"Silva, Rui\",15/1/1985,14h30',-3h0'0'',"));
+
+        // The batch line agrees with the summary of the same chart cast alone.
+        const Resultado unico = corre(kLisboa);
+        const QStringList campos = linhas[1].split(',');
+        QCOMPARE(campos.size(), 49);
+        const QStringList resumo = unico.saida.split('\n');
+        for (int i = 0; i < 12; ++i) {
+            const QString linha = resumo[8 + i];
+            const double texto = graus(linha.mid(20).section(" em ", 0, 0));
+            QVERIFY2(std::fabs(campos[6 + i].toDouble() - texto) < 1e-5, qPrintable(linha + " / " + campos[6 + i]));
+            QCOMPARE(campos[37 + i] == "1", linha.endsWith("( Retrogrado )"));
+        }
+        QVERIFY(std::fabs(campos[18].toDouble() - graus(resumo[25].mid(20))) < 1e-5); // Ascendant
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
