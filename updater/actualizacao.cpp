@@ -167,7 +167,6 @@ Actualizador::Resultado Actualizador::Update() {
 
 void Actualizador::UpdateNatalis(bool forcado) {
     falhasNatalis = 0;
-    natalisDeclinado = false;
     const QString copia = copiaLocal();
     progresso(NovaActualizacao);
     if (!forcado) {
@@ -183,7 +182,6 @@ void Actualizador::UpdateNatalis(bool forcado) {
                 QStringLiteral("\n\nDeseja proceder à actualização?");
             if (CaixaMensagens().Mostra(IconeMsg::Pergunta, Titulo, pergunta, BotoesMsg::SimNao) !=
                 RespostaMsg::Sim) {
-                natalisDeclinado = true;
                 return;
             }
         }

@@ -70,6 +70,5 @@ private:
     Transferencia rede;
     bool emCurso = false;
     bool interrompido = false;
-    bool natalisDeclinado = false;
     int falhasNatalis = 0;
 };
