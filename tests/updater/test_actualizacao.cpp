@@ -1,9 +1,9 @@
 // The update run against a real HTTP server on loopback: what it fetches, where it puts it,
 // what it asks, what it shows and which options it writes.
 #include "actualizacao.h"
+#include "ambienterun.h"
 #include "mensagens.h"
 #include "opcoes.h"
-#include "servidorteste.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,11 +20,6 @@ const QString Invalida = QStringLiteral(
 const QString PerguntaNoticias =
     QStringLiteral("Existem alterações no Site do Natalis.\nDeseja visitá-lo agora?");
 
-// Descriptions are written with LF here and published, as the maker does, with CR LF.
-QByteArray publicada(const char* texto) {
-    return QByteArray(texto).replace("\n", "\r\n");
-}
-
 // One program update of two files, published 13/4/2000.
 QByteArray comPrograma(int prioridade) {
     return publicada("[natalis]\nmajor=1\nminor=1\nrevision=0\nonline=1\nlastdate=13/4/2000\npriority=") +
@@ -36,56 +31,19 @@ QByteArray comPrograma(int prioridade) {
 
 class TestActualizacao : public QObject {
     Q_OBJECT
-    ServidorTeste servidor;
-    QTemporaryDir pasta;
-    MensagensGravadas caixa;
+    AmbienteRun amb;
 
-    QString programa(const QString& relativo) const {
-        return pasta.path() + QStringLiteral("/prog/") + relativo;
-    }
-    static QByteArray le(const QString& caminho) {
-        QFile f(caminho);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<ausente>");
-    }
-    static void escreve(const QString& caminho, const QByteArray& dados) {
-        QFile f(caminho);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(dados);
-    }
-    void publica(const QByteArray& descricao) {
-        servidor.Serve(QStringLiteral("/upd/update.txt"), descricao);
-    }
     QStringList perguntas() const {
         QStringList l;
-        for (const auto& c : caixa.chamadas)
+        for (const auto& c : amb.caixa.chamadas)
             l << c.texto;
         return l;
     }
 
 private slots:
-    void initTestCase() {
-        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-        QVERIFY(servidor.Inicia());
-        QVERIFY(pasta.isValid());
-        DefineCaixaMensagens(&caixa);
-    }
-    void cleanupTestCase() {
-        DefineCaixaMensagens(nullptr);
-        servidor.Para();
-    }
-    void init() {
-        QDir(programa(QString())).removeRecursively();
-        QVERIFY(QDir().mkpath(programa(QStringLiteral("orbs"))));
-        DefinePastaPrograma(programa(QString()));
-        for (int n : {-3, 1000})
-            SaveOption(n, QString());
-        SaveOption(-2, QStringLiteral("1.0.0"));
-        SaveOption(OpcaoPastaWeb, servidor.Base() + QStringLiteral("/upd"));
-        servidor.Limpa();
-        caixa.chamadas.clear();
-        caixa.respostas.clear();
-        caixa.respostaPadrao = RespostaMsg::Sim;
-    }
+    void initTestCase() { QVERIFY(amb.Inicia()); }
+    void cleanupTestCase() { amb.Termina(); }
+    void init() { QVERIFY(amb.Prepara()); }
 
     void estadoInicial() {
         Actualizador a;
@@ -106,15 +64,15 @@ private slots:
 
     // Two additional files, one in a subfolder and one in the program folder itself.
     void doisFicheirosAdicionais() {
-        publica(publicada(
+        amb.publica(publicada(
             "[Natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=Novo.orb\nfilelocation1=orbs\n"
             "filename2=leia-me.txt\nfilelocation2=\n"));
-        servidor.Serve(QStringLiteral("/upd/Novo.orb"), "3\r\n5\r\n");
-        servidor.Serve(QStringLiteral("/upd/leia-me.txt"), "Ol\xe1");
+        amb.servidor.Serve(QStringLiteral("/upd/Novo.orb"), "3\r\n5\r\n");
+        amb.servidor.Serve(QStringLiteral("/upd/leia-me.txt"), "Ol\xe1");
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::Concluida);
-        QCOMPARE(le(programa(QStringLiteral("orbs/Novo.orb"))), QByteArray("3\r\n5\r\n"));
-        QCOMPARE(le(programa(QStringLiteral("leia-me.txt"))), QByteArray("Ol\xe1"));
+        QCOMPARE(le(amb.programa(QStringLiteral("orbs/Novo.orb"))), QByteArray("3\r\n5\r\n"));
+        QCOMPARE(le(amb.programa(QStringLiteral("leia-me.txt"))), QByteArray("Ol\xe1"));
         QCOMPARE(a.msg, Exito);
         QCOMPARE(a.cor, CorEstado::Verde);
         QCOMPARE(a.captionCancelar, QStringLiteral("Fechar"));
@@ -122,7 +80,7 @@ private slots:
         QVERIFY(!a.ErrlistVisivel);
         QVERIFY(a.cmdactualActivo);
         QVERIFY(perguntas().isEmpty());
-        QVERIFY2(!QFile::exists(programa(QStringLiteral("update.txt"))),
+        QVERIFY2(!QFile::exists(amb.programa(QStringLiteral("update.txt"))),
                  "the local copy lives only during a run");
         QCOMPARE(GetOption(1000), QStringLiteral("False"));
     }
@@ -137,8 +95,8 @@ private slots:
     }
     void descricaoInvalida() {
         QFETCH(QByteArray, descricao);
-        publica(descricao);
-        servidor.Serve(QStringLiteral("/upd/a.txt"), "x");
+        amb.publica(descricao);
+        amb.servidor.Serve(QStringLiteral("/upd/a.txt"), "x");
         Actualizador a;
         QSignalSpy aviso(&a, &Actualizador::aviso);
         QCOMPARE(a.Update(), Actualizador::Invalida);
@@ -150,14 +108,14 @@ private slots:
         QVERIFY(a.ErrlistVisivel);
         QVERIFY(!a.cmdactualActivo);
         QCOMPARE(aviso.count(), 1);
-        QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/a.txt")), 0);
-        QVERIFY(!QFile::exists(programa(QStringLiteral("update.txt"))));
+        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/a.txt")), 0);
+        QVERIFY(!QFile::exists(amb.programa(QStringLiteral("update.txt"))));
     }
 
     void descricaoInalcancavel() {
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::SemDescricao);
-        QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/update.txt")), 1);
+        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/update.txt")), 1);
         QCOMPARE(a.cor, CorEstado::Vermelho);
         QVERIFY2(a.msg != QStringLiteral("Procurando informação de actualização ..."), qPrintable(a.msg));
         QVERIFY(a.msg.contains(QStringLiteral("Não foi possível obter a informação de actualização")));
@@ -165,8 +123,8 @@ private slots:
     }
 
     void pastaDoProgramaSemEscrita() {
-        publica(publicada("[natalis]\nonline=0\n"));
-        DefinePastaPrograma(programa(QStringLiteral("nao-existe")));
+        amb.publica(publicada("[natalis]\nonline=0\n"));
+        DefinePastaPrograma(amb.programa(QStringLiteral("nao-existe")));
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::SemDescricao);
         QCOMPARE(a.cor, CorEstado::Vermelho);
@@ -195,17 +153,17 @@ private slots:
         QFETCH(int, resposta);
         QFETCH(QString, pergunta);
         QFETCH(bool, instala);
-        publica(comPrograma(prioridade));
-        servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo programa");
-        servidor.Serve(QStringLiteral("/upd/Intrepreter.mdb"), "nova base");
-        escreve(programa(QStringLiteral("Natalis.exe")), "programa antigo");
-        caixa.respostas = {static_cast<RespostaMsg>(resposta)};
+        amb.publica(comPrograma(prioridade));
+        amb.servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo programa");
+        amb.servidor.Serve(QStringLiteral("/upd/Intrepreter.mdb"), "nova base");
+        QVERIFY(escreve(amb.programa(QStringLiteral("Natalis.exe")), "programa antigo"));
+        amb.caixa.respostas = {static_cast<RespostaMsg>(resposta)};
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(perguntas(), pergunta.isEmpty() ? QStringList() : QStringList{pergunta});
-        if (!pergunta.isEmpty()) QCOMPARE(caixa.chamadas.first().icone, IconeMsg::Pergunta);
-        QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/Natalis.exe")), instala ? 1 : 0);
-        QCOMPARE(le(programa(QStringLiteral("Natalis.exe"))),
+        if (!pergunta.isEmpty()) QCOMPARE(amb.caixa.chamadas.first().icone, IconeMsg::Pergunta);
+        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/Natalis.exe")), instala ? 1 : 0);
+        QCOMPARE(le(amb.programa(QStringLiteral("Natalis.exe"))),
                  instala ? QByteArray("novo programa") : QByteArray("programa antigo"));
         QCOMPARE(a.msg, Exito);
         QCOMPARE(a.cor, CorEstado::Verde);
@@ -214,29 +172,29 @@ private slots:
 
     // A complete update is recorded, and the same update is then not offered again.
     void mesmaActualizacaoNaoVolta() {
-        publica(comPrograma(2));
-        servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo");
-        servidor.Serve(QStringLiteral("/upd/Intrepreter.mdb"), "base");
+        amb.publica(comPrograma(2));
+        amb.servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo");
+        amb.servidor.Serve(QStringLiteral("/upd/Intrepreter.mdb"), "base");
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(GetOption(1000), QStringLiteral("13/4/2000"));
         QCOMPARE(a.Update(), Actualizador::Concluida);
-        QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/Natalis.exe")), 1);
+        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/Natalis.exe")), 1);
         QCOMPARE(a.msg, NenhumaNova);
         QCOMPARE(a.cor, CorEstado::Verde);
     }
 
     // An update with a failed file is not recorded and comes back on the next run.
     void actualizacaoIncompletaVolta() {
-        publica(comPrograma(2));
-        servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo");
+        amb.publica(comPrograma(2));
+        amb.servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo");
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(a.Errlist, QStringList{QStringLiteral("Erro na actualização de Intrepreter.mdb")});
         QCOMPARE(GetOption(1000), QStringLiteral("False"));
-        servidor.Serve(QStringLiteral("/upd/Intrepreter.mdb"), "base");
+        amb.servidor.Serve(QStringLiteral("/upd/Intrepreter.mdb"), "base");
         QCOMPARE(a.Update(), Actualizador::Concluida);
-        QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/Natalis.exe")), 2);
+        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/Natalis.exe")), 2);
         QCOMPARE(GetOption(1000), QStringLiteral("13/4/2000"));
         QVERIFY(a.Errlist.isEmpty());
     }
@@ -244,33 +202,33 @@ private slots:
     void dataInstaladaLidaDiaMes() {
         // 5 June 2000 installed; the update of 6 May 2000 is older.
         SaveOption(1000, QStringLiteral("5/6/2000"));
-        publica(publicada(
+        amb.publica(publicada(
             "[natalis]\nonline=1\nlastdate=6/5/2000\npriority=2\nfilescount=1\nfilename1=Natalis.exe\n"));
-        servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo");
+        amb.servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo");
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(a.msg, NenhumaNova);
-        QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/Natalis.exe")), 0);
+        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/Natalis.exe")), 0);
     }
 
     void noticiasDaWeb() {
-        publica(
+        amb.publica(
             publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=13/4/2000\nnews=Novo mapa do c\xe9u\n"));
         Actualizador a;
         QSignalSpy noticias(&a, &Actualizador::noticias);
         QSignalSpy pagina(&a, &Actualizador::lancaPagina);
 
-        caixa.respostas = {RespostaMsg::Nao};
+        amb.caixa.respostas = {RespostaMsg::Nao};
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(perguntas(), QStringList{PerguntaNoticias});
-        QCOMPARE(caixa.chamadas.first().icone, IconeMsg::Informacao);
+        QCOMPARE(amb.caixa.chamadas.first().icone, IconeMsg::Informacao);
         QCOMPARE(noticias.count(), 1);
         QCOMPARE(noticias.first().first().toString(), QStringLiteral("Novo mapa do céu"));
         QCOMPARE(pagina.count(), 0);
         QCOMPARE(GetOption(-3), QStringLiteral("False"));
 
         // Declined news is offered again; accepted news is not.
-        caixa.respostas = {RespostaMsg::Sim};
+        amb.caixa.respostas = {RespostaMsg::Sim};
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(perguntas().size(), 2);
         QCOMPARE(pagina.count(), 1);
@@ -293,20 +251,20 @@ private slots:
     // and the run ends red naming the count.
     void ficheiroFalhado() {
         QFETCH(int, modo);
-        publica(publicada(
+        amb.publica(publicada(
             "[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=Default.orb\nfilelocation1=orbs\n"
             "filename2=b.txt\n"));
-        servidor.Define(QStringLiteral("/upd/Default.orb"), static_cast<ServidorTeste::Modo>(modo),
-                        QByteArray(4000, 'n'));
-        servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
-        escreve(programa(QStringLiteral("orbs/Default.orb")), "orbes do utilizador");
+        amb.servidor.Define(QStringLiteral("/upd/Default.orb"), static_cast<ServidorTeste::Modo>(modo),
+                            QByteArray(4000, 'n'));
+        amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
+        QVERIFY(escreve(amb.programa(QStringLiteral("orbs/Default.orb")), "orbes do utilizador"));
         Actualizador a;
         a.transferencia().DefineTempoLimite(300);
         QCOMPARE(a.Update(), Actualizador::Concluida);
-        QCOMPARE(le(programa(QStringLiteral("orbs/Default.orb"))), QByteArray("orbes do utilizador"));
-        QCOMPARE(QDir(programa(QStringLiteral("orbs"))).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(le(amb.programa(QStringLiteral("orbs/Default.orb"))), QByteArray("orbes do utilizador"));
+        QCOMPARE(QDir(amb.programa(QStringLiteral("orbs"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("Default.orb")});
-        QCOMPARE(le(programa(QStringLiteral("b.txt"))), QByteArray("b"));
+        QCOMPARE(le(amb.programa(QStringLiteral("b.txt"))), QByteArray("b"));
         QCOMPARE(a.Errlist, QStringList{QStringLiteral("Erro na actualização de Default.orb")});
         QVERIFY(a.ErrlistVisivel);
         QCOMPARE(a.cor, CorEstado::Vermelho);
@@ -335,25 +293,25 @@ private slots:
     void nomesRecusados() {
         QFETCH(QString, localizacao);
         QFETCH(QString, nome);
-        localizacao.replace(QLatin1String("@FORA@"), pasta.path());
-        nome.replace(QLatin1String("@FORA@"), pasta.path());
+        localizacao.replace(QLatin1String("@FORA@"), amb.pasta.path());
+        nome.replace(QLatin1String("@FORA@"), amb.pasta.path());
         const QByteArray descricao =
             "[natalis]\r\nonline=0\r\n[otherfiles]\r\nfilescount=2\r\nfilename1=" + nome.toUtf8() +
             "\r\nfilelocation1=" + localizacao.toUtf8() + "\r\nfilename2=bom.txt\r\n";
-        publica(descricao);
-        servidor.Serve(QStringLiteral("/upd/bom.txt"), "bom");
+        amb.publica(descricao);
+        amb.servidor.Serve(QStringLiteral("/upd/bom.txt"), "bom");
         // Whatever address the name would make, the server has it.
         for (const QString& c : {QStringLiteral("/fora.txt"), QStringLiteral("/upd/fora.txt"),
                                  QStringLiteral("/upd/../fora.txt")})
-            servidor.Serve(c, "mau");
+            amb.servidor.Serve(c, "mau");
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(a.Errlist, QStringList{QStringLiteral("Erro na actualização de ") + nome});
-        QVERIFY(!QFile::exists(pasta.filePath(QStringLiteral("fora.txt"))));
-        QVERIFY(!QFile::exists(programa(QStringLiteral("fora.txt"))));
-        QCOMPARE(le(programa(QStringLiteral("bom.txt"))), QByteArray("bom"));
-        QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/bom.txt")), 1);
-        QCOMPARE(servidor.pedidos.size(), 2); // the description and bom.txt, nothing else
+        QVERIFY(!QFile::exists(amb.pasta.filePath(QStringLiteral("fora.txt"))));
+        QVERIFY(!QFile::exists(amb.programa(QStringLiteral("fora.txt"))));
+        QCOMPARE(le(amb.programa(QStringLiteral("bom.txt"))), QByteArray("bom"));
+        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/bom.txt")), 1);
+        QCOMPARE(amb.servidor.pedidos.size(), 2); // the description and bom.txt, nothing else
         QCOMPARE(a.cor, CorEstado::Vermelho);
     }
 
@@ -368,19 +326,19 @@ private slots:
     }
     void contagemZeroOuEmFalta() {
         QFETCH(QByteArray, descricao);
-        publica(descricao);
-        servidor.Serve(QStringLiteral("/upd/a.txt"), "a");
-        servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
+        amb.publica(descricao);
+        amb.servidor.Serve(QStringLiteral("/upd/a.txt"), "a");
+        amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
         Actualizador a;
         QCOMPARE(a.Update(), Actualizador::Concluida);
-        QCOMPARE(servidor.pedidos, QStringList{QStringLiteral("/upd/update.txt")});
+        QCOMPARE(amb.servidor.pedidos, QStringList{QStringLiteral("/upd/update.txt")});
         QCOMPARE(a.msg, Exito);
     }
 
     // The progress line names the file being fetched while it arrives.
     void progressoNomeiaFicheiro() {
-        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=grande.bin\n"));
-        servidor.Serve(QStringLiteral("/upd/grande.bin"), QByteArray(200000, 'g'));
+        amb.publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=grande.bin\n"));
+        amb.servidor.Serve(QStringLiteral("/upd/grande.bin"), QByteArray(200000, 'g'));
         Actualizador a;
         QStringList vistos;
         connect(&a, &Actualizador::mudou, this, [&] {

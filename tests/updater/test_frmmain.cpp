@@ -1,11 +1,11 @@
 // The updater window and the "/N" mode, on the offscreen platform against a loopback HTTP
 // server. With RENOVO_CAPTURAS set to a folder, the window after a successful and after a
 // failed run is saved there as PNG for a person to look at.
+#include "ambienterun.h"
 #include "frmmain.h"
 #include "frmmsg.h"
 #include "mensagens.h"
 #include "opcoes.h"
-#include "servidorteste.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,10 +19,6 @@
 #include <QtTest>
 
 namespace {
-QByteArray publicada(const char* texto) {
-    return QByteArray(texto).replace("\n", "\r\n");
-}
-
 // Counts the times a widget is shown.
 class ContaMostras : public QObject {
 public:
@@ -50,14 +46,8 @@ void captura(QWidget* w, const QString& nome) {
 
 class TestFrmmain : public QObject {
     Q_OBJECT
-    ServidorTeste servidor;
-    QTemporaryDir pasta;
-    MensagensGravadas caixa;
+    AmbienteRun amb;
 
-    QString programa(const QString& relativo) const {
-        return pasta.path() + QStringLiteral("/prog/") + relativo;
-    }
-    void publica(const QByteArray& d) { servidor.Serve(QStringLiteral("/upd/update.txt"), d); }
     template <class T> static T* controlo(QWidget& w, const char* nome) {
         T* c = w.findChild<T*>(QString::fromLatin1(nome));
         if (!c) qFatal("control %s missing", nome);
@@ -65,27 +55,9 @@ class TestFrmmain : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-        QVERIFY(servidor.Inicia());
-        DefineCaixaMensagens(&caixa);
-    }
-    void cleanupTestCase() {
-        DefineCaixaMensagens(nullptr);
-        servidor.Para();
-    }
-    void init() {
-        QDir(programa(QString())).removeRecursively();
-        QVERIFY(QDir().mkpath(programa(QStringLiteral("orbs"))));
-        DefinePastaPrograma(programa(QString()));
-        SaveOption(-3, QString());
-        SaveOption(1000, QString());
-        SaveOption(-2, QStringLiteral("1.0.0"));
-        SaveOption(OpcaoPastaWeb, servidor.Base() + QStringLiteral("/upd"));
-        servidor.Limpa();
-        caixa.chamadas.clear();
-        caixa.respostas.clear();
-    }
+    void initTestCase() { QVERIFY(amb.Inicia()); }
+    void cleanupTestCase() { amb.Termina(); }
+    void init() { QVERIFY(amb.Prepara()); }
 
     void linhaDeComandos_data() {
         QTest::addColumn<QStringList>("argumentos");
@@ -103,16 +75,16 @@ private slots:
     }
 
     void semJanelaNuncaMostra() {
-        publica(publicada(
+        amb.publica(publicada(
             "[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=a.orb\nfilelocation1=orbs\n"));
-        servidor.Serve(QStringLiteral("/upd/a.orb"), "5");
+        amb.servidor.Serve(QStringLiteral("/upd/a.orb"), "5");
         frmmain w;
         ContaMostras conta;
         w.installEventFilter(&conta);
         QCOMPARE(w.ExecutaSemJanela(), 0);
         QCOMPARE(conta.mostras, 0);
         QVERIFY(!w.isVisible());
-        QVERIFY(QFile::exists(programa(QStringLiteral("orbs/a.orb"))));
+        QVERIFY(QFile::exists(amb.programa(QStringLiteral("orbs/a.orb"))));
     }
 
     // The real program with "/N" runs, fetches and ends by itself.
@@ -122,8 +94,8 @@ private slots:
         QTemporaryDir copia;
         const QString exe = copia.filePath(QStringLiteral("renovo"));
         QVERIFY(QFile::copy(original, exe));
-        publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=novo.txt\n"));
-        servidor.Serve(QStringLiteral("/upd/novo.txt"), "chegou");
+        amb.publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=novo.txt\n"));
+        amb.servidor.Serve(QStringLiteral("/upd/novo.txt"), "chegou");
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* v :
@@ -157,12 +129,12 @@ private slots:
     }
 
     void runComExito() {
-        publica(
+        amb.publica(
             publicada("[natalis]\nonline=1\nlastdate=1/2/2003\npriority=2\nfilescount=1\nfilename1=Natalis\n"
                       "[otherfiles]\nfilescount=2\nfilename1=a.orb\nfilelocation1=orbs\nfilename2=b.txt\n"));
-        servidor.Serve(QStringLiteral("/upd/a.orb"), "5");
-        servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
-        servidor.Serve(QStringLiteral("/upd/Natalis"), "programa");
+        amb.servidor.Serve(QStringLiteral("/upd/a.orb"), "5");
+        amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
+        amb.servidor.Serve(QStringLiteral("/upd/Natalis"), "programa");
         frmmain w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -180,10 +152,10 @@ private slots:
     }
 
     void runComFalhas() {
-        publica(
+        amb.publica(
             publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=3\nfilename1=a.orb\nfilelocation1=orbs\n"
                       "filename2=b.txt\nfilename3=..\\c.txt\n"));
-        servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
+        amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
         frmmain w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -201,7 +173,7 @@ private slots:
     }
 
     void descricaoInvalidaDesactiva() {
-        publica(publicada("\n[natalis]\n"));
+        amb.publica(publicada("\n[natalis]\n"));
         frmmain w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -227,12 +199,12 @@ private slots:
 
     // "Cancelar" during a stalled transfer ends the run at once and leaves the old file.
     void cancelarDuranteTransferencia() {
-        publica(publicada(
+        amb.publica(publicada(
             "[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=lento.bin\nfilename2=b.txt\n"));
-        servidor.Define(QStringLiteral("/upd/lento.bin"), ServidorTeste::Modo::Parado,
-                        QByteArray(10000, 'x'));
-        servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
-        QFile antigo(programa(QStringLiteral("lento.bin")));
+        amb.servidor.Define(QStringLiteral("/upd/lento.bin"), ServidorTeste::Modo::Parado,
+                            QByteArray(10000, 'x'));
+        amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
+        QFile antigo(amb.programa(QStringLiteral("lento.bin")));
         QVERIFY(antigo.open(QIODevice::WriteOnly));
         antigo.write("anterior");
         antigo.close();
@@ -250,14 +222,15 @@ private slots:
         QCOMPARE(termina.count(), 1);
         QVERIFY(antigo.open(QIODevice::ReadOnly));
         QCOMPARE(antigo.readAll(), QByteArray("anterior"));
-        QCOMPARE(servidor.Pedidos(QStringLiteral("/upd/b.txt")), 0);
-        QCOMPARE(QDir(programa(QString())).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/b.txt")), 0);
+        QCOMPARE(QDir(amb.programa(QString())).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("lento.bin")});
     }
 
     void janelaDeNoticias() {
-        publica(publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=2/3/2004\nnews=Mapas novos no site\n"));
-        caixa.respostas = {RespostaMsg::Sim};
+        amb.publica(
+            publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=2/3/2004\nnews=Mapas novos no site\n"));
+        amb.caixa.respostas = {RespostaMsg::Sim};
         frmmain w;
         int lancadas = 0;
         w.LancarWebpage = [&] { ++lancadas; };
