@@ -102,7 +102,7 @@ Actualizador::Resultado Actualizador::Update() {
     lblprog.clear();
     estado(Procurando, CorEstado::Azul);
 
-    if (!rede.Download(copia, QUrl(EnderecoFicheiro(PastaWeb(), QStringLiteral("update.txt"))))) {
+    if (!rede.Download(copia, EnderecoFicheiro(PastaWeb(), QStringLiteral("update.txt")))) {
         if (interrompido) return termina(Interrompida);
         cmdactualActivo = true;
         if (rede.FalhaLocal())
@@ -229,7 +229,7 @@ bool Actualizador::descarrega(const QString& localizacao, const QString& nome, c
             progresso(linha + QStringLiteral(" %1%").arg(p));
         }
     };
-    const bool certo = rede.Download(local, QUrl(EnderecoFicheiro(PastaWeb(), nome)));
+    const bool certo = rede.Download(local, EnderecoFicheiro(PastaWeb(), nome));
     rede.progresso = nullptr;
     return certo;
 }

@@ -84,11 +84,13 @@ QString CaminhoConfinado(const QString& pastaPrograma, const QString& localizaca
     return caminho;
 }
 
-QString EnderecoFicheiro(const QString& pastaWeb, const QString& nome) {
+QUrl EnderecoFicheiro(const QString& pastaWeb, const QString& nome) {
     QString n = nome;
     n.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QString base = pastaWeb;
-    while (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    return base + QLatin1Char('/') + n;
+    QUrl url(pastaWeb);
+    QString caminho = url.path(QUrl::FullyDecoded);
+    while (caminho.endsWith(QLatin1Char('/')))
+        caminho.chop(1);
+    url.setPath(caminho + QLatin1Char('/') + n, QUrl::DecodedMode);
+    return url;
 }

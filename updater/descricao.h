@@ -4,6 +4,7 @@
 // where a described file goes in the program folder.
 #include <QDate>
 #include <QString>
+#include <QUrl>
 
 // True when the first line, in lower case, is exactly "[natalis]".
 bool DescricaoValida(const QString& primeiraLinha);
@@ -36,5 +37,6 @@ DecisaoPrograma DecideActualizacao(const QString& online, const QString& dataPub
 // location or the name is absolute, names a drive, holds a ".." part or otherwise leads
 // outside the program folder, or when the name is empty. Backslashes count as separators.
 QString CaminhoConfinado(const QString& pastaPrograma, const QString& localizacao, const QString& nome);
-// The file's address below the web folder; the name's backslashes become "/".
-QString EnderecoFicheiro(const QString& pastaWeb, const QString& nome);
+// The file's address below the web folder; the name's backslashes become "/" and characters
+// with a meaning in addresses ("#", "?", "%", blanks) are escaped.
+QUrl EnderecoFicheiro(const QString& pastaWeb, const QString& nome);

@@ -293,9 +293,28 @@ private slots:
         QCOMPARE(CaminhoConfinado(raiz, QStringLiteral("orbs"), QStringLiteral("x.orb")), QString());
     }
 
+    void endereco_data() {
+        QTest::addColumn<QString>("pasta");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("barra final") << "https://x.pt/upd/"
+                                     << "a.txt"
+                                     << "https://x.pt/upd/a.txt";
+        QTest::newRow("barra invertida") << "https://x.pt/upd"
+                                         << "sub\\a.txt"
+                                         << "https://x.pt/upd/sub/a.txt";
+        QTest::newRow("espaço e cardinal") << "http://127.0.0.1:8080/u"
+                                           << "a b#1?.txt"
+                                           << "http://127.0.0.1:8080/u/a%20b%231%3F.txt";
+        QTest::newRow("na raiz") << "https://x.pt"
+                                 << "update.txt"
+                                 << "https://x.pt/update.txt";
+    }
     void endereco() {
-        QCOMPARE(EnderecoFicheiro(QStringLiteral("https://x.pt/upd/"), QStringLiteral("sub\\a.txt")),
-                 QStringLiteral("https://x.pt/upd/sub/a.txt"));
+        QFETCH(QString, pasta);
+        QFETCH(QString, nome);
+        QFETCH(QString, url);
+        QCOMPARE(EnderecoFicheiro(pasta, nome).toString(QUrl::FullyEncoded), url);
     }
 };
 
