@@ -173,15 +173,38 @@ void DrawHouses(const GeometriaRoda& g, Superficie& s, Mapa& mapa, CorRGB cor) {
         s.Line(dentro.x(), dentro.y(), fora.x(), fora.y(), angular ? COR_CUSPIDE_ANGULAR : cor);
 
         const QString nome = Simbolos::HouseName(static_cast<int16_t>(h), false);
+        const QString grau = QString::number(mapa.Cuspide(h).RetornaGraus());
         s.setFont(FONTE_NUMEROS, TAMANHO_CASA);
         const double largura = s.TextWidth(nome);
         const double d = c < 3.14159265358979 ? -largura : 20.0;
-        s.CurrentX = fora.x() + d - largura / 2.0;
+        const QPointF ancora = DentroDaRoda(g, fora + QPointF(d, 0.0), std::max(largura, s.TextWidth(grau)),
+                                            2.0 * s.TextHeight(nome), teta);
+        s.CurrentX = ancora.x() - largura / 2.0;
+        s.CurrentY = ancora.y();
         PrintGlyph(s, nome, FONTE_NUMEROS, TAMANHO_CASA, COR_NOME_CASA);
-        const QString grau = QString::number(mapa.Cuspide(h).RetornaGraus());
-        s.CurrentX = fora.x() + d - s.TextWidth(grau) / 2.0;
+        s.CurrentX = ancora.x() - s.TextWidth(grau) / 2.0;
         PrintGlyph(s, grau, FONTE_NUMEROS, TAMANHO_CASA, COR_NOME_CASA);
     }
+}
+
+QPointF DentroDaRoda(const GeometriaRoda& g, const QPointF& ancora, double largura, double altura, double teta) {
+    // The label hangs below its anchor (top-centre); where that would print over the zodiac
+    // ring (cusps in the lower half, or pushed sideways past the ring) it moves in along the
+    // cusp until it clears the ring by two pixels.
+    const double limite = g.ZodiacInnerRadius - 2.0;
+    const QPointF passo(-std::cos(teta), -std::sin(teta));
+    QPointF a = ancora;
+    auto foraDaRoda = [&](const QPointF& p) {
+        for (double dx : {-largura / 2.0, largura / 2.0})
+            for (double dy : {0.0, altura}) {
+                if (std::hypot(p.x() + dx - g.centro.x(), p.y() + dy - g.centro.y()) > limite)
+                    return true;
+            }
+        return false;
+    };
+    for (int k = 0; k < 200 && foraDaRoda(a); ++k)
+        a += passo;
+    return a;
 }
 
 void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, ResultadoDesenho& r) {

@@ -90,5 +90,9 @@ void DrawHouses(const GeometriaRoda& g, Superficie& s, Mapa& mapa, CorRGB cor);
 void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, ResultadoDesenho& r);
 void PrintGlyph(Superficie& s, const QString& texto, const QString& fonte, double tamanho, CorRGB cor);
 
+// Top-centre of a house label block (name over degree) of the given size: the anchor itself
+// when the block stays inside the zodiac ring, else moved towards the centre along the cusp.
+QPointF DentroDaRoda(const GeometriaRoda& g, const QPointF& ancora, double largura, double altura, double teta);
+
 // Tool tip of a body marker: name, " a ", whole degree within the sign, " de ", sign name.
 QString DicaCorpo(const QString& nome, double lambda);

@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPainterPath>
 #include <cmath>
 
 QColor CorQt(CorRGB cor) { return QColor(cor & 0xFF, (cor >> 8) & 0xFF, (cor >> 16) & 0xFF); }
@@ -93,9 +94,17 @@ void Superficie::Circle(double cx, double cy, double raio, CorRGB cor) {
 
 void Superficie::Print(const QString& texto) {
     const QFontMetricsF fm(m_fonte, m_dispositivo);
-    m_pintor.setFont(m_fonte);
-    m_pintor.setPen(CorQt(ForeColor));
-    m_pintor.drawText(QPointF(CurrentX, CurrentY + fm.ascent()), texto);
+    const QPointF base(CurrentX, CurrentY + fm.ascent());
+    if (!m_imagem && m_nomeFonte == FONTE_SIGIL) {
+        // In a vector file the symbols go as outlines: a viewer without Sigil would show letters.
+        QPainterPath contorno;
+        contorno.addText(base, m_fonte, texto);
+        m_pintor.fillPath(contorno, CorQt(ForeColor));
+    } else {
+        m_pintor.setFont(m_fonte);
+        m_pintor.setPen(CorQt(ForeColor));
+        m_pintor.drawText(base, texto);
+    }
     CurrentX = 0.0;
     CurrentY += fm.lineSpacing();
 }

@@ -245,6 +245,31 @@ private slots:
         QCOMPARE(m.Corpo(1).Aspectos().Count(), 1);
     }
 
+    void rotuloDaCasaDentroDaRoda_data() {
+        QTest::addColumn<double>("graus"); // screen angle of the cusp
+        QTest::addColumn<double>("dx");    // the label's sideways offset
+        QTest::addColumn<double>("raio");
+        QTest::addColumn<bool>("move");
+        // 600 × 600: the label block (30 × 30) hangs below its anchor.
+        QTest::newRow("já dentro: fica") << 270.0 << 0.0 << 200.0 << false;
+        QTest::newRow("no alto, no anel: desce até ficar 2 px dentro") << 270.0 << 0.0 << 257.0 << true;
+        QTest::newRow("em baixo: sobe") << 90.0 << 0.0 << 257.0 << true;
+        QTest::newRow("empurrada para fora à direita") << 0.0 << 20.0 << 257.0 << true;
+    }
+    void rotuloDaCasaDentroDaRoda() {
+        QFETCH(double, graus);
+        QFETCH(double, dx);
+        QFETCH(double, raio);
+        QFETCH(bool, move);
+        const GeometriaRoda g = CalculaGeometria(600, 600);
+        const QPointF ancora = PontoRoda(g, raio, Rad(graus)) + QPointF(dx, 0.0);
+        const QPointF a = DentroDaRoda(g, ancora, 30.0, 30.0, Rad(graus));
+        QCOMPARE(a != ancora, move);
+        for (double cx : {-15.0, 15.0})
+            for (double cy : {0.0, 30.0})
+                QVERIFY(std::hypot(a.x() + cx - g.centro.x(), a.y() + cy - g.centro.y()) <= g.ZodiacInnerRadius - 2.0);
+    }
+
     void altaDensidade() {
         // At twice the pixel density the geometry is the same in logical pixels and the
         // lines land at twice the device coordinates.
