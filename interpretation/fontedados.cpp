@@ -1,5 +1,6 @@
 #include "fontedados.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -20,7 +21,9 @@ FonteDados::~FonteDados() { Fecha(); }
 void FonteDados::Fecha() {
     m_procura.reset();
     m_campoProcura.clear();
-    if (QSqlDatabase::contains(m_ligacao)) {
+    // The program-wide sources outlive the application object: by then Qt's connection
+    // registry is gone, and the process is ending anyway.
+    if (QCoreApplication::instance() && QSqlDatabase::contains(m_ligacao)) {
         QSqlDatabase::database(m_ligacao, false).close();
         QSqlDatabase::removeDatabase(m_ligacao);
     }

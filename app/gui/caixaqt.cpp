@@ -1,0 +1,54 @@
+#include "caixaqt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+RespostaMsg CaixaQt::Mostra(IconeMsg icone, const QString& titulo, const QString& texto, BotoesMsg botoes) {
+    QMessageBox caixa(m_pai ? m_pai : QApplication::activeWindow());
+    caixa.setWindowTitle(titulo);
+    caixa.setText(texto);
+    switch (icone) {
+    case IconeMsg::Critico:
+        caixa.setIcon(QMessageBox::Critical);
+        break;
+    case IconeMsg::Exclamacao:
+        caixa.setIcon(QMessageBox::Warning);
+        break;
+    case IconeMsg::Pergunta:
+        caixa.setIcon(QMessageBox::Question);
+        break;
+    case IconeMsg::Informacao:
+        caixa.setIcon(QMessageBox::Information);
+        break;
+    }
+    QPushButton* ok = nullptr;
+    QPushButton* sim = nullptr;
+    QPushButton* nao = nullptr;
+    QPushButton* cancelar = nullptr;
+    if (botoes == BotoesMsg::Ok) {
+        ok = caixa.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        caixa.setDefaultButton(ok);
+    } else {
+        sim = caixa.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);
+        nao = caixa.addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
+        if (botoes == BotoesMsg::SimNaoCancelar) {
+            cancelar = caixa.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+            caixa.setEscapeButton(cancelar);
+        } else {
+            caixa.setEscapeButton(nao);
+        }
+        caixa.setDefaultButton(sim);
+    }
+    caixa.exec();
+    const auto* clicado = caixa.clickedButton();
+    if (clicado == sim)
+        return RespostaMsg::Sim;
+    if (clicado == nao)
+        return RespostaMsg::Nao;
+    if (clicado == cancelar)
+        return RespostaMsg::Cancelar;
+    if (botoes == BotoesMsg::SimNaoCancelar)
+        return RespostaMsg::Cancelar;
+    return botoes == BotoesMsg::Ok ? RespostaMsg::Ok : RespostaMsg::Nao;
+}

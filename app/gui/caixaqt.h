@@ -1,0 +1,16 @@
+#pragma once
+// Message boxes on QMessageBox, with the Portuguese buttons the program uses.
+#include "mensagens.h"
+
+class QWidget;
+
+class CaixaQt : public Mensagens {
+public:
+    explicit CaixaQt(QWidget* pai = nullptr) : m_pai(pai) {}
+    void definePai(QWidget* pai) { m_pai = pai; }
+    RespostaMsg Mostra(IconeMsg icone, const QString& titulo, const QString& texto,
+                       BotoesMsg botoes = BotoesMsg::Ok) override;
+
+private:
+    QWidget* m_pai;
+};

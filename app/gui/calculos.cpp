@@ -1,0 +1,79 @@
+#include "calculos.h"
+
+#include "efemerides.h"
+#include "normaliza.h"
+#include "possigno.h"
+
+#include <QDate>
+#include <cmath>
+
+QString CompletaSegundos(const QString& texto) {
+    if (texto.contains(QStringLiteral("''")))
+        return texto;
+    const qsizetype p = texto.indexOf(QLatin1Char('\''));
+    if (p < 0)
+        return texto;
+    return texto.left(p + 1) + QStringLiteral("0'") + texto.mid(p);
+}
+
+namespace {
+QString formata(double graus) {
+    PosSigno p;
+    p.setValorGraus(graus);
+    return p.RetornaFormatado(2);
+}
+} // namespace
+
+Interpolacao Interpola(const QString& campo0, const QString& campo1, int alvo, const QString& data, double horaUT) {
+    Interpolacao r;
+    const QString rotulos[2] = {QStringLiteral("Posição em (dia Natal )"), QStringLiteral("Posição em (dia seguinte )")};
+    const QString campos[2] = {campo0, campo1};
+    for (int i = 0; i < 2; ++i)
+        if (!campos[i].contains(QLatin1Char('\''))) {
+            r.erro = QStringLiteral("O formato usado em ") + rotulos[i] + QStringLiteral(" não é válido");
+            return r;
+        }
+    r.campo0 = CompletaSegundos(campo0);
+    r.campo1 = CompletaSegundos(campo1);
+    PosSigno a, b;
+    a.SetonbyString(r.campo0);
+    b.SetonbyString(r.campo1);
+    const double ga = a.ValorGraus();
+    const double gb = b.ValorGraus();
+    // The motion between the two entries taken on the circle: 359° then 1° is 2° forward.
+    double movimento = std::fmod(gb - ga, 360.0);
+    if (movimento > 180.0)
+        movimento -= 360.0;
+    else if (movimento <= -180.0)
+        movimento += 360.0;
+    r.retrogrado = movimento < 0;
+
+    double fraccao = 0.0;
+    if (alvo == ALVO_LUA_NEGRA) {
+        const RegistoTempo t = LerDataHora(data, QString());
+        int dias = QDate(t.ano, std::clamp<int>(t.mes, 1, 12), 1).daysInMonth();
+        if (dias <= 0)
+            dias = 30;
+        fraccao = double(t.dia) / dias;
+    } else {
+        fraccao = horaUT / 24.0;
+    }
+    double g = ga + movimento * fraccao;
+    g -= 360.0 * std::floor(g / 360.0);
+    r.graus = g;
+    r.texto = formata(g);
+    r.ok = true;
+    return r;
+}
+
+PosicaoDirecta LePosicaoDirecta(const QString& texto) {
+    PosicaoDirecta r;
+    const Normalizado n = NormalizaPosicao(texto);
+    if (!n.ok) {
+        r.erro = n.erro;
+        return r;
+    }
+    r.ok = true;
+    r.texto = n.texto;
+    return r;
+}

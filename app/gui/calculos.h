@@ -1,0 +1,31 @@
+#pragma once
+// Positions typed by hand: typed directly, or interpolated between two positions copied from
+// a printed ephemeris (given for 0h UT of the birth day and of the next day; for the Black
+// Moon, of the first day of the birth month and of the next month).
+#include <QString>
+
+inline constexpr int ALVO_LUA_NEGRA = 11;
+
+struct Interpolacao {
+    bool ok = false;
+    QString erro;        // the message for the user when not ok
+    QString campo0;      // the two fields as completed (seconds added)
+    QString campo1;
+    double graus = 0.0;  // the interpolated longitude, 0..360
+    bool retrogrado = false;
+    QString texto;       // its full zodiacal text
+};
+
+// Completes a position without seconds: "15º30'Touro" becomes "15º30'0''Touro".
+QString CompletaSegundos(const QString& texto);
+
+// alvo: body line 0..11 (11 = Black Moon). data: the birth-date field; horaUT: the universal
+// time of the birth in hours (the derived time in entry 0 of lblHoras).
+Interpolacao Interpola(const QString& campo0, const QString& campo1, int alvo, const QString& data, double horaUT);
+
+struct PosicaoDirecta {
+    bool ok = false;
+    QString erro;
+    QString texto;
+};
+PosicaoDirecta LePosicaoDirecta(const QString& texto);

@@ -1,0 +1,100 @@
+#include "escolhaficheiro.h"
+
+#include "opcoes.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+std::function<QString(const PedidoFicheiro&)>& respostaTeste() {
+    static std::function<QString(const PedidoFicheiro&)> f;
+    return f;
+}
+} // namespace
+
+void DefineRespostaFicheiro(std::function<QString(const PedidoFicheiro&)> resposta) {
+    respostaTeste() = std::move(resposta);
+}
+
+PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativo) {
+    PedidoFicheiro p;
+    p.guardar = guardar;
+    p.tipo = tipo;
+    p.pasta = PastaPrograma();
+    switch (tipo) {
+    case FicheiroMapa:
+        p.filtro = QStringLiteral("Astral Native Charts (*.anc)");
+        p.extensao = QStringLiteral(".anc");
+        p.pasta = CaminhoPrograma(QStringLiteral("logs"));
+        p.proposto = nomeNativo;
+        break;
+    case FicheiroRelatorio:
+        p.filtro = QStringLiteral("Intrepretação (*.rtf)");
+        p.extensao = QStringLiteral(".rtf");
+        p.proposto = nomeNativo;
+        break;
+    case FicheiroOrbes:
+        p.filtro = QStringLiteral("Astral Obtits Map (*.orb)");
+        p.extensao = QStringLiteral(".orb");
+        p.pasta = CaminhoPrograma(QStringLiteral("orbs"));
+        p.proposto = QStringLiteral("Orbitas 1");
+        break;
+    case FicheiroFundo:
+        p.filtro = QStringLiteral("Panos de fundo (*.bmp *.gif *.jpg *.png)");
+        p.pasta = CaminhoPrograma(QStringLiteral("backgrounds"));
+        break;
+    case FicheiroResumo:
+        p.filtro = QStringLiteral("Resumo de posições (*.txt)");
+        p.extensao = QStringLiteral(".txt");
+        p.proposto = nomeNativo;
+        break;
+    case FicheiroImagem:
+        p.filtro = QStringLiteral("Bitmaps (*.bmp)");
+        p.extensao = QStringLiteral(".bmp");
+        p.proposto = nomeNativo;
+        break;
+    default:
+        p.filtro = QStringLiteral("Todos os ficheiros (*)");
+        break;
+    }
+    return p;
+}
+
+QString ComExtensao(const QString& caminho, const QString& extensao) {
+    if (caminho.isEmpty() || extensao.isEmpty())
+        return caminho;
+    const QFileInfo info(caminho);
+    if (!info.suffix().isEmpty())
+        return caminho;
+    QString c = caminho;
+    while (c.endsWith(QLatin1Char('.')))
+        c.chop(1);
+    return c + extensao;
+}
+
+QString ShowFileDialog(QWidget* pai, bool guardar, int tipo, const QString& nomeNativo) {
+    const PedidoFicheiro p = PreparaPedido(guardar, tipo, nomeNativo);
+    QString escolhido;
+    if (respostaTeste()) {
+        escolhido = respostaTeste()(p);
+    } else {
+        QDir().mkpath(p.pasta);
+        QFileDialog dialogo(pai, guardar ? QStringLiteral("Guardar") : QStringLiteral("Abrir"), p.pasta, p.filtro);
+        dialogo.setOption(QFileDialog::DontUseNativeDialog, true);
+        dialogo.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialogo.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialogo.setLabelText(QFileDialog::LookIn, QStringLiteral("Procurar em:"));
+        dialogo.setLabelText(QFileDialog::FileName, QStringLiteral("Nome do ficheiro:"));
+        dialogo.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+        dialogo.setLabelText(QFileDialog::Accept, guardar ? QStringLiteral("Guardar") : QStringLiteral("Abrir"));
+        dialogo.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+        if (!p.extensao.isEmpty())
+            dialogo.setDefaultSuffix(p.extensao.mid(1));
+        if (!p.proposto.isEmpty())
+            dialogo.selectFile(p.proposto);
+        if (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty())
+            escolhido = dialogo.selectedFiles().first();
+    }
+    return guardar ? ComExtensao(escolhido, p.extensao) : escolhido;
+}

@@ -1,0 +1,290 @@
+// The birth-data and position fields: the model shown in the controls, edits written back,
+// and the events of leaving and entering fields.
+#include "frmmain.h"
+
+#include "fusohorario.h"
+#include "mensagens.h"
+#include "normaliza.h"
+#include "opcoes.h"
+#include "superficieecra.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace {
+using Normalizador = Normalizado (*)(const QString&);
+} // namespace
+
+void frmMain::ligaCampos() {
+    auto alterou = [this] {
+        if (!m_aMostrar)
+            m_sessao.marcaAlterado();
+    };
+    for (QLineEdit* c : {m_txtNome, m_txtData, m_txtHora, m_FusoHorario, m_txttemposideral, m_txtlocal, m_txtLatitude,
+                         m_txtlongitude, m_txtemail})
+        connect(c, &QLineEdit::textEdited, this, alterou);
+    for (QLineEdit* c : m_PosCasas)
+        connect(c, &QLineEdit::textEdited, this, alterou);
+    connect(m_cometarios, &QPlainTextEdit::textChanged, this, alterou);
+    connect(m_masculino, &QRadioButton::toggled, this, [this, alterou] {
+        m_sessao.campos().sexoMasculino = m_masculino->isChecked();
+        alterou();
+    });
+    for (int i = 0; i < 3; ++i)
+        connect(m_optwrite[i], &QRadioButton::toggled, this, [this, i](bool marcado) {
+            if (!marcado || m_aMostrar)
+                return;
+            m_sessao.campos().optwrite = i;
+            if (i == 2 &&
+                CaixaMensagens().Mostra(IconeMsg::Pergunta, TituloAplicacao(),
+                                        QStringLiteral("Deseja proceder ao calculo automático agora ?"),
+                                        BotoesMsg::SimNao) == RespostaMsg::Sim)
+                calcula();
+        });
+    connect(m_txtlocal, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (t.isEmpty())
+            m_cmdatlas->setVisible(true);
+    });
+    connect(m_txtlongitude, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (t.isEmpty())
+            m_cmdatlas->setVisible(true);
+        const Normalizado n = NormalizaLongitude(t);
+        if (n.ok) {
+            const double graus = std::abs(n.valor * 15.0);
+            const int g = int(graus);
+            const int m = int((graus - g) * 60.0);
+            m_txtlongitude->setToolTip(QStringLiteral("%1º%2' %3").arg(g).arg(m).arg(n.valor > 0 ? u'W' : u'E'));
+        } else {
+            m_txtlongitude->setToolTip(QString());
+        }
+    });
+    connect(m_FusoHorario, &QLineEdit::textChanged, this, [this] { actualizaFusoDescrito(); });
+    connect(m_cmdatlas, &QPushButton::clicked, this, [this] { abreAtlas(); });
+}
+
+void frmMain::leCampos() {
+    CamposMapa& c = m_sessao.campos();
+    c.txtNome = m_txtNome->text();
+    c.sexoMasculino = m_masculino->isChecked();
+    c.txtData = m_txtData->text();
+    c.txtHora = m_txtHora->text();
+    c.FusoHorario = m_FusoHorario->text();
+    c.txttemposideral = m_txttemposideral->text();
+    c.txtlocal = m_txtlocal->text();
+    c.txtLatitude = m_txtLatitude->text();
+    c.txtlongitude = m_txtlongitude->text();
+    c.txtemail = m_txtemail->text();
+    c.cometarios = m_cometarios->toPlainText();
+    for (int k = 0; k < 6; ++k)
+        c.PosCasas[k] = m_PosCasas[k]->text();
+    for (int i = 0; i < 3; ++i)
+        if (m_optwrite[i]->isChecked())
+            c.optwrite = i;
+}
+
+void frmMain::MostraCampos() {
+    m_aMostrar = true;
+    const CamposMapa& c = m_sessao.campos();
+    auto poe = [](QLineEdit* campo, const QString& t) {
+        if (campo->text() != t)
+            campo->setText(t);
+    };
+    poe(m_txtNome, c.txtNome);
+    (c.sexoMasculino ? m_masculino : m_feminino)->setChecked(true);
+    poe(m_txtData, c.txtData);
+    poe(m_txtHora, c.txtHora);
+    poe(m_FusoHorario, c.FusoHorario);
+    poe(m_txttemposideral, c.txttemposideral);
+    poe(m_txtlocal, c.txtlocal);
+    poe(m_txtLatitude, c.txtLatitude);
+    poe(m_txtlongitude, c.txtlongitude);
+    poe(m_txtemail, c.txtemail);
+    if (m_cometarios->toPlainText() != c.cometarios)
+        m_cometarios->setPlainText(c.cometarios);
+    for (int i = 0; i < 13; ++i)
+        m_PosPlaneta[i]->setText(c.PosPlaneta[i]);
+    for (int i = 0; i < 12; ++i)
+        m_lblretrogrado[i]->setVisible(c.lblretrogrado[i]);
+    for (int k = 0; k < 6; ++k) {
+        poe(m_PosCasas[k], c.PosCasas[k]);
+        m_lPosCasas[k]->setText(c.lPosCasas[k]);
+    }
+    for (int i = 0; i < 3; ++i)
+        m_lblHoras[i]->setText(c.lblHoras[i]);
+    for (int k = 0; k < 7; ++k) {
+        m_partes[k]->setText(c.partes[k]);
+        m_partesCasa[k]->setText(c.partesCasa[k]);
+    }
+    m_KeyWord->setText(c.KeyWord);
+    m_anjo->setText(c.anjo);
+    m_lblesclarecedor->setText(c.lblesclarecedor.isEmpty() ? QString()
+                                                           : QStringLiteral("Esclarecedor: ") + c.lblesclarecedor);
+    m_Eclipse->setVisible(c.Eclipse);
+    m_optwrite[std::clamp(c.optwrite, 0, 2)]->setChecked(true);
+    for (auto* aviso : std::as_const(m_avisos))
+        aviso->hide();
+    actualizaFusoDescrito();
+    m_aMostrar = false;
+}
+
+void frmMain::actualizaFusoDescrito() {
+    const Normalizado n = NormalizaFuso(m_FusoHorario->text());
+    m_fusoDescrito->setText(n.ok && !m_FusoHorario->text().trimmed().isEmpty() ? DescreveFuso(n.valor) : QString());
+}
+
+void frmMain::validaCampo(QLineEdit* campo, QLabel* aviso) {
+    Normalizador f = nullptr;
+    if (campo == m_txtData)
+        f = NormalizaData;
+    else if (campo == m_txtHora)
+        f = NormalizaHora;
+    else if (campo == m_FusoHorario)
+        f = NormalizaFuso;
+    else if (campo == m_txtLatitude)
+        f = NormalizaLatitude;
+    else if (campo == m_txtlongitude)
+        f = NormalizaLongitude;
+    if (!f)
+        return;
+    const QString t = campo->text();
+    if (t.trimmed().isEmpty()) {
+        aviso->hide();
+        return;
+    }
+    const Normalizado n = f(t);
+    if (n.ok) {
+        if (n.texto != t)
+            campo->setText(n.texto);
+        aviso->hide();
+    } else {
+        aviso->setText(n.erro);
+        aviso->show();
+    }
+}
+
+bool frmMain::dadosCompletos() const {
+    return NormalizaData(m_txtData->text()).ok && NormalizaHora(m_txtHora->text()).ok &&
+           NormalizaFuso(m_FusoHorario->text()).ok && NormalizaLatitude(m_txtLatitude->text()).ok &&
+           NormalizaLongitude(m_txtlongitude->text()).ok;
+}
+
+void frmMain::campoDeixado(QLineEdit* campo) {
+    if (auto* aviso = m_avisos.value(campo))
+        validaCampo(campo, aviso);
+    leCampos();
+    if (campo == m_txtData || campo == m_txtHora || campo == m_txtlongitude)
+        aplicaFusoAtlas();
+    if (campo == m_txttemposideral) {
+        DerivedTimes(m_sessao.campos());
+        MostraCampos();
+    }
+    // The zone was entered to cast; cast again when it changed, so that the positions shown
+    // and saved are those of the zone typed.
+    if (campo == m_FusoHorario && m_textoAoEntrar.value(campo) != campo->text() && GetOptionNumero(5) == 0 &&
+        dadosCompletos())
+        calcula();
+}
+
+void frmMain::cuspideDeixada(int k) {
+    QLineEdit* campo = m_PosCasas[k];
+    if (campo->text().trimmed().isEmpty())
+        return;
+    const Normalizado n = NormalizaPosicao(campo->text());
+    if (!n.ok) {
+        campo->setToolTip(n.erro);
+        campo->setStyleSheet(QStringLiteral("border: 1px solid #b00020;"));
+        statusBar()->showMessage(n.erro, 8000);
+        return;
+    }
+    campo->setToolTip(QString());
+    campo->setStyleSheet(QString());
+    if (campo->text() == n.texto && m_sessao.campos().PosCasas[k] == n.texto)
+        return;
+    campo->setText(n.texto);
+    leCampos();
+    m_sessao.marcaAlterado();
+    // A cusp edited by hand changes every body's house and every part: the whole rebuild.
+    m_sessao.Refaz();
+    MostraCampos();
+}
+
+bool frmMain::eventFilter(QObject* objecto, QEvent* evento) {
+    if (evento->type() == QEvent::FocusIn) {
+        if (auto* campo = qobject_cast<QLineEdit*>(objecto)) {
+            m_textoAoEntrar.insert(campo, campo->text());
+            if (campo == m_FusoHorario && GetOptionNumero(5) == 0 && dadosCompletos()) {
+                m_aMostrar = true;
+                m_optwrite[2]->setChecked(true);
+                m_aMostrar = false;
+                calcula();
+            }
+        }
+    } else if (evento->type() == QEvent::FocusOut) {
+        if (objecto == m_cometarios) {
+            leCampos();
+            m_sessao.GuardaAutomatico();
+        } else if (auto* campo = qobject_cast<QLineEdit*>(objecto)) {
+            const int k = int(std::find(m_PosCasas.begin(), m_PosCasas.end(), campo) - m_PosCasas.begin());
+            if (k < 6)
+                cuspideDeixada(k);
+            else
+                campoDeixado(campo);
+        }
+    }
+    return QMainWindow::eventFilter(objecto, evento);
+}
+
+void frmMain::calcula() {
+    leCampos();
+    for (auto it = m_avisos.cbegin(); it != m_avisos.cend(); ++it)
+        validaCampo(it.key(), it.value());
+    leCampos();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = m_sessao.Calcula();
+    QApplication::restoreOverrideCursor();
+    MostraCampos();
+    if (ok) {
+        EnableButtons(true);
+        statusBar()->showMessage(QStringLiteral("Mapa calculado para %1, %2 %3.")
+                                     .arg(m_sessao.campos().txtlocal, m_sessao.campos().txtData, m_sessao.campos().txtHora));
+        ShowInfo(1);
+    }
+}
+
+void frmMain::refaz() {
+    leCampos();
+    if (!m_sessao.campos().mapaAberto)
+        return;
+    m_sessao.Refaz();
+    MostraCampos();
+}
+
+void frmMain::posicaoClicada(int k) {
+    leCampos();
+    const int modo = m_sessao.campos().optwrite;
+    if (modo == 2)
+        return;
+    if (!m_sessao.campos().PosPlaneta[k].isEmpty() &&
+        CaixaMensagens().Mostra(IconeMsg::Pergunta, TituloAplicacao(), QStringLiteral("Deseja alterar o valor existente ?"),
+                                BotoesMsg::SimNao) != RespostaMsg::Sim)
+        return;
+    m_PosPlaneta[k]->setStyleSheet(QStringLiteral("text-align: left; padding: 2px 6px; background: #fff3b0;"));
+    abreFormulario(k);
+    m_PosPlaneta[k]->setStyleSheet(QStringLiteral("text-align: left; padding: 2px 6px;"));
+    MostraCampos();
+}
+
+void frmMain::ShowInfo(int corpo) {
+    if (corpo < 1 || corpo > 13)
+        return;
+    m_info->setText(TextoShowInfo(m_sessao.mapa(), corpo).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+    if (!m_botoesInfo[corpo - 1]->isChecked())
+        m_botoesInfo[corpo - 1]->setChecked(true);
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The reading window: the automatic interpretation as editable rich text, a personal
+// interpretation in a second pane below it, saving both into one RTF file and importing it
+// back, and printing.
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QFontComboBox;
+class QLabel;
+class QProgressBar;
+class QSplitter;
+class QTextEdit;
+class QToolButton;
+class QPrinter;
+class SessaoMapa;
+
+class frmread : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmread(QWidget* pai = nullptr);
+
+    // Writes the report of the open chart, with the progress panel shown meanwhile.
+    void AutoInterpretacao(SessaoMapa& sessao);
+    // Save with the personal part; with an empty path the user is asked.
+    bool SaveInterpretacao(const QString& caminho = QString());
+    bool Importa(const QString& caminho = QString());
+    void Imprime(QPrinter& impressora);
+    void definePersonal(bool ligado);
+    void defineEstado(const QString& texto);
+    void defineEditor(bool presente);
+
+    QTextEdit* txtRTF() const { return m_txtRTF; }
+    QTextEdit* txtRTF2() const { return m_txtRTF2; }
+    QAction* accao(const QString& nome) const;
+
+signals:
+    void pedeOpcoes();
+    void pedeImpressao();
+
+private:
+    QTextEdit* focada() const;
+    void seleccaoMudou();
+    void aplica(const std::function<void(class QTextCharFormat&)>& muda, bool soRelatorio = false);
+    void tamanho(int delta);
+    void alinha(Qt::Alignment a);
+    void escreveCabecalhoPessoal();
+    void refazer();
+
+    SessaoMapa* m_sessao = nullptr;
+    QTextEdit* m_txtRTF = nullptr;
+    QTextEdit* m_txtRTF2 = nullptr;
+    QSplitter* m_holder = nullptr;
+    QWidget* m_frame1 = nullptr;
+    QProgressBar* m_ProgressBar1 = nullptr;
+    QFontComboBox* m_letras = nullptr;
+    QComboBox* m_Tamanho = nullptr;
+    QToolButton* m_palet = nullptr;
+    QColor m_corPalet;
+    QTextEdit* m_ultimaFocada = nullptr;
+    QLabel* m_estado = nullptr;
+    bool m_aActualizar = false;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// Printing: the positions summary as a document, pictures on a page, and the printer itself,
+// with a PDF file offered where no printer is installed.
+#include <QImage>
+#include <QString>
+
+class QPrinter;
+class QTextDocument;
+class QWidget;
+class Mapa;
+struct CamposMapa;
+
+// The summary as the printer shows it: Times New Roman, headings bold at 14 points, lines at 12,
+// names padded to 30, " na Casa " and " [Retrogrado]", the parts from the chart model.
+void DocumentoResumo(const CamposMapa& campos, Mapa& mapa, QTextDocument& doc);
+
+// Everything on paper: the summary, the wheel and the grid, then the report and the personal
+// part, in one document.
+void DocumentoTudo(const CamposMapa& campos, Mapa& mapa, const QImage& roda, const QImage& grelha,
+                   const QTextDocument& relatorio, const QTextDocument& pessoal, QTextDocument& doc);
+
+// A printer ready to print: the installed default one, or, with none installed, a PDF file the
+// user chose. False when the user cancelled.
+bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomeProposto);
+
+// A picture on a page, scaled to fit the printable width.
+void ImprimeImagem(QPrinter& impressora, const QImage& imagem);

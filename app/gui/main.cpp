@@ -1,0 +1,37 @@
+// Natalis: the chart program.
+#include "arranque.h"
+#include "caixaqt.h"
+#include "frmmain.h"
+#include "mensagens.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Natalis"));
+    QApplication::setOrganizationName(QStringLiteral("Natalis"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/natalis.svg")));
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
+    QTranslator qt;
+    if (qt.load(QLocale(QLocale::Portuguese, QLocale::Portugal), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qt);
+
+    CaixaQt caixa;
+    DefineCaixaMensagens(&caixa);
+    OpcoesArranque opcoes;
+    opcoes.pausa = qEnvironmentVariableIsEmpty("NATALIS_SEM_PAUSA");
+    QStringList argumentos = app.arguments();
+    argumentos.removeFirst();
+    frmMain* janela = Arranca(argumentos, opcoes);
+    if (!janela)
+        return 1;
+    caixa.definePai(janela);
+    const int r = app.exec();
+    DefineCaixaMensagens(nullptr);
+    delete janela;
+    return r;
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The open chart behind the main window: the field model, the chart model, whether there are
+// changes not yet saved, and the commands that act on them. Plain code, so that tests drive
+// it without a window and the window's handlers stay thin.
+#include "calculo.h"
+#include "camposmapa.h"
+#include "mapa.h"
+
+#include <QString>
+#include <functional>
+
+class SessaoMapa {
+public:
+    SessaoMapa();
+
+    CamposMapa& campos() { return m_campos; }
+    const CamposMapa& campos() const { return m_campos; }
+    Mapa& mapa() { return MapaActual(); }
+
+    // Called whenever the chart model changed and the pictures and side labels must follow.
+    void defineRedesenho(Redesenho r) { m_redesenho = std::move(r); }
+    // The path a user chooses for Save As (empty = cancelled).
+    void defineEscolha(std::function<QString()> escolhe) { m_escolhe = std::move(escolhe); }
+
+    bool alterado() const { return m_alterado; }
+    void marcaAlterado() { m_alterado = true; }
+
+    // The question before the open chart is left; true when the caller may go on (saved,
+    // or the user chose not to save). Nothing is asked without changes.
+    bool PodeDeixar();
+
+    void Novo();
+    bool Abre(const QString& caminho);
+    bool Calcula();
+    void Refaz();
+    bool Guarda();
+    bool GuardaComo();
+    // The autosave when the comments lose focus: only over a path that was read or written
+    // whole, so a damaged chart is never rewritten from the few fields read.
+    bool GuardaAutomatico();
+
+private:
+    CamposMapa m_campos;
+    Redesenho m_redesenho;
+    std::function<QString()> m_escolhe;
+    bool m_alterado = false;
+};
+
+// The information text of a body (number 1..13) for the panel beside the wheel; empty above 13.
+QString TextoShowInfo(Mapa& mapa, int corpo);

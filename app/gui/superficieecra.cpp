@@ -1,0 +1,71 @@
+#include "superficieecra.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+SuperficieEcra::SuperficieEcra(QWidget* pai) : QWidget(pai) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void SuperficieEcra::defineTamanhoFixo(const QSize& s) {
+    m_fixo = s;
+    if (s.isValid())
+        setFixedSize(s);
+    updateGeometry();
+}
+
+QSize SuperficieEcra::sizeHint() const { return m_fixo.isValid() ? m_fixo : QSize(600, 600); }
+
+QImage SuperficieEcra::novaImagem() const {
+    const qreal dpr = devicePixelRatioF();
+    QSize logico = m_fixo.isValid() ? m_fixo : size();
+    if (m_quadrada) {
+        const int lado = std::min(logico.width(), logico.height());
+        logico = QSize(lado, lado);
+    }
+    if (logico.isEmpty())
+        logico = sizeHint();
+    QImage imagem((QSizeF(logico) * dpr).toSize(), QImage::Format_RGB32);
+    imagem.setDevicePixelRatio(dpr);
+    imagem.fill(Qt::white);
+    return imagem;
+}
+
+void SuperficieEcra::defineImagem(const QImage& imagem) {
+    m_imagem = imagem;
+    update();
+}
+
+void SuperficieEcra::limpa() {
+    if (!m_imagem.isNull())
+        m_imagem.fill(Qt::white);
+    update();
+}
+
+void SuperficieEcra::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    if (m_imagem.isNull()) {
+        p.fillRect(rect(), Qt::white);
+        return;
+    }
+    const QSizeF logico = QSizeF(m_imagem.size()) / m_imagem.devicePixelRatio();
+    // Centred; the square wheel sits in the middle of a wider view.
+    const QPointF canto((width() - logico.width()) / 2.0, (height() - logico.height()) / 2.0);
+    p.drawImage(QRectF(canto, logico), m_imagem);
+}
+
+void SuperficieEcra::resizeEvent(QResizeEvent*) { emit redimensionada(); }
+
+static QPoint paraImagem(const QWidget* w, const QImage& img, QPoint p) {
+    if (img.isNull())
+        return p;
+    const QSizeF logico = QSizeF(img.size()) / img.devicePixelRatio();
+    return p - QPoint(int((w->width() - logico.width()) / 2.0), int((w->height() - logico.height()) / 2.0));
+}
+
+void SuperficieEcra::mouseMoveEvent(QMouseEvent* e) { emit ratoMovido(paraImagem(this, m_imagem, e->position().toPoint())); }
+
+void SuperficieEcra::mousePressEvent(QMouseEvent* e) { emit clicado(paraImagem(this, m_imagem, e->position().toPoint())); }
