@@ -287,8 +287,9 @@ ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, b
     DrawSignGlyphs(roda, g, mapa.Cuspide(10).NumeroSigno(), r);
     DrawHouses(g, roda, mapa, g.contraste);
     r.KeyWord = Simbolos::TextoDecanatoSol(mapa.Corpo(0).Posicao().ValorGraus());
-    PlaceBodies(g, roda, mapa, r);
 
+    // The aspect pass runs before the bodies are placed, so that the chords pass under the
+    // glyphs and degree numbers near the aspect ring instead of striking through them.
     if (grelha)
         r.unidadeGrelha = DrawAspectGrid(*grelha, caminhoFundoGrelha);
     r.aspectos = DetectaAspectos(mapa);
@@ -301,8 +302,9 @@ ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, b
             roda.Line(p1.x(), p1.y(), p2.x(), p2.y(), CorCorda(a.tipo, g.contraste));
         }
     }
+    PlaceBodies(g, roda, mapa, r);
 
-    r.Eclipse = mapa.Aspectos().ExistsItem(QVariant(CODIGO_ECLIPSE));
+    r.Eclipse = mapa.Aspectos().ExistsItem(QVariant::fromValue<int16_t>(CODIGO_ECLIPSE));
     r.lblesclarecedor = DominantPlanets(mapa);
     return r;
 }
