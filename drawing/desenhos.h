@@ -76,7 +76,8 @@ struct ResultadoDesenho {
 };
 
 // Repaints the wheel on `roda` from the chart model and, when `grelha` is given, the aspect
-// grid on it; runs the aspect pass and the dominant planets. With `fundo` set, `roda`'s
+// grid on it; runs the aspect pass and the dominant planets. A window lets its pending
+// events run before calling it. With `fundo` set, `roda`'s
 // picture is first replaced by the background picture at `caminhoFundo` (an empty path
 // leaves it without picture).
 ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, bool fundo = false,

@@ -45,31 +45,25 @@ inline void EscondeTodos(Mapa& m) {
 inline void OrbesZero() { OrbesActuais() = TabelaOrbes{}; }
 
 // The darkest and the lightest channel sum in a (2r+1)² neighbourhood of a logical point.
-inline int MinimoVizinho(const QImage& im, double x, double y, int r = 1) {
+template <typename Escolhe>
+int Vizinho(const QImage& im, double x, double y, int r, int inicial, Escolhe escolhe) {
     const double k = im.devicePixelRatio();
-    int melhor = 3 * 255;
+    int melhor = inicial;
     for (int dx = -r; dx <= r; ++dx)
         for (int dy = -r; dy <= r; ++dy) {
             const QPoint p(qRound(x * k) + dx, qRound(y * k) + dy);
             if (im.valid(p)) {
                 const QColor c = im.pixelColor(p);
-                melhor = std::min(melhor, c.red() + c.green() + c.blue());
+                melhor = escolhe(melhor, c.red() + c.green() + c.blue());
             }
         }
     return melhor;
 }
+inline int MinimoVizinho(const QImage& im, double x, double y, int r = 1) {
+    return Vizinho(im, x, y, r, 3 * 255, [](int a, int b) { return std::min(a, b); });
+}
 inline int MaximoVizinho(const QImage& im, double x, double y, int r = 1) {
-    const double k = im.devicePixelRatio();
-    int melhor = 0;
-    for (int dx = -r; dx <= r; ++dx)
-        for (int dy = -r; dy <= r; ++dy) {
-            const QPoint p(qRound(x * k) + dx, qRound(y * k) + dy);
-            if (im.valid(p)) {
-                const QColor c = im.pixelColor(p);
-                melhor = std::max(melhor, c.red() + c.green() + c.blue());
-            }
-        }
-    return melhor;
+    return Vizinho(im, x, y, r, 0, [](int a, int b) { return std::max(a, b); });
 }
 
 // Pixels in a logical rectangle painted in a colour over a background: anti-aliased edges
