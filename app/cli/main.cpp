@@ -11,6 +11,7 @@
 #include "saidas.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -146,7 +147,10 @@ int correLote(const QString& entrada, const QString& saida) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The report's text layout and PDF pages need Qt's GUI side, but never a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     MensagensCli caixa;
     DefineCaixaMensagens(&caixa);
 

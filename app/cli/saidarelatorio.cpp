@@ -1,0 +1,44 @@
+// natalis-cli --relatorio: the automatic interpretation of the cast or opened chart, as RTF
+// or PDF by the file's extension. The side labels the report quotes are filled as the main
+// window's redraw fills them.
+#include "camposmapa.h"
+#include "dominantes.h"
+#include "fontedados.h"
+#include "gravarelatorio.h"
+#include "mapa.h"
+#include "mensagens.h"
+#include "opcoes.h"
+#include "relatorio.h"
+#include "saidas.h"
+#include "simbolos.h"
+#include "textos.h"
+
+#include <QTextDocument>
+
+namespace {
+int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
+    FonteDados textos;
+    const QString base = CaminhoPrograma(QStringLiteral("Intrepreter.mdb"));
+    if (!textos.Abre(base, QStringLiteral("interpretação"))) {
+        CaixaMensagens().Mostra(IconeMsg::Critico, TituloAplicacao(),
+                                QStringLiteral("Não foi possível abrir a base de dados de interpretações %1: %2")
+                                    .arg(base, textos.Erro()));
+        return SAIDA_FALHOU;
+    }
+    campos.KeyWord = Simbolos::TextoDecanatoSol(mapa.Corpo(0).Posicao().ValorGraus());
+    campos.lblesclarecedor = DominantPlanets(mapa);
+    campos.anjo = NomeAnjo(mapa);
+    QTextDocument doc;
+    Relatorio(campos, mapa, textos, CoresRelatorio::DasOpcoes()).AutoInterpretacao(doc);
+    QString erro;
+    if (!GravaRelatorio(doc, caminho, &erro)) {
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);
+        return SAIDA_FALHOU;
+    }
+    return SAIDA_OK;
+}
+
+const RegistoSaida relatorio({QStringLiteral("relatorio"), QStringLiteral("FICHEIRO.rtf|FICHEIRO.pdf"),
+                              QStringLiteral("escreve a interpretação automática (RTF ou PDF, pela extensão)"),
+                              EscreveRelatorio});
+} // namespace
