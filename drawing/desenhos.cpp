@@ -26,12 +26,14 @@ PosSigno Reduzida(double rads) {
     return p;
 }
 
-QString GrauNoSigno(double lambda) { return QString::number(Reduzida(lambda).RetornaGraus()); }
+QString GrauNoSigno(double lambda) {
+    return QString::number(Reduzida(lambda).RetornaGraus());
+}
 
 // The whole degree within the sign, then the retrograde mark, under a glyph whose left edge
 // is `esquerda` and whose point is at `yPonto`.
-void GrauERetrogrado(Superficie& s, const GeometriaRoda& g, double esquerda, double yPonto, double lambda, CorRGB cor,
-                     bool retrogrado) {
+void GrauERetrogrado(Superficie& s, const GeometriaRoda& g, double esquerda, double yPonto, double lambda,
+                     CorRGB cor, bool retrogrado) {
     const double h = s.TextHeight(QStringLiteral("D"));
     s.CurrentX = esquerda;
     s.CurrentY = yPonto + 2.0 * h / 3.0;
@@ -87,7 +89,9 @@ double ZeroAriesAngle(int signoMC) {
     return 0.0;
 }
 
-int SignoDoSector(int signoMC, int k) { return signoMC + k <= 12 ? signoMC + k : signoMC + k - 12; }
+int SignoDoSector(int signoMC, int k) {
+    return signoMC + k <= 12 ? signoMC + k : signoMC + k - 12;
+}
 
 CorRGB CorContraste(CorRGB pixel) {
     const long long d = static_cast<long long>(pixel & 0xFFFFFF) - 16777215LL;
@@ -95,15 +99,13 @@ CorRGB CorContraste(CorRGB pixel) {
 }
 
 double RaioCorpo(const GeometriaRoda& g, int i) {
-    if (i == 10)
-        return g.ZodiacInnerRadius - 20.0;
+    if (i == 10) return g.ZodiacInnerRadius - 20.0;
     return g.AspectRadius + 10.0 + (g.ZodiacInnerRadius - g.AspectRadius - 14.0) * i / 11.0;
 }
 
 double AnguloEcra(const GeometriaRoda& g, double lambda) {
     double teta = g.ZeroAriesAngle - lambda;
-    if (teta > DOIS_PI)
-        teta -= DOIS_PI;
+    if (teta > DOIS_PI) teta -= DOIS_PI;
     return teta;
 }
 
@@ -135,8 +137,8 @@ void DrawSignBoundaries(Superficie& s, const GeometriaRoda& g, CorRGB cor) {
     dentro.SetPoint(g.ZodiacInnerRadius, 0.0);
     fora.SetPoint(g.OuterRadius, 0.0);
     for (int k = 0; k < 12; ++k) {
-        s.Line(g.centro.x() + dentro.x(), g.centro.y() + dentro.y(), g.centro.x() + fora.x(), g.centro.y() + fora.y(),
-               cor);
+        s.Line(g.centro.x() + dentro.x(), g.centro.y() + dentro.y(), g.centro.x() + fora.x(),
+               g.centro.y() + fora.y(), cor);
         dentro.Rotate(30);
         fora.Rotate(30);
     }
@@ -147,14 +149,14 @@ void DrawSignGlyphs(Superficie& s, GeometriaRoda& g, int signoMC, ResultadoDesen
     for (int k = 0; k < 12; ++k) {
         const int signo = SignoDoSector(signoMC, k);
         const double teta = 255.0 - 30.0 * k;
-        if (signo % 12 == 0)
-            g.ZeroAriesAngle = Ponto::CoorTrans(std::floor(teta / 30.0) * 30.0 + 30.0, 2);
+        if (signo % 12 == 0) g.ZeroAriesAngle = Ponto::CoorTrans(std::floor(teta / 30.0) * 30.0 + 30.0, 2);
         const QPointF p = PontoRoda(g, raio, Ponto::CoorTrans(teta, 2));
         s.CurrentX = p.x() - 6.0;
         s.CurrentY = p.y() - 4.0;
         const Simbolos::InfoSigno info = Simbolos::SignInfo(static_cast<int16_t>(signo));
         s.setFont(FONTE_SIGIL, TAMANHO_GLIFO);
-        r.lblmark[k] = {QRectF(s.CurrentX, s.CurrentY, s.TextWidth(info.glifo), s.TextHeight(info.glifo)), info.nome};
+        r.lblmark[k] = {QRectF(s.CurrentX, s.CurrentY, s.TextWidth(info.glifo), s.TextHeight(info.glifo)),
+                        info.nome};
         PrintGlyph(s, info.glifo, FONTE_SIGIL, TAMANHO_GLIFO, info.cor);
     }
 }
@@ -187,7 +189,8 @@ void DrawHouses(const GeometriaRoda& g, Superficie& s, Mapa& mapa, CorRGB cor) {
     }
 }
 
-QPointF DentroDaRoda(const GeometriaRoda& g, const QPointF& ancora, double largura, double altura, double teta) {
+QPointF DentroDaRoda(const GeometriaRoda& g, const QPointF& ancora, double largura, double altura,
+                     double teta) {
     // The label hangs below its anchor (top-centre); where that would print over the zodiac
     // ring (cusps in the lower half, or pushed sideways past the ring) it moves in along the
     // cusp until it clears the ring by two pixels.
@@ -197,8 +200,7 @@ QPointF DentroDaRoda(const GeometriaRoda& g, const QPointF& ancora, double largu
     auto foraDaRoda = [&](const QPointF& p) {
         for (double dx : {-largura / 2.0, largura / 2.0})
             for (double dy : {0.0, altura}) {
-                if (std::hypot(p.x() + dx - g.centro.x(), p.y() + dy - g.centro.y()) > limite)
-                    return true;
+                if (std::hypot(p.x() + dx - g.centro.x(), p.y() + dy - g.centro.y()) > limite) return true;
             }
         return false;
     };
@@ -210,11 +212,9 @@ QPointF DentroDaRoda(const GeometriaRoda& g, const QPointF& ancora, double largu
 void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, ResultadoDesenho& r) {
     for (int i = 0; i <= 12; ++i) {
         planeta& corpo = mapa.Corpo(i);
-        if (!corpo.Mostrado)
-            continue;
+        if (!corpo.Mostrado) continue;
         const double lambda = corpo.Posicao().ValorRads();
-        if (!std::isfinite(lambda))
-            continue; // a body that cannot be placed is skipped, the others still are
+        if (!std::isfinite(lambda)) continue; // a body that cannot be placed is skipped, the others still are
         const Simbolos::InfoCorpo info = Simbolos::BodyInfo(static_cast<int16_t>(i + 1));
         const QString nome = corpo.Nome.isEmpty() ? info.nome : corpo.Nome;
         const double teta = AnguloEcra(g, lambda);
@@ -223,7 +223,8 @@ void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, ResultadoDes
             const QPointF p = PontoRoda(g, RAIO_PARTE_FORTUNA, teta);
             const QPointF canto(p.x() - 6.0, p.y() - 6.0);
             s.setFont(FONTE_SIGIL, TAMANHO_GLIFO_PARTE);
-            r.lblplanetMark[i] = MarcadorCorpo(canto, s.TextWidth(QStringLiteral("d")), DicaCorpo(nome, lambda));
+            r.lblplanetMark[i] =
+                MarcadorCorpo(canto, s.TextWidth(QStringLiteral("d")), DicaCorpo(nome, lambda));
             r.glifos.push_back({i, canto, RAIO_PARTE_FORTUNA, teta});
             s.CurrentX = canto.x();
             s.CurrentY = canto.y();
@@ -248,15 +249,16 @@ void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, ResultadoDes
 
         if (i == 10) {
             double tetaSul = teta + 3.14159265358979;
-            if (tetaSul > DOIS_PI)
-                tetaSul -= DOIS_PI;
+            if (tetaSul > DOIS_PI) tetaSul -= DOIS_PI;
             const double lambdaSul = lambda + 3.14159265358979;
             const QPointF ps = PontoRoda(g, raio, tetaSul);
             const QPointF cantoSul(ps.x() - 7.5, ps.y() - 7.5);
             const int signoSul = (corpo.Posicao().NumeroSigno() + 6) % 12;
-            const QString dica = QStringLiteral("Nodo Lunar Sul a ") + GrauNoSigno(lambdaSul) + QStringLiteral(" de ") +
+            const QString dica = QStringLiteral("Nodo Lunar Sul a ") + GrauNoSigno(lambdaSul) +
+                                 QStringLiteral(" de ") +
                                  Simbolos::SignInfo(static_cast<int16_t>(signoSul)).nome;
-            r.lblplanetMark[MARCADOR_NODO_SUL] = MarcadorCorpo(cantoSul, s.TextWidth(QStringLiteral(">")), dica);
+            r.lblplanetMark[MARCADOR_NODO_SUL] =
+                MarcadorCorpo(cantoSul, s.TextWidth(QStringLiteral(">")), dica);
             r.glifos.push_back({MARCADOR_NODO_SUL, cantoSul, raio, tetaSul});
             s.CurrentX = cantoSul.x();
             s.CurrentY = cantoSul.y();
@@ -272,8 +274,7 @@ ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, b
     ResultadoDesenho r;
     // The contrast is read once the new background is in place: read before it, the first
     // redraw after a change of picture would draw in the old picture's contrast.
-    if (fundo)
-        roda.setPicture(caminhoFundo.isEmpty() ? QImage() : QImage(caminhoFundo));
+    if (fundo) roda.setPicture(caminhoFundo.isEmpty() ? QImage() : QImage(caminhoFundo));
     roda.Cls();
 
     r.geometria = CalculaGeometria(roda.ScaleWidth(), roda.ScaleHeight());
@@ -290,15 +291,15 @@ ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, b
 
     // The aspect pass runs before the bodies are placed, so that the chords pass under the
     // glyphs and degree numbers near the aspect ring instead of striking through them.
-    if (grelha)
-        r.unidadeGrelha = DrawAspectGrid(*grelha, caminhoFundoGrelha);
+    if (grelha) r.unidadeGrelha = DrawAspectGrid(*grelha, caminhoFundoGrelha);
     r.aspectos = DetectaAspectos(mapa);
     for (const AspectoEncontrado& a : r.aspectos) {
-        if (grelha)
-            EscreveCelula(*grelha, r.unidadeGrelha, a);
+        if (grelha) EscreveCelula(*grelha, r.unidadeGrelha, a);
         if (a.i < 10 && a.j < 10) {
-            const QPointF p1 = PontoRoda(g, g.AspectRadius, g.ZeroAriesAngle - mapa.Corpo(a.i).Posicao().ValorRads());
-            const QPointF p2 = PontoRoda(g, g.AspectRadius, g.ZeroAriesAngle - mapa.Corpo(a.j).Posicao().ValorRads());
+            const QPointF p1 =
+                PontoRoda(g, g.AspectRadius, g.ZeroAriesAngle - mapa.Corpo(a.i).Posicao().ValorRads());
+            const QPointF p2 =
+                PontoRoda(g, g.AspectRadius, g.ZeroAriesAngle - mapa.Corpo(a.j).Posicao().ValorRads());
             roda.Line(p1.x(), p1.y(), p2.x(), p2.y(), CorCorda(a.tipo, g.contraste));
         }
     }

@@ -57,19 +57,19 @@ struct Marcador {
 
 // One glyph printed on the wheel, for tests and for callers that place their own markers.
 struct GlifoColocado {
-    int elemento;     // body index 0..12, or 30 for the South Node
-    QPointF canto;    // top-left corner of the glyph
-    double raio;      // distance of the glyph's point from the centre
-    double teta;      // screen angle
+    int elemento;  // body index 0..12, or 30 for the South Node
+    QPointF canto; // top-left corner of the glyph
+    double raio;   // distance of the glyph's point from the centre
+    double teta;   // screen angle
 };
 
 struct ResultadoDesenho {
     GeometriaRoda geometria;
-    std::array<Marcador, 12> lblmark;           // one per sign sector, always moved
-    std::map<int, Marcador> lblplanetMark;      // only the markers of drawn bodies
-    std::vector<GlifoColocado> glifos;          // drawn bodies in drawing order
-    std::vector<AspectoEncontrado> aspectos;    // found by the aspect pass
-    double unidadeGrelha = 0.0;                 // cell side of the grid, when one was drawn
+    std::array<Marcador, 12> lblmark;        // one per sign sector, always moved
+    std::map<int, Marcador> lblplanetMark;   // only the markers of drawn bodies
+    std::vector<GlifoColocado> glifos;       // drawn bodies in drawing order
+    std::vector<AspectoEncontrado> aspectos; // found by the aspect pass
+    double unidadeGrelha = 0.0;              // cell side of the grid, when one was drawn
     bool Eclipse = false;
     QString KeyWord;
     QString lblesclarecedor;
@@ -81,7 +81,8 @@ struct ResultadoDesenho {
 // picture is first replaced by the background picture at `caminhoFundo` (an empty path
 // leaves it without picture).
 ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, bool fundo = false,
-                             const QString& caminhoFundo = QString(), const QString& caminhoFundoGrelha = QString());
+                             const QString& caminhoFundo = QString(),
+                             const QString& caminhoFundoGrelha = QString());
 
 // The steps of the redraw, in their order.
 void DrawRing(const Ponto& centro, double raio, Superficie& s, CorRGB cor);
@@ -93,7 +94,8 @@ void PrintGlyph(Superficie& s, const QString& texto, const QString& fonte, doubl
 
 // Top-centre of a house label block (name over degree) of the given size: the anchor itself
 // when the block stays inside the zodiac ring, else moved towards the centre along the cusp.
-QPointF DentroDaRoda(const GeometriaRoda& g, const QPointF& ancora, double largura, double altura, double teta);
+QPointF DentroDaRoda(const GeometriaRoda& g, const QPointF& ancora, double largura, double altura,
+                     double teta);
 
 // Tool tip of a body marker: name, " a ", whole degree within the sign, " de ", sign name.
 QString DicaCorpo(const QString& nome, double lambda);

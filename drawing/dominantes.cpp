@@ -41,13 +41,10 @@ constexpr Tabela HOUSE_SCORE = {{
 } // namespace
 
 int PontuacaoPlaneta(int p, int signo, int casa) {
-    if (p < 1 || p > 10)
-        return 0;
+    if (p < 1 || p > 10) return 0;
     int total = 0;
-    if (casa >= 1 && casa <= 12)
-        total += HOUSE_SCORE[casa - 1][p - 1];
-    if (signo >= 1 && signo <= 12)
-        total += SIGN_SCORE[signo - 1][p - 1];
+    if (casa >= 1 && casa <= 12) total += HOUSE_SCORE[casa - 1][p - 1];
+    if (signo >= 1 && signo <= 12) total += SIGN_SCORE[signo - 1][p - 1];
     return total;
 }
 
@@ -64,8 +61,7 @@ QString DominantPlanets(Mapa& mapa) {
         mapa.Corpo(i).Marcado = false;
     QStringList nomes;
     for (int p = 1; p <= 10; ++p) {
-        if (pontos[p - 1] != maximo)
-            continue;
+        if (pontos[p - 1] != maximo) continue;
         planeta& corpo = mapa.Corpo(p - 1);
         corpo.Marcado = true;
         nomes << (corpo.Nome.isEmpty() ? Simbolos::BodyInfo(static_cast<int16_t>(p)).nome : corpo.Nome);

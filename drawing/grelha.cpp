@@ -12,7 +12,9 @@ namespace {
 
 constexpr CorRGB PRETO = 0;
 // Corners of the staircase close a little past the crossing rule.
-double Sobra(double h) { return h / 14.0; }
+double Sobra(double h) {
+    return h / 14.0;
+}
 
 void Cabecalho(Superficie& s, int numeroCorpo, double x, double y) {
     const Simbolos::InfoCorpo info = Simbolos::BodyInfo(static_cast<int16_t>(numeroCorpo));
@@ -50,13 +52,14 @@ double DrawAspectGrid(Superficie& s, const QString& caminhoFundo) {
     }
     for (int m = 1; m <= 13; ++m) {
         s.Line(0.0, m * h, lado - (m - 2) * h + Sobra(h), m * h, PRETO);
-        if (m >= 2)
-            Cabecalho(s, m - 1, 0.0, (m - 1) * h);
+        if (m >= 2) Cabecalho(s, m - 1, 0.0, (m - 1) * h);
     }
     return h;
 }
 
-QPointF PosicaoCelula(double h, int i, int j) { return {(13 - j) * h, (i + 1) * h - 2.0}; }
+QPointF PosicaoCelula(double h, int i, int j) {
+    return {(13 - j) * h, (i + 1) * h - 2.0};
+}
 
 void EscreveCelula(Superficie& s, double h, const AspectoEncontrado& a) {
     const Simbolos::InfoAspecto info = Simbolos::AspectInfo(a.tipo);
@@ -72,8 +75,7 @@ QString FindAspect(Mapa& mapa, int linha, int coluna) {
     for (int tipo : TIPOS_ASPECTO) {
         const int codigo = linha * 1000 + tipo * 100 + coluna;
         for (const Aspecto& a : mapa.Aspectos()) {
-            if (a.codigo().toInt() == codigo)
-                return a.Nome();
+            if (a.codigo().toInt() == codigo) return a.Nome();
         }
     }
     return QString();
@@ -81,13 +83,11 @@ QString FindAspect(Mapa& mapa, int linha, int coluna) {
 
 DicaGrelha HoverGrelha(Mapa& mapa, double h, double x, double y) {
     DicaGrelha d;
-    if (h <= 0.0 || x < 0.0 || y < 0.0)
-        return d;
+    if (h <= 0.0 || x < 0.0 || y < 0.0) return d;
     const int k = static_cast<int>(std::floor(x / h));
     d.linha = static_cast<int>(std::floor(y / h));
     d.coluna = 14 - k;
-    if (k > 13 || d.linha > 13)
-        return d;
+    if (k > 13 || d.linha > 13) return d;
     auto nome = [](int numero) { return Simbolos::BodyInfo(static_cast<int16_t>(numero)).nome; };
     // The header column (k = 0) gives c = 14, which the rule's "c ≠ 0" does not catch.
     if (d.linha == 0) {
@@ -100,7 +100,6 @@ DicaGrelha HoverGrelha(Mapa& mapa, double h, double x, double y) {
     }
     d.perguntaAspecto = true;
     d.dica = FindAspect(mapa, d.linha, d.coluna);
-    if (d.dica.isEmpty())
-        d.dica = nome(d.linha);
+    if (d.dica.isEmpty()) d.dica = nome(d.linha);
     return d;
 }

@@ -30,8 +30,8 @@ QString FindAspect(Mapa& mapa, int linha, int coluna);
 
 // The hover rule over the grid at pixel (x, y).
 struct DicaGrelha {
-    int linha = 0;            // r = ⌊y / h⌋
-    int coluna = 0;           // c = 14 − ⌊x / h⌋
+    int linha = 0;                // r = ⌊y / h⌋
+    int coluna = 0;               // c = 14 − ⌊x / h⌋
     bool perguntaAspecto = false; // whether FindAspect was asked
     QString dica;
 };

@@ -15,7 +15,8 @@ bool GravaImagem(const QImage& imagem, const QString& caminho, const char* forma
     QSaveFile f(caminho);
     if (!f.open(QIODevice::WriteOnly) || !imagem.save(&f, formato) || !f.commit()) {
         if (erro)
-            *erro = QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2").arg(caminho, f.errorString());
+            *erro = QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2")
+                        .arg(caminho, f.errorString());
         return false;
     }
     return true;
@@ -42,12 +43,13 @@ void Desenha(Superficie& s, Mapa& mapa, DesenhoExportado qual) {
 } // namespace
 
 QString NomePropostoImagem(const QString& nomeNativo, bool aspectos) {
-    if (nomeNativo.isEmpty())
-        return QString();
+    if (nomeNativo.isEmpty()) return QString();
     return nomeNativo + (aspectos ? QStringLiteral("_aspectos.bmp") : QStringLiteral(".bmp"));
 }
 
-bool SalvarImagem(const QImage& mapa, const QString& caminho) { return GravaBitmap(mapa, caminho); }
+bool SalvarImagem(const QImage& mapa, const QString& caminho) {
+    return GravaBitmap(mapa, caminho);
+}
 
 bool SalvarImagemAspectos(const QImage& aspectospic, const QString& caminho) {
     return GravaBitmap(aspectospic, caminho);
@@ -64,15 +66,15 @@ bool ExportaDesenho(Mapa& mapa, DesenhoExportado qual, const QString& caminho, i
     const QString extensao = QFileInfo(caminho).suffix().toLower();
     const QSize tamanho = qual == DesenhoExportado::Roda ? QSize(lado, lado) : TamanhoGrelha();
     if (tamanho.isEmpty()) {
-        if (erro)
-            *erro = QStringLiteral("Tamanho de imagem inválido.");
+        if (erro) *erro = QStringLiteral("Tamanho de imagem inválido.");
         return false;
     }
     if (extensao == QLatin1String("svg")) {
         QSaveFile f(caminho);
         if (!f.open(QIODevice::WriteOnly)) {
             if (erro)
-                *erro = QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2").arg(caminho, f.errorString());
+                *erro = QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2")
+                            .arg(caminho, f.errorString());
             return false;
         }
         QSvgGenerator svg;
@@ -87,17 +89,19 @@ bool ExportaDesenho(Mapa& mapa, DesenhoExportado qual, const QString& caminho, i
         }
         if (!f.commit()) {
             if (erro)
-                *erro = QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2").arg(caminho, f.errorString());
+                *erro = QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2")
+                            .arg(caminho, f.errorString());
             return false;
         }
         return true;
     }
     const char* formato = extensao == QLatin1String("png")   ? "PNG"
                           : extensao == QLatin1String("bmp") ? "BMP"
-                                                              : nullptr;
+                                                             : nullptr;
     if (!formato) {
         if (erro)
-            *erro = QStringLiteral("Formato de imagem desconhecido: \"%1\" (use .png, .bmp ou .svg).").arg(caminho);
+            *erro = QStringLiteral("Formato de imagem desconhecido: \"%1\" (use .png, .bmp ou .svg).")
+                        .arg(caminho);
         return false;
     }
     const double r = escala > 0.0 ? escala : 1.0;

@@ -3,7 +3,9 @@
 #include <cmath>
 
 namespace {
-double Pi() { return 4.0 * std::atan(1.0); }
+double Pi() {
+    return 4.0 * std::atan(1.0);
+}
 } // namespace
 
 void Ponto::SetPoint(double x, double y) {
@@ -14,21 +16,34 @@ void Ponto::SetPoint(double x, double y) {
         m_teta = std::atan2(y, x);
 }
 
-double Ponto::y() const { return m_raio * std::sin(m_teta); }
-double Ponto::x() const { return m_raio * std::cos(m_teta); }
+double Ponto::y() const {
+    return m_raio * std::sin(m_teta);
+}
+double Ponto::x() const {
+    return m_raio * std::cos(m_teta);
+}
 
-void Ponto::CopyPoint(const Ponto& p) { SetPoint(p.x(), p.y()); }
+void Ponto::CopyPoint(const Ponto& p) {
+    SetPoint(p.x(), p.y());
+}
 
-void Ponto::OrgVector(const Ponto& a, const Ponto& b) { SetPoint(b.x() - a.x(), b.y() - a.y()); }
+void Ponto::OrgVector(const Ponto& a, const Ponto& b) {
+    SetPoint(b.x() - a.x(), b.y() - a.y());
+}
 
-void Ponto::Rotate(int16_t graus) { m_teta += CoorTrans(graus, 2); }
+void Ponto::Rotate(int16_t graus) {
+    m_teta += CoorTrans(graus, 2);
+}
 
-void Ponto::AddVector(const Ponto& p) { SetPoint(x() + p.x(), y() + p.y()); }
+void Ponto::AddVector(const Ponto& p) {
+    SetPoint(x() + p.x(), y() + p.y());
+}
 
-void Ponto::MinusVector(const Ponto& p) { SetPoint(x() - p.x(), y() - p.y()); }
+void Ponto::MinusVector(const Ponto& p) {
+    SetPoint(x() - p.x(), y() - p.y());
+}
 
 double Ponto::CoorTrans(double valor, int16_t modo) {
-    if (modo == 1)
-        return valor * 180.0 / Pi();
+    if (modo == 1) return valor * 180.0 / Pi();
     return valor * Pi() / 180.0;
 }

@@ -7,9 +7,13 @@
 #include <QPainterPath>
 #include <cmath>
 
-QColor CorQt(CorRGB cor) { return QColor(cor & 0xFF, (cor >> 8) & 0xFF, (cor >> 16) & 0xFF); }
+QColor CorQt(CorRGB cor) {
+    return QColor(cor & 0xFF, (cor >> 8) & 0xFF, (cor >> 16) & 0xFF);
+}
 
-CorRGB CorDeQt(const QColor& cor) { return RGBCor(cor.red(), cor.green(), cor.blue()); }
+CorRGB CorDeQt(const QColor& cor) {
+    return RGBCor(cor.red(), cor.green(), cor.blue());
+}
 
 Superficie::Superficie(QImage& imagem) : m_imagem(&imagem) {
     const QSizeF logico = imagem.deviceIndependentSize();
@@ -23,7 +27,9 @@ Superficie::Superficie(QPaintDevice& dispositivo, double largura, double altura)
     Prepara(dispositivo);
 }
 
-Superficie::~Superficie() { Termina(); }
+Superficie::~Superficie() {
+    Termina();
+}
 
 void Superficie::Prepara(QPaintDevice& dispositivo) {
     m_dispositivo = &dispositivo;
@@ -39,8 +45,7 @@ void Superficie::Prepara(QPaintDevice& dispositivo) {
 }
 
 void Superficie::Termina() {
-    if (m_pintor.isActive())
-        m_pintor.end();
+    if (m_pintor.isActive()) m_pintor.end();
 }
 
 void Superficie::setFont(const QString& nome, double pontos) {
@@ -53,8 +58,7 @@ void Superficie::setFont(const QString& nome, double pontos) {
 
 void Superficie::Cls() {
     m_pintor.fillRect(QRectF(-m_desvio, -m_desvio, m_largura, m_altura), CorQt(BackColor));
-    if (!m_figura.isNull())
-        DesenhaImagem(QPointF(0, 0), m_figura);
+    if (!m_figura.isNull()) DesenhaImagem(QPointF(0, 0), m_figura);
     CurrentX = 0.0;
     CurrentY = 0.0;
 }
@@ -63,13 +67,11 @@ CorRGB Superficie::Point(double x, double y) const {
     if (m_imagem) {
         const double r = m_imagem->devicePixelRatio();
         const QPoint p(static_cast<int>(x * r), static_cast<int>(y * r));
-        if (m_imagem->valid(p))
-            return CorDeQt(m_imagem->pixelColor(p));
+        if (m_imagem->valid(p)) return CorDeQt(m_imagem->pixelColor(p));
         return BackColor;
     }
     const QPoint p(static_cast<int>(x), static_cast<int>(y));
-    if (!m_figura.isNull() && m_figura.valid(p))
-        return CorDeQt(m_figura.pixelColor(p));
+    if (!m_figura.isNull() && m_figura.valid(p)) return CorDeQt(m_figura.pixelColor(p));
     return BackColor;
 }
 

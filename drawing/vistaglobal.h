@@ -11,8 +11,8 @@
 
 class Superficie;
 
-inline constexpr double MARGEM_FOLHA = 20.0;   // left edge of the grid on the sheet
-inline constexpr double ESPACO_FOLHA = 33.0;   // between the grid and the wheel
+inline constexpr double MARGEM_FOLHA = 20.0; // left edge of the grid on the sheet
+inline constexpr double ESPACO_FOLHA = 33.0; // between the grid and the wheel
 
 struct VistaGlobal {
     bool listaVisivel = false;

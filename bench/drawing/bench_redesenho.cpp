@@ -14,7 +14,8 @@ namespace {
 
 // A chart with bodies spread round the zodiac and some aspects among them.
 void PreparaMapa(Mapa& m) {
-    static const double graus[13] = {84.0, 128.0, 70.5, 46.0, 134.0, 238.0, 124.0, 36.0, 340.0, 333.0, 120.0, 200.0, 15.0};
+    static const double graus[13] = {84.0, 128.0, 70.5,  46.0,  134.0, 238.0, 124.0,
+                                     36.0, 340.0, 333.0, 120.0, 200.0, 15.0};
     m.Limpa();
     for (int i = 0; i < 13; ++i) {
         planeta& p = m.Corpo(i);
@@ -50,8 +51,7 @@ BENCHMARK(RedesenhoCompleto)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

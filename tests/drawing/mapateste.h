@@ -12,7 +12,9 @@
 
 namespace teste {
 
-inline double Rad(double graus) { return graus * 3.14159265358979 / 180.0; }
+inline double Rad(double graus) {
+    return graus * 3.14159265358979 / 180.0;
+}
 
 // Bodies 0..12 at 7° steps from 3° (no two within an aspect of one another when the orbs
 // are all zero), houses from the Midheaven at `mc` degrees.
@@ -34,7 +36,9 @@ inline void MapaBase(Mapa& m, double mc = 0.0) {
     }
 }
 
-inline void Posiciona(Mapa& m, int i, double graus) { m.Corpo(i).Posicao().setValorRads(Rad(graus)); }
+inline void Posiciona(Mapa& m, int i, double graus) {
+    m.Corpo(i).Posicao().setValorRads(Rad(graus));
+}
 
 inline void EscondeTodos(Mapa& m) {
     for (int i = 0; i < 13; ++i)
@@ -42,7 +46,9 @@ inline void EscondeTodos(Mapa& m) {
 }
 
 // Orbs all zero: only aspects that round to exact are found.
-inline void OrbesZero() { OrbesActuais() = TabelaOrbes{}; }
+inline void OrbesZero() {
+    OrbesActuais() = TabelaOrbes{};
+}
 
 // The darkest and the lightest channel sum in a (2r+1)² neighbourhood of a logical point.
 template <typename Escolhe>
@@ -72,19 +78,19 @@ inline int MaximoVizinho(const QImage& im, double x, double y, int r = 1) {
 inline int ContaCor(const QImage& im, const QRectF& r, const QColor& cor, int tolerancia = 45,
                     const QColor& fundo = Qt::white) {
     const double k = im.devicePixelRatio();
-    const double tr = cor.red() - fundo.red(), tg = cor.green() - fundo.green(), tb = cor.blue() - fundo.blue();
+    const double tr = cor.red() - fundo.red(), tg = cor.green() - fundo.green(),
+                 tb = cor.blue() - fundo.blue();
     const double n2 = tr * tr + tg * tg + tb * tb;
     int n = 0;
     for (int x = int(r.left() * k); x < int(r.right() * k); ++x)
         for (int y = int(r.top() * k); y < int(r.bottom() * k); ++y) {
-            if (!im.valid(x, y) || n2 == 0.0)
-                continue;
+            if (!im.valid(x, y) || n2 == 0.0) continue;
             const QColor c = im.pixelColor(x, y);
-            const double pr = c.red() - fundo.red(), pg = c.green() - fundo.green(), pb = c.blue() - fundo.blue();
+            const double pr = c.red() - fundo.red(), pg = c.green() - fundo.green(),
+                         pb = c.blue() - fundo.blue();
             const double a = (pr * tr + pg * tg + pb * tb) / n2;
             const double er = pr - a * tr, eg = pg - a * tg, eb = pb - a * tb;
-            if (a >= 0.3 && a <= 1.3 && std::sqrt(er * er + eg * eg + eb * eb) <= tolerancia)
-                ++n;
+            if (a >= 0.3 && a <= 1.3 && std::sqrt(er * er + eg * eg + eb * eb) <= tolerancia) ++n;
         }
     return n;
 }

@@ -43,15 +43,15 @@ private slots:
         MapaBase(m);
         // Sun in Leão, house 1 (20) and Júpiter in Sagitário, house 1 (20); the rest lower.
         Coloca(1, 5, 1);
-        Coloca(2, 1, 7);   // 1 + 5
-        Coloca(3, 2, 7);   // 1 + 5
-        Coloca(4, 3, 2);   // 1 + 8
-        Coloca(5, 4, 3);   // 1 + 3
+        Coloca(2, 1, 7); // 1 + 5
+        Coloca(3, 2, 7); // 1 + 5
+        Coloca(4, 3, 2); // 1 + 8
+        Coloca(5, 4, 3); // 1 + 3
         Coloca(6, 9, 1);
-        Coloca(7, 1, 1);   // 1 + 1
-        Coloca(8, 4, 2);   // 1 + 2
-        Coloca(9, 1, 1);   // 1 + 1
-        Coloca(10, 3, 1);  // 4 + 1
+        Coloca(7, 1, 1);  // 1 + 1
+        Coloca(8, 4, 2);  // 1 + 2
+        Coloca(9, 1, 1);  // 1 + 1
+        Coloca(10, 3, 1); // 4 + 1
         QCOMPARE(DominantPlanets(m), QStringLiteral("Sol e Júpiter"));
         QVERIFY(m.Corpo(0).Marcado);
         QVERIFY(m.Corpo(5).Marcado);

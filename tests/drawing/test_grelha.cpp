@@ -96,13 +96,14 @@ private slots:
         QTest::addColumn<QString>("dica");
         const double h = 18.0;
         // Cell centres: column position k gives c = 14 − k, row position r gives r.
-        QTest::newRow("célula do aspecto Sol–Lua") << 12.5 * h << 1.5 * h << 1 << 2 << true
-                                                 << QStringLiteral("Sol em Trigono com Lua");
-        QTest::newRow("célula vazia: nome do corpo da linha") << 5.5 * h << 1.5 * h << 1 << 9 << true
-                                                              << QStringLiteral("Sol");
-        QTest::newRow("linha de cabeçalho") << 5.5 * h << 0.5 * h << 0 << 9 << false << QStringLiteral("Neptuno");
-        QTest::newRow("coluna de cabeçalho") << 0.5 * h << 3.5 * h << 3 << 14 << false
-                                             << QStringLiteral("Mercúrio");
+        QTest::newRow("célula do aspecto Sol–Lua")
+            << 12.5 * h << 1.5 * h << 1 << 2 << true << QStringLiteral("Sol em Trigono com Lua");
+        QTest::newRow("célula vazia: nome do corpo da linha")
+            << 5.5 * h << 1.5 * h << 1 << 9 << true << QStringLiteral("Sol");
+        QTest::newRow("linha de cabeçalho")
+            << 5.5 * h << 0.5 * h << 0 << 9 << false << QStringLiteral("Neptuno");
+        QTest::newRow("coluna de cabeçalho")
+            << 0.5 * h << 3.5 * h << 3 << 14 << false << QStringLiteral("Mercúrio");
         QTest::newRow("diagonal") << 11.5 * h << 3.5 * h << 3 << 3 << false << QStringLiteral("Mercúrio");
         QTest::newRow("canto do cabeçalho") << 0.5 * h << 0.5 * h << 0 << 14 << false << QString();
     }

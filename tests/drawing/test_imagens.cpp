@@ -75,8 +75,8 @@ private slots:
         QFETCH(QSize, tamanho);
         const QString caminho = pasta.filePath(nome);
         QString erro;
-        QVERIFY2(ExportaDesenho(m, qual == 0 ? DesenhoExportado::Roda : DesenhoExportado::Grelha, caminho, 500, 1.0,
-                                &erro),
+        QVERIFY2(ExportaDesenho(m, qual == 0 ? DesenhoExportado::Roda : DesenhoExportado::Grelha, caminho,
+                                500, 1.0, &erro),
                  qPrintable(erro));
         QImageReader leitor(caminho);
         QCOMPARE(leitor.format(), formato);
@@ -85,7 +85,10 @@ private slots:
             QFile f(caminho);
             QVERIFY(f.open(QIODevice::ReadOnly));
             const QByteArray svg = f.readAll();
-            QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(tamanho.width()).arg(tamanho.height()).toLatin1()));
+            QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"")
+                                     .arg(tamanho.width())
+                                     .arg(tamanho.height())
+                                     .toLatin1()));
             // Symbols are outlines, so the file shows them without the font installed.
             QVERIFY(!svg.contains("font-family=\"Sigil\""));
             QVERIFY(svg.contains("<path"));
@@ -103,8 +106,8 @@ private slots:
 
     void extensaoDesconhecida() {
         QString erro;
-        QVERIFY(!ExportaDesenho(m, DesenhoExportado::Roda, pasta.filePath(QStringLiteral("roda.gif")), 400, 1.0,
-                                &erro));
+        QVERIFY(!ExportaDesenho(m, DesenhoExportado::Roda, pasta.filePath(QStringLiteral("roda.gif")), 400,
+                                1.0, &erro));
         QVERIFY(erro.contains(QStringLiteral(".png, .bmp ou .svg")));
     }
 

@@ -12,9 +12,9 @@
 using namespace teste;
 
 namespace {
-constexpr double TOL_GEOM = 1e-9;   // exact arithmetic on the rule's own numbers
-constexpr int ESCURO = 3 * 90;      // an anti-aliased 1-pixel line: darkest neighbour below this
-constexpr int CLARO = 3 * 165;      // ... on black: lightest neighbour above this
+constexpr double TOL_GEOM = 1e-9; // exact arithmetic on the rule's own numbers
+constexpr int ESCURO = 3 * 90;    // an anti-aliased 1-pixel line: darkest neighbour below this
+constexpr int CLARO = 3 * 165;    // ... on black: lightest neighbour above this
 
 ResultadoDesenho Desenha(QImage& im, Mapa& m, bool fundo = false, const QString& caminho = QString()) {
     Superficie s(im);
@@ -104,7 +104,8 @@ private slots:
         QCOMPARE(g.contraste, fundoPreto ? RGBCor(255, 255, 255) : RGBCor(0, 0, 0));
         auto traco = [&](double raio, double graus) {
             const QPointF p = PontoRoda(g, raio, Rad(graus));
-            return fundoPreto ? MaximoVizinho(im, p.x(), p.y()) > CLARO : MinimoVizinho(im, p.x(), p.y()) < ESCURO;
+            return fundoPreto ? MaximoVizinho(im, p.x(), p.y()) > CLARO
+                              : MinimoVizinho(im, p.x(), p.y()) < ESCURO;
         };
         // Rings, away from glyphs and labels.
         QVERIFY(traco(g.OuterRadius, 100.0));
@@ -155,7 +156,8 @@ private slots:
         const QPointF a = PontoRoda(g, g.AspectRadius, AnguloEcra(g, Rad(100.0)));
         const QPointF b = PontoRoda(g, g.AspectRadius, AnguloEcra(g, Rad(100.0 + separacao)));
         const QPointF meio = (a + b) / 2.0;
-        QVERIFY2(ContaCor(im, QRectF(meio.x() - 2, meio.y() - 2, 5, 5), cor) > 0, "sem corda da cor do aspecto");
+        QVERIFY2(ContaCor(im, QRectF(meio.x() - 2, meio.y() - 2, 5, 5), cor) > 0,
+                 "sem corda da cor do aspecto");
     }
 
     void mesmaLongitudeEmPistasDiferentes() {
@@ -267,7 +269,8 @@ private slots:
         QCOMPARE(a != ancora, move);
         for (double cx : {-15.0, 15.0})
             for (double cy : {0.0, 30.0})
-                QVERIFY(std::hypot(a.x() + cx - g.centro.x(), a.y() + cy - g.centro.y()) <= g.ZodiacInnerRadius - 2.0);
+                QVERIFY(std::hypot(a.x() + cx - g.centro.x(), a.y() + cy - g.centro.y()) <=
+                        g.ZodiacInnerRadius - 2.0);
     }
 
     void altaDensidade() {
