@@ -23,6 +23,8 @@ bool GravaImagem(const QImage& imagem, const QString& caminho, const char* forma
 }
 
 bool GravaBitmap(const QImage& imagem, const QString& caminho) {
+    if (caminho.isEmpty())
+        return false; // the window asks for a path first; no path means the user cancelled
     QString erro;
     if (imagem.isNull())
         erro = QStringLiteral("Não há imagem para gravar em \"%1\".").arg(caminho);

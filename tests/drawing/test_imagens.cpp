@@ -54,6 +54,8 @@ private slots:
         QCOMPARE(caixa.chamadas[0].icone, IconeMsg::Exclamacao);
         QVERIFY(caixa.chamadas[0].texto.startsWith(QStringLiteral("Não foi possível gravar a imagem")));
         QVERIFY(!QFile::exists(caminho));
+        QVERIFY(!SalvarImagemAspectos(ImagemBranca(10, 10), QString()));
+        QCOMPARE(caixa.chamadas.size(), 1); // a cancelled chooser is no error
     }
 
     void exportaPorExtensao_data() {
