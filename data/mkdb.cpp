@@ -34,16 +34,13 @@ QList<Linha> LeFonte(const QString& caminho, int nCampos) {
         Falha(QStringLiteral("não consigo ler %1: %2").arg(caminho, f.errorString()));
     const QByteArray bytes = f.readAll();
     const QString texto = QString::fromUtf8(bytes);
-    if (texto.toUtf8() != bytes)
-        Falha(QStringLiteral("%1 não está em UTF-8").arg(caminho));
+    if (texto.toUtf8() != bytes) Falha(QStringLiteral("%1 não está em UTF-8").arg(caminho));
     QList<Linha> linhas;
     const QStringList todas = texto.split(QLatin1Char('\n'));
     for (int i = 0; i < todas.size(); ++i) {
         QString l = todas[i];
-        if (l.endsWith(QLatin1Char('\r')))
-            l.chop(1);
-        if (l.trimmed().isEmpty() || l.startsWith(QLatin1Char('#')))
-            continue;
+        if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
+        if (l.trimmed().isEmpty() || l.startsWith(QLatin1Char('#'))) continue;
         Linha r{caminho, i + 1, l.split(QLatin1Char('\t'))};
         if (r.campos.size() != nCampos)
             Falha(QStringLiteral("%1:%2: esperava %3 campos separados por tabulação, encontrei %4")
@@ -57,8 +54,7 @@ QList<Linha> LeFonte(const QString& caminho, int nCampos) {
 }
 
 void Executa(QSqlQuery& q, const QString& sql) {
-    if (!q.exec(sql))
-        Falha(QStringLiteral("%1: %2").arg(sql, q.lastError().text()));
+    if (!q.exec(sql)) Falha(QStringLiteral("%1: %2").arg(sql, q.lastError().text()));
 }
 
 // Opens a fresh database at the temporary path, runs the filler inside one transaction, then
@@ -87,8 +83,7 @@ template <typename Preenche> void Constroi(const QString& destino, Preenche pree
 
 void ConstroiTextos(const QString& destino, const QString& versao, const QStringList& fontes) {
     const QList<Linha> ver = LeFonte(versao, 4);
-    if (ver.size() != 1)
-        Falha(QStringLiteral("%1: esperava um só registo de versão").arg(versao));
+    if (ver.size() != 1) Falha(QStringLiteral("%1: esperava um só registo de versão").arg(versao));
 
     // A text code is the decimal text of a positive number without leading zeros: that is the
     // exact key the program searches for.
@@ -99,7 +94,10 @@ void ConstroiTextos(const QString& destino, const QString& versao, const QString
         for (const Linha& l : LeFonte(fonte, 2)) {
             const QString codigo = l.campos[0];
             if (!codigoValido.match(codigo).hasMatch())
-                Falha(QStringLiteral("%1:%2: código inválido \"%3\"").arg(l.ficheiro).arg(l.numero).arg(codigo));
+                Falha(QStringLiteral("%1:%2: código inválido \"%3\"")
+                          .arg(l.ficheiro)
+                          .arg(l.numero)
+                          .arg(codigo));
             const QString aqui = QStringLiteral("%1:%2").arg(l.ficheiro).arg(l.numero);
             if (origem.contains(codigo))
                 Falha(QStringLiteral("%1: o código %2 já foi dado em %3").arg(aqui, codigo, origem[codigo]));
@@ -111,18 +109,17 @@ void ConstroiTextos(const QString& destino, const QString& versao, const QString
     Constroi(destino, [&](QSqlQuery& q) {
         Executa(q, QStringLiteral("CREATE TABLE \"interpretação\" (codigo TEXT, Texto TEXT)"));
         Executa(q, QStringLiteral("CREATE INDEX \"interpretação_codigo\" ON \"interpretação\" (codigo)"));
-        Executa(q, QStringLiteral("CREATE TABLE version (title TEXT, major TEXT, minor TEXT, revision TEXT)"));
+        Executa(q,
+                QStringLiteral("CREATE TABLE version (title TEXT, major TEXT, minor TEXT, revision TEXT)"));
         q.prepare(QStringLiteral("INSERT INTO version VALUES (?, ?, ?, ?)"));
         for (const QString& c : ver[0].campos)
             q.addBindValue(c.trimmed());
-        if (!q.exec())
-            Falha(q.lastError().text());
+        if (!q.exec()) Falha(q.lastError().text());
         q.prepare(QStringLiteral("INSERT INTO \"interpretação\" (codigo, Texto) VALUES (?, ?)"));
         for (const Linha& l : textos) {
             q.addBindValue(l.campos[0]);
             q.addBindValue(l.campos[1]);
-            if (!q.exec())
-                Falha(q.lastError().text());
+            if (!q.exec()) Falha(q.lastError().text());
         }
     });
     std::printf("Intrepreter.mdb: %lld textos\n", static_cast<long long>(textos.size()));
@@ -131,8 +128,8 @@ void ConstroiTextos(const QString& destino, const QString& versao, const QString
 void ConstroiLocais(const QString& destino, const QString& fonte) {
     const QList<Linha> locais = LeFonte(fonte, 4);
     Constroi(destino, [&](QSqlQuery& q) {
-        Executa(q, QStringLiteral(
-                       "CREATE TABLE \"Locais\" (\"Local\" TEXT, \"Latitude\" TEXT, \"Longitude\" TEXT, \"Fuso\" TEXT)"));
+        Executa(q, QStringLiteral("CREATE TABLE \"Locais\" (\"Local\" TEXT, \"Latitude\" TEXT, \"Longitude\" "
+                                  "TEXT, \"Fuso\" TEXT)"));
         Executa(q, QStringLiteral("CREATE INDEX \"Locais_Local\" ON \"Locais\" (\"Local\")"));
         q.prepare(QStringLiteral("INSERT INTO \"Locais\" VALUES (?, ?, ?, ?)"));
         for (const Linha& l : locais) {
@@ -140,8 +137,7 @@ void ConstroiLocais(const QString& destino, const QString& fonte) {
                 Falha(QStringLiteral("%1:%2: local sem nome").arg(l.ficheiro).arg(l.numero));
             for (const QString& c : l.campos)
                 q.addBindValue(c.trimmed());
-            if (!q.exec())
-                Falha(q.lastError().text());
+            if (!q.exec()) Falha(q.lastError().text());
         }
     });
     std::printf("locais.mdb: %lld locais\n", static_cast<long long>(locais.size()));

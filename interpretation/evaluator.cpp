@@ -9,15 +9,18 @@
 #include <cmath>
 
 namespace {
-bool Algarismo(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool Algarismo(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
-double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
+double Sgn(double x) {
+    return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
+}
 
 // Reduction into [0, 2π) with the program's own constant.
 double Reduz(double y) {
     double r = (y / DOIS_PI_NATALIS - std::floor(y / DOIS_PI_NATALIS)) * DOIS_PI_NATALIS;
-    if (r < 0)
-        r += DOIS_PI_NATALIS;
+    if (r < 0) r += DOIS_PI_NATALIS;
     return r;
 }
 
@@ -28,20 +31,58 @@ struct Entrada {
 };
 
 enum FuncaoN {
-    fAbs, fAtn, fCos, fExp, fSin, fSqr, fTan, fLog, fFix, fInt, fSgn, fSec, fCosec, fCotan,
-    fArcsin, fArccos, fArcsec, fArccosec, fArccotan, fHsin, fHcos, fHtan, fHsec, fHcosec, fHcotan,
-    fHarcsin, fHarccos, fHarctan, fHarccotan, fHarcsec, fHarccosec,
-    cPi, cE, cZero,
-    rTimer, rYear, rMonth, rDay, rWeekday, rHour, rMinute, rSecond,
+    fAbs,
+    fAtn,
+    fCos,
+    fExp,
+    fSin,
+    fSqr,
+    fTan,
+    fLog,
+    fFix,
+    fInt,
+    fSgn,
+    fSec,
+    fCosec,
+    fCotan,
+    fArcsin,
+    fArccos,
+    fArcsec,
+    fArccosec,
+    fArccotan,
+    fHsin,
+    fHcos,
+    fHtan,
+    fHsec,
+    fHcosec,
+    fHcotan,
+    fHarcsin,
+    fHarccos,
+    fHarctan,
+    fHarccotan,
+    fHarcsec,
+    fHarccosec,
+    cPi,
+    cE,
+    cZero,
+    rTimer,
+    rYear,
+    rMonth,
+    rDay,
+    rWeekday,
+    rHour,
+    rMinute,
+    rSecond,
 };
 
 const QHash<QString, Entrada>& Tabela() {
     static const QHash<QString, Entrada> t = [] {
         QHash<QString, Entrada> h;
-        const char* funcoes[] = {"ABS", "ATN", "COS", "EXP", "SIN", "SQR", "TAN", "LOG", "FIX", "INT", "SGN",
-                                 "SEC", "COSEC", "COTAN", "ARCSIN", "ARCCOS", "ARCSEC", "ARCCOSEC", "ARCCOTAN",
-                                 "HSIN", "HCOS", "HTAN", "HSEC", "HCOSEC", "HCOTAN", "HARCSIN", "HARCCOS",
-                                 "HARCTAN", "HARCCOTAN", "HARCSEC", "HARCCOSEC"};
+        const char* funcoes[] = {
+            "ABS",    "ATN",      "COS",      "EXP",     "SIN",       "SQR",     "TAN",      "LOG",
+            "FIX",    "INT",      "SGN",      "SEC",     "COSEC",     "COTAN",   "ARCSIN",   "ARCCOS",
+            "ARCSEC", "ARCCOSEC", "ARCCOTAN", "HSIN",    "HCOS",      "HTAN",    "HSEC",     "HCOSEC",
+            "HCOTAN", "HARCSIN",  "HARCCOS",  "HARCTAN", "HARCCOTAN", "HARCSEC", "HARCCOSEC"};
         for (int i = 0; i < int(std::size(funcoes)); ++i)
             h.insert(QLatin1String(funcoes[i]), {Tipo::Funcao, i});
         h.insert(QStringLiteral("PI"), {Tipo::Constante, cPi});
@@ -71,37 +112,68 @@ double Matematica(int f, double x) {
     const double a1 = 2.0 * std::atan(1.0);
     const double ex = std::exp(x), emx = std::exp(-x);
     switch (f) {
-    case fAbs: return std::fabs(x);
-    case fAtn: return std::atan(x);
-    case fCos: return std::cos(x);
-    case fExp: return ex;
-    case fSin: return std::sin(x);
-    case fSqr: return std::sqrt(x);
-    case fTan: return std::tan(x);
-    case fLog: return std::log(x);
-    case fFix: return std::trunc(x);
-    case fInt: return std::floor(x);
-    case fSgn: return Sgn(x);
-    case fSec: return 1.0 / std::cos(x);
-    case fCosec: return 1.0 / std::sin(x);
-    case fCotan: return 1.0 / std::tan(x);
-    case fArcsin: return std::atan(x / std::sqrt(1 - x * x));
-    case fArccos: return std::atan(-x / std::sqrt(1 - x * x)) + a1;
-    case fArcsec: return std::atan(x / std::sqrt(x * x - 1)) + Sgn(x - 1) * a1;
-    case fArccosec: return std::atan(x / std::sqrt(x * x - 1)) + (Sgn(x) - 1) * a1;
-    case fArccotan: return std::atan(x) + a1;
-    case fHsin: return (ex - emx) / 2;
-    case fHcos: return (ex + emx) / 2;
-    case fHtan: return (ex - emx) / (ex + emx);
-    case fHsec: return 2 / (ex + emx);
-    case fHcosec: return 2 / (ex - emx);
-    case fHcotan: return (ex + emx) / (ex - emx);
-    case fHarcsin: return std::log(x + std::sqrt(x * x + 1));
-    case fHarccos: return std::log(x + std::sqrt(x * x - 1));
-    case fHarctan: return std::log((1 + x) / (1 - x)) / 2;
-    case fHarccotan: return std::log((x + 1) / (x - 1)) / 2;
-    case fHarcsec: return std::log((std::sqrt(1 - x * x) + 1) / x);
-    case fHarccosec: return std::log((Sgn(x) * std::sqrt(x * x + 1) + 1) / x);
+    case fAbs:
+        return std::fabs(x);
+    case fAtn:
+        return std::atan(x);
+    case fCos:
+        return std::cos(x);
+    case fExp:
+        return ex;
+    case fSin:
+        return std::sin(x);
+    case fSqr:
+        return std::sqrt(x);
+    case fTan:
+        return std::tan(x);
+    case fLog:
+        return std::log(x);
+    case fFix:
+        return std::trunc(x);
+    case fInt:
+        return std::floor(x);
+    case fSgn:
+        return Sgn(x);
+    case fSec:
+        return 1.0 / std::cos(x);
+    case fCosec:
+        return 1.0 / std::sin(x);
+    case fCotan:
+        return 1.0 / std::tan(x);
+    case fArcsin:
+        return std::atan(x / std::sqrt(1 - x * x));
+    case fArccos:
+        return std::atan(-x / std::sqrt(1 - x * x)) + a1;
+    case fArcsec:
+        return std::atan(x / std::sqrt(x * x - 1)) + Sgn(x - 1) * a1;
+    case fArccosec:
+        return std::atan(x / std::sqrt(x * x - 1)) + (Sgn(x) - 1) * a1;
+    case fArccotan:
+        return std::atan(x) + a1;
+    case fHsin:
+        return (ex - emx) / 2;
+    case fHcos:
+        return (ex + emx) / 2;
+    case fHtan:
+        return (ex - emx) / (ex + emx);
+    case fHsec:
+        return 2 / (ex + emx);
+    case fHcosec:
+        return 2 / (ex - emx);
+    case fHcotan:
+        return (ex + emx) / (ex - emx);
+    case fHarcsin:
+        return std::log(x + std::sqrt(x * x + 1));
+    case fHarccos:
+        return std::log(x + std::sqrt(x * x - 1));
+    case fHarctan:
+        return std::log((1 + x) / (1 - x)) / 2;
+    case fHarccotan:
+        return std::log((x + 1) / (x - 1)) / 2;
+    case fHarcsec:
+        return std::log((std::sqrt(1 - x * x) + 1) / x);
+    case fHarccosec:
+        return std::log((Sgn(x) * std::sqrt(x * x + 1) + 1) / x);
     }
     return 0.0;
 }
@@ -109,14 +181,22 @@ double Matematica(int f, double x) {
 double Relogio(int f) {
     const QDateTime agora = QDateTime::currentDateTime();
     switch (f) {
-    case rTimer: return agora.time().msecsSinceStartOfDay() / 1000.0;
-    case rYear: return agora.date().year();
-    case rMonth: return agora.date().month();
-    case rDay: return agora.date().day();
-    case rWeekday: return agora.date().dayOfWeek() % 7 + 1; // Sunday = 1
-    case rHour: return agora.time().hour();
-    case rMinute: return agora.time().minute();
-    case rSecond: return agora.time().second();
+    case rTimer:
+        return agora.time().msecsSinceStartOfDay() / 1000.0;
+    case rYear:
+        return agora.date().year();
+    case rMonth:
+        return agora.date().month();
+    case rDay:
+        return agora.date().day();
+    case rWeekday:
+        return agora.date().dayOfWeek() % 7 + 1; // Sunday = 1
+    case rHour:
+        return agora.time().hour();
+    case rMinute:
+        return agora.time().minute();
+    case rSecond:
+        return agora.time().second();
     }
     return 0.0;
 }
@@ -125,8 +205,7 @@ double Relogio(int f) {
 Evaluator::Evaluator(Mapa* mapa) : m_mapa(mapa) {}
 
 QString Evaluator::ReplaceText(const QString& texto, const QString& procura, const QString& troca) {
-    if (procura.isEmpty() || procura == troca)
-        return texto;
+    if (procura.isEmpty() || procura == troca) return texto;
     if (troca.contains(procura)) {
         QString r = texto;
         return r.replace(procura, troca);
@@ -152,11 +231,16 @@ double Evaluator::Result() {
 
 QString Evaluator::MensagemErro(int32_t erro) {
     switch (erro) {
-    case ErroSeparador: return QStringLiteral("Error: Wrong decimal separator placement!");
-    case ErroSintaxe: return QStringLiteral("Error: Wrong syntax!");
-    case ErroSinal: return QStringLiteral("Error: Wrong sign or bracket placement!");
-    case ErroParenteses: return QStringLiteral("Error: Wrong bracket placement!");
-    default: return QString();
+    case ErroSeparador:
+        return QStringLiteral("Error: Wrong decimal separator placement!");
+    case ErroSintaxe:
+        return QStringLiteral("Error: Wrong syntax!");
+    case ErroSinal:
+        return QStringLiteral("Error: Wrong sign or bracket placement!");
+    case ErroParenteses:
+        return QStringLiteral("Error: Wrong bracket placement!");
+    default:
+        return QString();
     }
 }
 
@@ -182,8 +266,7 @@ int Evaluator::Separador(QStringView s, QStringView separadores) {
             Falha(ErroParenteses);
             return -1;
         }
-        if (profundidade == 0 && i > 0 && separadores.contains(s[i]))
-            return i;
+        if (profundidade == 0 && i > 0 && separadores.contains(s[i])) return i;
     }
     return -1;
 }
@@ -193,8 +276,7 @@ double Evaluator::Expressao(QStringView s) {
     while (m_erro == SemErro) {
         const int p = Separador(s, u"+-");
         soma += Termo(p < 0 ? s : s.left(p));
-        if (p < 0)
-            break;
+        if (p < 0) break;
         s = s.mid(p);
     }
     return soma;
@@ -206,8 +288,7 @@ double Evaluator::Termo(QStringView s) {
         const int p = Separador(s, u"*/");
         QChar operador;
         const double v = Factor(p < 0 ? s : s.left(p), operador);
-        if (m_erro != SemErro)
-            break;
+        if (m_erro != SemErro) break;
         if (operador == QLatin1Char('*'))
             acumulado *= v;
         else if (operador == QLatin1Char('/')) {
@@ -222,8 +303,7 @@ double Evaluator::Termo(QStringView s) {
             Falha(ErroAritmetica);
             break;
         }
-        if (p < 0)
-            break;
+        if (p < 0) break;
         s = s.mid(p);
     }
     return acumulado;
@@ -231,8 +311,7 @@ double Evaluator::Termo(QStringView s) {
 
 double Evaluator::Factor(QStringView s, QChar& operador) {
     operador = QLatin1Char('+');
-    if (m_erro != SemErro)
-        return 0.0;
+    if (m_erro != SemErro) return 0.0;
     bool negativo = false;
     if (!s.isEmpty()) {
         const QChar c = s[0];
@@ -245,14 +324,12 @@ double Evaluator::Factor(QStringView s, QChar& operador) {
         }
     }
     double v = Primario(s);
-    if (m_erro != SemErro)
-        return 0.0;
+    if (m_erro != SemErro) return 0.0;
     if (!s.isEmpty()) {
         const QChar c = s[0];
         s = s.mid(1);
         const double expoente = Primario(s);
-        if (m_erro != SemErro)
-            return 0.0;
+        if (m_erro != SemErro) return 0.0;
         if (c == QLatin1Char('^')) {
             v = std::pow(v, expoente);
             if (!std::isfinite(v)) {
@@ -262,17 +339,14 @@ double Evaluator::Factor(QStringView s, QChar& operador) {
         } else {
             Falha(ErroSinal);
         }
-        if (m_erro == SemErro && !s.isEmpty())
-            Falha(ErroSintaxe);
+        if (m_erro == SemErro && !s.isEmpty()) Falha(ErroSintaxe);
     }
     return negativo ? -v : v;
 }
 
 double Evaluator::Primario(QStringView& s) {
-    if (!s.isEmpty() && s[0] == QLatin1Char('('))
-        return Parenteses(s);
-    if (!s.isEmpty() && (Algarismo(s[0]) || s[0] == QLatin1Char(',')))
-        return Numero(s);
+    if (!s.isEmpty() && s[0] == QLatin1Char('(')) return Parenteses(s);
+    if (!s.isEmpty() && (Algarismo(s[0]) || s[0] == QLatin1Char(','))) return Numero(s);
     return Nome(s);
 }
 
@@ -315,8 +389,7 @@ double Evaluator::Numero(QStringView& s) {
         Falha(ErroSintaxe);
         return 0.0;
     }
-    if (lido.startsWith(QLatin1Char('.')))
-        lido.prepend(QLatin1Char('0'));
+    if (lido.startsWith(QLatin1Char('.'))) lido.prepend(QLatin1Char('0'));
     bool ok = false;
     const double v = lido.toDouble(&ok);
     if (!ok || !std::isfinite(v)) {
@@ -336,24 +409,34 @@ double Evaluator::Nome(QStringView& s) {
     const QString nome = s.left(p).toString();
     s = s.mid(p);
     const double x = Parenteses(s);
-    if (m_erro != SemErro)
-        return 0.0;
+    if (m_erro != SemErro) return 0.0;
     return Funcao(nome, x);
 }
 
 double Evaluator::Funcao(const QString& nome, double x) {
     const auto it = Tabela().constFind(nome);
-    if (it == Tabela().cend())
-        return 0.0;
+    if (it == Tabela().cend()) return 0.0;
     Mapa& mapa = m_mapa ? *m_mapa : MapaActual();
     double v = 0.0;
     switch (it->tipo) {
-    case Tipo::Funcao: v = Matematica(it->indice, x); break;
-    case Tipo::Constante: v = it->indice == cPi ? PI_NATALIS : (it->indice == cE ? 2.71828182845905 : 0.0); break;
-    case Tipo::Relogio: v = Relogio(it->indice); break;
-    case Tipo::Corpo: v = mapa.Corpo(it->indice).Posicao().ValorRads(); break;
-    case Tipo::Sod: v = Reduz(mapa.Corpo(it->indice).Posicao().ValorRads() + PI_NATALIS); break;
-    case Tipo::Cuspide: v = mapa.Cuspide(it->indice).ValorRads(); break;
+    case Tipo::Funcao:
+        v = Matematica(it->indice, x);
+        break;
+    case Tipo::Constante:
+        v = it->indice == cPi ? PI_NATALIS : (it->indice == cE ? 2.71828182845905 : 0.0);
+        break;
+    case Tipo::Relogio:
+        v = Relogio(it->indice);
+        break;
+    case Tipo::Corpo:
+        v = mapa.Corpo(it->indice).Posicao().ValorRads();
+        break;
+    case Tipo::Sod:
+        v = Reduz(mapa.Corpo(it->indice).Posicao().ValorRads() + PI_NATALIS);
+        break;
+    case Tipo::Cuspide:
+        v = mapa.Cuspide(it->indice).ValorRads();
+        break;
     case Tipo::Aleatorio:
         // A negative argument repeats the value of its seed, 0 repeats the last value.
         if (x < 0) {

@@ -16,7 +16,9 @@ QString NovaLigacao() {
 
 FonteDados::FonteDados() : m_ligacao(NovaLigacao()) {}
 
-FonteDados::~FonteDados() { Fecha(); }
+FonteDados::~FonteDados() {
+    Fecha();
+}
 
 void FonteDados::Fecha() {
     m_procura.reset();
@@ -49,8 +51,7 @@ bool FonteDados::Abre(const QString& caminho, const QString& tabela, bool soLeit
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_ligacao);
     db.setDatabaseName(caminho);
-    if (soLeitura)
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (soLeitura) db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!db.open()) {
         m_erro = db.lastError().text();
         return false;
@@ -79,8 +80,7 @@ void FonteDados::SemRegisto(bool fim) {
 }
 
 bool FonteDados::Le(QSqlQuery& q) {
-    if (!q.next())
-        return false;
+    if (!q.next()) return false;
     m_rowid = q.value(0).toLongLong();
     m_valores.clear();
     for (int i = 0; i < m_campos.size(); ++i)
@@ -92,27 +92,26 @@ bool FonteDados::Le(QSqlQuery& q) {
 }
 
 bool FonteDados::Mover(const QString& condicao, const QString& ordem, bool fim) {
-    if (!m_aberta)
-        return false;
+    if (!m_aberta) return false;
     QSqlQuery q(QSqlDatabase::database(m_ligacao, false));
     q.setForwardOnly(true);
     QString sql = QStringLiteral("SELECT rowid, * FROM %1").arg(Identificador(m_tabela));
-    if (!condicao.isEmpty())
-        sql += QStringLiteral(" WHERE ") + condicao;
+    if (!condicao.isEmpty()) sql += QStringLiteral(" WHERE ") + condicao;
     sql += QStringLiteral(" ORDER BY rowid ") + ordem + QStringLiteral(" LIMIT 1");
-    if (!q.prepare(sql))
-        return false;
-    if (!condicao.isEmpty())
-        q.addBindValue(m_rowid);
-    if (q.exec() && Le(q))
-        return true;
+    if (!q.prepare(sql)) return false;
+    if (!condicao.isEmpty()) q.addBindValue(m_rowid);
+    if (q.exec() && Le(q)) return true;
     SemRegisto(fim);
     return false;
 }
 
-void FonteDados::MoveFirst() { Mover(QString(), QStringLiteral("ASC"), true); }
+void FonteDados::MoveFirst() {
+    Mover(QString(), QStringLiteral("ASC"), true);
+}
 
-void FonteDados::MoveLast() { Mover(QString(), QStringLiteral("DESC"), true); }
+void FonteDados::MoveLast() {
+    Mover(QString(), QStringLiteral("DESC"), true);
+}
 
 void FonteDados::MoveNext() {
     if (m_rowid < 0) {
@@ -131,8 +130,7 @@ void FonteDados::MovePrevious() {
 }
 
 int FonteDados::RecordCount() {
-    if (!m_aberta)
-        return 0;
+    if (!m_aberta) return 0;
     QSqlQuery q(QSqlDatabase::database(m_ligacao, false));
     if (!q.exec(QStringLiteral("SELECT count(*) FROM %1").arg(Identificador(m_tabela))) || !q.next())
         return 0;
@@ -161,18 +159,15 @@ bool FonteDados::FindFirst(const QString& campo, const QString& valor) {
     m_procura->bindValue(0, valor);
     const bool achou = m_procura->exec() && Le(*m_procura);
     m_procura->finish();
-    if (!achou)
-        SemRegisto(true);
+    if (!achou) SemRegisto(true);
     m_semCorrespondencia = !achou;
     return achou;
 }
 
 QString FonteDados::Campo(const QString& nome) const {
-    if (m_alterados.contains(nome))
-        return m_alterados.value(nome);
+    if (m_alterados.contains(nome)) return m_alterados.value(nome);
     const qsizetype i = m_campos.indexOf(nome);
-    if (i < 0 || i >= m_valores.size())
-        return QString();
+    if (i < 0 || i >= m_valores.size()) return QString();
     return m_valores[i];
 }
 
@@ -185,8 +180,7 @@ void FonteDados::AddNew() {
 }
 
 void FonteDados::SetCampo(const QString& nome, const QString& valor) {
-    if (m_campos.contains(nome) && (m_novo || m_rowid >= 0))
-        m_alterados.insert(nome, valor);
+    if (m_campos.contains(nome) && (m_novo || m_rowid >= 0)) m_alterados.insert(nome, valor);
 }
 
 void FonteDados::CancelUpdate() {
@@ -199,10 +193,8 @@ void FonteDados::CancelUpdate() {
 }
 
 bool FonteDados::Update() {
-    if (!m_aberta || (!m_novo && m_rowid < 0))
-        return false;
-    if (m_alterados.isEmpty() && !m_novo)
-        return true;
+    if (!m_aberta || (!m_novo && m_rowid < 0)) return false;
+    if (m_alterados.isEmpty() && !m_novo) return true;
     QSqlQuery q(QSqlDatabase::database(m_ligacao, false));
     QStringList nomes;
     for (auto it = m_alterados.cbegin(); it != m_alterados.cend(); ++it)
@@ -231,8 +223,7 @@ bool FonteDados::Update() {
     }
     for (const QString& n : nomes)
         q.addBindValue(m_alterados.value(n));
-    if (!m_novo)
-        q.addBindValue(m_rowid);
+    if (!m_novo) q.addBindValue(m_rowid);
     if (!q.exec()) {
         m_erro = q.lastError().text();
         return false;
@@ -242,7 +233,6 @@ bool FonteDados::Update() {
     QSqlQuery r(QSqlDatabase::database(m_ligacao, false));
     r.prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid = ?").arg(Identificador(m_tabela)));
     r.addBindValue(rowid);
-    if (!r.exec() || !Le(r))
-        SemRegisto(true);
+    if (!r.exec() || !Le(r)) SemRegisto(true);
     return true;
 }

@@ -10,16 +10,17 @@
 
 bool GravaRelatorio(const QTextDocument& documento, const QString& caminho, QString* erro) {
     auto falha = [&](const QString& m) {
-        if (erro)
-            *erro = m;
+        if (erro) *erro = m;
         return false;
     };
     const QString extensao = QFileInfo(caminho).suffix().toLower();
     if (extensao != QLatin1String("rtf") && extensao != QLatin1String("pdf"))
-        return falha(QStringLiteral("O ficheiro %1 não tem uma extensão conhecida: use .rtf ou .pdf.").arg(caminho));
+        return falha(
+            QStringLiteral("O ficheiro %1 não tem uma extensão conhecida: use .rtf ou .pdf.").arg(caminho));
     QSaveFile f(caminho);
     if (!f.open(QIODevice::WriteOnly))
-        return falha(QStringLiteral("Não foi possível criar o ficheiro %1: %2").arg(caminho, f.errorString()));
+        return falha(
+            QStringLiteral("Não foi possível criar o ficheiro %1: %2").arg(caminho, f.errorString()));
     if (extensao == QLatin1String("rtf")) {
         f.write(EscreveRtf(documento));
     } else {
@@ -32,6 +33,7 @@ bool GravaRelatorio(const QTextDocument& documento, const QString& caminho, QStr
         pdf.reset();
     }
     if (!f.commit())
-        return falha(QStringLiteral("Não foi possível gravar o ficheiro %1: %2").arg(caminho, f.errorString()));
+        return falha(
+            QStringLiteral("Não foi possível gravar o ficheiro %1: %2").arg(caminho, f.errorString()));
     return true;
 }

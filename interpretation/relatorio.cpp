@@ -21,7 +21,9 @@ CoresRelatorio CoresRelatorio::DasOpcoes() {
 }
 
 namespace {
-QColor CorQt(CorRGB c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor CorQt(CorRGB c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 Qt::Alignment AlinhamentoQt(int a) {
     switch (a) {
@@ -56,8 +58,7 @@ void EscreveParagrafo(QTextDocument& doc, const QString& texto, CorRGB cor, bool
     c.insertText(texto, f);
     // Line ends carry no style of their own.
     c.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    if (linhaEmBranco)
-        c.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    if (linhaEmBranco) c.insertBlock(QTextBlockFormat(), QTextCharFormat());
     EmEscrita = false;
 }
 
@@ -69,8 +70,7 @@ QString Relatorio::GetTexto(int32_t codigo) const {
 }
 
 void Relatorio::Progresso(double feito, double total) const {
-    if (m_progresso)
-        m_progresso(total > 0 ? feito / total : 1.0);
+    if (m_progresso) m_progresso(total > 0 ? feito / total : 1.0);
 }
 
 void Relatorio::Titulo(QTextDocument& doc, const QString& t) const {
@@ -86,10 +86,13 @@ void Relatorio::Seccao(QTextDocument& doc, const QString& t) const {
 }
 
 void Relatorio::Paragrafo(QTextDocument& doc, const QString& t, bool linhaEmBranco) const {
-    EscreveParagrafo(doc, t, m_cores.CorTexto, false, false, false, kTamanhoTexto, linhaEmBranco, AlinhaEsquerda);
+    EscreveParagrafo(doc, t, m_cores.CorTexto, false, false, false, kTamanhoTexto, linhaEmBranco,
+                     AlinhaEsquerda);
 }
 
-int Relatorio::SignoDe(int indice) const { return NumeroSigno1(m_mapa.Corpo(indice).Posicao()); }
+int Relatorio::SignoDe(int indice) const {
+    return NumeroSigno1(m_mapa.Corpo(indice).Posicao());
+}
 
 QString Relatorio::NomeCorpo(int indice) const {
     const QString n = m_mapa.Corpo(indice).Nome;
@@ -99,8 +102,7 @@ QString Relatorio::NomeCorpo(int indice) const {
 std::vector<int> Relatorio::ListaEsclarecedores() const {
     std::vector<int> r;
     for (int i = 0; i <= 10; ++i)
-        if (m_mapa.Corpo(i).Marcado)
-            r.push_back(i);
+        if (m_mapa.Corpo(i).Marcado) r.push_back(i);
     return r;
 }
 
@@ -115,8 +117,7 @@ void Relatorio::EscrevePlaneta(QTextDocument& doc, int indice) {
 void Relatorio::EscreveCasa(QTextDocument& doc, int casa) {
     QString lista;
     for (int j = 0; j <= 12; ++j)
-        if (m_mapa.Corpo(j).Casa == casa)
-            lista += NomeCorpo(j) + QStringLiteral(" ,");
+        if (m_mapa.Corpo(j).Casa == casa) lista += NomeCorpo(j) + QStringLiteral(" ,");
     if (!lista.isEmpty()) {
         lista.chop(1);
         lista.prepend(QStringLiteral(" influenciada por "));
@@ -126,16 +127,16 @@ void Relatorio::EscreveCasa(QTextDocument& doc, int casa) {
                        QStringLiteral(" em ") + Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome + lista);
     Paragrafo(doc, GetTexto(casa * 1000 + 200 + s));
     for (int j = 0; j <= 12; ++j)
-        if (m_mapa.Corpo(j).Casa == casa)
-            Paragrafo(doc, GetTexto((j + 1) * 1000 + 300 + casa));
+        if (m_mapa.Corpo(j).Casa == casa) Paragrafo(doc, GetTexto((j + 1) * 1000 + 300 + casa));
 }
 
 void Relatorio::EscreveParte(QTextDocument& doc, int indice) {
     const int p = indice + 1;
     const int s = SignoDe(indice);
     const int h = m_mapa.Corpo(indice).Casa;
-    SubTitulo(doc, NomeCorpo(indice) + QStringLiteral(" em ") + Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome +
-                       QStringLiteral(" na Casa ") + Simbolos::HouseName(static_cast<int16_t>(h), true));
+    SubTitulo(doc, NomeCorpo(indice) + QStringLiteral(" em ") +
+                       Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome + QStringLiteral(" na Casa ") +
+                       Simbolos::HouseName(static_cast<int16_t>(h), true));
     Paragrafo(doc, GetTexto(p * 1000 + 100 + s), false);
     Paragrafo(doc, GetTexto(p * 1000 + 300 + h));
 }
@@ -165,19 +166,20 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
     Progresso(0, total);
 
     Titulo(doc, QStringLiteral("Natalis"));
-    EscreveParagrafo(doc, QStringLiteral("Auto - Interpretação"), m_cores.CorSub1, false, false, false, 20, true,
-                     AlinhaCentro);
+    EscreveParagrafo(doc, QStringLiteral("Auto - Interpretação"), m_cores.CorSub1, false, false, false, 20,
+                     true, AlinhaCentro);
     const bool m = IsMasculino(m_campos);
     EscreveParagrafo(doc,
                      QStringLiteral("Mapa astral de: ") + m_campos.txtNome + QStringLiteral(" nascid") +
                          (m ? QStringLiteral("o") : QStringLiteral("a")) + QStringLiteral(" no dia ") +
-                         m_campos.txtData + QStringLiteral(" em ") + m_campos.txtlocal + QStringLiteral(" pelas ") +
-                         m_campos.txtHora,
+                         m_campos.txtData + QStringLiteral(" em ") + m_campos.txtlocal +
+                         QStringLiteral(" pelas ") + m_campos.txtHora,
                      m_cores.CorTexto, false, false, false, kTamanhoTexto, false, AlinhaCentro);
     EscreveParagrafo(doc,
-                     QStringLiteral("Mapa calculado para: ") + m_campos.txtlocal + QStringLiteral(" ( Latitude=") +
-                         m_campos.txtLatitude + QStringLiteral(" Longitude=") + m_campos.txtlongitude +
-                         QStringLiteral(" GMT") + m_campos.FusoHorario + QStringLiteral(" )  "),
+                     QStringLiteral("Mapa calculado para: ") + m_campos.txtlocal +
+                         QStringLiteral(" ( Latitude=") + m_campos.txtLatitude +
+                         QStringLiteral(" Longitude=") + m_campos.txtlongitude + QStringLiteral(" GMT") +
+                         m_campos.FusoHorario + QStringLiteral(" )  "),
                      m_cores.CorTexto, false, false, false, kTamanhoTexto, true, AlinhaCentro);
 
     // Summary points of the Sun: decan, clarifiers, five-degree segment.
@@ -195,7 +197,8 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
     Seccao(doc, QStringLiteral("Pontos Principais"));
     EscrevePlaneta(doc, 0);
     const int signoAsc = NumeroSigno1(m_mapa.Cuspide(1));
-    SubTitulo(doc, QStringLiteral("Ascendente em ") + Simbolos::SignInfo(static_cast<int16_t>(signoAsc - 1)).nome);
+    SubTitulo(doc,
+              QStringLiteral("Ascendente em ") + Simbolos::SignInfo(static_cast<int16_t>(signoAsc - 1)).nome);
     Paragrafo(doc, GetTexto(1200 + signoAsc));
     for (int i : {1, 10, 12, 11})
         EscrevePlaneta(doc, i);
@@ -221,8 +224,7 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
 
     std::vector<int> retrogrados;
     for (int i = 2; i <= 9; ++i)
-        if (m_mapa.Corpo(i).Retrogrado)
-            retrogrados.push_back(i);
+        if (m_mapa.Corpo(i).Retrogrado) retrogrados.push_back(i);
     if (!retrogrados.empty()) {
         Seccao(doc, QStringLiteral("Pontos Retrógrados"));
         for (int i : retrogrados) {

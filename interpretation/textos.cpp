@@ -19,8 +19,7 @@ FonteDados& DataVer() {
 bool AbreBaseInterpretacao(const QString& caminho, QString* erro) {
     const bool ok = DataDB().Abre(caminho, QStringLiteral("interpretação")) &&
                     DataVer().Abre(caminho, QStringLiteral("version"));
-    if (!ok && erro)
-        *erro = !DataDB().Aberta() ? DataDB().Erro() : DataVer().Erro();
+    if (!ok && erro) *erro = !DataDB().Aberta() ? DataDB().Erro() : DataVer().Erro();
     return ok;
 }
 
@@ -32,27 +31,22 @@ VersaoBase LeVersao(FonteDados& ver) {
 
 QString WhithinText(const QString& fonte, const QString& abre, const QString& fecha) {
     const qsizetype p = fonte.indexOf(abre, 0, Qt::CaseInsensitive);
-    if (p < 0 || abre.isEmpty())
-        return QString();
+    if (p < 0 || abre.isEmpty()) return QString();
     const qsizetype inicio = p + abre.size(); // 0-based start of the segment
     const qsizetype r = fonte.indexOf(fecha, inicio, Qt::CaseInsensitive);
-    if (r < 0)
-        return QString();
+    if (r < 0) return QString();
     // The segment stops one character before the closing token; an empty or one-character
     // segment therefore has nothing left.
     const qsizetype comprimento = r - inicio - 1;
-    if (comprimento <= 0)
-        return QString();
+    if (comprimento <= 0) return QString();
     return fonte.mid(inicio, comprimento).trimmed();
 }
 
 QString SubstituiChaves(const QString& texto, const ParesTexto& pares) {
     QString iniciais;
     for (const auto& par : pares)
-        if (!par.first.isEmpty())
-            iniciais += par.first[0];
-    if (iniciais.isEmpty())
-        return texto;
+        if (!par.first.isEmpty()) iniciais += par.first[0];
+    if (iniciais.isEmpty()) return texto;
     QString r;
     r.reserve(texto.size() + 64);
     const QStringView t(texto);
@@ -99,11 +93,9 @@ bool CorposPosicao(int32_t codigo, int& a, int& b) {
 }
 
 QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool masculino, Mapa& mapa) {
-    if (!db.FindFirst(QStringLiteral("codigo"), QString::number(codigo)))
-        return QString();
+    if (!db.FindFirst(QStringLiteral("codigo"), QString::number(codigo))) return QString();
     const QString t = SubstituiChaves(db.Campo(QStringLiteral("Texto")), pares);
-    if (!t.contains(QLatin1Char('{')))
-        return t;
+    if (!t.contains(QLatin1Char('{'))) return t;
 
     const QString comum = WhithinText(QLatin1Char('@') + t, QStringLiteral("@"), QStringLiteral("{"));
     const QString sexo = masculino ? WhithinText(t, QStringLiteral("{H"), QStringLiteral("}"))
@@ -123,7 +115,9 @@ QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool m
     return comum.trimmed() + QLatin1Char(' ') + posicao.trimmed() + QLatin1Char(' ') + sexo.trimmed();
 }
 
-bool IsMasculino(const CamposMapa& campos) { return campos.sexoMasculino; }
+bool IsMasculino(const CamposMapa& campos) {
+    return campos.sexoMasculino;
+}
 
 ParesTexto ParesNativo(const CamposMapa& campos) {
     const bool m = IsMasculino(campos);
@@ -151,15 +145,18 @@ const char* const kSegmentos[12][6] = {
 } // namespace
 
 QString NomeSegmento(int signo, int coluna) {
-    if (signo < 1 || signo > 12 || coluna < 1 || coluna > 6)
-        return QString();
+    if (signo < 1 || signo > 12 || coluna < 1 || coluna > 6) return QString();
     return QString::fromUtf8(kSegmentos[signo - 1][coluna - 1]);
 }
 
-int NumeroSigno1(const PosSigno& posicao) { return (posicao.NumeroSigno() % 12 + 12) % 12 + 1; }
+int NumeroSigno1(const PosSigno& posicao) {
+    return (posicao.NumeroSigno() % 12 + 12) % 12 + 1;
+}
 
 QString NomeAnjo(const PosSigno& posicao) {
     return NomeSegmento(NumeroSigno1(posicao), posicao.RetornaGraus() / 5 + 1);
 }
 
-QString NomeAnjo(Mapa& mapa) { return NomeAnjo(mapa.Corpo(0).Posicao()); }
+QString NomeAnjo(Mapa& mapa) {
+    return NomeAnjo(mapa.Corpo(0).Posicao());
+}

@@ -20,9 +20,10 @@ int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
     FonteDados textos;
     const QString base = CaminhoPrograma(QStringLiteral("Intrepreter.mdb"));
     if (!textos.Abre(base, QStringLiteral("interpretação"))) {
-        CaixaMensagens().Mostra(IconeMsg::Critico, TituloAplicacao(),
-                                QStringLiteral("Não foi possível abrir a base de dados de interpretações %1: %2")
-                                    .arg(base, textos.Erro()));
+        CaixaMensagens().Mostra(
+            IconeMsg::Critico, TituloAplicacao(),
+            QStringLiteral("Não foi possível abrir a base de dados de interpretações %1: %2")
+                .arg(base, textos.Erro()));
         return SAIDA_FALHOU;
     }
     campos.KeyWord = Simbolos::TextoDecanatoSol(mapa.Corpo(0).Posicao().ValorGraus());
@@ -38,7 +39,7 @@ int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
     return SAIDA_OK;
 }
 
-const RegistoSaida relatorio({QStringLiteral("relatorio"), QStringLiteral("FICHEIRO.rtf|FICHEIRO.pdf"),
-                              QStringLiteral("escreve a interpretação automática (RTF ou PDF, pela extensão)"),
-                              EscreveRelatorio});
+const RegistoSaida relatorio(
+    {QStringLiteral("relatorio"), QStringLiteral("FICHEIRO.rtf|FICHEIRO.pdf"),
+     QStringLiteral("escreve a interpretação automática (RTF ou PDF, pela extensão)"), EscreveRelatorio});
 } // namespace

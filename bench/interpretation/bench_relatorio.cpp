@@ -12,7 +12,8 @@
 namespace {
 FonteDados& Base() {
     static FonteDados f;
-    if (!f.Aberta() && !f.Abre(QStringLiteral(NATALIS_PROGRAM_DIR "/Intrepreter.mdb"), QStringLiteral("interpretação")))
+    if (!f.Aberta() &&
+        !f.Abre(QStringLiteral(NATALIS_PROGRAM_DIR "/Intrepreter.mdb"), QStringLiteral("interpretação")))
         qFatal("%s", qPrintable(f.Erro()));
     return f;
 }

@@ -40,8 +40,7 @@ QList<int> CodigosDaFamilia(const QString& familia) {
         for (int a = 1; a <= 13; ++a)
             for (int b = a + 1; b <= 13; ++b)
                 for (int t : {9, 6, 4, 7, 8})
-                    if (t == 9 || (a != 11 && b != 11 && a != 13 && b != 13))
-                        c << a * 1000 + t * 100 + b;
+                    if (t == 9 || (a != 11 && b != 11 && a != 13 && b != 13)) c << a * 1000 + t * 100 + b;
     if (familia == "retrogrados_em_signos")
         for (int p = 3; p <= 10; ++p)
             for (int s = 1; s <= 12; ++s)
@@ -102,7 +101,8 @@ private slots:
             QVERIFY2(m_locais.record(QStringLiteral("Locais")).contains(QLatin1String(c)), c);
         // The lookups go through an index on the searched field.
         QSqlQuery q(m_textos);
-        QVERIFY(q.exec(QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM \"interpretação\" WHERE codigo = '1101'")));
+        QVERIFY(q.exec(
+            QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM \"interpretação\" WHERE codigo = '1101'")));
         QVERIFY(q.next());
         QVERIFY2(q.value(3).toString().contains(QStringLiteral("INDEX")), qPrintable(q.value(3).toString()));
     }
@@ -150,7 +150,8 @@ private slots:
                                                   .arg(faltam.size())
                                                   .arg(quantos)
                                                   .arg(faltam.mid(0, 12).join(QLatin1Char(' ')))));
-        QVERIFY2(vazios.isEmpty(), qPrintable(QStringLiteral("empty texts: ") + vazios.join(QLatin1Char(' '))));
+        QVERIFY2(vazios.isEmpty(),
+                 qPrintable(QStringLiteral("empty texts: ") + vazios.join(QLatin1Char(' '))));
     }
 
     // The expander drops the character before the first "{" and the one before each "}", so
@@ -164,16 +165,13 @@ private slots:
             auto erro = [&](const QString& m) { erros << it.key() + ": " + m; };
             for (auto m = chave.globalMatch(t); m.hasNext();) {
                 const QString d = m.next().captured(1);
-                if (d != "1" && d != "2" && d != "3")
-                    erro("placeholder |" + d);
+                if (d != "1" && d != "2" && d != "3") erro("placeholder |" + d);
             }
             qsizetype i = t.indexOf(QLatin1Char('{'));
-            if (i > 0 && t[i - 1] != QLatin1Char(' '))
-                erro("no blank before the first {");
+            if (i > 0 && t[i - 1] != QLatin1Char(' ')) erro("no blank before the first {");
             for (; i >= 0; i = t.indexOf(QLatin1Char('{'), i + 1)) {
                 const QChar tipo = i + 1 < t.size() ? t[i + 1].toUpper() : QChar();
-                if (!QStringLiteral("HMAD=").contains(tipo))
-                    erro(QStringLiteral("unknown token {") + tipo);
+                if (!QStringLiteral("HMAD=").contains(tipo)) erro(QStringLiteral("unknown token {") + tipo);
                 if (QStringLiteral("AD=").contains(tipo) && !Aspecto(codigo))
                     erro("position segment outside an aspect text");
                 const qsizetype f = t.indexOf(QLatin1Char('}'), i);
@@ -183,17 +181,17 @@ private slots:
                 else if (t[f - 1] != QLatin1Char(' '))
                     erro("no blank before }");
             }
-            if (t.count(QLatin1Char('}')) != t.count(QLatin1Char('{')))
-                erro("unbalanced braces");
+            if (t.count(QLatin1Char('}')) != t.count(QLatin1Char('{'))) erro("unbalanced braces");
         }
         erros.sort();
-        QVERIFY2(erros.isEmpty(), qPrintable(QString::number(erros.size()) + " faults: " + erros.mid(0, 15).join("; ")));
+        QVERIFY2(erros.isEmpty(),
+                 qPrintable(QString::number(erros.size()) + " faults: " + erros.mid(0, 15).join("; ")));
     }
 
     void locais_data() {
         QTest::addColumn<QString>("local");
-        for (const char* l : {"Lisboa", "Porto", "Coimbra", "Faro", "Funchal", "Ponta Delgada", "Rio de Janeiro",
-                              "São Paulo", "Luanda", "Maputo"})
+        for (const char* l : {"Lisboa", "Porto", "Coimbra", "Faro", "Funchal", "Ponta Delgada",
+                              "Rio de Janeiro", "São Paulo", "Luanda", "Maputo"})
             QTest::newRow(l) << QString::fromUtf8(l);
     }
     void locais() {
@@ -209,14 +207,14 @@ private slots:
         QVERIFY2(q.next(), qPrintable(local + " is not in the atlas"));
         QVERIFY(!q.value(0).toString().isEmpty());
         QVERIFY(!q.value(1).toString().isEmpty());
-        QVERIFY2(QTimeZone::isTimeZoneIdAvailable(q.value(2).toString().toUtf8()), qPrintable(q.value(2).toString()));
+        QVERIFY2(QTimeZone::isTimeZoneIdAvailable(q.value(2).toString().toUtf8()),
+                 qPrintable(q.value(2).toString()));
         // Exact equality: another letter case is another name.
         q.prepare(QStringLiteral("SELECT count(*) FROM \"Locais\" WHERE \"Local\" = ?"));
         q.addBindValue(local.toLower());
         QVERIFY(q.exec() && q.next());
         QCOMPARE(q.value(0).toInt(), 0);
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestBaseDados)

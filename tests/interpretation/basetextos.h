@@ -12,8 +12,7 @@ inline QString CriaBaseTextos(const QString& caminho, const QList<QPair<QString,
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("teste-base"));
         db.setDatabaseName(caminho);
-        if (!db.open())
-            return QString();
+        if (!db.open()) return QString();
         QSqlQuery q(db);
         q.exec(QStringLiteral("CREATE TABLE \"interpretação\" (codigo TEXT, Texto TEXT)"));
         q.exec(QStringLiteral("CREATE INDEX i ON \"interpretação\" (codigo)"));

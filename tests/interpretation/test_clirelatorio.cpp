@@ -12,14 +12,12 @@ const QString kCli = QStringLiteral(NATALIS_PROGRAM_DIR "/natalis-cli");
 
 int Corre(const QStringList& saidas, QString* erro = nullptr) {
     QProcess p;
-    QStringList args{"--nome", "Maria Costa", "--sexo", "F", "--data", "23/8/1988", "--hora", "21:10",
-                     "--fuso", "1", "--local", "Lisboa", "--latitude", "38º43' N", "--longitude", "9º8' W",
-                     "--silencioso"};
+    QStringList args{"--nome",     "Maria Costa", "--sexo",      "F",      "--data",      "23/8/1988",
+                     "--hora",     "21:10",       "--fuso",      "1",      "--local",     "Lisboa",
+                     "--latitude", "38º43' N",    "--longitude", "9º8' W", "--silencioso"};
     p.start(kCli, args + saidas);
-    if (!p.waitForFinished(60000))
-        return -1;
-    if (erro)
-        *erro = QString::fromUtf8(p.readAllStandardError());
+    if (!p.waitForFinished(60000)) return -1;
+    if (erro) *erro = QString::fromUtf8(p.readAllStandardError());
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
 }
 } // namespace
@@ -43,18 +41,18 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(5) == "%PDF-");
         const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
-        if (unrtf.isEmpty())
-            QSKIP("unrtf is not installed (scripts/setup.sh installs it)");
+        if (unrtf.isEmpty()) QSKIP("unrtf is not installed (scripts/setup.sh installs it)");
         QProcess p;
         p.start(unrtf, {QStringLiteral("--html"), rtf});
         QVERIFY(p.waitForFinished(30000));
         QTextDocument lido;
         lido.setHtml(QString::fromUtf8(p.readAllStandardOutput()));
         const QString texto = lido.toPlainText();
-        QVERIFY2(texto.contains(QStringLiteral("Mapa astral de: Maria Costa nascida no dia 23/8/1988 em Lisboa")),
-                 qPrintable(texto.left(400)));
-        for (const char* t : {"Pontos de Resumo", "Pontos Principais", "As Casas", "Aspectos Astrais", "Partes",
-                              "Sol em Virgo"})
+        QVERIFY2(
+            texto.contains(QStringLiteral("Mapa astral de: Maria Costa nascida no dia 23/8/1988 em Lisboa")),
+            qPrintable(texto.left(400)));
+        for (const char* t : {"Pontos de Resumo", "Pontos Principais", "As Casas", "Aspectos Astrais",
+                              "Partes", "Sol em Virgo"})
             QVERIFY2(texto.contains(QString::fromUtf8(t)), t);
     }
 

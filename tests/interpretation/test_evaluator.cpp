@@ -9,7 +9,9 @@
 namespace {
 // Results are sums and products of a few doubles: agreement to 1e-12 is exact arithmetic.
 constexpr double kTolerancia = 1e-12;
-double Rad(double graus) { return graus * PI_NATALIS / 180.0; }
+double Rad(double graus) {
+    return graus * PI_NATALIS / 180.0;
+}
 } // namespace
 
 class TestEvaluator : public QObject {
@@ -77,8 +79,7 @@ private slots:
         const double v = e.Evaluate(expressao, true);
         QCOMPARE(e.Error(), erro);
         QCOMPARE(e.Assigned(), erro == 0);
-        if (erro == 0)
-            QVERIFY2(std::fabs(v - valor) < kTolerancia, qPrintable(QString::number(v, 'g', 17)));
+        if (erro == 0) QVERIFY2(std::fabs(v - valor) < kTolerancia, qPrintable(QString::number(v, 'g', 17)));
         QVERIFY(caixa.chamadas.isEmpty());
     }
 
@@ -86,12 +87,24 @@ private slots:
         QTest::addColumn<QString>("expressao");
         QTest::addColumn<QString>("titulo"); // empty: no box at all
         QTest::addColumn<QString>("texto");
-        QTest::newRow("resultado") << "1+2" << "Eval Result" << "Result: 3";
-        QTest::newRow("separador") << "1,2,3" << "Eval Error" << "Error: Wrong decimal separator placement!";
-        QTest::newRow("sintaxe") << "PI" << "Eval Error" << "Error: Wrong syntax!";
-        QTest::newRow("sinal") << "2(3)" << "Eval Error" << "Error: Wrong sign or bracket placement!";
-        QTest::newRow("parenteses") << "(1" << "Eval Error" << "Error: Wrong bracket placement!";
-        QTest::newRow("aritmetica_calada") << "1/0" << "" << "";
+        QTest::newRow("resultado") << "1+2"
+                                   << "Eval Result"
+                                   << "Result: 3";
+        QTest::newRow("separador") << "1,2,3"
+                                   << "Eval Error"
+                                   << "Error: Wrong decimal separator placement!";
+        QTest::newRow("sintaxe") << "PI"
+                                 << "Eval Error"
+                                 << "Error: Wrong syntax!";
+        QTest::newRow("sinal") << "2(3)"
+                               << "Eval Error"
+                               << "Error: Wrong sign or bracket placement!";
+        QTest::newRow("parenteses") << "(1"
+                                    << "Eval Error"
+                                    << "Error: Wrong bracket placement!";
+        QTest::newRow("aritmetica_calada") << "1/0"
+                                           << ""
+                                           << "";
     }
     void mensagens() {
         QFETCH(QString, expressao);
@@ -105,7 +118,8 @@ private slots:
         if (!titulo.isEmpty()) {
             QCOMPARE(caixa.chamadas[0].titulo, titulo);
             QCOMPARE(caixa.chamadas[0].texto, texto);
-            QCOMPARE(caixa.chamadas[0].icone, titulo == "Eval Result" ? IconeMsg::Exclamacao : IconeMsg::Critico);
+            QCOMPARE(caixa.chamadas[0].icone,
+                     titulo == "Eval Result" ? IconeMsg::Exclamacao : IconeMsg::Critico);
         }
     }
 
@@ -127,14 +141,32 @@ private slots:
         QTest::addColumn<QString>("procura");
         QTest::addColumn<QString>("troca");
         QTest::addColumn<QString>("esperado");
-        QTest::newRow("todas") << "1.2.3" << "." << "," << "1,2,3";
-        QTest::newRow("maiusculas_contam") << "aAa" << "a" << "b" << "bAb";
-        QTest::newRow("procura_vazia") << "abc" << "" << "x" << "abc";
-        QTest::newRow("igual_a_troca") << "abc" << "b" << "b" << "abc";
+        QTest::newRow("todas") << "1.2.3"
+                               << "."
+                               << ","
+                               << "1,2,3";
+        QTest::newRow("maiusculas_contam") << "aAa"
+                                           << "a"
+                                           << "b"
+                                           << "bAb";
+        QTest::newRow("procura_vazia") << "abc"
+                                       << ""
+                                       << "x"
+                                       << "abc";
+        QTest::newRow("igual_a_troca") << "abc"
+                                       << "b"
+                                       << "b"
+                                       << "abc";
         // Searching again from the start: the join of "a" and "b" is replaced too.
-        QTest::newRow("recomeca_do_inicio") << "aabb" << "ab" << "" << "";
+        QTest::newRow("recomeca_do_inicio") << "aabb"
+                                            << "ab"
+                                            << ""
+                                            << "";
         // A replacement holding the searched text ends after one pass.
-        QTest::newRow("troca_contem_procura") << "a.b" << "." << ".." << "a..b";
+        QTest::newRow("troca_contem_procura") << "a.b"
+                                              << "."
+                                              << ".."
+                                              << "a..b";
     }
     void replaceText() {
         QFETCH(QString, texto);

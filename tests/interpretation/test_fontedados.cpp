@@ -15,9 +15,11 @@ private slots:
     void initTestCase() {
         QVERIFY(m_pasta.isValid());
         // Code 20 twice: the first in table order must win.
-        m_base = CriaBaseTextos(m_pasta.filePath(QStringLiteral("t.mdb")),
-                                {{"10", "dez"}, {"20", "primeiro vinte"}, {"30", ""}, {"20", "segundo vinte"},
-                                 {"Lisboa", "capital"}});
+        m_base = CriaBaseTextos(m_pasta.filePath(QStringLiteral("t.mdb")), {{"10", "dez"},
+                                                                            {"20", "primeiro vinte"},
+                                                                            {"30", ""},
+                                                                            {"20", "segundo vinte"},
+                                                                            {"Lisboa", "capital"}});
         QVERIFY(!m_base.isEmpty());
     }
 

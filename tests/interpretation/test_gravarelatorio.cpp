@@ -13,7 +13,8 @@ namespace {
 void Documento(QTextDocument& doc) {
     EscreveParagrafo(doc, QStringLiteral("Natalis"), RGBCor(200, 0, 0), false, false, false, 50, false, 2);
     EscreveParagrafo(doc, QStringLiteral("Sol em Peixes"), 0, true, true, false, 11, true, 0);
-    EscreveParagrafo(doc, QStringLiteral("Coração generoso, ação e reflexão."), 0, false, false, false, 11, true, 0);
+    EscreveParagrafo(doc, QStringLiteral("Coração generoso, ação e reflexão."), 0, false, false, false, 11,
+                     true, 0);
 }
 
 QByteArray Le(const QString& caminho) {
@@ -29,8 +30,7 @@ class TestGravaRelatorio : public QObject {
 private slots:
     void rtfLidoPorUnrtf() {
         const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
-        if (unrtf.isEmpty())
-            QSKIP("unrtf is not installed (scripts/setup.sh installs it)");
+        if (unrtf.isEmpty()) QSKIP("unrtf is not installed (scripts/setup.sh installs it)");
         QTextDocument doc;
         Documento(doc);
         const QString caminho = m_pasta.filePath(QStringLiteral("relatorio.RTF"));
@@ -78,8 +78,7 @@ private slots:
         QString erro;
         QVERIFY(!GravaRelatorio(doc, caminho, &erro));
         QVERIFY(!erro.isEmpty());
-        if (!nome.contains(QLatin1Char('/')))
-            QCOMPARE(Le(caminho), QByteArray("anterior"));
+        if (!nome.contains(QLatin1Char('/'))) QCOMPARE(Le(caminho), QByteArray("anterior"));
     }
 };
 

@@ -13,14 +13,16 @@
 
 namespace {
 // Longitude (degrees) and house of chart bodies 0..18.
-const double kGraus[19] = {15, 20, 62, 70, 100, 130, 160, 190, 220, 250, 280, 310, 340, 5, 35, 95, 125, 185, 275};
+const double kGraus[19] = {15,  20,  62,  70, 100, 130, 160, 190, 220, 250,
+                           280, 310, 340, 5,  35,  95,  125, 185, 275};
 const int kCasa[19] = {1, 1, 3, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 4, 5, 7, 10};
 
 QList<QPair<QString, QString>> TodosOsTextos() {
     QList<int> codigos;
     for (int p = 1; p <= 19; ++p)
         for (int n = 1; n <= 12; ++n)
-            codigos << p * 1000 + 100 + n << p * 1000 + 300 + n << 900000 + p * 1000 + n << 1000000 + p * 1000 + n;
+            codigos << p * 1000 + 100 + n << p * 1000 + 300 + n << 900000 + p * 1000 + n
+                    << 1000000 + p * 1000 + n;
     for (int h = 1; h <= 12; ++h)
         for (int s = 1; s <= 12; ++s)
             codigos << h * 1000 + 200 + s;
@@ -51,15 +53,13 @@ QStringList Seguintes(const QStringList& linhas, const QString& titulo, int n) {
     const qsizetype i = linhas.indexOf(titulo);
     QStringList r;
     for (qsizetype k = i + 1; i >= 0 && k < linhas.size() && r.size() < n; ++k)
-        if (!linhas[k].isEmpty())
-            r << linhas[k];
+        if (!linhas[k].isEmpty()) r << linhas[k];
     return r;
 }
 
 QTextBlock Bloco(const QTextDocument& doc, const QString& texto) {
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        if (b.text() == texto)
-            return b;
+        if (b.text() == texto) return b;
     return QTextBlock();
 }
 } // namespace
@@ -74,8 +74,7 @@ class TestRelatorio : public QObject {
 
     void Escreve(QTextDocument& doc, QList<double>* progresso = nullptr) {
         Relatorio r(m_campos, m_mapa, m_db, m_cores);
-        if (progresso)
-            r.setProgresso([progresso](double v) { progresso->append(v); });
+        if (progresso) r.setProgresso([progresso](double v) { progresso->append(v); });
         r.AutoInterpretacao(doc);
     }
 
@@ -112,18 +111,21 @@ private slots:
         const QStringList l = Linhas(doc);
         QCOMPARE(l.value(0), QStringLiteral("Natalis"));
         QCOMPARE(l.value(1), QStringLiteral("Auto - Interpretação"));
-        QCOMPARE(l.value(3), QStringLiteral("Mapa astral de: Rui nascido no dia 5/4/1980 em Lisboa pelas 14h30'0''"));
+        QCOMPARE(l.value(3),
+                 QStringLiteral("Mapa astral de: Rui nascido no dia 5/4/1980 em Lisboa pelas 14h30'0''"));
         // Sol at 15° Carneiro: decan 2, segment 4.
         QCOMPARE(Seguintes(l, m_campos.KeyWord, 3),
                  QStringList({"T1102001", "Esclarecedor: Lua, Saturno", "T1201002"}));
-        QCOMPARE(Seguintes(l, QStringLiteral("T1201002"), 3), QStringList({"T1201007", "Anjo: O Viajante", "T1304001"}));
+        QCOMPARE(Seguintes(l, QStringLiteral("T1201002"), 3),
+                 QStringList({"T1201007", "Anjo: O Viajante", "T1304001"}));
         QCOMPARE(Seguintes(l, QStringLiteral("Pontos Principais"), 4),
                  QStringList({"Sol em Carneiro", "T1101", "Ascendente em Carneiro", "T1201"}));
         QCOMPARE(Seguintes(l, QStringLiteral("T1201"), 8),
                  QStringList({"Lua em Carneiro", "T2101", "Nodo Lunar Norte em Capricórnio", "T11110",
                               "Parte Fortuna em Peixes", "T13112", "Lua Negra em Aquário", "T12111"}));
         QCOMPARE(l.count(QStringLiteral("Lua em Carneiro")), 2);
-        QCOMPARE(Seguintes(l, QStringLiteral("Pontos Adjuvantes"), 2), QStringList({"Lua em Carneiro", "T2101"}));
+        QCOMPARE(Seguintes(l, QStringLiteral("Pontos Adjuvantes"), 2),
+                 QStringList({"Lua em Carneiro", "T2101"}));
     }
 
     void casas_data() {
@@ -131,9 +133,12 @@ private slots:
         QTest::addColumn<QStringList>("seguintes");
         QTest::newRow("com_sol_e_lua") << "Casa I, o Ascendente em Carneiro influenciada por Sol ,Lua "
                                        << QStringList{"T1201", "T1301", "T2301", "Casa II em Touro"};
-        QTest::newRow("vazia") << "Casa II em Touro" << QStringList{"T2202", "Casa III em Gémeos influenciada por Mercúrio ,Vénus "};
+        QTest::newRow("vazia") << "Casa II em Touro"
+                               << QStringList{"T2202",
+                                              "Casa III em Gémeos influenciada por Mercúrio ,Vénus "};
         QTest::newRow("um_corpo") << "Casa X, o Meio Céu em Capricórnio influenciada por Nodo Lunar Norte "
-                                  << QStringList{"T10210", "T11310", "Casa XI em Aquário influenciada por Lua Negra "};
+                                  << QStringList{"T10210", "T11310",
+                                                 "Casa XI em Aquário influenciada por Lua Negra "};
         QTest::newRow("fortuna_entra") << "Casa XII em Peixes influenciada por Parte da Fortuna "
                                        << QStringList{"T12212", "T13312", "Aspectos Astrais"};
     }
@@ -151,12 +156,18 @@ private slots:
         QTest::newRow("nenhum") << QList<int>{} << QStringList{};
         // Lua and Lua Negra do not count: only Mercúrio..Plutão are reported.
         QTest::newRow("so_lua_e_lua_negra") << QList<int>{1, 11} << QStringList{};
-        QTest::newRow("mercurio_e_saturno")
-            << QList<int>{6, 2} << QStringList{"Mercúrio na casa III em Gémeos", "T903003", "T1003003",
-                                               "Saturno na casa VI em Virgo", "T907006", "T1007006", "Partes"};
+        QTest::newRow("mercurio_e_saturno") << QList<int>{6, 2}
+                                            << QStringList{"Mercúrio na casa III em Gémeos",
+                                                           "T903003",
+                                                           "T1003003",
+                                                           "Saturno na casa VI em Virgo",
+                                                           "T907006",
+                                                           "T1007006",
+                                                           "Partes"};
         QTest::newRow("plutao") << QList<int>{9} << QStringList{"Plutão na casa IX em Sagitário", "T910009"};
         // The short house name: "IV", not "IV, o Baixo Céu".
-        QTest::newRow("marte_casa_angular") << QList<int>{4} << QStringList{"Marte na casa IV em Câncer", "T905004", "T1005004"};
+        QTest::newRow("marte_casa_angular")
+            << QList<int>{4} << QStringList{"Marte na casa IV em Câncer", "T905004", "T1005004"};
     }
     void retrogrados() {
         QFETCH(QList<int>, indices);
@@ -179,8 +190,8 @@ private slots:
         Escreve(doc);
         const QStringList l = Linhas(doc);
         QCOMPARE(Seguintes(l, QStringLiteral("Aspectos Astrais"), 6),
-                 QStringList({"Sol em Conjunção com Lua", "T1902", "Mercúrio em Quadratura com Saturno", "T3407",
-                              "Sem texto", "Partes"}));
+                 QStringList({"Sol em Conjunção com Lua", "T1902", "Mercúrio em Quadratura com Saturno",
+                              "T3407", "Sem texto", "Partes"}));
         QCOMPARE(Seguintes(l, QStringLiteral("Partes"), 3),
                  QStringList({"Parte da Fortuna em Peixes na Casa XII", "T13112", "T13312"}));
         // The sign paragraph of a part is joined to the house paragraph: no empty line between.
@@ -222,7 +233,8 @@ private slots:
                 QCOMPARE(f.fontWeight() == QFont::Bold, c.negrito);
                 QCOMPARE(f.fontItalic(), c.italico);
                 QCOMPARE(f.fontUnderline(), false);
-                QCOMPARE(f.foreground().color(), QColor(c.cor & 0xFF, (c.cor >> 8) & 0xFF, (c.cor >> 16) & 0xFF));
+                QCOMPARE(f.foreground().color(),
+                         QColor(c.cor & 0xFF, (c.cor >> 8) & 0xFF, (c.cor >> 16) & 0xFF));
             }
             QCOMPARE(fragmentos, 1);
             QCOMPARE(b.next().text().isEmpty(), c.linhaEmBranco);

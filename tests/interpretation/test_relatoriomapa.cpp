@@ -39,10 +39,18 @@ private slots:
         QTest::addColumn<QString>("local");
         QTest::addColumn<QString>("latitude");
         QTest::addColumn<QString>("longitude");
-        QTest::newRow("joao_porto") << "João Silva" << true << "12/3/1975" << "8h45'0''" << "0h0'0''" << "Porto"
-                                    << "41º9'0''N" << "0h34'28'' W";
-        QTest::newRow("maria_lisboa") << "Maria Costa" << false << "23/8/1988" << "21h10'0''" << "1h0'0''" << "Lisboa"
-                                      << "38º43'0''N" << "0h36'32'' W";
+        QTest::newRow("joao_porto") << "João Silva" << true << "12/3/1975"
+                                    << "8h45'0''"
+                                    << "0h0'0''"
+                                    << "Porto"
+                                    << "41º9'0''N"
+                                    << "0h34'28'' W";
+        QTest::newRow("maria_lisboa") << "Maria Costa" << false << "23/8/1988"
+                                      << "21h10'0''"
+                                      << "1h0'0''"
+                                      << "Lisboa"
+                                      << "38º43'0''N"
+                                      << "0h36'32'' W";
     }
     void relatorio() {
         QFETCH(QString, nome);
@@ -63,7 +71,8 @@ private slots:
         campos.txtLatitude = latitude;
         campos.txtlongitude = longitude;
         Mapa mapa;
-        QVERIFY2(Cast(campos, mapa), m_caixa.chamadas.isEmpty() ? "" : qPrintable(m_caixa.chamadas.last().texto));
+        QVERIFY2(Cast(campos, mapa),
+                 m_caixa.chamadas.isEmpty() ? "" : qPrintable(m_caixa.chamadas.last().texto));
         campos.KeyWord = Simbolos::TextoDecanatoSol(mapa.Corpo(0).Posicao().ValorGraus());
         campos.anjo = NomeAnjo(mapa);
         QVERIFY(mapa.Aspectos().Count() > 0);
@@ -96,7 +105,8 @@ private slots:
         QCOMPARE(vazios, 0);
         // The endings follow the sex: "nascido"/"nascida" in the data line, and the texts
         // written with "|2" give the same ending throughout.
-        QVERIFY(texto.contains(masculino ? QStringLiteral("nascido no dia") : QStringLiteral("nascida no dia")));
+        QVERIFY(
+            texto.contains(masculino ? QStringLiteral("nascido no dia") : QStringLiteral("nascida no dia")));
     }
 };
 

@@ -27,34 +27,35 @@ private slots:
         QTest::newRow("sem_chavetas_nao_apara")
             << 1101 << "Olá |1, és muito bonit|2. " << false << "Ana" << zero << "Olá Ana, és muito bonita. ";
         QTest::newRow("chave_repetida") << 1101 << "|1 e |1|3" << false << "Ana" << zero << "Ana e Anaa";
-        QTest::newRow("segmento_feminino") << 1101 << "Texto comum {H para ele } {M para ela }" << false << "Ana"
-                                           << zero << "Texto comum  para ela";
-        QTest::newRow("segmento_masculino") << 1101 << "Texto comum {H para ele } {M para ela }" << true << "Rui"
-                                            << zero << "Texto comum  para ele";
+        QTest::newRow("segmento_feminino") << 1101 << "Texto comum {H para ele } {M para ela }" << false
+                                           << "Ana" << zero << "Texto comum  para ela";
+        QTest::newRow("segmento_masculino") << 1101 << "Texto comum {H para ele } {M para ela }" << true
+                                            << "Rui" << zero << "Texto comum  para ele";
         QTest::newRow("ultimo_caracter_cai") << 1101 << "{Habc}" << true << "Rui" << zero << "  ab";
         QTest::newRow("fichas_sem_maiusculas") << 1101 << "{h x }" << true << "Rui" << zero << "  x";
-        QTest::newRow("segmento_sem_fecho") << 1101 << "Comum {H sem fecho" << true << "Rui" << zero << "Comum  ";
+        QTest::newRow("segmento_sem_fecho")
+            << 1101 << "Comum {H sem fecho" << true << "Rui" << zero << "Comum  ";
         QTest::newRow("segmento_vazio") << 1101 << "Comum {H} {M ela }" << true << "Rui" << zero << "Comum  ";
         QTest::newRow("codigo_5_iguais") << 5 << "{= iguais }" << true << "Rui" << zero << " iguais ";
         QTest::newRow("codigo_5_a_maior") << 5 << "X {A maior } {D menor } {= igual }" << true << "Rui"
                                           << QList<double>{40, 0, 0, 0, 0, 10} << "X maior ";
-        QTest::newRow("decano_fora_do_quadro") << 1101001 << "Decano {A depois } {D antes } {= igual }" << true
-                                               << "Rui" << zero << "Decano  ";
+        QTest::newRow("decano_fora_do_quadro")
+            << 1101001 << "Decano {A depois } {D antes } {= igual }" << true << "Rui" << zero << "Decano  ";
         // Sol (1) in conjunction with Lua (2): the partners are chart bodies 0 and 1, not the
         // bodies 1 and 2 that the code's digits would index.
-        QTest::newRow("aspecto_parceiro_maior") << 1902 << "Conj {A Sol adiante } {D Sol atrás } {= juntos }"
-                                                << true << "Rui" << QList<double>{100, 50, 200, 0, 0, 0}
-                                                << "Conj Sol adiante ";
-        QTest::newRow("aspecto_parceiro_menor") << 1902 << "Conj {A Sol adiante } {D Sol atrás } {= juntos }"
-                                                << true << "Rui" << QList<double>{50, 100, 20, 0, 0, 0}
-                                                << "Conj Sol atrás ";
+        QTest::newRow("aspecto_parceiro_maior")
+            << 1902 << "Conj {A Sol adiante } {D Sol atrás } {= juntos }" << true << "Rui"
+            << QList<double>{100, 50, 200, 0, 0, 0} << "Conj Sol adiante ";
+        QTest::newRow("aspecto_parceiro_menor")
+            << 1902 << "Conj {A Sol adiante } {D Sol atrás } {= juntos }" << true << "Rui"
+            << QList<double>{50, 100, 20, 0, 0, 0} << "Conj Sol atrás ";
         QTest::newRow("aspecto_com_sexo") << 1902 << "Conj {M ela } {= juntos }" << false << "Ana"
                                           << QList<double>{70, 70, 20, 0, 0, 0} << "Conj juntos ela";
         // A native called "|1" or "|2": the name is put in once and never searched again.
-        QTest::newRow("nome_com_a_propria_chave") << 1101 << "Olá |1, bem-vind|2" << true << "|1" << zero
-                                                  << "Olá |1, bem-vindo";
-        QTest::newRow("nome_com_outra_chave") << 1101 << "Olá |1, bem-vind|2" << true << "|2" << zero
-                                              << "Olá |2, bem-vindo";
+        QTest::newRow("nome_com_a_propria_chave")
+            << 1101 << "Olá |1, bem-vind|2" << true << "|1" << zero << "Olá |1, bem-vindo";
+        QTest::newRow("nome_com_outra_chave")
+            << 1101 << "Olá |1, bem-vind|2" << true << "|2" << zero << "Olá |2, bem-vindo";
         QTest::newRow("codigo_inexistente") << 1101 << QString() << true << "Rui" << zero << "";
         QTest::newRow("texto_vazio") << 1101 << "" << true << "Rui" << zero << "";
     }
@@ -67,8 +68,7 @@ private slots:
         QFETCH(QString, esperado);
         QVERIFY(m_pasta.isValid());
         QList<QPair<QString, QString>> registos{{"999", "outro"}};
-        if (!texto.isNull())
-            registos << qMakePair(QString::number(codigo), texto);
+        if (!texto.isNull()) registos << qMakePair(QString::number(codigo), texto);
         const QString caminho =
             CriaBaseTextos(m_pasta.filePath(QStringLiteral("m%1.mdb").arg(++m_base)), registos);
         FonteDados db;
@@ -87,12 +87,30 @@ private slots:
         QTest::addColumn<QString>("abre");
         QTest::addColumn<QString>("fecha");
         QTest::addColumn<QString>("esperado");
-        QTest::newRow("entre_fichas") << "a{H bom dia }b" << "{H" << "}" << "bom dia";
-        QTest::newRow("primeira_abertura") << "{M um }{M dois }" << "{M" << "}" << "um";
-        QTest::newRow("sem_abertura") << "texto" << "{H" << "}" << "";
-        QTest::newRow("sem_fecho") << "{H texto" << "{H" << "}" << "";
-        QTest::newRow("fecho_anterior_ignorado") << "} {H ab }" << "{H" << "}" << "ab";
-        QTest::newRow("maiusculas_ignoradas") << "X{hOLA }" << "{H" << "}" << "OLA";
+        QTest::newRow("entre_fichas") << "a{H bom dia }b"
+                                      << "{H"
+                                      << "}"
+                                      << "bom dia";
+        QTest::newRow("primeira_abertura") << "{M um }{M dois }"
+                                           << "{M"
+                                           << "}"
+                                           << "um";
+        QTest::newRow("sem_abertura") << "texto"
+                                      << "{H"
+                                      << "}"
+                                      << "";
+        QTest::newRow("sem_fecho") << "{H texto"
+                                   << "{H"
+                                   << "}"
+                                   << "";
+        QTest::newRow("fecho_anterior_ignorado") << "} {H ab }"
+                                                 << "{H"
+                                                 << "}"
+                                                 << "ab";
+        QTest::newRow("maiusculas_ignoradas") << "X{hOLA }"
+                                              << "{H"
+                                              << "}"
+                                              << "OLA";
     }
     void whithinText() {
         QFETCH(QString, fonte);
