@@ -2,6 +2,7 @@
 // equality, no current record after a failed search, appended records at the end.
 #include "basetextos.h"
 #include "fontedados.h"
+#include "textos.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -88,6 +89,17 @@ private slots:
         FonteDados outra;
         QVERIFY(outra.Abre(copia, QStringLiteral("interpretação")));
         QCOMPARE(outra.Campo(QStringLiteral("Texto")), QStringLiteral("dez mudado"));
+    }
+
+    void basesDoPrograma() {
+        QString erro;
+        QVERIFY2(AbreBaseInterpretacao(m_base, &erro), qPrintable(erro));
+        const VersaoBase v = LeVersao(DataVer());
+        QCOMPARE(v.title + v.major + v.minor + v.revision, QStringLiteral("Teste234"));
+        QVERIFY(DataDB().FindFirst(QStringLiteral("codigo"), QStringLiteral("10")));
+        QVERIFY(!AbreBaseInterpretacao(m_pasta.filePath(QStringLiteral("falta.mdb")), &erro));
+        QVERIFY2(erro.contains(QStringLiteral("não existe")), qPrintable(erro));
+        QVERIFY(!DataDB().Aberta());
     }
 
     void ficheiroOuTabelaEmFalta() {
