@@ -61,25 +61,35 @@ std::vector<AspectoEncontrado> DetectaAspectos(Mapa& mapa, const TabelaOrbes& or
         mapa.Corpo(i).Aspectos().Clear();
     mapa.Aspectos().Clear();
 
+    static const QString nomesAspectos[10] = {{}, {}, {}, {}, Simbolos::AspectInfo(4).nome, {},
+                                              Simbolos::AspectInfo(6).nome, Simbolos::AspectInfo(7).nome,
+                                              Simbolos::AspectInfo(8).nome, Simbolos::AspectInfo(9).nome};
+    double longitudes[N_CORPOS_ASPECTOS];
+    for (int i = 0; i < N_CORPOS_ASPECTOS; ++i)
+        longitudes[i] = mapa.Corpo(i).Posicao().ValorRads();
+
     std::vector<AspectoEncontrado> encontrados;
+    encontrados.reserve(32);
     for (int i = 0; i < N_CORPOS_ASPECTOS; ++i) {
         planeta& pi = mapa.Corpo(i);
-        const double li = pi.Posicao().ValorRads();
         for (int j = i + 1; j < N_CORPOS_ASPECTOS; ++j) {
-            planeta& pj = mapa.Corpo(j);
-            const int d = SeparacaoArredondada(li, pj.Posicao().ValorRads());
+            const int d = SeparacaoArredondada(longitudes[i], longitudes[j]);
             const int tipo = TipoAspecto(d, orbes.orb(i + 1, j + 1));
             if (tipo == 0)
                 continue;
             const bool soConjuncao = i == NODO || j == NODO || i == FORTUNA || j == FORTUNA;
             if (soConjuncao && tipo != ASPECTO_CONJUNCAO)
                 continue;
-            const QString nomeAspecto = Simbolos::AspectInfo(tipo).nome;
+            planeta& pj = mapa.Corpo(j);
+            const QString& nomeAspecto = nomesAspectos[tipo];
             const int16_t codigoCorpo = CodigoAspectoCorpo(i, tipo, j);
-            pj.Aspectos().Add(QStringLiteral(" Em ") + nomeAspecto + QStringLiteral(" com ") + pi.Nome, codigoCorpo);
-            pi.Aspectos().Add(QStringLiteral(" Em ") + nomeAspecto + QStringLiteral(" com ") + pj.Nome, codigoCorpo);
-            mapa.Aspectos().AddifNotYet(pi.Nome + QStringLiteral(" em ") + nomeAspecto + QStringLiteral(" com ") + pj.Nome,
-                                        CodigoAspectoGlobal(i, tipo, j));
+            const QString em = QStringLiteral(" Em ") + nomeAspecto + QStringLiteral(" com ");
+            pj.Aspectos().Add(em + pi.Nome, QVariant::fromValue(codigoCorpo));
+            pi.Aspectos().Add(em + pj.Nome, QVariant::fromValue(codigoCorpo));
+            // Each pair is visited once after the collection was cleared, so no code can be
+            // there already: a plain Add spares AddifNotYet's search of the whole collection.
+            mapa.Aspectos().Add(pi.Nome + QStringLiteral(" em ") + nomeAspecto + QStringLiteral(" com ") + pj.Nome,
+                                QVariant::fromValue(CodigoAspectoGlobal(i, tipo, j)));
             encontrados.push_back({i, j, tipo});
         }
     }

@@ -13,9 +13,43 @@ namespace {
 constexpr int kCasasCampos[6] = {10, 11, 12, 1, 2, 3};
 constexpr int kCasasOpostas[6] = {4, 5, 6, 7, 8, 9};
 
+// The window's own position form "20º10'5''Gémeos" read without the general parser (the
+// same arithmetic, so the same value); any other text goes through SetonbyString.
+void LePosicao(const QString& texto, PosSigno& p) {
+    static const QString nomes[12] = {Simbolos::SignInfo(0).nome, Simbolos::SignInfo(1).nome, Simbolos::SignInfo(2).nome,
+                                      Simbolos::SignInfo(3).nome, Simbolos::SignInfo(4).nome, Simbolos::SignInfo(5).nome,
+                                      Simbolos::SignInfo(6).nome, Simbolos::SignInfo(7).nome, Simbolos::SignInfo(8).nome,
+                                      Simbolos::SignInfo(9).nome, Simbolos::SignInfo(10).nome, Simbolos::SignInfo(11).nome};
+    const qsizetype n = texto.size();
+    qsizetype i = 0;
+    int partes[3] = {0, 0, 0};
+    static constexpr char16_t marcas[3][2] = {{u'\u00BA', 0}, {u'\'', 0}, {u'\'', u'\''}};
+    for (int k = 0; k < 3; ++k) {
+        const qsizetype inicio = i;
+        while (i < n && i - inicio < 4 && texto[i] >= u'0' && texto[i] <= u'9')
+            partes[k] = partes[k] * 10 + (texto[i++].unicode() - u'0');
+        if (i == inicio || i >= n || texto[i] != QChar(marcas[k][0]))
+            return p.SetonbyString(texto);
+        ++i;
+        if (marcas[k][1]) {
+            if (i >= n || texto[i] != QChar(marcas[k][1]))
+                return p.SetonbyString(texto);
+            ++i;
+        }
+    }
+    const QStringView nome = QStringView(texto).mid(i);
+    for (int signo = 0; signo < 12; ++signo)
+        if (nome == nomes[signo]) {
+            const double magnitude = partes[0] + partes[1] / 60.0 + partes[2] / 3600.0;
+            p.setValorGraus(signo * 30.0 + magnitude);
+            return;
+        }
+    p.SetonbyString(texto);
+}
+
 double LeRads(const QString& texto) {
     PosSigno p;
-    p.SetonbyString(texto);
+    LePosicao(texto, p);
     return p.ValorRads();
 }
 
@@ -82,7 +116,9 @@ std::array<double, 7> CalculaPartes(double asc, double sol, double lua, double m
     return p;
 }
 
-bool NormalizaDadosNascimento(CamposMapa& campos, QString* erro) {
+namespace {
+// Values of the fields read: date (unused), clock time, zone, latitude, longitude.
+bool normalizaCampos(CamposMapa& campos, QString* erro, double valores[5]) {
     struct Campo {
         QString* texto;
         Normalizado (*le)(const QString&);
@@ -93,19 +129,29 @@ bool NormalizaDadosNascimento(CamposMapa& campos, QString* erro) {
                            {&campos.txtLatitude, NormalizaLatitude},
                            {&campos.txtlongitude, NormalizaLongitude}};
     QStringList erros;
-    for (const Campo& c : lista) {
-        const Normalizado n = c.le(*c.texto);
+    for (int k = 0; k < 5; ++k) {
+        const Normalizado n = lista[k].le(*lista[k].texto);
         if (n.ok)
-            *c.texto = n.texto;
+            *lista[k].texto = n.texto;
         else
             erros << n.erro;
+        valores[k] = n.valor;
     }
     if (erro)
         *erro = erros.join(QLatin1Char('\n'));
     return erros.isEmpty();
 }
+} // namespace
 
+bool NormalizaDadosNascimento(CamposMapa& campos, QString* erro) {
+    double valores[5];
+    return normalizaCampos(campos, erro, valores);
+}
+
+// The readers give the value of the window's form of each field (the form they write back),
+// so the clock time, zone and longitude need no second parse here.
 bool TemposUniversalELocal(CamposMapa& campos, double& universal, double& mediaLocal) {
+    double relogio = 0;
     if (campos.txtHora.trimmed().isEmpty()) {
         Avisa(QStringLiteral("Preencha o campo 'Hora de Nascimento'"));
     } else {
@@ -115,6 +161,7 @@ bool TemposUniversalELocal(CamposMapa& campos, double& universal, double& mediaL
             return false;
         }
         campos.txtHora = hora.texto;
+        relogio = hora.valor;
     }
     const Normalizado fuso = NormalizaFuso(campos.FusoHorario);
     if (!fuso.ok) {
@@ -122,9 +169,7 @@ bool TemposUniversalELocal(CamposMapa& campos, double& universal, double& mediaL
         return false;
     }
     campos.FusoHorario = fuso.texto;
-    const double relogio = LeGraus(campos.txtHora + QStringLiteral("'0''car"));
-    const double zona = LeGraus(campos.FusoHorario + QStringLiteral("car"));
-    universal = Reduz24(relogio - zona);
+    universal = Reduz24(relogio - fuso.valor);
 
     double longitude = 0;
     if (campos.txtlongitude.trimmed().isEmpty()) {
@@ -136,7 +181,7 @@ bool TemposUniversalELocal(CamposMapa& campos, double& universal, double& mediaL
             return false;
         }
         campos.txtlongitude = lon.texto;
-        longitude = LeGraus(campos.txtlongitude);
+        longitude = lon.valor;
     }
     mediaLocal = Reduz24(universal - longitude);
     return true;
@@ -158,13 +203,25 @@ bool DerivedTimes(CamposMapa& campos) {
 }
 
 void PreparaCorposMapa(Mapa& mapa) {
+    // The tables' texts, made once: every rebuild names 19 bodies.
+    struct Nomes {
+        QString mapa[N_CORPOS_MAPA];
+        Simbolos::InfoCorpo corpo[11];
+        Nomes() {
+            for (int i = 0; i < N_CORPOS_MAPA; ++i)
+                mapa[i] = Simbolos::NomeCorpoMapa(i);
+            for (int i = 0; i < 11; ++i)
+                corpo[i] = Simbolos::BodyInfo(static_cast<int16_t>(i + 1));
+        }
+    };
+    static const Nomes nomes;
     mapa.RecriaCorpos();
     for (int i = 0; i < N_CORPOS_MAPA; ++i) {
         planeta& p = mapa.Corpo(i);
         p.Numero = static_cast<int16_t>(i + 1);
-        p.Nome = Simbolos::NomeCorpoMapa(i);
+        p.Nome = nomes.mapa[i];
         if (i <= 10) {
-            const Simbolos::InfoCorpo info = Simbolos::BodyInfo(static_cast<int16_t>(i + 1));
+            const Simbolos::InfoCorpo& info = nomes.corpo[i];
             p.Glifo = info.glifo;
             p.Cor = info.cor;
             planeta& e = mapa.CorpoEfemerides(i);
@@ -196,7 +253,7 @@ void Rebuild(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
     }
 
     for (int i = 0; i <= 12; ++i)
-        mapa.Corpo(i).Posicao().SetonbyString(campos.PosPlaneta[i]);
+        LePosicao(campos.PosPlaneta[i], mapa.Corpo(i).Posicao());
     for (int i = 0; i < 12; ++i)
         mapa.Corpo(i).Retrogrado = campos.lblretrogrado[i];
 
@@ -222,7 +279,8 @@ void Rebuild(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
 
 bool Cast(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
     QString erro;
-    if (!NormalizaDadosNascimento(campos, &erro)) {
+    double valores[5];
+    if (!normalizaCampos(campos, &erro, valores)) {
         Avisa(erro);
         return false;
     }
@@ -242,9 +300,8 @@ bool Cast(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
 
     // The local mean time is needed before the sidereal field holds anything, so it is
     // computed here rather than read back from lblHoras.
-    double universal = 0, mediaLocal = 0;
-    if (!TemposUniversalELocal(campos, universal, mediaLocal))
-        return false;
+    const double universal = Reduz24(valores[1] - valores[2]);
+    const double mediaLocal = Reduz24(universal - valores[4]);
     double meiaNoite = std::fmod(hoje.tempoSideralLocal - mediaLocal, 24.0);
     if (meiaNoite < 0)
         meiaNoite += 24.0;

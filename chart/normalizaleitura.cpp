@@ -1,6 +1,6 @@
 #include "normalizaleitura.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -109,8 +109,10 @@ AnguloLido LeAngulo(const QString& texto) {
     r.minutos = valores[1];
     r.segundos = valores[2];
     r.resto = t.mid(p).trimmed();
-    static const QRegularExpression palavra(QStringLiteral("^[a-z\u00E0-\u00FF]+$"));
-    if (!r.resto.isEmpty() && !palavra.match(r.resto).hasMatch()) {
+    const bool palavra = std::all_of(r.resto.begin(), r.resto.end(), [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c.unicode() >= 0xE0 && c.unicode() <= 0xFF);
+    });
+    if (!palavra) {
         r.erro = QStringLiteral("tem texto a mais («") + r.resto + QStringLiteral("»)");
         return r;
     }

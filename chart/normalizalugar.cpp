@@ -96,6 +96,7 @@ Normalizado NormalizaLongitude(const QString& texto) {
     Normalizado n;
     n.ok = true;
     n.texto = FormataLongitudeHoras(horas);
-    n.valor = horas;
+    // The value of the text written, tenths of a second of time.
+    n.valor = (oeste ? 1 : -1) * std::llround(std::fabs(horas) * 36000.0) / 36000.0;
     return n;
 }

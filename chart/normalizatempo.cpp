@@ -40,6 +40,28 @@ QString formataHoras(double horas) {
     const long long resto = total - h * 3600;
     return QStringLiteral("%1h%2'%3''").arg(h).arg(resto / 60).arg(resto % 60);
 }
+// "-4h30'0''": whole hours (a leading minus allowed), then minutes and seconds.
+bool formaPropriaHoras(const QString& t, int partes[3]) {
+    qsizetype i = 0;
+    const bool menos = t.startsWith(u'-');
+    if (menos)
+        ++i;
+    static constexpr const char16_t* marcas[3] = {u"h", u"'", u"''"};
+    for (int k = 0; k < 3; ++k) {
+        const qsizetype inicio = i;
+        while (i < t.size() && i - inicio < 4 && t[i].isDigit())
+            partes[k] = partes[k] * 10 + t[i++].digitValue();
+        if (i == inicio)
+            return false;
+        const QStringView marca(marcas[k]);
+        if (QStringView(t).mid(i, marca.size()) != marca)
+            return false;
+        i += marca.size();
+    }
+    if (menos)
+        partes[0] = -partes[0];
+    return i == t.size();
+}
 } // namespace
 
 Normalizado NormalizaData(const QString& texto) {
@@ -101,13 +123,12 @@ Normalizado NormalizaFuso(const QString& texto) {
     double horas = 0;
     // The window's own form keeps its meaning: whole hours rounded down, then positive
     // minutes and seconds.
-    static const QRegularExpression propria(QStringLiteral("^(-?\\d+)h(\\d+)'(\\d+)''$"));
-    const auto m = propria.match(t);
-    if (m.hasMatch()) {
-        const int mi = m.captured(2).toInt(), se = m.captured(3).toInt();
-        if (mi >= 60 || se >= 60)
+    int partes[3] = {0, 0, 0};
+    const bool propria = formaPropriaHoras(t, partes);
+    if (propria) {
+        if (partes[1] >= 60 || partes[2] >= 60)
             return erro(QStringLiteral("os minutos e os segundos vão de 0 a 59"));
-        horas = m.captured(1).toInt() + mi / 60.0 + se / 3600.0;
+        horas = partes[0] + partes[1] / 60.0 + partes[2] / 3600.0;
     } else {
         const AnguloLido a = LeAngulo(t);
         if (!a.ok)
@@ -120,7 +141,7 @@ Normalizado NormalizaFuso(const QString& texto) {
         return erro(QStringLiteral("os fusos vão de -12 a +14 horas"));
     Normalizado n;
     n.ok = true;
-    n.texto = m.hasMatch() ? t : formataHoras(horas);
+    n.texto = propria ? t : formataHoras(horas);
     n.valor = horas;
     return n;
 }

@@ -1,0 +1,72 @@
+// A whole cast as the window runs it (birth-data readers, two ephemeris runs, the fields'
+// texts, Rebuild and aspect detection), and its parts. Goal: a whole cast under 50 µs.
+#include "aspectos.h"
+#include "calculo.h"
+#include "orbes.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+CamposMapa lisboa() {
+    CamposMapa c;
+    c.txtNome = "Maria";
+    c.txtData = "25/4/1974";
+    c.txtHora = "0:20";
+    c.FusoHorario = "1";
+    c.txtLatitude = "38º43' N";
+    c.txtlongitude = "9º8' W";
+    return c;
+}
+
+void LancamentoCompleto(benchmark::State& estado) {
+    OrbesActuais().CarregaPadrao();
+    const CamposMapa inicial = lisboa();
+    CamposMapa c;
+    Mapa m;
+    for (auto _ : estado) {
+        c = inicial;
+        benchmark::DoNotOptimize(Cast(c, m));
+    }
+}
+BENCHMARK(LancamentoCompleto)->Unit(benchmark::kMicrosecond);
+
+void Refazer(benchmark::State& estado) {
+    OrbesActuais().CarregaPadrao();
+    CamposMapa c = lisboa();
+    Mapa m;
+    Cast(c, m);
+    for (auto _ : estado)
+        Rebuild(c, m);
+}
+BENCHMARK(Refazer)->Unit(benchmark::kMicrosecond);
+
+void Aspectos(benchmark::State& estado) {
+    OrbesActuais().CarregaPadrao();
+    CamposMapa c = lisboa();
+    Mapa m;
+    Cast(c, m);
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(DetectaAspectos(m));
+}
+BENCHMARK(Aspectos)->Unit(benchmark::kMicrosecond);
+void LeitoresDosDados(benchmark::State& estado) {
+    const CamposMapa inicial = lisboa();
+    CamposMapa c;
+    for (auto _ : estado) {
+        c = inicial;
+        benchmark::DoNotOptimize(NormalizaDadosNascimento(c, nullptr));
+    }
+}
+BENCHMARK(LeitoresDosDados)->Unit(benchmark::kMicrosecond);
+
+void TemposDerivados(benchmark::State& estado) {
+    CamposMapa c = lisboa();
+    Mapa m;
+    Cast(c, m);
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(DerivedTimes(c));
+}
+BENCHMARK(TemposDerivados)->Unit(benchmark::kMicrosecond);
+} // namespace
+
+BENCHMARK_MAIN();
