@@ -158,6 +158,10 @@ void Relatorio::EscreveAspecto(QTextDocument& doc, const QString& nome, int16_t 
 }
 
 void Relatorio::AutoInterpretacao(QTextDocument& doc) {
+    // Writing the report is not an edit the user could undo; keeping its steps would only
+    // grow the undo stack by thousands of insertions.
+    const bool desfazer = doc.isUndoRedoEnabled();
+    doc.setUndoRedoEnabled(false);
     doc.clear();
     doc.setDefaultFont(QFont(QStringLiteral("Times New Roman"), kTamanhoTexto));
     iAspectos& aspectos = m_mapa.Aspectos();
@@ -238,4 +242,5 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
         EscreveParte(doc, i);
         Progresso(i + 19 + nAspectos, total);
     }
+    doc.setUndoRedoEnabled(desfazer);
 }

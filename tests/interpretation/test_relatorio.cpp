@@ -251,6 +251,9 @@ private slots:
         Escreve(doc);
         QCOMPARE(doc.blockCount(), blocos);
         QCOMPARE(doc.toHtml(), primeira);
+        // The writing is not left on the undo stack, and undo stays on for the user's edits.
+        QVERIFY(!doc.isUndoAvailable());
+        QVERIFY(doc.isUndoRedoEnabled());
     }
 
     void progresso_data() {
