@@ -105,15 +105,25 @@ bool FonteDados::Mover(const QString& condicao, const QString& ordem, bool fim) 
     return false;
 }
 
+void FonteDados::GuardaPendente() {
+    if (m_novo && m_alterados.isEmpty())
+        m_novo = false;
+    else if (m_novo || !m_alterados.isEmpty())
+        Update();
+}
+
 void FonteDados::MoveFirst() {
+    GuardaPendente();
     Mover(QString(), QStringLiteral("ASC"), true);
 }
 
 void FonteDados::MoveLast() {
+    GuardaPendente();
     Mover(QString(), QStringLiteral("DESC"), true);
 }
 
 void FonteDados::MoveNext() {
+    GuardaPendente();
     if (m_rowid < 0) {
         SemRegisto(true);
         return;
@@ -122,6 +132,7 @@ void FonteDados::MoveNext() {
 }
 
 void FonteDados::MovePrevious() {
+    GuardaPendente();
     if (m_rowid < 0) {
         SemRegisto(false);
         return;
@@ -138,6 +149,7 @@ int FonteDados::RecordCount() {
 }
 
 bool FonteDados::FindFirst(const QString& campo, const QString& valor) {
+    GuardaPendente();
     m_semCorrespondencia = true;
     if (!m_aberta || !m_campos.contains(campo)) {
         SemRegisto(true);

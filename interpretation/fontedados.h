@@ -44,6 +44,8 @@ public:
 
     // Editing: AddNew starts an empty record, SetCampo fills the current (or new) record,
     // Update stores it. Update of a new record appends it at the end of the table order.
+    // Leaving a changed or new record (any move or search) stores it, as a bound form does;
+    // a new record left without any field set is dropped.
     void AddNew();
     bool EmAdicao() const { return m_novo; }
     void SetCampo(const QString& nome, const QString& valor);
@@ -52,6 +54,7 @@ public:
 
 private:
     bool Le(QSqlQuery& q);
+    void GuardaPendente();
     void SemRegisto(bool fim);
     bool Mover(const QString& condicao, const QString& ordem, bool fim);
     QString Identificador(const QString& nome) const;

@@ -102,6 +102,31 @@ private slots:
         QVERIFY(!DataDB().Aberta());
     }
 
+    void sairDoRegistoGuarda() {
+        const QString copia = m_pasta.filePath(QStringLiteral("saida.mdb"));
+        QVERIFY(QFile::copy(m_base, copia));
+        FonteDados f;
+        QVERIFY(f.Abre(copia, QStringLiteral("interpretação"), false));
+        // A new record left empty is dropped.
+        f.AddNew();
+        f.MoveFirst();
+        QCOMPARE(f.RecordCount(), 5);
+        // A new record with a field set is stored when the cursor moves on.
+        f.AddNew();
+        f.SetCampo(QStringLiteral("codigo"), QStringLiteral("40"));
+        f.MoveFirst();
+        QCOMPARE(f.RecordCount(), 6);
+        QCOMPARE(f.Campo(QStringLiteral("Texto")), QStringLiteral("dez"));
+        // So is an edit of the current record.
+        f.SetCampo(QStringLiteral("Texto"), QStringLiteral("dez editado"));
+        f.MoveNext();
+        QVERIFY(f.FindFirst(QStringLiteral("codigo"), QStringLiteral("10")));
+        QCOMPARE(f.Campo(QStringLiteral("Texto")), QStringLiteral("dez editado"));
+        QVERIFY(f.FindFirst(QStringLiteral("codigo"), QStringLiteral("40")));
+        f.MovePrevious();
+        QCOMPARE(f.Campo(QStringLiteral("codigo")), QStringLiteral("Lisboa"));
+    }
+
     void ficheiroOuTabelaEmFalta() {
         FonteDados f;
         const QString inexistente = m_pasta.filePath(QStringLiteral("nao-existe.mdb"));
