@@ -103,6 +103,7 @@ QByteArray CorreLote(const QByteArray& entrada, int& charts, int& falhas) {
     const QList<QStringList> registos = LeCsv(texto, separador);
 
     QByteArray saida = LinhaCsv(cabecalho()).toUtf8() + '\n';
+    saida.reserve(saida.size() + registos.size() * 512); // ~49 fields of up to 11 characters
     MensagensLinha caixa;
     CaixaTemporaria instalada(&caixa);
     CamposMapa c;
