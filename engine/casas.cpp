@@ -29,6 +29,22 @@ double ArcoMenor(double a, double b) {
     return d;
 }
 
+// The arc from a forward to b, 0..2π.
+double ArcoAdiante(double a, double b) {
+    double d = std::fmod(b - a, DOIS_PI);
+    if (d < 0) d += DOIS_PI;
+    return d;
+}
+
+// The vertex rule holds in the middle latitudes. In the tropics and towards the polar circles
+// the arc to the vertex point can put a cusp beyond the quadrant's far angle, or squeeze the
+// houses beside the angle into a degree or two; there the quadrant itself is divided in three.
+double ArcoQuadrante(double arcoVertice, double quadrante) {
+    if (arcoVertice >= 1.5 * quadrante || arcoVertice < 0.3 * quadrante)
+        return quadrante;
+    return arcoVertice;
+}
+
 } // namespace
 
 Angulos CalculaAngulos(double R, double eps, double phi) {
@@ -43,8 +59,11 @@ Angulos CalculaAngulos(double R, double eps, double phi) {
     if (a.asc < 0) a.asc += PI;
     if (std::cos(R) < 0) a.asc += PI;
 
+    // The vertex point is taken with the latitude's size: south of the equator the formula
+    // would put it in the eastern half of the chart, and the cusps measured to it would run
+    // past the Ascendant or crowd into one degree.
     const double N = std::cos(R + PI);
-    double D = -std::sin(R + PI) * std::cos(eps) - std::sin(eps) / std::tan(phi);
+    double D = -std::sin(R + PI) * std::cos(eps) - std::sin(eps) / std::tan(std::fabs(phi));
     if (std::fabs(D) < MINIMO) {
         D += (D > 0 ? MINIMO : (D < 0 ? -MINIMO : 0.0));
         if (D == 0.0) D = MINIMO;
@@ -77,13 +96,13 @@ double HouseCusp(int16_t n, const ResultadoEfemerides& r) {
     case 2:
     case 3: {
         // The arcs of the intermediate houses are measured to the vertex point.
-        const double A = ArcoMenor(r.vertice, HouseCusp(4, r));
+        const double A = ArcoQuadrante(ArcoMenor(r.vertice, HouseCusp(4, r)), ArcoAdiante(r.asc, HouseCusp(4, r)));
         x = r.asc + (n == 2 ? A / 3.0 : 2.0 * A / 3.0);
         break;
     }
     case 11:
     case 12: {
-        const double B = ArcoMenor(r.mc, r.vertice);
+        const double B = ArcoQuadrante(ArcoMenor(r.mc, r.vertice), ArcoAdiante(r.mc, r.asc));
         x = r.mc + (n == 11 ? B / 3.0 : 2.0 * B / 3.0);
         break;
     }

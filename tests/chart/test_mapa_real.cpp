@@ -191,7 +191,18 @@ private slots:
         const double asc = grausDoTexto(c.PosCasas[3]), mc = grausDoTexto(c.PosCasas[0]);
         QVERIFY2(diferencaMinutos(asc, agora.asc) <= TOLERANCIA_ANGULOS, qPrintable(c.PosCasas[3]));
         QVERIFY2(diferencaMinutos(mc, agora.mc) <= TOLERANCIA_ANGULOS, qPrintable(c.PosCasas[0]));
-        const double a = arco(agora.vertice, reduz(agora.mc + 180)), b = arco(agora.mc, agora.vertice);
+        // South of the equator the vertex is taken at the latitude's size (swetest's vertex for
+        // the mirrored latitude), and a quadrant where the vertex arc would overrun the far angle
+        // or squeeze the houses beside it (below 0.3 of the quadrant) is divided in three.
+        Ceu espelho = agora;
+        if (latGraus < 0)
+            QVERIFY2(perguntaSwetest(ut, -latGraus, lonLeste, espelho, erro), qPrintable(erro));
+        const auto quadrante = [](double arcoVertice, double q) {
+            return arcoVertice >= 1.5 * q || arcoVertice < 0.3 * q ? q : arcoVertice;
+        };
+        const double ic = reduz(agora.mc + 180);
+        const double a = quadrante(arco(espelho.vertice, ic), std::fmod(ic - agora.asc + 360.0, 360.0));
+        const double b = quadrante(arco(agora.mc, espelho.vertice), std::fmod(agora.asc - agora.mc + 360.0, 360.0));
         const double esperadas[6] = {agora.mc, reduz(agora.mc + b / 3), reduz(agora.mc + 2 * b / 3),
                                      agora.asc, reduz(agora.asc + a / 3), reduz(agora.asc + 2 * a / 3)};
         for (int k = 0; k < 6; ++k) {

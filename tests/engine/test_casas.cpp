@@ -41,6 +41,9 @@ private slots:
     void cuspides();
     void casaDe_data();
     void casaDe();
+    void cuspidesEmOrdem();
+    void cuspidesReferencia_data();
+    void cuspidesReferencia();
 };
 
 void TestCasas::angulos_data() {
@@ -122,8 +125,14 @@ void TestCasas::cuspides_data() {
     QTest::newRow("IV") << 10.0 << 280.0 << 190.0 << 4 << 100.0;
     QTest::newRow("VII") << 10.0 << 280.0 << 190.0 << 7 << 190.0;
     // MC 10°, V 350°: |MC − V| = 340° is the long way; B = 20° → XI 16.667°, XII 23.333°.
-    QTest::newRow("XI pelo lado curto") << 100.0 << 10.0 << 350.0 << 11 << 10.0 + 20.0 / 3;
-    QTest::newRow("XII pelo lado curto") << 100.0 << 10.0 << 350.0 << 12 << 10.0 + 40.0 / 3;
+    QTest::newRow("XI pelo lado curto") << 50.0 << 10.0 << 350.0 << 11 << 10.0 + 20.0 / 3;
+    QTest::newRow("XII pelo lado curto") << 50.0 << 10.0 << 350.0 << 12 << 10.0 + 40.0 / 3;
+    // The same arc in a quadrant of 90°: a house beside the angle would be a fifth of the
+    // others, so the quadrant is divided in three (XI 40°, XII 70°).
+    QTest::newRow("XI de quadrante estreitado") << 100.0 << 10.0 << 350.0 << 11 << 40.0;
+    QTest::newRow("XII de quadrante estreitado") << 100.0 << 10.0 << 350.0 << 12 << 70.0;
+    // ASC 10°, MC 300°, V 120°: B = 180° would put XII at 60°, past the Ascendant.
+    QTest::newRow("XII alem do Ascendente") << 10.0 << 300.0 << 120.0 << 12 << 300.0 + 2 * 70.0 / 3;
     // ASC 350°, IC 190°, V 250°: A = 60° → II 10°, passing 0°.
     QTest::newRow("II passa 0") << 350.0 << 10.0 << 250.0 << 2 << 10.0;
     QTest::newRow("VII passa 0") << 200.0 << 110.0 << 0.0 << 7 << 20.0;
@@ -185,3 +194,64 @@ void TestCasas::casaDe() {
 
 QTEST_APPLESS_MAIN(TestCasas)
 #include "test_casas.moc"
+
+namespace {
+double arcoAdiante(double a, double b) {
+    double d = std::fmod(b - a, 2 * PI);
+    return d < 0 ? d + 2 * PI : d;
+}
+ResultadoEfemerides resultado(double ramc, double eps, double phi) {
+    const Angulos a = CalculaAngulos(ramc, eps, phi);
+    ResultadoEfemerides r;
+    r.asc = a.asc;
+    r.mc = a.mc;
+    r.vertice = a.vertice;
+    return r;
+}
+} // namespace
+
+// Every quadrant's cusps follow each other forward from angle to angle, at any sidereal
+// time and at every latitude up to the polar circles, south as well as north.
+void TestCasas::cuspidesEmOrdem() {
+    const double eps = 23.44 * G;
+    for (int lat = -66; lat <= 66; lat += 3) {
+        for (int ramc = 0; ramc < 360; ramc += 5) {
+            const ResultadoEfemerides r = resultado(ramc * G, eps, lat * G);
+            const double c[7] = {HouseCusp(10, r), HouseCusp(11, r), HouseCusp(12, r), HouseCusp(1, r),
+                                 HouseCusp(2, r), HouseCusp(3, r), HouseCusp(4, r)};
+            for (int q = 0; q < 2; ++q) {
+                const double* k = c + 3 * q;
+                const double partes = arcoAdiante(k[0], k[1]) + arcoAdiante(k[1], k[2]) + arcoAdiante(k[2], k[3]);
+                QVERIFY2(std::fabs(partes - arcoAdiante(k[0], k[3])) < 1e-9 && arcoAdiante(k[0], k[1]) > 0 &&
+                             arcoAdiante(k[1], k[2]) > 0,
+                         qPrintable(QStringLiteral("latitude %1, RAMC %2, quadrante %3").arg(lat).arg(ramc).arg(q)));
+            }
+        }
+    }
+}
+
+void TestCasas::cuspidesReferencia_data() {
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<QList<double>>("esperadas"); // XI, XII, II, III in degrees
+    // Worked by hand (a separate script of the same formulas) for RAMC with MC 254.193° and
+    // ε = 23.442°. North of the equator the cusps are those of the vertex rule unchanged; south
+    // of it the vertex is taken with the latitude's size.
+    QTest::newRow("38º43' N") << 38.72 << QList<double>{283.0, 311.7, 3.4, 34.6};
+    QTest::newRow("22º54' S") << -22.9 << QList<double>{282.0, 309.8, 16.4, 48.6};
+    QTest::newRow("38º43' S") << -38.72 << QList<double>{283.0, 311.7, 17.4, 48.6};
+}
+
+void TestCasas::cuspidesReferencia() {
+    QFETCH(double, latitude);
+    QFETCH(QList<double>, esperadas);
+    const double eps = 23.442 * G;
+    const double mc = 254.193 * G;
+    const double ramc = std::atan2(std::sin(mc) * std::cos(eps), std::cos(mc));
+    const ResultadoEfemerides r = resultado(ramc < 0 ? ramc + 2 * PI : ramc, eps, latitude * G);
+    const int casas[4] = {11, 12, 2, 3};
+    for (int k = 0; k < 4; ++k) {
+        const double c = HouseCusp(int16_t(casas[k]), r) / G;
+        // The reference is rounded to 0.1°.
+        QVERIFY2(std::fabs(c - esperadas[k]) < 0.06, qPrintable(QStringLiteral("casa %1: %2").arg(casas[k]).arg(c)));
+    }
+}
