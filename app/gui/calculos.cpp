@@ -5,6 +5,8 @@
 #include "possigno.h"
 
 #include <QDate>
+#include <algorithm>
+#include <utility>
 #include <cmath>
 
 QString CompletaSegundos(const QString& texto) {
@@ -51,10 +53,13 @@ Interpolacao Interpola(const QString& campo0, const QString& campo1, int alvo, c
     double fraccao = 0.0;
     if (alvo == ALVO_LUA_NEGRA) {
         const RegistoTempo t = LerDataHora(data, QString());
-        int dias = QDate(t.ano, std::clamp<int>(t.mes, 1, 12), 1).daysInMonth();
+        int dia = t.dia, mes = t.mes;
+        if (mes > 12)
+            std::swap(dia, mes); // typed month first: "6/15/1980"
+        int dias = QDate(t.ano, std::clamp(mes, 1, 12), 1).daysInMonth();
         if (dias <= 0)
             dias = 30;
-        fraccao = double(t.dia) / dias;
+        fraccao = double(dia) / dias;
     } else {
         fraccao = horaUT / 24.0;
     }

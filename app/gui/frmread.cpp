@@ -255,6 +255,22 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     resize(900, 700);
 }
 
+bool frmread::eventFilter(QObject* objecto, QEvent* evento) {
+    // The box last given the focus stays the target of the tool bar, whose buttons take it.
+    if (evento->type() == QEvent::FocusIn && (objecto == m_txtRTF || objecto == m_txtRTF2)) {
+        m_ultimaFocada = static_cast<QTextEdit*>(objecto);
+        seleccaoMudou();
+    }
+    return QMainWindow::eventFilter(objecto, evento);
+}
+
+bool frmread::event(QEvent* evento) {
+    if (evento->type() == QEvent::WindowActivate)
+        if (auto* principal = qobject_cast<QMainWindow*>(parentWidget()))
+            defineEstado(principal->statusBar()->currentMessage());
+    return QMainWindow::event(evento);
+}
+
 QAction* frmread::accao(const QString& nome) const { return findChild<QAction*>(nome); }
 
 void frmread::defineEditor(bool presente) {
@@ -265,7 +281,7 @@ void frmread::defineEditor(bool presente) {
 void frmread::defineEstado(const QString& texto) { m_estado->setText(texto); }
 
 QTextEdit* frmread::focada() const {
-    if (m_txtRTF2->isVisible() && (m_txtRTF2->hasFocus() || m_ultimaFocada == m_txtRTF2))
+    if (!m_txtRTF2->isHidden() && (m_txtRTF2->hasFocus() || m_ultimaFocada == m_txtRTF2))
         return m_txtRTF2;
     return m_txtRTF;
 }
@@ -284,6 +300,7 @@ void frmread::definePersonal(bool ligado) {
         const int h = m_holder->height();
         m_holder->setSizes({(h - 6) * 3 / 4, (h - 6) / 4});
     }
+    seleccaoMudou();
 }
 
 void frmread::AutoInterpretacao(SessaoMapa& sessao) {
@@ -386,8 +403,6 @@ void frmread::alinha(Qt::Alignment a) {
 void frmread::seleccaoMudou() {
     if (EmEscrita)
         return;
-    if (auto* e = qobject_cast<QTextEdit*>(sender()))
-        m_ultimaFocada = e;
     QTextEdit* e = focada();
     const QTextCursor c = e->textCursor();
     // A mixed selection counts as not pressed: check both ends and the format in between.

@@ -35,6 +35,10 @@ public:
     QTextEdit* txtRTF2() const { return m_txtRTF2; }
     QAction* accao(const QString& nome) const;
 
+protected:
+    bool eventFilter(QObject* objecto, QEvent* evento) override;
+    bool event(QEvent* evento) override;
+
 signals:
     void pedeOpcoes();
     void pedeImpressao();
