@@ -3,6 +3,7 @@
 #include "orbes.h"
 #include "simbolos.h"
 
+#include <QStringBuilder>
 #include <cmath>
 
 namespace {
@@ -83,12 +84,14 @@ std::vector<AspectoEncontrado> DetectaAspectos(Mapa& mapa, const TabelaOrbes& or
             planeta& pj = mapa.Corpo(j);
             const QString& nomeAspecto = nomesAspectos[tipo];
             const int16_t codigoCorpo = CodigoAspectoCorpo(i, tipo, j);
-            const QString em = QStringLiteral(" Em ") + nomeAspecto + QStringLiteral(" com ");
-            pj.Aspectos().Add(em + pi.Nome, QVariant::fromValue(codigoCorpo));
-            pi.Aspectos().Add(em + pj.Nome, QVariant::fromValue(codigoCorpo));
+            // One allocation per name (QStringBuilder): a chart records a few dozen of them.
+            pj.Aspectos().Add(QStringView(u" Em ") % nomeAspecto % QStringView(u" com ") % pi.Nome,
+                              QVariant::fromValue(codigoCorpo));
+            pi.Aspectos().Add(QStringView(u" Em ") % nomeAspecto % QStringView(u" com ") % pj.Nome,
+                              QVariant::fromValue(codigoCorpo));
             // Each pair is visited once after the collection was cleared, so no code can be
             // there already: a plain Add spares AddifNotYet's search of the whole collection.
-            mapa.Aspectos().Add(pi.Nome + QStringLiteral(" em ") + nomeAspecto + QStringLiteral(" com ") + pj.Nome,
+            mapa.Aspectos().Add(pi.Nome % QStringView(u" em ") % nomeAspecto % QStringView(u" com ") % pj.Nome,
                                 QVariant::fromValue(CodigoAspectoGlobal(i, tipo, j)));
             encontrados.push_back({i, j, tipo});
         }
