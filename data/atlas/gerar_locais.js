@@ -52,6 +52,10 @@ function dms(valor, positivo, negativo) {
   return `${g}º${m}'${s}''${valor < 0 ? negativo : positivo}`;
 }
 
+// Zone names tz-lookup still gives under their former names.
+const zonasActuais = { 'Europe/Kiev': 'Europe/Kyiv', 'America/Godthab': 'America/Nuuk' };
+const zona = (lat, lon) => { const z = tzlookup(lat, lon); return zonasActuais[z] || z; };
+
 const escolhidos = new Map();
 function junta(c, prioridade) {
   const anterior = escolhidos.get(c.cityId);
@@ -113,7 +117,7 @@ for (const r of registos) {
   vistos.set(local, n);
   if (n > 1) local = `${local} ${n}`;
   const [lon, lat] = r.c.loc.coordinates;
-  linhas.push({ p: r.prioridade, local, lat: dms(lat, 'N', 'S'), lon: dms(lon, 'E', 'W'), fuso: tzlookup(lat, lon) });
+  linhas.push({ p: r.prioridade, local, lat: dms(lat, 'N', 'S'), lon: dms(lon, 'E', 'W'), fuso: zona(lat, lon) });
 }
 linhas.sort((a, b) => a.p - b.p || a.local.localeCompare(b.local, 'pt'));
 
