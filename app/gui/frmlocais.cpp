@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -40,6 +41,11 @@ locais::locais(FonteDados& fonte, QWidget* pai) : QDialog(pai), m_fonte(fonte) {
     f->addRow(QStringLiteral("Nome"), m_localNome);
     f->addRow(QStringLiteral("Latitude"), m_latitude);
     f->addRow(QStringLiteral("Longitude"), m_longitude);
+    // The zone is not typed: it comes with the shipped places and sets the zone field.
+    m_fuso = new QLabel;
+    m_fuso->setObjectName(QStringLiteral("fuso"));
+    m_fuso->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    f->addRow(QStringLiteral("Fuso horário"), m_fuso);
     v->addLayout(f);
 
     auto* h = new QHBoxLayout;
@@ -61,7 +67,14 @@ locais::locais(FonteDados& fonte, QWidget* pai) : QDialog(pai), m_fonte(fonte) {
     v->addLayout(h);
 
     connect(m_ComboLocais, &QComboBox::textActivated, this, [this](const QString& t) {
-        guardaNovo();
+        // The list also reports its text when it loses the focus: that neither throws away a
+        // place being added nor moves off the place already shown.
+        if (m_fonte.EmAdicao() && !m_ComboLocais->hasFocus())
+            return;
+        if (!m_fonte.EmAdicao() && m_fonte.TemRegisto() && m_fonte.Campo(QStringLiteral("Local")) == t)
+            return;
+        if (!guardaNovo())
+            return;
         FindLocal(t);
     });
     connect(anterior, &QPushButton::clicked, this, [this] { move(false); });
@@ -117,6 +130,10 @@ void locais::mostraRegisto() {
     m_localNome->setText(m_fonte.Campo(QStringLiteral("Local")));
     m_latitude->setText(m_fonte.Campo(QStringLiteral("Latitude")));
     m_longitude->setText(m_fonte.Campo(QStringLiteral("Longitude")));
+    const QString fuso = m_fonte.Campo(QStringLiteral("Fuso"));
+    m_fuso->setText(fuso.isEmpty() && m_fonte.TemRegisto() ? QStringLiteral("(escreva o fuso no mapa)") : fuso);
+    if (m_fonte.TemRegisto() && m_ComboLocais->currentText() != m_localNome->text())
+        m_ComboLocais->setEditText(m_localNome->text());
 }
 
 void locais::move(bool seguinte) {
@@ -143,6 +160,7 @@ void locais::Add() {
     m_localNome->clear();
     m_latitude->clear();
     m_longitude->clear();
+    m_fuso->clear();
     m_localNome->setFocus();
 }
 

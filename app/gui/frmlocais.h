@@ -43,5 +43,6 @@ private:
     QLineEdit* m_localNome = nullptr;
     QLineEdit* m_latitude = nullptr;
     QLineEdit* m_longitude = nullptr;
+    class QLabel* m_fuso = nullptr;
     QPushButton* m_cmd = nullptr;
 };

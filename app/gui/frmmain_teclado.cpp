@@ -31,7 +31,7 @@ QWidget* frmMain::criaTeclado() {
         {18, "ASC", 2, 0}, {19, "II", 2, 1},  {20, "III", 2, 2}, {39, "BC", 2, 3},  {40, "V", 2, 4},   {41, "VI", 2, 5},
         {42, "DES", 3, 0}, {43, "VIII", 3, 1}, {44, "IX", 3, 2}, {21, "MC", 3, 3},  {22, "XI", 3, 4},  {23, "XII", 3, 5},
         {31, "7", 4, 0},   {32, "8", 4, 1},   {33, "9", 4, 2},   {15, "/", 4, 3},   {16, "(", 4, 4},   {17, ")", 4, 5},
-        {28, "4", 5, 0},   {29, "5", 5, 1},   {30, "6", 5, 2},   {14, "*", 5, 3},   {18 + 100, "", 5, 4}, {26, "PI", 5, 5},
+        {28, "4", 5, 0},   {29, "5", 5, 1},   {30, "6", 5, 2},   {14, "*", 5, 3},   {26, "PI", 5, 5},
         {35, "1", 6, 0},   {36, "2", 6, 1},   {37, "3", 6, 2},   {13, "-", 6, 3},   {12, "+", 6, 4},   {38, "^", 6, 5},
         {34, "0", 7, 0},   {45, ",", 7, 1},   {24, "ASC - SOL + LUA", 7, 2}, {25, "ASC + SOL - LUA", 7, 4},
         {27, "=", 8, 0}};
@@ -45,6 +45,18 @@ QWidget* frmMain::criaTeclado() {
         g->addWidget(b, t.linha, t.coluna, 1, largura);
         connect(b, &QPushButton::clicked, this, [this, t] { teclaPad(t.indice, QString::fromUtf8(t.legenda)); });
     }
+    // Not a key of the formula: empties the field and the results for a new formula.
+    auto* limpar = new QPushButton(QStringLiteral("Limpar"));
+    limpar->setObjectName(QStringLiteral("padLimpar"));
+    limpar->setAutoDefault(false);
+    g->addWidget(limpar, 5, 4);
+    connect(limpar, &QPushButton::clicked, this, [this] {
+        m_txtexpression->clear();
+        m_calparte->clear();
+        m_calpartescasas->clear();
+        m_erroExpressao->clear();
+        m_txtexpression->setFocus();
+    });
     v->addLayout(g);
     auto* resultado = new QGridLayout;
     resultado->addWidget(new QLabel(QStringLiteral("Posição:")), 0, 0);

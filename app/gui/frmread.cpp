@@ -163,23 +163,30 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     barra->addSeparator();
     botao("up", QStringLiteral("A+"), QStringLiteral("Aumentar a letra"), false, [this] { tamanho(+1); });
     botao("down", QStringLiteral("A−"), QStringLiteral("Diminuir a letra"), false, [this] { tamanho(-1); });
-    barra->addSeparator();
+    // The font boxes and the colours on a second row, so that no key hides behind the
+    // tool bar's overflow arrow in a window of ordinary width.
+    addToolBarBreak();
+    auto* barraLetras = addToolBar(QStringLiteral("Letra"));
+    barraLetras->setObjectName(QStringLiteral("barraLetras"));
+    barraLetras->setMovable(false);
     m_letras = new QFontComboBox;
     m_letras->setObjectName(QStringLiteral("letras"));
     m_letras->setToolTip(QStringLiteral("tipo de letra"));
-    barra->addWidget(m_letras);
+    m_letras->setMinimumWidth(220);
+    barraLetras->addWidget(m_letras);
     m_Tamanho = new QComboBox;
     m_Tamanho->setObjectName(QStringLiteral("Tamanho"));
     m_Tamanho->setToolTip(QStringLiteral("Tamanho da letra"));
     m_Tamanho->setEditable(true);
     for (int t : {8, 9, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32, 36, 48, 72})
         m_Tamanho->addItem(QString::number(t));
-    barra->addWidget(m_Tamanho);
+    barraLetras->addWidget(m_Tamanho);
     m_palet = new QToolButton;
     m_palet->setObjectName(QStringLiteral("palet"));
     m_palet->setToolTip(QStringLiteral("Cor escolhida"));
     m_palet->setFixedSize(26, 22);
-    barra->addWidget(m_palet);
+    barraLetras->addSeparator();
+    barraLetras->addWidget(m_palet);
     auto* cor = botao("color", QStringLiteral("Cores"), QStringLiteral("Cores do texto"), false, [] {});
     connect(cor, &QAction::triggered, this, [this, barra, cor, cores] {
         auto* w = barra->widgetForAction(cor);

@@ -9,6 +9,8 @@
 #include "sessaomapa.h"
 
 #include <QComboBox>
+#include <QAbstractItemView>
+#include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -53,15 +55,25 @@ void TestAtlas::procuraEAdiciona() {
     QVERIFY(a->FindLocal(QStringLiteral("Lisboa")));
     QCOMPARE(filho<QLineEdit>(a, "latitude")->text(), QStringLiteral("38º43'0''N"));
     QCOMPARE(filho<QLineEdit>(a, "longitude")->text(), QStringLiteral("9º8'0''W"));
+    QCOMPARE(filho<QLabel>(a, "fuso")->text(), QStringLiteral("Europe/Lisbon"));
+    QCOMPARE(lista->currentText(), QStringLiteral("Lisboa"));
+    captura(a, QStringLiteral("atlas"));
+
+    // A name chosen in the list's pop-up: that place is shown.
+    lista->showPopup();
+    const QModelIndex coimbra = lista->model()->index(lista->findText(QStringLiteral("Coimbra")), 0);
+    lista->view()->scrollTo(coimbra);
+    QTest::mouseClick(lista->view()->viewport(), Qt::LeftButton, {}, lista->view()->visualRect(coimbra).center());
+    QCOMPARE(filho<QLineEdit>(a, "localNome")->text(), QStringLiteral("Coimbra"));
+    QCOMPARE(filho<QLineEdit>(a, "latitude")->text(), QStringLiteral("40º12'20''N"));
     // Another letter case is another name: nothing is current.
     QVERIFY(!a->FindLocal(QStringLiteral("lisboa")));
     QVERIFY(filho<QLineEdit>(a, "localNome")->text().isEmpty());
-    captura(a, QStringLiteral("atlas"));
 
     // Adicionar, type, move on: stored, listed at once, found again.
     a->FindLocal(QStringLiteral("Lisboa"));
     filho<QPushButton>(a, "Command2")->click();
-    QVERIFY(filho<QLineEdit>(a, "localNome")->text().isEmpty());
+    QVERIFY2(filho<QLineEdit>(a, "localNome")->text().isEmpty(), qPrintable(filho<QLineEdit>(a, "localNome")->text()));
     filho<QLineEdit>(a, "localNome")->setText(QStringLiteral("Aldeia do Teste"));
     filho<QLineEdit>(a, "latitude")->setText(QStringLiteral("40º1' N"));
     filho<QLineEdit>(a, "longitude")->setText(QStringLiteral("7º59' W"));

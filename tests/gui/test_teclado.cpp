@@ -139,7 +139,8 @@ void TestTeclado::tecladoNaJanela() {
     QVERIFY(posicao->text().isEmpty());
 
     // π radians is 0º Libra.
-    campo->clear();
+    filho<QPushButton>(j.get(), "padLimpar")->click();
+    QVERIFY(campo->text().isEmpty() && erro->text().isEmpty());
     filho<QPushButton>(j.get(), "pad26")->click();
     filho<QPushButton>(j.get(), "pad27")->click();
     QCOMPARE(posicao->text(), QStringLiteral("0º Libra"));
