@@ -1,5 +1,6 @@
 #include "calculos.h"
 
+#include "camposmapa.h"
 #include "efemerides.h"
 #include "normaliza.h"
 #include "possigno.h"
@@ -69,6 +70,21 @@ Interpolacao Interpola(const QString& campo0, const QString& campo1, int alvo, c
     r.texto = formata(g);
     r.ok = true;
     return r;
+}
+
+bool HoraUniversalInterpolacao(const CamposMapa& campos, double& horas) {
+    const Normalizado hora = NormalizaHora(campos.txtHora);
+    const Normalizado fuso = NormalizaFuso(campos.FusoHorario);
+    if (hora.ok && fuso.ok) {
+        horas = hora.valor - fuso.valor;
+        return true;
+    }
+    if (campos.lblHoras[0].trimmed().isEmpty())
+        return false;
+    PosSigno ut;
+    ut.SetonbyString(campos.lblHoras[0]);
+    horas = ut.ValorGraus();
+    return true;
 }
 
 PosicaoDirecta LePosicaoDirecta(const QString& texto) {

@@ -23,6 +23,12 @@ QString CompletaSegundos(const QString& texto);
 // time of the birth in hours (the derived time in entry 0 of lblHoras).
 Interpolacao Interpola(const QString& campo0, const QString& campo1, int alvo, const QString& data, double horaUT);
 
+// The birth moment in hours from 0h UT of the birth date as typed: clock time less zone, not
+// reduced, so that a birth whose UT falls on the next or the previous day is interpolated from
+// the entries of the birth date rather than a day off. Without time or zone, the derived UT of
+// lblHoras; false when neither is there.
+bool HoraUniversalInterpolacao(const struct CamposMapa& campos, double& horas);
+
 struct PosicaoDirecta {
     bool ok = false;
     QString erro;

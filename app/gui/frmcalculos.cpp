@@ -95,9 +95,12 @@ frmcalculos::frmcalculos(CamposMapa& campos, int alvo, QWidget* pai) : QDialog(p
 
 void frmcalculos::calcular() {
     // Printed ephemerides are given for 0h UT: interpolate at the universal time of the birth.
-    PosSigno ut;
-    ut.SetonbyString(m_campos.lblHoras[0]);
-    const double horaUT = ut.ValorGraus();
+    double horaUT = 0.0;
+    if (!HoraUniversalInterpolacao(m_campos, horaUT) && m_alvo != ALVO_LUA_NEGRA) {
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(),
+                                QStringLiteral("Escreva a hora e o fuso horário do nascimento antes de interpolar."));
+        return;
+    }
     const Interpolacao r = Interpola(m_txtpos[0]->text(), m_txtpos[1]->text(), m_alvo, m_campos.txtData, horaUT);
     if (!r.ok) {
         // The form stays open with what was typed, so the entry can be corrected.

@@ -85,6 +85,7 @@ QIcon frmMain::iconeDesenhado(const QString& chave) const {
 
 void frmMain::ligaDesenho() {
     connect(m_Mapa, &SuperficieEcra::redimensionada, this, [this] { Redesenha(); });
+    connect(m_aspectospic, &SuperficieEcra::redimensionada, this, [this] { Redesenha(); });
     connect(m_Mapa, &SuperficieEcra::ratoMovido, this, [this](QPoint p) {
         for (const auto& [elemento, marcador] : m_marcadores)
             if (marcador.rect.contains(p)) {
@@ -124,8 +125,12 @@ void frmMain::Redesenha() {
         return;
     }
     QImage roda = m_Mapa->novaImagem();
-    m_aspectospic->defineTamanhoFixo(TamanhoGrelha());
-    QImage grelha = m_aspectospic->novaImagem();
+    // The grid is laid out in font units; shown as large as its view allows, in half steps.
+    const QSize tamanhoGrelha = TamanhoGrelha();
+    const QSize vista = m_aspectospic->size();
+    double escala = std::min(double(vista.width()) / tamanhoGrelha.width(), double(vista.height()) / tamanhoGrelha.height());
+    escala = std::clamp(std::floor(escala * 2.0) / 2.0, 1.0, 4.0);
+    QImage grelha = m_aspectospic->novaImagem(tamanhoGrelha, escala);
     ResultadoDesenho r;
     {
         Superficie sRoda(roda);

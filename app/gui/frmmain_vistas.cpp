@@ -243,9 +243,7 @@ QWidget* frmMain::criaVistaAspectos() {
     auto* h = new QHBoxLayout(vista);
     m_aspectospic = new SuperficieEcra;
     m_aspectospic->setObjectName(QStringLiteral("aspectospic"));
-    h->addStretch();
-    h->addWidget(m_aspectospic, 0, Qt::AlignVCenter);
-    h->addStretch();
+    h->addWidget(m_aspectospic, 1);
     return vista;
 }
 

@@ -33,8 +33,17 @@ QImage SuperficieEcra::novaImagem() const {
     return imagem;
 }
 
+QImage SuperficieEcra::novaImagem(const QSize& logico, double escala) {
+    const qreal dpr = devicePixelRatioF() * escala;
+    QImage imagem((QSizeF(logico) * dpr).toSize(), QImage::Format_RGB32);
+    imagem.setDevicePixelRatio(dpr);
+    imagem.fill(Qt::white);
+    return imagem;
+}
+
 void SuperficieEcra::defineImagem(const QImage& imagem) {
     m_imagem = imagem;
+    m_escala = imagem.devicePixelRatio() / devicePixelRatioF();
     update();
 }
 
@@ -51,7 +60,7 @@ void SuperficieEcra::paintEvent(QPaintEvent*) {
         p.fillRect(rect(), Qt::white);
         return;
     }
-    const QSizeF logico = QSizeF(m_imagem.size()) / m_imagem.devicePixelRatio();
+    const QSizeF logico = QSizeF(m_imagem.size()) / m_imagem.devicePixelRatio() * m_escala;
     // Centred; the square wheel sits in the middle of a wider view.
     const QPointF canto((width() - logico.width()) / 2.0, (height() - logico.height()) / 2.0);
     p.drawImage(QRectF(canto, logico), m_imagem);
@@ -59,13 +68,18 @@ void SuperficieEcra::paintEvent(QPaintEvent*) {
 
 void SuperficieEcra::resizeEvent(QResizeEvent*) { emit redimensionada(); }
 
-static QPoint paraImagem(const QWidget* w, const QImage& img, QPoint p) {
+static QPoint paraImagem(const QWidget* w, const QImage& img, double escala, QPointF p) {
     if (img.isNull())
-        return p;
-    const QSizeF logico = QSizeF(img.size()) / img.devicePixelRatio();
-    return p - QPoint(int((w->width() - logico.width()) / 2.0), int((w->height() - logico.height()) / 2.0));
+        return p.toPoint();
+    const QSizeF mostrado = QSizeF(img.size()) / img.devicePixelRatio() * escala;
+    const QPointF canto((w->width() - mostrado.width()) / 2.0, (w->height() - mostrado.height()) / 2.0);
+    return ((p - canto) / escala).toPoint();
 }
 
-void SuperficieEcra::mouseMoveEvent(QMouseEvent* e) { emit ratoMovido(paraImagem(this, m_imagem, e->position().toPoint())); }
+void SuperficieEcra::mouseMoveEvent(QMouseEvent* e) {
+    emit ratoMovido(paraImagem(this, m_imagem, m_escala, e->position()));
+}
 
-void SuperficieEcra::mousePressEvent(QMouseEvent* e) { emit clicado(paraImagem(this, m_imagem, e->position().toPoint())); }
+void SuperficieEcra::mousePressEvent(QMouseEvent* e) {
+    emit clicado(paraImagem(this, m_imagem, m_escala, e->position()));
+}

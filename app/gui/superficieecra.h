@@ -12,9 +12,13 @@ public:
     // An empty image of the widget's logical size (square when asked) at the screen's device
     // pixel ratio, for the drawing code to paint on.
     QImage novaImagem() const;
+    // An image of a given logical size shown enlarged by `escala` (the grid, which is laid
+    // out in font units): painted at the enlarged size's pixels, so it stays sharp.
+    QImage novaImagem(const QSize& logico, double escala);
     void defineImagem(const QImage& imagem);
     void limpa();
     const QImage& imagem() const { return m_imagem; }
+    double escala() const { return m_escala; }
     // Keeps the widget square inside its layout.
     void defineQuadrada(bool q) { m_quadrada = q; }
     // A fixed logical size (the grid); an invalid size lets the layout decide.
@@ -39,4 +43,5 @@ private:
     QImage m_imagem;
     bool m_quadrada = false;
     QSize m_fixo;
+    double m_escala = 1.0;
 };
