@@ -20,6 +20,8 @@ private slots:
     void interpola();
     void formatoInvalido_data();
     void formatoInvalido();
+    void horaUniversal_data();
+    void horaUniversal();
     void formularioEfemerides();
     void formularioDirecto();
 };
@@ -114,6 +116,36 @@ void TestCalculos::formatoInvalido() {
     QCOMPARE(r.erro, mensagem);
 }
 
+void TestCalculos::horaUniversal_data() {
+    QTest::addColumn<QString>("hora");
+    QTest::addColumn<QString>("fuso");
+    QTest::addColumn<QString>("derivada");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("horas");
+    QTest::newRow("Lisboa verão") << "12:00" << "1" << "" << true << 11.0;
+    // 22h at UTC−3 is 1h UT of the next day: 25 h after 0h UT of the birth date.
+    QTest::newRow("Brasil à noite") << "22:00" << "-3" << "1h0'0''" << true << 25.0;
+    QTest::newRow("antes da meia-noite UT") << "0:30" << "1" << "23h30'0''" << true << -0.5;
+    QTest::newRow("só a hora derivada") << "" << "" << "5h0'0''" << true << 5.0;
+    QTest::newRow("sem hora") << "" << "1" << "" << false << 0.0;
+}
+
+void TestCalculos::horaUniversal() {
+    QFETCH(QString, hora);
+    QFETCH(QString, fuso);
+    QFETCH(QString, derivada);
+    QFETCH(bool, ok);
+    QFETCH(double, horas);
+    CamposMapa c;
+    c.txtHora = hora;
+    c.FusoHorario = fuso;
+    c.lblHoras[0] = derivada;
+    double h = 0.0;
+    QCOMPARE(HoraUniversalInterpolacao(c, h), ok);
+    if (ok)
+        QCOMPARE(h, horas);
+}
+
 void TestCalculos::formularioEfemerides() {
     MensagensGravadas caixa;
     CaixaTemporaria instalada(&caixa);
@@ -147,6 +179,17 @@ void TestCalculos::formularioEfemerides() {
     QCOMPARE(c.PosPlaneta[4], QStringLiteral("23º0'0''Gémeos"));
     QCOMPARE(c.lblretrogrado[4], false);
     QCOMPARE(f.result(), int(QDialog::Accepted));
+
+    // Without any time the Moon is not interpolated at 0h UT silently.
+    CamposMapa semHora;
+    semHora.PosPlaneta[1] = QStringLiteral("1º0'0''Carneiro");
+    frmcalculos g(semHora, 1);
+    g.findChild<QLineEdit*>(QStringLiteral("txtpos0"))->setText(QStringLiteral("1º0'Carneiro"));
+    g.findChild<QLineEdit*>(QStringLiteral("txtpos1"))->setText(QStringLiteral("14º0'Carneiro"));
+    caixa.chamadas.clear();
+    g.findChild<QPushButton*>(QStringLiteral("cmdoK"))->click();
+    QCOMPARE(caixa.chamadas.size(), 1);
+    QCOMPARE(semHora.PosPlaneta[1], QStringLiteral("1º0'0''Carneiro"));
 
     // Limpar empties both fields.
     f.findChild<QPushButton*>(QStringLiteral("cmdClear"))->click();

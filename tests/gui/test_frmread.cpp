@@ -10,6 +10,8 @@
 #include "sessaomapa.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QProcess>
 #include <QProgressBar>
@@ -166,6 +168,23 @@ void TestFrmRead::relatorioEscritoEComandos() {
     QVERIFY(!m_l->accao(QStringLiteral("tb_bold"))->isChecked());
     QVERIFY(!m_l->accao(QStringLiteral("tb_italico"))->isChecked());
     m_l->accao(QStringLiteral("mnuactualizar"))->trigger();
+
+    // Copiar, Cortar, Colar on the report box: plain text through the clipboard.
+    selecciona(r, 0, 7);
+    m_l->accao(QStringLiteral("mnucopy"))->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Natalis"));
+    QVERIFY(r->toPlainText().startsWith(QStringLiteral("Natalis")));
+    m_l->accao(QStringLiteral("tb_cut"))->trigger();
+    QVERIFY(!r->toPlainText().startsWith(QStringLiteral("Natalis")));
+    m_l->accao(QStringLiteral("mnupaste"))->trigger();
+    QVERIFY(r->toPlainText().startsWith(QStringLiteral("Natalis")));
+    // Selecionar Tudo and Apagar empty the focused box.
+    r->setFocus();
+    m_l->accao(QStringLiteral("mnuselectall"))->trigger();
+    m_l->accao(QStringLiteral("mnuapagar"))->trigger();
+    QVERIFY(r->toPlainText().isEmpty());
+    m_l->accao(QStringLiteral("mnuactualizar"))->trigger();
+    QVERIFY(r->toPlainText().startsWith(QStringLiteral("Natalis")));
 }
 
 void TestFrmRead::guardaEImporta() {
