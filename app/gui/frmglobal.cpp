@@ -32,7 +32,7 @@ frmGlobal::frmGlobal(QWidget* pai) : QWidget(pai, Qt::Window) {
     verdana.setStyleHint(QFont::Monospace);
     verdana.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans Mono"), QStringLiteral("monospace")});
     m_Lista->setFont(verdana);
-    m_Lista->setMinimumWidth(340);
+    m_Lista->setMinimumWidth(380);
     h->addWidget(m_Lista, 1);
     v->addLayout(h, 1);
     connect(m_map, &SuperficieEcra::redimensionada, this, [this] { desenha(); });

@@ -2,6 +2,7 @@
 // chart, reopening from the recent files, the guards, the options and start-up's checks.
 #include "ambientegui.h"
 #include "frmmain.h"
+#include "frmglobal.h"
 #include "frmoptions.h"
 #include "orbes.h"
 #include "sessaomapa.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -96,6 +98,24 @@ void TestFrmMain::mapaNovoGuardadoEReaberto() {
         captura(j.get(), QStringLiteral("vista%1").arg(v));
     }
     QVERIFY(!filho<QLabel>(j.get(), "KeyWord")->text().isEmpty());
+
+    // The global view: the composite sheet with the parts listed, then the large wheel.
+    j->accao(QStringLiteral("tb_global"))->trigger();
+    auto* global = j->findChild<frmGlobal*>();
+    QVERIFY(global && global->isVisible());
+    auto* lista = filho<QListWidget>(global, "Lista");
+    QCOMPARE(lista->count(), 9);
+    QCOMPARE(lista->item(0)->text(), QStringLiteral("Partes"));
+    QVERIFY(lista->item(2)->text().startsWith(QStringLiteral("Fortuna")));
+    QVERIFY(lista->item(2)->text().endsWith(c.partes[0]));
+    QApplication::processEvents();
+    captura(global, QStringLiteral("global1"));
+    j->accao(QStringLiteral("tb_magnus"))->trigger();
+    QVERIFY(!lista->isVisible());
+    QCOMPARE(global->modo(), 2);
+    QApplication::processEvents();
+    captura(global, QStringLiteral("global2"));
+    global->hide();
     QVERIFY(filho<QLabel>(j.get(), "info")->text().contains(QStringLiteral("Aspectos:")));
 
     // Save: never saved, so Save acts as Save As; the name typed without an extension gets it.
