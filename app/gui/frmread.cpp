@@ -132,7 +132,15 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
         ->setIcon(st->standardIcon(QStyle::SP_DialogCloseButton));
     botao("save", QStringLiteral("Guardar"), QStringLiteral("Guardar"), false, [this] { SaveInterpretacao(); })
         ->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
-    botao("print", QStringLiteral("Imprimir"), QStringLiteral("Imprimir"), false, [this] { emit pedeImpressao(); });
+    auto* imprimir = botao("print", QStringLiteral("Imprimir"), QStringLiteral("Imprimir a interpretação"), false,
+                           [this] { emit pedeImpressao(); });
+    // The main window's own pictures where it has the same command.
+    if (pai)
+        for (auto* principal : pai->findChildren<QAction*>(QStringLiteral("tb_print")))
+            if (principal != imprimir && !principal->icon().isNull()) {
+                imprimir->setIcon(principal->icon());
+                break;
+            }
     barra->addSeparator();
     botao("copy", QStringLiteral("Copiar"), QStringLiteral("Copiar"), false, [this] { this->accao(QStringLiteral("mnucopy"))->trigger(); });
     botao("cut", QStringLiteral("Cortar"), QStringLiteral("Cortar"), false, [this] { this->accao(QStringLiteral("mnucurt"))->trigger(); });
@@ -221,6 +229,8 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     m_holder = new QSplitter(Qt::Vertical);
     m_holder->setObjectName(QStringLiteral("holder"));
     m_holder->setHandleWidth(6);
+    // A bar the user can see and take hold of.
+    m_holder->setStyleSheet(QStringLiteral("QSplitter::handle { background: #b8b8b8; }"));
     m_txtRTF = new QTextEdit;
     m_txtRTF->setObjectName(QStringLiteral("txtRTF"));
     m_txtRTF2 = new QTextEdit;

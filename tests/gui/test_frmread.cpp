@@ -154,6 +154,7 @@ void TestFrmRead::relatorioEscritoEComandos() {
     QVERIFY(m_l->txtRTF2()->isVisible());
     QVERIFY(m_l->accao(QStringLiteral("mnupersonal"))->isChecked());
     QVERIFY(r->height() > 2 * m_l->txtRTF2()->height());
+    captura(m_l, QStringLiteral("leitura-pessoal"));
     m_l->accao(QStringLiteral("mnupersonal"))->trigger();
     QVERIFY(!m_l->txtRTF2()->isVisible());
     QVERIFY(!m_l->accao(QStringLiteral("tb_resumo"))->isChecked());
