@@ -92,10 +92,28 @@ bool CorposPosicao(int32_t codigo, int& a, int& b) {
     return a >= 0 && a < N_CORPOS_MAPA && b >= 0 && b < N_CORPOS_MAPA;
 }
 
+namespace {
+// Braces typed in a native's name must not open or close the text's segments: while the
+// segments are cut they stand in the Unicode private-use area, and come back at the end.
+constexpr QChar ABRE_PROTEGIDA(0xE000);
+constexpr QChar FECHA_PROTEGIDA(0xE001);
+
+ParesTexto ProtegeChavetas(const ParesTexto& pares) {
+    ParesTexto r = pares;
+    for (auto& par : r)
+        par.second.replace(QLatin1Char('{'), ABRE_PROTEGIDA).replace(QLatin1Char('}'), FECHA_PROTEGIDA);
+    return r;
+}
+
+QString RepoeChavetas(QString texto) {
+    return texto.replace(ABRE_PROTEGIDA, QLatin1Char('{')).replace(FECHA_PROTEGIDA, QLatin1Char('}'));
+}
+} // namespace
+
 QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool masculino, Mapa& mapa) {
     if (!db.FindFirst(QStringLiteral("codigo"), QString::number(codigo))) return QString();
-    const QString t = SubstituiChaves(db.Campo(QStringLiteral("Texto")), pares);
-    if (!t.contains(QLatin1Char('{'))) return t;
+    const QString t = SubstituiChaves(db.Campo(QStringLiteral("Texto")), ProtegeChavetas(pares));
+    if (!t.contains(QLatin1Char('{'))) return RepoeChavetas(t);
 
     const QString comum = WhithinText(QLatin1Char('@') + t, QStringLiteral("@"), QStringLiteral("{"));
     const QString sexo = masculino ? WhithinText(t, QStringLiteral("{H"), QStringLiteral("}"))
@@ -112,7 +130,8 @@ QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool m
         else if (std::fabs(pa.ValorGraus() - pb.ValorGraus()) <= 1.0)
             posicao = WhithinText(t, QStringLiteral("{="), QStringLiteral("}"));
     }
-    return comum.trimmed() + QLatin1Char(' ') + posicao.trimmed() + QLatin1Char(' ') + sexo.trimmed();
+    return RepoeChavetas(comum.trimmed() + QLatin1Char(' ') + posicao.trimmed() + QLatin1Char(' ') +
+                         sexo.trimmed());
 }
 
 bool IsMasculino(const CamposMapa& campos) {

@@ -56,6 +56,12 @@ private slots:
             << 1101 << "Olá |1, bem-vind|2" << true << "|1" << zero << "Olá |1, bem-vindo";
         QTest::newRow("nome_com_outra_chave")
             << 1101 << "Olá |1, bem-vind|2" << true << "|2" << zero << "Olá |2, bem-vindo";
+        // Braces in a name are the native's, not markup: they neither start nor end a segment.
+        QTest::newRow("nome_com_chavetas_sem_segmentos")
+            << 1101 << "Olá |1, bem-vind|2. " << true << "Rui {H}" << zero << "Olá Rui {H}, bem-vindo. ";
+        QTest::newRow("nome_com_chavetas_e_segmentos")
+            << 1101 << "Olá |1. {H para ele } {M para ela }" << false << "Ana}{M x" << zero
+            << "Olá Ana}{M x.  para ela";
         QTest::newRow("codigo_inexistente") << 1101 << QString() << true << "Rui" << zero << "";
         QTest::newRow("texto_vazio") << 1101 << "" << true << "Rui" << zero << "";
     }
