@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 std::function<QString(const PedidoFicheiro&)>& respostaTeste() {
     static std::function<QString(const PedidoFicheiro&)> f;
@@ -64,8 +66,12 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativo) 
 QString ComExtensao(const QString& caminho, const QString& extensao) {
     if (caminho.isEmpty() || extensao.isEmpty())
         return caminho;
-    const QFileInfo info(caminho);
-    if (!info.suffix().isEmpty())
+    // Only a short run of letters or digits after the last dot is an extension: "Dr. Ana" or
+    // "Ana.Maria" are names that still need one.
+    const QString sufixo = QFileInfo(caminho).suffix();
+    const bool temExtensao = !sufixo.isEmpty() && sufixo.size() <= 4 &&
+                             std::all_of(sufixo.begin(), sufixo.end(), [](QChar ch) { return ch.isLetterOrNumber(); });
+    if (temExtensao)
         return caminho;
     QString c = caminho;
     while (c.endsWith(QLatin1Char('.')))

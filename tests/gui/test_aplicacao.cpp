@@ -37,6 +37,9 @@ void TestAplicacao::extensaoAcrescentada_data() {
     QTest::newRow("outra extensão fica") << "/p/resumo.txt" << ".anc" << "/p/resumo.txt";
     QTest::newRow("pontos finais do nome") << "/p/Ana.." << ".txt" << "/p/Ana.txt";
     QTest::newRow("pasta com ponto") << "/p/v1.2/Ana" << ".txt" << "/p/v1.2/Ana.txt";
+    QTest::newRow("nome com abreviatura") << "/p/Dr. Ana" << ".anc" << "/p/Dr. Ana.anc";
+    QTest::newRow("nome com ponto") << "/p/Ana.Maria" << ".txt" << "/p/Ana.Maria.txt";
+    QTest::newRow("extensão de quatro letras") << "/p/ceu.jpeg" << ".bmp" << "/p/ceu.jpeg";
     QTest::newRow("cancelado") << "" << ".anc" << "";
 }
 
