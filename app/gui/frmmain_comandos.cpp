@@ -2,6 +2,7 @@
 // other programs.
 #include "frmmain.h"
 
+#include "arranque.h"
 #include "desenhos.h"
 #include "escolhaficheiro.h"
 #include "fontes.h"
@@ -161,7 +162,9 @@ void frmMain::abreOutro() {
     const QString c = ShowFileDialog(this, false, FicheiroMapa);
     if (c.isEmpty())
         return;
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), {c});
+    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {c}))
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(),
+                                QStringLiteral("Não foi possível iniciar outra cópia do programa com ") + c);
 }
 
 void frmMain::exportaImagem(bool aspectos) {
@@ -243,7 +246,14 @@ void frmMain::actualizacaoOnline() {
     leCampos();
     if (!m_sessao.PodeDeixar())
         return;
-    QProcess::startDetached(CaminhoPrograma(QStringLiteral("renovo")), {});
+    // Staying open is the only safe answer when the updater cannot start.
+    const QString renovo = CaminhoPrograma(NomeExecutavel(QStringLiteral("renovo")));
+    if (!QProcess::startDetached(renovo, {})) {
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(),
+                                QStringLiteral("Não foi possível iniciar ") + renovo +
+                                    QStringLiteral(".\nO programa continua aberto."));
+        return;
+    }
     m_sessao.Novo(); // nothing left to ask on close
     QCoreApplication::quit();
 }
@@ -251,11 +261,12 @@ void frmMain::actualizacaoOnline() {
 void frmMain::lancaCompanheiro(const QString& programa, bool comMapa) {
     leCampos();
     QStringList args;
-    if (comMapa)
+    // A chart never saved has no path to hand over: the program starts without one.
+    if (comMapa && !m_sessao.campos().caminhoFicheiro.isEmpty())
         args << m_sessao.campos().caminhoFicheiro;
-    if (!QProcess::startDetached(CaminhoPrograma(programa), args))
-        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(),
-                                QStringLiteral("Não foi possível iniciar ") + CaminhoPrograma(programa));
+    const QString caminho = CaminhoPrograma(NomeExecutavel(programa));
+    if (!QProcess::startDetached(caminho, args))
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), QStringLiteral("Não foi possível iniciar ") + caminho);
 }
 
 void frmMain::defineAjuda(const QString& ficheiro) {
