@@ -88,6 +88,8 @@ private:
     bool perguntaGuardar();
     void calcula();
     void refaz();
+    void recalculaTempos();
+    void escreveEmail();
     void abreOpcoes(int pagina);
     void abreGlobal(int modo);
     void exportaResumo();

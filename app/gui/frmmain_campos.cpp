@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -256,6 +258,18 @@ void frmMain::calcula() {
                                      .arg(m_sessao.campos().txtlocal, m_sessao.campos().txtData, m_sessao.campos().txtHora));
         ShowInfo(1);
     }
+}
+
+void frmMain::recalculaTempos() {
+    leCampos();
+    DerivedTimes(m_sessao.campos());
+    MostraCampos();
+}
+
+void frmMain::escreveEmail() {
+    const QString endereco = m_txtemail->text().trimmed();
+    if (endereco.contains(QLatin1Char('@')))
+        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + endereco));
 }
 
 void frmMain::refaz() {

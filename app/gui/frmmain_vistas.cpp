@@ -77,14 +77,22 @@ QWidget* frmMain::criaVistaDados() {
     cria(m_txtData, "txtData", QStringLiteral("dia/mês/ano, por exemplo 13/6/1888"));
     form->addRow(QStringLiteral("&Data de nascimento:"), comAviso(m_txtData, m_avisos[m_txtData]));
     cria(m_txtHora, "txtHora", QStringLiteral("hora local, por exemplo 14:30"));
-    form->addRow(QStringLiteral("&Hora de nascimento:"), comAviso(m_txtHora, m_avisos[m_txtHora]));
+    auto botaoTempos = [this](const char* nome) {
+        auto* b = new QToolButton;
+        b->setObjectName(QString::fromLatin1(nome));
+        b->setText(QStringLiteral("⟳"));
+        b->setToolTip(QStringLiteral("Recalcular os tempos derivados"));
+        connect(b, &QToolButton::clicked, this, [this] { recalculaTempos(); });
+        return b;
+    };
+    form->addRow(QStringLiteral("&Hora de nascimento:"), comAviso(m_txtHora, m_avisos[m_txtHora], botaoTempos("Image1")));
     cria(m_FusoHorario, "FusoHorario", QStringLiteral("horas a leste de Greenwich, por exemplo 1 ou -3h30'"));
     m_fusoDescrito = new QLabel;
     m_fusoDescrito->setObjectName(QStringLiteral("fusoDescrito"));
     m_fusoDescrito->setMinimumWidth(90);
     form->addRow(QStringLiteral("&Fuso horário:"), comAviso(m_FusoHorario, m_avisos[m_FusoHorario], m_fusoDescrito));
     cria(m_txttemposideral, "txttemposideral", QString());
-    form->addRow(QStringLiteral("Tempo &sideral (0h local):"), comAviso(m_txttemposideral, m_avisos[m_txttemposideral]));
+    form->addRow(QStringLiteral("Tempo &sideral (0h local):"), comAviso(m_txttemposideral, m_avisos[m_txttemposideral], botaoTempos("Image2")));
 
     cria(m_txtlocal, "txtlocal", QStringLiteral("local de nascimento"));
     m_cmdatlas = new QPushButton(QStringLiteral("Atlas…"));
@@ -96,7 +104,12 @@ QWidget* frmMain::criaVistaDados() {
     cria(m_txtlongitude, "txtlongitude", QStringLiteral("por exemplo 9º8' W"));
     form->addRow(QStringLiteral("Lon&gitude:"), comAviso(m_txtlongitude, m_avisos[m_txtlongitude]));
     cria(m_txtemail, "txtemail", QString());
-    form->addRow(QStringLiteral("&E-mail:"), m_txtemail);
+    auto* escrever = new QToolButton;
+    escrever->setObjectName(QStringLiteral("Image3"));
+    escrever->setText(QStringLiteral("✉"));
+    escrever->setToolTip(QStringLiteral("Escrever para este endereço"));
+    connect(escrever, &QToolButton::clicked, this, [this] { escreveEmail(); });
+    form->addRow(QStringLiteral("&E-mail:"), comAviso(m_txtemail, m_avisos[m_txtemail], escrever));
 
     auto* direita = new QVBoxLayout;
     auto* tempos = new QGroupBox(QStringLiteral("Tempos derivados"));
