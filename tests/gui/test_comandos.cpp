@@ -1,0 +1,287 @@
+// The main window's commands as a whole: which are open without a chart and after a cast, every
+// file the program writes reporting a failure, and the options dialog's colours and orb files.
+#include "ambientegui.h"
+#include "frmmain.h"
+#include "frmoptions.h"
+#include "mapagui.h"
+#include "orbes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+struct Comando {
+    const char* nome;
+    bool deMapa; // disabled without a chart, enabled once one is open
+};
+
+// Every command of the menus and the main toolbar. Without a chart only New, Open, Open other,
+// the recent files, Exit, the companions' "Abrir", the interpretation editor, orbs, options,
+// update, help and About stay enabled.
+const Comando kComandos[] = {
+    {"mnuFileNew", false},          {"mnuFileOpen", false},         {"mnuopenother", false},
+    {"mnuFileSave", true},          {"mnuFileSaveAs", true},        {"mnusaveimage", true},
+    {"mnuexptaspectos", true},      {"mnuexport", true},            {"mnuexportpositions", true},
+    {"mnumapandresume", true},      {"mnutudo", true},              {"mnuFilePageSetup", true},
+    {"mnuprintresume", true},       {"mnuprintMap", true},          {"mnuaspec", true},
+    // The interpretation and "everything" print entries print here, so they follow the chart.
+    {"mnuprintintre", true},        {"mnuprintall", true},          {"mnuFileMRU1", false},
+    {"mnuFileMRU2", false},         {"mnuFileMRU3", false},         {"mnuFileMRU4", false},
+    {"mnuFileExit", false},         {"mnuprofile", true},           {"mnudata", true},
+    {"mnumap", true},               {"mnuaspectmap", true},         {"mnupartes", true},
+    {"mnuviewinterpretacao", true}, {"mnuglobal", true},            {"mnuViewRefresh", true},
+    {"mnuopenmovela", false},       {"mnuopenwiththis", true},      {"mnuduettoopen", false},
+    {"mnuopenwithduetto", true},    {"mnuglosador", false},         {"mnuorbes", false},
+    {"mnuViewOptions", false},      {"mnuupdate", false},           {"mnuHelpContents", false},
+    {"mnuHelpSearch", false},       {"mnuwebsite", false},          {"mnuemailme", false},
+    {"mnuHelpAbout", false},        {"tb_new", false},              {"tb_open", false},
+    {"tb_save", true},              {"tb_print", true},             {"tb_id", true},
+    {"tb_data", true},              {"tb_map", true},               {"tb_aspects", true},
+    {"tb_partes", true},            {"tb_read", true},              {"tb_global", true},
+    {"tb_magnus", true},            {"tb_help", false},
+};
+
+QStringList estados(frmMain* j) {
+    QStringList l;
+    for (const Comando& c : kComandos) {
+        QAction* a = j->accao(QString::fromLatin1(c.nome));
+        l << QString::fromLatin1(c.nome) + (a && a->isEnabled() ? QStringLiteral("=on") : QStringLiteral("=off"));
+    }
+    return l;
+}
+
+QStringList esperado(bool comMapa) {
+    QStringList l;
+    for (const Comando& c : kComandos)
+        l << QString::fromLatin1(c.nome) + (!c.deMapa || comMapa ? QStringLiteral("=on") : QStringLiteral("=off"));
+    return l;
+}
+
+// Answers the next colour chooser with a colour, as a user picking it would.
+void respondeCor(const QColor& cor) {
+    QTimer::singleShot(50, [cor] {
+        auto* d = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (!d) {
+            qWarning("sem escolha de cor aberta");
+            return;
+        }
+        d->setCurrentColor(cor);
+        d->accept();
+    });
+}
+} // namespace
+
+class TestComandos : public QObject {
+    Q_OBJECT
+private slots:
+    void comandosClassificados();
+    void comandosDeMapa();
+    void falhaDeEscritaExplicada_data();
+    void falhaDeEscritaExplicada();
+    void orbesPadraoSemPasta();
+    void coresNasOpcoes();
+    void orbesGuardadasEAbertas();
+};
+
+void TestComandos::comandosClassificados() {
+    // A command added to the menus or the toolbar without a place in the table above fails here.
+    AmbienteGui amb;
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    QStringList conhecidos;
+    for (const Comando& c : kComandos)
+        conhecidos << QString::fromLatin1(c.nome);
+    for (QAction* a : j->findChildren<QAction*>()) {
+        const QString n = a->objectName();
+        if (a->isSeparator() || a->menu() || n.isEmpty() || n == QLatin1String("mnuFileMRU0"))
+            continue;
+        if (n.startsWith(QLatin1String("mnu")) || n.startsWith(QLatin1String("tb_")))
+            QVERIFY2(conhecidos.contains(n), qPrintable(n));
+    }
+}
+
+void TestComandos::comandosDeMapa() {
+    AmbienteGui amb;
+    // Every entry shown, so that its enabled state can be read: the companion programs present
+    // and four recent charts.
+    for (const char* p : {"glosador", "duetto", "movela"}) {
+        QFile f(amb.pasta.filePath(NomeExecutavel(QString::fromLatin1(p))));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    for (int i = 1; i <= 4; ++i)
+        AddRecentFile(amb.pasta.filePath(QStringLiteral("recente%1.anc").arg(i)));
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    QVERIFY(QTest::qWaitForWindowActive(j.get()));
+    QCOMPARE(estados(j.get()), esperado(false));
+    escreveNascimento(j.get());
+    QVERIFY(j->sessao().campos().mapaAberto);
+    QCOMPARE(estados(j.get()), esperado(true));
+    amb.caixa.respostas << RespostaMsg::Nao; // do not save the chart just cast
+    QVERIFY(j->Novo());
+    QCOMPARE(estados(j.get()), esperado(false));
+}
+
+void TestComandos::falhaDeEscritaExplicada_data() {
+    QTest::addColumn<QString>("accao");
+    QTest::addColumn<QString>("nome");    // the name chosen, in a folder that does not exist
+    QTest::addColumn<QString>("escrito"); // the file that would have been written
+    QTest::newRow("mapa") << "mnuFileSaveAs" << "Ana" << "Ana.anc";
+    QTest::newRow("guardar nunca guardado") << "tb_save" << "Ana" << "Ana.anc";
+    QTest::newRow("resumo") << "mnuexportpositions" << "Ana" << "Ana.txt";
+    QTest::newRow("imagem do mapa") << "mnusaveimage" << "Ana" << "Ana.bmp";
+    QTest::newRow("imagem dos aspectos") << "mnuexptaspectos" << "Ana" << "Ana.bmp";
+    QTest::newRow("interpretação") << "mnuexport" << "Ana" << "Ana.rtf";
+    QTest::newRow("mapas e resumo") << "mnumapandresume" << "Ana.txt" << "Ana.bmp";
+}
+
+void TestComandos::falhaDeEscritaExplicada() {
+    QFETCH(QString, accao);
+    QFETCH(QString, nome);
+    QFETCH(QString, escrito);
+    AmbienteGui amb;
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    QVERIFY(QTest::qWaitForWindowActive(j.get()));
+    escreveNascimento(j.get());
+    QVERIFY(j->sessao().campos().mapaAberto);
+    amb.caixa.chamadas.clear();
+    const QString pasta = amb.pasta.filePath(QStringLiteral("não existe"));
+    amb.respostas << pasta + QLatin1Char('/') + nome;
+    j->accao(accao)->trigger();
+    QVERIFY(!QFile::exists(pasta + QLatin1Char('/') + escrito));
+    bool explicado = false;
+    for (const auto& c : std::as_const(amb.caixa.chamadas))
+        if (c.icone == IconeMsg::Exclamacao && c.texto.contains(QStringLiteral("Não foi possível")) &&
+            c.texto.contains(pasta))
+            explicado = true;
+    QVERIFY2(explicado, amb.caixa.chamadas.isEmpty() ? "nenhuma mensagem" : qPrintable(amb.caixa.chamadas.last().texto));
+    if (accao == QLatin1String("mnuFileSaveAs") || accao == QLatin1String("tb_save"))
+        QVERIFY(j->sessao().alterado()); // still to be saved: leaving asks again
+}
+
+void TestComandos::orbesPadraoSemPasta() {
+    // "orbs" taken by a plain file: the default orb file cannot be written, start-up says so
+    // and goes on with the built-in orbs.
+    AmbienteGui amb;
+    QFile bloqueio(amb.pasta.filePath(QStringLiteral("orbs")));
+    QVERIFY(bloqueio.open(QIODevice::WriteOnly));
+    bloqueio.close();
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    bool explicado = false;
+    for (const auto& c : std::as_const(amb.caixa.chamadas))
+        if (c.texto.contains(QStringLiteral("Default.orb")) && c.texto.contains(QStringLiteral("Não foi possível")))
+            explicado = true;
+    QVERIFY(explicado);
+    QCOMPARE(OrbesActuais().orb(1, 2), int16_t(10)); // Sol–Lua of the built-in table
+}
+
+void TestComandos::coresNasOpcoes() {
+    AmbienteGui amb;
+    // Box i's colour and the option it is stored in: box 0 body text (16), 1 titles (15),
+    // 2 and 3 the subtitles (17, 18). The numbers are red + 256·green + 65536·blue, by hand.
+    const QColor cores[4] = {QColor(0x12, 0x34, 0x56), QColor(0xff, 0x00, 0x00), QColor(0x00, 0x80, 0x00),
+                             QColor(0x01, 0x02, 0x03)};
+    const int opcoes[4] = {16, 15, 17, 18};
+    const QString numeros[4] = {QStringLiteral("5649426"), QStringLiteral("255"), QStringLiteral("32768"),
+                                QStringLiteral("197121")};
+    {
+        std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+        QVERIFY(j);
+        j->accao(QStringLiteral("mnuViewOptions"))->trigger();
+        auto* d = j->findChild<frmOptions*>();
+        QVERIFY(d);
+        for (int i = 0; i < 4; ++i) {
+            respondeCor(cores[i]);
+            filho<QPushButton>(d, qPrintable(QStringLiteral("cores%1").arg(i)))->click();
+        }
+        // A cancelled chooser leaves the box as it was.
+        QTimer::singleShot(50, [] {
+            if (auto* m = qobject_cast<QColorDialog*>(QApplication::activeModalWidget()))
+                m->reject();
+        });
+        filho<QPushButton>(d, "cores0")->click();
+        filho<QPushButton>(d, "cmdOK")->click();
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(GetOption(opcoes[i]), numeros[i]);
+    }
+    // The next start shows them in the same boxes.
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    j->accao(QStringLiteral("mnuViewOptions"))->trigger();
+    auto* d = j->findChild<frmOptions*>();
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(filho<QPushButton>(d, qPrintable(QStringLiteral("cores%1").arg(i)))->toolTip(), cores[i].name());
+    // Cancelar stores nothing.
+    respondeCor(QColor(0x44, 0x44, 0x44));
+    filho<QPushButton>(d, "cores1")->click();
+    filho<QPushButton>(d, "cmdCancel")->click();
+    QCOMPARE(GetOption(15), numeros[1]);
+}
+
+void TestComandos::orbesGuardadasEAbertas() {
+    AmbienteGui amb;
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    j->accao(QStringLiteral("mnuorbes"))->trigger();
+    auto* d = j->findChild<frmOptions*>();
+    QVERIFY(d && d->isVisible());
+    auto* guardar = filho<QPushButton>(d, "cmdGuardarOrbes");
+    QVERIFY(!guardar->isEnabled()); // the built-in orbs are in use
+    filho<QRadioButton>(d, "optacpect1")->click();
+    QVERIFY(guardar->isEnabled());
+
+    // 46 values unlike the built-in table: box k holds 1 + (k·7 mod 23), the extra box 9.
+    std::array<int, 46> valores{};
+    for (int k = 0; k < 45; ++k) {
+        valores[size_t(k)] = 1 + (k * 7) % 23;
+        filho<QSpinBox>(d, qPrintable(QStringLiteral("aspectvalue%1").arg(k)))->setValue(valores[size_t(k)]);
+    }
+    valores[45] = 9;
+    filho<QSpinBox>(d, "ficticios")->setValue(9);
+    const QString ficheiro = amb.pasta.filePath(QStringLiteral("orbs/minhas"));
+    amb.respostas << ficheiro;
+    guardar->click();
+    QFile f(ficheiro + QStringLiteral(".orb"));
+    QVERIFY2(f.open(QIODevice::ReadOnly), "o ficheiro de orbes não foi escrito");
+    const QList<QByteArray> linhas = f.readAll().split('\n');
+    QCOMPARE(linhas.size(), 47); // 46 lines, each ended
+    for (int k = 0; k < 46; ++k)
+        QCOMPARE(linhas[k].trimmed().toInt(), valores[size_t(k)]);
+    QCOMPARE(OrbesActuais().orb(1, 2), int16_t(10)); // saving does not change the orbs in use
+
+    for (int k = 0; k < 45; ++k)
+        filho<QSpinBox>(d, qPrintable(QStringLiteral("aspectvalue%1").arg(k)))->setValue(0);
+    amb.respostas << ficheiro + QStringLiteral(".orb");
+    filho<QPushButton>(d, "cmdAbrirOrbes")->click();
+    for (int k = 0; k < 45; ++k)
+        QCOMPARE(filho<QSpinBox>(d, qPrintable(QStringLiteral("aspectvalue%1").arg(k)))->value(), valores[size_t(k)]);
+    QCOMPARE(filho<QSpinBox>(d, "ficticios")->value(), 9);
+    // Box order: (1,10), (1,9) … (1,2), then (2,10) …, the last (9,10); the extra box is (1,13).
+    const TabelaOrbes& t = OrbesActuais();
+    QCOMPARE(int(t.orb(1, 10)), valores[0]);
+    QCOMPARE(int(t.orb(1, 2)), valores[8]);
+    QCOMPARE(int(t.orb(2, 10)), valores[9]);
+    QCOMPARE(int(t.orb(9, 10)), valores[44]);
+    QCOMPARE(int(t.orb(1, 13)), 9);
+    QCOMPARE(GetOption(0), ficheiro + QStringLiteral(".orb"));
+
+    // A folder that does not exist: said plainly, nothing written.
+    amb.caixa.chamadas.clear();
+    amb.respostas << amb.pasta.filePath(QStringLiteral("não existe/orbes"));
+    guardar->click();
+    QCOMPARE(amb.caixa.chamadas.size(), 1);
+    QVERIFY(amb.caixa.chamadas[0].texto.contains(QStringLiteral("Não foi possível guardar o ficheiro de Orbes")));
+    LoadOrbs(true, QString());
+}
+
+QTEST_MAIN(TestComandos)
+#include "test_comandos.moc"
