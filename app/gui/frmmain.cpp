@@ -335,9 +335,9 @@ bool frmMain::AbreMapa(const QString& caminho) {
     RefreshRecentMenu();
     if (ok) {
         statusBar()->showMessage(m_sessao.campos().textoEstado);
-        m_tlbInfo->hide();
-        if (GetOptionNumero(3) != 0 || vistaActual() != 2)
-            MostraVista(0);
+        // Leafing through charts on the wheel stays on the wheel, with its information bar,
+        // unless the user asked to return to the data page.
+        MostraVista(GetOptionNumero(3) != 0 || vistaActual() != 2 ? 0 : 2);
         ShowInfo(1);
     }
     EnableButtons(true);

@@ -9,12 +9,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 struct Comando {
@@ -88,6 +90,9 @@ private slots:
     void orbesPadraoSemPasta();
     void coresNasOpcoes();
     void orbesGuardadasEAbertas();
+    void vistaAoAbrir_data();
+    void vistaAoAbrir();
+    void temposRecalculados();
 };
 
 void TestComandos::comandosClassificados() {
@@ -281,6 +286,56 @@ void TestComandos::orbesGuardadasEAbertas() {
     QCOMPARE(amb.caixa.chamadas.size(), 1);
     QVERIFY(amb.caixa.chamadas[0].texto.contains(QStringLiteral("Não foi possível guardar o ficheiro de Orbes")));
     LoadOrbs(true, QString());
+}
+
+void TestComandos::vistaAoAbrir_data() {
+    QTest::addColumn<int>("vistaAntes");
+    QTest::addColumn<QString>("voltar"); // option 3, "Voltar ao Painel de Dados ao Abrir um mapa."
+    QTest::addColumn<int>("vistaDepois");
+    QTest::newRow("na roda, sem voltar") << 2 << "0" << 2;
+    QTest::newRow("na roda, a voltar") << 2 << "1" << 0;
+    QTest::newRow("nas efemérides") << 1 << "0" << 0;
+}
+
+void TestComandos::vistaAoAbrir() {
+    QFETCH(int, vistaAntes);
+    QFETCH(QString, voltar);
+    QFETCH(int, vistaDepois);
+    AmbienteGui amb;
+    SaveOption(3, voltar);
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    QVERIFY(QTest::qWaitForWindowActive(j.get()));
+    escreveNascimento(j.get());
+    const QString ficheiro = amb.pasta.filePath(QStringLiteral("logs/Maria.anc"));
+    amb.respostas << ficheiro;
+    QVERIFY(j->FileSaveAs());
+    j->MostraVista(vistaAntes);
+    QVERIFY(j->AbreMapa(ficheiro));
+    QCOMPARE(j->vistaActual(), vistaDepois);
+    // The information bar belongs to the wheel and goes with it.
+    QCOMPARE(filho<QWidget>(j.get(), "tlbInfo")->isVisibleTo(j.get()), vistaDepois == 2);
+    SaveOption(3, QStringLiteral("0"));
+}
+
+void TestComandos::temposRecalculados() {
+    AmbienteGui amb;
+    SaveOption(5, QStringLiteral("1")); // copied positions: entering the zone does not cast
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    QVERIFY(QTest::qWaitForWindowActive(j.get()));
+    escreveNascimento(j.get());
+    escreve(j.get(), "txttemposideral", QStringLiteral("14h12'0''"));
+    auto* ut = filho<QLabel>(j.get(), "lblHoras0");
+    // 0:25 clock time at UTC+1 is 23:25 UT the day before; 2:25 is 1:25 UT (by hand).
+    filho<QToolButton>(j.get(), "Image1")->click();
+    QVERIFY2(ut->text().startsWith(QStringLiteral("23")) && ut->text().contains(QStringLiteral("25'")),
+             qPrintable(ut->text()));
+    escreve(j.get(), "txtHora", QStringLiteral("2:25"));
+    filho<QToolButton>(j.get(), "Image2")->click();
+    QVERIFY2(ut->text().startsWith(QStringLiteral("1")) && ut->text().contains(QStringLiteral("25'")),
+             qPrintable(ut->text()));
+    SaveOption(5, QStringLiteral("0"));
 }
 
 QTEST_MAIN(TestComandos)
