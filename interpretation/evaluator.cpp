@@ -224,6 +224,7 @@ void Evaluator::setExpression(const QString& texto) {
 
 double Evaluator::Result() {
     m_erro = SemErro;
+    m_aninhamento = 0;
     m_resultado = Expressao(m_expressao);
     m_atribuido = m_erro == SemErro;
     return m_resultado;
@@ -358,7 +359,16 @@ double Evaluator::Parenteses(QStringView& s) {
         else if (s[i] == QLatin1Char(')') && --profundidade == 0) {
             const QStringView dentro = s.mid(1, i - 1);
             s = s.mid(i + 1);
-            return Expressao(dentro);
+            // Each bracket is one level of recursion: a pasted run of thousands of brackets
+            // would exhaust the stack, where a formula of the keypad never goes past a few.
+            if (m_aninhamento >= MAX_ANINHAMENTO) {
+                Falha(ErroSintaxe);
+                return 0.0;
+            }
+            ++m_aninhamento;
+            const double v = Expressao(dentro);
+            --m_aninhamento;
+            return v;
         }
     }
     Falha(ErroParenteses);

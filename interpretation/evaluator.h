@@ -57,4 +57,6 @@ private:
     int32_t m_erro = 0;
     bool m_atribuido = false;
     double m_ultimoAleatorio = 0.0;
+    static constexpr int MAX_ANINHAMENTO = 256; // brackets inside brackets
+    int m_aninhamento = 0;
 };

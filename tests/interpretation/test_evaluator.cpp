@@ -68,6 +68,13 @@ private slots:
         QTest::newRow("parte_da_fortuna") << "ASC(0)-SOL(0)+LUA(0)" << Rad(270) << 0;
         QTest::newRow("minusculas_e_brancos") << "asc (0) - sol (0)" << Rad(70) << 0;
         QTest::newRow("argumento_avaliado") << "SOL(1/0)" << 0.0 << 16;
+        // Nesting is bounded (256 levels) so that a pasted run of brackets cannot overflow the
+        // stack; 200 levels, far past any keypad formula, still evaluate.
+        QTest::newRow("aninhamento_fundo") << QString(200, '(') + "2" + QString(200, ')') << 2.0 << 0;
+        QTest::newRow("aninhamento_excessivo")
+            << QString(100000, '(') + "2" + QString(100000, ')') << 0.0 << 2;
+        QTest::newRow("aninhamento_em_funcoes")
+            << QString("ABS(").repeated(100000) + "1" + QString(100000, ')') << 0.0 << 2;
     }
     void avalia() {
         QFETCH(QString, expressao);
