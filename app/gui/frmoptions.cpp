@@ -28,6 +28,7 @@
 namespace {
 // Option of each colour box: box 0 body text (16), 1 titles (15), 2 and 3 subtitles (17, 18).
 constexpr std::array<int, 4> kOpcaoCor = {16, 15, 17, 18};
+constexpr int kOrbeMaximo = 180;
 
 QColor corQt(unsigned c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 unsigned corNum(const QColor& c) { return RGBCor(c.red(), c.green(), c.blue()); }
@@ -138,20 +139,21 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
         const auto [a, b] = ParOrbe(k);
         auto* caixa = new CaixaOrbe;
         caixa->setObjectName(QStringLiteral("aspectvalue%1").arg(k));
-        caixa->setRange(0, 30);
+        // Any orb an orb file may hold, so that opening and saving it again changes nothing.
+        caixa->setRange(-kOrbeMaximo, kOrbeMaximo);
         caixa->setButtonSymbols(QAbstractSpinBox::NoButtons);
         caixa->setAlignment(Qt::AlignCenter);
-        caixa->setFixedWidth(38);
+        caixa->setMinimumWidth(44);
         caixa->setToolTip(Simbolos::BodyInfo(int16_t(a)).nome + QStringLiteral(" – ") + Simbolos::BodyInfo(int16_t(b)).nome);
         g->addWidget(caixa, b - 1, a);
         m_aspectvalue[k] = caixa;
     }
     m_ficticios = new CaixaOrbe;
     m_ficticios->setObjectName(QStringLiteral("ficticios"));
-    m_ficticios->setRange(1, 30);
+    m_ficticios->setRange(-kOrbeMaximo, kOrbeMaximo);
     m_ficticios->setButtonSymbols(QAbstractSpinBox::NoButtons);
     m_ficticios->setAlignment(Qt::AlignCenter);
-    m_ficticios->setFixedWidth(38);
+    m_ficticios->setMinimumWidth(44);
     m_ficticios->setToolTip(QStringLiteral("Orbitas para os pontos ficticios"));
     g->addWidget(new QLabel(QStringLiteral("Pontos fictícios:")), 10, 0, 1, 4, Qt::AlignRight);
     g->addWidget(m_ficticios, 10, 4);

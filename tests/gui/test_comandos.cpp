@@ -252,6 +252,7 @@ void TestComandos::orbesGuardadasEAbertas() {
     }
     valores[45] = 9;
     filho<QSpinBox>(d, "ficticios")->setValue(9);
+    captura(d, QStringLiteral("opcoes_orbes"));
     const QString ficheiro = amb.pasta.filePath(QStringLiteral("orbs/minhas"));
     amb.respostas << ficheiro;
     guardar->click();
@@ -278,6 +279,24 @@ void TestComandos::orbesGuardadasEAbertas() {
     QCOMPARE(int(t.orb(9, 10)), valores[44]);
     QCOMPARE(int(t.orb(1, 13)), 9);
     QCOMPARE(GetOption(0), ficheiro + QStringLiteral(".orb"));
+
+    // Unusual orbs come back unchanged through the grid: a wide one, none at all, a negative one.
+    ValoresOrbes raros{};
+    raros.fill(5);
+    raros[0] = 45;
+    raros[1] = 0;
+    raros[2] = -1;
+    raros[45] = 0;
+    const QString origem = amb.pasta.filePath(QStringLiteral("orbs/raras.orb"));
+    QVERIFY(EscreveFicheiroOrbes(origem, raros));
+    amb.respostas << origem;
+    filho<QPushButton>(d, "cmdAbrirOrbes")->click();
+    const QString copia = amb.pasta.filePath(QStringLiteral("orbs/copia.orb"));
+    amb.respostas << copia;
+    guardar->click();
+    ValoresOrbes lidos{};
+    QVERIFY(LeFicheiroOrbes(copia, lidos));
+    QCOMPARE(lidos, raros);
 
     // A folder that does not exist: said plainly, nothing written.
     amb.caixa.chamadas.clear();
