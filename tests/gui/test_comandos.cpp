@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,6 +94,11 @@ private slots:
     void vistaAoAbrir_data();
     void vistaAoAbrir();
     void temposRecalculados();
+    void pastaDoPrograma_data();
+    void pastaDoPrograma();
+    void deixarComAlteracoes_data();
+    void deixarComAlteracoes();
+    void actualizacaoRecusada();
 };
 
 void TestComandos::comandosClassificados() {
@@ -355,6 +361,130 @@ void TestComandos::temposRecalculados() {
     QVERIFY2(ut->text().startsWith(QStringLiteral("1")) && ut->text().contains(QStringLiteral("25'")),
              qPrintable(ut->text()));
     SaveOption(5, QStringLiteral("0"));
+}
+
+void TestComandos::pastaDoPrograma_data() {
+    QTest::addColumn<QString>("programa"); // a file of the program folder
+    QTest::addColumn<bool>("presente");
+    QTest::addColumn<QString>("entrada");  // the entry that follows it
+    QTest::addColumn<bool>("visivel");
+    QTest::addColumn<bool>("activa");
+    QTest::newRow("sem renovo") << NomeExecutavel(QStringLiteral("renovo")) << false << "mnuupdate" << true << false;
+    QTest::newRow("com renovo") << NomeExecutavel(QStringLiteral("renovo")) << true << "mnuupdate" << true << true;
+    QTest::newRow("sem ajuda: conteúdos") << "natalis.html" << false << "mnuHelpContents" << true << false;
+    QTest::newRow("sem ajuda: procurar") << "natalis.html" << false << "mnuHelpSearch" << true << false;
+    QTest::newRow("sem ajuda: botão") << "natalis.html" << false << "tb_help" << false << false;
+    QTest::newRow("com ajuda") << "natalis.html" << true << "tb_help" << true << true;
+    QTest::newRow("sem glosador") << NomeExecutavel(QStringLiteral("glosador")) << false << "mnuglosador" << false << false;
+    QTest::newRow("com glosador") << NomeExecutavel(QStringLiteral("glosador")) << true << "mnuglosador" << true << true;
+    QTest::newRow("sem duetto") << NomeExecutavel(QStringLiteral("duetto")) << false << "mnuduetto" << false << true;
+    QTest::newRow("com duetto") << NomeExecutavel(QStringLiteral("duetto")) << true << "mnuduetto" << true << true;
+    QTest::newRow("com movela") << NomeExecutavel(QStringLiteral("movela")) << true << "mnumovela" << true << true;
+}
+
+void TestComandos::pastaDoPrograma() {
+    QFETCH(QString, programa);
+    QFETCH(bool, presente);
+    QFETCH(QString, entrada);
+    QFETCH(bool, visivel);
+    QFETCH(bool, activa);
+    AmbienteGui amb;
+    QFile f(amb.pasta.filePath(programa));
+    if (presente && !f.exists())
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    if (!presente && f.exists())
+        QVERIFY(f.remove());
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    QAction* a = j->accao(entrada);
+    if (!a)
+        if (auto* m = j->findChild<QMenu*>(entrada))
+            a = m->menuAction();
+    QVERIFY(a);
+    QCOMPARE(a->isVisible(), visivel);
+    if (visivel)
+        QCOMPARE(a->isEnabled(), activa);
+    // Only a missing updater is worth a message; the start goes on in every case.
+    const bool semRenovo = programa == NomeExecutavel(QStringLiteral("renovo")) && !presente;
+    QCOMPARE(amb.caixa.chamadas.size(), semRenovo ? 1 : 0);
+    if (semRenovo) {
+        QCOMPARE(amb.caixa.chamadas[0].icone, IconeMsg::Exclamacao);
+        QCOMPARE(amb.caixa.chamadas[0].texto,
+                 QStringLiteral("Não foi encontrado o programa renovo.exe na directoria ") + PastaPrograma() +
+                     QStringLiteral("\nO Natalis usa este programa para fazer a actualização dos seus ficheiros via "
+                                    "Internet.\n\nSe apagou este ficheiro instale o Natalis novamente.\nSe o renomeou ou o "
+                                    "mudou de localização , por favor retorne-o ao nome ou localização inicial."));
+    }
+    QCOMPARE(GetOption(-1), PastaPrograma());
+    QCOMPARE(GetOption(-2), QStringLiteral("1.0.0")); // the project's version
+}
+
+void TestComandos::deixarComAlteracoes_data() {
+    QTest::addColumn<QString>("como");
+    QTest::newRow("sair") << "mnuFileExit";
+    QTest::newRow("fechar a janela") << "fechar";
+    QTest::newRow("abrir outro mapa") << "mnuFileOpen";
+    QTest::newRow("mapa recente") << "mnuFileMRU1";
+    QTest::newRow("novo pela barra") << "tb_new";
+    QTest::newRow("actualização online") << "mnuupdate";
+}
+
+void TestComandos::deixarComAlteracoes() {
+    QFETCH(QString, como);
+    AmbienteGui amb;
+    const QString outro = amb.pasta.filePath(QStringLiteral("logs/outro.anc"));
+    AddRecentFile(outro);
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    QVERIFY(QTest::qWaitForWindowActive(j.get()));
+    escreveNascimento(j.get());
+    QVERIFY(j->sessao().alterado());
+    amb.caixa.chamadas.clear();
+    amb.respostas << outro;
+    if (como == QLatin1String("mnuupdate"))
+        amb.caixa.respostas << RespostaMsg::Sim; // yes, close for the update
+    amb.caixa.respostas << RespostaMsg::Cancelar;
+    if (como == QLatin1String("fechar"))
+        j->close();
+    else
+        j->accao(como)->trigger();
+    QVERIFY(!amb.caixa.chamadas.isEmpty());
+    QCOMPARE(amb.caixa.chamadas.last().texto, QStringLiteral("Deseja guardar as alterações ao mapa?"));
+    QCOMPARE(amb.caixa.chamadas.last().botoes, BotoesMsg::SimNaoCancelar);
+    // Cancelled: the chart and the window are as they were.
+    QVERIFY(j->isVisible());
+    QCOMPARE(j->sessao().campos().txtNome, QStringLiteral("Maria Silva"));
+    QVERIFY(j->sessao().campos().mapaAberto);
+    QVERIFY(j->sessao().alterado());
+}
+
+void TestComandos::actualizacaoRecusada() {
+    AmbienteGui amb;
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    QVERIFY(QTest::qWaitForWindowActive(j.get()));
+    escreveNascimento(j.get());
+    amb.caixa.chamadas.clear();
+    amb.caixa.respostas << RespostaMsg::Nao;
+    j->accao(QStringLiteral("mnuupdate"))->trigger();
+    QCOMPARE(amb.caixa.chamadas.size(), 1);
+    QCOMPARE(amb.caixa.chamadas[0].icone, IconeMsg::Pergunta);
+    QCOMPARE(amb.caixa.chamadas[0].texto,
+             QStringLiteral("Para efectuar a Actualização online este programa terá de ser fechado.\n"
+                            "Deseja fechar este programa e proceder à Actualização online ?"));
+    QCOMPARE(amb.caixa.chamadas[0].botoes, BotoesMsg::SimNaoCancelar);
+    QVERIFY(j->sessao().campos().mapaAberto);
+
+    // Yes, without changes to save, but the updater in the folder cannot run (an empty file):
+    // said so, and the program with its chart stays.
+    amb.caixa.respostas << RespostaMsg::Sim << RespostaMsg::Nao;
+    amb.caixa.chamadas.clear();
+    j->accao(QStringLiteral("mnuupdate"))->trigger();
+    QVERIFY(!amb.caixa.chamadas.isEmpty());
+    QVERIFY2(amb.caixa.chamadas.last().texto.startsWith(QStringLiteral("Não foi possível iniciar")),
+             qPrintable(amb.caixa.chamadas.last().texto));
+    QVERIFY(j->sessao().campos().mapaAberto);
+    QVERIFY(j->isVisible());
 }
 
 QTEST_MAIN(TestComandos)
