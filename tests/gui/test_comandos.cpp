@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -99,6 +101,9 @@ private slots:
     void deixarComAlteracoes_data();
     void deixarComAlteracoes();
     void actualizacaoRecusada();
+    void ajuda_data();
+    void ajuda();
+    void semFicheiroDeAjuda();
 };
 
 void TestComandos::comandosClassificados() {
@@ -485,6 +490,55 @@ void TestComandos::actualizacaoRecusada() {
              qPrintable(amb.caixa.chamadas.last().texto));
     QVERIFY(j->sessao().campos().mapaAberto);
     QVERIFY(j->isVisible());
+}
+
+void TestComandos::ajuda_data() {
+    QTest::addColumn<QString>("procura");
+    QTest::addColumn<QStringList>("seccoes"); // titles listed, as the help file's text has them
+    QTest::newRow("conteúdos") << QString()
+                               << QStringList{QStringLiteral("Introduzir os dados de nascimento"),
+                                              QStringLiteral("Os painéis"), QStringLiteral("A interpretação automática"),
+                                              QStringLiteral("As opções"), QStringLiteral("Os ficheiros de mapas"),
+                                              QStringLiteral("Imprimir"), QStringLiteral("A ferramenta de linha de comandos"),
+                                              QStringLiteral("Actualização")};
+    QTest::newRow("uma palavra") << "fuso" << QStringList{QStringLiteral("Introduzir os dados de nascimento")};
+    QTest::newRow("sem acentos") << "efemeride"
+                                 << QStringList{QStringLiteral("Introduzir os dados de nascimento"),
+                                                QStringLiteral("Os painéis"), QStringLiteral("As opções")};
+    QTest::newRow("nada") << "xyzzy" << QStringList{};
+}
+
+void TestComandos::ajuda() {
+    QFETCH(QString, procura);
+    QFETCH(QStringList, seccoes);
+    AmbienteGui amb;
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    j->accao(procura.isEmpty() ? QStringLiteral("mnuHelpContents") : QStringLiteral("mnuHelpSearch"))->trigger();
+    auto* janela = j->findChild<QWidget*>(QStringLiteral("JanelaAjuda"));
+    QVERIFY(janela && janela->isVisible());
+    if (!procura.isEmpty())
+        QTest::keyClicks(filho<QLineEdit>(janela, "procuraAjuda"), procura);
+    auto* lista = filho<QListWidget>(janela, "conteudosAjuda");
+    QStringList titulos;
+    for (int i = 0; i < lista->count(); ++i)
+        titulos << lista->item(i)->text();
+    QCOMPARE(titulos, seccoes);
+    QVERIFY(amb.caixa.chamadas.isEmpty());
+}
+
+void TestComandos::semFicheiroDeAjuda() {
+    AmbienteGui amb;
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    j->defineAjuda(QString());
+    QAction* a = j->accao(QStringLiteral("mnuHelpContents"));
+    QVERIFY(!a->isEnabled());
+    a->setEnabled(true); // reached all the same, as from the keyboard of another window
+    a->trigger();
+    QCOMPARE(amb.caixa.chamadas.size(), 1);
+    QCOMPARE(amb.caixa.chamadas[0].texto, QStringLiteral("Impossivel mostrar Conteudos de Ajuda.Não existe um ficheiro de "
+                                                         "ajuda associado a esta aplicação"));
 }
 
 QTEST_MAIN(TestComandos)
