@@ -14,6 +14,10 @@
 class AmbienteGui {
 public:
     AmbienteGui() : m_caixa(&caixa) {
+        // The settings store of a test run is never the user's own, even outside CTest.
+        static QTemporaryDir configuracao;
+        if (!qEnvironmentVariable("XDG_CONFIG_HOME").contains(QStringLiteral("tests-home")))
+            qputenv("XDG_CONFIG_HOME", configuracao.path().toUtf8());
         QVERIFY2(pasta.isValid(), "sem pasta temporária");
         for (const char* f : {"Intrepreter.mdb", "locais.mdb", "natalis.html"}) {
             const QString origem = QStringLiteral(NATALIS_PROGRAM_DIR "/") + QString::fromLatin1(f);
