@@ -101,6 +101,7 @@ private slots:
     void deixarComAlteracoes_data();
     void deixarComAlteracoes();
     void actualizacaoRecusada();
+    void fusoMudadoRecalcula();
     void ajuda_data();
     void ajuda();
     void semFicheiroDeAjuda();
@@ -490,6 +491,26 @@ void TestComandos::actualizacaoRecusada() {
              qPrintable(amb.caixa.chamadas.last().texto));
     QVERIFY(j->sessao().campos().mapaAberto);
     QVERIFY(j->isVisible());
+}
+
+void TestComandos::fusoMudadoRecalcula() {
+    AmbienteGui amb;
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    QVERIFY(QTest::qWaitForWindowActive(j.get()));
+    escreveNascimento(j.get()); // zone 1
+    const CamposMapa& c = j->sessao().campos();
+    QVERIFY(c.mapaAberto);
+    const QString luaFuso1 = c.PosPlaneta[1];
+    // Entering the zone casts with the zone it holds; the zone typed over it casts again when
+    // the field is left, so the chart is that of UTC+0: 0:25 UT, not 23:25 the day before.
+    escreve(j.get(), "FusoHorario", QStringLiteral("0"));
+    QVERIFY(c.lblHoras[0].startsWith(QStringLiteral("23"))); // still the zone of the entry
+    filho<QLineEdit>(j.get(), "txtNome")->setFocus();
+    QVERIFY2(c.lblHoras[0].startsWith(QStringLiteral("0")), qPrintable(c.lblHoras[0]));
+    // The Moon moves about half a degree an hour: an hour later in UT, another position.
+    QVERIFY(c.PosPlaneta[1] != luaFuso1);
+    QCOMPARE(filho<QPushButton>(j.get(), "PosPlaneta1")->text(), c.PosPlaneta[1]);
 }
 
 void TestComandos::ajuda_data() {
