@@ -7,6 +7,7 @@
 #include "superficie.h"
 
 #include <QVariant>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -161,7 +162,8 @@ void DrawSignGlyphs(Superficie& s, GeometriaRoda& g, int signoMC, ResultadoDesen
     }
 }
 
-void DrawHouses(const GeometriaRoda& g, Superficie& s, Mapa& mapa, CorRGB cor) {
+void DrawHouses(const GeometriaRoda& g, Superficie& s, Mapa& mapa, CorRGB cor,
+                const std::vector<QRectF>& evitar, std::array<QRectF, 12>* rotulos) {
     for (int h = 1; h <= 12; ++h) {
         const double c = mapa.Cuspide(h).ValorRads();
         double teta = g.ZeroAriesAngle - c;
@@ -178,15 +180,69 @@ void DrawHouses(const GeometriaRoda& g, Superficie& s, Mapa& mapa, CorRGB cor) {
         const QString grau = QString::number(mapa.Cuspide(h).RetornaGraus());
         s.setFont(FONTE_NUMEROS, TAMANHO_CASA);
         const double largura = s.TextWidth(nome);
-        const double d = c < 3.14159265358979 ? -largura : 20.0;
-        const QPointF ancora = DentroDaRoda(g, fora + QPointF(d, 0.0), std::max(largura, s.TextWidth(grau)),
-                                            2.0 * s.TextHeight(nome), teta);
+        const double bloco = std::max(largura, s.TextWidth(grau));
+        const double altura = 2.0 * s.TextHeight(nome);
+        const bool primeiros = c < 3.14159265358979;
+        const double d = primeiros ? -largura : 20.0;
+        // Beside the cusp's outer end as laid out, unless a body's glyph or degree is there:
+        // then the other side of the cusp, then above the outer end instead of below it, then
+        // the same a further 20 pixels away from the cusp.
+        const double outroLado = primeiros ? 20.0 : -largura;
+        const double longe = primeiros ? -20.0 : 20.0;
+        std::vector<QPointF> candidatos;
+        for (double afasta : {0.0, longe})
+            for (double dy : {0.0, -altura})
+                for (double dx : {d + afasta, outroLado - afasta})
+                    candidatos.push_back(fora + QPointF(dx, dy));
+        auto caixa = [&](const QPointF& a) { return QRectF(a.x() - bloco / 2.0, a.y(), bloco, altura); };
+        auto livre = [&](const QRectF& r) {
+            return std::none_of(evitar.cbegin(), evitar.cend(),
+                                [&](const QRectF& o) { return o.intersects(r); });
+        };
+        QPointF ancora = DentroDaRoda(g, candidatos[0], bloco, altura, teta);
+        for (const QPointF& candidato : candidatos) {
+            const QPointF a = DentroDaRoda(g, candidato, bloco, altura, teta);
+            if (livre(caixa(a))) {
+                ancora = a;
+                break;
+            }
+        }
+        if (rotulos) (*rotulos)[h - 1] = caixa(ancora);
         s.CurrentX = ancora.x() - largura / 2.0;
         s.CurrentY = ancora.y();
         PrintGlyph(s, nome, FONTE_NUMEROS, TAMANHO_CASA, COR_NOME_CASA);
         s.CurrentX = ancora.x() - s.TextWidth(grau) / 2.0;
         PrintGlyph(s, grau, FONTE_NUMEROS, TAMANHO_CASA, COR_NOME_CASA);
     }
+}
+
+std::vector<QRectF> AreasDosCorpos(const GeometriaRoda& g, Superficie& s, Mapa& mapa) {
+    s.setFont(FONTE_SIGIL, TAMANHO_GLIFO);
+    const double hGlifo = s.TextHeight(QStringLiteral("D"));
+    s.setFont(FONTE_NUMEROS, TAMANHO_GRAU);
+    const double hGrau = s.TextHeight(QStringLiteral("0"));
+    const double lGrau = s.TextWidth(QStringLiteral("00"));
+    std::vector<QRectF> areas;
+    // The glyph's cell, and under it the degree number whose top is two thirds of a glyph
+    // line below the body's point.
+    auto junta = [&](const QPointF& p, double meio) {
+        const QRectF glifo(p.x() - meio, p.y() - meio, 2.0 * meio, 2.0 * meio);
+        const QRectF numero(p.x() - meio, p.y() + 2.0 * hGlifo / 3.0, lGrau, hGrau);
+        areas.push_back(glifo.united(numero));
+    };
+    for (int i = 0; i <= 12; ++i) {
+        planeta& corpo = mapa.Corpo(i);
+        const double lambda = corpo.Posicao().ValorRads();
+        if (!corpo.Mostrado || !std::isfinite(lambda)) continue;
+        const double teta = AnguloEcra(g, lambda);
+        if (i == 12) {
+            junta(PontoRoda(g, RAIO_PARTE_FORTUNA, teta), 6.0);
+            continue;
+        }
+        junta(PontoRoda(g, RaioCorpo(g, i), teta), 7.5);
+        if (i == 10) junta(PontoRoda(g, RaioCorpo(g, i), teta + 3.14159265358979), 7.5);
+    }
+    return areas;
 }
 
 QPointF DentroDaRoda(const GeometriaRoda& g, const QPointF& ancora, double largura, double altura,
@@ -286,7 +342,7 @@ ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, b
     DrawRing(g.centro, g.AspectRadius, roda, g.contraste);
     DrawSignBoundaries(roda, g, g.contraste);
     DrawSignGlyphs(roda, g, mapa.Cuspide(10).NumeroSigno(), r);
-    DrawHouses(g, roda, mapa, g.contraste);
+    DrawHouses(g, roda, mapa, g.contraste, AreasDosCorpos(g, roda, mapa), &r.rotulosCasas);
     r.KeyWord = Simbolos::TextoDecanatoSol(mapa.Corpo(0).Posicao().ValorGraus());
 
     // The aspect pass runs before the bodies are placed, so that the chords pass under the

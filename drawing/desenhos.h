@@ -69,6 +69,7 @@ struct ResultadoDesenho {
     std::map<int, Marcador> lblplanetMark;   // only the markers of drawn bodies
     std::vector<GlifoColocado> glifos;       // drawn bodies in drawing order
     std::vector<AspectoEncontrado> aspectos; // found by the aspect pass
+    std::array<QRectF, 12> rotulosCasas;     // house name and degree blocks, house 1 first
     double unidadeGrelha = 0.0;              // cell side of the grid, when one was drawn
     bool Eclipse = false;
     QString KeyWord;
@@ -88,7 +89,12 @@ ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, b
 void DrawRing(const Ponto& centro, double raio, Superficie& s, CorRGB cor);
 void DrawSignBoundaries(Superficie& s, const GeometriaRoda& g, CorRGB cor);
 void DrawSignGlyphs(Superficie& s, GeometriaRoda& g, int signoMC, ResultadoDesenho& r);
-void DrawHouses(const GeometriaRoda& g, Superficie& s, Mapa& mapa, CorRGB cor);
+// House labels keep clear of the rectangles in `evitar` where they can; `rotulos` receives
+// each label block (name over degree), house 1 first.
+void DrawHouses(const GeometriaRoda& g, Superficie& s, Mapa& mapa, CorRGB cor,
+                const std::vector<QRectF>& evitar = {}, std::array<QRectF, 12>* rotulos = nullptr);
+// Where the shown bodies' glyphs and degree numbers will be painted.
+std::vector<QRectF> AreasDosCorpos(const GeometriaRoda& g, Superficie& s, Mapa& mapa);
 void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, ResultadoDesenho& r);
 void PrintGlyph(Superficie& s, const QString& texto, const QString& fonte, double tamanho, CorRGB cor);
 

@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFontInfo>
+#include <QLineF>
 #include <QTest>
+#include <algorithm>
 
 using namespace teste;
 
@@ -271,6 +273,60 @@ private slots:
             for (double cy : {0.0, 30.0})
                 QVERIFY(std::hypot(a.x() + cx - g.centro.x(), a.y() + cy - g.centro.y()) <=
                         g.ZodiacInnerRadius - 2.0);
+    }
+
+    void rotuloDaCasaLivreDosCorpos_data() {
+        QTest::addColumn<int>("casa");
+        QTest::addColumn<int>("corpo");
+        QTest::addColumn<double>("desvio"); // the body's longitude less the cusp's, degrees
+        // Houses from a Midheaven at 0°: cusp 10 at the top, 1 at the left, 4 at the bottom, 7 at
+        // the right. Each body sits where its cusp's label would go.
+        QTest::newRow("Meio Céu e Lua Negra") << 10 << 11 << 2.0;
+        QTest::newRow("Fundo do Céu e Lua Negra") << 4 << 11 << 2.0;
+        QTest::newRow("Ascendente e Nodo") << 1 << 10 << 3.0;
+        QTest::newRow("Descendente e Plutão") << 7 << 9 << -3.0;
+    }
+    void rotuloDaCasaLivreDosCorpos() {
+        QFETCH(int, casa);
+        QFETCH(int, corpo);
+        QFETCH(double, desvio);
+        EscondeTodos(m);
+        m.Corpo(corpo).Mostrado = true;
+        Posiciona(m, corpo, m.Cuspide(casa).ValorGraus() + desvio);
+        QImage im = ImagemBranca(600, 600);
+        const ResultadoDesenho r = Desenha(im, m);
+        const GeometriaRoda& g = r.geometria;
+
+        QImage medida = ImagemBranca(600, 600);
+        Superficie s(medida);
+        const std::vector<QRectF> corpos = AreasDosCorpos(g, s, m);
+        QVERIFY(!corpos.empty());
+        auto colide = [&](const QRectF& rotulo) {
+            return std::any_of(corpos.cbegin(), corpos.cend(),
+                               [&](const QRectF& c) { return c.intersects(rotulo); });
+        };
+        // The label as the layout rule puts it: centred `d` beside the cusp's outer end.
+        const double c = m.Cuspide(casa).ValorRads();
+        const double teta = AnguloEcra(g, c) < 0 ? AnguloEcra(g, c) + 2 * 3.14159265358979 : AnguloEcra(g, c);
+        s.setFont(FONTE_NUMEROS, 10);
+        const QString nome = Simbolos::HouseName(static_cast<int16_t>(casa), false);
+        const QString grau = QString::number(m.Cuspide(casa).RetornaGraus());
+        const double largura = s.TextWidth(nome);
+        const double bloco = std::max(largura, s.TextWidth(grau));
+        const double altura = 2.0 * s.TextHeight(nome);
+        const QPointF fora = PontoRoda(g, g.ZodiacInnerRadius, teta);
+        const double d = c < 3.14159265358979 ? -largura : 20.0;
+        const QPointF regra = DentroDaRoda(g, fora + QPointF(d, 0.0), bloco, altura, teta);
+        QVERIFY2(colide(QRectF(regra.x() - bloco / 2.0, regra.y(), bloco, altura)),
+                 "the row must start from a label over the body");
+
+        const QRectF rotulo = r.rotulosCasas[casa - 1];
+        QVERIFY2(!colide(rotulo), "the house label is printed over a body");
+        // It stays by its own cusp, inside the zodiac ring.
+        QVERIFY(QLineF(rotulo.center(), fora).length() < 80.0);
+        for (const QPointF& canto :
+             {rotulo.topLeft(), rotulo.topRight(), rotulo.bottomLeft(), rotulo.bottomRight()})
+            QVERIFY(QLineF(canto, QPointF(g.centro.x(), g.centro.y())).length() <= g.ZodiacInnerRadius);
     }
 
     void altaDensidade() {
