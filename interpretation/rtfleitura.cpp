@@ -256,7 +256,12 @@ private:
         if (e.destino == Destino::Ignora) return;
         if (saltaDoUnicode()) return;
         if (nome == "u") {
-            caractere(QChar(char16_t(valor < 0 ? valor + 65536 : valor)), false);
+            // A value past 16 bits names no character: it shows as the replacement mark
+            // rather than as whatever its low bits happen to be.
+            const bool valido = valor >= -32768 && valor <= 65535;
+            caractere(valido ? QChar(char16_t(valor < 0 ? valor + 65536 : valor))
+                             : QChar(QChar::ReplacementCharacter),
+                      false);
             saltoPendente = e.saltoUnicode;
             return;
         }

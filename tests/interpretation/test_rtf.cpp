@@ -195,6 +195,8 @@ void TestRtf::leTrechos_data() {
     // U+1D11E: 0xD834 0xDD1E, written as the signed 16-bit values -10188 and -8930.
     QTest::newRow("\\u negativo, par de substitutos")
         << QByteArray("{\\rtf1 \\u-10188?\\u-8930?!}") << QStringLiteral("\U0001D11E!");
+    QTest::newRow("\\u fora dos 16 bits")
+        << QByteArray("{\\rtf1 a\\u70000?b\\u-40000?c}") << QStringLiteral("a\uFFFDb\uFFFDc");
     QTest::newRow("grupo \\* desconhecido")
         << QByteArray("{\\rtf1 a{\\*\\qualquer coisa {aninhada \\par}}b}") << QStringLiteral("ab");
     QTest::newRow("imagem") << QByteArray("{\\rtf1 a{\\pict\\pngblip\\picw10 89504e470d0a}b}")
