@@ -16,9 +16,14 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Natalis"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/natalis.svg")));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
+    // Qt's own dialogs (colours, page set-up, printing) in Portuguese: Debian ships only the
+    // Brazilian catalogue, which is still far closer than English.
     QTranslator qt;
+    const QString pastaTraducoes = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (qt.load(QLocale(QLocale::Portuguese, QLocale::Portugal), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                pastaTraducoes) ||
+        qt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
+                pastaTraducoes))
         app.installTranslator(&qt);
 
     CaixaQt caixa;

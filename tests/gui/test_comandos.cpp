@@ -86,6 +86,11 @@ void respondeCor(const QColor& cor) {
 class TestComandos : public QObject {
     Q_OBJECT
 private slots:
+    // Every test starts from the default choices, whatever an earlier (or aborted) one left.
+    void init() {
+        SaveOption(3, QStringLiteral("0"));
+        SaveOption(5, QStringLiteral("0"));
+    }
     void comandosClassificados();
     void comandosDeMapa();
     void falhaDeEscritaExplicada_data();
@@ -102,6 +107,8 @@ private slots:
     void deixarComAlteracoes();
     void actualizacaoRecusada();
     void fusoMudadoRecalcula();
+    void campoDeixado_data();
+    void campoDeixado();
     void ajuda_data();
     void ajuda();
     void semFicheiroDeAjuda();
@@ -511,6 +518,53 @@ void TestComandos::fusoMudadoRecalcula() {
     // The Moon moves about half a degree an hour: an hour later in UT, another position.
     QVERIFY(c.PosPlaneta[1] != luaFuso1);
     QCOMPARE(filho<QPushButton>(j.get(), "PosPlaneta1")->text(), c.PosPlaneta[1]);
+}
+
+void TestComandos::campoDeixado_data() {
+    QTest::addColumn<QString>("campo");
+    QTest::addColumn<QString>("escrito");
+    QTest::addColumn<QString>("depois"); // the field's text once left; empty: as typed, with a warning
+    QTest::newRow("data com hífens") << "txtData" << "13-06-1888" << "13/6/1888";
+    QTest::newRow("ano de dois algarismos") << "txtData" << "6/8/47" << "6/8/1947";
+    QTest::newRow("data ilegível") << "txtData" << "ontem" << "";
+    QTest::newRow("hora com dois pontos") << "txtHora" << "14:30" << "14h30'";
+    QTest::newRow("hora ilegível") << "txtHora" << "tarde" << "";
+    QTest::newRow("fuso de meia hora") << "FusoHorario" << "-3h30'" << "-4h30'0''";
+    QTest::newRow("latitude por extenso") << "txtLatitude" << "38º43' Norte" << "38º43'0''N";
+    // 9º8' of arc is 9.1333/15 h = 36.533 min of time: 0h36'32'' (by hand).
+    QTest::newRow("longitude em graus") << "txtlongitude" << "9°8' Oeste" << "0h36'32'' W";
+    QTest::newRow("longitude ilegível") << "txtlongitude" << "perto" << "";
+}
+
+void TestComandos::campoDeixado() {
+    QFETCH(QString, campo);
+    QFETCH(QString, escrito);
+    QFETCH(QString, depois);
+    AmbienteGui amb;
+    SaveOption(5, QStringLiteral("1")); // no cast on the way
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    QVERIFY(QTest::qWaitForWindowActive(j.get()));
+    escreve(j.get(), qPrintable(campo), escrito);
+    filho<QLineEdit>(j.get(), "txtNome")->setFocus();
+    auto* e = filho<QLineEdit>(j.get(), qPrintable(campo));
+    QLabel* aviso = nullptr;
+    for (auto* l : e->parentWidget()->findChildren<QLabel*>())
+        if (l->styleSheet().contains(QStringLiteral("b00020")))
+            aviso = l;
+    QVERIFY(aviso);
+    if (depois.isEmpty()) {
+        QCOMPARE(e->text(), escrito); // nothing the user typed is lost
+        QVERIFY(aviso->isVisibleTo(j.get()));
+        QVERIFY(!aviso->text().isEmpty());
+    } else {
+        QCOMPARE(e->text(), depois);
+        QVERIFY(!aviso->isVisibleTo(j.get()));
+    }
+    if (campo == QLatin1String("FusoHorario")) // said plainly: −3.5 h, whatever the field's form
+        QCOMPARE(filho<QLabel>(j.get(), "fusoDescrito")->text(), QStringLiteral("UTC−3h30"));
+    QVERIFY(amb.caixa.chamadas.isEmpty()); // pointed out beside the field, not in a box
+    SaveOption(5, QStringLiteral("0"));
 }
 
 void TestComandos::ajuda_data() {
