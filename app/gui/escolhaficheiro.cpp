@@ -66,11 +66,12 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativo) 
 QString ComExtensao(const QString& caminho, const QString& extensao) {
     if (caminho.isEmpty() || extensao.isEmpty())
         return caminho;
-    // Only a short run of letters or digits after the last dot is an extension: "Dr. Ana" or
-    // "Ana.Maria" are names that still need one.
+    // Only a short run of letters or digits, with a letter, after the last dot is an
+    // extension: "Dr. Ana", "Ana.Maria" or "Ana 2.0" are names that still need one.
     const QString sufixo = QFileInfo(caminho).suffix();
     const bool temExtensao = !sufixo.isEmpty() && sufixo.size() <= 4 &&
-                             std::all_of(sufixo.begin(), sufixo.end(), [](QChar ch) { return ch.isLetterOrNumber(); });
+                             std::all_of(sufixo.begin(), sufixo.end(), [](QChar ch) { return ch.isLetterOrNumber(); }) &&
+                             std::any_of(sufixo.begin(), sufixo.end(), [](QChar ch) { return ch.isLetter(); });
     if (temExtensao)
         return caminho;
     QString c = caminho;

@@ -39,6 +39,8 @@ void TestAplicacao::extensaoAcrescentada_data() {
     QTest::newRow("pasta com ponto") << "/p/v1.2/Ana" << ".txt" << "/p/v1.2/Ana.txt";
     QTest::newRow("nome com abreviatura") << "/p/Dr. Ana" << ".anc" << "/p/Dr. Ana.anc";
     QTest::newRow("nome com ponto") << "/p/Ana.Maria" << ".txt" << "/p/Ana.Maria.txt";
+    QTest::newRow("nome com versão") << "/p/Ana 2.0" << ".anc" << "/p/Ana 2.0.anc";
+    QTest::newRow("extensão com algarismo") << "/p/som.mp3" << ".bmp" << "/p/som.mp3";
     QTest::newRow("extensão de quatro letras") << "/p/ceu.jpeg" << ".bmp" << "/p/ceu.jpeg";
     QTest::newRow("cancelado") << "" << ".anc" << "";
 }
