@@ -1,6 +1,7 @@
 // The main window driven as a user would: typing a chart, casting, the views, saving, a new
 // chart, reopening from the recent files, the guards, the options and start-up's checks.
 #include "ambientegui.h"
+#include "mapagui.h"
 #include "frmmain.h"
 #include "frmglobal.h"
 #include "frmoptions.h"
@@ -18,43 +19,6 @@
 #include <QStackedWidget>
 #include <QTest>
 
-namespace {
-template <typename T> T* filho(QWidget* w, const char* nome) {
-    T* f = w->findChild<T*>(QString::fromLatin1(nome));
-    if (!f)
-        qWarning("sem controlo %s", nome);
-    return f;
-}
-
-void escreve(QWidget* janela, const char* campo, const QString& texto) {
-    auto* e = filho<QLineEdit>(janela, campo);
-    QVERIFY(e);
-    e->setFocus();
-    e->selectAll();
-    QTest::keyClicks(e, texto);
-}
-
-// Lisboa, 25 April 1974 at 0:25 (clock time; Portugal then kept UTC+1 all year).
-void escreveNascimento(frmMain* j) {
-    escreve(j, "txtNome", QStringLiteral("Maria Silva"));
-    escreve(j, "txtData", QStringLiteral("25/4/1974"));
-    escreve(j, "txtHora", QStringLiteral("0:25"));
-    escreve(j, "txtlocal", QStringLiteral("Lisboa"));
-    escreve(j, "txtLatitude", QStringLiteral("38º43' N"));
-    escreve(j, "txtlongitude", QStringLiteral("9º8' W"));
-    // Entering the zone field casts; leaving it with another text casts again.
-    escreve(j, "FusoHorario", QStringLiteral("1"));
-    filho<QLineEdit>(j, "txtNome")->setFocus();
-}
-
-void captura(QWidget* w, const QString& nome) {
-    const QString pasta = qEnvironmentVariable("NATALIS_CAPTURAS");
-    if (pasta.isEmpty())
-        return;
-    QDir().mkpath(pasta);
-    w->grab().save(pasta + QLatin1Char('/') + nome + QStringLiteral(".png"));
-}
-} // namespace
 
 class TestFrmMain : public QObject {
     Q_OBJECT
