@@ -106,6 +106,7 @@ private slots:
     void deixarComAlteracoes_data();
     void deixarComAlteracoes();
     void actualizacaoRecusada();
+    void mapaNaLinhaDeComando();
     void fusoMudadoRecalcula();
     void campoDeixado_data();
     void campoDeixado();
@@ -498,6 +499,27 @@ void TestComandos::actualizacaoRecusada() {
              qPrintable(amb.caixa.chamadas.last().texto));
     QVERIFY(j->sessao().campos().mapaAberto);
     QVERIFY(j->isVisible());
+}
+
+void TestComandos::mapaNaLinhaDeComando() {
+    AmbienteGui amb;
+    const QString ficheiro = amb.pasta.filePath(QStringLiteral("logs/Maria da Silva.anc"));
+    {
+        std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+        QVERIFY(j);
+        QVERIFY(QTest::qWaitForWindowActive(j.get()));
+        escreveNascimento(j.get());
+        amb.respostas << ficheiro;
+        QVERIFY(j->FileSaveAs());
+    }
+    // Unquoted, the path reaches the program in pieces; joined by blanks it is whole again.
+    std::unique_ptr<frmMain> j(Arranca(ficheiro.split(QLatin1Char(' ')), AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    QVERIFY(j->isVisible());
+    QCOMPARE(j->sessao().campos().caminhoFicheiro, ficheiro);
+    QCOMPARE(filho<QLineEdit>(j.get(), "txtNome")->text(), QStringLiteral("Maria Silva"));
+    QVERIFY(j->accao(QStringLiteral("mnuFileSave"))->isEnabled());
+    QCOMPARE(RecentFiles().value(0), ficheiro);
 }
 
 void TestComandos::fusoMudadoRecalcula() {
