@@ -13,6 +13,8 @@
 class TestArranque : public QObject {
     Q_OBJECT
 private slots:
+    // A chart is cast on entering the zone only with the default choice of option 5.
+    void init() { SaveOption(5, QStringLiteral("0")); }
     void pastaDoPrograma_data();
     void pastaDoPrograma();
     void orbesPadraoSemPasta();
