@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 prog=${1:-build/natalis/natalis}
 [ -x "$prog" ] || { echo "falta $prog: construa primeiro (scripts/build.sh)"; exit 1; }
+# Without renovo beside it the program stops at its warning box, which nobody answers here.
+[ -x "$(dirname "$prog")/renovo" ] || { echo "falta renovo em $(dirname "$prog"): construa tudo primeiro"; exit 1; }
 runs=${RUNS:-15}
 export NATALIS_SEM_PAUSA=1 NATALIS_SAIR_APOS_ARRANQUE=1
 if [ -z "${DISPLAY:-}" ]; then export QT_QPA_PLATFORM=offscreen; fi
