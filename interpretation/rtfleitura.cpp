@@ -76,7 +76,9 @@ class Leitor {
 public:
     explicit Leitor(const QByteArray& rtf) : dados(rtf) {}
 
-    bool le(QString* erro) {
+    // Reads the whole RTF into the document. Paragraphs go into the document as they close, so
+    // memory follows the document, not the file, and the time is linear in the file's size.
+    bool le(QTextDocument& doc, QString* erro) {
         int inicio = 0;
         if (dados.startsWith("\xEF\xBB\xBF")) inicio = 3; // the byte-order mark some editors put first
         while (inicio < dados.size() && QChar::isSpace(uchar(dados.at(inicio))))
@@ -86,30 +88,24 @@ public:
             return false;
         }
         pos = inicio;
-        percorre();
-        // Without a closing "\par" the last paragraph keeps the alignment its text was read in.
-        const Qt::Alignment alinhamento = paragrafos.last().formato.alignment();
-        fechaParagrafo(estadoFinal);
-        if (!paragrafos.last().trocos.isEmpty()) paragrafos.last().formato.setAlignment(alinhamento);
-        return true;
-    }
-
-    void aplica(QTextDocument& doc) const {
+        ultimaBarra = dados.lastIndexOf('\\');
+        // Loading replaces the document: no undo history is kept for a million insertions.
+        const bool desfazer = doc.isUndoRedoEnabled();
+        doc.setUndoRedoEnabled(false);
         doc.clear();
         QTextCursor c(&doc);
-        c.beginEditBlock();
-        for (qsizetype i = 0; i < paragrafos.size(); ++i) {
-            const Paragrafo& p = paragrafos.at(i);
-            if (i == 0) {
-                c.setBlockFormat(p.formato);
-                c.setBlockCharFormat(p.formatoMarca);
-            } else {
-                c.insertBlock(p.formato, p.formatoMarca);
-            }
-            for (const Troco& t : p.trocos)
-                c.insertText(t.texto, t.formato);
-        }
+        cursor = &c;
+        c.beginEditBlock(); // one layout pass at the end, not one per paragraph
+        percorre();
+        // Without a closing "\par" the last paragraph keeps the alignment its text was read in.
+        const Qt::Alignment alinhamento = atual.formato.alignment();
+        fechaParagrafo(estadoFinal);
+        if (!atual.trocos.isEmpty()) atual.formato.setAlignment(alinhamento);
+        escreve(atual);
         c.endEditBlock();
+        cursor = nullptr;
+        doc.setUndoRedoEnabled(desfazer);
+        return true;
     }
 
 private:
@@ -125,8 +121,15 @@ private:
     QString nomeFonte;
     int vermelho = -1, verde = -1, azul = -1;
     int saltoPendente = 0;
-    QList<Paragrafo> paragrafos{Paragrafo{}};
+    qsizetype ultimaBarra = -1;
+    QTextCursor* cursor = nullptr;
+    bool primeiro = true;
+    Paragrafo atual;
     Estado letraDoTroco;
+    // The last format made, reused while the letter and the tables stay the same.
+    Estado letraDoFormato;
+    int tabelasDoFormato = -1;
+    QTextCharFormat ultimoFormato;
     int tabelasDoTroco = -1;
     bool trocoAberto = false;
 
@@ -145,7 +148,7 @@ private:
                 if (pilha.isEmpty()) {
                     // Older merged files may carry a second document's body after the first one's
                     // closing brace; it is read on rather than lost. Plain trailing bytes are not.
-                    if (dados.indexOf('\\', pos) < 0) return;
+                    if (ultimaBarra < pos) return;
                     pilha.append(estadoFinal);
                 }
             } else if (pilha.isEmpty()) {
@@ -339,7 +342,7 @@ private:
         } else if (nome == "par" || nome == "row" || nome == "nestrow") {
             paragrafo();
         } else if (nome == "page" || nome == "sect") {
-            if (!paragrafos.last().trocos.isEmpty()) paragrafo();
+            if (!atual.trocos.isEmpty()) paragrafo();
         } else if (nome == "plain") {
             e.limpaLetra();
         } else if (nome == "b") {
@@ -391,7 +394,7 @@ private:
             break;
         }
         if ((c.unicode() < 0x20 && c != '\t') || e.oculto) return;
-        Paragrafo& p = paragrafos.last();
+        Paragrafo& p = atual;
         if (p.formato.alignment() != e.alinhamento) p.formato.setAlignment(e.alinhamento);
         if (!trocoAberto || !e.mesmaLetra(letraDoTroco) || tabelasDoTroco != tabelas) {
             p.trocos.append(Troco{QString(), formatoDe(e)});
@@ -402,7 +405,8 @@ private:
         p.trocos.last().texto += c;
     }
 
-    QTextCharFormat formatoDe(const Estado& e) const {
+    QTextCharFormat formatoDe(const Estado& e) {
+        if (tabelasDoFormato == tabelas && e.mesmaLetra(letraDoFormato)) return ultimoFormato;
         QTextCharFormat f;
         const QString familia = fontes.value(e.fonte < 0 ? fontePadrao : e.fonte, fontes.value(fontePadrao));
         if (!familia.isEmpty()) f.setFontFamilies({familia});
@@ -412,19 +416,35 @@ private:
         f.setFontUnderline(e.sublinhado);
         // "\cfN" is entry N of the table; the usual empty first entry is the automatic colour.
         if (e.cor >= 0 && e.cor < cores.size() && cores.at(e.cor).isValid()) f.setForeground(cores.at(e.cor));
+        letraDoFormato = e;
+        tabelasDoFormato = tabelas;
+        ultimoFormato = f;
         return f;
     }
 
     void fechaParagrafo(const Estado& e) {
-        Paragrafo& p = paragrafos.last();
+        Paragrafo& p = atual;
         if (p.formato.alignment() != e.alinhamento) p.formato.setAlignment(e.alinhamento);
         p.formatoMarca = formatoDe(e);
     }
 
     void paragrafo() {
         fechaParagrafo(estado());
-        paragrafos.append(Paragrafo{});
+        escreve(atual);
+        atual = Paragrafo{};
         trocoAberto = false;
+    }
+
+    void escreve(const Paragrafo& p) {
+        if (primeiro) {
+            cursor->setBlockFormat(p.formato);
+            cursor->setBlockCharFormat(p.formatoMarca);
+            primeiro = false;
+        } else {
+            cursor->insertBlock(p.formato, p.formatoMarca);
+        }
+        for (const Troco& t : p.trocos)
+            cursor->insertText(t.texto, t.formato);
     }
 };
 
@@ -432,7 +452,5 @@ private:
 
 bool LeRtf(const QByteArray& rtf, QTextDocument& documento, QString* erro) {
     Leitor leitor(rtf);
-    if (!leitor.le(erro)) return false;
-    leitor.aplica(documento);
-    return true;
+    return leitor.le(documento, erro);
 }
