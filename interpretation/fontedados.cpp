@@ -1,7 +1,9 @@
 #include "fontedados.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QVariant>
@@ -40,6 +42,23 @@ QString FonteDados::Identificador(const QString& nome) const {
     return QLatin1Char('"') + n + QLatin1Char('"');
 }
 
+// SQLite reads a damaged page only when a query reaches it, so a file with garbage in its middle
+// opens and then yields empty texts. quick_check walks every page once; its verdict is kept per
+// file state so that a file opened again in the same run is not walked twice.
+bool FonteDados::Integra(QSqlDatabase& db) {
+    static QSet<QString> verificadas;
+    const QFileInfo info(db.databaseName());
+    const QString chave = info.canonicalFilePath() + QLatin1Char('|') + QString::number(info.size()) +
+                          QLatin1Char('|') + QString::number(info.lastModified().toMSecsSinceEpoch());
+    if (verificadas.contains(chave)) return true;
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next() ||
+        q.value(0).toString() != QLatin1String("ok"))
+        return false;
+    verificadas.insert(chave);
+    return true;
+}
+
 bool FonteDados::Abre(const QString& caminho, const QString& tabela, bool soLeitura) {
     Fecha();
     m_caminho = caminho;
@@ -54,6 +73,11 @@ bool FonteDados::Abre(const QString& caminho, const QString& tabela, bool soLeit
     if (soLeitura) db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!db.open()) {
         m_erro = db.lastError().text();
+        return false;
+    }
+    if (!Integra(db)) {
+        m_erro = QStringLiteral("O ficheiro %1 está danificado.").arg(caminho);
+        db.close();
         return false;
     }
     const QSqlRecord r = db.record(tabela);

@@ -53,6 +53,7 @@ public:
     void CancelUpdate();
 
 private:
+    static bool Integra(QSqlDatabase& db);
     bool Le(QSqlQuery& q);
     void GuardaPendente();
     void SemRegisto(bool fim);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QRandomGenerator>
 
 class TestArranque : public QObject {
     Q_OBJECT
@@ -22,6 +23,8 @@ private slots:
     void ajuda_data();
     void ajuda();
     void semFicheiroDeAjuda();
+    void baseDanificada_data();
+    void baseDanificada();
 };
 
 void TestArranque::pastaDoPrograma_data() {
@@ -169,3 +172,39 @@ void TestArranque::semFicheiroDeAjuda() {
 
 QTEST_MAIN(TestArranque)
 #include "test_arranque.moc"
+
+void TestArranque::baseDanificada_data() {
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("nome"); // as the message names it
+    QTest::addColumn<qint64>("onde");  // where 32 KB of noise go: a fraction of the size in per mil
+    QTest::newRow("textos, meio") << "Intrepreter.mdb" << "Intrepreter.mdb" << qint64(500);
+    QTest::newRow("textos, cabeçalho") << "Intrepreter.mdb" << "Intrepreter.mdb" << qint64(0);
+    QTest::newRow("atlas, meio") << "locais.mdb" << "Locais.mdb" << qint64(500);
+}
+
+void TestArranque::baseDanificada() {
+    // Damage inside the file, not only a missing one, stops the start with the reinstall message
+    // instead of a report of blank paragraphs.
+    QFETCH(QString, base);
+    QFETCH(QString, nome);
+    QFETCH(qint64, onde);
+    AmbienteGui amb;
+    QFile f(amb.pasta.filePath(base));
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.size() > 64 * 1024);
+    QByteArray ruido(32 * 1024, Qt::Uninitialized);
+    QRandomGenerator gerador(1582);
+    for (char& c : ruido)
+        c = char(gerador.bounded(256));
+    QVERIFY(f.seek(f.size() * onde / 1000));
+    QCOMPARE(f.write(ruido), ruido.size());
+    f.close();
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(!j);
+    QCOMPARE(amb.caixa.chamadas.size(), 1);
+    QCOMPARE(amb.caixa.chamadas[0].icone, IconeMsg::Critico);
+    QCOMPARE(amb.caixa.chamadas[0].texto, QStringLiteral("O ficheiro ") + nome +
+                                              QStringLiteral(" não foi encontrado ou está corrompido.\n"
+                                                             "Reinstale esta aplicação ou coloque o ficheiro no "
+                                                             "local original"));
+}
