@@ -71,8 +71,9 @@ frmcalculos::frmcalculos(CamposMapa& campos, int alvo, QWidget* pai) : QDialog(p
         f->addRow(rotulos[i], m_txtpos[i]);
     }
     v->addLayout(f);
-    auto* nota = new QLabel(luaNegra ? QStringLiteral("Posições no primeiro dia do mês de nascimento e do mês seguinte.")
+    auto* nota = new QLabel(luaNegra ? NotaLuaNegra(campos.txtData)
                                      : QStringLiteral("Posições às 0h UT do dia de nascimento e do dia seguinte."));
+    nota->setObjectName(QStringLiteral("lblnota"));
     nota->setWordWrap(true);
     v->addWidget(nota);
     auto* b = new QDialogButtonBox;
