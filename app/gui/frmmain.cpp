@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "ajusteecra.h"
 #include "escolhaficheiro.h"
 #include "mensagens.h"
 #include "opcoes.h"
@@ -52,7 +53,7 @@ frmMain::frmMain(QWidget* pai) : QMainWindow(pai) {
     MostraVista(0);
     EnableButtons(false);
     RefreshRecentMenu();
-    resize(1100, 720);
+    AjustaAoEcra(this, QSize(1100, 720));
 }
 
 frmMain::~frmMain() = default;

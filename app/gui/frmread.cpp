@@ -1,5 +1,6 @@
 #include "frmread.h"
 
+#include "ajusteecra.h"
 #include "documento.h"
 #include "escolhaficheiro.h"
 #include "mensagens.h"
@@ -269,7 +270,8 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     m_palet->setStyleSheet(QStringLiteral("background-color: %1;").arg(m_corPalet.name()));
     escreveCabecalhoPessoal();
     defineEditor(false);
-    resize(900, 700);
+    AjustaAoEcra(this, QSize(900, 700));
+    FechaComEscape(this);
 }
 
 bool frmread::eventFilter(QObject* objecto, QEvent* evento) {
