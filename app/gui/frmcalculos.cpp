@@ -24,7 +24,7 @@ frmcalculosdirectos::frmcalculosdirectos(CamposMapa& campos, int alvo, QWidget* 
     m_txtvalor->setObjectName(QStringLiteral("txtvalor"));
     m_txtvalor->setPlaceholderText(QStringLiteral("por exemplo 15º30'0''Touro"));
     f->addRow(QStringLiteral("Posição"), m_txtvalor);
-    m_Check1 = new QCheckBox(QStringLiteral("Retogrado"));
+    m_Check1 = new QCheckBox(QStringLiteral("Retrogrado"));
     m_Check1->setObjectName(QStringLiteral("Check1"));
     m_Check1->setChecked(alvo < 12 && campos.lblretrogrado[size_t(alvo)]);
     f->addRow(QString(), m_Check1);

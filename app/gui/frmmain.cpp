@@ -85,7 +85,7 @@ void frmMain::criaAccoes() {
          [this] { FileSaveAs(); });
     cria("mnusaveimage", QStringLiteral("Imagem do Mapa..."), nada, true, [this] { exportaImagem(false); });
     cria("mnuexptaspectos", QStringLiteral("Imagem do Quadro de Aspectos..."), nada, true, [this] { exportaImagem(true); });
-    cria("mnuexport", QStringLiteral("Intrepretação Automática..."), nada, true, [this] { exportaRelatorio(); });
+    cria("mnuexport", QStringLiteral("Interpretação Automática..."), nada, true, [this] { exportaRelatorio(); });
     cria("mnuexportpositions", QStringLiteral("Resumo de Posições..."), nada, true, [this] { exportaResumo(); });
     cria("mnumapandresume", QStringLiteral("Mapas e resumo.."), nada, true, [this] { exportaTudo(false); });
     cria("mnutudo", QStringLiteral("Tudo..."), nada, true, [this] { exportaTudo(true); });
@@ -93,7 +93,7 @@ void frmMain::criaAccoes() {
     cria("mnuprintresume", QStringLiteral("Resumo de posições"), nada, true, [this] { imprime(0); });
     cria("mnuprintMap", QStringLiteral("Mapa"), nada, true, [this] { imprime(1); });
     cria("mnuaspec", QStringLiteral("Lista de Aspectos"), nada, true, [this] { imprime(2); });
-    cria("mnuprintintre", QStringLiteral("Intrepretação"), nada, true, [this] { imprime(3); });
+    cria("mnuprintintre", QStringLiteral("Interpretação"), nada, true, [this] { imprime(3); });
     cria("mnuprintall", QStringLiteral("Tudo"), nada, true, [this] { imprime(4); });
     cria("mnuFileExit", QStringLiteral("Sair"), QKeySequence(QStringLiteral("Ctrl+Q")), false, [this] { close(); });
 
@@ -113,7 +113,7 @@ void frmMain::criaAccoes() {
     cria("mnuduettoopen", QStringLiteral("Abrir"), nada, false, [this] { lancaCompanheiro(QStringLiteral("duetto"), false); });
     cria("mnuopenwithduetto", QStringLiteral("Abrir com este mapa"), nada, true,
          [this] { lancaCompanheiro(QStringLiteral("duetto"), true); });
-    cria("mnuglosador", QStringLiteral("Editor de Intrepretação"), nada, false,
+    cria("mnuglosador", QStringLiteral("Editor de Interpretação"), nada, false,
          [this] { lancaCompanheiro(QStringLiteral("glosador"), false); });
     cria("mnuorbes", QStringLiteral("Correlações Orbitais"), nada, false, [this] { abreOpcoes(2); });
     cria("mnuViewOptions", QStringLiteral("&Opções..."), QKeySequence(QStringLiteral("Ctrl+,")), false, [this] { abreOpcoes(0); });
