@@ -122,7 +122,7 @@ void frmMain::criaAccoes() {
     cria("mnuHelpContents", QStringLiteral("&Conteudos"), QKeySequence(QKeySequence::HelpContents), false,
          [this] { mostraAjuda(false); });
     cria("mnuHelpSearch", QStringLiteral("&Procurar ajuda sobre..."), nada, false, [this] { mostraAjuda(true); });
-    cria("mnuwebsite", QStringLiteral("Web Site"), nada, false, [this] { abreSitio(); });
+    cria("mnuwebsite", QStringLiteral("Sítio na Internet"), nada, false, [this] { abreSitio(); });
     cria("mnuemailme", QStringLiteral("Email ao Autor"), nada, false, [this] { emailAutor(); });
     cria("mnuHelpAbout", QStringLiteral("&Sobre Natalis..."), nada, false, [this] { sobre(); });
 }
