@@ -2,14 +2,9 @@
 // inside the window at the smallest size it allows and when made larger, and Escape closing
 // the windows that are not dialogs.
 #include "ambientegui.h"
-#include "camposmapa.h"
-#include "frmcalculos.h"
-#include "frmmain.h"
-#include "mapagui.h"
+#include "janelasgui.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QPushButton>
 #include <QScreen>
 
 class TestEcras : public QObject {
@@ -23,14 +18,16 @@ private slots:
     void cleanupTestCase();
 
 private:
-    QWidget* abre(const QString& janela);
+    QWidget* abre(const QString& janela) { return abreJanela(m_j.get(), janela, m_campos); }
     std::unique_ptr<AmbienteGui> m_amb;
     std::unique_ptr<frmMain> m_j;
+    CamposMapa m_campos;
 };
 
 void TestEcras::initTestCase() {
     QCOMPARE(QApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 1024, 700));
     m_amb = std::make_unique<AmbienteGui>();
+    m_campos.txtData = QStringLiteral("25/4/1974");
     m_j.reset(Arranca({}, AmbienteGui::opcoesTeste()));
     QVERIFY(m_j);
     QVERIFY(QTest::qWaitForWindowExposed(m_j.get()));
@@ -39,36 +36,6 @@ void TestEcras::initTestCase() {
 }
 
 void TestEcras::cleanupTestCase() { m_j.reset(); }
-
-// Opens a window through the command a user would give; the forms are opened by a click on a
-// position in the hand-entry modes, modally, so they are built here as that click builds them.
-QWidget* TestEcras::abre(const QString& janela) {
-    static CamposMapa campos;
-    campos.txtData = QStringLiteral("25/4/1974");
-    const QHash<QString, QString> comando = {{QStringLiteral("frmread"), QStringLiteral("mnuviewinterpretacao")},
-                                             {QStringLiteral("frmGlobal"), QStringLiteral("mnuglobal")},
-                                             {QStringLiteral("JanelaAjuda"), QStringLiteral("mnuHelpContents")},
-                                             {QStringLiteral("frmOptions"), QStringLiteral("mnuViewOptions")}};
-    QWidget* w = nullptr;
-    if (janela == QLatin1String("frmMain"))
-        w = m_j.get();
-    else if (janela == QLatin1String("locais"))
-        filho<QPushButton>(m_j.get(), "cmdatlas")->click();
-    else if (janela == QLatin1String("frmcalculos"))
-        w = new frmcalculos(campos, 1, m_j.get());
-    else if (janela == QLatin1String("frmcalculosdirectos"))
-        w = new frmcalculosdirectos(campos, 1, m_j.get());
-    else
-        m_j->accao(comando.value(janela))->trigger();
-    if (!w)
-        w = m_j->findChild<QWidget*>(janela);
-    if (w) {
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w))
-            return nullptr;
-    }
-    return w;
-}
 
 void TestEcras::cabeNoEcra_data() {
     QTest::addColumn<QString>("janela");

@@ -2,10 +2,8 @@
 // chooser filters, Qt's own dialogs in Portuguese of Portugal, and the messages of the commands
 // that leave the program (the web site, the update).
 #include "ambientegui.h"
-#include "frmcalculos.h"
-#include "frmmain.h"
 #include "frmoptions.h"
-#include "mapagui.h"
+#include "janelasgui.h"
 #include "traducaoqt.h"
 
 #include <QAbstractButton>
@@ -78,7 +76,6 @@ private slots:
     void cleanupTestCase() { m_j.reset(); }
 
 private:
-    QWidget* janela(const QString& nome);
     std::unique_ptr<AmbienteGui> m_amb;
     std::unique_ptr<frmMain> m_j;
     CamposMapa m_campos;
@@ -92,23 +89,6 @@ void TestLinguagem::initTestCase() {
     QVERIFY(QTest::qWaitForWindowExposed(m_j.get()));
     escreveNascimento(m_j.get());
     QVERIFY2(m_j->sessao().campos().mapaAberto, "o mapa não foi calculado");
-}
-
-// The window as the user opens it: through its menu entry, or, for the hand-entry form, built
-// as a click on a position in that mode builds it.
-QWidget* TestLinguagem::janela(const QString& nome) {
-    if (nome == QLatin1String("frmMain"))
-        return m_j.get();
-    if (nome == QLatin1String("frmcalculosdirectos")) {
-        auto* f = new frmcalculosdirectos(m_campos, 2, m_j.get());
-        f->setAttribute(Qt::WA_DeleteOnClose);
-        f->show();
-        return f;
-    }
-    m_j->accao(nome == QLatin1String("frmread") ? QStringLiteral("mnuviewinterpretacao")
-                                                 : QStringLiteral("mnuViewOptions"))
-        ->trigger();
-    return m_j->findChild<QWidget*>(nome);
 }
 
 void TestLinguagem::ortografia_data() {
@@ -140,7 +120,7 @@ void TestLinguagem::ortografia() {
         QCOMPARE(m_amb->pedidos.size(), 1);
         textos << m_amb->pedidos[0].filtro;
     } else {
-        QWidget* w = this->janela(janela);
+        QWidget* w = abreJanela(m_j.get(), janela, m_campos);
         QVERIFY(w);
         textos = textosVisiveis(w);
     }
