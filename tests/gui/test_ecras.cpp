@@ -56,34 +56,20 @@ void TestEcras::cabeNoEcra() {
     QWidget* w = abre(janela);
     QVERIFY2(w, qPrintable(janela));
     const QRect livre = w->screen()->availableGeometry();
-    QVERIFY2(livre.contains(w->frameGeometry()),
-             qPrintable(QStringLiteral("%1: moldura %2,%3 %4×%5 fora do ecrã")
-                            .arg(janela)
-                            .arg(w->frameGeometry().x())
-                            .arg(w->frameGeometry().y())
-                            .arg(w->frameGeometry().width())
-                            .arg(w->frameGeometry().height())));
+    QVERIFY2(livre.contains(w->frameGeometry()), QTest::toString(w->frameGeometry()));
     const QSize moldura = w->frameGeometry().size() - w->size();
     // The smallest size the window allows, and the whole free area: the controls at its edges
     // are shown, whole, inside it.
     for (const QSize& tamanho : {QSize(1, 1), livre.size() - moldura}) {
         w->resize(tamanho);
         QVERIFY2(w->width() + moldura.width() <= livre.width() && w->height() + moldura.height() <= livre.height(),
-                 qPrintable(QStringLiteral("%1: no mínimo %2×%3").arg(janela).arg(w->width()).arg(w->height())));
+                 QTest::toString(w->size()));
         QCoreApplication::processEvents();
         for (const QString& nome : ultimos) {
             auto* c = w->findChild<QWidget*>(nome);
             QVERIFY2(c && c->isVisible(), qPrintable(nome));
             const QRect r(c->mapTo(w, QPoint(0, 0)), c->size());
-            QVERIFY2(w->rect().contains(r) && !r.isEmpty(),
-                     qPrintable(QStringLiteral("%1 em %2: %3,%4 %5×%6 numa janela %7×%8")
-                                    .arg(nome, janela)
-                                    .arg(r.x())
-                                    .arg(r.y())
-                                    .arg(r.width())
-                                    .arg(r.height())
-                                    .arg(w->width())
-                                    .arg(w->height())));
+            QVERIFY2(w->rect().contains(r) && !r.isEmpty(), qPrintable(nome + QLatin1Char(' ') + QTest::toString(r)));
         }
     }
     if (w != m_j.get())
