@@ -140,16 +140,20 @@ double Matematica(int f, double x) {
         return 1.0 / std::sin(x);
     case fCotan:
         return 1.0 / std::tan(x);
+    // The inverse functions are the library's own: the textbook formulas through Atn divide by
+    // zero at |x| = 1 (Atn(±∞) then gives a finite, wrong angle), and those for the secant,
+    // cosecant and cotangent are wrong inside their domain too. Outside a domain the value is
+    // NaN or infinite, which the caller turns into the silent 0 of a failed function.
     case fArcsin:
-        return std::atan(x / std::sqrt(1 - x * x));
+        return std::asin(x);
     case fArccos:
-        return std::atan(-x / std::sqrt(1 - x * x)) + a1;
+        return std::acos(x);
     case fArcsec:
-        return std::atan(x / std::sqrt(x * x - 1)) + Sgn(x - 1) * a1;
+        return std::acos(1 / x);
     case fArccosec:
-        return std::atan(x / std::sqrt(x * x - 1)) + (Sgn(x) - 1) * a1;
+        return std::asin(1 / x);
     case fArccotan:
-        return std::atan(x) + a1;
+        return a1 - std::atan(x);
     case fHsin:
         return (ex - emx) / 2;
     case fHcos:
@@ -163,17 +167,17 @@ double Matematica(int f, double x) {
     case fHcotan:
         return (ex + emx) / (ex - emx);
     case fHarcsin:
-        return std::log(x + std::sqrt(x * x + 1));
+        return std::asinh(x);
     case fHarccos:
-        return std::log(x + std::sqrt(x * x - 1));
+        return std::acosh(x);
     case fHarctan:
-        return std::log((1 + x) / (1 - x)) / 2;
+        return std::atanh(x);
     case fHarccotan:
-        return std::log((x + 1) / (x - 1)) / 2;
+        return std::atanh(1 / x);
     case fHarcsec:
-        return std::log((std::sqrt(1 - x * x) + 1) / x);
+        return std::acosh(1 / x);
     case fHarccosec:
-        return std::log((Sgn(x) * std::sqrt(x * x + 1) + 1) / x);
+        return std::asinh(1 / x);
     }
     return 0.0;
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-svg-dev libqt6svg6
-  qt6-translations-l10n libgl-dev
+  qt6-translations-l10n qt6-l10n-tools libgl-dev
   libbenchmark-dev
   swetest libswe-dev
   xvfb xauth unrtf

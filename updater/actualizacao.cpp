@@ -9,7 +9,7 @@
 #include <QFile>
 
 namespace {
-const QString Titulo = QStringLiteral("Natalis Update");
+const QString Titulo = QStringLiteral("Actualização do Natalis");
 const QString Procurando = QStringLiteral("Procurando informação de actualização ...");
 const QString NenhumaNova = QStringLiteral("Não existe nenhuma nova actualização do Natalis.");
 const QString Exito = QStringLiteral("Actualização efectuada com êxito.");

@@ -14,7 +14,7 @@
 
 frmmain::frmmain(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmmain"));
-    setWindowTitle(QStringLiteral("Natalis Update"));
+    setWindowTitle(QStringLiteral("Actualização do Natalis"));
     LancarWebpage = [] { QDesktopServices::openUrl(QUrl(PaginaWeb())); };
 
     current = new QLabel(this);

@@ -1,5 +1,5 @@
 #pragma once
-// The updater window "Natalis Update": shows the state of the run that Actualizador keeps
+// The updater window "Actualização do Natalis": shows the state of the run that Actualizador keeps
 // and routes its two buttons.
 #include "actualizacao.h"
 

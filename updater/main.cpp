@@ -2,12 +2,14 @@
 // with exactly "/N" it runs the update at once without the window and ends.
 #include "caixaqt.h"
 #include "frmmain.h"
+#include "traducaoqt.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    InstalaTraducaoQt(app);
     frmmain janela;
     CaixaQt caixa(&janela);
     CaixaTemporaria emUso(&caixa);

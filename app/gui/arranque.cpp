@@ -47,15 +47,24 @@ QPixmap desenhaSplash() {
     versao.setPointSize(11);
     versao.setBold(false);
     pintor.setFont(versao);
-    QString texto = QStringLiteral("Version ") + VersaoPrograma();
-    if (NATALIS_VERSION_MAJOR == 999)
-        texto = QStringLiteral("Version BETA %1.%2.%3").arg(999 - NATALIS_VERSION_MAJOR).arg(NATALIS_VERSION_MINOR).arg(NATALIS_VERSION_PATCH);
-    pintor.drawText(QRect(0, usado.bottom() + 4, usado.right(), 24), Qt::AlignRight | Qt::AlignTop, texto);
+    pintor.drawText(QRect(0, usado.bottom() + 4, usado.right(), 24), Qt::AlignRight | Qt::AlignTop, TextoVersaoSplash());
     pintor.setFont(FonteDesenho(FONTE_SIGIL, 18));
     pintor.drawText(QRect(0, 180, 460, 40), Qt::AlignCenter, QStringLiteral("ABCDEFGHIJKL"));
     return p;
 }
 
+} // namespace
+
+QString TextoVersaoSplash() {
+    if (NATALIS_VERSION_MAJOR == 999)
+        return QStringLiteral("Versão BETA %1.%2.%3")
+            .arg(999 - NATALIS_VERSION_MAJOR)
+            .arg(NATALIS_VERSION_MINOR)
+            .arg(NATALIS_VERSION_PATCH);
+    return QStringLiteral("Versão ") + VersaoPrograma();
+}
+
+namespace {
 bool existe(const QString& relativo) { return FileExists(CaminhoPrograma(relativo)); }
 
 void fatal(const QString& ficheiro) {

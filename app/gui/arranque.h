@@ -21,6 +21,9 @@ struct OpcoesArranque {
 // The program's version text, "1.0.0" (option -2 and the splash).
 QString VersaoPrograma();
 
+// The version label of the splash, "Versão 1.0.0".
+QString TextoVersaoSplash();
+
 // Runs the start-up. Returns the main window, shown, or nullptr when the program must end
 // (a database is missing: the message was shown).
 frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes = {});

@@ -20,6 +20,25 @@ QString CompletaSegundos(const QString& texto) {
 }
 
 namespace {
+struct DiaDoMes {
+    int dia = 0, mes = 1, ano = 0, diasDoMes = 30;
+};
+
+DiaDoMes LeDiaDoMes(const QString& data) {
+    const RegistoTempo t = LerDataHora(data, QString());
+    DiaDoMes r;
+    r.dia = t.dia;
+    r.mes = t.mes;
+    r.ano = t.ano;
+    if (r.mes > 12)
+        std::swap(r.dia, r.mes); // typed month first: "6/15/1980"
+    r.mes = std::clamp(r.mes, 1, 12);
+    const int dias = QDate(r.ano, r.mes, 1).daysInMonth();
+    if (dias > 0)
+        r.diasDoMes = dias;
+    return r;
+}
+
 QString formata(double graus) {
     PosSigno p;
     p.setValorGraus(graus);
@@ -53,14 +72,8 @@ Interpolacao Interpola(const QString& campo0, const QString& campo1, int alvo, c
 
     double fraccao = 0.0;
     if (alvo == ALVO_LUA_NEGRA) {
-        const RegistoTempo t = LerDataHora(data, QString());
-        int dia = t.dia, mes = t.mes;
-        if (mes > 12)
-            std::swap(dia, mes); // typed month first: "6/15/1980"
-        int dias = QDate(t.ano, std::clamp(mes, 1, 12), 1).daysInMonth();
-        if (dias <= 0)
-            dias = 30;
-        fraccao = double(dia) / dias;
+        const DiaDoMes d = LeDiaDoMes(data);
+        fraccao = double(d.dia) / d.diasDoMes;
     } else {
         fraccao = horaUT / 24.0;
     }
@@ -70,6 +83,17 @@ Interpolacao Interpola(const QString& campo0, const QString& campo1, int alvo, c
     r.texto = formata(g);
     r.ok = true;
     return r;
+}
+
+QString NotaLuaNegra(const QString& data) {
+    const DiaDoMes d = LeDiaDoMes(data);
+    const QDate fimDoMes(d.ano, d.mes, d.diasDoMes);
+    if (d.dia < 1 || d.dia > d.diasDoMes || !fimDoMes.isValid())
+        return QStringLiteral("Posições no último dia do mês anterior ao do nascimento e no último dia do mês "
+                              "de nascimento.");
+    const QString formato = QStringLiteral("d/M/yyyy");
+    return QStringLiteral("Posições em %1 e em %2 (último dia do mês anterior e último dia do mês de nascimento).")
+        .arg(QDate(d.ano, d.mes, 1).addDays(-1).toString(formato), fimDoMes.toString(formato));
 }
 
 bool HoraUniversalInterpolacao(const CamposMapa& campos, double& horas) {

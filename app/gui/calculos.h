@@ -1,7 +1,8 @@
 #pragma once
 // Positions typed by hand: typed directly, or interpolated between two positions copied from
 // a printed ephemeris (given for 0h UT of the birth day and of the next day; for the Black
-// Moon, of the first day of the birth month and of the next month).
+// Moon, of the last day of the month before the birth and of the birth month, so that the
+// birth day d of an n-day month lies d/n of the way).
 #include <QString>
 
 inline constexpr int ALVO_LUA_NEGRA = 11;
@@ -27,6 +28,9 @@ Interpolacao Interpola(const QString& campo0, const QString& campo1, int alvo, c
 // reduced, so that a birth whose UT falls on the next or the previous day is interpolated from
 // the entries of the birth date rather than a day off. Without time or zone, the derived UT of
 // lblHoras; false when neither is there.
+// The Black Moon note of the form: the two dates to copy for this birth date.
+QString NotaLuaNegra(const QString& data);
+
 bool HoraUniversalInterpolacao(const struct CamposMapa& campos, double& horas);
 
 struct PosicaoDirecta {

@@ -32,7 +32,7 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativo) 
         p.proposto = nomeNativo;
         break;
     case FicheiroRelatorio:
-        p.filtro = QStringLiteral("Intrepretação (*.rtf)");
+        p.filtro = QStringLiteral("Interpretação (*.rtf)");
         p.extensao = QStringLiteral(".rtf");
         p.proposto = nomeNativo;
         break;

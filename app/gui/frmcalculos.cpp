@@ -24,7 +24,7 @@ frmcalculosdirectos::frmcalculosdirectos(CamposMapa& campos, int alvo, QWidget* 
     m_txtvalor->setObjectName(QStringLiteral("txtvalor"));
     m_txtvalor->setPlaceholderText(QStringLiteral("por exemplo 15º30'0''Touro"));
     f->addRow(QStringLiteral("Posição"), m_txtvalor);
-    m_Check1 = new QCheckBox(QStringLiteral("Retogrado"));
+    m_Check1 = new QCheckBox(QStringLiteral("Retrogrado"));
     m_Check1->setObjectName(QStringLiteral("Check1"));
     m_Check1->setChecked(alvo < 12 && campos.lblretrogrado[size_t(alvo)]);
     f->addRow(QString(), m_Check1);
@@ -71,8 +71,9 @@ frmcalculos::frmcalculos(CamposMapa& campos, int alvo, QWidget* pai) : QDialog(p
         f->addRow(rotulos[i], m_txtpos[i]);
     }
     v->addLayout(f);
-    auto* nota = new QLabel(luaNegra ? QStringLiteral("Posições no primeiro dia do mês de nascimento e do mês seguinte.")
+    auto* nota = new QLabel(luaNegra ? NotaLuaNegra(campos.txtData)
                                      : QStringLiteral("Posições às 0h UT do dia de nascimento e do dia seguinte."));
+    nota->setObjectName(QStringLiteral("lblnota"));
     nota->setWordWrap(true);
     v->addWidget(nota);
     auto* b = new QDialogButtonBox;

@@ -1,5 +1,6 @@
 #include "frmglobal.h"
 
+#include "ajusteecra.h"
 #include "desenhos.h"
 #include "mapa.h"
 #include "sessaomapa.h"
@@ -36,7 +37,8 @@ frmGlobal::frmGlobal(QWidget* pai) : QWidget(pai, Qt::Window) {
     h->addWidget(m_Lista, 1);
     v->addLayout(h, 1);
     connect(m_map, &SuperficieEcra::redimensionada, this, [this] { desenha(); });
-    resize(1150, 640);
+    AjustaAoEcra(this, QSize(1150, 640));
+    FechaComEscape(this);
 }
 
 void frmGlobal::ShowWith(int modo, SessaoMapa& sessao, const QImage& roda, const QImage& grelha, const QString& estado) {

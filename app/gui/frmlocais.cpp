@@ -1,5 +1,6 @@
 #include "frmlocais.h"
 
+#include "ajusteecra.h"
 #include "fontedados.h"
 #include "mensagens.h"
 #include "normaliza.h"
@@ -92,7 +93,7 @@ locais::locais(FonteDados& fonte, QWidget* pai) : QDialog(pai), m_fonte(fonte) {
         guardaNovo();
         hide();
     });
-    resize(460, 240);
+    AjustaAoEcra(this, QSize(460, 240));
 }
 
 void locais::showEvent(QShowEvent* e) {

@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "ajusteecra.h"
 #include "escolhaficheiro.h"
 #include "mensagens.h"
 #include "opcoes.h"
@@ -52,7 +53,7 @@ frmMain::frmMain(QWidget* pai) : QMainWindow(pai) {
     MostraVista(0);
     EnableButtons(false);
     RefreshRecentMenu();
-    resize(1100, 720);
+    AjustaAoEcra(this, QSize(1100, 720));
 }
 
 frmMain::~frmMain() = default;
@@ -84,7 +85,7 @@ void frmMain::criaAccoes() {
          [this] { FileSaveAs(); });
     cria("mnusaveimage", QStringLiteral("Imagem do Mapa..."), nada, true, [this] { exportaImagem(false); });
     cria("mnuexptaspectos", QStringLiteral("Imagem do Quadro de Aspectos..."), nada, true, [this] { exportaImagem(true); });
-    cria("mnuexport", QStringLiteral("Intrepretação Automática..."), nada, true, [this] { exportaRelatorio(); });
+    cria("mnuexport", QStringLiteral("Interpretação Automática..."), nada, true, [this] { exportaRelatorio(); });
     cria("mnuexportpositions", QStringLiteral("Resumo de Posições..."), nada, true, [this] { exportaResumo(); });
     cria("mnumapandresume", QStringLiteral("Mapas e resumo.."), nada, true, [this] { exportaTudo(false); });
     cria("mnutudo", QStringLiteral("Tudo..."), nada, true, [this] { exportaTudo(true); });
@@ -92,7 +93,7 @@ void frmMain::criaAccoes() {
     cria("mnuprintresume", QStringLiteral("Resumo de posições"), nada, true, [this] { imprime(0); });
     cria("mnuprintMap", QStringLiteral("Mapa"), nada, true, [this] { imprime(1); });
     cria("mnuaspec", QStringLiteral("Lista de Aspectos"), nada, true, [this] { imprime(2); });
-    cria("mnuprintintre", QStringLiteral("Intrepretação"), nada, true, [this] { imprime(3); });
+    cria("mnuprintintre", QStringLiteral("Interpretação"), nada, true, [this] { imprime(3); });
     cria("mnuprintall", QStringLiteral("Tudo"), nada, true, [this] { imprime(4); });
     cria("mnuFileExit", QStringLiteral("Sair"), QKeySequence(QStringLiteral("Ctrl+Q")), false, [this] { close(); });
 
@@ -112,7 +113,7 @@ void frmMain::criaAccoes() {
     cria("mnuduettoopen", QStringLiteral("Abrir"), nada, false, [this] { lancaCompanheiro(QStringLiteral("duetto"), false); });
     cria("mnuopenwithduetto", QStringLiteral("Abrir com este mapa"), nada, true,
          [this] { lancaCompanheiro(QStringLiteral("duetto"), true); });
-    cria("mnuglosador", QStringLiteral("Editor de Intrepretação"), nada, false,
+    cria("mnuglosador", QStringLiteral("Editor de Interpretação"), nada, false,
          [this] { lancaCompanheiro(QStringLiteral("glosador"), false); });
     cria("mnuorbes", QStringLiteral("Correlações Orbitais"), nada, false, [this] { abreOpcoes(2); });
     cria("mnuViewOptions", QStringLiteral("&Opções..."), QKeySequence(QStringLiteral("Ctrl+,")), false, [this] { abreOpcoes(0); });
@@ -121,7 +122,7 @@ void frmMain::criaAccoes() {
     cria("mnuHelpContents", QStringLiteral("&Conteudos"), QKeySequence(QKeySequence::HelpContents), false,
          [this] { mostraAjuda(false); });
     cria("mnuHelpSearch", QStringLiteral("&Procurar ajuda sobre..."), nada, false, [this] { mostraAjuda(true); });
-    cria("mnuwebsite", QStringLiteral("Web Site"), nada, false, [this] { abreSitio(); });
+    cria("mnuwebsite", QStringLiteral("Sítio na Internet"), nada, false, [this] { abreSitio(); });
     cria("mnuemailme", QStringLiteral("Email ao Autor"), nada, false, [this] { emailAutor(); });
     cria("mnuHelpAbout", QStringLiteral("&Sobre Natalis..."), nada, false, [this] { sobre(); });
 }

@@ -254,6 +254,9 @@ void frmMain::actualizacaoOnline() {
                                     QStringLiteral(".\nO programa continua aberto."));
         return;
     }
+    CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao(),
+                            QStringLiteral("O Natalis vai fechar agora, para que o renovo possa actualizar os seus "
+                                           "ficheiros.\nVolte a abri-lo quando a actualização terminar."));
     m_sessao.Novo(); // nothing left to ask on close
     QCoreApplication::quit();
 }
@@ -294,9 +297,25 @@ void frmMain::mostraAjuda(bool procurar) {
     m_ajuda->mostra(procurar);
 }
 
-void frmMain::abreSitio() { QDesktopServices::openUrl(QUrl(QStringLiteral("https://natalis.pt/?p=Natalis"))); }
+namespace {
+// With no program set for the address, nothing at all would happen: say so, with the address.
+void abreOuAvisa(const QUrl& endereco, const QString& falta) {
+    if (!QDesktopServices::openUrl(endereco))
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), falta);
+}
+} // namespace
 
-void frmMain::emailAutor() { QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:autor@natalis.pt?subject=Natalis"))); }
+void frmMain::abreSitio() {
+    abreOuAvisa(QUrl(QStringLiteral("https://natalis.pt/?p=Natalis")),
+                QStringLiteral("Não foi encontrado um navegador de Internet para abrir o sítio do Natalis.\n"
+                               "Visite https://natalis.pt no navegador que usa."));
+}
+
+void frmMain::emailAutor() {
+    abreOuAvisa(QUrl(QStringLiteral("mailto:autor@natalis.pt?subject=Natalis")),
+                QStringLiteral("Não foi encontrado um programa de correio electrónico.\n"
+                               "Escreva ao autor para autor@natalis.pt."));
+}
 
 void frmMain::sobre() {
     const VersaoBase v = LeVersao(DataVer());

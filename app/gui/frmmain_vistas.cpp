@@ -127,7 +127,7 @@ QWidget* frmMain::criaVistaDados() {
     auto* modo = new QGroupBox(QStringLiteral("Posições"));
     auto* vm = new QVBoxLayout(modo);
     const QStringList nomesModo = {QStringLiteral("Escrever directamente"), QStringLiteral("Usar Efemérides"),
-                                   QStringLiteral("Automáticamente")};
+                                   QStringLiteral("Automaticamente")};
     auto* grupo = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         m_optwrite[i] = new QRadioButton(nomesModo[i]);

@@ -55,10 +55,10 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     // Geral.
     auto* geral = new QWidget;
     auto* vg = new QVBoxLayout(geral);
-    auto* quadro = new QGroupBox(QStringLiteral("Ao cirar novo , calcular posições ..."));
+    auto* quadro = new QGroupBox(QStringLiteral("Ao criar novo, calcular posições ..."));
     auto* vq = new QVBoxLayout(quadro);
     m_OptionMDC = new QButtonGroup(this);
-    const QStringList modos = {QStringLiteral("Automáticamente"),
+    const QStringList modos = {QStringLiteral("Automaticamente"),
                                QStringLiteral("Copia Directa ( cópia dos dados de outras fontes de informação)"),
                                QStringLiteral("Usando Efemérides")};
     for (int i = 0; i < 3; ++i) {
@@ -97,7 +97,7 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
         connect(m_cmdProcurar[i], &QPushButton::clicked, this, [this, i] { escolheFundo(i); });
         connect(m_Nenhum[i], &QCheckBox::clicked, this, [this, i] { nenhumMudou(i); });
     }
-    auto* cores = new QGroupBox(QStringLiteral("Esquema de cores do texto de Intrepretação"));
+    auto* cores = new QGroupBox(QStringLiteral("Esquema de cores do texto de Interpretação"));
     auto* gc = new QGridLayout(cores);
     const QStringList nomesCor = {QStringLiteral("Corpo do texto"), QStringLiteral("Titulo"), QStringLiteral("Subtitulo 1"),
                                   QStringLiteral("Subtitulo 2")};
@@ -159,7 +159,7 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     g->addWidget(m_ficticios, 10, 4);
     vo->addWidget(tabela);
     auto* h = new QHBoxLayout;
-    m_predefinido = new QRadioButton(QStringLiteral("Usar Predefenido"));
+    m_predefinido = new QRadioButton(QStringLiteral("Usar Predefinido"));
     m_predefinido->setObjectName(QStringLiteral("optacpect0"));
     m_utilizador = new QRadioButton(QStringLiteral("Usar a do Utilizador"));
     m_utilizador->setObjectName(QStringLiteral("optacpect1"));

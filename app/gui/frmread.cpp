@@ -1,5 +1,6 @@
 #include "frmread.h"
 
+#include "ajusteecra.h"
 #include "documento.h"
 #include "escolhaficheiro.h"
 #include "mensagens.h"
@@ -51,7 +52,7 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
         return a;
     };
     const QKeySequence nada;
-    auto* inter = menuBar()->addMenu(QStringLiteral("&Intrepretação"));
+    auto* inter = menuBar()->addMenu(QStringLiteral("&Interpretação"));
     inter->setObjectName(QStringLiteral("mnuinter"));
     inter->addAction(accao("mnuimport", QStringLiteral("Abrir..."), QKeySequence(QStringLiteral("Ctrl+O")), [this] { Importa(); }));
     inter->addAction(accao("mnuopen", QStringLiteral("Abrir em pré-definido ..."), nada, [this] {
@@ -62,7 +63,7 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     inter->addAction(accao("mnuExport", QStringLiteral("Guardar..."), QKeySequence(QStringLiteral("Ctrl+S")),
                            [this] { SaveInterpretacao(); }));
     inter->addAction(accao("mnuactualizar", QStringLiteral("Refazer"), QKeySequence(Qt::Key_F5), [this] { refazer(); }));
-    inter->addAction(accao("mnuprint", QStringLiteral("Imprimir Intrepretação"), QKeySequence(QStringLiteral("Ctrl+P")),
+    inter->addAction(accao("mnuprint", QStringLiteral("Imprimir Interpretação"), QKeySequence(QStringLiteral("Ctrl+P")),
                            [this] { emit pedeImpressao(); }));
     inter->addSeparator();
     inter->addAction(accao("mnuclose", QStringLiteral("Fechar"), QKeySequence(QStringLiteral("Ctrl+W")), [this] { hide(); }));
@@ -91,12 +92,12 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
 
     auto* ver = menuBar()->addMenu(QStringLiteral("&Ver"));
     ver->setObjectName(QStringLiteral("mnuview"));
-    auto* pessoal = accao("mnupersonal", QStringLiteral("Intrepretação pessoal"), nada, [this](bool l) { definePersonal(l); });
+    auto* pessoal = accao("mnupersonal", QStringLiteral("Interpretação pessoal"), nada, [this](bool l) { definePersonal(l); });
     pessoal->setCheckable(true);
     ver->addAction(pessoal);
     auto* sepEditor = ver->addSeparator();
     sepEditor->setObjectName(QStringLiteral("sepEditor"));
-    ver->addAction(accao("mnueditor", QStringLiteral("Editor de Intrepretação"), nada,
+    ver->addAction(accao("mnueditor", QStringLiteral("Editor de Interpretação"), nada,
                          [] { QProcess::startDetached(CaminhoPrograma(QStringLiteral("glosador")), {}); }));
     ver->addSeparator();
     ver->addAction(accao("mnuoptions", QStringLiteral("Opções"), nada, [this] { emit pedeOpcoes(); }));
@@ -250,7 +251,7 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     m_frame1->setObjectName(QStringLiteral("frame1"));
     auto* vp = new QVBoxLayout(m_frame1);
     vp->addStretch();
-    auto* rotulo = new QLabel(QStringLiteral("A escrever intrepretação automática ..."));
+    auto* rotulo = new QLabel(QStringLiteral("A escrever interpretação automática ..."));
     rotulo->setObjectName(QStringLiteral("Label1"));
     rotulo->setAlignment(Qt::AlignCenter);
     m_ProgressBar1 = new QProgressBar;
@@ -269,7 +270,8 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     m_palet->setStyleSheet(QStringLiteral("background-color: %1;").arg(m_corPalet.name()));
     escreveCabecalhoPessoal();
     defineEditor(false);
-    resize(900, 700);
+    AjustaAoEcra(this, QSize(900, 700));
+    FechaComEscape(this);
 }
 
 bool frmread::eventFilter(QObject* objecto, QEvent* evento) {

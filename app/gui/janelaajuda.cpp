@@ -1,5 +1,6 @@
 #include "janelaajuda.h"
 
+#include "ajusteecra.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -63,7 +64,8 @@ JanelaAjuda::JanelaAjuda(QWidget* pai) : QWidget(pai, Qt::Window) {
         if (!t.trimmed().isEmpty())
             m_texto->find(t.trimmed());
     });
-    resize(900, 640);
+    AjustaAoEcra(this, QSize(900, 640));
+    FechaComEscape(this);
 }
 
 bool JanelaAjuda::abre(const QString& ficheiro) {

@@ -3,12 +3,11 @@
 #include "caixaqt.h"
 #include "frmmain.h"
 #include "mensagens.h"
+#include "traducaoqt.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -16,15 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Natalis"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/natalis.svg")));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
-    // Qt's own dialogs (colours, page set-up, printing) in Portuguese: Debian ships only the
-    // Brazilian catalogue, which is still far closer than English.
-    QTranslator qt;
-    const QString pastaTraducoes = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (qt.load(QLocale(QLocale::Portuguese, QLocale::Portugal), QStringLiteral("qtbase"), QStringLiteral("_"),
-                pastaTraducoes) ||
-        qt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
-                pastaTraducoes))
-        app.installTranslator(&qt);
+    InstalaTraducaoQt(app);
 
     CaixaQt caixa;
     DefineCaixaMensagens(&caixa);

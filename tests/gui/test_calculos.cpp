@@ -7,6 +7,7 @@
 #include "mensagens.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -24,6 +25,8 @@ private slots:
     void horaUniversal();
     void formularioEfemerides();
     void formularioDirecto();
+    void notaLuaNegra_data();
+    void notaLuaNegra();
 };
 
 void TestCalculos::completaSegundos_data() {
@@ -215,6 +218,53 @@ void TestCalculos::formularioDirecto() {
     ok->click();
     QCOMPARE(c.PosPlaneta[7], QStringLiteral("15º30'0''Touro"));
     QVERIFY(c.lblretrogrado[7]);
+}
+
+// The Black Moon form names the two dates to copy, and positions copied for those dates give the
+// position at the birth day: the formula counts the days from the first of them.
+void TestCalculos::notaLuaNegra_data() {
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("nota");
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("esperado");
+    const QString fim = QStringLiteral(" (último dia do mês anterior e último dia do mês de nascimento).");
+    // 3º over the 30 days of June: 0.1º a day, 15 days after 31 May: 1º30'.
+    QTest::newRow("Junho") << "15/6/1980" << "Posições em 31/5/1980 e em 30/6/1980" + fim << "10º0'Touro"
+                           << "13º0'Touro" << "11º30'0''Touro";
+    // 3º6' over the 31 days of January: 0.1º a day, 10 days after 31 December of the year before.
+    QTest::newRow("Janeiro") << "10/1/1981" << "Posições em 31/12/1980 e em 31/1/1981" + fim << "0º0'Virgo"
+                             << "3º6'Virgo" << "1º0'0''Virgo";
+    // The first day of March 1984 is one day after 29 February: 0.1º on.
+    QTest::newRow("Março bissexto") << "1/3/1984" << "Posições em 29/2/1984 e em 31/3/1984" + fim << "20º0'Peixes"
+                                    << "23º6'Peixes" << "20º6'0''Peixes";
+    QTest::newRow("sem data") << ""
+                              << "Posições no último dia do mês anterior ao do nascimento e no último dia do mês de "
+                                 "nascimento."
+                              << "" << "" << "";
+}
+
+void TestCalculos::notaLuaNegra() {
+    QFETCH(QString, data);
+    QFETCH(QString, nota);
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, esperado);
+    CamposMapa c;
+    c.txtData = data;
+    frmcalculos f(c, ALVO_LUA_NEGRA);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    auto* rotulo = f.findChild<QLabel*>(QStringLiteral("lblnota"));
+    QVERIFY(rotulo);
+    QCOMPARE(rotulo->text(), nota);
+    if (a.isEmpty())
+        return;
+    // Typed key by key: sign names without accents, which the key simulator cannot type.
+    QTest::keyClicks(f.findChild<QLineEdit*>(QStringLiteral("txtpos0")), a);
+    QTest::keyClicks(f.findChild<QLineEdit*>(QStringLiteral("txtpos1")), b);
+    QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("cmdoK")), Qt::LeftButton);
+    QCOMPARE(c.PosPlaneta[ALVO_LUA_NEGRA], esperado);
 }
 
 QTEST_MAIN(TestCalculos)

@@ -90,6 +90,72 @@ private slots:
         QVERIFY(caixa.chamadas.isEmpty());
     }
 
+    // Every inverse function at the edges of its domain, inside it and just outside it. The
+    // values are exact angles and logarithms worked by hand (ln 2 from 3/4 + 5/4 and the like);
+    // outside the domain, or where the true value is infinite, the function fails silently to 0.
+    void inversas_data() {
+        QTest::addColumn<QString>("expressao");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<int>("erro");
+        const double pi = 3.14159265358979323846, ln2 = 0.69314718055994530942;
+        const struct {
+            const char* nome;
+            const char* expressao;
+            double valor;
+        } linhas[] = {
+            {"arcsin(1)", "ARCSIN(1)", pi / 2},
+            {"arcsin(-1)", "ARCSIN(-1)", -pi / 2},
+            {"arcsin(1/2)", "ARCSIN(0,5)", pi / 6},
+            {"arcsin fora", "ARCSIN(1,000001)", 0},
+            {"arccos(1)", "ARCCOS(1)", 0},
+            {"arccos(-1)", "ARCCOS(-1)", pi},
+            {"arccos(1/2)", "ARCCOS(0,5)", pi / 3},
+            {"arccos fora", "ARCCOS(-1,000001)", 0},
+            {"arcsec(1)", "ARCSEC(1)", 0},
+            {"arcsec(-1)", "ARCSEC(-1)", pi},
+            {"arcsec(2)", "ARCSEC(2)", pi / 3},
+            {"arcsec(-2)", "ARCSEC(-2)", 2 * pi / 3},
+            {"arcsec fora", "ARCSEC(0,999999)", 0},
+            {"arcsec(0)", "ARCSEC(0)", 0},
+            {"arccosec(1)", "ARCCOSEC(1)", pi / 2},
+            {"arccosec(-1)", "ARCCOSEC(-1)", -pi / 2},
+            {"arccosec(2)", "ARCCOSEC(2)", pi / 6},
+            {"arccosec(-2)", "ARCCOSEC(-2)", -pi / 6},
+            {"arccosec fora", "ARCCOSEC(-0,999999)", 0},
+            {"arccosec(0)", "ARCCOSEC(0)", 0},
+            {"arccotan(1)", "ARCCOTAN(1)", pi / 4},
+            {"arccotan(-1)", "ARCCOTAN(-1)", 3 * pi / 4},
+            {"harcsin(3/4)", "HARCSIN(0,75)", ln2},
+            {"harcsin(-3/4)", "HARCSIN(-0,75)", -ln2},
+            // ln(2·10^10): x + √(x² + 1) cancels to 0 in doubles for so large a negative x.
+            {"harcsin grande", "HARCSIN(-10000000000)", -(ln2 + 10 * 2.30258509299404568402)},
+            {"harccos(1)", "HARCCOS(1)", 0},
+            {"harccos(5/4)", "HARCCOS(1,25)", ln2},
+            {"harccos fora", "HARCCOS(0,999999)", 0},
+            {"harccos(-2)", "HARCCOS(-2)", 0},
+            {"harctan(3/5)", "HARCTAN(0,6)", ln2},
+            {"harctan(1)", "HARCTAN(1)", 0},
+            {"harctan(-1)", "HARCTAN(-1)", 0},
+            {"harctan fora", "HARCTAN(2)", 0},
+            {"harccotan(5/3)", "HARCCOTAN(5/3)", ln2},
+            {"harccotan(1)", "HARCCOTAN(1)", 0},
+            {"harccotan(-1)", "HARCCOTAN(-1)", 0},
+            {"harccotan fora", "HARCCOTAN(0,5)", 0},
+            {"harccotan(0)", "HARCCOTAN(0)", 0},
+            {"harcsec(1)", "HARCSEC(1)", 0},
+            {"harcsec(4/5)", "HARCSEC(0,8)", ln2},
+            {"harcsec(0)", "HARCSEC(0)", 0},
+            {"harcsec fora", "HARCSEC(1,000001)", 0},
+            {"harcsec negativo", "HARCSEC(-0,5)", 0},
+            {"harccosec(4/3)", "HARCCOSEC(4/3)", ln2},
+            {"harccosec(-4/3)", "HARCCOSEC(-4/3)", -ln2},
+            {"harccosec(0)", "HARCCOSEC(0)", 0},
+        };
+        for (const auto& l : linhas)
+            QTest::newRow(l.nome) << QString::fromLatin1(l.expressao) << l.valor << 0;
+    }
+    void inversas() { avalia(); }
+
     void mensagens_data() {
         QTest::addColumn<QString>("expressao");
         QTest::addColumn<QString>("titulo"); // empty: no box at all

@@ -118,7 +118,7 @@ private slots:
         frmmain w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.windowTitle(), QStringLiteral("Natalis Update"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Actualização do Natalis"));
         QCOMPARE(controlo<QLabel>(w, "current")->text(), QStringLiteral("Versão 1.0.0 do Natalis instalada"));
         QCOMPARE(controlo<QLabel>(w, "msg")->text(),
                  QStringLiteral("Para proceder à actualização clique em \"Actualizar\""));
