@@ -16,7 +16,7 @@ for p in clang libclang-rt-14-dev; do
 done
 san="-fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=undefined,float-cast-overflow"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DNATALIS_LIBFUZZER=ON -DNATALIS_WERROR=OFF \
+  -DCMAKE_CXX_COMPILER=clang++ -DNATALIS_LIBFUZZER=ON -DNATALIS_WERROR=OFF \
   -DCMAKE_CXX_FLAGS="$san -fsanitize=fuzzer-no-link -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS="$san" >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)" --target $(printf 'fuzz_%s ' "${alvos[@]}") >/dev/null
