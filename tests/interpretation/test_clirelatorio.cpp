@@ -40,6 +40,13 @@ private slots:
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(5) == "%PDF-");
+        // Fresh settings give the window's colours, not black throughout: the title's purple
+        // and the sub-headings' dark red are in the colour table.
+        QFile r(rtf);
+        QVERIFY(r.open(QIODevice::ReadOnly));
+        const QByteArray bytes = r.readAll();
+        QVERIFY(bytes.contains("\\red90\\green45\\blue130;"));
+        QVERIFY(bytes.contains("\\red140\\green30\\blue40;"));
         const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
         if (unrtf.isEmpty()) QSKIP("unrtf is not installed (scripts/setup.sh installs it)");
         QProcess p;
