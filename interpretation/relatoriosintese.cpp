@@ -37,6 +37,7 @@ constexpr int32_t kCodigoRegente = 2010000; // + body number 1..10 × 100 + hous
 const char* const kElementos[4] = {"Fogo", "Terra", "Ar", "Água"};
 const char* const kModalidades[3] = {"Cardinal", "Fixa", "Mutável"};
 const char* const kFiguras[6] = {"", "Grande Trígono", "T-Quadrada", "Grande Cruz", "Yod", "Papagaio"};
+const char* const kFigurasPlural[6] = {"", "Grandes Trígonos", "T-Quadradas", "Grandes Cruzes", "Yods", "Papagaios"};
 const char* const kRomanos[13] = {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
 
 QString Nome(int indice) {
@@ -198,9 +199,15 @@ void Relatorio::SinteseFiguras(QTextDocument& doc) {
                            QStringLiteral(": ") + NomesCorpos(e.corpos));
         Textos(doc, {(e.porSigno ? kCodigoEstelioSigno + e.lugar + 1 : kCodigoEstelioCasa + e.lugar)});
     }
-    for (const Sintese::Figura& f : Sintese::Figuras(m_mapa, OrbesActuais())) {
-        const int tipo = static_cast<int>(f.tipo);
-        SubTitulo(doc, QString::fromUtf8(kFiguras[tipo]) + QStringLiteral(": ") + NomesCorpos(f.corpos));
+    // Figures of one kind share a heading and their text.
+    const std::vector<Sintese::Figura> figuras = Sintese::Figuras(m_mapa, OrbesActuais());
+    for (size_t k = 0; k < figuras.size();) {
+        const int tipo = static_cast<int>(figuras[k].tipo);
+        QStringList membros;
+        for (; k < figuras.size() && static_cast<int>(figuras[k].tipo) == tipo; ++k)
+            membros << NomesCorpos(figuras[k].corpos);
+        SubTitulo(doc, QString::fromUtf8(membros.size() > 1 ? kFigurasPlural[tipo] : kFiguras[tipo]) +
+                           QStringLiteral(": ") + membros.join(QStringLiteral("; ")));
         Textos(doc, {kCodigoFigura + tipo});
     }
 }

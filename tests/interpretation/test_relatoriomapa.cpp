@@ -12,6 +12,11 @@
 #include "textos.h"
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextCursor>
+#include <QTextTable>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -107,6 +112,85 @@ private slots:
         // written with "|2" give the same ending throughout.
         QVERIFY(
             texto.contains(masculino ? QStringLiteral("nascido no dia") : QStringLiteral("nascida no dia")));
+    }
+
+    // Twenty charts of random births: with the synthesis on, no paragraph of text appears twice
+    // (headings may, and table cells are not paragraphs).
+    void semParagrafosRepetidos() {
+        QRandomGenerator aleatorio(15);
+        for (int n = 0; n < 20; ++n) {
+            CamposMapa campos;
+            campos.txtNome = QStringLiteral("Nativo %1").arg(n);
+            campos.sexoMasculino = aleatorio.bounded(2) == 0;
+            campos.txtData = QStringLiteral("%1/%2/%3")
+                                 .arg(aleatorio.bounded(1, 29))
+                                 .arg(aleatorio.bounded(1, 13))
+                                 .arg(aleatorio.bounded(1901, 2050));
+            campos.txtHora = QStringLiteral("%1:%2").arg(aleatorio.bounded(24)).arg(aleatorio.bounded(60));
+            campos.FusoHorario = QStringLiteral("0");
+            campos.txtlocal = QStringLiteral("Algures");
+            campos.txtLatitude = QStringLiteral("%1º%2' %3")
+                                     .arg(aleatorio.bounded(60))
+                                     .arg(aleatorio.bounded(60))
+                                     .arg(aleatorio.bounded(2) ? "N" : "S");
+            campos.txtlongitude = QStringLiteral("%1º%2' %3")
+                                      .arg(aleatorio.bounded(180))
+                                      .arg(aleatorio.bounded(60))
+                                      .arg(aleatorio.bounded(2) ? "W" : "E");
+            Mapa mapa;
+            QVERIFY2(Cast(campos, mapa), qPrintable(campos.txtData));
+            campos.KeyWord = Simbolos::TextoDecanatoSol(mapa.Corpo(0).Posicao().ValorGraus());
+            campos.anjo = NomeAnjo(mapa);
+            QTextDocument doc;
+            Relatorio r(campos, mapa, m_db, CoresRelatorio{});
+            OpcoesSintese sintese;
+            sintese.ligada = true;
+            sintese.regenteModerno = n % 2 == 1;
+            r.setSintese(sintese);
+            r.AutoInterpretacao(doc);
+            QSet<QString> vistos;
+            int paragrafos = 0;
+            for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+                if (b.text().trimmed().isEmpty()) continue;
+                const QTextCharFormat f = b.begin().fragment().charFormat();
+                if (QTextCursor(b).currentTable() || f.fontWeight() >= QFont::Bold ||
+                    f.fontPointSize() != 11 || b.blockFormat().alignment() & Qt::AlignHCenter)
+                    continue;
+                QVERIFY2(!vistos.contains(b.text()), qPrintable(campos.txtData + ": " + b.text().left(80)));
+                vistos.insert(b.text());
+                ++paragrafos;
+            }
+            QVERIFY(paragrafos > 60);
+            QVERIFY(doc.toPlainText().contains(QStringLiteral("Síntese do Mapa")));
+        }
+    }
+
+    // Every code of the synthesis has its text, in European Portuguese with the endings marked.
+    void textosDaSintese() {
+        QList<int> codigos{2000900};
+        for (int k = 1; k <= 4; ++k)
+            codigos << 2000100 + k;
+        for (int k = 1; k <= 3; ++k)
+            codigos << 2000200 + k;
+        for (int k = 1; k <= 5; ++k)
+            codigos << 2000300 + k;
+        for (int k = 1; k <= 12; ++k)
+            codigos << 2000400 + k << 2000500 + k;
+        for (int p = 1; p <= 10; ++p)
+            for (int h = 1; h <= 12; ++h)
+                codigos << 2010000 + p * 100 + h;
+        for (int c : codigos) {
+            QVERIFY2(m_db.FindFirst(QStringLiteral("codigo"), QString::number(c)), qPrintable(QString::number(c)));
+            const QString t = m_db.Campo(QStringLiteral("Texto"));
+            QVERIFY2(t.contains(QStringLiteral("|1")), qPrintable(QString::number(c)));
+            QVERIFY2(!t.contains(QStringLiteral("você"), Qt::CaseInsensitive), qPrintable(QString::number(c)));
+            // The spelling of the other texts: "acção", "direcção", "projecto", "óptimo".
+            static const QRegularExpression novaGrafia(
+                QStringLiteral("\\b(ação|direção|atual|ótimo|projeto|objetivo|proteção|afetiv\\w*|coletiv\\w*|"
+                               "protetor\\w*|diret\\w*)\\b"),
+                QRegularExpression::UseUnicodePropertiesOption | QRegularExpression::CaseInsensitiveOption);
+            QVERIFY2(!novaGrafia.match(t).hasMatch(), qPrintable(QString::number(c) + ": " + novaGrafia.match(t).captured()));
+        }
     }
 };
 
