@@ -34,18 +34,22 @@ double BaseDaPrimeiraLinha(QAbstractTextDocumentLayout* layout, const QTextBlock
 
 void MantemTitulosComTexto(QTextDocument& doc) {
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
-    const double altura = doc.pageSize().height();
+    const QSizeF pagina = doc.pageSize();
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         if (!ETitulo(b)) continue;
         QTextBlock seguinte = b.next();
         while (seguinte.isValid() && seguinte.text().trimmed().isEmpty())
             seguinte = seguinte.next();
         if (!seguinte.isValid()) break;
-        const int paginaTitulo = int(layout->blockBoundingRect(b).top() / altura);
-        if (paginaTitulo == int(BaseDaPrimeiraLinha(layout, seguinte) / altura)) continue;
+        const int paginaTitulo = int(layout->blockBoundingRect(b).top() / pagina.height());
+        if (paginaTitulo == int(BaseDaPrimeiraLinha(layout, seguinte) / pagina.height())) continue;
         QTextBlockFormat quebra;
         quebra.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(b).mergeBlockFormat(quebra);
+        // A format change mid-document leaves the layout after it unfinished; laying the whole
+        // document out again keeps the positions of the headings further on right.
+        doc.setPageSize(QSizeF());
+        doc.setPageSize(pagina);
     }
 }
 } // namespace

@@ -74,6 +74,8 @@ void Relatorio::Tabela(QTextDocument& doc, const QStringList& cabecalho, const Q
     f.setCellPadding(3);
     f.setCellSpacing(0);
     f.setBorder(0.5);
+    f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    f.setBorderCollapse(true);
     f.setBorderBrush(QColor(160, 160, 160));
     f.setHeaderRowCount(1);
     QTextTable* t = c.insertTable(int(linhas.size()) + 1, int(cabecalho.size()), f);
@@ -88,8 +90,8 @@ void Relatorio::Tabela(QTextDocument& doc, const QStringList& cabecalho, const Q
     for (int l = 0; l < linhas.size(); ++l)
         for (int k = 0; k < linhas[l].size() && k < cabecalho.size(); ++k)
             t->cellAt(l + 1, k).firstCursorPosition().insertText(linhas[l][k], texto);
-    // The next paragraph goes into the empty line after the table.
-    Paragrafo(doc, QString(), false);
+    // An empty line after the table, as after any paragraph.
+    Paragrafo(doc, QString(), true);
 }
 
 void Relatorio::SintesePosicoes(QTextDocument& doc) {
