@@ -65,6 +65,16 @@ QString NomesCorpos(const std::vector<int>& corpos) {
         n << Nome(c);
     return Lista(n);
 }
+
+// A T-square and a yod are read from their apex, so it is named apart.
+QString MembrosFigura(const Sintese::Figura& f) {
+    if (f.corpos.size() == 3 && (f.tipo == Sintese::TipoFigura::TQuadrada || f.tipo == Sintese::TipoFigura::Yod))
+        return QStringLiteral("%1 e %2 em %3, %4 no vértice")
+            .arg(Nome(f.corpos[0]), Nome(f.corpos[1]),
+                 f.tipo == Sintese::TipoFigura::Yod ? QStringLiteral("sextil") : QStringLiteral("oposição"),
+                 Nome(f.corpos[2]));
+    return NomesCorpos(f.corpos);
+}
 } // namespace
 
 void Relatorio::Tabela(QTextDocument& doc, const QStringList& cabecalho, const QList<QStringList>& linhas) const {
@@ -73,7 +83,7 @@ void Relatorio::Tabela(QTextDocument& doc, const QStringList& cabecalho, const Q
     QTextTableFormat f;
     f.setCellPadding(3);
     f.setCellSpacing(0);
-    f.setBorder(0.5);
+    f.setBorder(1);
     f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     f.setBorderCollapse(true);
     f.setBorderBrush(QColor(160, 160, 160));
@@ -207,7 +217,7 @@ void Relatorio::SinteseFiguras(QTextDocument& doc) {
         const int tipo = static_cast<int>(figuras[k].tipo);
         QStringList membros;
         for (; k < figuras.size() && static_cast<int>(figuras[k].tipo) == tipo; ++k)
-            membros << NomesCorpos(figuras[k].corpos);
+            membros << MembrosFigura(figuras[k]);
         SubTitulo(doc, QString::fromUtf8(membros.size() > 1 ? kFigurasPlural[tipo] : kFiguras[tipo]) +
                            QStringLiteral(": ") + membros.join(QStringLiteral("; ")));
         Textos(doc, {kCodigoFigura + tipo});
