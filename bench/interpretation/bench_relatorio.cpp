@@ -4,6 +4,7 @@
 #include "camposmapa.h"
 #include "fontedados.h"
 #include "mapa.h"
+#include "nascimento.h"
 #include "orbes.h"
 #include "relatorio.h"
 #include "textos.h"
@@ -59,13 +60,8 @@ BENCHMARK(RelatorioCompleto)->Unit(benchmark::kMillisecond);
 static void RelatorioComSintese(benchmark::State& state) {
     OrbesActuais().CarregaPadrao();
     Mapa mapa;
-    CamposMapa campos;
-    campos.txtNome = QStringLiteral("Maria");
-    campos.txtData = QStringLiteral("23/8/1988");
-    campos.txtHora = QStringLiteral("21:10");
-    campos.FusoHorario = QStringLiteral("1");
-    campos.txtLatitude = QStringLiteral("38º43' N");
-    campos.txtlongitude = QStringLiteral("9º8' W");
+    CamposMapa campos = Nascimento(QStringLiteral("23/8/1988"), QStringLiteral("21:10"), QStringLiteral("1"),
+                                   QStringLiteral("38º43' N"), QStringLiteral("9º8' W"));
     if (!Cast(campos, mapa)) qFatal("chart not cast");
     Relatorio r(campos, mapa, Base(), CoresRelatorio{});
     OpcoesSintese sintese;

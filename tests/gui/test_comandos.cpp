@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,6 +98,7 @@ private slots:
     void falhaDeEscritaExplicada_data();
     void falhaDeEscritaExplicada();
     void coresNasOpcoes();
+    void sinteseNasOpcoes();
     void orbesGuardadasEAbertas();
     void vistaAoAbrir_data();
     void vistaAoAbrir();
@@ -227,6 +229,25 @@ void TestComandos::coresNasOpcoes() {
     filho<QPushButton>(d, "cores1")->click();
     filho<QPushButton>(d, "cmdCancel")->click();
     QCOMPARE(GetOption(15), numeros[1]);
+}
+
+void TestComandos::sinteseNasOpcoes() {
+    AmbienteGui amb;
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    j->accao(QStringLiteral("mnuViewOptions"))->trigger();
+    auto* d = j->findChild<frmOptions*>();
+    QVERIFY(d);
+    // Never set: the synthesis is on, with the traditional rulers.
+    auto* sintese = filho<QCheckBox>(d, "chkSintese");
+    QVERIFY(sintese->isChecked());
+    QVERIFY(filho<QRadioButton>(d, "optRegenteTradicional")->isChecked());
+    filho<QRadioButton>(d, "optRegenteModerno")->click();
+    sintese->click();
+    QVERIFY(!filho<QRadioButton>(d, "optRegenteModerno")->isEnabled());
+    filho<QPushButton>(d, "cmdOK")->click();
+    QCOMPARE(GetOption(30), QStringLiteral("0"));
+    QCOMPARE(GetOption(31), QStringLiteral("1"));
 }
 
 void TestComandos::orbesGuardadasEAbertas() {

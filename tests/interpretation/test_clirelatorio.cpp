@@ -58,7 +58,7 @@ private slots:
         QVERIFY2(
             texto.contains(QStringLiteral("Mapa astral de: Maria Costa nascida no dia 23/8/1988 em Lisboa")),
             qPrintable(texto.left(400)));
-        for (const char* t : {"Pontos de Resumo", "Pontos Principais", "As Casas", "Aspectos Astrais",
+        for (const char* t : {"Síntese do Mapa", "Aspectos por orbe", "Pontos de Resumo", "Pontos Principais", "As Casas", "Aspectos Astrais",
                               "Partes", "Sol em Virgo"})
             QVERIFY2(texto.contains(QString::fromUtf8(t)), t);
     }

@@ -6,6 +6,7 @@
 #include "fontedados.h"
 #include "mapa.h"
 #include "mensagens.h"
+#include "nascimento.h"
 #include "orbes.h"
 #include "relatorio.h"
 #include "simbolos.h"
@@ -119,24 +120,13 @@ private slots:
     void semParagrafosRepetidos() {
         QRandomGenerator aleatorio(15);
         for (int n = 0; n < 20; ++n) {
-            CamposMapa campos;
-            campos.txtNome = QStringLiteral("Nativo %1").arg(n);
-            campos.sexoMasculino = aleatorio.bounded(2) == 0;
-            campos.txtData = QStringLiteral("%1/%2/%3")
-                                 .arg(aleatorio.bounded(1, 29))
-                                 .arg(aleatorio.bounded(1, 13))
-                                 .arg(aleatorio.bounded(1901, 2050));
-            campos.txtHora = QStringLiteral("%1:%2").arg(aleatorio.bounded(24)).arg(aleatorio.bounded(60));
-            campos.FusoHorario = QStringLiteral("0");
-            campos.txtlocal = QStringLiteral("Algures");
-            campos.txtLatitude = QStringLiteral("%1º%2' %3")
-                                     .arg(aleatorio.bounded(60))
-                                     .arg(aleatorio.bounded(60))
-                                     .arg(aleatorio.bounded(2) ? "N" : "S");
-            campos.txtlongitude = QStringLiteral("%1º%2' %3")
-                                      .arg(aleatorio.bounded(180))
-                                      .arg(aleatorio.bounded(60))
-                                      .arg(aleatorio.bounded(2) ? "W" : "E");
+            const auto numero = [&](int a, int b) { return QString::number(aleatorio.bounded(a, b)); };
+            const QString data = numero(1, 29) + '/' + numero(1, 13) + '/' + numero(1901, 2050);
+            const QString hora = numero(0, 24) + ':' + numero(0, 60);
+            const QString latitude = numero(0, 60) + "º" + numero(0, 60) + (aleatorio.bounded(2) ? "' N" : "' S");
+            const QString longitude = numero(0, 180) + "º" + numero(0, 60) + (aleatorio.bounded(2) ? "' W" : "' E");
+            CamposMapa campos = Nascimento(data, hora, QStringLiteral("0"), latitude, longitude,
+                                           QStringLiteral("Nativo %1").arg(n), aleatorio.bounded(2) == 0);
             Mapa mapa;
             QVERIFY2(Cast(campos, mapa), qPrintable(campos.txtData));
             campos.KeyWord = Simbolos::TextoDecanatoSol(mapa.Corpo(0).Posicao().ValorGraus());

@@ -5,6 +5,7 @@
 #include "calculo.h"
 #include "mensagens.h"
 #include "movimentos.h"
+#include "nascimento.h"
 #include "orbes.h"
 #include "sintese.h"
 
@@ -214,12 +215,7 @@ private slots:
         QFETCH(QString, longitude);
         QFETCH(QDateTime, ut);
         OrbesActuais().CarregaPadrao();
-        CamposMapa campos;
-        campos.txtData = data;
-        campos.txtHora = hora;
-        campos.FusoHorario = fuso;
-        campos.txtLatitude = latitude;
-        campos.txtlongitude = longitude;
+        CamposMapa campos = Nascimento(data, hora, fuso, latitude, longitude);
         Mapa mapa;
         QVERIFY(Cast(campos, mapa));
         const auto movimentos = MovimentosDiarios(campos);
