@@ -155,6 +155,20 @@ private slots:
         }
     }
 
+    // 21/3/2023 06:00 UT at Lisboa (swetest: Sol 0°22' Carneiro, Lua 23°54' Peixes, New Moon
+    // eleven hours later): the Moon is still behind the Sun across 0° Carneiro.
+    void luaAtrasDoSolEm0Carneiro() {
+        CamposMapa campos = Nascimento(QStringLiteral("21/3/2023"), QStringLiteral("6:00"), QStringLiteral("0"),
+                                       QStringLiteral("38º43' N"), QStringLiteral("9º8' W"), QStringLiteral("João"), true);
+        Mapa mapa;
+        QVERIFY(Cast(campos, mapa));
+        QTextDocument doc;
+        Relatorio(campos, mapa, m_db, CoresRelatorio{}).AutoInterpretacao(doc);
+        const QString texto = doc.toPlainText();
+        QVERIFY(texto.contains(QStringLiteral("A Lua ainda estava atrás do Sol")));
+        QVERIFY(!texto.contains(QStringLiteral("A Lua já tinha ultrapassado o Sol")));
+    }
+
     // Every code of the synthesis has its text, in European Portuguese with the endings marked.
     void textosDaSintese() {
         QList<int> codigos{2000900};
