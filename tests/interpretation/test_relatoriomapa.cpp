@@ -61,21 +61,14 @@ private slots:
     void relatorio() {
         QFETCH(QString, nome);
         QFETCH(bool, masculino);
-        CamposMapa campos;
-        campos.txtNome = nome;
-        campos.sexoMasculino = masculino;
         QFETCH(QString, data);
         QFETCH(QString, hora);
         QFETCH(QString, fuso);
         QFETCH(QString, local);
         QFETCH(QString, latitude);
         QFETCH(QString, longitude);
-        campos.txtData = data;
-        campos.txtHora = hora;
-        campos.FusoHorario = fuso;
+        CamposMapa campos = Nascimento(data, hora, fuso, latitude, longitude, nome, masculino);
         campos.txtlocal = local;
-        campos.txtLatitude = latitude;
-        campos.txtlongitude = longitude;
         Mapa mapa;
         QVERIFY2(Cast(campos, mapa),
                  m_caixa.chamadas.isEmpty() ? "" : qPrintable(m_caixa.chamadas.last().texto));
