@@ -42,6 +42,10 @@ struct OpcoesSintese {
     static OpcoesSintese DasOpcoes();
 };
 
+// The synthesis's wheel picture travels with the document's resources: a copy of the report
+// made through fragments (joined with the personal part, for printing) takes it along with this.
+void CopiaRodaRelatorio(const QTextDocument& de, QTextDocument& para);
+
 // A report colour (red in the low byte) as a Qt colour.
 QColor CorRelatorioQt(CorRGB c);
 

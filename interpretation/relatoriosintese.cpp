@@ -17,6 +17,15 @@
 #include <QUrl>
 #include <cmath>
 
+namespace {
+const QString kNomeRoda = QStringLiteral("natalis://roda");
+}
+
+void CopiaRodaRelatorio(const QTextDocument& de, QTextDocument& para) {
+    const QVariant roda = de.resource(QTextDocument::ImageResource, QUrl(kNomeRoda));
+    if (roda.isValid()) para.addResource(QTextDocument::ImageResource, QUrl(kNomeRoda), roda);
+}
+
 OpcoesSintese OpcoesSintese::DasOpcoes() {
     OpcoesSintese o;
     o.ligada = GetOption(30) != QLatin1String("0");
@@ -106,7 +115,7 @@ void Relatorio::Tabela(QTextDocument& doc, const QStringList& cabecalho, const Q
 
 void Relatorio::SintesePosicoes(QTextDocument& doc) {
     if (!m_sintese.roda.isNull()) {
-        const QUrl nome(QStringLiteral("natalis://roda"));
+        const QUrl nome(kNomeRoda);
         doc.addResource(QTextDocument::ImageResource, nome, m_sintese.roda);
         QTextCursor c(&doc);
         c.movePosition(QTextCursor::End);

@@ -382,6 +382,7 @@ bool frmread::Importa(const QString& caminhoDado) {
 void frmread::Imprime(QPrinter& impressora) {
     QTextDocument junto;
     JuntaInterpretacao(*m_txtRTF->document(), *m_txtRTF2->document(), junto);
+    CopiaRodaRelatorio(*m_txtRTF->document(), junto);
     ImprimeDocumento(junto, impressora);
 }
 

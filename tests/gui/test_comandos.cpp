@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -233,6 +234,9 @@ void TestComandos::coresNasOpcoes() {
 
 void TestComandos::sinteseNasOpcoes() {
     AmbienteGui amb;
+    // The settings store outlives a run; start from options never written.
+    SaveOption(30, QString());
+    SaveOption(31, QString());
     std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
     QVERIFY(j);
     j->accao(QStringLiteral("mnuViewOptions"))->trigger();
@@ -242,6 +246,8 @@ void TestComandos::sinteseNasOpcoes() {
     auto* sintese = filho<QCheckBox>(d, "chkSintese");
     QVERIFY(sintese->isChecked());
     QVERIFY(filho<QRadioButton>(d, "optRegenteTradicional")->isChecked());
+    d->findChild<QTabWidget*>()->setCurrentIndex(1);
+    captura(d, QStringLiteral("opcoes_sintese"));
     filho<QRadioButton>(d, "optRegenteModerno")->click();
     sintese->click();
     QVERIFY(!filho<QRadioButton>(d, "optRegenteModerno")->isEnabled());
