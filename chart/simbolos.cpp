@@ -48,13 +48,13 @@ constexpr LinhaAspecto ASPECTOS[5] = {
 };
 
 constexpr const char16_t* DECANATOS[36] = {
-    u"Ardor",           u"Carisma",       u"Paixão",        u"Senso comum",    u"Fertilidae",
+    u"Ardor",           u"Carisma",       u"Paixão",        u"Senso comum",    u"Fertilidade",
     u"Realismo",        u"Intuição ",     u"Idealismo",     u"Discernimento",  u"Emoção",
     u"Revelação",       u"Sensibilidade", u"Extremismo",    u"Orgulho",        u"Poder",
-    u"Habilidade",      u"Diplomacia",    u"Altruismo",     u"Sociabilidade",  u"Livre Arbitrio",
-    u"Justiça",         u"Impluso",       u"Inconformismo", u"Força psiquica", u"Sabedoria",
+    u"Habilidade",      u"Diplomacia",    u"Altruísmo",     u"Sociabilidade",  u"Livre Arbítrio",
+    u"Justiça",         u"Impulso",       u"Inconformismo", u"Força psíquica", u"Sabedoria",
     u"Aventura",        u"Conhecimento",  u"Organização",   u"Perseverança",   u"Valor",
-    u"Origininalidade", u"Inspiração",    u"Utopia",        u"Clarividência",  u"Grandeza de Espirito",
+    u"Originalidade",   u"Inspiração",    u"Utopia",        u"Clarividência",  u"Grandeza de Espírito",
     u"Receptividade",
 };
 

@@ -1,5 +1,6 @@
 #include "gravarelatorio.h"
 
+#include "paginacao.h"
 #include "rtf.h"
 #include <QFileInfo>
 #include <QPageSize>
@@ -29,7 +30,7 @@ bool GravaRelatorio(const QTextDocument& documento, const QString& caminho, QStr
         pdf->setPageSize(QPageSize(QPageSize::A4));
         pdf->setTitle(QStringLiteral("Natalis - Auto - Interpretação"));
         pdf->setCreator(QStringLiteral("Natalis"));
-        documento.print(pdf.get());
+        ImprimeDocumento(documento, *pdf);
         pdf.reset();
     }
     if (!f.commit())

@@ -8,6 +8,7 @@
 #include "textos.h"
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -15,15 +16,34 @@
 
 bool EmEscrita = false;
 
+namespace {
+// The program's own scheme for settings that hold no colour yet (titles purple, body text
+// black, subtitles blue and dark red), so the window and natalis-cli agree from the first run.
+constexpr std::pair<int, CorRGB> kCoresPredefinidas[] = {
+    {15, RGBCor(90, 45, 130)}, {16, RGBCor(0, 0, 0)}, {17, RGBCor(30, 60, 140)}, {18, RGBCor(140, 30, 40)}};
+
+CorRGB CorDaOpcao(int n) {
+    if (GetOption(n) == QLatin1String("False"))
+        for (const auto& [opcao, cor] : kCoresPredefinidas)
+            if (opcao == n) return cor;
+    return static_cast<CorRGB>(GetOptionNumero(n)) & 0xFFFFFFu;
+}
+} // namespace
+
 CoresRelatorio CoresRelatorio::DasOpcoes() {
-    auto cor = [](int n) { return static_cast<CorRGB>(GetOptionNumero(n)) & 0xFFFFFFu; };
-    return {cor(15), cor(16), cor(17), cor(18)};
+    return {CorDaOpcao(15), CorDaOpcao(16), CorDaOpcao(17), CorDaOpcao(18)};
+}
+
+void CoresRelatorio::GuardaPredefinidas() {
+    for (const auto& [opcao, cor] : kCoresPredefinidas)
+        if (GetOption(opcao) == QLatin1String("False")) SaveOption(opcao, QString::number(cor));
+}
+
+QColor CorRelatorioQt(CorRGB c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
 namespace {
-QColor CorQt(CorRGB c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
 
 Qt::Alignment AlinhamentoQt(int a) {
     switch (a) {
@@ -50,7 +70,7 @@ void EscreveParagrafo(QTextDocument& doc, const QString& texto, CorRGB cor, bool
     bloco.setAlignment(AlinhamentoQt(alinhamento));
     c.setBlockFormat(bloco);
     QTextCharFormat f;
-    f.setForeground(CorQt(cor));
+    f.setForeground(CorRelatorioQt(cor));
     f.setFontPointSize(tamanho);
     f.setFontWeight(negrito ? QFont::Bold : QFont::Normal);
     f.setFontItalic(italico);
@@ -77,17 +97,41 @@ void Relatorio::Titulo(QTextDocument& doc, const QString& t) const {
     EscreveParagrafo(doc, t, m_cores.CorTitulo, false, false, false, 50, false, AlinhaCentro);
 }
 
-void Relatorio::SubTitulo(QTextDocument& doc, const QString& t) const {
+void Relatorio::SubTitulo(QTextDocument& doc, const QString& t) {
+    m_subtitulo = t.trimmed();
     EscreveParagrafo(doc, t, m_cores.CorSub2, true, true, false, kTamanhoTexto, true, AlinhaEsquerda);
 }
 
-void Relatorio::Seccao(QTextDocument& doc, const QString& t) const {
+void Relatorio::Seccao(QTextDocument& doc, const QString& t) {
+    m_seccao = t;
+    m_subtitulo.clear();
     EscreveParagrafo(doc, t, m_cores.CorSub1, false, false, false, 15, true, AlinhaEsquerda);
 }
 
 void Relatorio::Paragrafo(QTextDocument& doc, const QString& t, bool linhaEmBranco) const {
     EscreveParagrafo(doc, t, m_cores.CorTexto, false, false, false, kTamanhoTexto, linhaEmBranco,
                      AlinhaEsquerda);
+}
+
+void Relatorio::Textos(QTextDocument& doc, const std::vector<int32_t>& codigos, bool juntos) {
+    // A client reads a paragraph once: one already written (the Moon's sign under two sections,
+    // the Ascendant as the first cusp, the Part of Fortune again among the parts) is replaced by
+    // a line that says where it stands.
+    QStringList novos, vistos;
+    for (int32_t codigo : codigos) {
+        const QString t = GetTexto(codigo);
+        const auto onde = m_escritos.constFind(t);
+        if (t.trimmed().isEmpty() || onde == m_escritos.cend()) {
+            if (!t.trimmed().isEmpty())
+                m_escritos.insert(t, QStringLiteral("«%1», em %2").arg(m_subtitulo, m_seccao));
+            novos << t;
+        } else if (!vistos.contains(*onde)) {
+            vistos << *onde;
+        }
+    }
+    if (!vistos.isEmpty()) novos << QStringLiteral("Ver acima: ") + vistos.join(QStringLiteral("; ")) + '.';
+    for (qsizetype k = 0; k < novos.size(); ++k)
+        Paragrafo(doc, novos[k], !juntos || k + 1 == novos.size());
 }
 
 int Relatorio::SignoDe(int indice) const {
@@ -111,7 +155,7 @@ void Relatorio::EscrevePlaneta(QTextDocument& doc, int indice) {
     const int s = SignoDe(indice);
     SubTitulo(doc, Simbolos::BodyInfo(static_cast<int16_t>(p)).nome + QStringLiteral(" em ") +
                        Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome);
-    Paragrafo(doc, GetTexto(p * 1000 + 100 + s));
+    Textos(doc, {p * 1000 + 100 + s});
 }
 
 void Relatorio::EscreveCasa(QTextDocument& doc, int casa) {
@@ -125,9 +169,10 @@ void Relatorio::EscreveCasa(QTextDocument& doc, int casa) {
     const int s = NumeroSigno1(m_mapa.Cuspide(casa));
     SubTitulo(doc, QStringLiteral("Casa ") + Simbolos::HouseName(static_cast<int16_t>(casa), true) +
                        QStringLiteral(" em ") + Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome + lista);
-    Paragrafo(doc, GetTexto(casa * 1000 + 200 + s));
+    std::vector<int32_t> codigos{casa * 1000 + 200 + s};
     for (int j = 0; j <= 12; ++j)
-        if (m_mapa.Corpo(j).Casa == casa) Paragrafo(doc, GetTexto((j + 1) * 1000 + 300 + casa));
+        if (m_mapa.Corpo(j).Casa == casa) codigos.push_back((j + 1) * 1000 + 300 + casa);
+    Textos(doc, codigos);
 }
 
 void Relatorio::EscreveParte(QTextDocument& doc, int indice) {
@@ -137,8 +182,7 @@ void Relatorio::EscreveParte(QTextDocument& doc, int indice) {
     SubTitulo(doc, NomeCorpo(indice) + QStringLiteral(" em ") +
                        Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome + QStringLiteral(" na Casa ") +
                        Simbolos::HouseName(static_cast<int16_t>(h), true));
-    Paragrafo(doc, GetTexto(p * 1000 + 100 + s), false);
-    Paragrafo(doc, GetTexto(p * 1000 + 300 + h));
+    Textos(doc, {p * 1000 + 100 + s, p * 1000 + 300 + h}, true);
 }
 
 void Relatorio::EscreveRetrogrado(QTextDocument& doc, int indice) {
@@ -148,13 +192,12 @@ void Relatorio::EscreveRetrogrado(QTextDocument& doc, int indice) {
     SubTitulo(doc, Simbolos::BodyInfo(static_cast<int16_t>(p)).nome + QStringLiteral(" na casa ") +
                        Simbolos::HouseName(static_cast<int16_t>(h), false) + QStringLiteral(" em ") +
                        Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome);
-    Paragrafo(doc, GetTexto(900000 + p * 1000 + s));
-    Paragrafo(doc, GetTexto(1000000 + p * 1000 + h));
+    Textos(doc, {900000 + p * 1000 + s, 1000000 + p * 1000 + h});
 }
 
 void Relatorio::EscreveAspecto(QTextDocument& doc, const QString& nome, int16_t codigo) {
     SubTitulo(doc, nome);
-    Paragrafo(doc, GetTexto(codigo));
+    Textos(doc, {codigo});
 }
 
 void Relatorio::AutoInterpretacao(QTextDocument& doc) {
@@ -163,6 +206,9 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
     const bool desfazer = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false);
     doc.clear();
+    m_escritos.clear();
+    m_seccao.clear();
+    m_subtitulo.clear();
     doc.setDefaultFont(QFont(QStringLiteral("Times New Roman"), kTamanhoTexto));
     iAspectos& aspectos = m_mapa.Aspectos();
     const int nAspectos = aspectos.Count();
@@ -186,24 +232,26 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
                          m_campos.FusoHorario + QStringLiteral(" )  "),
                      m_cores.CorTexto, false, false, false, kTamanhoTexto, true, AlinhaCentro);
 
+    if (m_sintese.ligada) EscreveSintese(doc);
+
     // Summary points of the Sun: decan, clarifiers, five-degree segment.
     Seccao(doc, QStringLiteral("Pontos de Resumo"));
     const PosSigno& sol = m_mapa.Corpo(0).Posicao();
     const int32_t signoSol = NumeroSigno1(sol);
     SubTitulo(doc, m_campos.KeyWord);
-    Paragrafo(doc, GetTexto(1100000 + 1000 * (sol.RetornaGraus() / 10 + 1) + signoSol));
+    Textos(doc, {1100000 + 1000 * (sol.RetornaGraus() / 10 + 1) + signoSol});
     SubTitulo(doc, QStringLiteral("Esclarecedor: ") + m_campos.lblesclarecedor);
     for (int i : ListaEsclarecedores())
-        Paragrafo(doc, GetTexto(1201001 + i));
+        Textos(doc, {1201001 + i});
     SubTitulo(doc, QStringLiteral("Anjo: ") + m_campos.anjo);
-    Paragrafo(doc, GetTexto(1300000 + 1000 * (sol.RetornaGraus() / 5 + 1) + signoSol));
+    Textos(doc, {1300000 + 1000 * (sol.RetornaGraus() / 5 + 1) + signoSol});
 
     Seccao(doc, QStringLiteral("Pontos Principais"));
     EscrevePlaneta(doc, 0);
     const int signoAsc = NumeroSigno1(m_mapa.Cuspide(1));
     SubTitulo(doc,
               QStringLiteral("Ascendente em ") + Simbolos::SignInfo(static_cast<int16_t>(signoAsc - 1)).nome);
-    Paragrafo(doc, GetTexto(1200 + signoAsc));
+    Textos(doc, {1200 + signoAsc});
     for (int i : {1, 10, 12, 11})
         EscrevePlaneta(doc, i);
 

@@ -3,6 +3,9 @@
 // paragraphs whose prose comes from the interpretation texts. It reads the field model and the
 // chart model only and writes into a QTextDocument (the reading window's report box).
 #include "planeta.h"
+#include <QColor>
+#include <QHash>
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -24,8 +27,27 @@ struct CoresRelatorio {
     CorRGB CorTexto = 0;
     CorRGB CorSub1 = 0;
     CorRGB CorSub2 = 0;
+    // Options 15 to 18; an option never written gives the program's own colour for it.
     static CoresRelatorio DasOpcoes();
+    // Writes the program's own colours into the options not written yet (first start).
+    static void GuardaPredefinidas();
 };
+
+// The synthesis written before the sections: option 30 turns it off with "0" (on when never
+// set), option 31 chooses the modern rulers with "1" (traditional otherwise).
+struct OpcoesSintese {
+    bool ligada = false;
+    bool regenteModerno = false;
+    QImage roda; // the chart wheel, drawn by the caller; none when null
+    static OpcoesSintese DasOpcoes();
+};
+
+// The synthesis's wheel picture travels with the document's resources: a copy of the report
+// made through fragments (joined with the personal part, for printing) takes it along with this.
+void CopiaRodaRelatorio(const QTextDocument& de, QTextDocument& para);
+
+// A report colour (red in the low byte) as a Qt colour.
+QColor CorRelatorioQt(CorRGB c);
 
 // Appends one paragraph; the style covers exactly the text, not the line ends after it.
 void EscreveParagrafo(QTextDocument& doc, const QString& texto, CorRGB cor, bool negrito, bool italico,
@@ -37,6 +59,8 @@ public:
 
     // Called with the fraction done (0..1) after each step, for the reading window's bar.
     void setProgresso(std::function<void(double)> progresso) { m_progresso = std::move(progresso); }
+    // Off unless set: the synthesis and its wheel picture.
+    void setSintese(const OpcoesSintese& sintese) { m_sintese = sintese; }
 
     // Empties the document and writes the whole report.
     void AutoInterpretacao(QTextDocument& doc);
@@ -56,10 +80,21 @@ public:
 private:
     void Progresso(double feito, double total) const;
     void Titulo(QTextDocument& doc, const QString& t) const;
-    void SubTitulo(QTextDocument& doc, const QString& t) const;
-    void Seccao(QTextDocument& doc, const QString& t) const;
+    void SubTitulo(QTextDocument& doc, const QString& t);
+    void Seccao(QTextDocument& doc, const QString& t);
+    // The texts of the codes as paragraphs, each written once per report (see relatorio.cpp);
+    // joined: no empty line between them.
+    void Textos(QTextDocument& doc, const std::vector<int32_t>& codigos, bool juntos = false);
     void Paragrafo(QTextDocument& doc, const QString& t, bool linhaEmBranco = true) const;
     int SignoDe(int indice) const;
+    // The synthesis and its parts (relatoriosintese.cpp).
+    void EscreveSintese(QTextDocument& doc);
+    void SintesePosicoes(QTextDocument& doc);
+    void SinteseEquilibrio(QTextDocument& doc);
+    void SinteseRegente(QTextDocument& doc);
+    void SinteseFiguras(QTextDocument& doc);
+    void SinteseAspectos(QTextDocument& doc);
+    void Tabela(QTextDocument& doc, const QStringList& cabecalho, const QList<QStringList>& linhas) const;
     QString NomeCorpo(int indice) const;
 
     const CamposMapa& m_campos;
@@ -67,4 +102,8 @@ private:
     FonteDados& m_textos;
     CoresRelatorio m_cores;
     std::function<void(double)> m_progresso;
+    OpcoesSintese m_sintese;
+    // Paragraphs written so far → where ("«sub-heading», em section").
+    QHash<QString, QString> m_escritos;
+    QString m_seccao, m_subtitulo;
 };

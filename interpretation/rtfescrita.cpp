@@ -9,6 +9,8 @@
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextDocument>
+#include <QTextCursor>
+#include <QTextTable>
 
 #include <cmath>
 #include <cstdint>
@@ -34,10 +36,13 @@ public:
 
     QByteArray escreve() {
         QByteArray corpo;
+        bool mesmaLinha = false; // the block goes on the line of the table cell before it
         for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-            corpo += "\\pard";
-            corpo += alinhamento(b.blockFormat().alignment());
-            espaco = true;
+            if (!mesmaLinha) {
+                corpo += "\\pard";
+                corpo += alinhamento(b.blockFormat().alignment());
+                espaco = true;
+            }
             bool vazio = true;
             for (auto it = b.begin(); !it.atEnd(); ++it) {
                 const QTextFragment f = it.fragment();
@@ -48,7 +53,15 @@ public:
             }
             // An empty line keeps its own size, as the paragraph mark does in a word processor.
             if (vazio) mudaPara(estiloDe(b.charFormat()), corpo);
-            if (b.next().isValid()) {
+            // A table row becomes one line, its cells parted by tabs, as word processors paste it.
+            const QTextTable* tabela = QTextCursor(b).currentTable();
+            const QTextTableCell celula = tabela ? tabela->cellAt(b.position()) : QTextTableCell();
+            mesmaLinha = celula.isValid() && celula.column() + celula.columnSpan() < tabela->columns() &&
+                         b.next() == celula.lastCursorPosition().block().next();
+            if (mesmaLinha) {
+                corpo += "\\tab";
+                espaco = true;
+            } else if (b.next().isValid()) {
                 corpo += "\\par\r\n";
                 espaco = false;
             }

@@ -110,6 +110,16 @@ QString RepoeChavetas(QString texto) {
 }
 } // namespace
 
+int AdianteNoCirculo(const PosSigno& a, const PosSigno& b) {
+    // Positions come from texts at whole arc seconds; the radians in between carry noise.
+    constexpr qint64 kCirculo = 360 * 3600;
+    const auto segundos = [](const PosSigno& p) { return qint64(std::llround(p.ValorGraus() * 3600.0)); };
+    const qint64 d = ((segundos(a) - segundos(b)) % kCirculo + kCirculo) % kCirculo;
+    if (d == 0) return 0;
+    if (d == kCirculo / 2) return 2;
+    return d < kCirculo / 2 ? 1 : -1;
+}
+
 QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool masculino, Mapa& mapa) {
     if (!db.FindFirst(QStringLiteral("codigo"), QString::number(codigo))) return QString();
     const QString t = SubstituiChaves(db.Campo(QStringLiteral("Texto")), ProtegeChavetas(pares));
@@ -121,13 +131,12 @@ QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool m
     QString posicao;
     int a = 0, b = 0;
     if (CorposPosicao(codigo, a, b)) {
-        const PosSigno& pa = mapa.Corpo(a).Posicao();
-        const PosSigno& pb = mapa.Corpo(b).Posicao();
-        if (pa.ValorRads() > pb.ValorRads())
+        const int frente = AdianteNoCirculo(mapa.Corpo(a).Posicao(), mapa.Corpo(b).Posicao());
+        if (frente == 1)
             posicao = WhithinText(t, QStringLiteral("{A"), QStringLiteral("}"));
-        else if (pa.ValorRads() < pb.ValorRads())
+        else if (frente == -1)
             posicao = WhithinText(t, QStringLiteral("{D"), QStringLiteral("}"));
-        else if (std::fabs(pa.ValorGraus() - pb.ValorGraus()) <= 1.0)
+        else if (frente == 0)
             posicao = WhithinText(t, QStringLiteral("{="), QStringLiteral("}"));
     }
     return RepoeChavetas(comum.trimmed() + QLatin1Char(' ') + posicao.trimmed() + QLatin1Char(' ') +
@@ -155,7 +164,7 @@ const char* const kSegmentos[12][6] = {
     {"O Mago", "O Mediador", "O Clemente", "O Heróico", "O Defensor", "O Prático"},
     {"O Sábio", "O Rigoroso", "O Perito", "O Fervoroso", "O Sociável", "O Protector"},
     {"O Sensato", "O Aspirante", "O Fraternal", "O Escriba", "O Lavrador", "O Humanista"},
-    {"O Guerreiro", "O Glorioso", "O Erudito", "O Afoito", "O Intuitivo", "O Voluptoso"},
+    {"O Guerreiro", "O Glorioso", "O Erudito", "O Afoito", "O Intuitivo", "O Voluptuoso"},
     {"O Didático", "O Eloquente", "O Curandeiro", "O Vigoroso", "O Ingénuo", "O Eleito"},
     {"O Estóico", "O Humilde", "O Resistente", "O Bélico", "O Felizardo", "O Fiel"},
     {"O Independente", "O Simpático", "O Subtil", "O Indulgente", "O Precursor", "O Singular"},

@@ -39,6 +39,13 @@ QString SubstituiChaves(const QString& texto, const ParesTexto& pares);
 // false when the code names none. Aspect codes name their two partners.
 bool CorposPosicao(int32_t codigo, int& a, int& b);
 
+// Which of two positions is ahead on the zodiac's circle, the shorter way round: 1 when a is
+// ahead of b (b less than 180° behind), -1 when a is behind, 0 when they coincide, 2 when they
+// are exactly opposite (neither is ahead).
+// Compared at whole arc seconds, so 0° Carneiro follows 29° Peixes. The position segments of a
+// text ("{A", "{D", "{=") follow it: a Moon 6° behind a Sun at 0°22' Carneiro is behind it.
+int AdianteNoCirculo(const PosSigno& a, const PosSigno& b);
+
 // Fetches the text of `codigo` and expands it; empty when no record has that code.
 QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool masculino, Mapa& mapa);
 

@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-translations-l10n qt6-l10n-tools libgl-dev
   libbenchmark-dev
   swetest libswe-dev
-  xvfb xauth unrtf
+  xvfb xauth unrtf poppler-utils
   fonts-dejavu-core
 )
 

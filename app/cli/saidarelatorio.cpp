@@ -2,6 +2,7 @@
 // or PDF by the file's extension. The side labels the report quotes are filled as the main
 // window's redraw fills them.
 #include "camposmapa.h"
+#include "desenhos.h"
 #include "dominantes.h"
 #include "fontedados.h"
 #include "gravarelatorio.h"
@@ -11,11 +12,24 @@
 #include "relatorio.h"
 #include "saidas.h"
 #include "simbolos.h"
+#include "superficie.h"
 #include "textos.h"
 
 #include <QTextDocument>
 
 namespace {
+// The wheel as the synthesis shows it: drawn here, where drawing and interpretation meet.
+QImage DesenhaRoda(Mapa& mapa) {
+    constexpr int kLado = 600;
+    QImage imagem(QSize(kLado, kLado) * 2, QImage::Format_RGB32);
+    imagem.setDevicePixelRatio(2);
+    imagem.fill(Qt::white);
+    Superficie s(imagem);
+    RedrawChart(s, nullptr, mapa, false);
+    s.Termina();
+    return imagem;
+}
+
 int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
     FonteDados textos;
     const QString base = CaminhoPrograma(QStringLiteral("Intrepreter.mdb"));
@@ -30,7 +44,11 @@ int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
     campos.lblesclarecedor = DominantPlanets(mapa);
     campos.anjo = NomeAnjo(mapa);
     QTextDocument doc;
-    Relatorio(campos, mapa, textos, CoresRelatorio::DasOpcoes()).AutoInterpretacao(doc);
+    Relatorio r(campos, mapa, textos, CoresRelatorio::DasOpcoes());
+    OpcoesSintese sintese = OpcoesSintese::DasOpcoes();
+    if (sintese.ligada) sintese.roda = DesenhaRoda(mapa);
+    r.setSintese(sintese);
+    r.AutoInterpretacao(doc);
     QString erro;
     if (!GravaRelatorio(doc, caminho, &erro)) {
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);

@@ -8,6 +8,7 @@
 #include "orbes.h"
 #include "planeta.h"
 #include "registotipos.h"
+#include "relatorio.h"
 #include "textos.h"
 
 #include <QApplication>
@@ -129,13 +130,7 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
         return nullptr;
     }
     janela->RefreshRecentMenu();
-    // A first start has no report colours yet: give it the program's own scheme rather than
-    // black throughout (titles purple, body text black, subtitles blue and dark red).
-    const std::pair<int, CorRGB> cores[] = {{15, RGBCor(90, 45, 130)}, {16, RGBCor(0, 0, 0)},
-                                            {17, RGBCor(30, 60, 140)}, {18, RGBCor(140, 30, 40)}};
-    for (const auto& [opcao, cor] : cores)
-        if (GetOption(opcao) == QLatin1String("False"))
-            SaveOption(opcao, QString::number(cor));
+    CoresRelatorio::GuardaPredefinidas();
 
     // The built-in orbs, written to the default orb file when it is missing.
     if (!existe(QStringLiteral("orbs/Default.orb"))) {

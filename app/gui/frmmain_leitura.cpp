@@ -11,6 +11,7 @@
 #include "fusohorario.h"
 #include "mensagens.h"
 #include "normaliza.h"
+#include "paginacao.h"
 #include "efemerides.h"
 #include "impressao.h"
 #include "possigno.h"
@@ -27,6 +28,7 @@ frmread* frmMain::leitura() {
     if (!m_leitura) {
         m_leitura = new frmread(this);
         m_leitura->defineEditor(m_temGlosador);
+        m_leitura->defineRoda([this] { return m_Mapa->imagem(); });
         connect(m_leitura, &frmread::pedeOpcoes, this, [this] { abreOpcoes(1); });
         connect(m_leitura, &frmread::pedeImpressao, this, [this] { imprime(3); });
     }
@@ -74,7 +76,7 @@ void frmMain::imprimeRelatorio(QPrinter& impressora, bool tudo) {
     QTextDocument doc;
     DocumentoTudo(m_sessao.campos(), m_sessao.mapa(), m_Mapa->imagem(), m_aspectospic->imagem(), *l->txtRTF()->document(),
                   *l->txtRTF2()->document(), doc);
-    doc.print(&impressora);
+    ImprimeDocumento(doc, impressora);
 }
 
 void frmMain::opcoesConfirmadas() {

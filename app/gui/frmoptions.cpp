@@ -1,4 +1,5 @@
 #include "frmoptions.h"
+#include "frmoptions_relatorio.h"
 
 #include "escolhaficheiro.h"
 #include "fontes.h"
@@ -110,6 +111,7 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
         connect(m_cores[i], &QPushButton::clicked, this, [this, i] { escolheCor(i); });
     }
     vv->addWidget(cores);
+    vv->addWidget(m_relatorio = new OpcoesRelatorioPagina);
     vv->addStretch();
     m_tabs->addTab(visual, QStringLiteral("Visual"));
 
@@ -210,6 +212,7 @@ int frmOptions::modoCalculo() const { return std::max(0, m_OptionMDC->checkedId(
 void frmOptions::abre(int pagina) {
     preencheOrbes();
     LoadPanos();
+    m_relatorio->carrega();
     m_tabs->setCurrentIndex(pagina);
     show();
     raise();
@@ -260,6 +263,7 @@ void frmOptions::ok() {
     for (int i = 0; i < 4; ++i)
         SaveOption(kOpcaoCor[i], QString::number(m_valorCor[i]));
     SaveOption(5, QString::number(modoCalculo()));
+    m_relatorio->guarda();
     hide();
     emit confirmado();
 }

@@ -5,6 +5,7 @@
 #include <array>
 
 class QButtonGroup;
+class OpcoesRelatorioPagina;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -59,4 +60,5 @@ private:
     QRadioButton* m_utilizador = nullptr;
     QPushButton* m_guardar = nullptr;
     QPushButton* m_abrir = nullptr;
+    OpcoesRelatorioPagina* m_relatorio = nullptr;
 };

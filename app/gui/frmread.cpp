@@ -5,6 +5,7 @@
 #include "escolhaficheiro.h"
 #include "mensagens.h"
 #include "opcoes.h"
+#include "paginacao.h"
 #include "relatorio.h"
 #include "sessaomapa.h"
 #include "textos.h"
@@ -332,6 +333,9 @@ void frmread::AutoInterpretacao(SessaoMapa& sessao) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::processEvents();
     Relatorio r(sessao.campos(), sessao.mapa(), DataDB(), CoresRelatorio::DasOpcoes());
+    OpcoesSintese sintese = OpcoesSintese::DasOpcoes();
+    if (sintese.ligada && m_roda) sintese.roda = m_roda();
+    r.setSintese(sintese);
     r.setProgresso([this](double f) { m_ProgressBar1->setValue(int(std::lround(f * 100.0))); });
     r.AutoInterpretacao(*m_txtRTF->document());
     m_txtRTF->moveCursor(QTextCursor::Start);
@@ -380,7 +384,8 @@ bool frmread::Importa(const QString& caminhoDado) {
 void frmread::Imprime(QPrinter& impressora) {
     QTextDocument junto;
     JuntaInterpretacao(*m_txtRTF->document(), *m_txtRTF2->document(), junto);
-    junto.print(&impressora);
+    CopiaRodaRelatorio(*m_txtRTF->document(), junto);
+    ImprimeDocumento(junto, impressora);
 }
 
 void frmread::aplica(const std::function<void(QTextCharFormat&)>& muda, bool soRelatorio) {

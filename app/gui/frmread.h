@@ -2,6 +2,7 @@
 // The reading window: the automatic interpretation as editable rich text, a personal
 // interpretation in a second pane below it, saving both into one RTF file and importing it
 // back, and printing.
+#include <QImage>
 #include <QMainWindow>
 #include <functional>
 
@@ -30,6 +31,8 @@ public:
     void definePersonal(bool ligado);
     void defineEstado(const QString& texto);
     void defineEditor(bool presente);
+    // Where the report's synthesis takes the wheel picture from (the main window's wheel).
+    void defineRoda(std::function<QImage()> roda) { m_roda = std::move(roda); }
 
     QTextEdit* txtRTF() const { return m_txtRTF; }
     QTextEdit* txtRTF2() const { return m_txtRTF2; }
@@ -53,6 +56,7 @@ private:
     void refazer();
 
     SessaoMapa* m_sessao = nullptr;
+    std::function<QImage()> m_roda;
     QTextEdit* m_txtRTF = nullptr;
     QTextEdit* m_txtRTF2 = nullptr;
     QSplitter* m_holder = nullptr;

@@ -1,8 +1,11 @@
-// Goals: the full report of a chart with 20 aspects under 100 ms; one GetTexto under 20 µs.
+// Goals: the full report of a chart with 20 aspects under 100 ms, also with the synthesis; one GetTexto under 20 µs.
 // Both run against the shipped Intrepreter.mdb of the program folder.
+#include "calculo.h"
 #include "camposmapa.h"
 #include "fontedados.h"
 #include "mapa.h"
+#include "nascimento.h"
+#include "orbes.h"
 #include "relatorio.h"
 #include "textos.h"
 #include <QGuiApplication>
@@ -51,6 +54,29 @@ static void RelatorioCompleto(benchmark::State& state) {
     state.counters["aspectos"] = mapa.Aspectos().Count();
 }
 BENCHMARK(RelatorioCompleto)->Unit(benchmark::kMillisecond);
+
+// The same with the synthesis that opens the report, for a chart cast from birth data (so the
+// daily motions are computed too) and a wheel picture of the size natalis-cli draws.
+static void RelatorioComSintese(benchmark::State& state) {
+    OrbesActuais().CarregaPadrao();
+    Mapa mapa;
+    CamposMapa campos = Nascimento(QStringLiteral("23/8/1988"), QStringLiteral("21:10"), QStringLiteral("1"),
+                                   QStringLiteral("38º43' N"), QStringLiteral("9º8' W"));
+    if (!Cast(campos, mapa)) qFatal("chart not cast");
+    Relatorio r(campos, mapa, Base(), CoresRelatorio{});
+    OpcoesSintese sintese;
+    sintese.ligada = true;
+    sintese.roda = QImage(1200, 1200, QImage::Format_RGB32);
+    sintese.roda.fill(Qt::white);
+    r.setSintese(sintese);
+    QTextDocument doc;
+    for (auto _ : state) {
+        r.AutoInterpretacao(doc);
+        benchmark::DoNotOptimize(doc.characterCount());
+    }
+    state.counters["aspectos"] = mapa.Aspectos().Count();
+}
+BENCHMARK(RelatorioComSintese)->Unit(benchmark::kMillisecond);
 
 static void UmGetTexto(benchmark::State& state) {
     Mapa mapa;

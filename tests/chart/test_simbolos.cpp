@@ -177,7 +177,7 @@ void TestSimbolos::aspectos() {
 void TestSimbolos::decanatoSol_data() {
     QTest::addColumn<double>("graus");
     QTest::addColumn<QString>("texto");
-    QTest::newRow("sol a 45") << 45.0 << "2º Decanato de Touro: Fertilidae";
+    QTest::newRow("sol a 45") << 45.0 << "2º Decanato de Touro: Fertilidade";
     QTest::newRow("inicio") << 0.0 << "1º Decanato de Carneiro: Ardor";
     QTest::newRow("branco final") << 65.0 << "1º Decanato de Gémeos: Intuição ";
     QTest::newRow("fim de peixes") << 359.9 << "3º Decanato de Peixes: Receptividade";
@@ -194,7 +194,7 @@ void TestSimbolos::decanatoSol() {
 void TestSimbolos::nomesDoMapa() {
     QCOMPARE(PalavraDecanato(0), QString());
     QCOMPARE(PalavraDecanato(37), QString());
-    QCOMPARE(PalavraDecanato(35), QStringLiteral("Grandeza de Espirito"));
+    QCOMPARE(PalavraDecanato(35), QStringLiteral("Grandeza de Espírito"));
     QCOMPARE(NomeCorpoMapa(0), QStringLiteral("Sol"));
     QCOMPARE(NomeCorpoMapa(10), QStringLiteral("Nodo Lunar Norte"));
     QCOMPARE(NomeCorpoMapa(11), QStringLiteral("Lua Negra"));

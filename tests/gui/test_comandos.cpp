@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -97,6 +99,7 @@ private slots:
     void falhaDeEscritaExplicada_data();
     void falhaDeEscritaExplicada();
     void coresNasOpcoes();
+    void sinteseNasOpcoes();
     void orbesGuardadasEAbertas();
     void vistaAoAbrir_data();
     void vistaAoAbrir();
@@ -227,6 +230,30 @@ void TestComandos::coresNasOpcoes() {
     filho<QPushButton>(d, "cores1")->click();
     filho<QPushButton>(d, "cmdCancel")->click();
     QCOMPARE(GetOption(15), numeros[1]);
+}
+
+void TestComandos::sinteseNasOpcoes() {
+    AmbienteGui amb;
+    // The settings store outlives a run; start from options never written.
+    SaveOption(30, QString());
+    SaveOption(31, QString());
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    QVERIFY(j);
+    j->accao(QStringLiteral("mnuViewOptions"))->trigger();
+    auto* d = j->findChild<frmOptions*>();
+    QVERIFY(d);
+    // Never set: the synthesis is on, with the traditional rulers.
+    auto* sintese = filho<QCheckBox>(d, "chkSintese");
+    QVERIFY(sintese->isChecked());
+    QVERIFY(filho<QRadioButton>(d, "optRegenteTradicional")->isChecked());
+    d->findChild<QTabWidget*>()->setCurrentIndex(1);
+    captura(d, QStringLiteral("opcoes_sintese"));
+    filho<QRadioButton>(d, "optRegenteModerno")->click();
+    sintese->click();
+    QVERIFY(!filho<QRadioButton>(d, "optRegenteModerno")->isEnabled());
+    filho<QPushButton>(d, "cmdOK")->click();
+    QCOMPARE(GetOption(30), QStringLiteral("0"));
+    QCOMPARE(GetOption(31), QStringLiteral("1"));
 }
 
 void TestComandos::orbesGuardadasEAbertas() {

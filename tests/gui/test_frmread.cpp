@@ -90,6 +90,9 @@ void TestFrmRead::relatorioEscritoEComandos() {
     QTextEdit* r = m_l->txtRTF();
     QVERIFY(r->toPlainText().startsWith(QStringLiteral("Natalis")));
     QVERIFY(r->toPlainText().contains(QStringLiteral("Mapa astral de: Maria Silva")));
+    // The synthesis opens the report, with the main window's wheel as its picture.
+    QVERIFY(r->toPlainText().contains(QStringLiteral("Síntese do Mapa")));
+    QVERIFY(!r->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("natalis://roda"))).value<QImage>().isNull());
     QVERIFY(!m_l->txtRTF2()->isVisible());
     QVERIFY(m_l->txtRTF2()->toPlainText().startsWith(QStringLiteral("Interpretação Pessoal")));
 

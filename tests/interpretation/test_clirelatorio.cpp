@@ -40,6 +40,13 @@ private slots:
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(5) == "%PDF-");
+        // Fresh settings give the window's colours, not black throughout: the title's purple
+        // and the sub-headings' dark red are in the colour table.
+        QFile r(rtf);
+        QVERIFY(r.open(QIODevice::ReadOnly));
+        const QByteArray bytes = r.readAll();
+        QVERIFY(bytes.contains("\\red90\\green45\\blue130;"));
+        QVERIFY(bytes.contains("\\red140\\green30\\blue40;"));
         const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
         if (unrtf.isEmpty()) QSKIP("unrtf is not installed (scripts/setup.sh installs it)");
         QProcess p;
@@ -51,7 +58,7 @@ private slots:
         QVERIFY2(
             texto.contains(QStringLiteral("Mapa astral de: Maria Costa nascida no dia 23/8/1988 em Lisboa")),
             qPrintable(texto.left(400)));
-        for (const char* t : {"Pontos de Resumo", "Pontos Principais", "As Casas", "Aspectos Astrais",
+        for (const char* t : {"Síntese do Mapa", "Aspectos por orbe", "Pontos de Resumo", "Pontos Principais", "As Casas", "Aspectos Astrais",
                               "Partes", "Sol em Virgo"})
             QVERIFY2(texto.contains(QString::fromUtf8(t)), t);
     }

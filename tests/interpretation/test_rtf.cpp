@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextTable>
 #include <QTest>
 
 namespace {
@@ -130,6 +132,7 @@ private slots:
     void leEstilos_data();
     void leEstilos();
     void textoDoProcessador();
+    void tabelaEmLinhas();
     void rejeita_data();
     void rejeita();
 };
@@ -348,6 +351,28 @@ void TestRtf::textoDoProcessador() {
                             "Júpiter ♃ em Peixes: «fé» e compaixão — sem limites.\n"
                             "Lisboa, 2024\n"
                             "Fim.\n"));
+}
+
+// A table row is written as one line with its cells parted by tabs (the RTF reader reads a
+// tab back as a tab), not as one paragraph per cell.
+void TestRtf::tabelaEmLinhas() {
+    QTextDocument doc;
+    QTextCursor c(&doc);
+    c.insertText(QStringLiteral("Antes"));
+    c.insertBlock();
+    QTextTable* t = c.insertTable(2, 3);
+    const QStringList celulas{"Sol", "Carneiro", "0º22'", "Lua", "Peixes", "23º54'"};
+    for (int k = 0; k < 6; ++k)
+        t->cellAt(k / 3, k % 3).firstCursorPosition().insertText(celulas[k]);
+    c.movePosition(QTextCursor::End);
+    c.insertText(QStringLiteral("Depois"));
+    QTextDocument lido;
+    QString erro;
+    QVERIFY2(LeRtf(EscreveRtf(doc), lido, &erro), qPrintable(erro));
+    const QString texto = lido.toPlainText();
+    QVERIFY2(texto.contains(QStringLiteral("Sol\tCarneiro\t0º22'\nLua\tPeixes\t23º54'\n")), qPrintable(texto));
+    QVERIFY(texto.startsWith(QStringLiteral("Antes\n")));
+    QVERIFY(texto.endsWith(QStringLiteral("Depois")));
 }
 
 void TestRtf::rejeita_data() {

@@ -49,6 +49,23 @@ private slots:
         QTest::newRow("aspecto_parceiro_menor")
             << 1902 << "Conj {A Sol adiante } {D Sol atrás } {= juntos }" << true << "Rui"
             << QList<double>{50, 100, 20, 0, 0, 0} << "Conj Sol atrás ";
+        // Across 0° Carneiro the order is taken on the circle. 21/3/2023 06:00 UT at Lisboa
+        // (swetest): Sol 0°22' Carneiro, Lua 23°54' Peixes, 6.5° behind it, New Moon still to come.
+        QTest::newRow("lua_atras_do_sol_em_0_carneiro")
+            << 1902 << "Conj {A Lua atrás } {D Lua adiante } {= juntos }" << true << "Rui"
+            << QList<double>{22.0 / 60, 353.0 + 54.0 / 60, 20, 0, 0, 0} << "Conj Lua atrás ";
+        QTest::newRow("lua_adiante_do_sol_em_0_carneiro")
+            << 1902 << "Conj {A Lua atrás } {D Lua adiante } {= juntos }" << true << "Rui"
+            << QList<double>{358.0, 3.0, 20, 0, 0, 0} << "Conj Lua adiante ";
+        // Mercúrio and Vénus at the end of Peixes with the Sun in Carneiro rise before it.
+        QTest::newRow("mercurio_estrela_da_manha_em_0_carneiro")
+            << 1903 << "Conj {A manhã } {D tarde }" << true << "Rui"
+            << QList<double>{1.0, 0, 355.0, 0, 0, 0} << "Conj manhã ";
+        QTest::newRow("venus_estrela_da_tarde_em_0_carneiro")
+            << 1904 << "Conj {A manhã } {D tarde }" << true << "Rui"
+            << QList<double>{359.5, 0, 0, 4.0, 0, 0} << "Conj tarde ";
+        QTest::newRow("opostos_nenhum_adiante") << 5 << "X {A a } {D d } {= igual }" << true << "Rui"
+                                                << QList<double>{10, 0, 0, 0, 0, 190} << "X  ";
         QTest::newRow("aspecto_com_sexo") << 1902 << "Conj {M ela } {= juntos }" << false << "Ana"
                                           << QList<double>{70, 70, 20, 0, 0, 0} << "Conj juntos ela";
         // A native called "|1" or "|2": the name is put in once and never searched again.
@@ -137,6 +154,7 @@ private slots:
         QTest::newRow("10_virgo") << 160.0 << "O Perito";
         QTest::newRow("20_escorpiao") << 230.0 << "O Intuitivo";
         QTest::newRow("19_escorpiao") << 229.5 << "O Afoito";
+        QTest::newRow("29_escorpiao") << 239.0 << "O Voluptuoso";
         QTest::newRow("0_capricornio") << 270.0 << "O Estóico";
         QTest::newRow("29_59_peixes") << 359.0 + 59.0 / 60 << "O Receptivo";
     }
