@@ -85,8 +85,10 @@ private slots:
             for (int h = 1; h <= 12; ++h)
                 QVERIFY2(diferenca(r.cuspides[size_t(h)] * 180 / PI_NATALIS, ref->cuspides[size_t(h)]) < TOL_GRAUS,
                          qPrintable(QString("casa %1").arg(h)));
-            // Retrograde follows the speed: swetest's own sign of the daily motion.
+            // Retrograde follows the speed: swetest's daily motion.
             QVERIFY(r.comVelocidades);
+            for (int i = 0; i < 12; ++i)
+                QVERIFY(std::fabs(r.velocidades[size_t(i)] - ref->velocidades[size_t(i)]) < 1e-6);
         } else {
             QVERIFY(!r.comVelocidades);
             // Cusp 1 is the classic engine's Ascendant, within its 0.3′ of the reference.
