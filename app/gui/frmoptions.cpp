@@ -3,6 +3,7 @@
 #include "escolhaficheiro.h"
 #include "fontes.h"
 #include "mensagens.h"
+#include "motormapa.h"
 #include "opcoes.h"
 #include "orbes.h"
 #include "planeta.h"
@@ -179,6 +180,7 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     connect(m_utilizador, &QRadioButton::clicked, this, [this] { orbesPadrao(false); });
     connect(m_guardar, &QPushButton::clicked, this, [this] { guardaOrbes(); });
     connect(m_abrir, &QPushButton::clicked, this, [this] { abreOrbes(); });
+    m_tabs->addTab(criaPaginaCalculo(), QStringLiteral("Cálculo"));
 
     auto* botoes = new QDialogButtonBox;
     auto* ok = botoes->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -203,6 +205,7 @@ void frmOptions::CarregaArranque() {
         const QString p = GetOption(1 + i);
         m_actual[i] = p == QLatin1String("False") ? QString() : p;
     }
+    EscolhaCalculoActual() = EscolhaDasOpcoes();
 }
 
 int frmOptions::modoCalculo() const { return std::max(0, m_OptionMDC->checkedId()); }
@@ -210,6 +213,7 @@ int frmOptions::modoCalculo() const { return std::max(0, m_OptionMDC->checkedId(
 void frmOptions::abre(int pagina) {
     preencheOrbes();
     LoadPanos();
+    mostraCalculo(EscolhaCalculoActual());
     m_tabs->setCurrentIndex(pagina);
     show();
     raise();
@@ -260,6 +264,7 @@ void frmOptions::ok() {
     for (int i = 0; i < 4; ++i)
         SaveOption(kOpcaoCor[i], QString::number(m_valorCor[i]));
     SaveOption(5, QString::number(modoCalculo()));
+    guardaCalculo();
     hide();
     emit confirmado();
 }
