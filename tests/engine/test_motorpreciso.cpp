@@ -4,6 +4,7 @@
 // swetest instant as worked out by hand in universal time, so the time path is checked too.
 #include "efemerides.h"
 #include "possigno.h"
+#include "registos.h"
 #include "swetest.h"
 
 #include <QTest>
@@ -25,16 +26,6 @@ RegistoLugar lugar(double latitude, double longitudeLeste) {
     return l;
 }
 
-RegistoTempo tempo(int dia, int mes, int ano, int hora, int minuto, double fuso) {
-    RegistoTempo t;
-    t.dia = int16_t(dia);
-    t.mes = int16_t(mes);
-    t.ano = int16_t(ano);
-    t.hora = int16_t(hora);
-    t.minuto = int16_t(minuto);
-    t.fuso = fuso;
-    return t;
-}
 } // namespace
 
 class TestMotorPreciso : public QObject {
@@ -72,7 +63,7 @@ private slots:
         QFETCH(int, casas);
         const EscolhaCalculo escolha{Motor(motor), SistemaCasas(casas)};
         const ResultadoEfemerides r =
-            CorreEfemerides(tempo(int(nascimento[0]), int(nascimento[1]), int(nascimento[2]), int(nascimento[3]),
+            CorreEfemerides(Tempo(int(nascimento[0]), int(nascimento[1]), int(nascimento[2]), int(nascimento[3]),
                                   int(nascimento[4]), nascimento[5]),
                             lugar(nascimento[6], nascimento[7]), escolha);
         const auto ref = CorreSwetest(dataUT, horaUT, nascimento[6], nascimento[7], LetraCasas(escolha.casas), r.moshier);
@@ -115,7 +106,7 @@ private slots:
         QFETCH(int, casas);
         QFETCH(bool, recurso);
         const EscolhaCalculo escolha{Motor(motor), SistemaCasas(casas)};
-        const ResultadoEfemerides r = CorreEfemerides(tempo(1, 1, 2000, 13, 0, 1), lugar(70, 10), escolha);
+        const ResultadoEfemerides r = CorreEfemerides(Tempo(1, 1, 2000, 13, 0, 1), lugar(70, 10), escolha);
         QCOMPARE(r.recursoPolar, recurso);
         if (motor == int(Motor::Preciso) && casas != int(SistemaCasas::Proprio)) {
             const auto ref = CorreSwetest("1.1.2000", "12:00:00", 70, 10, LetraCasas(escolha.casas), r.moshier);
