@@ -62,6 +62,7 @@ private slots:
             QCOMPARE(filho<QComboBox>(d, "cboCasas")->currentIndex(), 0);
             QTest::mouseClick(filho<QRadioButton>(d, "optMotor1"), Qt::LeftButton);
             escolheCasas(d, int(SistemaCasas::Placidus));
+            captura(d, QStringLiteral("opcoes-calculo"));
             filho<QPushButton>(d, "cmdOK")->click();
             QCOMPARE(GetOption(OPCAO_MOTOR), QString("preciso"));
             QCOMPARE(GetOption(OPCAO_CASAS), QString("placidus"));
