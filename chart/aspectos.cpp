@@ -29,11 +29,12 @@ int AnguloAspecto(int tipo) {
 }
 
 int SeparacaoArredondada(double rads1, double rads2) {
-    double d = std::fabs(rads1 - rads2) * 180.0 / PI_NATALIS;
-    if (d > 180.0)
-        d = 360.0 - d;
-    const double inteiro = std::floor(d);
-    return static_cast<int>(inteiro) + (std::floor((d - inteiro) * 10.0) >= 5.0 ? 1 : 0);
+    // Positions are whole arc seconds held in radians: taken back to whole seconds, a
+    // separation of N°30' is exactly half a degree over and rounds up.
+    long long s = std::llround(std::fabs(rads1 - rads2) * (180.0 * 3600.0) / PI_NATALIS) % 1296000;
+    if (s > 648000)
+        s = 1296000 - s;
+    return static_cast<int>(s / 3600 + (s % 3600 >= 1800 ? 1 : 0));
 }
 
 int TipoAspecto(int separacao, int orbe) {

@@ -3,6 +3,7 @@
 #include "aspectos.h"
 #include "efemerides.h"
 #include "mensagens.h"
+#include "motormapa.h"
 #include "normaliza.h"
 #include "simbolos.h"
 
@@ -290,7 +291,8 @@ bool Cast(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
     lugar.latitudeGraus = LeGraus(campos.txtLatitude);
     lugar.longitudeGraus = 15.0 * LeGraus(campos.txtlongitude);
 
-    const ResultadoEfemerides hoje = CorreEfemerides(tempo, lugar);
+    const EscolhaCalculo escolha = EscolhaCalculoActual();
+    const ResultadoEfemerides hoje = CorreEfemerides(tempo, lugar, escolha);
     for (int i = 0; i < N_CORPOS_EFEMERIDES; ++i) {
         PosSigno& p = mapa.CorpoEfemerides(i).Posicao();
         p.setValorGraus(hoje.longitudes[i]);
@@ -308,17 +310,21 @@ bool Cast(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
     campos.txttemposideral = Modo1Horas(meiaNoite);
 
     for (int k = 0; k < 6; ++k)
-        campos.PosCasas[k] = Modo2(HouseCusp(static_cast<int16_t>(kCasasCampos[k]), hoje));
+        campos.PosCasas[k] = Modo2(hoje.cuspides[kCasasCampos[k]]);
 
     RegistoTempo ontem = tempo;
     ontem.dia = static_cast<int16_t>(ontem.dia - 1);
-    const ResultadoEfemerides anterior = CorreEfemerides(ontem, lugar);
+    // The precise engine knows each body's speed at the birth instant.
+    const ResultadoEfemerides anterior = hoje.comVelocidades ? hoje : CorreEfemerides(ontem, lugar);
     for (int i = 0; i < N_CORPOS_EFEMERIDES; ++i) {
-        const bool retro = MovimentoRetrogrado(hoje.longitudes[i], anterior.longitudes[i]);
+        const bool retro = hoje.comVelocidades ? hoje.velocidades[i] < 0
+                                               : MovimentoRetrogrado(hoje.longitudes[i], anterior.longitudes[i]);
         campos.lblretrogrado[i] = retro;
         mapa.Corpo(i).Retrogrado = retro;
     }
 
+    campos.escolha = escolha;
+    campos.avisoCalculo = AvisoCalculo(hoje, escolha);
     Rebuild(campos, mapa, redesenha);
     campos.mapaAberto = true;
     return true;

@@ -5,7 +5,7 @@
 void CamposMapa::Limpa() {
     for (QString* t : {&txtNome, &txtData, &txtHora, &FusoHorario, &txttemposideral, &txtlocal, &txtLatitude,
                        &txtlongitude, &cometarios, &txtemail, &KeyWord, &anjo, &lblesclarecedor, &caminhoFicheiro,
-                       &textoEstado})
+                       &textoEstado, &avisoCalculo})
         t->clear();
     PosPlaneta = {};
     lblretrogrado = {};
@@ -15,6 +15,7 @@ void CamposMapa::Limpa() {
     partes = {};
     partesCasa = {};
     Eclipse = false;
+    escolha = {};
     mapaAberto = false;
     caminhoValido = false;
 }

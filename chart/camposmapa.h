@@ -1,6 +1,8 @@
 #pragma once
 // The main window's fields as plain texts: the chart's canonical state. Cast writes them,
 // Rebuild and the chart file read them, the window shows them and writes edits back.
+#include "escolhacalculo.h"
+
 #include <QString>
 #include <array>
 
@@ -45,6 +47,12 @@ struct CamposMapa {
     bool mapaAberto = false;
     QString caminhoFicheiro;
     bool caminhoValido = false;
+
+    // The engine and house system that cast the chart (kept in the chart file after record 29
+    // when not the defaults) and the cast's note for the status line (ephemeris used, polar
+    // fallback).
+    EscolhaCalculo escolha;
+    QString avisoCalculo;
 
     // First panel of the status bar, set when a chart is opened.
     QString textoEstado;

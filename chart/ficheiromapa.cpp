@@ -2,6 +2,7 @@
 
 #include "cp1252.h"
 #include "mensagens.h"
+#include "motormapa.h"
 #include "opcoes.h"
 #include "textoficheiro.h"
 
@@ -116,7 +117,8 @@ QString textoEstado(const CamposMapa& c) {
     const QString universal = c.lblHoras[0].section(QLatin1Char('\''), 0, 0);
     return c.txtNome + QStringLiteral(" nascid") + (c.sexoMasculino ? QLatin1Char('o') : QLatin1Char('a')) +
            QStringLiteral(" a ") + c.txtData + QStringLiteral(" em ") + c.txtlocal + QStringLiteral(" pelas ") + hora +
-           QStringLiteral(" horas (UT ") + universal + QStringLiteral(")");
+           QStringLiteral(" horas (UT ") + universal + QStringLiteral(")") +
+           (c.escolha.padrao() ? QString() : QStringLiteral("  ") + TextoCalculo(c));
 }
 } // namespace
 
@@ -181,6 +183,10 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
         leitor.leCampo(email);
     c.cometarios = comentarios;
     c.txtemail = email;
+    QStringList extra;
+    for (QString v; extra.size() < 3 && leitor.leCampo(v);)
+        extra << v;
+    LeRegistosExtraMapa(extra, c);
     return 0;
 }
 
@@ -194,6 +200,8 @@ QByteArray BytesMapa(const CamposMapa& c) {
         r << Aspas(c.PosCasas[k]);
     r << Aspas(c.PosPlaneta[11]) + QLatin1Char(',') + Flag(c.lblretrogrado[11]) << Aspas(c.cometarios)
       << Aspas(c.txtemail);
+    for (const QString& v : RegistosExtraMapa(c))
+        r << Aspas(v);
     QString texto = r.join(QLatin1Char('\n')) + QLatin1Char('\n');
     texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -1,6 +1,7 @@
 #include "resumo.h"
 
 #include "mensagens.h"
+#include "motormapa.h"
 #include "simbolos.h"
 #include "textoficheiro.h"
 
@@ -26,6 +27,9 @@ QStringList LinhasResumo(const CamposMapa& c, Mapa& mapa) {
     l << QString() << QStringLiteral("Partes");
     for (int k = 0; k < 7; ++k)
         l << Coluna(RotuloParteCampo(k)) + c.partes[k];
+    // A chart cast with the defaults keeps the summary as it always was.
+    if (!c.escolha.padrao())
+        l << QString() << TextoCalculo(c);
     return l;
 }
 

@@ -113,13 +113,19 @@ double HouseCusp(int16_t n, const ResultadoEfemerides& r) {
 }
 
 int16_t HouseOf(double x, const std::array<double, 13>& cusps) {
-    x = ReduzCuspide(x);
+    // Compared in whole arc seconds, the resolution positions and cusps are shown and read
+    // at: a body written with its cusp's very text is on that cusp, so in its house.
+    const auto segundos = [](double rads) {
+        long long s = std::llround(rads * (180.0 * 3600.0) / PI) % 1296000;
+        return s < 0 ? s + 1296000 : s;
+    };
+    const long long p = segundos(x);
     // House h runs forward from its cusp (included) to the next (excluded), through 0º
     // Carneiro when it contains it; house 12 runs to the cusp of house 1.
     for (int h = 1; h <= 12; ++h) {
-        const double c1 = cusps[static_cast<size_t>(h)];
-        const double c2 = cusps[static_cast<size_t>(h == 12 ? 1 : h + 1)];
-        const bool dentro = (c1 < c2) ? (x >= c1 && x < c2) : (c1 > c2 && (x >= c1 || x < c2));
+        const long long c1 = segundos(cusps[static_cast<size_t>(h)]);
+        const long long c2 = segundos(cusps[static_cast<size_t>(h == 12 ? 1 : h + 1)]);
+        const bool dentro = (c1 < c2) ? (p >= c1 && p < c2) : (c1 > c2 && (p >= c1 || p < c2));
         if (dentro) return static_cast<int16_t>(h);
     }
     return 12;

@@ -1,6 +1,8 @@
 #pragma once
 // The single entry into the astronomical engine: one run computes, for one instant and place,
 // the time arguments, the chart angles and the geocentric longitudes of the bodies.
+#include "escolhacalculo.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -32,6 +34,16 @@ struct ResultadoEfemerides {
     double tempoSideralLocal = 0.0;                       // hours
     double asc = 0.0, mc = 0.0, vertice = 0.0;            // radians in [0, 2π)
     std::array<double, N_CORPOS_EFEMERIDES> longitudes{}; // degrees in [0, 360)
+
+    // Filled by the run with a choice of engine and house system: the cusps of houses 1..12
+    // (radians in [0, 2π), [0] unused); the speeds in degrees a day when the engine gives them;
+    // whether the house system had no cusps at this latitude (Porphyry's stand in), and
+    // whether the precise engine found no ephemeris files (the built-in Moshier theory served).
+    std::array<double, 13> cuspides{};
+    std::array<double, N_CORPOS_EFEMERIDES> velocidades{};
+    bool comVelocidades = false;
+    bool recursoPolar = false;
+    bool moshier = false;
 };
 
 // Readers of the main window's date and clock-time texts; the zone is left 0.
@@ -41,6 +53,8 @@ RegistoTempo LerDataHora(const QString& data, const QString& hora);
 double DiaJuliano0h(int dia, int mes, int ano);
 
 ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLugar& lugar);
+// The run of the chosen engine, with the cusps of the chosen house system.
+ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLugar& lugar, const EscolhaCalculo& escolha);
 
 // House cusp n (1..12) from the angles of a run; 5, 6, 8 and 9 give 0 (they are always the
 // opposites of 11, 12, 2 and 3). Radians in [0, 2π).

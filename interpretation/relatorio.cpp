@@ -3,6 +3,7 @@
 #include "camposmapa.h"
 #include "fontedados.h"
 #include "mapa.h"
+#include "motormapa.h"
 #include "opcoes.h"
 #include "simbolos.h"
 #include "textos.h"
@@ -229,7 +230,8 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
                      QStringLiteral("Mapa calculado para: ") + m_campos.txtlocal +
                          QStringLiteral(" ( Latitude=") + m_campos.txtLatitude +
                          QStringLiteral(" Longitude=") + m_campos.txtlongitude + QStringLiteral(" GMT") +
-                         m_campos.FusoHorario + QStringLiteral(" )  "),
+                         m_campos.FusoHorario + QStringLiteral(" )  ") +
+                         (m_campos.escolha.padrao() ? QString() : TextoCalculo(m_campos)),
                      m_cores.CorTexto, false, false, false, kTamanhoTexto, true, AlinhaCentro);
 
     if (m_sintese.ligada) EscreveSintese(doc);

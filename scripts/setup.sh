@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-svg-dev libqt6svg6
   qt6-translations-l10n qt6-l10n-tools libgl-dev
   libbenchmark-dev
-  swetest libswe-dev
+  swetest libswe-dev swe-basic-data
   xvfb xauth unrtf poppler-utils
   fonts-dejavu-core
 )

@@ -22,6 +22,7 @@ QStringList cabecalho() {
         c << QString::fromLatin1(n);
     for (const char* n : kCorpos)
         c << QStringLiteral("retro_") + QString::fromLatin1(n);
+    c << QStringLiteral("motor") << QStringLiteral("casas");
     return c;
 }
 
@@ -35,6 +36,28 @@ public:
     }
 };
 } // namespace
+
+bool LeEscolhaCalculo(const QString& motor, const QString& casas, EscolhaCalculo& e, QString* erro) {
+    const auto m = LeMotor(motor);
+    const auto s = LeCasas(casas);
+    QString porque;
+    if (!motor.trimmed().isEmpty() && !m)
+        porque = QStringLiteral("motor desconhecido «") + motor + QStringLiteral("» (use classico ou preciso)");
+    else if (!casas.trimmed().isEmpty() && !s)
+        porque = QStringLiteral("sistema de casas desconhecido «") + casas +
+                 QStringLiteral("» (use proprio, placidus, koch, regiomontanus, campanus, porfirio, iguais, "
+                                "signos-inteiros, alcabitius, topocentrico, morinus ou a letra do swetest)");
+    if (!porque.isEmpty()) {
+        if (erro)
+            *erro = porque;
+        return false;
+    }
+    if (m)
+        e.motor = *m;
+    if (s)
+        e.casas = *s;
+    return true;
+}
 
 QList<QStringList> LeCsv(const QString& texto, QChar separador) {
     QList<QStringList> registos;
@@ -109,6 +132,7 @@ QByteArray CorreLote(const QByteArray& entrada, int& charts, int& falhas) {
     CamposMapa c;
     Mapa mapa;
     charts = falhas = 0;
+    const EscolhaCalculo escolhaDoLote = EscolhaCalculoActual();
     for (qsizetype n = 0; n < registos.size(); ++n) {
         const QStringList& r = registos[n];
         caixa.linha = static_cast<int>(n + 1);
@@ -142,6 +166,14 @@ QByteArray CorreLote(const QByteArray& entrada, int& charts, int& falhas) {
         c.txtlocal = r[5].trimmed();
         c.txtLatitude = r[6];
         c.txtlongitude = r[7];
+        EscolhaCalculo escolha = escolhaDoLote;
+        QString erro;
+        if (!LeEscolhaCalculo(r.value(8), r.value(9), escolha, &erro)) {
+            caixa.Mostra(IconeMsg::Exclamacao, QString(), erro, BotoesMsg::Ok);
+            ++falhas;
+            continue;
+        }
+        EscolhaCalculoActual() = escolha;
         if (!Cast(c, mapa)) {
             ++falhas;
             continue;
@@ -155,7 +187,9 @@ QByteArray CorreLote(const QByteArray& entrada, int& charts, int& falhas) {
             l << graus(mapa.Corpo(12 + k).Posicao().ValorRads());
         for (int i = 0; i < 12; ++i)
             l << (c.lblretrogrado[i] ? QStringLiteral("1") : QStringLiteral("0"));
+        l << CodigoMotor(c.escolha.motor) << CodigoCasas(c.escolha.casas);
         saida += LinhaCsv(l).toUtf8() + '\n';
     }
+    EscolhaCalculoActual() = escolhaDoLote;
     return saida;
 }

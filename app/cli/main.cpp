@@ -4,6 +4,7 @@
 #include "ficheiromapa.h"
 #include "lote.h"
 #include "mensagens.h"
+#include "motormapa.h"
 #include "normaliza.h"
 #include "opcoes.h"
 #include "orbes.h"
@@ -11,12 +12,19 @@
 #include "saidas.h"
 
 #include <QCoreApplication>
+#ifndef NATALIS_CLI_NUCLEO
 #include <QGuiApplication>
+#endif
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QProcess>
 #include <QSaveFile>
 #include <cstdio>
+#include <memory>
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
 
 namespace {
 struct OpcaoDado {
@@ -41,10 +49,24 @@ const OpcaoDado kOutras[] = {
     {"lote", "ENTRADA.csv", "calcula os mapas de um ficheiro CSV (nome,sexo,data,hora,fuso,local,latitude,longitude)"},
     {"saida", "SAIDA.csv", "com --lote: escreve o CSV de resultados neste ficheiro (por omissão, a saída padrão)"},
     {"orbes", "FICHEIRO.orb", "usa as orbes deste ficheiro (por omissão, as do Natalis)"},
+    {"motor", "MOTOR", "classico ou preciso (Swiss Ephemeris); por omissão, o das opções do Natalis"},
+    {"casas", "SISTEMA",
+     "proprio, placidus, koch, regiomontanus, campanus, porfirio, iguais, signos-inteiros, alcabitius, "
+     "topocentrico, morinus, ou a letra do swetest (P K R C O E/A W B T M); por omissão, o das opções"},
     {"silencioso", nullptr, "não mostra o resumo nem os aspectos"},
     {"versao", nullptr, "mostra a versão"},
     {"ajuda", nullptr, "mostra esta ajuda (também -h e --help)"},
 };
+
+bool conhecida(const QString& nome) {
+    for (const OpcaoDado& o : kDados)
+        if (nome == QLatin1String(o.nome))
+            return true;
+    for (const OpcaoDado& o : kOutras)
+        if (nome == QLatin1String(o.nome))
+            return nome != QLatin1String("ajuda");
+    return false;
+}
 
 void escreve(FILE* f, const QString& texto) {
     const QByteArray b = texto.toUtf8();
@@ -144,13 +166,67 @@ int correLote(const QString& entrada, const QString& saida) {
         escreve(stderr, QStringLiteral("natalis-cli: %1 de %2 mapas não foram calculados\n").arg(falhas).arg(charts));
     return falhas ? SAIDA_FALHOU : SAIDA_OK;
 }
+
+// Whether an option asks for more than casting and text: an output that draws or lays out
+// text (images, the report), an option this build does not know, or the help listing every
+// output. The rest starts without Qt's GUI side, which costs most of a short run.
+bool precisaGui(int argc, char** argv) {
+    for (int k = 1; k < argc; ++k) {
+        const QString a = QString::fromLocal8Bit(argv[k]);
+        if (a == QLatin1String("-h"))
+            return true;
+        if (!a.startsWith(QLatin1String("--")))
+            continue;
+        const QString nome = a.mid(2).section(QLatin1Char('='), 0, 0);
+        const SaidaCli* s = ProcuraSaida(nome);
+        if (s ? !s->soTexto : !conhecida(nome))
+            return true;
+    }
+    return false;
+}
+
+#ifdef NATALIS_CLI_NUCLEO
+// Hands the run to the whole tool beside this program, with the same arguments.
+int passaAoCompleto(int argc, char** argv) {
+    const QString programa = QCoreApplication::applicationDirPath() + QStringLiteral("/natalis-cli-completo");
+    QStringList argumentos;
+    for (int k = 1; k < argc; ++k)
+        argumentos << QString::fromLocal8Bit(argv[k]);
+#ifdef Q_OS_WIN
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedChannels);
+    p.setInputChannelMode(QProcess::ForwardedInputChannel);
+    p.start(programa + QStringLiteral(".exe"), argumentos);
+    if (p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit)
+        return p.exitCode();
+#else
+    const QByteArray caminho = QFile::encodeName(programa);
+    std::fflush(stdout);
+    argv[0] = const_cast<char*>(caminho.constData());
+    ::execv(caminho.constData(), argv);
+#endif
+    escreve(stderr, QStringLiteral("natalis-cli: não foi possível executar ") + programa + QLatin1Char('\n'));
+    return SAIDA_FALHOU;
+}
+#endif
 } // namespace
 
 int main(int argc, char** argv) {
-    // The report's text layout and PDF pages need Qt's GUI side, but never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> aplicacao;
+    if (precisaGui(argc, argv)) {
+#ifdef NATALIS_CLI_NUCLEO
+        QCoreApplication nucleo(argc, argv);
+        return passaAoCompleto(argc, argv);
+#else
+        // The report's text layout and PDF pages need Qt's GUI side, but never a screen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        aplicacao = std::make_unique<QGuiApplication>(argc, argv);
+#endif
+    } else {
+        aplicacao = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& app = *aplicacao;
     MensagensCli caixa;
     DefineCaixaMensagens(&caixa);
 
@@ -221,6 +297,13 @@ int main(int argc, char** argv) {
     if (lote && !saidas.isEmpty())
         return erroArgumentos(QStringLiteral("com --lote, os resultados vão para o CSV; --") + saidas[0].first->opcao +
                               QStringLiteral(" não se aplica"));
+    if (abrir && (outras.contains(QStringLiteral("motor")) || outras.contains(QStringLiteral("casas"))))
+        return erroArgumentos(QStringLiteral("com --abrir, as posições vêm do ficheiro; --motor e --casas não se aplicam"));
+    EscolhaCalculoActual() = EscolhaDasOpcoes();
+    QString erroEscolha;
+    if (!LeEscolhaCalculo(outras.value(QStringLiteral("motor")), outras.value(QStringLiteral("casas")),
+                          EscolhaCalculoActual(), &erroEscolha))
+        return erroArgumentos(erroEscolha);
     if (!carregaOrbes(outras.value(QStringLiteral("orbes"))))
         return SAIDA_FALHOU;
     if (lote)

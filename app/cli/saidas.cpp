@@ -13,13 +13,15 @@ const RegistoSaida guardar({QStringLiteral("guardar"), QStringLiteral("FICHEIRO.
                             QStringLiteral("guarda o mapa num ficheiro de mapa (.anc)"),
                             [](const QString& caminho, CamposMapa& c, Mapa&) {
                                 return SaveToFile(caminho, c) ? SAIDA_OK : SAIDA_FALHOU;
-                            }});
+                            },
+                            true});
 
 const RegistoSaida resumo({QStringLiteral("resumo"), QStringLiteral("FICHEIRO.txt"),
                            QStringLiteral("guarda o resumo de posições (Windows-1252), como a janela o exporta"),
                            [](const QString& caminho, CamposMapa& c, Mapa& m) {
                                return SaveResume(caminho, c, m) ? SAIDA_OK : SAIDA_FALHOU;
-                           }});
+                           },
+                           true});
 } // namespace
 
 void RegistaSaida(SaidaCli saida) { registo().push_back(std::move(saida)); }

@@ -24,6 +24,8 @@ struct SaidaCli {
     QString valor;     // the value's name in the help ("FICHEIRO"); empty for a flag
     QString descricao; // one line of help, in Portuguese
     std::function<int(const QString& valor, CamposMapa& campos, Mapa& mapa)> escreve;
+    // Writes text only (no drawing, no text layout): the tool then starts without Qt's GUI side.
+    bool soTexto = false;
 };
 
 void RegistaSaida(SaidaCli saida);

@@ -4,6 +4,7 @@
 #include "fontes.h"
 #include "frmmain.h"
 #include "mensagens.h"
+#include "motormapa.h"
 #include "opcoes.h"
 #include "orbes.h"
 #include "planeta.h"
@@ -162,6 +163,7 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
     else
         LoadOrbs(false, orbes);
 
+    EscolhaCalculoActual() = EscolhaDasOpcoes();
     janela->carregaFundos();
     janela->defineAjuda(existe(QStringLiteral("natalis.html")) ? CaminhoPrograma(QStringLiteral("natalis.html")) : QString());
 

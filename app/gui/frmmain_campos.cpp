@@ -4,6 +4,7 @@
 
 #include "fusohorario.h"
 #include "mensagens.h"
+#include "motormapa.h"
 #include "normaliza.h"
 #include "opcoes.h"
 #include "superficieecra.h"
@@ -254,8 +255,9 @@ void frmMain::calcula() {
     MostraCampos();
     if (ok) {
         EnableButtons(true);
-        statusBar()->showMessage(QStringLiteral("Mapa calculado para %1, %2 %3.")
-                                     .arg(m_sessao.campos().txtlocal, m_sessao.campos().txtData, m_sessao.campos().txtHora));
+        statusBar()->showMessage(QStringLiteral("Mapa calculado para %1, %2 %3. ")
+                                     .arg(m_sessao.campos().txtlocal, m_sessao.campos().txtData, m_sessao.campos().txtHora) +
+                                 TextoCalculo(m_sessao.campos()));
         ShowInfo(1);
     }
 }
@@ -276,7 +278,8 @@ void frmMain::refaz() {
     leCampos();
     if (!m_sessao.campos().mapaAberto)
         return;
-    m_sessao.Refaz();
+    if (m_sessao.RefazComEscolha())
+        statusBar()->showMessage(QStringLiteral("Mapa calculado de novo. ") + TextoCalculo(m_sessao.campos()));
     MostraCampos();
 }
 

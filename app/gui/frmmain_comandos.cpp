@@ -321,7 +321,8 @@ void frmMain::sobre() {
     const VersaoBase v = LeVersao(DataVer());
     const QString major = v.major.toLower() == QLatin1String("999") ? QStringLiteral(" BETA 1") : v.major;
     CaixaMensagens().Mostra(IconeMsg::Informacao, QStringLiteral("Sobre ") + TituloAplicacao() + QStringLiteral("..."),
-                            QStringLiteral("%1\nVersão %2.%3.%4\n\nUsando %5: %6.%7.%8\n\nLicença GPL-3.0 ou posterior.\n"
+                            QStringLiteral("%1\nVersão %2.%3.%4\n\nUsando %5: %6.%7.%8\n\nCódigo sob a licença GPL-3.0 ou posterior; com a Swiss Ephemeris "
+                                           "(AGPL-3.0), o programa é distribuído nos termos da AGPL-3.0.\n"
                                            "Atlas: dados GeoNames (CC BY 4.0).")
                                 .arg(TituloAplicacao())
                                 .arg(NATALIS_VERSION_MAJOR)

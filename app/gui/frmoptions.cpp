@@ -4,6 +4,7 @@
 #include "escolhaficheiro.h"
 #include "fontes.h"
 #include "mensagens.h"
+#include "motormapa.h"
 #include "opcoes.h"
 #include "orbes.h"
 #include "planeta.h"
@@ -181,6 +182,7 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     connect(m_utilizador, &QRadioButton::clicked, this, [this] { orbesPadrao(false); });
     connect(m_guardar, &QPushButton::clicked, this, [this] { guardaOrbes(); });
     connect(m_abrir, &QPushButton::clicked, this, [this] { abreOrbes(); });
+    m_tabs->addTab(criaPaginaCalculo(), QStringLiteral("Cálculo"));
 
     auto* botoes = new QDialogButtonBox;
     auto* ok = botoes->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -205,6 +207,7 @@ void frmOptions::CarregaArranque() {
         const QString p = GetOption(1 + i);
         m_actual[i] = p == QLatin1String("False") ? QString() : p;
     }
+    EscolhaCalculoActual() = EscolhaDasOpcoes();
 }
 
 int frmOptions::modoCalculo() const { return std::max(0, m_OptionMDC->checkedId()); }
@@ -213,6 +216,7 @@ void frmOptions::abre(int pagina) {
     preencheOrbes();
     LoadPanos();
     m_relatorio->carrega();
+    mostraCalculo(EscolhaCalculoActual());
     m_tabs->setCurrentIndex(pagina);
     show();
     raise();
@@ -264,6 +268,7 @@ void frmOptions::ok() {
         SaveOption(kOpcaoCor[i], QString::number(m_valorCor[i]));
     SaveOption(5, QString::number(modoCalculo()));
     m_relatorio->guarda();
+    guardaCalculo();
     hide();
     emit confirmado();
 }

@@ -1,12 +1,16 @@
 #pragma once
 // The options dialog: how a new chart's positions are obtained, the return to the data page,
-// the colours of the interpretation text, the background pictures and the orb table.
+// the colours of the interpretation text, the background pictures, the orb table, and the
+// engine and house system of the cast.
+#include "escolhacalculo.h"
+
 #include <QDialog>
 #include <array>
 
 class QButtonGroup;
 class OpcoesRelatorioPagina;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +32,8 @@ public:
     // The options read at start-up: colours 15..18 and the choice of option 5.
     void CarregaArranque();
     int modoCalculo() const;
+    // The engine and house system the "Cálculo" page shows.
+    EscolhaCalculo escolhaCalculo() const;
 
 signals:
     void confirmado();
@@ -43,6 +49,9 @@ private:
     void orbesPadrao(bool padrao);
     void guardaOrbes();
     void abreOrbes();
+    QWidget* criaPaginaCalculo();
+    void mostraCalculo(const EscolhaCalculo& e);
+    void guardaCalculo();
 
     QTabWidget* m_tabs = nullptr;
     QButtonGroup* m_OptionMDC = nullptr;
@@ -61,4 +70,6 @@ private:
     QPushButton* m_guardar = nullptr;
     QPushButton* m_abrir = nullptr;
     OpcoesRelatorioPagina* m_relatorio = nullptr;
+    QButtonGroup* m_motor = nullptr;
+    QComboBox* m_casas = nullptr;
 };

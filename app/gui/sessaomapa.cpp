@@ -46,6 +46,16 @@ void SessaoMapa::Refaz() {
     Rebuild(m_campos, mapa(), m_redesenho);
 }
 
+bool SessaoMapa::RefazComEscolha() {
+    // Positions typed or copied by hand (modes 0 and 1) are never replaced.
+    CamposMapa prova = m_campos;
+    if (m_campos.mapaAberto && m_campos.optwrite == 2 && !(m_campos.escolha == EscolhaCalculoActual()) &&
+        NormalizaDadosNascimento(prova, nullptr) && Calcula())
+        return true;
+    Refaz();
+    return false;
+}
+
 bool SessaoMapa::Guarda() {
     const bool ok = GuardaMapa(m_campos, m_escolhe ? m_escolhe : [] { return QString(); });
     if (ok)

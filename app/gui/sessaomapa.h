@@ -33,6 +33,9 @@ public:
     bool Abre(const QString& caminho);
     bool Calcula();
     void Refaz();
+    // F5: a computed chart cast with another engine or house system than the current choice is
+    // cast again with it (true then); otherwise it is rebuilt from the fields.
+    bool RefazComEscolha();
     bool Guarda();
     bool GuardaComo();
     // The autosave when the comments lose focus: only over a path that was read or written

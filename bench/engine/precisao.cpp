@@ -1,7 +1,10 @@
-// Accuracy report: the engine against Swiss Ephemeris (swetest, Moshier mode, mean equinox of
-// date, no nutation) at evenly stepped instants of 1900–2100, in universal time.
-// Prints the largest and the mean difference per body, and for the Ascendant and Midheaven
-// at four latitudes, in arc minutes, as a Markdown table.
+// Accuracy report of both engines against Swiss Ephemeris (swetest) at the same evenly stepped
+// instants of 1900–2100, in universal time. The classic engine against swetest's Moshier
+// mode for the mean equinox of date without nutation (what it computes), in arc minutes, for
+// each body and the Ascendant and Midheaven at four latitudes; the precise engine against
+// swetest's default output (apparent positions, true equinox of date, with the same ephemeris
+// files, or the Moshier theory when the engine found none), in arc seconds, for each body and
+// every cusp of every house system at the same four latitudes. Markdown tables.
 #include "efemerides.h"
 #include "tempo.h"
 
@@ -10,6 +13,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTextStream>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -72,20 +76,21 @@ double DiferencaMinutos(double a, double b) {
 }
 
 // Runs swetest over the instants and returns its output lines, or an empty list. swetest
-// stops after 36525 lines, so the instants go in blocks.
-QStringList Swetest(const QStringList& extra) {
+// stops after 36525 lines, so the instants go in blocks. `modo` selects the ephemeris and the
+// equinox: the classic engine's reference by default.
+QStringList Swetest(const QStringList& extra,
+                    const QStringList& modo = {QStringLiteral("-emos"), QStringLiteral("-nonut")}) {
     constexpr int BLOCO = 1000;
     QStringList linhas;
     for (int k0 = 0; k0 < N_INSTANTES; k0 += BLOCO) {
         const double jd = 2415020.5 + double(k0) * PASSO_MINUTOS / 1440.0;
-        QStringList args{QStringLiteral("-bj%1").arg(jd, 0, 'f', 8),
+        QStringList args{QStringLiteral("-bj%1").arg(jd, 0, 'f', 12),
                          QStringLiteral("-ut"),
                          QStringLiteral("-n%1").arg(std::min(BLOCO, N_INSTANTES - k0)),
                          QStringLiteral("-s%1m").arg(PASSO_MINUTOS),
-                         QStringLiteral("-emos"),
-                         QStringLiteral("-nonut"),
                          QStringLiteral("-fJPl"),
                          QStringLiteral("-head")};
+        args += modo;
         args += extra;
         QProcess p;
         p.start(QStringLiteral("swetest"), args);
@@ -112,6 +117,93 @@ Linha LeLinha(const QString& s) {
     l.longitude = campos.last().toDouble();
     l.nome = campos.mid(1, campos.size() - 2).join(u' ');
     return l;
+}
+
+double DiferencaSegundos(double a, double b) { return DiferencaMinutos(a, b) * 60.0; }
+
+// The largest difference allowed for the precise engine, arc seconds.
+constexpr double LIMITE_PRECISO = 0.01;
+
+QString LinhaSegundos(const QString& nome, const Erro& e) {
+    return QStringLiteral("| %1 | %2 | %3 | %4 | %5 |\n")
+        .arg(nome, QString::number(e.maximo, 'f', 4), QString::number(e.soma / e.n, 'f', 4), e.quando,
+             e.maximo <= LIMITE_PRECISO ? QStringLiteral("sim") : QStringLiteral("**não**"));
+}
+
+// The precise engine's table; returns 1 when a body or a cusp is beyond the limit.
+int PrecisoContraSwetest(QTextStream& out, const std::vector<RegistoTempo>& tempos, const std::vector<QString>& nomes) {
+    const EscolhaCalculo preciso{Motor::Preciso, SistemaCasas::Placidus};
+    const bool moshier = CorreEfemerides(tempos.front(), RegistoLugar{}, preciso).moshier;
+    const QStringList modo{moshier ? QStringLiteral("-emos") : QStringLiteral("-eswe")};
+    QString letras;
+    for (const Corpo& c : CORPOS)
+        letras += QChar::fromLatin1(c.swetest);
+    const QStringList linhas = Swetest({QStringLiteral("-p") + letras}, modo);
+    const int nc = int(std::size(CORPOS));
+    if (linhas.size() != N_INSTANTES * nc) {
+        std::fprintf(stderr, "swetest deu %lld linhas em vez de %d\n", (long long)linhas.size(), N_INSTANTES * nc);
+        return 1;
+    }
+    out << "\nMotor preciso contra swetest (" << (moshier ? "teoria de Moshier, sem ficheiros" : "ficheiros da Swiss Ephemeris")
+        << ", posições aparentes, equinócio verdadeiro da data), os mesmos " << N_INSTANTES
+        << " instantes, em segundos de arco (limite " << LIMITE_PRECISO << "″).\n\n";
+    out << "| Corpo ou cúspide | Erro máximo (″) | Erro médio (″) | Instante do máximo | Dentro do limite |\n";
+    out << "|---|---:|---:|---|---|\n";
+    bool tudoDentro = true;
+    std::vector<Erro> erros(std::size(CORPOS));
+    for (int k = 0; k < N_INSTANTES; ++k) {
+        const ResultadoEfemerides r = CorreEfemerides(tempos[size_t(k)], RegistoLugar{}, preciso);
+        for (int c = 0; c < nc; ++c)
+            erros[size_t(c)].Junta(DiferencaSegundos(r.longitudes[size_t(CORPOS[c].indice)], LeLinha(linhas[k * nc + c]).longitude),
+                                   nomes[size_t(k)]);
+    }
+    for (int c = 0; c < nc; ++c) {
+        out << LinhaSegundos(QString::fromUtf8(CORPOS[c].nome), erros[size_t(c)]);
+        tudoDentro = tudoDentro && erros[size_t(c)].maximo <= LIMITE_PRECISO;
+    }
+
+    // Every cusp of every house system, each latitude: one row with the largest over the twelve.
+    for (int s = 1; s < N_SISTEMAS_CASAS; ++s) {
+        const SistemaCasas sistema = SistemaCasas(s);
+        for (const Latitude& lat : LATITUDES) {
+            const QStringList casas =
+                Swetest({QStringLiteral("-p"), QStringLiteral("-house%1,%2,%3")
+                                                   .arg(-LONGITUDE_OESTE, 0, 'f', 6)
+                                                   .arg(lat.graus, 0, 'f', 6)
+                                                   .arg(QLatin1Char(LetraCasas(sistema)))},
+                        modo);
+            std::vector<std::array<double, 13>> ref(static_cast<size_t>(N_INSTANTES));
+            int k = -1;
+            for (const QString& linha : casas) {
+                const Linha l = LeLinha(linha);
+                if (!l.nome.startsWith(QLatin1String("house ")))
+                    continue;
+                const int h = l.nome.mid(6).toInt();
+                if (h == 1)
+                    ++k;
+                if (k >= 0 && k < N_INSTANTES && h >= 1 && h <= 12)
+                    ref[size_t(k)][size_t(h)] = l.longitude;
+            }
+            if (k != N_INSTANTES - 1) {
+                std::fprintf(stderr, "swetest não deu as casas de todos os instantes\n");
+                return 1;
+            }
+            RegistoLugar lugar;
+            lugar.latitudeGraus = lat.graus;
+            lugar.longitudeGraus = LONGITUDE_OESTE;
+            Erro e;
+            for (int i = 0; i < N_INSTANTES; ++i) {
+                const ResultadoEfemerides r = CorreEfemerides(tempos[size_t(i)], lugar, {Motor::Preciso, sistema});
+                for (size_t h = 1; h <= 12; ++h)
+                    e.Junta(DiferencaSegundos(r.cuspides[h] * GRAUS, ref[size_t(i)][h]), nomes[size_t(i)]);
+            }
+            out << LinhaSegundos(QStringLiteral("Cúspides ") + NomeCasas(sistema) + QStringLiteral(", latitude ") +
+                                     QString::fromUtf8(lat.nome),
+                                 e);
+            tudoDentro = tudoDentro && e.maximo <= LIMITE_PRECISO;
+        }
+    }
+    return tudoDentro ? 0 : 1;
 }
 
 } // namespace
@@ -166,7 +258,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    out << "Motor contra swetest (Moshier, equinócio médio da data, sem nutação), " << N_INSTANTES
+    out << "Motor clássico contra swetest (Moshier, equinócio médio da data, sem nutação), " << N_INSTANTES
         << " instantes de " << nomes.front() << " a " << nomes.back() << " TU, em minutos de arco.\n\n";
     out << "| Corpo | Erro máximo (′) | Erro médio (′) | Instante do máximo |\n";
     out << "|---|---:|---:|---|\n";
@@ -206,5 +298,5 @@ int main(int argc, char** argv) {
         out << "| Meio do Céu, latitude " << lat.nome << " | " << QString::number(em.maximo, 'f', 2) << " | "
             << QString::number(em.soma / em.n, 'f', 2) << " | " << em.quando << " |\n";
     }
-    return 0;
+    return PrecisoContraSwetest(out, tempos, nomes);
 }

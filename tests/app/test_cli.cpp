@@ -1,5 +1,7 @@
 // natalis-cli as a script uses it: exit codes, Portuguese messages, the summary in UTF-8, a
 // chart saved and opened again, the batch CSV, and the user's settings left alone.
+#include "../engine/swetest.h"
+
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -56,6 +58,9 @@ private slots:
         QTest::newRow("hora impossivel") << (QStringList(kLisboa) << "--hora" << "25:00") << 2 << "25:00";
         QTest::newRow("sexo desconhecido") << (QStringList(kLisboa) << "--sexo" << "x") << 2 << "--sexo";
         QTest::newRow("abrir e dados juntos") << (QStringList(kLisboa) << "--abrir" << "x.anc") << 2 << "um de cada vez";
+        QTest::newRow("motor desconhecido") << (QStringList(kLisboa) << "--motor" << "rapido") << 2 << "motor desconhecido";
+        QTest::newRow("casas desconhecidas") << (QStringList(kLisboa) << "--casas" << "Z") << 2 << "sistema de casas desconhecido";
+        QTest::newRow("motor com abrir") << QStringList{"--abrir", "x.anc", "--motor", "preciso"} << 2 << "não se aplicam";
         QTest::newRow("ficheiro em falta") << QStringList{"--abrir", "/nao/existe.anc"} << 1 << "Erro numero 53";
     }
     void argumentos() {
@@ -98,18 +103,24 @@ private slots:
         e.write("nome,sexo,data,hora,fuso,local,latitude,longitude\r\n"
                 "Maria,F,25/4/1974,0:20,1,Lisboa,38\xc2\xba" "43' N,9\xc2\xba" "8' W\r\n"
                 "\"Silva, Rui\",M,15-01-1985,14h30,-3,\"Rio de Janeiro, Brasil\",22\xc2\xba" "54' S,43\xc2\xba" "12' W\r\n"
-                "Errado,M,31/2/1990,12:00,0,X,0,0\r\n");
+                "Errado,M,31/2/1990,12:00,0,X,0,0\r\n"
+                "Preciso,F,25/4/1974,0:20,1,Lisboa,38\xc2\xba" "43' N,9\xc2\xba" "8' W,preciso,K\r\n"
+                "Motor errado,F,25/4/1974,0:20,1,Lisboa,0,0,turbo,\r\n");
         e.close();
         const QString saida = d.filePath("saida.csv");
         const Resultado r = corre({"--lote", e.fileName(), "--saida", saida});
-        QCOMPARE(r.codigo, 1); // one chart of three failed
+        QCOMPARE(r.codigo, 1); // two charts of five failed
         QVERIFY2(r.erros.contains("linha 4") && r.erros.contains("31/2/1990"), qPrintable(r.erros));
+        QVERIFY2(r.erros.contains("linha 6") && r.erros.contains("turbo"), qPrintable(r.erros));
         QFile s(saida);
         QVERIFY(s.open(QIODevice::ReadOnly));
         const QStringList linhas = QString::fromUtf8(s.readAll()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(linhas.size(), 3);
+        QCOMPARE(linhas.size(), 4);
         const QStringList cabeca = linhas[0].split(',');
-        QCOMPARE(cabeca.size(), 6 + 12 + 12 + 7 + 12);
+        QCOMPARE(cabeca.size(), 6 + 12 + 12 + 7 + 12 + 2);
+        QCOMPARE(cabeca.mid(49), (QStringList{"motor", "casas"}));
+        QVERIFY(linhas[1].endsWith(",classico,proprio"));
+        QVERIFY(linhas[3].startsWith("Preciso,") && linhas[3].endsWith(",preciso,koch"));
         QCOMPARE(cabeca[6], QString("sol"));
         QCOMPARE(cabeca[18], QString("casa1"));
         QCOMPARE(cabeca[48], QString("retro_lua_negra"));
@@ -118,7 +129,7 @@ private slots:
         // The batch line agrees with the summary of the same chart cast alone.
         const Resultado unico = corre(kLisboa);
         const QStringList campos = linhas[1].split(',');
-        QCOMPARE(campos.size(), 49);
+        QCOMPARE(campos.size(), 51);
         const QStringList resumo = unico.saida.split('\n');
         for (int i = 0; i < 12; ++i) {
             const QString linha = resumo[8 + i];
@@ -127,6 +138,21 @@ private slots:
             QCOMPARE(campos[37 + i] == "1", linha.endsWith("( Retrogrado )"));
         }
         QVERIFY(std::fabs(campos[18].toDouble() - graus(resumo[25].mid(20))) < 1e-5); // Ascendant
+    }
+
+    // The precise engine from the command line: the summary names it, and the Ascendant and
+    // the Sun agree with swetest (same files, or Moshier as the note says) to the second.
+    void motorPreciso() {
+        const Resultado r = corre(QStringList(kLisboa) << "--motor" << "preciso" << "--casas" << "P");
+        QCOMPARE(r.codigo, 0);
+        QVERIFY2(r.saida.contains(QString::fromUtf8("Cálculo: motor preciso (Swiss Ephemeris), casas Placidus.")),
+                 qPrintable(r.saida));
+        const auto ref = CorreSwetest("24.4.1974", "23:20:00", 38 + 43 / 60.0, -(9 + 8 / 60.0), 'P',
+                                      r.saida.contains("Moshier"));
+        QVERIFY2(ref, "swetest não correu");
+        const QStringList resumo = r.saida.split('\n');
+        QVERIFY(std::fabs(graus(resumo[8].mid(20).section(" em ", 0, 0)) - ref->corpos[0]) < 0.51 / 3600);
+        QVERIFY(std::fabs(graus(resumo[25].mid(20)) - ref->cuspides[1]) < 0.51 / 3600);
     }
 };
 

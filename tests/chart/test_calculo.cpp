@@ -220,6 +220,61 @@ private slots:
         QCOMPARE(m.Corpo(5).Posicao().ValorRads(), geral.ValorRads());
     }
 
+    // Values exactly on a rounding or house boundary, as the window shows them (whole arc
+    // seconds): 8°30' rounds up to 9 (no conjunction under orb 8), 82°30' rounds up to 83 (a
+    // square under orb 7), a body on a cusp is in that cusp's house and one second before it
+    // in the previous house. Body −1 leaves the bodies as they are; house −1 checks no house.
+    void valoresExactos_data() {
+        QTest::addColumn<int>("corpo");
+        QTest::addColumn<QString>("posicao");
+        QTest::addColumn<int>("outro");
+        QTest::addColumn<QString>("posicaoOutro");
+        QTest::addColumn<int>("aspecto"); // global code of the pair, 0 when none is expected
+        QTest::addColumn<int>("casa");
+        QTest::newRow("8°30' com orbe 8: sem conjuncao")
+            << 0 << QString::fromUtf8("3º0'0''Carneiro") << 4 << QString::fromUtf8("11º30'0''Carneiro") << 0 << -1;
+        QTest::newRow("8°29'59'' com orbe 8: conjuncao")
+            << 0 << QString::fromUtf8("3º0'0''Carneiro") << 4 << QString::fromUtf8("11º29'59''Carneiro") << 1905 << -1;
+        QTest::newRow("82°30' com orbe 7: quadratura")
+            << 0 << QString::fromUtf8("24º32'11''Peixes") << 8 << QString::fromUtf8("2º2'11''Capricórnio") << 1409 << -1;
+        QTest::newRow("Sol sobre o MC: casa X")
+            << 0 << QString::fromUtf8("8º25'0''Escorpião") << -1 << QString() << 0 << 10;
+        QTest::newRow("Sol um segundo antes do MC: casa IX")
+            << 0 << QString::fromUtf8("8º24'59''Escorpião") << -1 << QString() << 0 << 9;
+        QTest::newRow("Lua sobre o Ascendente: casa I")
+            << 1 << QString::fromUtf8("8º25'0''Aquário") << -1 << QString() << 0 << 1;
+        QTest::newRow("Lua sobre a cuspide III: casa III")
+            << 1 << QString::fromUtf8("8º25'0''Carneiro") << -1 << QString() << 0 << 3;
+    }
+    void valoresExactos() {
+        QFETCH(int, corpo);
+        QFETCH(QString, posicao);
+        QFETCH(int, outro);
+        QFETCH(QString, posicaoOutro);
+        QFETCH(int, aspecto);
+        QFETCH(int, casa);
+        CamposMapa c = campos();
+        const char* signos[6] = {"Escorpião", "Sagitário", "Capricórnio", "Aquário", "Peixes", "Carneiro"};
+        for (int k = 0; k < 6; ++k)
+            c.PosCasas[k] = QString::fromUtf8("8º25'0''") + QString::fromUtf8(signos[k]);
+        c.PosPlaneta[corpo] = posicao;
+        if (outro >= 0)
+            c.PosPlaneta[outro] = posicaoOutro;
+        Mapa m;
+        Rebuild(c, m);
+        if (outro >= 0) {
+            bool algum = false;
+            for (int tipo : {4, 6, 7, 8, 9})
+                algum = algum || m.Aspectos().ExistsItem(QVariant::fromValue(
+                                     int16_t((corpo + 1) * 1000 + tipo * 100 + outro + 1)));
+            QCOMPARE(algum, aspecto != 0);
+            if (aspecto)
+                QVERIFY(m.Aspectos().ExistsItem(QVariant::fromValue(int16_t(aspecto))));
+        }
+        if (casa > 0)
+            QCOMPARE(int(m.Corpo(corpo).Casa), casa);
+    }
+
     // Birth data that cannot be read is refused before anything is computed.
     void lancamentoRecusado() {
         CamposMapa c;

@@ -107,6 +107,60 @@ private slots:
         QCOMPARE(RecentFiles(), QStringList{fixture});
     }
 
+    // A chart cast with another engine or house system keeps them in records after the 29th
+    // (the atlas zone record still empty); the 29 records before are the default file's bytes,
+    // so a reader of 29 records reads every field as before. The defaults add nothing.
+    void registosExtra_data() {
+        QTest::addColumn<int>("motor");
+        QTest::addColumn<int>("casas");
+        QTest::addColumn<QByteArray>("cauda");
+        QTest::newRow("predefinido: 29 registos") << int(Motor::Classico) << int(SistemaCasas::Proprio) << QByteArray();
+        QTest::newRow("preciso Placidus") << int(Motor::Preciso) << int(SistemaCasas::Placidus)
+                                          << QByteArray("\"preciso\"\r\n\"placidus\"\r\n\"\"\r\n");
+        QTest::newRow("classico Signos Inteiros") << int(Motor::Classico) << int(SistemaCasas::SignosInteiros)
+                                                  << QByteArray("\"classico\"\r\n\"signos-inteiros\"\r\n\"\"\r\n");
+        QTest::newRow("preciso regra propria") << int(Motor::Preciso) << int(SistemaCasas::Proprio)
+                                               << QByteArray("\"preciso\"\r\n\"proprio\"\r\n\"\"\r\n");
+    }
+    void registosExtra() {
+        QFETCH(int, motor);
+        QFETCH(int, casas);
+        QFETCH(QByteArray, cauda);
+        const EscolhaCalculo escolha{Motor(motor), SistemaCasas(casas)};
+        CamposMapa c;
+        Mapa m;
+        QVERIFY(OpenFile(fixture, c, m));
+        QVERIFY(c.escolha.padrao());
+        c.escolha = escolha;
+        const QString destino = pasta.filePath("extra.anc");
+        QVERIFY(SaveToFile(destino, c));
+        const QByteArray bytes = leBytes(destino);
+        QCOMPARE(bytes, leBytes(fixture) + cauda);
+
+        // Opened again: the choice comes back, the fields are the fixture's, and the status
+        // line names the engine and house system of a chart not cast with the defaults.
+        CamposMapa lido;
+        QVERIFY(OpenFile(destino, lido, m));
+        QCOMPARE(lido.escolha, escolha);
+        QCOMPARE(lido.txtemail, QString("maria@exemplo.pt"));
+        QCOMPARE(lido.PosCasas, c.PosCasas);
+        QCOMPARE(lido.textoEstado.contains(QString::fromUtf8("Cálculo: motor ") + NomeMotor(escolha.motor) +
+                                           QStringLiteral(", casas ") + NomeCasas(escolha.casas)),
+                 !escolha.padrao());
+        const QString copia = pasta.filePath("extra2.anc");
+        QVERIFY(SaveToFile(copia, lido));
+        QCOMPARE(leBytes(copia), bytes);
+
+        // The 29-record reader: the first 29 records alone give the same fields.
+        CamposMapa so29;
+        QCOMPARE(LeBytesMapa(primeirosRegistos(bytes, 29), so29), 0);
+        QCOMPARE(so29.txtemail, lido.txtemail);
+        QCOMPARE(so29.cometarios, lido.cometarios);
+        for (int i = 0; i < 12; ++i) // 12, the Part of Fortune, is not stored
+            QCOMPARE(so29.PosPlaneta[i], lido.PosPlaneta[i]);
+        QVERIFY(so29.escolha.padrao());
+    }
+
     // Any texts, in and out unchanged (commas, several lines, accents, empty fields).
     void idaEVolta_data() {
         QTest::addColumn<QString>("texto");

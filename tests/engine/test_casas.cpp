@@ -1,6 +1,7 @@
 // Chart angles, the house cusps of the engine's own division and the house of a longitude.
 #include "casas.h"
 #include "efemerides.h"
+#include "registos.h"
 
 #include <QTest>
 #include <cmath>
@@ -74,12 +75,7 @@ void TestCasas::angulos() {
     QFETCH(double, latitude);
     QFETCH(double, asc);
     QFETCH(double, mc);
-    RegistoTempo t;
-    t.dia = int16_t(dia);
-    t.mes = int16_t(mes);
-    t.ano = int16_t(ano);
-    t.hora = int16_t(hora);
-    t.minuto = int16_t(minuto);
+    const RegistoTempo t = Tempo(dia, mes, ano, hora, minuto);
     RegistoLugar l;
     l.latitudeGraus = latitude;
     l.longitudeGraus = 9.1333;

@@ -45,18 +45,19 @@ private slots:
         QTest::addColumn<QString>("local");
         QTest::addColumn<QString>("latitude");
         QTest::addColumn<QString>("longitude");
+        QTest::addColumn<bool>("preciso"); // precise engine with Placidus, else the defaults
         QTest::newRow("joao_porto") << "João Silva" << true << "12/3/1975"
                                     << "8h45'0''"
                                     << "0h0'0''"
                                     << "Porto"
                                     << "41º9'0''N"
-                                    << "0h34'28'' W";
+                                    << "0h34'28'' W" << false;
         QTest::newRow("maria_lisboa") << "Maria Costa" << false << "23/8/1988"
                                       << "21h10'0''"
                                       << "1h0'0''"
                                       << "Lisboa"
                                       << "38º43'0''N"
-                                      << "0h36'32'' W";
+                                      << "0h36'32'' W" << true;
     }
     void relatorio() {
         QFETCH(QString, nome);
@@ -69,6 +70,8 @@ private slots:
         QFETCH(QString, longitude);
         CamposMapa campos = Nascimento(data, hora, fuso, latitude, longitude, nome, masculino);
         campos.txtlocal = local;
+        QFETCH(bool, preciso);
+        EscolhaCalculoActual() = preciso ? EscolhaCalculo{Motor::Preciso, SistemaCasas::Placidus} : EscolhaCalculo{};
         Mapa mapa;
         QVERIFY2(Cast(campos, mapa),
                  m_caixa.chamadas.isEmpty() ? "" : qPrintable(m_caixa.chamadas.last().texto));
@@ -106,6 +109,10 @@ private slots:
         // written with "|2" give the same ending throughout.
         QVERIFY(
             texto.contains(masculino ? QStringLiteral("nascido no dia") : QStringLiteral("nascida no dia")));
+        // The header names an engine and house system other than the defaults.
+        QCOMPARE(texto.contains(QString::fromUtf8("Cálculo: motor preciso (Swiss Ephemeris), casas Placidus.")), preciso);
+        QCOMPARE(texto.contains(QString::fromUtf8("Cálculo:")), preciso);
+        EscolhaCalculoActual() = {};
     }
 
     // Twenty charts of random births: with the synthesis on, no paragraph of text appears twice
