@@ -247,6 +247,7 @@ bool Actualizador::preparaSeccao(const QList<FicheiroDescrito>& ficheiros, const
             if (interrompido) break;
             erro(QStringLiteral("Erro na actualização de ") + f.nome);
             erro(motivo);
+            progresso(progressoBase);
             return false;
         }
     }
@@ -292,7 +293,7 @@ bool Actualizador::descarrega(const FicheiroDescrito& f, const QString& linha, Q
         return false;
     }
     if (!chegou) {
-        *motivo = QStringLiteral("%1 não chegou inteiro (%2).").arg(f.nome, rede.UltimoErro());
+        *motivo = QStringLiteral("%1 não foi obtido: %2.").arg(f.nome, rede.UltimoErro());
         return false;
     }
     if (resumo.result() != f.sha256) {

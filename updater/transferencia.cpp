@@ -7,6 +7,24 @@
 namespace {
 // What the network layer may hold before the content is handed over.
 constexpr qint64 BlocoMaximo = 256 * 1024;
+
+QString erroDeRede(const QNetworkReply& r) {
+    switch (r.error()) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("o servidor recusou a ligação");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("servidor não encontrado");
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("o servidor fechou a ligação");
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError:
+        return QStringLiteral("o servidor deixou de responder");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("a ligação segura falhou");
+    default:
+        return QStringLiteral("erro de rede (%1)").arg(r.errorString());
+    }
+}
 } // namespace
 
 Transferencia::Transferencia(QObject* parent) : QObject(parent) {}
@@ -59,6 +77,8 @@ bool Transferencia::Recebe(const QUrl& url, qint64 maximo, bool exacto,
     };
     connect(resposta, &QNetworkReply::readyRead, this, recebe);
     connect(resposta, &QNetworkReply::metaDataChanged, this, [&] {
+        const QVariant estado = resposta->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        if (estado.isValid() && (estado.toInt() < 200 || estado.toInt() > 299)) return; // judged at the end
         const QVariant tamanho = resposta->header(QNetworkRequest::ContentLengthHeader);
         if (tamanho.isValid() && tamanho.toLongLong() > maximo)
             para(QStringLiteral("o servidor anuncia %1 bytes, mais do que os %2 previstos")
@@ -80,15 +100,15 @@ bool Transferencia::Recebe(const QUrl& url, qint64 maximo, bool exacto,
         const QVariant tamanho = resposta->header(QNetworkRequest::ContentLengthHeader);
         if (interrompida)
             erro = QStringLiteral("interrompida");
-        else if (resposta->error() != QNetworkReply::NoError)
-            erro = resposta->errorString();
         else if (estado.isValid() && (estado.toInt() < 200 || estado.toInt() > 299))
             erro = QStringLiteral("resposta %1 do servidor").arg(estado.toInt());
+        else if (resposta->error() != QNetworkReply::NoError)
+            erro = erroDeRede(*resposta);
         else if (recebidos == 0)
             erro = QStringLiteral("conteúdo vazio");
         // A connection that closes early can end without an error; the lengths tell.
         else if ((tamanho.isValid() && tamanho.toLongLong() != recebidos) || (exacto && recebidos != maximo))
-            erro = QStringLiteral("conteúdo incompleto: chegaram %1 bytes").arg(recebidos);
+            erro = QStringLiteral("conteúdo incompleto, chegaram %1 bytes").arg(recebidos);
     }
     ultimoErro = erro;
     resposta->deleteLater();

@@ -16,10 +16,16 @@ bool ServidorTeste::Inicia() {
 
 void ServidorTeste::Para() {
     servidor.close();
+    // Gone now, while the tables their handlers touch still exist.
     for (const QPointer<QTcpSocket>& s : ligacoes)
-        if (s) s->abort();
+        if (s) {
+            s->disconnect(this);
+            s->abort();
+            delete s.data();
+        }
     ligacoes.clear();
     recebido.clear();
+    porGerar.clear();
 }
 
 QString ServidorTeste::Base() const {

@@ -78,8 +78,8 @@ private slots:
         QTest::newRow("assinada pela chave dos testes, não pela do programa") << "chave do programa" << "outra chave";
         QTest::newRow("ficheiro adulterado") << "adulterado" << "não corresponde ao que foi assinado";
         QTest::newRow("ficheiro maior do que o assinado") << "maior" << "mais do que";
-        QTest::newRow("transferência cortada sem tamanho") << "cortada" << "não chegou inteiro";
-        QTest::newRow("segundo ficheiro falha") << "404" << "Erro na actualização de Natalis";
+        QTest::newRow("transferência cortada sem tamanho") << "cortada" << "conteúdo incompleto";
+        QTest::newRow("segundo ficheiro falha") << "404" << "Natalis não foi obtido: resposta 404";
         QTest::newRow("ficheiro que é ligação para fora") << "ligação" << "ligação simbólica";
         QTest::newRow("pasta que é ligação para fora") << "pasta ligação" << "fora da pasta do programa";
     }
