@@ -10,6 +10,7 @@ PACKAGES=(
   libbenchmark-dev
   swetest libswe-dev
   xvfb xauth unrtf
+  minisign libsodium-dev
   fonts-dejavu-core
 )
 
