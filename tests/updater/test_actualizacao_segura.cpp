@@ -126,9 +126,11 @@ private slots:
     }
 
     // Both files arrive, are put in place together, the program keeps its run bit, the date is
-    // recorded and no staging folder is left.
+    // recorded and no staging folder is left, not even one an earlier crash left behind.
     void boaActualizacaoInstala() {
         QVERIFY(amb.publica(descricaoDeDois(), {{"Natalis", ProgramaNovo}, {"Default.orb", "orbes novas"}}));
+        QVERIFY(QDir().mkpath(amb.programa(QStringLiteral(".renovo-abc123"))));
+        QVERIFY(escreve(amb.programa(QStringLiteral(".renovo-abc123/0.novo")), "restos"));
         const auto permissoes = QFile::permissions(amb.programa(QStringLiteral("Natalis")));
         Actualizador a;
         a.DefineChave(amb.chave);
