@@ -209,6 +209,7 @@ private slots:
                             {{"natalis.html", QByteArray(300 * 1024, 'n')}, {"Default.orb", "orbes novas"}}));
         rlimit antigo{};
         getrlimit(RLIMIT_FSIZE, &antigo);
+        auto repoe = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &antigo); });
         if (montado) {
             // Whatever room is left goes to a filler, but for a few pages.
             QFile enchimento(disco + QStringLiteral("/enchimento"));
@@ -229,7 +230,8 @@ private slots:
         Actualizador a;
         a.DefineChave(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
-        if (!montado) setrlimit(RLIMIT_FSIZE, &antigo);
+        repoe.dismiss();
+        setrlimit(RLIMIT_FSIZE, &antigo);
         QCOMPARE(ImpressaoPasta(prog), antes);
         QCOMPARE(le(prog + QStringLiteral("/natalis.html")), ajuda);
         const QString erros = a.Errlist.join(QLatin1Char('\n'));
