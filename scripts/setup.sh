@@ -10,6 +10,7 @@ PACKAGES=(
   libbenchmark-dev
   swetest libswe-dev swe-basic-data
   xvfb xauth unrtf poppler-utils
+  minisign libsodium-dev
   fonts-dejavu-core
 )
 

@@ -5,8 +5,12 @@
 #include "mensagens.h"
 #include "opcoes.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 const QString Titulo = QStringLiteral("Actualização do Natalis");
@@ -14,6 +18,13 @@ const QString Procurando = QStringLiteral("Procurando informação de actualiza�
 const QString NenhumaNova = QStringLiteral("Não existe nenhuma nova actualização do Natalis.");
 const QString Exito = QStringLiteral("Actualização efectuada com êxito.");
 const QString NovaActualizacao = QStringLiteral("O Natalis tem uma nova actualização.");
+const QString NaoAssinada = QStringLiteral("A actualização foi recusada: a informação de actualização não tem uma "
+                                           "assinatura válida do Natalis. Nenhum ficheiro foi alterado.");
+const QString MalFormada = QStringLiteral("A actualização foi recusada: a informação de actualização está mal "
+                                          "formada. Nenhum ficheiro foi alterado.");
+// The description and its signature are small; anything larger is not one.
+constexpr qint64 LimiteDescricao = 16 * 1024 * 1024;
+constexpr qint64 LimiteAssinatura = 4096;
 
 QString textoFalhas(int n) {
     return n == 1 ? QStringLiteral("A actualização terminou com erros: 1 ficheiro não foi actualizado.")
@@ -56,10 +67,6 @@ Actualizador::Actualizador(QObject* parent) : QObject(parent) {
     captionCancelar = QStringLiteral("Cancelar");
 }
 
-QString Actualizador::copiaLocal() const {
-    return CaminhoPrograma(QStringLiteral("update.txt"));
-}
-
 void Actualizador::Interrompe() {
     if (!emCurso) return;
     interrompido = true;
@@ -82,42 +89,54 @@ void Actualizador::progresso(const QString& texto) {
     emit mudou();
 }
 
+Actualizador::Resultado Actualizador::recusa(const QString& estadoTexto, const QString& motivo) {
+    estado(estadoTexto, CorEstado::Vermelho);
+    erro(motivo);
+    ErrlistVisivel = true;
+    cmdactualActivo = true;
+    emit aviso();
+    return Invalida;
+}
+
 Actualizador::Resultado Actualizador::Update() {
     if (emCurso) return Interrompida;
     emCurso = true;
     interrompido = false;
-    const QString copia = copiaLocal();
     auto termina = [&](Resultado r) {
-        QFile::remove(copia);
+        preparacao.reset();
+        descricao = PerfilIni();
         emCurso = false;
         if (r == Interrompida) progresso(QString());
         emit mudou();
         return r;
     };
 
-    QFile::remove(copia);
     Errlist.clear();
     ErrlistVisivel = false;
     cmdactualActivo = false;
     lblprog.clear();
     estado(Procurando, CorEstado::Azul);
 
-    if (!rede.Download(copia, EnderecoFicheiro(PastaWeb(), QStringLiteral("update.txt")))) {
-        if (interrompido) return termina(Interrompida);
+    const QFileInfo pasta(PastaPrograma());
+    if (!pasta.isDir() || !pasta.isWritable()) {
         cmdactualActivo = true;
-        if (rede.FalhaLocal())
-            estado(QStringLiteral(
-                       "Não é possível escrever na pasta do programa (%1). A actualização não foi feita.")
-                       .arg(QDir::toNativeSeparators(PastaPrograma())),
-                   CorEstado::Vermelho);
-        else
-            estado(QStringLiteral("Não foi possível obter a informação de actualização. "
-                                  "Verifique a ligação à Internet e tente de novo."),
-                   CorEstado::Vermelho);
+        estado(QStringLiteral("Não é possível escrever na pasta do programa (%1). A actualização não foi feita.")
+                   .arg(QDir::toNativeSeparators(PastaPrograma())),
+               CorEstado::Vermelho);
         return termina(SemDescricao);
     }
 
-    if (!DescricaoValida(PrimeiraLinha(copia))) {
+    QByteArray texto;
+    if (!rede.Obtem(EnderecoFicheiro(PastaWeb(), QStringLiteral("update.txt")), LimiteDescricao, &texto)) {
+        if (interrompido) return termina(Interrompida);
+        cmdactualActivo = true;
+        estado(QStringLiteral("Não foi possível obter a informação de actualização. "
+                              "Verifique a ligação à Internet e tente de novo."),
+               CorEstado::Vermelho);
+        return termina(SemDescricao);
+    }
+
+    if (!DescricaoValida(PrimeiraLinha(texto))) {
         estado(QStringLiteral("A Actualização não foi possivel. O ficheiro de informação não foi encontrado "
                               "ou não é válido"),
                CorEstado::Vermelho);
@@ -127,9 +146,33 @@ Actualizador::Resultado Actualizador::Update() {
         return termina(Invalida);
     }
 
-    const QString dataWeb = ReadINI(copia, QStringLiteral("webupdate"), QStringLiteral("lastdate"));
+    // Nothing the description says is acted on before its signature is checked.
+    QByteArray assinatura;
+    QString motivo;
+    if (!rede.Obtem(EnderecoFicheiro(PastaWeb(), QStringLiteral("update.txt.minisig")), LimiteAssinatura,
+                    &assinatura)) {
+        if (interrompido) return termina(Interrompida);
+        return termina(recusa(NaoAssinada, QStringLiteral("A assinatura da informação de actualização "
+                                                          "(update.txt.minisig) não foi encontrada.")));
+    }
+    if (!VerificaAssinatura(texto, assinatura, chave, &motivo)) return termina(recusa(NaoAssinada, motivo));
+
+    descricao = PerfilIni::Le(texto);
+    const auto outros = FicheirosDaSeccao(descricao, QStringLiteral("otherfiles"), &motivo);
+    if (!outros) return termina(recusa(MalFormada, motivo));
+    const DecisaoPrograma decisao =
+        DecideActualizacao(descricao.Valor(QStringLiteral("natalis"), QStringLiteral("online")),
+                           descricao.Valor(QStringLiteral("natalis"), QStringLiteral("lastdate")), GetOption(1000));
+    QList<FicheiroDescrito> programa;
+    if (decisao == DecisaoPrograma::Devida) {
+        const auto lista = FicheirosDaSeccao(descricao, QStringLiteral("natalis"), &motivo);
+        if (!lista) return termina(recusa(MalFormada, motivo));
+        programa = *lista;
+    }
+
+    const QString dataWeb = descricao.Valor(QStringLiteral("webupdate"), QStringLiteral("lastdate"));
     if (HaNoticias(dataWeb, GetOption(-3))) {
-        emit noticias(ReadINI(copia, QStringLiteral("webupdate"), QStringLiteral("news")));
+        emit noticias(descricao.Valor(QStringLiteral("webupdate"), QStringLiteral("news")));
         if (CaixaMensagens().Mostra(
                 IconeMsg::Informacao, Titulo,
                 QStringLiteral("Existem alterações no Site do Natalis.\nDeseja visitá-lo agora?"),
@@ -139,25 +182,33 @@ Actualizador::Resultado Actualizador::Update() {
         }
     }
 
-    int falhas =
-        actualizaSeccao(QStringLiteral("otherfiles"), QStringLiteral("Actualizando outros ficheiros..."));
+    preparacao = std::make_unique<Preparacao>(PastaPrograma());
+    qsizetype previstos = outros->size();
+    bool certo = preparaSeccao(*outros, QStringLiteral("Actualizando outros ficheiros..."));
     if (interrompido) return termina(Interrompida);
 
-    const DecisaoPrograma decisao = DecideActualizacao(
-        ReadINI(copia, QStringLiteral("natalis"), QStringLiteral("online")),
-        ReadINI(copia, QStringLiteral("natalis"), QStringLiteral("lastdate")), GetOption(1000));
-    if (decisao == DecisaoPrograma::NenhumaNova)
+    bool programaPreparado = false;
+    if (certo && decisao == DecisaoPrograma::NenhumaNova)
         estado(NenhumaNova, cor);
-    else if (decisao == DecisaoPrograma::Devida) {
-        UpdateNatalis(false);
-        falhas += falhasNatalis;
+    else if (certo && decisao == DecisaoPrograma::Devida && UpdateNatalis(false)) {
+        previstos += programa.size();
+        programaPreparado = true;
+        certo = preparaSeccao(programa, NovaActualizacao + QStringLiteral("\nActualizando..."));
     }
     if (interrompido) return termina(Interrompida);
 
-    if (falhas > 0) {
+    if (certo && !preparacao->PoeNoLugar(&motivo)) {
+        certo = false;
+        erro(motivo);
+    }
+    if (!certo) {
+        erro(QStringLiteral("Nenhum ficheiro foi substituído: a instalação anterior ficou como estava."));
         ErrlistVisivel = true;
-        estado(textoFalhas(falhas), CorEstado::Vermelho);
+        estado(textoFalhas(static_cast<int>(previstos)), CorEstado::Vermelho);
     } else {
+        // Recorded only once every file is in place, so an incomplete update is offered again.
+        const QDate publicada = LeData(descricao.Valor(QStringLiteral("natalis"), QStringLiteral("lastdate")));
+        if (programaPreparado && publicada.isValid()) SaveOption(1000, EscreveData(publicada));
         estado(decisao == DecisaoPrograma::NenhumaNova ? NenhumaNova : Exito, CorEstado::Verde);
     }
     captionCancelar = QStringLiteral("Fechar");
@@ -165,13 +216,10 @@ Actualizador::Resultado Actualizador::Update() {
     return termina(Concluida);
 }
 
-void Actualizador::UpdateNatalis(bool forcado) {
-    falhasNatalis = 0;
-    const QString copia = copiaLocal();
+bool Actualizador::UpdateNatalis(bool forcado) {
     progresso(NovaActualizacao);
     if (!forcado) {
-        const double prioridade =
-            NumeroDeTexto(ReadINI(copia, QStringLiteral("natalis"), QStringLiteral("priority")));
+        const double prioridade = NumeroDeTexto(descricao.Valor(QStringLiteral("natalis"), QStringLiteral("priority")));
         if (prioridade == 0 || prioridade == 1) {
             const QString meio =
                 prioridade == 0
@@ -181,44 +229,40 @@ void Actualizador::UpdateNatalis(bool forcado) {
                 QStringLiteral("Está disponivel uma nova actualização para o Natalis.\n") + meio +
                 QStringLiteral("\n\nDeseja proceder à actualização?");
             if (CaixaMensagens().Mostra(IconeMsg::Pergunta, Titulo, pergunta, BotoesMsg::SimNao) !=
-                RespostaMsg::Sim) {
-                return;
-            }
+                RespostaMsg::Sim)
+                return false;
         }
     }
-    falhasNatalis =
-        actualizaSeccao(QStringLiteral("natalis"), NovaActualizacao + QStringLiteral("\nActualizando..."));
-    // Recorded only when every file arrived, so an incomplete update is offered again.
-    if (falhasNatalis == 0 && !interrompido) {
-        const QDate publicada = LeData(ReadINI(copia, QStringLiteral("natalis"), QStringLiteral("lastdate")));
-        if (publicada.isValid()) SaveOption(1000, EscreveData(publicada));
-    }
+    return true;
 }
 
-int Actualizador::actualizaSeccao(const QString& seccao, const QString& progressoBase) {
-    const QString copia = copiaLocal();
-    const int n = ContagemFicheiros(ReadINI(copia, seccao, QStringLiteral("filescount")));
-    if (n == 0) return 0;
+bool Actualizador::preparaSeccao(const QList<FicheiroDescrito>& ficheiros, const QString& progressoBase) {
+    if (ficheiros.isEmpty()) return true;
     progresso(progressoBase);
-    int falhas = 0;
-    for (int i = 1; i <= n && !interrompido; ++i) {
-        const QString localizacao =
-            ReadINI(copia, seccao, QStringLiteral("filelocation") + QString::number(i));
-        const QString nome = ReadINI(copia, seccao, QStringLiteral("filename") + QString::number(i));
-        if (!descarrega(localizacao, nome, progressoBase, i, n)) {
-            ++falhas;
-            erro(QStringLiteral("Erro na actualização de ") + nome);
+    const qsizetype n = ficheiros.size();
+    for (qsizetype i = 0; i < n && !interrompido; ++i) {
+        const FicheiroDescrito& f = ficheiros[i];
+        QString motivo;
+        if (!descarrega(f, progressoBase + QStringLiteral("\n%1 (%2 de %3)").arg(f.nome).arg(i + 1).arg(n), &motivo)) {
+            if (interrompido) break;
+            erro(QStringLiteral("Erro na actualização de ") + f.nome);
+            erro(motivo);
+            progresso(progressoBase);
+            return false;
         }
     }
     progresso(progressoBase);
-    return falhas;
+    return !interrompido;
 }
 
-bool Actualizador::descarrega(const QString& localizacao, const QString& nome, const QString& progressoBase,
-                              int i, int n) {
-    const QString local = CaminhoConfinado(PastaPrograma(), localizacao, nome);
-    if (local.isEmpty()) return false;
-    const QString linha = progressoBase + QStringLiteral("\n%1 (%2 de %3)").arg(nome).arg(i).arg(n);
+bool Actualizador::descarrega(const FicheiroDescrito& f, const QString& linha, QString* motivo) {
+    const QString alvo = CaminhoConfinado(PastaPrograma(), f.localizacao, f.nome);
+    if (alvo.isEmpty()) {
+        *motivo = QStringLiteral("%1 ficaria fora da pasta do programa.").arg(f.nome);
+        return false;
+    }
+    QFile ficheiro;
+    if (!preparacao->Abre(alvo, ficheiro, motivo)) return false;
     progresso(linha);
     int percentagem = -1;
     rede.progresso = [&](qint64 recebidos, qint64 total) {
@@ -229,7 +273,32 @@ bool Actualizador::descarrega(const QString& localizacao, const QString& nome, c
             progresso(linha + QStringLiteral(" %1%").arg(p));
         }
     };
-    const bool certo = rede.Download(local, EnderecoFicheiro(PastaWeb(), nome));
+    QCryptographicHash resumo(QCryptographicHash::Sha256);
+    int erroEscrita = 0;
+    const bool chegou = rede.Recebe(EnderecoFicheiro(PastaWeb(), f.nome), f.tamanho, true, [&](QByteArrayView bloco) {
+        errno = 0;
+        if (ficheiro.write(bloco.data(), bloco.size()) != bloco.size()) {
+            erroEscrita = errno ? errno : EIO;
+            return false;
+        }
+        resumo.addData(bloco);
+        return true;
+    });
     rede.progresso = nullptr;
-    return certo;
+    errno = 0;
+    ficheiro.close();
+    if (chegou && ficheiro.error() != QFileDevice::NoError) erroEscrita = errno ? errno : EIO;
+    if (erroEscrita != 0) {
+        *motivo = MotivoEscritaDisco(erroEscrita, f.nome);
+        return false;
+    }
+    if (!chegou) {
+        *motivo = QStringLiteral("%1 não foi obtido: %2.").arg(f.nome, rede.UltimoErro());
+        return false;
+    }
+    if (resumo.result() != f.sha256) {
+        *motivo = QStringLiteral("O conteúdo recebido de %1 não corresponde ao que foi assinado.").arg(f.nome);
+        return false;
+    }
+    return true;
 }

@@ -1,12 +1,19 @@
 #pragma once
-// The update run of renovo, apart from its window: it fetches the description, offers the
-// web news, fetches the additional files and a due program update into the program folder,
-// and keeps the texts and states the window shows. Questions go through CaixaMensagens().
+// The update run of renovo, apart from its window: it fetches the description and its
+// signature, offers the web news, fetches the additional files and a due program update into
+// a staging folder, puts them in place together when every one matched what was signed, and
+// keeps the texts and states the window shows. Questions go through CaixaMensagens().
+#include "assinatura.h"
+#include "ficheirosdescritos.h"
+#include "leitorini.h"
+#include "preparacao.h"
 #include "transferencia.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 // The web folder of update files, fixed in the program; option 1001, when set, replaces it
 // (mirrors, tests).
@@ -32,12 +39,12 @@ public:
 
     // One run; several runs are possible. A call during a run returns Interrompida at once.
     Resultado Update();
-    // The program-update part of a run; when forced, no question is asked.
-    void UpdateNatalis(bool forcado);
     // Stops a run under way after its current transfer; the run returns Interrompida.
     void Interrompe();
 
     Transferencia& transferencia() { return rede; }
+    // The key descriptions must be signed with; the maker's unless a test gives its own.
+    void DefineChave(const ChavePublica& outra) { chave = outra; }
 
     // What the window shows.
     QString current;
@@ -58,17 +65,20 @@ signals:
     void aviso();
 
 private:
-    QString copiaLocal() const;
-    // Fetches the files of one section; returns how many failed.
-    int actualizaSeccao(const QString& seccao, const QString& progressoBase);
-    bool descarrega(const QString& localizacao, const QString& nome, const QString& progressoBase, int i,
-                    int n);
+    // The question of the program update (none when forced); true when it is to be installed.
+    bool UpdateNatalis(bool forcado);
+    // Stages the files of one section; false at the first that fails.
+    bool preparaSeccao(const QList<FicheiroDescrito>& ficheiros, const QString& progressoBase);
+    bool descarrega(const FicheiroDescrito& f, const QString& linha, QString* motivo);
+    Resultado recusa(const QString& estadoTexto, const QString& motivo);
     void erro(const QString& linha);
     void estado(const QString& texto, CorEstado c);
     void progresso(const QString& texto);
 
     Transferencia rede;
+    ChavePublica chave = ChaveDoNatalis();
+    PerfilIni descricao;
+    std::unique_ptr<Preparacao> preparacao;
     bool emCurso = false;
     bool interrompido = false;
-    int falhasNatalis = 0;
 };

@@ -64,15 +64,24 @@ bool parteSegura(const QString& parte) {
         if (p.trimmed() == QLatin1String("..")) return false;
     return true;
 }
+
+QString relativoDe(const QString& localizacao, const QString& nome) {
+    QString relativo = localizacao.isEmpty() ? nome : localizacao + QLatin1Char('/') + nome;
+    return relativo.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
 } // namespace
 
-QString CaminhoConfinado(const QString& pastaPrograma, const QString& localizacao, const QString& nome) {
-    if (nome.isEmpty() || !parteSegura(localizacao) || !parteSegura(nome)) return {};
-    QString relativo = localizacao.isEmpty() ? nome : localizacao + QLatin1Char('/') + nome;
-    relativo.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QString raiz = QDir::cleanPath(QDir(pastaPrograma).absolutePath());
-    const QString caminho = QDir::cleanPath(raiz + QLatin1Char('/') + relativo);
+bool RelativoSeguro(const QString& localizacao, const QString& nome) {
+    if (nome.isEmpty() || !parteSegura(localizacao) || !parteSegura(nome)) return false;
     // The name must stay a file strictly below the folder ("." or "a/.." would name the folder).
+    const QString limpo = QDir::cleanPath(relativoDe(localizacao, nome));
+    return !limpo.isEmpty() && limpo != QLatin1String(".") && !limpo.startsWith(QLatin1Char('/'));
+}
+
+QString CaminhoConfinado(const QString& pastaPrograma, const QString& localizacao, const QString& nome) {
+    if (!RelativoSeguro(localizacao, nome)) return {};
+    const QString raiz = QDir::cleanPath(QDir(pastaPrograma).absolutePath());
+    const QString caminho = QDir::cleanPath(raiz + QLatin1Char('/') + relativoDe(localizacao, nome));
     if (!caminho.startsWith(raiz + QLatin1Char('/'))) return {};
     // A folder inside that is a link to elsewhere would still write outside.
     const QString pasta = QFileInfo(caminho).absolutePath();

@@ -37,6 +37,8 @@ DecisaoPrograma DecideActualizacao(const QString& online, const QString& dataPub
 // location or the name is absolute, names a drive, holds a ".." part or otherwise leads
 // outside the program folder, or when the name is empty. Backslashes count as separators.
 QString CaminhoConfinado(const QString& pastaPrograma, const QString& localizacao, const QString& nome);
+// The same test on the names alone, before any folder is looked at.
+bool RelativoSeguro(const QString& localizacao, const QString& nome);
 // The file's address below the web folder; the name's backslashes become "/" and characters
 // with a meaning in addresses ("#", "?", "%", blanks) are escaped.
 QUrl EnderecoFicheiro(const QString& pastaWeb, const QString& nome);

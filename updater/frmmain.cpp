@@ -130,10 +130,11 @@ void frmmain::reflecte() {
     const Rgb c = RgbDe(act.cor);
     msg->setStyleSheet(QStringLiteral("color: rgb(%1, %2, %3);").arg(c.r).arg(c.g).arg(c.b));
     lblprog->setText(act.lblprog);
-    if (Errlist->count() != act.Errlist.size()) {
-        Errlist->clear();
-        Errlist->addItems(act.Errlist);
-    }
+    // Lines are only ever added during a run, so only the new ones are added here: a long
+    // list grows in linear time. A new run starts from an empty list.
+    if (Errlist->count() > act.Errlist.size()) Errlist->clear();
+    for (qsizetype i = Errlist->count(); i < act.Errlist.size(); ++i)
+        Errlist->addItem(act.Errlist[i]);
     Errlist->setVisible(act.ErrlistVisivel);
     cmdactual->setEnabled(act.cmdactualActivo);
     Command2->setText(act.captionCancelar);

@@ -3,7 +3,29 @@
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
+
+namespace {
+// What the network layer may hold before the content is handed over.
+constexpr qint64 BlocoMaximo = 256 * 1024;
+
+QString erroDeRede(const QNetworkReply& r) {
+    switch (r.error()) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("o servidor recusou a ligação");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("servidor não encontrado");
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("o servidor fechou a ligação");
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError:
+        return QStringLiteral("o servidor deixou de responder");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("a ligação segura falhou");
+    default:
+        return QStringLiteral("erro de rede (%1)").arg(r.errorString());
+    }
+}
+} // namespace
 
 Transferencia::Transferencia(QObject* parent) : QObject(parent) {}
 
@@ -12,16 +34,19 @@ void Transferencia::Interrompe() {
     if (emCurso) emCurso->abort();
 }
 
-bool Transferencia::Download(const QString& local, const QUrl& url) {
+bool Transferencia::Obtem(const QUrl& url, qint64 maximo, QByteArray* conteudo) {
+    conteudo->clear();
+    return Recebe(url, maximo, false, [conteudo](QByteArrayView bloco) {
+        conteudo->append(bloco);
+        return true;
+    });
+}
+
+bool Transferencia::Recebe(const QUrl& url, qint64 maximo, bool exacto,
+                           const std::function<bool(QByteArrayView)>& guarda) {
     ultimoErro.clear();
     interrompida = false;
     falhaLocal = false;
-    QSaveFile ficheiro(local);
-    if (!ficheiro.open(QIODevice::WriteOnly)) {
-        falhaLocal = true;
-        ultimoErro = ficheiro.errorString();
-        return false;
-    }
 
     QNetworkRequest pedido(url);
     pedido.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
@@ -29,49 +54,64 @@ bool Transferencia::Download(const QString& local, const QUrl& url) {
     // Exact bytes, so the announced length can be checked against what arrived.
     pedido.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply* resposta = rede.get(pedido);
+    resposta->setReadBufferSize(BlocoMaximo);
     emCurso = resposta;
 
     qint64 recebidos = 0;
-    bool escrita = true;
-    auto guarda = [&] {
-        if (!resposta->isOpen()) return;
-        const QByteArray bloco = resposta->readAll();
-        recebidos += bloco.size();
-        if (ficheiro.write(bloco) != bloco.size()) escrita = false;
+    QString erro;
+    auto para = [&](const QString& motivo, bool local) {
+        if (!erro.isEmpty()) return;
+        erro = motivo;
+        falhaLocal = local;
+        resposta->abort();
     };
-    connect(resposta, &QNetworkReply::readyRead, this, guarda);
-    connect(resposta, &QNetworkReply::downloadProgress, this, [this](qint64 r, qint64 t) {
-        if (progresso) progresso(r, t);
+    auto recebe = [&] {
+        while (erro.isEmpty() && resposta->isOpen() && resposta->bytesAvailable() > 0) {
+            const QByteArray bloco = resposta->read(BlocoMaximo);
+            recebidos += bloco.size();
+            if (recebidos > maximo)
+                para(QStringLiteral("o servidor enviou mais do que os %1 bytes previstos").arg(maximo), false);
+            else if (!guarda(bloco))
+                para(QStringLiteral("falha local"), true);
+        }
+    };
+    connect(resposta, &QNetworkReply::readyRead, this, recebe);
+    connect(resposta, &QNetworkReply::metaDataChanged, this, [&] {
+        const QVariant estado = resposta->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        if (estado.isValid() && (estado.toInt() < 200 || estado.toInt() > 299)) return; // judged at the end
+        const QVariant tamanho = resposta->header(QNetworkRequest::ContentLengthHeader);
+        if (tamanho.isValid() && tamanho.toLongLong() > maximo)
+            para(QStringLiteral("o servidor anuncia %1 bytes, mais do que os %2 previstos")
+                     .arg(tamanho.toLongLong())
+                     .arg(maximo),
+                 false);
+    });
+    connect(resposta, &QNetworkReply::downloadProgress, this, [this, maximo, exacto](qint64 r, qint64 t) {
+        if (progresso) progresso(r, t > 0 ? t : exacto ? maximo : -1);
     });
     QEventLoop espera;
     connect(resposta, &QNetworkReply::finished, &espera, &QEventLoop::quit);
     if (!resposta->isFinished()) espera.exec();
-    guarda();
+    recebe();
     resposta->disconnect(this);
 
-    bool certo = !interrompida && resposta->error() == QNetworkReply::NoError && escrita;
-    const QVariant estado = resposta->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (certo && estado.isValid() && (estado.toInt() < 200 || estado.toInt() > 299)) certo = false;
-    // A connection that closes early can end without an error; the announced length tells.
-    const QVariant tamanho = resposta->header(QNetworkRequest::ContentLengthHeader);
-    if (certo && tamanho.isValid() && tamanho.toLongLong() != recebidos) certo = false;
-    if (certo && recebidos == 0) certo = false;
-    if (!certo) {
-        falhaLocal = !escrita;
-        ultimoErro = interrompida                                  ? QStringLiteral("interrompida")
-                     : resposta->error() != QNetworkReply::NoError ? resposta->errorString()
-                     : !escrita                                    ? ficheiro.errorString()
-                     : recebidos == 0                              ? QStringLiteral("conteúdo vazio")
-                                      : QStringLiteral("conteúdo incompleto ou resposta inválida");
-        ficheiro.cancelWriting();
+    if (erro.isEmpty()) {
+        const QVariant estado = resposta->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        const QVariant tamanho = resposta->header(QNetworkRequest::ContentLengthHeader);
+        if (interrompida)
+            erro = QStringLiteral("interrompida");
+        else if (estado.isValid() && (estado.toInt() < 200 || estado.toInt() > 299))
+            erro = QStringLiteral("resposta %1 do servidor").arg(estado.toInt());
+        else if (resposta->error() != QNetworkReply::NoError)
+            erro = erroDeRede(*resposta);
+        else if (recebidos == 0)
+            erro = QStringLiteral("conteúdo vazio");
+        // A connection that closes early can end without an error; the lengths tell.
+        else if ((tamanho.isValid() && tamanho.toLongLong() != recebidos) || (exacto && recebidos != maximo))
+            erro = QStringLiteral("conteúdo incompleto, chegaram %1 bytes").arg(recebidos);
     }
+    ultimoErro = erro;
     resposta->deleteLater();
     emCurso = nullptr;
-    if (!certo) return false;
-    if (!ficheiro.commit()) {
-        falhaLocal = true;
-        ultimoErro = ficheiro.errorString();
-        return false;
-    }
-    return true;
+    return erro.isEmpty();
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Fetching one address into one local file. The content goes to a temporary file beside the
-// target and replaces it only when everything has arrived, so a failing server never damages
-// or deletes the file already there.
+// Fetching one address. The content is handed over block by block as it arrives, so nothing
+// is ever held whole in memory, and a size limit stops a server that sends more than it may.
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QPointer>
@@ -17,9 +18,14 @@ class Transferencia : public QObject {
 public:
     explicit Transferencia(QObject* parent = nullptr);
 
-    // True when the whole, non-empty content arrived and now is the local file. Blocks the
+    // Hands each block to `guarda`, which returns false when it could not keep it (a local
+    // failure). True when the whole, non-empty content arrived: a success status, no more
+    // than `maximo` bytes, exactly the announced length and, when `exacto`, exactly `maximo`
+    // bytes (a connection closed early without a length is then caught too). Blocks the
     // caller (pending events keep running) until the transfer ends.
-    bool Download(const QString& local, const QUrl& url);
+    bool Recebe(const QUrl& url, qint64 maximo, bool exacto, const std::function<bool(QByteArrayView)>& guarda);
+    // A small content (the description, its signature) into memory.
+    bool Obtem(const QUrl& url, qint64 maximo, QByteArray* conteudo);
 
     // A transfer that receives nothing for this long is abandoned.
     void DefineTempoLimite(int milissegundos) { tempoLimite = milissegundos; }
@@ -31,9 +37,9 @@ public:
     // Ends the transfer under way, if any; it then fails.
     void Interrompe();
 
-    // Why the last Download failed, for diagnostics.
+    // Why the last transfer failed, in Portuguese.
     QString UltimoErro() const { return ultimoErro; }
-    // True when the last Download failed on this side: the file could not be written.
+    // True when the last transfer failed on this side: `guarda` refused a block.
     bool FalhaLocal() const { return falhaLocal; }
 
 private:

@@ -16,10 +16,16 @@ bool ServidorTeste::Inicia() {
 
 void ServidorTeste::Para() {
     servidor.close();
+    // Gone now, while the tables their handlers touch still exist.
     for (const QPointer<QTcpSocket>& s : ligacoes)
-        if (s) s->abort();
+        if (s) {
+            s->disconnect(this);
+            s->abort();
+            delete s.data();
+        }
     ligacoes.clear();
     recebido.clear();
+    porGerar.clear();
 }
 
 QString ServidorTeste::Base() const {
@@ -30,7 +36,11 @@ void ServidorTeste::novaLigacao() {
     while (QTcpSocket* s = servidor.nextPendingConnection()) {
         ligacoes.append(s);
         connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
-        connect(s, &QObject::destroyed, this, [this, s] { recebido.remove(s); });
+        connect(s, &QObject::destroyed, this, [this, s] {
+            recebido.remove(s);
+            porGerar.remove(s);
+        });
+        connect(s, &QTcpSocket::bytesWritten, this, [this, s] { continuaGerado(s); });
         connect(s, &QTcpSocket::readyRead, this, [this, s] {
             QByteArray& b = recebido[s];
             b += s->readAll();
@@ -67,6 +77,15 @@ void ServidorTeste::responde(QTcpSocket* s, const QString& caminho) {
     case Modo::FechaAMeio:
         s->write(cabecalho("200 OK", r.corpo.size()) + r.corpo.left(r.corpo.size() / 2));
         break;
+    case Modo::SemTamanhoAMeio:
+        s->write("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n\r\n" +
+                 r.corpo.left(r.corpo.size() / 2));
+        break;
+    case Modo::Gerado:
+        s->write(cabecalho("200 OK", r.tamanho));
+        porGerar[s] = r.tamanho;
+        continuaGerado(s);
+        return;
     case Modo::Mudo:
         return;
     case Modo::Parado:
@@ -76,4 +95,20 @@ void ServidorTeste::responde(QTcpSocket* s, const QString& caminho) {
         return;
     }
     s->disconnectFromHost();
+}
+
+// Keeps about a megabyte queued, so neither side ever holds the body.
+void ServidorTeste::continuaGerado(QTcpSocket* s) {
+    auto resto = porGerar.find(s);
+    if (resto == porGerar.end()) return;
+    static const QByteArray bloco(64 * 1024, 'z');
+    while (*resto > 0 && s->bytesToWrite() < 1024 * 1024) {
+        const qint64 n = qMin<qint64>(*resto, bloco.size());
+        s->write(bloco.constData(), n);
+        *resto -= n;
+    }
+    if (*resto == 0) {
+        porGerar.erase(resto);
+        s->disconnectFromHost();
+    }
 }

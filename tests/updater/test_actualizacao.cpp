@@ -64,12 +64,11 @@ private slots:
 
     // Two additional files, one in a subfolder and one in the program folder itself.
     void doisFicheirosAdicionais() {
-        amb.publica(publicada(
-            "[Natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=Novo.orb\nfilelocation1=orbs\n"
-            "filename2=leia-me.txt\nfilelocation2=\n"));
-        amb.servidor.Serve(QStringLiteral("/upd/Novo.orb"), "3\r\n5\r\n");
-        amb.servidor.Serve(QStringLiteral("/upd/leia-me.txt"), "Ol\xe1");
+        QVERIFY(amb.publica(publicada("[Natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=Novo.orb\n"
+                                      "filelocation1=orbs\nfilename2=leia-me.txt\nfilelocation2=\n"),
+                            {{"Novo.orb", "3\r\n5\r\n"}, {"leia-me.txt", "Ol\xe1"}}));
         Actualizador a;
+        a.DefineChave(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(le(amb.programa(QStringLiteral("orbs/Novo.orb"))), QByteArray("3\r\n5\r\n"));
         QCOMPARE(le(amb.programa(QStringLiteral("leia-me.txt"))), QByteArray("Ol\xe1"));
@@ -95,9 +94,10 @@ private slots:
     }
     void descricaoInvalida() {
         QFETCH(QByteArray, descricao);
-        amb.publica(descricao);
+        amb.publicaSemAssinar(descricao);
         amb.servidor.Serve(QStringLiteral("/upd/a.txt"), "x");
         Actualizador a;
+        a.DefineChave(amb.chave);
         QSignalSpy aviso(&a, &Actualizador::aviso);
         QCOMPARE(a.Update(), Actualizador::Invalida);
         QCOMPARE(a.msg, Invalida);
@@ -114,6 +114,7 @@ private slots:
 
     void descricaoInalcancavel() {
         Actualizador a;
+        a.DefineChave(amb.chave);
         QCOMPARE(a.Update(), Actualizador::SemDescricao);
         QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/update.txt")), 1);
         QCOMPARE(a.cor, CorEstado::Vermelho);
@@ -123,9 +124,10 @@ private slots:
     }
 
     void pastaDoProgramaSemEscrita() {
-        amb.publica(publicada("[natalis]\nonline=0\n"));
+        QVERIFY(amb.publica(publicada("[natalis]\nonline=0\n")));
         DefinePastaPrograma(amb.programa(QStringLiteral("nao-existe")));
         Actualizador a;
+        a.DefineChave(amb.chave);
         QCOMPARE(a.Update(), Actualizador::SemDescricao);
         QCOMPARE(a.cor, CorEstado::Vermelho);
         QVERIFY2(a.msg.startsWith(QStringLiteral("Não é possível escrever na pasta do programa")),
@@ -153,12 +155,12 @@ private slots:
         QFETCH(int, resposta);
         QFETCH(QString, pergunta);
         QFETCH(bool, instala);
-        amb.publica(comPrograma(prioridade));
-        amb.servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo programa");
-        amb.servidor.Serve(QStringLiteral("/upd/Intrepreter.mdb"), "nova base");
+        QVERIFY(amb.publica(comPrograma(prioridade),
+                            {{"Natalis.exe", "novo programa"}, {"Intrepreter.mdb", "nova base"}}));
         QVERIFY(escreve(amb.programa(QStringLiteral("Natalis.exe")), "programa antigo"));
         amb.caixa.respostas = {static_cast<RespostaMsg>(resposta)};
         Actualizador a;
+        a.DefineChave(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(perguntas(), pergunta.isEmpty() ? QStringList() : QStringList{pergunta});
         if (!pergunta.isEmpty()) QCOMPARE(amb.caixa.chamadas.first().icone, IconeMsg::Pergunta);
@@ -172,10 +174,9 @@ private slots:
 
     // A complete update is recorded, and the same update is then not offered again.
     void mesmaActualizacaoNaoVolta() {
-        amb.publica(comPrograma(2));
-        amb.servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo");
-        amb.servidor.Serve(QStringLiteral("/upd/Intrepreter.mdb"), "base");
+        QVERIFY(amb.publica(comPrograma(2), {{"Natalis.exe", "novo"}, {"Intrepreter.mdb", "base"}}));
         Actualizador a;
+        a.DefineChave(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(GetOption(1000), QStringLiteral("13/4/2000"));
         QCOMPARE(a.Update(), Actualizador::Concluida);
@@ -184,13 +185,16 @@ private slots:
         QCOMPARE(a.cor, CorEstado::Verde);
     }
 
-    // An update with a failed file is not recorded and comes back on the next run.
+    // An update with a failed file installs nothing, is not recorded and comes back on the next run.
     void actualizacaoIncompletaVolta() {
-        amb.publica(comPrograma(2));
-        amb.servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo");
+        QVERIFY(amb.publica(comPrograma(2), {{"Natalis.exe", "novo"}, {"Intrepreter.mdb", "base"}}));
+        amb.servidor.Define(QStringLiteral("/upd/Intrepreter.mdb"), ServidorTeste::Modo::NaoEncontrado);
         Actualizador a;
+        a.DefineChave(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
-        QCOMPARE(a.Errlist, QStringList{QStringLiteral("Erro na actualização de Intrepreter.mdb")});
+        QCOMPARE(a.Errlist.first(), QStringLiteral("Erro na actualização de Intrepreter.mdb"));
+        QCOMPARE(a.msg, QStringLiteral("A actualização terminou com erros: 2 ficheiros não foram actualizados."));
+        QVERIFY(!QFile::exists(amb.programa(QStringLiteral("Natalis.exe"))));
         QCOMPARE(GetOption(1000), QStringLiteral("False"));
         amb.servidor.Serve(QStringLiteral("/upd/Intrepreter.mdb"), "base");
         QCOMPARE(a.Update(), Actualizador::Concluida);
@@ -202,19 +206,21 @@ private slots:
     void dataInstaladaLidaDiaMes() {
         // 5 June 2000 installed; the update of 6 May 2000 is older.
         SaveOption(1000, QStringLiteral("5/6/2000"));
-        amb.publica(publicada(
-            "[natalis]\nonline=1\nlastdate=6/5/2000\npriority=2\nfilescount=1\nfilename1=Natalis.exe\n"));
-        amb.servidor.Serve(QStringLiteral("/upd/Natalis.exe"), "novo");
+        QVERIFY(amb.publica(
+            publicada("[natalis]\nonline=1\nlastdate=6/5/2000\npriority=2\nfilescount=1\nfilename1=Natalis.exe\n"),
+            {{"Natalis.exe", "novo"}}));
         Actualizador a;
+        a.DefineChave(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(a.msg, NenhumaNova);
         QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/Natalis.exe")), 0);
     }
 
     void noticiasDaWeb() {
-        amb.publica(
-            publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=13/4/2000\nnews=Novo mapa do c\xe9u\n"));
+        QVERIFY(amb.publica(
+            publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=13/4/2000\nnews=Novo mapa do c\xe9u\n")));
         Actualizador a;
+        a.DefineChave(amb.chave);
         QSignalSpy noticias(&a, &Actualizador::noticias);
         QSignalSpy pagina(&a, &Actualizador::lancaPagina);
 
@@ -239,80 +245,60 @@ private slots:
         QCOMPARE(noticias.count(), 2);
     }
 
-    void ficheiroFalhado_data() {
-        QTest::addColumn<int>("modo");
-        using M = ServidorTeste::Modo;
-        QTest::newRow("corpo vazio") << int(M::Vazio);
-        QTest::newRow("404") << int(M::NaoEncontrado);
-        QTest::newRow("fecha a meio") << int(M::FechaAMeio);
-        QTest::newRow("parado") << int(M::Parado);
-    }
-    // The old file stays exactly as it was, the error is listed, the other file still arrives
-    // and the run ends red naming the count.
-    void ficheiroFalhado() {
-        QFETCH(int, modo);
-        amb.publica(publicada(
-            "[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=Default.orb\nfilelocation1=orbs\n"
-            "filename2=b.txt\n"));
-        amb.servidor.Define(QStringLiteral("/upd/Default.orb"), static_cast<ServidorTeste::Modo>(modo),
-                            QByteArray(4000, 'n'));
-        amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
-        QVERIFY(escreve(amb.programa(QStringLiteral("orbs/Default.orb")), "orbes do utilizador"));
-        Actualizador a;
-        a.transferencia().DefineTempoLimite(300);
-        QCOMPARE(a.Update(), Actualizador::Concluida);
-        QCOMPARE(le(amb.programa(QStringLiteral("orbs/Default.orb"))), QByteArray("orbes do utilizador"));
-        QCOMPARE(QDir(amb.programa(QStringLiteral("orbs"))).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("Default.orb")});
-        QCOMPARE(le(amb.programa(QStringLiteral("b.txt"))), QByteArray("b"));
-        QCOMPARE(a.Errlist, QStringList{QStringLiteral("Erro na actualização de Default.orb")});
-        QVERIFY(a.ErrlistVisivel);
-        QCOMPARE(a.cor, CorEstado::Vermelho);
-        QCOMPARE(a.msg, QStringLiteral("A actualização terminou com erros: 1 ficheiro não foi actualizado."));
-        QCOMPARE(a.captionCancelar, QStringLiteral("Fechar"));
-    }
-
-    void nomesRecusados_data() {
+    void descricaoMalFormada_data() {
         QTest::addColumn<QString>("localizacao");
         QTest::addColumn<QString>("nome");
-        QTest::newRow("../") << ""
-                             << "../fora.txt";
-        QTest::newRow("..\\") << ""
-                              << "..\\fora.txt";
-        QTest::newRow("localização ..") << ".."
-                                        << "fora.txt";
-        QTest::newRow("orbs\\..\\..") << "orbs\\..\\.."
-                                      << "fora.txt";
-        QTest::newRow("absoluto") << ""
-                                  << "@FORA@/fora.txt";
-        QTest::newRow("localização absoluta") << "@FORA@"
-                                              << "fora.txt";
-        QTest::newRow("unidade") << ""
-                                 << "C:\\fora.txt";
+        QTest::addColumn<QByteArray>("integridade"); // of file 1; file 2 is "bom"
+        QTest::addColumn<QString>("motivo");
+        const QByteArray mau = "3 239be9e20e9ae0bd359f479d6a3fa10f8f5ed0c388c53ea0fb3cbb87cd27dd1f";
+        const QString fora = QStringLiteral("ficaria fora da pasta do programa");
+        QTest::newRow("../") << "" << "../fora.txt" << mau << fora;
+        QTest::newRow("..\\") << "" << "..\\fora.txt" << mau << fora;
+        QTest::newRow("localização ..") << ".." << "fora.txt" << mau << fora;
+        QTest::newRow("orbs\\..\\..") << "orbs\\..\\.." << "fora.txt" << mau << fora;
+        QTest::newRow("absoluto") << "" << "@FORA@/fora.txt" << mau << fora;
+        QTest::newRow("localização absoluta") << "@FORA@" << "fora.txt" << mau << fora;
+        QTest::newRow("unidade") << "" << "C:\\fora.txt" << mau << fora;
+        const QString semResumo = QStringLiteral("Falta o tamanho ou o resumo SHA-256 assinado");
+        QTest::newRow("sem tamanho nem resumo") << "" << "a.txt" << QByteArray() << semResumo;
+        QTest::newRow("resumo curto") << "" << "a.txt" << mau.left(60) << semResumo;
+        QTest::newRow("tamanho zero") << "" << "a.txt" << "0" + mau.mid(1) << semResumo;
+        QTest::newRow("marca desconhecida") << "" << "a.txt" << mau + " talvez" << semResumo;
+        const QString programa = QStringLiteral("é um programa e não está assinado como tal");
+        QTest::newRow("renovo") << "" << "renovo" << mau << programa;
+        QTest::newRow("natalis-cli") << "" << "natalis-cli" << mau << programa;
+        QTest::newRow("Natalis.exe") << "." << "Natalis.exe" << mau << programa;
     }
-    void nomesRecusados() {
+    // Refused before anything is fetched: the names, sizes and digests are what the maker signed,
+    // and a signed mistake is still a mistake.
+    void descricaoMalFormada() {
         QFETCH(QString, localizacao);
         QFETCH(QString, nome);
+        QFETCH(QByteArray, integridade);
+        QFETCH(QString, motivo);
         localizacao.replace(QLatin1String("@FORA@"), amb.pasta.path());
         nome.replace(QLatin1String("@FORA@"), amb.pasta.path());
         const QByteArray descricao =
             "[natalis]\r\nonline=0\r\n[otherfiles]\r\nfilescount=2\r\nfilename1=" + nome.toUtf8() +
-            "\r\nfilelocation1=" + localizacao.toUtf8() + "\r\nfilename2=bom.txt\r\n";
-        amb.publica(descricao);
+            "\r\nfilelocation1=" + localizacao.toUtf8() + "\r\nfilename2=bom.txt\r\n[integridade]\r\notherfiles1=" +
+            integridade + "\r\notherfiles2=3 23f3770b6441c8d5c9c5fd6b364972b0bf29ae5cd1782749edaae17847dac020\r\n";
+        QVERIFY(amb.publicaTalQual(descricao));
         amb.servidor.Serve(QStringLiteral("/upd/bom.txt"), "bom");
         // Whatever address the name would make, the server has it.
         for (const QString& c : {QStringLiteral("/fora.txt"), QStringLiteral("/upd/fora.txt"),
-                                 QStringLiteral("/upd/../fora.txt")})
+                                 QStringLiteral("/upd/../fora.txt"), QStringLiteral("/upd/a.txt")})
             amb.servidor.Serve(c, "mau");
+        const QByteArray antes = ImpressaoPasta(amb.pasta.path());
         Actualizador a;
-        QCOMPARE(a.Update(), Actualizador::Concluida);
-        QCOMPARE(a.Errlist, QStringList{QStringLiteral("Erro na actualização de ") + nome});
-        QVERIFY(!QFile::exists(amb.pasta.filePath(QStringLiteral("fora.txt"))));
-        QVERIFY(!QFile::exists(amb.programa(QStringLiteral("fora.txt"))));
-        QCOMPARE(le(amb.programa(QStringLiteral("bom.txt"))), QByteArray("bom"));
-        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/bom.txt")), 1);
-        QCOMPARE(amb.servidor.pedidos.size(), 2); // the description and bom.txt, nothing else
+        a.DefineChave(amb.chave);
+        QCOMPARE(a.Update(), Actualizador::Invalida);
+        QCOMPARE(a.Errlist.size(), 1);
+        QVERIFY2(a.Errlist.first().contains(motivo), qPrintable(a.Errlist.first()));
+        QVERIFY(a.msg.contains(QStringLiteral("mal formada")));
         QCOMPARE(a.cor, CorEstado::Vermelho);
+        QCOMPARE(amb.servidor.pedidos,
+                 (QStringList{QStringLiteral("/upd/update.txt"), QStringLiteral("/upd/update.txt.minisig")}));
+        QCOMPARE(ImpressaoPasta(amb.pasta.path()), antes);
     }
 
     void contagemZeroOuEmFalta_data() {
@@ -326,20 +312,23 @@ private slots:
     }
     void contagemZeroOuEmFalta() {
         QFETCH(QByteArray, descricao);
-        amb.publica(descricao);
+        QVERIFY(amb.publica(descricao));
         amb.servidor.Serve(QStringLiteral("/upd/a.txt"), "a");
         amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
         Actualizador a;
+        a.DefineChave(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
-        QCOMPARE(amb.servidor.pedidos, QStringList{QStringLiteral("/upd/update.txt")});
+        QCOMPARE(amb.servidor.pedidos,
+                 (QStringList{QStringLiteral("/upd/update.txt"), QStringLiteral("/upd/update.txt.minisig")}));
         QCOMPARE(a.msg, Exito);
     }
 
     // The progress line names the file being fetched while it arrives.
     void progressoNomeiaFicheiro() {
-        amb.publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=grande.bin\n"));
-        amb.servidor.Serve(QStringLiteral("/upd/grande.bin"), QByteArray(200000, 'g'));
+        QVERIFY(amb.publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=grande.bin\n"),
+                            {{"grande.bin", QByteArray(200000, 'g')}}));
         Actualizador a;
+        a.DefineChave(amb.chave);
         QStringList vistos;
         connect(&a, &Actualizador::mudou, this, [&] {
             if (vistos.isEmpty() || vistos.last() != a.lblprog) vistos << a.lblprog;

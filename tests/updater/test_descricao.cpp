@@ -1,6 +1,7 @@
 // Reading the update description and the decisions taken from it. Expected values follow
 // the private-profile rules and the description's format by hand.
 #include "descricao.h"
+#include "ficheirosdescritos.h"
 #include "leitorini.h"
 
 #include <QDir>
@@ -11,14 +12,6 @@
 class TestDescricao : public QObject {
     Q_OBJECT
     QTemporaryDir pasta;
-
-    QString ficheiro(const QByteArray& conteudo) {
-        const QString caminho = pasta.filePath(QStringLiteral("update.txt"));
-        QFile f(caminho);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
-        f.write(conteudo);
-        return caminho;
-    }
 
 private slots:
     void readIni_data() {
@@ -82,14 +75,50 @@ private slots:
         QFETCH(QString, seccao);
         QFETCH(QString, chave);
         QFETCH(QString, esperado);
-        QCOMPARE(ReadINI(ficheiro(conteudo), seccao, chave), esperado);
+        QCOMPARE(ReadINI(conteudo, seccao, chave), esperado);
     }
 
-    void semFicheiro() {
-        QCOMPARE(ReadINI(pasta.filePath(QStringLiteral("nao-existe.txt")), QStringLiteral("a"),
-                         QStringLiteral("k")),
-                 QString());
-        QCOMPARE(PrimeiraLinha(pasta.filePath(QStringLiteral("nao-existe.txt"))), QString());
+    // The files of a section with their signed sizes and digests; filescount must not run past
+    // the names given.
+    void ficheirosDaSeccao_data() {
+        QTest::addColumn<QByteArray>("descricao");
+        QTest::addColumn<QStringList>("nomes"); // empty: refused
+        const QByteArray h = "23f3770b6441c8d5c9c5fd6b364972b0bf29ae5cd1782749edaae17847dac020";
+        QTest::newRow("dois") << "[otherfiles]\nfilescount=2\nfilename1=a\nfilename2=b\n[integridade]\n"
+                                 "otherfiles1=3 " + h + "\notherfiles2=3 " + h + "\n"
+                              << QStringList{"a", "b"};
+        QTest::newRow("nenhum") << QByteArray("[otherfiles]\nfilescount=0\n") << QStringList();
+        QTest::newRow("contagem além dos nomes")
+            << "[otherfiles]\nfilescount=3\nfilename1=a\nfilename2=b\n[integridade]\n"
+               "otherfiles1=3 " + h + "\notherfiles2=3 " + h + "\notherfiles3=3 " + h + "\n"
+            << QStringList();
+        QTest::newRow("um milhão sem nomes") << QByteArray("[otherfiles]\nfilescount=1000000\nfilename1=a\n")
+                                              << QStringList();
+        QTest::newRow("integridade de outra secção")
+            << "[otherfiles]\nfilescount=1\nfilename1=a\n[integridade]\nnatalis1=3 " + h + "\n" << QStringList();
+        QTest::newRow("resumo não hexadecimal")
+            << "[otherfiles]\nfilescount=1\nfilename1=a\n[integridade]\notherfiles1=3 " + h.left(63) + "g\n"
+            << QStringList();
+        QTest::newRow("assinado como programa")
+            << "[otherfiles]\nfilescount=1\nfilename1=renovo\n[integridade]\notherfiles1=3 " + h + " programa\n"
+            << QStringList{"renovo"};
+    }
+    void ficheirosDaSeccao() {
+        QFETCH(QByteArray, descricao);
+        QFETCH(QStringList, nomes);
+        QString motivo;
+        const auto lista = FicheirosDaSeccao(PerfilIni::Le(descricao), QStringLiteral("otherfiles"), &motivo);
+        const bool nenhum = QByteArray(QTest::currentDataTag()) == "nenhum";
+        QCOMPARE(lista.has_value(), !nomes.isEmpty() || nenhum);
+        QCOMPARE(motivo.isEmpty(), lista.has_value());
+        if (!lista) return;
+        QStringList vistos;
+        for (const FicheiroDescrito& f : *lista) {
+            vistos << f.nome;
+            QCOMPARE(f.tamanho, 3);
+            QCOMPARE(f.sha256.toHex(), QByteArray("23f3770b6441c8d5c9c5fd6b364972b0bf29ae5cd1782749edaae17847dac020"));
+        }
+        QCOMPARE(vistos, nomes);
     }
 
     void validade_data() {
@@ -108,7 +137,7 @@ private slots:
     void validade() {
         QFETCH(QByteArray, conteudo);
         QFETCH(bool, valida);
-        QCOMPARE(DescricaoValida(PrimeiraLinha(ficheiro(conteudo))), valida);
+        QCOMPARE(DescricaoValida(PrimeiraLinha(conteudo)), valida);
     }
 
     void contagem_data() {

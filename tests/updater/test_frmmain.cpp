@@ -8,6 +8,7 @@
 #include "opcoes.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -75,10 +76,11 @@ private slots:
     }
 
     void semJanelaNuncaMostra() {
-        amb.publica(publicada(
-            "[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=a.orb\nfilelocation1=orbs\n"));
-        amb.servidor.Serve(QStringLiteral("/upd/a.orb"), "5");
+        QVERIFY(amb.publica(
+            publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=a.orb\nfilelocation1=orbs\n"),
+            {{"a.orb", "5"}}));
         frmmain w;
+        w.actualizador().DefineChave(amb.chave);
         ContaMostras conta;
         w.installEventFilter(&conta);
         QCOMPARE(w.ExecutaSemJanela(), 0);
@@ -87,15 +89,16 @@ private slots:
         QVERIFY(QFile::exists(amb.programa(QStringLiteral("orbs/a.orb"))));
     }
 
-    // The real program with "/N" runs, fetches and ends by itself.
+    // The real program with "/N" runs and ends by itself; its built-in key refuses an update
+    // signed with any other key (here the tests' own), so nothing arrives and it ends with 1.
     void programaSemJanelaTermina() {
         const QString original = QStringLiteral(NATALIS_PROGRAM_DIR "/renovo");
         if (!QFile::exists(original)) QFAIL("renovo has not been built");
         QTemporaryDir copia;
         const QString exe = copia.filePath(QStringLiteral("renovo"));
         QVERIFY(QFile::copy(original, exe));
-        amb.publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=novo.txt\n"));
-        amb.servidor.Serve(QStringLiteral("/upd/novo.txt"), "chegou");
+        QVERIFY(amb.publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=novo.txt\n"),
+                            {{"novo.txt", "chegou"}}));
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* v :
@@ -108,10 +111,11 @@ private slots:
         QVERIFY(p.waitForStarted());
         QVERIFY2(fim.wait(20000), "renovo /N did not end after its run");
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(p.exitCode(), 0);
-        QFile chegou(copia.filePath(QStringLiteral("novo.txt")));
-        QVERIFY(chegou.open(QIODevice::ReadOnly));
-        QCOMPARE(chegou.readAll(), QByteArray("chegou"));
+        QCOMPARE(p.exitCode(), 1);
+        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/update.txt.minisig")), 1);
+        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/novo.txt")), 0);
+        QCOMPARE(QDir(copia.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("renovo")});
     }
 
     void janelaInicial() {
@@ -129,13 +133,12 @@ private slots:
     }
 
     void runComExito() {
-        amb.publica(
+        QVERIFY(amb.publica(
             publicada("[natalis]\nonline=1\nlastdate=1/2/2003\npriority=2\nfilescount=1\nfilename1=Natalis\n"
-                      "[otherfiles]\nfilescount=2\nfilename1=a.orb\nfilelocation1=orbs\nfilename2=b.txt\n"));
-        amb.servidor.Serve(QStringLiteral("/upd/a.orb"), "5");
-        amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
-        amb.servidor.Serve(QStringLiteral("/upd/Natalis"), "programa");
+                      "[otherfiles]\nfilescount=2\nfilename1=a.orb\nfilelocation1=orbs\nfilename2=b.txt\n"),
+            {{"a.orb", "5"}, {"b.txt", "b"}, {"Natalis", "programa"}}));
         frmmain w;
+        w.actualizador().DefineChave(amb.chave);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
@@ -151,12 +154,24 @@ private slots:
         captura(&w, QStringLiteral("renovo-exito.png"));
     }
 
+    // One file fails: none is installed, and the list grows line by line (its first line is
+    // never rebuilt while more arrive).
     void runComFalhas() {
-        amb.publica(
-            publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=3\nfilename1=a.orb\nfilelocation1=orbs\n"
-                      "filename2=b.txt\nfilename3=..\\c.txt\n"));
-        amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
+        QVERIFY(amb.publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=b.txt\n"
+                                      "filename2=a.orb\nfilelocation2=orbs\n"),
+                            {{"a.orb", "5"}, {"b.txt", "b"}}));
+        amb.servidor.Define(QStringLiteral("/upd/a.orb"), ServidorTeste::Modo::NaoEncontrado);
         frmmain w;
+        w.actualizador().DefineChave(amb.chave);
+        auto* erros = controlo<QListWidget>(w, "Errlist");
+        // A mark on the first line's item survives only if the item is never rebuilt.
+        bool marcado = false;
+        connect(&w.actualizador(), &Actualizador::mudou, this, [&] {
+            if (!marcado && erros->count() > 0) {
+                erros->item(0)->setData(Qt::UserRole, 42);
+                marcado = true;
+            }
+        });
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
@@ -164,16 +179,38 @@ private slots:
         QCOMPARE(msg->text(),
                  QStringLiteral("A actualização terminou com erros: 2 ficheiros não foram actualizados."));
         QVERIFY(temCor(msg, qRgb(240, 0, 0)));
-        auto* erros = controlo<QListWidget>(w, "Errlist");
         QVERIFY(erros->isVisible());
-        QCOMPARE(erros->count(), 2);
+        QCOMPARE(erros->count(), 3);
         QCOMPARE(erros->item(0)->text(), QStringLiteral("Erro na actualização de a.orb"));
-        QCOMPARE(erros->item(1)->text(), QStringLiteral("Erro na actualização de ..\\c.txt"));
+        QCOMPARE(erros->item(2)->text(),
+                 QStringLiteral("Nenhum ficheiro foi substituído: a instalação anterior ficou como estava."));
+        QCOMPARE(erros->item(0)->data(Qt::UserRole).toInt(), 42);
+        QVERIFY(!QFile::exists(amb.programa(QStringLiteral("b.txt"))));
         captura(&w, QStringLiteral("renovo-falha.png"));
     }
 
+    // An update without a signature is refused in the window, saying why.
+    void recusadaSemAssinatura() {
+        amb.publicaSemAssinar(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=b.txt\n"));
+        amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
+        frmmain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
+        auto* msg = controlo<QLabel>(w, "msg");
+        QVERIFY(msg->text().startsWith(QStringLiteral("A actualização foi recusada")));
+        QVERIFY(temCor(msg, qRgb(240, 0, 0)));
+        auto* erros = controlo<QListWidget>(w, "Errlist");
+        QVERIFY(erros->isVisible());
+        QCOMPARE(erros->count(), 1);
+        QVERIFY(erros->item(0)->text().contains(QStringLiteral("update.txt.minisig")));
+        QVERIFY(controlo<QPushButton>(w, "cmdactual")->isEnabled());
+        QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/b.txt")), 0);
+        captura(&w, QStringLiteral("renovo-recusada.png"));
+    }
+
     void descricaoInvalidaDesactiva() {
-        amb.publica(publicada("\n[natalis]\n"));
+        amb.publicaSemAssinar(publicada("\n[natalis]\n"));
         frmmain w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -199,16 +236,17 @@ private slots:
 
     // "Cancelar" during a stalled transfer ends the run at once and leaves the old file.
     void cancelarDuranteTransferencia() {
-        amb.publica(publicada(
-            "[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=lento.bin\nfilename2=b.txt\n"));
+        QVERIFY(amb.publica(
+            publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=lento.bin\nfilename2=b.txt\n"),
+            {{"lento.bin", QByteArray(10000, 'x')}, {"b.txt", "b"}}));
         amb.servidor.Define(QStringLiteral("/upd/lento.bin"), ServidorTeste::Modo::Parado,
                             QByteArray(10000, 'x'));
-        amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
         QFile antigo(amb.programa(QStringLiteral("lento.bin")));
         QVERIFY(antigo.open(QIODevice::WriteOnly));
         antigo.write("anterior");
         antigo.close();
         frmmain w;
+        w.actualizador().DefineChave(amb.chave);
         w.actualizador().transferencia().DefineTempoLimite(60000);
         QSignalSpy termina(&w, &frmmain::terminar);
         w.show();
@@ -223,15 +261,16 @@ private slots:
         QVERIFY(antigo.open(QIODevice::ReadOnly));
         QCOMPARE(antigo.readAll(), QByteArray("anterior"));
         QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/b.txt")), 0);
-        QCOMPARE(QDir(amb.programa(QString())).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("lento.bin")});
+        QCOMPARE(QDir(amb.programa(QString())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{QStringLiteral("lento.bin"), QStringLiteral("orbs")}));
     }
 
     void janelaDeNoticias() {
-        amb.publica(
-            publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=2/3/2004\nnews=Mapas novos no site\n"));
+        QVERIFY(amb.publica(
+            publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=2/3/2004\nnews=Mapas novos no site\n")));
         amb.caixa.respostas = {RespostaMsg::Sim};
         frmmain w;
+        w.actualizador().DefineChave(amb.chave);
         int lancadas = 0;
         w.LancarWebpage = [&] { ++lancadas; };
         w.move(100, 50);

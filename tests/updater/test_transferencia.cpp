@@ -1,25 +1,13 @@
-// Download against a real HTTP server on loopback: the local file is replaced only by a
-// complete, non-empty content; every failure leaves the previous file exactly as it was
-// and no temporary file behind.
+// Transfers against a real HTTP server on loopback: the content arrives whole and exact, or
+// the transfer fails; a size limit stops a server that sends more than it may, and a
+// connection closed early is caught even without an announced length.
 #include "servidorteste.h"
 #include "transferencia.h"
 
-#include <QDir>
-#include <QFile>
 #include <QNetworkProxy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-QByteArray le(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<ausente>");
-}
-void escreve(const QString& caminho, const QByteArray& dados) {
-    QFile f(caminho);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(dados);
-}
 // Binary content with bytes a text-mode transfer would damage.
 QByteArray binario() {
     QByteArray b;
@@ -40,31 +28,35 @@ private slots:
     }
     void cleanupTestCase() { servidor.Para(); }
 
-    void download_data() {
+    void recebe_data() {
         QTest::addColumn<int>("modo");
         QTest::addColumn<QByteArray>("corpo");
+        QTest::addColumn<qint64>("maximo"); // -1: the body's size
+        QTest::addColumn<bool>("exacto");
         QTest::addColumn<bool>("certo");
         using M = ServidorTeste::Modo;
-        QTest::newRow("conteúdo binário completo") << int(M::Corpo) << binario() << true;
-        QTest::newRow("um só byte") << int(M::Corpo) << QByteArray("x") << true;
-        QTest::newRow("redireccionado") << int(M::Redirecciona) << QByteArray("/destino") << true;
-        QTest::newRow("corpo vazio") << int(M::Vazio) << QByteArray() << false;
-        QTest::newRow("404") << int(M::NaoEncontrado) << QByteArray() << false;
-        QTest::newRow("fecha a meio") << int(M::FechaAMeio) << binario() << false;
-        QTest::newRow("parado") << int(M::Parado) << binario() << false;
-        QTest::newRow("sem resposta") << int(M::Mudo) << QByteArray() << false;
+        const QByteArray b = binario();
+        QTest::newRow("conteúdo binário completo") << int(M::Corpo) << b << qint64(-1) << true << true;
+        QTest::newRow("um só byte") << int(M::Corpo) << QByteArray("x") << qint64(-1) << true << true;
+        QTest::newRow("abaixo do máximo") << int(M::Corpo) << b << qint64(b.size() + 1) << false << true;
+        QTest::newRow("menos do que o exacto") << int(M::Corpo) << b << qint64(b.size() + 1) << true << false;
+        QTest::newRow("acima do máximo") << int(M::Corpo) << b << qint64(b.size() - 1) << false << false;
+        QTest::newRow("redireccionado") << int(M::Redirecciona) << QByteArray("/destino") << qint64(b.size()) << true
+                                        << true;
+        QTest::newRow("corpo vazio") << int(M::Vazio) << QByteArray() << qint64(10) << false << false;
+        QTest::newRow("404") << int(M::NaoEncontrado) << QByteArray() << qint64(100) << false << false;
+        QTest::newRow("fecha a meio") << int(M::FechaAMeio) << b << qint64(-1) << false << false;
+        QTest::newRow("fecha a meio sem tamanho") << int(M::SemTamanhoAMeio) << b << qint64(-1) << true << false;
+        QTest::newRow("parado") << int(M::Parado) << b << qint64(-1) << true << false;
+        QTest::newRow("sem resposta") << int(M::Mudo) << QByteArray() << qint64(10) << true << false;
     }
-    void download() {
+    void recebe() {
         QFETCH(int, modo);
         QFETCH(QByteArray, corpo);
+        QFETCH(qint64, maximo);
+        QFETCH(bool, exacto);
         QFETCH(bool, certo);
         const auto m = static_cast<ServidorTeste::Modo>(modo);
-        QTemporaryDir pasta;
-        QVERIFY(pasta.isValid());
-        const QString alvo = pasta.filePath(QStringLiteral("Natalis.exe"));
-        const QByteArray antigo("ficheiro anterior");
-        escreve(alvo, antigo);
-
         servidor.Limpa();
         QByteArray esperado = corpo;
         if (m == ServidorTeste::Modo::Redirecciona) {
@@ -77,34 +69,29 @@ private slots:
         t.DefineTempoLimite(400);
         QElapsedTimer relogio;
         relogio.start();
-        const bool r = t.Download(alvo, QUrl(servidor.Base() + QStringLiteral("/f")));
-        QCOMPARE(r, certo);
-        QCOMPARE(le(alvo), certo ? esperado : antigo);
-        // Nothing beside the target: no temporary file survives.
-        QCOMPARE(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("Natalis.exe")});
+        QByteArray chegou;
+        const bool r = t.Recebe(QUrl(servidor.Base() + QStringLiteral("/f")), maximo < 0 ? corpo.size() : maximo,
+                                exacto, [&](QByteArrayView bloco) {
+                                    chegou.append(bloco);
+                                    return true;
+                                });
+        QVERIFY2(r == certo, qPrintable(t.UltimoErro()));
+        QCOMPARE(t.UltimoErro().isEmpty(), certo);
+        if (certo) QCOMPARE(chegou, esperado);
         if (m == ServidorTeste::Modo::Parado || m == ServidorTeste::Modo::Mudo)
             QVERIFY2(relogio.elapsed() < 10000, "a stalled transfer must end after its time-out");
     }
 
-    // A target whose folder is missing, and a first download where no old file exists.
-    void semFicheiroAnterior() {
+    // A block the caller cannot keep ends the transfer as a local failure.
+    void falhaLocal() {
         servidor.Limpa();
-        servidor.Define(QStringLiteral("/vazio"), ServidorTeste::Modo::Vazio);
-        servidor.Serve(QStringLiteral("/bom"), "abc");
-        QTemporaryDir pasta;
+        servidor.Serve(QStringLiteral("/f"), binario());
         Transferencia t;
-        QVERIFY(!t.Download(pasta.filePath(QStringLiteral("falta/x.txt")),
-                            QUrl(servidor.Base() + QStringLiteral("/bom"))));
+        int blocos = 0;
+        QVERIFY(!t.Recebe(QUrl(servidor.Base() + QStringLiteral("/f")), binario().size(), true,
+                          [&](QByteArrayView) { return ++blocos < 1; }));
         QVERIFY(t.FalhaLocal());
-        QVERIFY(!QFile::exists(pasta.filePath(QStringLiteral("falta"))));
-        QVERIFY(!t.Download(pasta.filePath(QStringLiteral("y.txt")),
-                            QUrl(servidor.Base() + QStringLiteral("/vazio"))));
-        QVERIFY(!QFile::exists(pasta.filePath(QStringLiteral("y.txt"))));
-        QVERIFY(!t.FalhaLocal());
-        QVERIFY(t.Download(pasta.filePath(QStringLiteral("z.txt")),
-                           QUrl(servidor.Base() + QStringLiteral("/bom"))));
-        QCOMPARE(le(pasta.filePath(QStringLiteral("z.txt"))), QByteArray("abc"));
+        QCOMPARE(blocos, 1);
     }
 
     // A server that is not there at all.
@@ -113,11 +100,10 @@ private slots:
         QVERIFY(livre.listen(QHostAddress::LocalHost, 0));
         const quint16 porta = livre.serverPort();
         livre.close();
-        QTemporaryDir pasta;
         Transferencia t;
-        QVERIFY(!t.Download(pasta.filePath(QStringLiteral("a")),
-                            QUrl(QStringLiteral("http://127.0.0.1:%1/a").arg(porta))));
-        QVERIFY(!QFile::exists(pasta.filePath(QStringLiteral("a"))));
+        QByteArray c;
+        QVERIFY(!t.Obtem(QUrl(QStringLiteral("http://127.0.0.1:%1/a").arg(porta)), 100, &c));
+        QVERIFY(!t.FalhaLocal());
     }
 };
 

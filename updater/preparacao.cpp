@@ -1,0 +1,147 @@
+#include "preparacao.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+const QString Prefixo = QStringLiteral(".renovo-");
+
+fs::path caminhoFs(const QString& q) {
+    return fs::path(QFile::encodeName(q).toStdString());
+}
+
+bool falha(QString* motivo, const QString& texto) {
+    if (motivo) *motivo = texto;
+    return false;
+}
+} // namespace
+
+QString MotivoEscritaDisco(int erro, const QString& nome) {
+    switch (erro) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("Sem espaço no disco para guardar %1.").arg(nome);
+    case EFBIG:
+        return QStringLiteral("%1 excede o tamanho máximo de ficheiro permitido.").arg(nome);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("Sem permissão para escrever %1 na pasta do programa.").arg(nome);
+    default:
+        return QStringLiteral("Não foi possível escrever %1 (%2).").arg(nome, QString::fromLocal8Bit(strerror(erro)));
+    }
+}
+
+bool AlvoInseguro(const QString& raiz, const QString& alvo) {
+    const QString base = QDir::cleanPath(QDir(raiz).absolutePath());
+    const QString limpo = QDir::cleanPath(alvo);
+    if (!limpo.startsWith(base + QLatin1Char('/'))) return true;
+    const QStringList partes = limpo.mid(base.size() + 1).split(QLatin1Char('/'));
+    QString caminho = base;
+    for (qsizetype i = 0; i < partes.size(); ++i) {
+        caminho += QLatin1Char('/') + partes[i];
+        const QFileInfo info(caminho);
+        if (info.isSymLink()) return true;
+        const bool ultimo = i + 1 == partes.size();
+        if (!ultimo && !info.isDir()) return true;
+        if (ultimo && info.exists() && !info.isFile()) return true;
+    }
+    return false;
+}
+
+Preparacao::Preparacao(const QString& pastaPrograma) : raiz(QDir::cleanPath(QDir(pastaPrograma).absolutePath())) {
+    // Staging folders a crash left behind; links of that name are left alone, never followed.
+    QDirIterator antigas(raiz, {Prefixo + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    while (antigas.hasNext())
+        QDir(antigas.next()).removeRecursively();
+}
+
+Preparacao::~Preparacao() = default;
+
+bool Preparacao::Abre(const QString& alvo, QFile& ficheiro, QString* motivo) {
+    const QString nome = QFileInfo(alvo).fileName();
+    if (AlvoInseguro(raiz, alvo))
+        return falha(motivo, QStringLiteral("%1 não é um ficheiro comum da pasta do programa (ligação simbólica ou "
+                                            "pasta inexistente); não será substituído.")
+                                 .arg(nome));
+    if (!pasta) {
+        errno = 0;
+        pasta = std::make_unique<QTemporaryDir>(raiz + QLatin1Char('/') + Prefixo + QStringLiteral("XXXXXX"));
+        if (!pasta->isValid()) {
+            const int e = errno;
+            pasta.reset();
+            return falha(motivo, MotivoEscritaDisco(e ? e : EACCES, nome));
+        }
+    }
+    Entrada e;
+    e.alvo = alvo;
+    e.novo = pasta->filePath(QStringLiteral("%1.novo").arg(entradas.size()));
+    e.antigo = pasta->filePath(QStringLiteral("%1.antigo").arg(entradas.size()));
+    ficheiro.setFileName(e.novo);
+    errno = 0;
+    // Unbuffered: each write reaches the system at once, so a full disk shows on that write.
+    if (!ficheiro.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return falha(motivo, MotivoEscritaDisco(errno ? errno : EACCES, nome));
+    entradas.append(e);
+    return true;
+}
+
+bool Preparacao::PoeNoLugar(QString* motivo) {
+    for (Entrada& e : entradas) {
+        const QString nome = QFileInfo(e.alvo).fileName();
+        // Checked again: the folder may have changed while the files arrived.
+        if (AlvoInseguro(raiz, e.alvo)) {
+            desfaz();
+            return falha(motivo, QStringLiteral("%1 passou a ser uma ligação simbólica; nada foi substituído.").arg(nome));
+        }
+        std::error_code erro;
+        if (QFileInfo::exists(e.alvo)) {
+            QFile::setPermissions(e.novo, QFile::permissions(e.alvo));
+            // A second name for the old file keeps it reachable, without a moment where the
+            // target is missing; a file system without hard links falls back to a rename.
+            fs::create_hard_link(caminhoFs(e.alvo), caminhoFs(e.antigo), erro);
+            if (erro) {
+                erro.clear();
+                fs::rename(caminhoFs(e.alvo), caminhoFs(e.antigo), erro);
+                e.viaRenomear = true;
+            }
+            if (erro) {
+                desfaz();
+                return falha(motivo, MotivoEscritaDisco(erro.value(), nome));
+            }
+            e.guardado = true;
+        }
+        fs::rename(caminhoFs(e.novo), caminhoFs(e.alvo), erro);
+        if (erro) {
+            desfaz();
+            return falha(motivo, MotivoEscritaDisco(erro.value(), nome));
+        }
+        e.colocado = true;
+    }
+    return true;
+}
+
+bool Preparacao::desfaz() {
+    bool certo = true;
+    for (qsizetype i = entradas.size() - 1; i >= 0; --i) {
+        Entrada& e = entradas[i];
+        std::error_code erro;
+        if (e.guardado && (e.colocado || e.viaRenomear))
+            fs::rename(caminhoFs(e.antigo), caminhoFs(e.alvo), erro);
+        else if (e.colocado)
+            fs::remove(caminhoFs(e.alvo), erro);
+        certo = certo && !erro;
+        e.colocado = e.guardado = false;
+    }
+    return certo;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The staging of one update. Its files arrive in a private folder inside the program folder
+// (so every later rename stays on the same file system and nothing is created outside the
+// program folder), and are put in place together once every one arrived whole and matched
+// what was signed. If putting one in place fails, those already placed are put back: the old
+// installation stays whole. The folder and whatever is left in it go away with the object.
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QFile;
+
+class Preparacao {
+public:
+    explicit Preparacao(const QString& pastaPrograma);
+    ~Preparacao();
+    Preparacao(const Preparacao&) = delete;
+    Preparacao& operator=(const Preparacao&) = delete;
+
+    // Opens, for writing, the staged file that will become `alvo` (a path below the program
+    // folder). Refused when the target or a folder on its way is a symbolic link, the target
+    // is not a regular file, or its folder does not exist.
+    bool Abre(const QString& alvo, QFile& ficheiro, QString* motivo);
+
+    // Puts every staged file in place, keeping the permissions of the file it replaces.
+    bool PoeNoLugar(QString* motivo);
+
+    bool Vazia() const { return entradas.isEmpty(); }
+
+private:
+    struct Entrada {
+        QString alvo, novo, antigo;
+        bool guardado = false, colocado = false, viaRenomear = false;
+    };
+    bool desfaz();
+
+    QString raiz;
+    std::unique_ptr<QTemporaryDir> pasta;
+    QList<Entrada> entradas;
+};
+
+// Why writing failed, in Portuguese, from the system's error number.
+QString MotivoEscritaDisco(int erro, const QString& nome);
+
+// True when `alvo`, or a folder between `raiz` and it, is a symbolic link, or when it exists
+// and is not a regular file.
+bool AlvoInseguro(const QString& raiz, const QString& alvo);
