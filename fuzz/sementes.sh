@@ -49,8 +49,15 @@ printf '{\\rtf1 a%s\\' "$(printf '}%.0s' $(seq 1 200))" > "$s/rtf/chavetas.rtf"
 printf '{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}\\f0\\cf1 a\\u8364?\\par b\\bin5 {}}\\x}' \
   > "$s/rtf/controlos.rtf"
 
-printf '[webupdate]\r\nlastdate=1/12/2026\r\nnews=https://www.natalis.pt/\r\n[natalis]\r\nmajor=1\r\nminor=1\r\nrevision=0\r\nonline=1\r\nlastdate=13/4/2000\r\npriority=1\r\nfilescount=2\r\nfilename1=natalis\r\nfilelocation1=\r\nfilename2=Intrepreter.mdb\r\nfilelocation2=\r\n[otherfiles]\r\nfilescount=1\r\nfilename1=Novo.orb\r\nfilelocation1=orbs\r\n' \
-  > "$s/descricao/update.txt"
-printf '[natalis]\r\nonline=1\r\nfilescount=3\r\nfilename1=..\\..\\fora\r\nfilelocation1=\r\nfilename2=/etc/x\r\n' \
+# A release signed by the maker's script with a key made for the occasion.
+rel=$tmp/publicacao; mkdir -p "$rel/orbs"
+printf 'natalis' > "$rel/natalis"; printf 'orbes' > "$rel/orbs/Novo.orb"
+printf '[webupdate]\r\nlastdate=1/12/2026\r\nnews=https://www.natalis.pt/\r\n[natalis]\r\nmajor=1\r\nminor=1\r\nrevision=0\r\nonline=1\r\nlastdate=13/4/2000\r\npriority=1\r\nfilescount=1\r\nfilename1=natalis\r\nfilelocation1=\r\n[otherfiles]\r\nfilescount=1\r\nfilename1=Novo.orb\r\nfilelocation1=orbs\r\n' \
+  > "$rel/update.txt"
+bash scripts/assina-actualizacao.sh chaves "$tmp/chaves" >/dev/null
+bash scripts/assina-actualizacao.sh assina "$rel" "$tmp/chaves/natalis.key" >/dev/null
+cp "$rel/update.txt" "$s/descricao/update.txt"
+cp "$rel/update.txt.minisig" "$s/descricao/update.txt.minisig"
+printf '[natalis]\r\nonline=1\r\nfilescount=3\r\nfilename1=..\\..\\fora\r\nfilelocation1=\r\nfilename2=/etc/x\r\n[integridade]\r\nnatalis1=5 00\r\n' \
   > "$s/descricao/hostil.txt"
 find "$s" -type f | wc -l
