@@ -1,5 +1,6 @@
 #include "lote.h"
 
+#include "atlascli.h"
 #include "calculo.h"
 #include "mensagens.h"
 
@@ -142,6 +143,13 @@ QByteArray CorreLote(const QByteArray& entrada, int& charts, int& falhas) {
         c.txtlocal = r[5].trimmed();
         c.txtLatitude = r[6];
         c.txtlongitude = r[7];
+        QString erro;
+        if (c.txtLatitude.trimmed().isEmpty() && c.txtlongitude.trimmed().isEmpty() && !c.txtlocal.isEmpty() &&
+            !PreencheDoAtlas(c.txtlocal, c, &erro)) {
+            caixa.Mostra(IconeMsg::Exclamacao, QString(), erro, BotoesMsg::Ok);
+            ++falhas;
+            continue;
+        }
         if (!Cast(c, mapa)) {
             ++falhas;
             continue;
