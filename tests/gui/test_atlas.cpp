@@ -59,6 +59,15 @@ struct Janela {
         j.reset(Arranca({}, AmbienteGui::opcoesTeste()));
         return j && QTest::qWaitForWindowActive(j.get());
     }
+    // The birth date and time typed, then the atlas opened.
+    locais* atlasParaNascimento(const QString& data, const QString& hora) {
+        if (!abre())
+            return nullptr;
+        escreve(j.get(), "txtData", data);
+        escreve(j.get(), "txtHora", hora);
+        filho<QLineEdit>(j.get(), "txtNome")->setFocus();
+        return abreAtlas(j.get());
+    }
 };
 } // namespace
 
@@ -171,11 +180,7 @@ void TestAtlas::usarEsteComFuso() {
     QFETCH(double, fuso);
     QFETCH(QString, estado);
     Janela w;
-    QVERIFY(w.abre());
-    escreve(w.j.get(), "txtData", data);
-    escreve(w.j.get(), "txtHora", hora);
-    filho<QLineEdit>(w.j.get(), "txtNome")->setFocus();
-    locais* a = abreAtlas(w.j.get());
+    locais* a = w.atlasParaNascimento(data, hora);
     QVERIFY(a);
     QVERIFY2(a->FindLocal(local), qPrintable(local));
     const QString latitude = filho<QLineEdit>(a, "latitude")->text();
@@ -204,11 +209,7 @@ void TestAtlas::horaMudadaAssinalada() {
     QFETCH(QString, hora);
     QFETCH(QString, aviso);
     Janela w;
-    QVERIFY(w.abre());
-    escreve(w.j.get(), "txtData", data);
-    escreve(w.j.get(), "txtHora", hora);
-    filho<QLineEdit>(w.j.get(), "txtNome")->setFocus();
-    locais* a = abreAtlas(w.j.get());
+    locais* a = w.atlasParaNascimento(data, hora);
     QVERIFY(a && a->FindLocal(QStringLiteral("Lisboa (Lisboa, Portugal)")));
     w.amb.caixa.chamadas.clear();
     filho<QPushButton>(a, "cmd")->click();
@@ -222,12 +223,8 @@ void TestAtlas::horaMudadaAssinalada() {
 void TestAtlas::fusoEscritoMantido() {
     Janela w;
     SaveOption(5, QStringLiteral("1")); // positions typed: entering the zone does not cast
-    QVERIFY(w.abre());
+    locais* a = w.atlasParaNascimento(QStringLiteral("15/7/1990"), QStringLiteral("12:00"));
     frmMain* j = w.j.get();
-    escreve(j, "txtData", QStringLiteral("15/7/1990"));
-    escreve(j, "txtHora", QStringLiteral("12:00"));
-    filho<QLineEdit>(j, "txtNome")->setFocus();
-    locais* a = abreAtlas(j);
     QVERIFY(a && a->FindLocal(QStringLiteral("Valença (Viana do Castelo, Portugal)")));
     filho<QPushButton>(a, "cmd")->click();
     QCOMPARE(fuso(j), 1.0);
