@@ -38,11 +38,11 @@ void PorTecla(benchmark::State& estado, const char* nome) {
 }
 } // namespace
 
-BENCHMARK_CAPTURE(PorTecla, sao_paulo, "sao paulo")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(PorTecla, lisboa, "Lisboa")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(PorTecla, calheta_madeira, "calheta, madeira")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(PorTecla, vila_nova_de_gaia, "vila nova de gaia")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(PorTecla, uma_letra, "s")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PorTecla, sao_paulo, "sao paulo")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(PorTecla, lisboa, "Lisboa")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(PorTecla, calheta_madeira, "calheta, madeira")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(PorTecla, vila_nova_de_gaia, "vila nova de gaia")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(PorTecla, uma_letra, "s")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
