@@ -144,6 +144,10 @@ void TestAtlas::setasEEnter() {
     teclas(a->focusWidget(), QStringLiteral("São Paulo"));
     QVERIFY(a->isVisible());
     QCOMPARE(filho<QLineEdit>(w.j.get(), "txtlocal")->text(), segundo);
+    // "Procurar" does what Enter does.
+    procura(a, QStringLiteral("faro, portugal"));
+    filho<QPushButton>(a, "cmdProcurar")->click();
+    QCOMPARE(filho<QLineEdit>(a, "localNome")->text(), QStringLiteral("Faro (Faro, Portugal)"));
     // A text matching nothing is said so.
     procura(a, QStringLiteral("xqzwv"));
     w.amb.caixa.chamadas.clear();
