@@ -3,7 +3,7 @@
 #include "simbolos.h"
 
 void CamposMapa::Limpa() {
-    for (QString* t : {&txtNome, &txtData, &txtHora, &FusoHorario, &txttemposideral, &txtlocal, &txtLatitude,
+    for (QString* t : {&txtNome, &txtData, &txtHora, &FusoHorario, &fusoAtlas, &txttemposideral, &txtlocal, &txtLatitude,
                        &txtlongitude, &cometarios, &txtemail, &KeyWord, &anjo, &lblesclarecedor, &caminhoFicheiro,
                        &textoEstado, &avisoCalculo})
         t->clear();

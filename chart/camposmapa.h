@@ -13,6 +13,8 @@ struct CamposMapa {
     QString txtData;
     QString txtHora;
     QString FusoHorario = QStringLiteral("0h0'0''");
+    // The IANA zone the atlas filled FusoHorario from; empty when the zone was typed or read.
+    QString fusoAtlas;
     QString txttemposideral = QStringLiteral("0h0'0''");
     QString txtlocal;
     QString txtLatitude;

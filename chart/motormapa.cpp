@@ -36,8 +36,8 @@ QString TextoCalculo(const CamposMapa& c) {
 QStringList RegistosExtraMapa(const CamposMapa& c) {
     if (c.escolha.padrao())
         return {};
-    // Record 32, the atlas zone id, stays empty until the field model carries that id.
-    return {CodigoMotor(c.escolha.motor), CodigoCasas(c.escolha.casas), QString()};
+    // Record 32: the time-zone id the atlas filled the zone from, empty for a typed zone.
+    return {CodigoMotor(c.escolha.motor), CodigoCasas(c.escolha.casas), c.fusoAtlas};
 }
 
 void LeRegistosExtraMapa(const QStringList& valores, CamposMapa& c) {
@@ -46,4 +46,5 @@ void LeRegistosExtraMapa(const QStringList& valores, CamposMapa& c) {
         c.escolha.motor = LeMotor(valores[0]).value_or(Motor::Classico);
     if (valores.size() > 1)
         c.escolha.casas = LeCasas(valores[1]).value_or(SistemaCasas::Proprio);
+    c.fusoAtlas = valores.size() > 2 ? valores[2] : QString();
 }

@@ -1,9 +1,11 @@
 // natalis-mkdb: builds the program's SQLite databases from the text sources under data/.
 //   natalis-mkdb textos <Intrepreter.mdb> <versao.tsv> <textos.tsv>...
-//   natalis-mkdb locais <locais.mdb> <atlas.tsv>
+//   natalis-mkdb locais <locais.mdb> <locais.tsv>
 // Sources are UTF-8, one record a line, fields separated by tabs, "#" lines are comments.
 // The database is written under a temporary name and renamed into place, so a failed build
 // never leaves a half-written file where the program looks for it.
+#include "dobra.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
@@ -125,20 +127,51 @@ void ConstroiTextos(const QString& destino, const QString& versao, const QString
     std::printf("Intrepreter.mdb: %lld textos\n", static_cast<long long>(textos.size()));
 }
 
+// The atlas source has ten columns (see data/atlas/gerar_locais.js), sorted most populous
+// first: that order is the table order, so the search returns the most populous places first
+// without sorting.
 void ConstroiLocais(const QString& destino, const QString& fonte) {
-    const QList<Linha> locais = LeFonte(fonte, 4);
+    const QList<Linha> locais = LeFonte(fonte, 10);
     Constroi(destino, [&](QSqlQuery& q) {
-        Executa(q, QStringLiteral("CREATE TABLE \"Locais\" (\"Local\" TEXT, \"Latitude\" TEXT, \"Longitude\" "
-                                  "TEXT, \"Fuso\" TEXT)"));
-        Executa(q, QStringLiteral("CREATE INDEX \"Locais_Local\" ON \"Locais\" (\"Local\")"));
-        q.prepare(QStringLiteral("INSERT INTO \"Locais\" VALUES (?, ?, ?, ?)"));
+        Executa(q, QStringLiteral("CREATE TABLE \"Locais\" (Id INTEGER PRIMARY KEY, \"Local\" TEXT, \"Latitude\" TEXT, "
+                                  "\"Longitude\" TEXT, \"Fuso\" TEXT, Nome TEXT, Regiao TEXT, Pais TEXT, "
+                                  "Populacao INTEGER, Sede TEXT, Chave TEXT, Outros TEXT)"));
+        // Contentless full-text index of the folded names: any word matches by its start.
+        Executa(q, QStringLiteral("CREATE VIRTUAL TABLE LocaisBusca USING fts5(Chave, Outros, content='', "
+                                  "tokenize='unicode61 remove_diacritics 2', prefix='1 2 3')"));
+        q.prepare(QStringLiteral("INSERT INTO \"Locais\" VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        QSqlQuery busca(QSqlDatabase::database(QStringLiteral("mkdb")));
+        busca.prepare(QStringLiteral("INSERT INTO LocaisBusca (rowid, Chave, Outros) VALUES (?, ?, ?)"));
+        QHash<QString, QString> nomes;
+        qint64 id = 0;
         for (const Linha& l : locais) {
-            if (l.campos[0].trimmed().isEmpty())
-                Falha(QStringLiteral("%1:%2: local sem nome").arg(l.ficheiro).arg(l.numero));
-            for (const QString& c : l.campos)
-                q.addBindValue(c.trimmed());
+            const QString aqui = QStringLiteral("%1:%2").arg(l.ficheiro).arg(l.numero);
+            const QString local = l.campos[0].trimmed();
+            if (local.isEmpty() || l.campos[4].trimmed().isEmpty()) Falha(aqui + QStringLiteral(": local sem nome"));
+            if (nomes.contains(local))
+                Falha(QStringLiteral("%1: o local \"%2\" já foi dado em %3").arg(aqui, local, nomes[local]));
+            nomes.insert(local, aqui);
+            const QString chave = DobraTexto(l.campos[4]);
+            QStringList outros;
+            for (const QString& o : l.campos[9].split(QLatin1Char('|'), Qt::SkipEmptyParts))
+                outros << DobraTexto(o);
+            q.addBindValue(++id);
+            for (int i = 0; i < 7; ++i)
+                q.addBindValue(l.campos[i].trimmed());
+            q.addBindValue(l.campos[7].trimmed().toLongLong());
+            q.addBindValue(l.campos[8].trimmed());
+            q.addBindValue(chave);
+            q.addBindValue(outros.join(QLatin1Char(' ')));
             if (!q.exec()) Falha(q.lastError().text());
+            busca.addBindValue(id);
+            busca.addBindValue(chave);
+            busca.addBindValue(outros.join(QLatin1Char(' ')));
+            if (!busca.exec()) Falha(busca.lastError().text());
         }
+        Executa(q, QStringLiteral("CREATE INDEX \"Locais_Local\" ON \"Locais\" (\"Local\")"));
+        Executa(q, QStringLiteral("CREATE INDEX Locais_Chave ON \"Locais\" (Chave)"));
+        Executa(q, QStringLiteral("CREATE INDEX Locais_Sede ON \"Locais\" (Sede)"));
+        Executa(q, QStringLiteral("INSERT INTO LocaisBusca (LocaisBusca) VALUES ('optimize')"));
     });
     std::printf("locais.mdb: %lld locais\n", static_cast<long long>(locais.size()));
 }

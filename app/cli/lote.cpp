@@ -1,5 +1,6 @@
 #include "lote.h"
 
+#include "atlascli.h"
 #include "calculo.h"
 #include "mensagens.h"
 
@@ -168,7 +169,10 @@ QByteArray CorreLote(const QByteArray& entrada, int& charts, int& falhas) {
         c.txtlongitude = r[7];
         EscolhaCalculo escolha = escolhaDoLote;
         QString erro;
-        if (!LeEscolhaCalculo(r.value(8), r.value(9), escolha, &erro)) {
+        const bool doAtlas = c.txtLatitude.trimmed().isEmpty() && c.txtlongitude.trimmed().isEmpty() &&
+                             !c.txtlocal.isEmpty();
+        if (!LeEscolhaCalculo(r.value(8), r.value(9), escolha, &erro) ||
+            (doAtlas && !PreencheDoAtlas(c.txtlocal, c, &erro))) {
             caixa.Mostra(IconeMsg::Exclamacao, QString(), erro, BotoesMsg::Ok);
             ++falhas;
             continue;

@@ -1,5 +1,6 @@
 // natalis-cli: casts a chart from birth data given as options, or opens a chart file, and
 // prints the positions summary and the aspects; batch mode casts the charts of a CSV file.
+#include "atlascli.h"
 #include "calculo.h"
 #include "ficheiromapa.h"
 #include "lote.h"
@@ -39,6 +40,7 @@ const OpcaoDado kDados[] = {
     {"hora", "HORA", "hora local de nascimento: 14:30, 14h30 ou 14h30'"},
     {"fuso", "FUSO", "horas a somar ao tempo universal: 1, +1, -3, -3h30', 1:00"},
     {"local", "TEXTO", "local de nascimento"},
+    {"atlas", "TEXTO", "local do atlas (\"Recife\", \"Calheta, Madeira\"): preenche local, latitude, longitude e o fuso da data e hora"},
     {"latitude", "LAT", "38º43' N, 22º54' S, 38°43' Norte, -22.9"},
     {"longitude", "LON", "9º8' W, 151º12' E, 9°8' Oeste, 139º41' leste ou 0h36'32'' W"},
     {"comentarios", "TEXTO", "comentários guardados com o mapa"},
@@ -104,7 +106,7 @@ QString ajuda() {
     for (const OpcaoDado& o : kOutras)
         t += linhaAjuda(QString::fromUtf8(o.nome), o.valor, QString::fromUtf8(o.descricao));
     t += QStringLiteral("\nCódigos de saída: 0 sucesso; 1 o mapa não pôde ser calculado, aberto ou guardado;\n"
-                        "2 argumentos errados.\n\n"
+                        "2 argumentos errados (também um local do atlas ambíguo ou desconhecido).\n\n"
                         "Exemplo:\n"
                         "  natalis-cli --nome \"Maria\" --sexo F --data 25/4/1974 --hora 0:20 --fuso 1 \\\n"
                         "              --local Lisboa --latitude \"38º43' N\" --longitude \"9º8' W\" --guardar maria.anc\n");
@@ -315,6 +317,9 @@ int main(int argc, char** argv) {
         if (!OpenFile(outras.value(QStringLiteral("abrir")), campos, mapa, {}, false))
             return SAIDA_FALHOU;
     } else {
+        if (dados.contains(QStringLiteral("atlas")))
+            if (const int r = PreencheOpcoesDoAtlas(dados); r != SAIDA_OK)
+                return r;
         for (const char* obrigatorio : {"data", "hora", "fuso", "latitude", "longitude"})
             if (!dados.contains(QString::fromLatin1(obrigatorio)))
                 return erroArgumentos(QStringLiteral("falta a opção --") + QString::fromLatin1(obrigatorio));

@@ -1,36 +1,71 @@
 #include "frmlocais.h"
 
 #include "ajusteecra.h"
-#include "fontedados.h"
 #include "mensagens.h"
 #include "normaliza.h"
+#include "opcoes.h"
 
-#include <QComboBox>
-#include <QCompleter>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
-locais::locais(FonteDados& fonte, QWidget* pai) : QDialog(pai), m_fonte(fonte) {
+namespace {
+constexpr int kLinhas = 100; // rows shown for a search: more than anyone scrolls through
+
+QString Onde(const LocalAtlas& l) {
+    QStringList p;
+    for (const QString& s : {l.regiao, l.pais})
+        if (!s.isEmpty())
+            p << s;
+    return p.join(QStringLiteral(", "));
+}
+
+void Avisa(const QString& texto) { CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Locais"), texto); }
+} // namespace
+
+locais::locais(QWidget* pai) : QDialog(pai) {
     setObjectName(QStringLiteral("locais"));
     setWindowTitle(QStringLiteral("Locais"));
     setModal(false);
+    QString erro;
+    if (!m_atlas.Abre(CaminhoPrograma(QStringLiteral("locais.mdb")), Atlas::CaminhoUtilizador(), &erro))
+        Avisa(erro);
+
     auto* v = new QVBoxLayout(this);
+    auto* linhaProcura = new QHBoxLayout;
+    m_procura = new QLineEdit;
+    m_procura->setObjectName(QStringLiteral("txtProcura"));
+    m_procura->setPlaceholderText(QStringLiteral("Nome do local (ex.: sao paulo, ou Calheta, Madeira)"));
+    m_procura->setClearButtonEnabled(true);
+    m_procura->installEventFilter(this);
+    auto* botaoProcurar = new QPushButton(QStringLiteral("&Procurar"));
+    botaoProcurar->setObjectName(QStringLiteral("cmdProcurar"));
+    linhaProcura->addWidget(m_procura, 1);
+    linhaProcura->addWidget(botaoProcurar);
+    v->addLayout(linhaProcura);
+
     auto* todas = new QGroupBox(QStringLiteral("Todas"));
     auto* vt = new QVBoxLayout(todas);
-    m_ComboLocais = new QComboBox;
+    m_ComboLocais = new QTreeWidget;
     m_ComboLocais->setObjectName(QStringLiteral("ComboLocais"));
-    m_ComboLocais->setEditable(true);
-    m_ComboLocais->setInsertPolicy(QComboBox::NoInsert);
-    m_ComboLocais->setMaxVisibleItems(20);
-    m_ComboLocais->completer()->setFilterMode(Qt::MatchContains);
-    m_ComboLocais->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    m_ComboLocais->setHeaderLabels({QStringLiteral("Local"), QStringLiteral("Região, país"), QStringLiteral("Habitantes")});
+    m_ComboLocais->setRootIsDecorated(false);
+    m_ComboLocais->setUniformRowHeights(true);
+    m_ComboLocais->setAllColumnsShowFocus(true);
+    m_ComboLocais->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_ComboLocais->header()->setStretchLastSection(false);
+    m_ComboLocais->setColumnWidth(1, 220);
+    m_ComboLocais->setColumnWidth(2, 90);
     vt->addWidget(m_ComboLocais);
-    v->addWidget(todas);
+    v->addWidget(todas, 1);
 
     auto* f = new QFormLayout;
     m_localNome = new QLineEdit;
@@ -39,138 +74,188 @@ locais::locais(FonteDados& fonte, QWidget* pai) : QDialog(pai), m_fonte(fonte) {
     m_latitude->setObjectName(QStringLiteral("latitude"));
     m_longitude = new QLineEdit;
     m_longitude->setObjectName(QStringLiteral("longitude"));
-    f->addRow(QStringLiteral("Nome"), m_localNome);
-    f->addRow(QStringLiteral("Latitude"), m_latitude);
-    f->addRow(QStringLiteral("Longitude"), m_longitude);
-    // The zone is not typed: it comes with the shipped places and sets the zone field.
+    m_onde = new QLabel;
+    m_onde->setObjectName(QStringLiteral("regiao"));
     m_fuso = new QLabel;
     m_fuso->setObjectName(QStringLiteral("fuso"));
     m_fuso->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    f->addRow(QStringLiteral("&Nome"), m_localNome);
+    f->addRow(QStringLiteral("Região, país"), m_onde);
+    f->addRow(QStringLiteral("&Latitude"), m_latitude);
+    f->addRow(QStringLiteral("L&ongitude"), m_longitude);
     f->addRow(QStringLiteral("Fuso horário"), m_fuso);
     v->addLayout(f);
+    // Editing a field edits the current place; the edit is stored on leaving it.
+    for (QLineEdit* c : {m_localNome, m_latitude, m_longitude})
+        connect(c, &QLineEdit::textEdited, this, [this] { m_alterado = true; });
 
     auto* h = new QHBoxLayout;
     auto* anterior = new QPushButton(QStringLiteral("<-"));
     anterior->setObjectName(QStringLiteral("navegacao0"));
     auto* seguinte = new QPushButton(QStringLiteral("->"));
     seguinte->setObjectName(QStringLiteral("navegacao1"));
-    auto* adicionar = new QPushButton(QStringLiteral("Adicionar"));
+    auto* adicionar = new QPushButton(QStringLiteral("&Adicionar"));
     adicionar->setObjectName(QStringLiteral("Command2"));
-    m_cmd = new QPushButton(QStringLiteral("Usar Este"));
+    m_cmd = new QPushButton(QStringLiteral("&Usar Este"));
     m_cmd->setObjectName(QStringLiteral("cmd"));
-    m_cmd->setDefault(true);
     auto* fechar = new QPushButton(QStringLiteral("Fechar"));
     fechar->setObjectName(QStringLiteral("Command1"));
+    // Only "Usar Este" answers Enter, and only when it has the focus: Enter in the search
+    // field picks the highlighted place instead.
+    botaoProcurar->setAutoDefault(false);
     for (auto* b : {anterior, seguinte, adicionar, m_cmd, fechar}) {
         b->setAutoDefault(b == m_cmd);
         h->addWidget(b);
     }
     v->addLayout(h);
 
-    connect(m_ComboLocais, &QComboBox::textActivated, this, [this](const QString& t) {
-        // The list also reports its text when it loses the focus: that neither throws away a
-        // place being added nor moves off the place already shown.
-        if (m_fonte.EmAdicao() && !m_ComboLocais->hasFocus())
-            return;
-        if (!m_fonte.EmAdicao() && m_fonte.TemRegisto() && m_fonte.Campo(QStringLiteral("Local")) == t)
-            return;
-        if (!guardaNovo())
-            return;
-        FindLocal(t);
+    connect(m_procura, &QLineEdit::textEdited, this, [this] { PreencheLista(); });
+    connect(botaoProcurar, &QPushButton::clicked, this, [this] { procurar(); });
+    connect(m_ComboLocais, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* i) { escolheLinha(m_ComboLocais->indexOfTopLevelItem(i)); });
+    connect(m_ComboLocais, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* i) {
+        escolheLinha(m_ComboLocais->indexOfTopLevelItem(i));
+        m_cmd->setFocus();
     });
-    connect(anterior, &QPushButton::clicked, this, [this] { move(false); });
-    connect(seguinte, &QPushButton::clicked, this, [this] { move(true); });
+    connect(anterior, &QPushButton::clicked, this, [this] { move(-1); });
+    connect(seguinte, &QPushButton::clicked, this, [this] { move(1); });
     connect(adicionar, &QPushButton::clicked, this, [this] { Add(); });
     connect(m_cmd, &QPushButton::clicked, this, [this] {
-        if (m_fonte.EmAdicao() && !guardaNovo())
-            return;
-        if (m_localNome->text().trimmed().isEmpty())
+        if (!guardaAlteracoes() || m_localNome->text().trimmed().isEmpty())
             return;
         emit usar(actual());
         hide();
     });
     connect(fechar, &QPushButton::clicked, this, [this] {
-        guardaNovo();
-        hide();
+        if (guardaAlteracoes())
+            hide();
     });
-    AjustaAoEcra(this, QSize(460, 240));
+    AjustaAoEcra(this, QSize(640, 520));
 }
 
 void locais::showEvent(QShowEvent* e) {
-    // Filled each time the window is shown, so places added since appear.
-    PreencheLista();
     QDialog::showEvent(e);
+    // Reopened, the window waits for a new search: typing never lands on a button.
+    m_procura->setFocus();
+    m_procura->selectAll();
+}
+
+bool locais::eventFilter(QObject* objecto, QEvent* evento) {
+    if (objecto == m_procura && evento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        const int linha = m_ComboLocais->indexOfTopLevelItem(m_ComboLocais->currentItem());
+        const int n = m_ComboLocais->topLevelItemCount();
+        int nova = -2;
+        if (tecla == Qt::Key_Down)
+            nova = std::min(linha + 1, n - 1);
+        else if (tecla == Qt::Key_Up)
+            nova = std::max(linha - 1, 0);
+        else if (tecla == Qt::Key_PageDown)
+            nova = std::min(linha + 10, n - 1);
+        else if (tecla == Qt::Key_PageUp)
+            nova = std::max(linha - 10, 0);
+        if (nova > -2) {
+            if (n > 0)
+                m_ComboLocais->setCurrentItem(m_ComboLocais->topLevelItem(nova));
+            return true;
+        }
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            if (procurar())
+                m_cmd->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objecto, evento);
 }
 
 void locais::PreencheLista() {
-    const QString corrente = m_ComboLocais->currentText();
-    QStringList nomes;
-    m_fonte.MoveFirst();
-    while (m_fonte.TemRegisto() && !m_fonte.EOF_()) {
-        nomes << m_fonte.Campo(QStringLiteral("Local"));
-        m_fonte.MoveNext();
-    }
+    m_resultados = m_atlas.Procura(m_procura->text(), kLinhas);
+    m_ComboLocais->setUpdatesEnabled(false);
     m_ComboLocais->clear();
-    m_ComboLocais->addItems(nomes);
-    m_ComboLocais->setEditText(corrente);
-    if (!corrente.isEmpty())
-        FindLocal(corrente);
-    else {
-        m_fonte.MoveFirst();
-        mostraRegisto();
+    QList<QTreeWidgetItem*> itens;
+    itens.reserve(m_resultados.size());
+    const QLocale pt(QLocale::Portuguese, QLocale::Portugal);
+    for (const LocalAtlas& l : m_resultados) {
+        const QString nome = l.nome.left(l.nome.indexOf(QStringLiteral(" (")));
+        auto* i = new QTreeWidgetItem({nome, Onde(l), l.populacao > 0 ? pt.toString(l.populacao) : QString()});
+        i->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        i->setToolTip(0, l.nome);
+        itens << i;
     }
+    m_ComboLocais->addTopLevelItems(itens);
+    if (!itens.isEmpty())
+        m_ComboLocais->setCurrentItem(itens.first());
+    m_ComboLocais->setUpdatesEnabled(true);
+}
+
+// Enter or "Procurar": the place named exactly, else the highlighted (or first) result.
+bool locais::procurar() {
+    const QString texto = m_procura->text().trimmed();
+    if (texto.isEmpty())
+        return false;
+    if (m_atlas.FindLocal(texto))
+        return FindLocal(texto);
+    if (m_resultados.isEmpty())
+        PreencheLista();
+    if (m_resultados.isEmpty()) {
+        Avisa(QStringLiteral("Nenhum local do atlas corresponde a \"%1\".").arg(texto));
+        return false;
+    }
+    escolheLinha(std::max(0, m_ComboLocais->indexOfTopLevelItem(m_ComboLocais->currentItem())));
+    return true;
+}
+
+void locais::escolheLinha(int linha) {
+    if (linha < 0 || linha >= m_resultados.size() || !guardaAlteracoes())
+        return;
+    m_ComboLocais->setCurrentItem(m_ComboLocais->topLevelItem(linha));
+    mostra(m_resultados[linha]);
 }
 
 bool locais::FindLocal(const QString& nome) {
-    const bool ok = m_fonte.FindFirst(QStringLiteral("Local"), nome);
-    mostraRegisto();
-    return ok;
+    if (!guardaAlteracoes())
+        return false;
+    const std::optional<LocalAtlas> l = m_atlas.FindLocal(nome);
+    mostra(l);
+    return l.has_value();
 }
 
-void locais::mostraRegisto() {
-    m_localNome->setText(m_fonte.Campo(QStringLiteral("Local")));
-    m_latitude->setText(m_fonte.Campo(QStringLiteral("Latitude")));
-    m_longitude->setText(m_fonte.Campo(QStringLiteral("Longitude")));
-    const QString fuso = m_fonte.Campo(QStringLiteral("Fuso"));
-    m_fuso->setText(fuso.isEmpty() && m_fonte.TemRegisto() ? QStringLiteral("(escreva o fuso no mapa)") : fuso);
-    if (m_fonte.TemRegisto() && m_ComboLocais->currentText() != m_localNome->text())
-        m_ComboLocais->setEditText(m_localNome->text());
+void locais::mostra(const std::optional<LocalAtlas>& l) {
+    m_actual = l;
+    m_emAdicao = false;
+    m_alterado = false;
+    m_localNome->setText(l ? l->nome : QString());
+    m_latitude->setText(l ? l->latitude : QString());
+    m_longitude->setText(l ? l->longitude : QString());
+    m_onde->setText(l ? Onde(*l) : QString());
+    m_fuso->setText(!l ? QString() : l->fuso.isEmpty() ? QStringLiteral("(escreva o fuso no mapa)") : l->fuso);
 }
 
-void locais::move(bool seguinte) {
-    if (!guardaNovo() && m_fonte.EmAdicao())
+void locais::move(int passo) {
+    const int n = m_ComboLocais->topLevelItemCount();
+    if (n == 0)
         return;
-    if (seguinte)
-        m_fonte.MoveNext();
-    else
-        m_fonte.MovePrevious();
-    if (!m_fonte.TemRegisto()) {
-        // At either end the last record stays on show.
-        if (seguinte)
-            m_fonte.MoveLast();
-        else
-            m_fonte.MoveFirst();
-    }
-    mostraRegisto();
+    const int linha = m_ComboLocais->indexOfTopLevelItem(m_ComboLocais->currentItem());
+    escolheLinha(std::clamp(linha + passo, 0, n - 1));
 }
 
 void locais::Add() {
-    if (!guardaNovo() && m_fonte.EmAdicao())
+    if (!guardaAlteracoes())
         return;
-    m_fonte.AddNew();
-    m_localNome->clear();
-    m_latitude->clear();
-    m_longitude->clear();
-    m_fuso->clear();
+    mostra(std::nullopt);
+    m_emAdicao = true;
     m_localNome->setFocus();
 }
 
-bool locais::guardaNovo() {
-    if (!m_fonte.EmAdicao())
+// Stores a new place or the edit of the current one in the user's own places; false (with a
+// message) when the fields cannot be stored, so that nothing typed is lost.
+bool locais::guardaAlteracoes() {
+    if (!m_alterado && !m_emAdicao)
         return true;
     const QString nome = m_localNome->text().trimmed();
-    if (nome.isEmpty() && m_latitude->text().trimmed().isEmpty() && m_longitude->text().trimmed().isEmpty()) {
-        m_fonte.CancelUpdate();
+    if (m_emAdicao && nome.isEmpty() && m_latitude->text().trimmed().isEmpty() &&
+        m_longitude->text().trimmed().isEmpty()) {
+        m_emAdicao = false;
         return true;
     }
     const Normalizado lat = NormalizaLatitude(m_latitude->text());
@@ -182,30 +267,31 @@ bool locais::guardaNovo() {
         erro = QStringLiteral("Latitude: ") + lat.erro;
     else if (!lon.ok)
         erro = QStringLiteral("Longitude: ") + lon.erro;
+    LocalAtlas l;
+    if (m_actual && !m_emAdicao) {
+        // The edit keeps the place's zone and names the record it stands for.
+        l = *m_actual;
+        l.original = m_actual->nome;
+    }
+    l.nome = nome;
+    l.latitude = lat.ok ? lat.texto : m_latitude->text().trimmed();
+    l.longitude = m_longitude->text().trimmed();
+    if (erro.isEmpty() && nome != (m_actual ? m_actual->nome : QString()) && m_atlas.FindLocal(nome))
+        erro = QStringLiteral("Já existe um local chamado \"%1\".").arg(nome);
+    if (erro.isEmpty() && !m_atlas.Guarda(l, &erro))
+        erro = QStringLiteral("Não foi possível guardar o local: ") + erro;
     if (!erro.isEmpty()) {
-        CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Locais"), erro);
+        Avisa(erro);
         return false;
     }
-    m_fonte.SetCampo(QStringLiteral("Local"), nome);
-    m_fonte.SetCampo(QStringLiteral("Latitude"), lat.texto);
-    m_fonte.SetCampo(QStringLiteral("Longitude"), m_longitude->text().trimmed());
-    if (!m_fonte.Update()) {
-        CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Locais"),
-                                QStringLiteral("Não foi possível guardar o local: ") + m_fonte.Erro());
-        return false;
-    }
-    // The list shows a newly added place at once.
-    m_ComboLocais->addItem(nome);
-    mostraRegisto();
+    mostra(m_atlas.FindLocal(nome));
     return true;
 }
 
 LocalAtlas locais::actual() const {
-    LocalAtlas l;
+    LocalAtlas l = m_actual.value_or(LocalAtlas{});
     l.nome = m_localNome->text();
     l.latitude = m_latitude->text();
     l.longitude = m_longitude->text();
-    if (m_fonte.TemRegisto() && m_fonte.Campo(QStringLiteral("Local")) == l.nome)
-        l.fuso = m_fonte.Campo(QStringLiteral("Fuso"));
     return l;
 }

@@ -1,30 +1,31 @@
 #pragma once
-// The place atlas: browse the places of locais.mdb, add places, and copy one into the main
-// window's place fields.
-#include <QDialog>
+// The place atlas window: search as you type over the whole atlas, browse the results, add
+// places and edit them (kept in the user's own store), and copy one into the main window's
+// place fields.
+#include "atlas.h"
 
-class FonteDados;
-class QComboBox;
+#include <QDialog>
+#include <optional>
+
+class QLabel;
 class QLineEdit;
 class QPushButton;
-
-struct LocalAtlas {
-    QString nome;
-    QString latitude;
-    QString longitude;
-    QString fuso; // IANA zone name; empty for places added by hand
-};
+class QTreeWidget;
 
 class locais : public QDialog {
     Q_OBJECT
 public:
-    explicit locais(FonteDados& fonte, QWidget* pai = nullptr);
+    // Opens the atlas of the program folder and the user's own places.
+    explicit locais(QWidget* pai = nullptr);
 
-    // Makes the first place whose name equals `nome` exactly (letter case counts) current.
+    // Makes the first place whose name equals `nome` exactly (letter case counts) current;
+    // without a match no place is current and the fields are empty.
     bool FindLocal(const QString& nome);
     void Add();
+    // Fills the result list for the text typed in the search field.
     void PreencheLista();
     LocalAtlas actual() const;
+    const Atlas& atlas() const { return m_atlas; }
 
 signals:
     // "Usar Este": the current place goes to the main window.
@@ -32,17 +33,26 @@ signals:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* objecto, QEvent* evento) override;
 
 private:
-    void mostraRegisto();
-    bool guardaNovo();
-    void move(bool seguinte);
+    void mostra(const std::optional<LocalAtlas>& l);
+    void escolheLinha(int linha);
+    bool procurar();
+    bool guardaAlteracoes();
+    void move(int passo);
 
-    FonteDados& m_fonte;
-    QComboBox* m_ComboLocais = nullptr;
+    Atlas m_atlas;
+    QList<LocalAtlas> m_resultados;
+    std::optional<LocalAtlas> m_actual;
+    bool m_emAdicao = false;
+    bool m_alterado = false;
+    QLineEdit* m_procura = nullptr;
+    QTreeWidget* m_ComboLocais = nullptr;
     QLineEdit* m_localNome = nullptr;
     QLineEdit* m_latitude = nullptr;
     QLineEdit* m_longitude = nullptr;
-    class QLabel* m_fuso = nullptr;
+    QLabel* m_onde = nullptr;
+    QLabel* m_fuso = nullptr;
     QPushButton* m_cmd = nullptr;
 };

@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -183,6 +184,8 @@ private:
     frmread* m_leitura = nullptr;
     locais* m_atlas = nullptr;
     LocalAtlas m_localAtlas;
+    // The zone text the atlas last wrote; a null text once the user typed a zone.
+    std::optional<QString> m_fusoDoAtlas;
     bool m_temGlosador = false;
     QString m_ficheiroAjuda;
     QString m_fundoMapa;

@@ -69,6 +69,11 @@ void frmMain::ligaCampos() {
         }
     });
     connect(m_FusoHorario, &QLineEdit::textChanged, this, [this] { actualizaFusoDescrito(); });
+    // A zone typed by hand is the user's: the atlas never writes over it again.
+    connect(m_FusoHorario, &QLineEdit::textEdited, this, [this] {
+        m_fusoDoAtlas = QString();
+        m_sessao.campos().fusoAtlas.clear();
+    });
     connect(m_cmdatlas, &QPushButton::clicked, this, [this] { abreAtlas(); });
 }
 

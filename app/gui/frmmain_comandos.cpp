@@ -323,7 +323,7 @@ void frmMain::sobre() {
     CaixaMensagens().Mostra(IconeMsg::Informacao, QStringLiteral("Sobre ") + TituloAplicacao() + QStringLiteral("..."),
                             QStringLiteral("%1\nVersão %2.%3.%4\n\nUsando %5: %6.%7.%8\n\nCódigo sob a licença GPL-3.0 ou posterior; com a Swiss Ephemeris "
                                            "(AGPL-3.0), o programa é distribuído nos termos da AGPL-3.0.\n"
-                                           "Atlas: dados GeoNames (CC BY 4.0).")
+                                           "Atlas: dados GeoNames (CC BY 4.0); fronteiras dos fusos (ODbL).")
                                 .arg(TituloAplicacao())
                                 .arg(NATALIS_VERSION_MAJOR)
                                 .arg(NATALIS_VERSION_MINOR)

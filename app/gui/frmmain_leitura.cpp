@@ -8,7 +8,7 @@
 #include "frmlocais.h"
 #include "frmoptions.h"
 #include "frmread.h"
-#include "fusohorario.h"
+#include "fusoatlas.h"
 #include "mensagens.h"
 #include "normaliza.h"
 #include "paginacao.h"
@@ -103,7 +103,7 @@ void frmMain::abreFormulario(int k) {
 
 void frmMain::abreAtlas() {
     if (!m_atlas) {
-        m_atlas = new locais(DataLocais(), this);
+        m_atlas = new locais(this);
         connect(m_atlas, &locais::usar, this, [this](const LocalAtlas& l) { usaLocal(l); });
     }
     m_atlas->show();
@@ -120,27 +120,27 @@ void frmMain::usaLocal(const LocalAtlas& l) {
     m_sessao.marcaAlterado();
     leCampos();
     m_localAtlas = l;
+    m_fusoDoAtlas.reset();
     aplicaFusoAtlas();
 }
 
 void frmMain::aplicaFusoAtlas() {
-    // Only a place taken from the atlas, with the date and time typed, sets the zone.
+    // Only a place taken from the atlas, with the date and time typed, sets the zone; and once
+    // the zone field holds anything but what the atlas wrote (typed, or read from a chart), it
+    // is the user's and stays.
     if (m_localAtlas.fuso.isEmpty() || m_localAtlas.nome != m_txtlocal->text())
         return;
-    const Normalizado data = NormalizaData(m_txtData->text());
-    const Normalizado hora = NormalizaHora(m_txtHora->text());
-    const Normalizado lon = NormalizaLongitude(m_txtlongitude->text());
-    if (!data.ok || !hora.ok || !lon.ok)
+    if (m_fusoDoAtlas && (m_fusoDoAtlas->isNull() || *m_fusoDoAtlas != m_FusoHorario->text()))
         return;
-    const RegistoTempo t = LerDataHora(data.texto, hora.texto);
-    const FusoLocal f = FusoParaLocal(m_localAtlas.fuso, QDate(t.ano, t.mes, t.dia), QTime(t.hora, t.minuto),
-                                      -lon.valor * 15.0);
-    if (f.situacao == FusoLocal::Situacao::ZonaDesconhecida)
+    const auto preenchido =
+        FusoDoAtlas(m_localAtlas.fuso, m_txtData->text(), m_txtHora->text(), m_txtlongitude->text());
+    if (!preenchido)
         return;
-    PosSigno p;
-    p.setValorGraus(f.horas);
-    m_FusoHorario->setText(p.RetornaFormatado(1, false));
+    const FusoLocal& f = preenchido->fuso;
+    m_FusoHorario->setText(preenchido->texto);
+    m_fusoDoAtlas = m_FusoHorario->text();
     leCampos();
+    m_sessao.campos().fusoAtlas = m_localAtlas.fuso;
     statusBar()->showMessage(ExplicaFuso(m_localAtlas.fuso, f), 15000);
     if (f.situacao == FusoLocal::Situacao::Inexistente || f.situacao == FusoLocal::Situacao::Repetida)
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), ExplicaFuso(m_localAtlas.fuso, f));

@@ -154,6 +154,52 @@ private slots:
         QVERIFY(std::fabs(graus(resumo[8].mid(20).section(" em ", 0, 0)) - ref->corpos[0]) < 0.51 / 3600);
         QVERIFY(std::fabs(graus(resumo[25].mid(20)) - ref->cuspides[1]) < 0.51 / 3600);
     }
+
+    // Places from the atlas: the zone of the birth's date is filled unless one is given; an
+    // ambiguous or unknown name is an argument error that lists the candidates.
+    void atlas_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QString>("texto");
+        const QStringList data = {"--data", "15/7/1990", "--hora", "12:00"};
+        QTest::newRow("com região") << (QStringList{"--atlas", "Calheta, Madeira"} + data) << 0
+                                    << "Calheta (Madeira, Portugal)";
+        QTest::newRow("ambíguo") << (QStringList{"--atlas", "Calheta"} + data) << 2 << "Calheta (Açores, Portugal)";
+        QTest::newRow("desconhecido") << (QStringList{"--atlas", "Xqzwv"} + data) << 2 << "não está no atlas";
+    }
+    void atlas() {
+        QFETCH(QStringList, args);
+        QFETCH(int, codigo);
+        QFETCH(QString, texto);
+        const Resultado r = corre(args);
+        QCOMPARE(r.codigo, codigo);
+        QVERIFY2((codigo ? r.erros : r.saida).contains(texto), qPrintable(r.saida + r.erros));
+        if (codigo == 2)
+            QVERIFY(r.erros.contains("Calheta (Madeira, Portugal)") || texto != "Calheta (Açores, Portugal)");
+    }
+
+    // A batch line with an empty latitude and longitude takes its place from the atlas: Valença
+    // in the summer of 1990 was at Portugal's +1 (Spain, across the river, at +2); a zone given
+    // in the line is kept.
+    void loteComAtlas() {
+        QTemporaryDir d;
+        QFile e(d.filePath("entrada.csv"));
+        QVERIFY(e.open(QIODevice::WriteOnly));
+        e.write("Ana,F,15/7/1990,12:00,,\"Valen\xc3\xa7" "a, Viana do Castelo\",,\r\n"
+                "Rui,M,15/7/1990,12:00,3,\"Valen\xc3\xa7" "a, Viana do Castelo\",,\r\n"
+                "Eva,F,15/7/1990,12:00,,Calheta,,\r\n");
+        e.close();
+        const Resultado r = corre({"--lote", e.fileName()});
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.erros.contains("linha 3") && r.erros.contains("Calheta (Madeira, Portugal)"), qPrintable(r.erros));
+        const QStringList linhas = r.saida.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(linhas.size(), 3);
+        const QStringList ana = linhas[1].split(','), rui = linhas[2].split(',');
+        QCOMPARE(ana[0], QString("Ana"));
+        QCOMPARE(ana[3], QString("1h0'0''"));
+        QVERIFY2(ana[4].startsWith(QString::fromUtf8("42º1'")), qPrintable(ana[4]));
+        QCOMPARE(rui[3], QString("3h0'0''"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -108,23 +108,27 @@ private slots:
     }
 
     // A chart cast with another engine or house system keeps them in records after the 29th
-    // (the atlas zone record still empty); the 29 records before are the default file's bytes,
+    // (then the zone id the atlas filled the zone from); the 29 records before are the default file's bytes,
     // so a reader of 29 records reads every field as before. The defaults add nothing.
     void registosExtra_data() {
         QTest::addColumn<int>("motor");
         QTest::addColumn<int>("casas");
+        QTest::addColumn<QString>("fusoAtlas");
         QTest::addColumn<QByteArray>("cauda");
-        QTest::newRow("predefinido: 29 registos") << int(Motor::Classico) << int(SistemaCasas::Proprio) << QByteArray();
-        QTest::newRow("preciso Placidus") << int(Motor::Preciso) << int(SistemaCasas::Placidus)
+        QTest::newRow("predefinido: 29 registos")
+            << int(Motor::Classico) << int(SistemaCasas::Proprio) << "Europe/Lisbon" << QByteArray();
+        QTest::newRow("preciso Placidus") << int(Motor::Preciso) << int(SistemaCasas::Placidus) << ""
                                           << QByteArray("\"preciso\"\r\n\"placidus\"\r\n\"\"\r\n");
-        QTest::newRow("classico Signos Inteiros") << int(Motor::Classico) << int(SistemaCasas::SignosInteiros)
-                                                  << QByteArray("\"classico\"\r\n\"signos-inteiros\"\r\n\"\"\r\n");
-        QTest::newRow("preciso regra propria") << int(Motor::Preciso) << int(SistemaCasas::Proprio)
+        QTest::newRow("classico Signos Inteiros, fuso do atlas")
+            << int(Motor::Classico) << int(SistemaCasas::SignosInteiros) << "America/Sao_Paulo"
+            << QByteArray("\"classico\"\r\n\"signos-inteiros\"\r\n\"America/Sao_Paulo\"\r\n");
+        QTest::newRow("preciso regra propria") << int(Motor::Preciso) << int(SistemaCasas::Proprio) << ""
                                                << QByteArray("\"preciso\"\r\n\"proprio\"\r\n\"\"\r\n");
     }
     void registosExtra() {
         QFETCH(int, motor);
         QFETCH(int, casas);
+        QFETCH(QString, fusoAtlas);
         QFETCH(QByteArray, cauda);
         const EscolhaCalculo escolha{Motor(motor), SistemaCasas(casas)};
         CamposMapa c;
@@ -132,6 +136,7 @@ private slots:
         QVERIFY(OpenFile(fixture, c, m));
         QVERIFY(c.escolha.padrao());
         c.escolha = escolha;
+        c.fusoAtlas = fusoAtlas;
         const QString destino = pasta.filePath("extra.anc");
         QVERIFY(SaveToFile(destino, c));
         const QByteArray bytes = leBytes(destino);
@@ -142,6 +147,7 @@ private slots:
         CamposMapa lido;
         QVERIFY(OpenFile(destino, lido, m));
         QCOMPARE(lido.escolha, escolha);
+        QCOMPARE(lido.fusoAtlas, escolha.padrao() ? QString() : fusoAtlas);
         QCOMPARE(lido.txtemail, QString("maria@exemplo.pt"));
         QCOMPARE(lido.PosCasas, c.PosCasas);
         QCOMPARE(lido.textoEstado.contains(QString::fromUtf8("Cálculo: motor ") + NomeMotor(escolha.motor) +

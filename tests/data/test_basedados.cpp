@@ -8,7 +8,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTimeZone>
 #include <QtTest>
 
 namespace {
@@ -186,34 +185,6 @@ private slots:
         erros.sort();
         QVERIFY2(erros.isEmpty(),
                  qPrintable(QString::number(erros.size()) + " faults: " + erros.mid(0, 15).join("; ")));
-    }
-
-    void locais_data() {
-        QTest::addColumn<QString>("local");
-        for (const char* l : {"Lisboa", "Porto", "Coimbra", "Faro", "Funchal", "Ponta Delgada",
-                              "Rio de Janeiro", "São Paulo", "Luanda", "Maputo"})
-            QTest::newRow(l) << QString::fromUtf8(l);
-    }
-    void locais() {
-        QFETCH(QString, local);
-        QSqlQuery q(m_locais);
-        // The full atlas names foreign places with their country: "Luanda (Angola)".
-        q.prepare(QStringLiteral("SELECT \"Latitude\", \"Longitude\", \"Fuso\" FROM \"Locais\" "
-                                 "WHERE \"Local\" = ? OR substr(\"Local\", 1, ?) = ? ORDER BY rowid"));
-        q.addBindValue(local);
-        q.addBindValue(local.size() + 2);
-        q.addBindValue(local + QStringLiteral(" ("));
-        QVERIFY(q.exec());
-        QVERIFY2(q.next(), qPrintable(local + " is not in the atlas"));
-        QVERIFY(!q.value(0).toString().isEmpty());
-        QVERIFY(!q.value(1).toString().isEmpty());
-        QVERIFY2(QTimeZone::isTimeZoneIdAvailable(q.value(2).toString().toUtf8()),
-                 qPrintable(q.value(2).toString()));
-        // Exact equality: another letter case is another name.
-        q.prepare(QStringLiteral("SELECT count(*) FROM \"Locais\" WHERE \"Local\" = ?"));
-        q.addBindValue(local.toLower());
-        QVERIFY(q.exec() && q.next());
-        QCOMPARE(q.value(0).toInt(), 0);
     }
 };
 

@@ -97,10 +97,17 @@ private slots:
         QVERIFY(!QFile::exists(base + ".tmp"));
     }
 
+    // Table order is the source's order (most populous first); the folded key and the word
+    // index are built from the name and its other names; a repeated place stops the build.
     void locais() {
         const QString fonte = m_pasta.filePath(QStringLiteral("locais.tsv"));
-        Escreve(fonte, "# Local\tLatitude\tLongitude\tFuso\nLisboa\t38º43'0''N\t0h36'32'' W\tEurope/Lisbon\n"
-                       "Luanda (Angola)\t8º50'0''S\t0h52'56'' E\tAfrica/Luanda\n");
+        const QByteArray cabeca = "# Local\tLatitude\tLongitude\tFuso\tNome\tRegiao\tPais\tPopulacao\tSede\tOutros\n";
+        const QByteArray lisboa = "Lisboa (Lisboa, Portugal)\t38\xc2\xba" "43'0''N\t9\xc2\xba" "8'0''W\tEurope/Lisbon\t"
+                                  "Lisboa\tLisboa\tPortugal\t517802\tPT.14.1106\tLisbon\n";
+        Escreve(fonte, cabeca + lisboa +
+                           "S\xc3\xa3o Jo\xc3\xa3o d'Arga (Viana do Castelo, Portugal)\t41\xc2\xba" "50'0''N\t"
+                           "8\xc2\xba" "43'0''W\tEurope/Lisbon\tS\xc3\xa3o Jo\xc3\xa3o d'Arga\tViana do Castelo\t"
+                           "Portugal\t300\t\t\n");
         const QString base = m_pasta.filePath(QStringLiteral("locais.mdb"));
         QString erro;
         QCOMPARE(Corre({"locais", base, fonte}, &erro), 0);
@@ -109,19 +116,29 @@ private slots:
             db.setDatabaseName(base);
             QVERIFY(db.open());
             QSqlQuery q(db);
-            QVERIFY(q.exec(QStringLiteral("SELECT \"Local\", \"Latitude\", \"Longitude\", \"Fuso\" FROM \"Locais\" "
-                                          "ORDER BY rowid")));
+            QVERIFY(q.exec(QStringLiteral("SELECT \"Local\", \"Latitude\", \"Longitude\", \"Fuso\", Populacao, Sede, "
+                                          "Chave, Outros FROM \"Locais\" ORDER BY rowid")));
             QVERIFY(q.next());
-            QCOMPARE(q.value(0).toString(), QStringLiteral("Lisboa"));
+            QCOMPARE(q.value(0).toString(), QStringLiteral("Lisboa (Lisboa, Portugal)"));
             QCOMPARE(q.value(1).toString(), QStringLiteral("38º43'0''N"));
-            QCOMPARE(q.value(2).toString(), QStringLiteral("0h36'32'' W"));
+            QCOMPARE(q.value(2).toString(), QStringLiteral("9º8'0''W"));
             QCOMPARE(q.value(3).toString(), QStringLiteral("Europe/Lisbon"));
+            QCOMPARE(q.value(4).toLongLong(), 517802);
+            QCOMPARE(q.value(5).toString(), QStringLiteral("PT.14.1106"));
+            QCOMPARE(q.value(6).toString(), QStringLiteral("lisboa"));
+            QCOMPARE(q.value(7).toString(), QStringLiteral("lisbon"));
             QVERIFY(q.next());
-            QCOMPARE(q.value(0).toString(), QStringLiteral("Luanda (Angola)"));
+            QCOMPARE(q.value(6).toString(), QStringLiteral("sao joao darga"));
             QVERIFY(!q.next());
-            db.close();
+            // Any word, by its start, through the word index: row 2 for "joao".
+            QVERIFY(q.exec(QStringLiteral("SELECT rowid FROM LocaisBusca WHERE LocaisBusca MATCH '\"joa\" *'")));
+            QVERIFY(q.next());
+            QCOMPARE(q.value(0).toInt(), 2);
         }
         QSqlDatabase::removeDatabase(QStringLiteral("l"));
+        Escreve(fonte, cabeca + lisboa + lisboa);
+        QCOMPARE(Corre({"locais", base, fonte}, &erro), 1);
+        QVERIFY2(erro.contains(QStringLiteral(":3:")) && erro.contains(QStringLiteral(":2")), qPrintable(erro));
     }
 };
 

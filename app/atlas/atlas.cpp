@@ -1,0 +1,264 @@
+#include "atlas.h"
+
+#include "dobra.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSettings>
+#include <QUuid>
+
+namespace {
+const QString kColunas = QStringLiteral("\"Local\", \"Latitude\", \"Longitude\", \"Fuso\", Regiao, Pais, Populacao");
+
+LocalAtlas LeLocal(const QSqlQuery& q) {
+    LocalAtlas l;
+    l.nome = q.value(0).toString();
+    l.latitude = q.value(1).toString();
+    l.longitude = q.value(2).toString();
+    l.fuso = q.value(3).toString();
+    l.regiao = q.value(4).toString();
+    l.pais = q.value(5).toString();
+    l.populacao = q.value(6).toLongLong();
+    return l;
+}
+
+// The text typed, split into the name's folded words and the region or country after a comma.
+struct Pedido {
+    QString nome;
+    QString onde;
+};
+Pedido Interpreta(const QString& texto) {
+    const qsizetype virgula = texto.indexOf(QLatin1Char(','));
+    return {DobraTexto(texto.left(virgula)), virgula < 0 ? QString() : DobraTexto(texto.mid(virgula + 1))};
+}
+// A folded phrase at the start of a word of a folded text.
+bool ComecaPalavra(const QString& texto, const QString& frase) {
+    return frase.isEmpty() || (QLatin1Char(' ') + texto).contains(QLatin1Char(' ') + frase);
+}
+bool ServeOnde(const LocalAtlas& l, const QString& onde) {
+    return ComecaPalavra(DobraTexto(l.regiao + QLatin1Char(' ') + l.pais), onde);
+}
+} // namespace
+
+struct Atlas::Dados {
+    QString ligacao = QStringLiteral("atlas-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QString ligacaoUtilizador = ligacao + QStringLiteral("-utilizador");
+    bool aberto = false;
+    // The user's places are few: kept in memory with their folded keys.
+    QList<LocalAtlas> proprios;
+    QStringList chaves;
+
+    QString caminhoUtilizador;
+
+    QSqlDatabase base() const { return QSqlDatabase::database(ligacao, false); }
+    QSqlDatabase baseUtilizador() const { return QSqlDatabase::database(ligacaoUtilizador, false); }
+    bool abreUtilizador() {
+        if (baseUtilizador().isOpen())
+            return true;
+        QDir().mkpath(QFileInfo(caminhoUtilizador).absolutePath());
+        QSqlDatabase u = QSqlDatabase::contains(ligacaoUtilizador)
+                             ? QSqlDatabase::database(ligacaoUtilizador, false)
+                             : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ligacaoUtilizador);
+        u.setDatabaseName(caminhoUtilizador);
+        if (!u.open())
+            return false;
+        QSqlQuery q(u);
+        return q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS \"Locais\" (\"Local\" TEXT, \"Latitude\" TEXT, "
+                                     "\"Longitude\" TEXT, \"Fuso\" TEXT, Regiao TEXT, Pais TEXT, "
+                                     "Populacao INTEGER, Original TEXT)"));
+    }
+};
+
+Atlas::Atlas() : d(new Dados) {}
+
+Atlas::~Atlas() {
+    const QString a = d->ligacao;
+    const QString b = d->ligacaoUtilizador;
+    delete d;
+    for (const QString& l : {a, b})
+        if (QSqlDatabase::contains(l))
+            QSqlDatabase::removeDatabase(l);
+}
+
+QString Atlas::CaminhoUtilizador() {
+    // Beside the settings store's own file (on Windows, the roaming application data folder).
+    const QSettings ini(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Natalis"), QStringLiteral("Natalis"));
+    return QFileInfo(ini.fileName()).absoluteDir().filePath(QStringLiteral("locais-proprios.db"));
+}
+
+bool Atlas::Aberto() const { return d->aberto; }
+
+bool Atlas::Abre(const QString& base, const QString& baseUtilizador, QString* erro) {
+    auto falha = [&](const QString& e) {
+        if (erro)
+            *erro = e;
+        return false;
+    };
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->ligacao);
+    db.setDatabaseName(base);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (!QFileInfo::exists(base) || !db.open())
+        return falha(QStringLiteral("Não foi possível abrir o atlas %1.").arg(base));
+
+    d->caminhoUtilizador = baseUtilizador;
+    d->proprios.clear();
+    d->chaves.clear();
+    // Nothing is created until the user stores a place.
+    if (QFileInfo::exists(baseUtilizador)) {
+        if (!d->abreUtilizador())
+            return falha(QStringLiteral("Não foi possível abrir os locais próprios em %1.").arg(baseUtilizador));
+        QSqlQuery q(d->baseUtilizador());
+        if (!q.exec(QStringLiteral("SELECT ") + kColunas + QStringLiteral(", Original FROM \"Locais\" ORDER BY rowid")))
+            return falha(q.lastError().text());
+        while (q.next()) {
+            LocalAtlas l = LeLocal(q);
+            l.proprio = true;
+            l.original = q.value(7).toString();
+            d->proprios << l;
+            d->chaves << DobraTexto(l.nome);
+        }
+    }
+    d->aberto = true;
+    return true;
+}
+
+QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
+    QList<LocalAtlas> r;
+    const Pedido p = Interpreta(texto);
+    if (!d->aberto || p.nome.isEmpty())
+        return r;
+    QStringList substituidos, vistos;
+    for (const LocalAtlas& l : d->proprios)
+        if (!l.original.isEmpty())
+            substituidos << l.original;
+    // Places named exactly as typed come first ("Calheta" before "Arco da Calheta"), then those
+    // whose name or a word of it starts so; the user's own before the shipped ones.
+    for (const bool exacto : {true, false}) {
+        for (int i = 0; i < d->proprios.size() && r.size() < limite; ++i) {
+            const LocalAtlas& l = d->proprios[i];
+            const bool serve = exacto ? d->chaves[i] == p.nome : ComecaPalavra(d->chaves[i], p.nome);
+            if (serve && ServeOnde(l, p.onde) && !vistos.contains(l.nome)) {
+                r << l;
+                vistos << l.nome;
+            }
+        }
+        // The folded words are letters and digits only, so they are safe inside the phrase; the
+        // last one is a prefix. Table order is most populous first. With a region or country
+        // to match, more rows are read and filtered here.
+        const int lidos = p.onde.isEmpty() ? limite + int(substituidos.size()) : 4000;
+        QSqlQuery q(d->base());
+        q.setForwardOnly(true);
+        if (exacto) {
+            q.prepare(QStringLiteral("SELECT ") + kColunas +
+                      QStringLiteral(" FROM \"Locais\" WHERE Chave = ? ORDER BY Id LIMIT ?"));
+            q.addBindValue(p.nome);
+        } else {
+            q.prepare(QStringLiteral("SELECT ") + kColunas +
+                      QStringLiteral(" FROM \"Locais\" WHERE Id IN (SELECT rowid FROM LocaisBusca WHERE LocaisBusca "
+                                     "MATCH ? ORDER BY rowid LIMIT ?) ORDER BY Id"));
+            q.addBindValue(QLatin1Char('"') + p.nome + QStringLiteral("\" *"));
+        }
+        q.addBindValue(lidos);
+        if (!q.exec())
+            continue;
+        while (r.size() < limite && q.next()) {
+            LocalAtlas l = LeLocal(q);
+            if (!substituidos.contains(l.nome) && !vistos.contains(l.nome) && ServeOnde(l, p.onde)) {
+                r << l;
+                vistos << l.nome;
+            }
+        }
+    }
+    return r;
+}
+
+std::optional<LocalAtlas> Atlas::FindLocal(const QString& local) const {
+    for (const LocalAtlas& l : d->proprios)
+        if (l.nome == local)
+            return l;
+    if (!d->aberto)
+        return std::nullopt;
+    for (const LocalAtlas& l : d->proprios)
+        if (l.original == local)
+            return std::nullopt; // edited away under another name
+    QSqlQuery q(d->base());
+    q.prepare(QStringLiteral("SELECT ") + kColunas + QStringLiteral(" FROM \"Locais\" WHERE \"Local\" = ? ORDER BY Id LIMIT 1"));
+    q.addBindValue(local);
+    if (q.exec() && q.next())
+        return LeLocal(q);
+    return std::nullopt;
+}
+
+bool Atlas::Guarda(const LocalAtlas& local, QString* erro) {
+    auto falha = [&](const QString& e) {
+        if (erro)
+            *erro = e;
+        return false;
+    };
+    if (!d->aberto)
+        return falha(QStringLiteral("O atlas não está aberto."));
+    if (!d->abreUtilizador())
+        return falha(QStringLiteral("Não foi possível criar %1.").arg(d->caminhoUtilizador));
+    LocalAtlas l = local;
+    l.proprio = true;
+    // An edit of an own place replaces it; an edit of a shipped place is stored beside it.
+    int existente = -1;
+    for (int i = 0; i < d->proprios.size(); ++i)
+        if (d->proprios[i].nome == (l.original.isEmpty() ? l.nome : l.original) ||
+            (!l.original.isEmpty() && d->proprios[i].original == l.original))
+            existente = i;
+    if (existente >= 0 && l.original == d->proprios[existente].nome)
+        l.original = d->proprios[existente].original;
+    QSqlQuery q(d->baseUtilizador());
+    if (existente >= 0) {
+        q.prepare(QStringLiteral("UPDATE \"Locais\" SET \"Local\"=?, \"Latitude\"=?, \"Longitude\"=?, \"Fuso\"=?, "
+                                 "Regiao=?, Pais=?, Populacao=?, Original=? WHERE \"Local\"=?"));
+    } else {
+        q.prepare(QStringLiteral("INSERT INTO \"Locais\" (\"Local\", \"Latitude\", \"Longitude\", \"Fuso\", Regiao, "
+                                 "Pais, Populacao, Original) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    }
+    for (const QVariant& v : {QVariant(l.nome), QVariant(l.latitude), QVariant(l.longitude), QVariant(l.fuso),
+                              QVariant(l.regiao), QVariant(l.pais), QVariant(l.populacao), QVariant(l.original)})
+        q.addBindValue(v);
+    if (existente >= 0)
+        q.addBindValue(d->proprios[existente].nome);
+    if (!q.exec())
+        return falha(q.lastError().text());
+    if (existente >= 0) {
+        d->proprios[existente] = l;
+        d->chaves[existente] = DobraTexto(l.nome);
+    } else {
+        d->proprios << l;
+        d->chaves << DobraTexto(l.nome);
+    }
+    return true;
+}
+
+EscolhaAtlas EscolheLocal(const Atlas& atlas, const QString& texto) {
+    EscolhaAtlas e;
+    if (auto exacto = atlas.FindLocal(texto.trimmed())) {
+        e.local = exacto;
+        return e;
+    }
+    const QList<LocalAtlas> achados = atlas.Procura(texto, 20);
+    // A place whose own name is the text typed wins over those whose name only starts with it.
+    const QString nome = Interpreta(texto).nome;
+    QList<LocalAtlas> iguais;
+    for (const LocalAtlas& l : achados) {
+        const QString proprio = l.nome.left(l.nome.indexOf(QStringLiteral(" (")));
+        if (DobraTexto(proprio) == nome)
+            iguais << l;
+    }
+    const QList<LocalAtlas>& escolha = iguais.isEmpty() ? achados : iguais;
+    // One far more populous than the next is the one meant: "Luanda" is Angola's capital, not
+    // a Kenyan village of the same name.
+    const bool dominante = escolha.size() > 1 && escolha[0].populacao >= 50 * std::max<qint64>(1, escolha[1].populacao);
+    if (escolha.size() == 1 || dominante)
+        e.local = escolha.first();
+    else
+        e.candidatos = escolha;
+    return e;
+}
