@@ -118,3 +118,8 @@ double Superficie::TextWidth(const QString& texto) const {
 double Superficie::TextHeight(const QString&) const {
     return QFontMetricsF(m_fonte, m_dispositivo).lineSpacing();
 }
+
+QRectF Superficie::AreaImpressa(const QString& texto) const {
+    const QFontMetricsF fm(m_fonte, m_dispositivo);
+    return fm.boundingRect(texto).translated(0.0, fm.ascent());
+}

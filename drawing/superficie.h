@@ -54,6 +54,9 @@ public:
     void Print(const QString& texto);
     double TextWidth(const QString& texto) const;
     double TextHeight(const QString& texto) const;
+    // Where the ink of a text printed at the current position falls, relative to that
+    // position (the layout keeps these boxes apart).
+    QRectF AreaImpressa(const QString& texto) const;
 
     // Copies an image with its top-left corner at a logical point.
     void DesenhaImagem(const QPointF& canto, const QImage& imagem);
