@@ -3,6 +3,7 @@
 #include "fontedados.h"
 #include "fontes.h"
 #include "frmmain.h"
+#include "opcoesroda.h"
 #include "mensagens.h"
 #include "opcoes.h"
 #include "orbes.h"
@@ -159,6 +160,7 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
         LoadOrbs(false, orbes);
 
     janela->carregaFundos();
+    OpcoesRodaActuais() = OpcoesRodaGuardadas();
     janela->defineAjuda(existe(QStringLiteral("natalis.html")) ? CaminhoPrograma(QStringLiteral("natalis.html")) : QString());
 
     if (opcoes.pausa)

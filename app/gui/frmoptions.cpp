@@ -1,4 +1,5 @@
 #include "frmoptions.h"
+#include "frmoptions_roda.h"
 
 #include "escolhaficheiro.h"
 #include "fontes.h"
@@ -175,6 +176,8 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     vo->addLayout(h);
     vo->addStretch();
     m_tabs->addTab(orbes, QStringLiteral("Orbes"));
+    m_roda = new PaginaRoda;
+    m_tabs->addTab(m_roda, QStringLiteral("Mapa"));
     connect(m_predefinido, &QRadioButton::clicked, this, [this] { orbesPadrao(true); });
     connect(m_utilizador, &QRadioButton::clicked, this, [this] { orbesPadrao(false); });
     connect(m_guardar, &QPushButton::clicked, this, [this] { guardaOrbes(); });
@@ -210,6 +213,7 @@ int frmOptions::modoCalculo() const { return std::max(0, m_OptionMDC->checkedId(
 void frmOptions::abre(int pagina) {
     preencheOrbes();
     LoadPanos();
+    m_roda->carrega();
     m_tabs->setCurrentIndex(pagina);
     show();
     raise();
@@ -260,6 +264,7 @@ void frmOptions::ok() {
     for (int i = 0; i < 4; ++i)
         SaveOption(kOpcaoCor[i], QString::number(m_valorCor[i]));
     SaveOption(5, QString::number(modoCalculo()));
+    m_roda->aplica();
     hide();
     emit confirmado();
 }

@@ -12,6 +12,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
+class PaginaRoda;
 
 class frmOptions : public QDialog {
     Q_OBJECT
@@ -59,4 +60,5 @@ private:
     QRadioButton* m_utilizador = nullptr;
     QPushButton* m_guardar = nullptr;
     QPushButton* m_abrir = nullptr;
+    PaginaRoda* m_roda = nullptr;
 };
