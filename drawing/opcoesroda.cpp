@@ -1,5 +1,7 @@
 #include "opcoesroda.h"
 
+#include "opcoes.h"
+
 #include <array>
 #include <cmath>
 
@@ -47,6 +49,20 @@ CorRGB Escolhe(const Par& p, bool fundoEscuro) { return fundoEscuro ? p.escuro :
 OpcoesRoda& OpcoesRodaActuais() {
     static OpcoesRoda opcoes;
     return opcoes;
+}
+
+OpcoesRoda OpcoesRodaGuardadas() {
+    OpcoesRoda o;
+    o.ascendenteEsquerda = GetOptionNumero(OPCAO_ASCENDENTE_ESQUERDA) != 0;
+    o.grausNoZodiaco = GetOptionNumero(OPCAO_GRAUS_ZODIACO) != 0;
+    o.esquema = GetOptionNumero(OPCAO_ESQUEMA_CORES) == 1 ? EsquemaCores::AltoContraste : EsquemaCores::Predefinido;
+    return o;
+}
+
+void GuardaOpcoesRoda(const OpcoesRoda& o) {
+    SaveOption(OPCAO_ASCENDENTE_ESQUERDA, o.ascendenteEsquerda ? QStringLiteral("1") : QStringLiteral("0"));
+    SaveOption(OPCAO_GRAUS_ZODIACO, o.grausNoZodiaco ? QStringLiteral("1") : QStringLiteral("0"));
+    SaveOption(OPCAO_ESQUEMA_CORES, QString::number(int(o.esquema)));
 }
 
 double LuminanciaRelativa(CorRGB cor) {

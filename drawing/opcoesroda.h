@@ -15,6 +15,15 @@ struct OpcoesRoda {
 
 OpcoesRoda& OpcoesRodaActuais();
 
+// Stored as numbered options: 40 the Ascendant on the left, 41 the degree ticks ("1" or
+// "0"), 42 the colour scheme (0 the tables' colours, 1 high contrast). Unset options read as
+// the program's own wheel.
+inline constexpr int OPCAO_ASCENDENTE_ESQUERDA = 40;
+inline constexpr int OPCAO_GRAUS_ZODIACO = 41;
+inline constexpr int OPCAO_ESQUEMA_CORES = 42;
+OpcoesRoda OpcoesRodaGuardadas();
+void GuardaOpcoesRoda(const OpcoesRoda& o);
+
 // WCAG 2 relative luminance (0 black .. 1 white) of a colour (red in the low byte).
 double LuminanciaRelativa(CorRGB cor);
 // A background is dark when white text contrasts with it more than black text does.

@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-translations-l10n libgl-dev
   libbenchmark-dev
   swetest libswe-dev
-  xvfb xauth unrtf
+  xvfb xauth unrtf poppler-utils
   fonts-dejavu-core
 )
 

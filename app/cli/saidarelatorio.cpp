@@ -1,6 +1,8 @@
 // natalis-cli --relatorio: the automatic interpretation of the cast or opened chart, as RTF
 // or PDF by the file's extension. The side labels the report quotes are filled as the main
 // window's redraw fills them.
+#include "relatoriocli.h"
+
 #include "camposmapa.h"
 #include "dominantes.h"
 #include "fontedados.h"
@@ -15,8 +17,7 @@
 
 #include <QTextDocument>
 
-namespace {
-int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
+bool CompoeRelatorio(CamposMapa& campos, Mapa& mapa, QTextDocument& doc) {
     FonteDados textos;
     const QString base = CaminhoPrograma(QStringLiteral("Intrepreter.mdb"));
     if (!textos.Abre(base, QStringLiteral("interpretação"))) {
@@ -24,13 +25,20 @@ int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
             IconeMsg::Critico, TituloAplicacao(),
             QStringLiteral("Não foi possível abrir a base de dados de interpretações %1: %2")
                 .arg(base, textos.Erro()));
-        return SAIDA_FALHOU;
+        return false;
     }
     campos.KeyWord = Simbolos::TextoDecanatoSol(mapa.Corpo(0).Posicao().ValorGraus());
     campos.lblesclarecedor = DominantPlanets(mapa);
     campos.anjo = NomeAnjo(mapa);
-    QTextDocument doc;
     Relatorio(campos, mapa, textos, CoresRelatorio::DasOpcoes()).AutoInterpretacao(doc);
+    return true;
+}
+
+namespace {
+int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
+    QTextDocument doc;
+    if (!CompoeRelatorio(campos, mapa, doc))
+        return SAIDA_FALHOU;
     QString erro;
     if (!GravaRelatorio(doc, caminho, &erro)) {
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);
