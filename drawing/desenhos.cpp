@@ -155,8 +155,7 @@ void DrawDegreeTicks(Superficie& s, const GeometriaRoda& g, CorRGB cor) {
     }
 }
 
-void DrawSignGlyphs(Superficie& s, const GeometriaRoda& g, int signoMC, const DisposicaoRoda& d,
-                    ResultadoDesenho& r) {
+void DrawSignGlyphs(Superficie& s, const GeometriaRoda& g, int signoMC, ResultadoDesenho& r) {
     const EsquemaCores esquema = OpcoesRodaActuais().esquema;
     const std::array<SignoDisposto, 12> signos = DispoeSignos(g, signoMC);
     for (int k = 0; k < 12; ++k) {
@@ -168,7 +167,6 @@ void DrawSignGlyphs(Superficie& s, const GeometriaRoda& g, int signoMC, const Di
         r.lblmark[size_t(k)] = {QRectF(sd.canto, QSizeF(s.TextWidth(info.glifo), s.TextHeight(info.glifo))), info.nome};
         PrintGlyph(s, info.glifo, FONTE_SIGIL, TAMANHO_GLIFO, CorSigno(esquema, sd.signo, info.cor, g.fundoEscuro));
     }
-    Q_UNUSED(d);
 }
 
 void DrawHouses(const GeometriaRoda& g, Superficie& s, const DisposicaoRoda& d, CorRGB cor) {
@@ -272,7 +270,7 @@ ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, b
     DrawSignBoundaries(roda, g, g.contraste);
     if (opcoes.grausNoZodiaco) DrawDegreeTicks(roda, g, g.contraste);
     r.disposicao = DispoeRoda(g, roda, mapa, signoMC);
-    DrawSignGlyphs(roda, g, signoMC, r.disposicao, r);
+    DrawSignGlyphs(roda, g, signoMC, r);
     DrawHouses(g, roda, r.disposicao, g.contraste);
     for (int h = 0; h < 12; ++h)
         r.rotulosCasas[size_t(h)] = r.disposicao.casas[size_t(h)].caixa;

@@ -97,8 +97,7 @@ void DrawRing(const Ponto& centro, double raio, Superficie& s, CorRGB cor);
 void DrawSignBoundaries(Superficie& s, const GeometriaRoda& g, CorRGB cor);
 // A tick at every degree on the inner edge of the zodiac ring, longer every 5° and 10°.
 void DrawDegreeTicks(Superficie& s, const GeometriaRoda& g, CorRGB cor);
-void DrawSignGlyphs(Superficie& s, const GeometriaRoda& g, int signoMC, const DisposicaoRoda& d,
-                    ResultadoDesenho& r);
+void DrawSignGlyphs(Superficie& s, const GeometriaRoda& g, int signoMC, ResultadoDesenho& r);
 void DrawHouses(const GeometriaRoda& g, Superficie& s, const DisposicaoRoda& d, CorRGB cor);
 void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, const DisposicaoRoda& d, ResultadoDesenho& r);
 void PrintGlyph(Superficie& s, const QString& texto, const QString& fonte, double tamanho, CorRGB cor);

@@ -2,6 +2,7 @@
 // over another, with the fixed ring and with the Ascendant on the left; the options of the
 // wheel (Ascendant on the left, degree ticks, high-contrast colours) seen on the pixels.
 #include "desenhos.h"
+#include "grelha.h"
 #include "mapateste.h"
 #include "opcoesroda.h"
 #include "superficie.h"
@@ -32,6 +33,16 @@ double Contraste(const QColor& a, const QColor& b) {
     auto l = [&](const QColor& c) { return 0.2126 * lin(c.red()) + 0.7152 * lin(c.green()) + 0.0722 * lin(c.blue()); };
     const double la = l(a), lb = l(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The darkest pixel in a logical rectangle: the strongest ink of a glyph.
+QColor MaisEscuro(const QImage& im, const QRectF& caixa) {
+    QColor melhor(Qt::white);
+    const double k = im.devicePixelRatio();
+    for (int x = int(caixa.left() * k); x < int(caixa.right() * k); ++x)
+        for (int y = int(caixa.top() * k); y < int(caixa.bottom() * k); ++y)
+            if (im.valid(x, y) && im.pixelColor(x, y).lightness() < melhor.lightness()) melhor = im.pixelColor(x, y);
+    return melhor;
 }
 
 QString Descreve(const QRectF& r) {
@@ -235,6 +246,22 @@ private slots:
         QCOMPARE(CorSigno(EsquemaCores::Predefinido, 2, RGBCor(255, 255, 0), escuro), RGBCor(255, 255, 0));
     }
 
+    void altoContrasteNoQuadro() {
+        // The Sun's row header of the aspect grid, yellow in the tables, follows the scheme too.
+        const QSize tamanho = TamanhoGrelha();
+        double contraste[2] = {0, 0};
+        for (int k = 0; k < 2; ++k) {
+            OpcoesRodaActuais().esquema = k ? EsquemaCores::AltoContraste : EsquemaCores::Predefinido;
+            QImage im = ImagemBranca(tamanho.width(), tamanho.height(), 2.0);
+            Superficie s(im);
+            const double h = DrawAspectGrid(s);
+            s.Termina();
+            contraste[k] = Contraste(MaisEscuro(im, QRectF(1, h + 1, h - 2, h - 2)), Qt::white);
+        }
+        QVERIFY(contraste[0] < 3.0);
+        QVERIFY(contraste[1] >= 3.0);
+    }
+
     void altoContrasteNaRoda() {
         // The Sun, yellow in the tables (1.9:1 on white), is painted at 3:1 or better.
         EscondeTodos(m);
@@ -244,18 +271,10 @@ private slots:
         OpcoesRodaActuais().esquema = EsquemaCores::AltoContraste;
         QImage contrastada = ImagemBranca(600, 600, 2.0);
         const ResultadoDesenho r1 = Desenha(contrastada, m);
-        auto maisEscuro = [](const QImage& im, const QRectF& caixa) {
-            QColor melhor(Qt::white);
-            const double k = im.devicePixelRatio();
-            for (int x = int(caixa.left() * k); x < int(caixa.right() * k); ++x)
-                for (int y = int(caixa.top() * k); y < int(caixa.bottom() * k); ++y)
-                    if (im.pixelColor(x, y).lightness() < melhor.lightness()) melhor = im.pixelColor(x, y);
-            return melhor;
-        };
         const QRectF caixa = r1.disposicao.corpos.at(0).caixaGlifo;
         QCOMPARE(caixa, r0.disposicao.corpos.at(0).caixaGlifo);
-        QVERIFY(Contraste(maisEscuro(predefinida, caixa), Qt::white) < 3.0);
-        QVERIFY(Contraste(maisEscuro(contrastada, caixa), Qt::white) >= 3.0);
+        QVERIFY(Contraste(MaisEscuro(predefinida, caixa), Qt::white) < 3.0);
+        QVERIFY(Contraste(MaisEscuro(contrastada, caixa), Qt::white) >= 3.0);
     }
 };
 
