@@ -2,9 +2,7 @@
 // pdftoppm), a reader no one here wrote: the header with the birth data, the wheel and grid
 // as vectors (no picture is embedded, yet the page shows the drawing), the report after them;
 // from the window's print and export commands and from natalis-cli --pdf.
-#include "ambientegui.h"
-#include "frmmain.h"
-#include "mapagui.h"
+#include "janelateste.h"
 
 #include <QAction>
 #include <QImage>
@@ -77,11 +75,8 @@ private slots:
         if (!QPrinterInfo::availablePrinters().isEmpty())
             QSKIP("há uma impressora instalada nesta máquina");
         AmbienteGui amb;
-        std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+        std::unique_ptr<frmMain> j = JanelaComMapa();
         QVERIFY(j);
-        QVERIFY(QTest::qWaitForWindowActive(j.get()));
-        escreveNascimento(j.get());
-        QVERIFY(j->sessao().campos().mapaAberto);
         const QString pdf = amb.pasta.filePath(QStringLiteral("impresso.pdf"));
         amb.caixa.respostas << RespostaMsg::Sim; // no printer: print to a PDF file
         amb.respostas << pdf;
@@ -95,10 +90,8 @@ private slots:
 
     void pdfDaJanela() {
         AmbienteGui amb;
-        std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+        std::unique_ptr<frmMain> j = JanelaComMapa();
         QVERIFY(j);
-        QVERIFY(QTest::qWaitForWindowActive(j.get()));
-        escreveNascimento(j.get());
         const QString pdf = amb.pasta.filePath(QStringLiteral("Maria Silva"));
         amb.respostas << pdf;
         j->accao(QStringLiteral("mnuexportpdf"))->trigger();

@@ -1,12 +1,10 @@
 // The wheel's options driven through the real controls: the "Mapa" page of the options
 // dialog, the information buttons' tool tips and "Ampliar".
 #include "../drawing/mapateste.h"
-#include "ambientegui.h"
 #include "desenhos.h"
 #include "frmglobal.h"
-#include "frmmain.h"
 #include "frmoptions.h"
-#include "mapagui.h"
+#include "janelateste.h"
 #include "opcoesroda.h"
 #include "superficieecra.h"
 
@@ -36,11 +34,8 @@ private slots:
     void paginaDoMapa() {
         AmbienteGui amb;
         {
-            std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+            std::unique_ptr<frmMain> j = JanelaComMapa(QSize(1280, 800));
             QVERIFY(j);
-            j->resize(1280, 800);
-            QVERIFY(QTest::qWaitForWindowActive(j.get()));
-            escreveNascimento(j.get());
             j->accao(QStringLiteral("mnumap"))->trigger();
             j->accao(QStringLiteral("mnuViewOptions"))->trigger();
             auto* d = j->findChild<frmOptions*>();
@@ -111,11 +106,8 @@ private slots:
 
     void ampliarOcupaOEcra() {
         AmbienteGui amb;
-        std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+        std::unique_ptr<frmMain> j = JanelaComMapa();
         QVERIFY(j);
-        QVERIFY(QTest::qWaitForWindowActive(j.get()));
-        escreveNascimento(j.get());
-        QVERIFY(j->sessao().campos().mapaAberto);
         auto* ampliar = j->accao(QStringLiteral("tb_magnus"));
         QTest::mouseClick(j->findChild<QToolBar*>(QStringLiteral("tbToolBar"))->widgetForAction(ampliar), Qt::LeftButton);
         auto* g = j->findChild<frmGlobal*>();
