@@ -41,11 +41,27 @@ double Sobreposicao(const QRectF& r, const std::vector<QRectF>& ocupadas) {
 }
 
 // A body's boxes relative to its point, worked out once; spreading only moves them.
+// The degree goes under the glyph, or over it where under it would reach into the aspect
+// circle, among the chords.
 struct Molde {
     CorpoDisposto corpo;
-    QPointF canto, cantoGrau, cantoRetrogrado;
-    QRectF glifo, grau, retrogrado;
+    QPointF canto;
+    QRectF glifo;
+    struct Grau {
+        QPointF canto, cantoRetrogrado;
+        QRectF caixa, retrogrado;
+    } baixo, cima;
 };
+
+Molde::Grau PoeRetrogrado(Superficie& s, Molde::Grau g, bool retrogrado) {
+    if (!retrogrado) return g;
+    // The retrograde mark beside the degree, not over it.
+    s.setFont(FONTE_SIGIL, TAMANHO_RETROGRADO);
+    const QRectF r = s.AreaImpressa(QStringLiteral("m"));
+    g.cantoRetrogrado = QPointF(g.caixa.right() + FOLGA_CAIXA - r.left(), g.caixa.center().y() - r.center().y());
+    g.retrogrado = ComFolga(r.translated(g.cantoRetrogrado));
+    return g;
+}
 
 Molde FazMolde(Superficie& s, CorpoDisposto c, bool retrogrado) {
     Molde m;
@@ -57,34 +73,37 @@ Molde FazMolde(Superficie& s, CorpoDisposto c, bool retrogrado) {
     // The degree under the glyph, its top two thirds of a glyph line below the point, lower
     // where the glyph's ink reaches further down.
     s.setFont(FONTE_NUMEROS, TAMANHO_GRAU);
-    const QString grau = GrauNoSigno(c.lambda);
-    m.cantoGrau = QPointF(m.canto.x(), 2.0 * h / 3.0);
-    m.grau = ComFolga(s.AreaImpressa(grau).translated(m.cantoGrau));
-    if (m.grau.top() < m.glifo.bottom()) {
-        const double desce = m.glifo.bottom() - m.grau.top();
-        m.cantoGrau.ry() += desce;
-        m.grau.translate(0.0, desce);
+    const QRectF tinta = s.AreaImpressa(GrauNoSigno(c.lambda));
+    m.baixo.canto = QPointF(m.canto.x(), 2.0 * h / 3.0);
+    m.baixo.caixa = ComFolga(tinta.translated(m.baixo.canto));
+    if (m.baixo.caixa.top() < m.glifo.bottom()) {
+        const double desce = m.glifo.bottom() - m.baixo.caixa.top();
+        m.baixo.canto.ry() += desce;
+        m.baixo.caixa.translate(0.0, desce);
     }
-    // The retrograde mark beside the degree, not over it.
-    if (retrogrado) {
-        s.setFont(FONTE_SIGIL, TAMANHO_RETROGRADO);
-        const QRectF r = s.AreaImpressa(QStringLiteral("m"));
-        m.cantoRetrogrado =
-            QPointF(m.grau.right() + FOLGA_CAIXA - r.left(), m.grau.center().y() - r.center().y());
-        m.retrogrado = ComFolga(r.translated(m.cantoRetrogrado));
-    }
+    m.cima.canto = QPointF(m.canto.x(), m.glifo.top() - (m.baixo.caixa.bottom() - m.baixo.canto.y()));
+    m.cima.caixa = ComFolga(tinta.translated(m.cima.canto));
+    m.baixo = PoeRetrogrado(s, m.baixo, retrogrado);
+    m.cima = PoeRetrogrado(s, m.cima, retrogrado);
     m.corpo = std::move(c);
     return m;
 }
 
-void Coloca(Molde& m, const QPointF& p) {
+bool DentroDoCirculo(const GeometriaRoda& g, const QRectF& r) {
+    for (const QPointF& p : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
+        if (std::hypot(p.x() - g.centro.x(), p.y() - g.centro.y()) < g.AspectRadius) return true;
+    return false;
+}
+
+void Coloca(const GeometriaRoda& g, Molde& m, const QPointF& p) {
     CorpoDisposto& c = m.corpo;
+    const Molde::Grau& grau = DentroDoCirculo(g, m.baixo.caixa.translated(p)) ? m.cima : m.baixo;
     c.canto = p + m.canto;
-    c.cantoGrau = p + m.cantoGrau;
-    c.cantoRetrogrado = p + m.cantoRetrogrado;
+    c.cantoGrau = p + grau.canto;
+    c.cantoRetrogrado = p + grau.cantoRetrogrado;
     c.caixaGlifo = m.glifo.translated(p);
-    c.caixaGrau = m.grau.translated(p);
-    c.caixaRetrogrado = m.retrogrado.isNull() ? QRectF() : m.retrogrado.translated(p);
+    c.caixaGrau = grau.caixa.translated(p);
+    c.caixaRetrogrado = grau.retrogrado.isNull() ? QRectF() : grau.retrogrado.translated(p);
 }
 
 bool CabeEm(const CorpoDisposto& c, const std::vector<QRectF>& ocupadas) {
@@ -115,16 +134,16 @@ void Espalha(const GeometriaRoda& g, Molde& m, std::vector<QRectF>& ocupadas) {
     const double passo = PASSO_ARCO / std::max(c.raio, 1.0);
     const int maximo = int(PI / passo);
     c.teta = c.tetaExacto;
-    Coloca(m, PontoRoda(g, c.raio, c.teta));
+    Coloca(g, m, PontoRoda(g, c.raio, c.teta));
     for (int k = 1; k <= maximo && !CabeEm(c, ocupadas); ++k)
         for (double sinal : {1.0, -1.0}) {
             c.teta = c.tetaExacto + sinal * k * passo;
-            Coloca(m, PontoRoda(g, c.raio, c.teta));
+            Coloca(g, m, PontoRoda(g, c.raio, c.teta));
             if (CabeEm(c, ocupadas)) break;
         }
     if (!CabeEm(c, ocupadas)) { // a wheel too small for its bodies: keep the exact degree
         c.teta = c.tetaExacto;
-        Coloca(m, PontoRoda(g, c.raio, c.teta));
+        Coloca(g, m, PontoRoda(g, c.raio, c.teta));
     }
     c.exacto = PontoRoda(g, c.raio, c.tetaExacto);
     const QPointF ponto = PontoRoda(g, c.raio, c.teta);

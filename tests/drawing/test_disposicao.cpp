@@ -127,6 +127,30 @@ private slots:
         }
     }
 
+    void grauForaDoCirculoDosAspectos_data() {
+        QTest::addColumn<double>("graus");
+        QTest::addColumn<bool>("porCima");
+        // Houses from MC 0°: 0° Carneiro at the top, the Sun's track just outside the circle.
+        QTest::newRow("no alto: o grau passa para cima") << 0.0 << true;
+        QTest::newRow("em baixo: o grau fica por baixo") << 180.0 << false;
+    }
+    void grauForaDoCirculoDosAspectos() {
+        QFETCH(double, graus);
+        QFETCH(bool, porCima);
+        EscondeTodos(m);
+        m.Corpo(0).Mostrado = true;
+        m.Corpo(0).Retrogrado = true;
+        Posiciona(m, 0, graus);
+        QImage im = ImagemBranca(600, 600);
+        const ResultadoDesenho r = Desenha(im, m);
+        const CorpoDisposto& sol = r.disposicao.corpos.at(0);
+        const GeometriaRoda& g = r.geometria;
+        for (const QRectF& caixa : {sol.caixaGrau, sol.caixaRetrogrado})
+            for (const QPointF& p : {caixa.topLeft(), caixa.topRight(), caixa.bottomLeft(), caixa.bottomRight()})
+                QVERIFY(std::hypot(p.x() - g.centro.x(), p.y() - g.centro.y()) >= g.AspectRadius);
+        QCOMPARE(sol.caixaGrau.bottom() <= sol.caixaGlifo.top(), porCima);
+    }
+
     void caixasCobremATinta_data() {
         QTest::addColumn<int>("corpo");
         QTest::newRow("Sol") << 0;
