@@ -6,6 +6,7 @@
 // Drawing never moves a widget: where the main window's marker labels go, their tool tips,
 // the side-label texts and the Eclipse flag come back in a ResultadoDesenho.
 #include "aspectos.h"
+#include "disposicao.h"
 #include "mapa.h"
 #include "ponto.h"
 
@@ -26,12 +27,15 @@ struct GeometriaRoda {
     double AspectRadius = 0.0;
     double ZeroAriesAngle = 0.0;
     CorRGB contraste = 0;
+    bool fundoEscuro = false; // the background at (0, 0) is dark: light glyphs in high contrast
 };
 
 // Centre and radii for a surface of the given logical size (ZeroAriesAngle is set later).
 GeometriaRoda CalculaGeometria(double scaleWidth, double scaleHeight);
 // Screen angle of 0° of the first sign when the Midheaven lies in sign `signoMC` (0..11).
 double ZeroAriesAngle(int signoMC);
+// The same with the wheel turned so that the Ascendant (radians) lies on the left horizon.
+double ZeroAriesAngleAscendente(double ascendente);
 // The sign shown in sector k (0..11) when the Midheaven lies in sign `signoMC`.
 int SignoDoSector(int signoMC, int k);
 // |pixel − white|: black on white, white on black.
@@ -70,6 +74,7 @@ struct ResultadoDesenho {
     std::vector<GlifoColocado> glifos;       // drawn bodies in drawing order
     std::vector<AspectoEncontrado> aspectos; // found by the aspect pass
     std::array<QRectF, 12> rotulosCasas;     // house name and degree blocks, house 1 first
+    DisposicaoRoda disposicao;               // every box printed on the wheel
     double unidadeGrelha = 0.0;              // cell side of the grid, when one was drawn
     bool Eclipse = false;
     QString KeyWord;
@@ -85,18 +90,20 @@ ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, b
                              const QString& caminhoFundo = QString(),
                              const QString& caminhoFundoGrelha = QString());
 
-// The steps of the redraw, in their order.
+// The steps of the redraw, in their order; the placing comes from the wheel's layout
+// (disposicao.h) and the colours from the wheel's options (opcoesroda.h).
 void DrawRing(const Ponto& centro, double raio, Superficie& s, CorRGB cor);
+// The twelve boundaries, at 0° of each sign; with the fixed ring at screen angles 0°, 30°, …
 void DrawSignBoundaries(Superficie& s, const GeometriaRoda& g, CorRGB cor);
-void DrawSignGlyphs(Superficie& s, GeometriaRoda& g, int signoMC, ResultadoDesenho& r);
-// House labels keep clear of the rectangles in `evitar` where they can; `rotulos` receives
-// each label block (name over degree), house 1 first.
-void DrawHouses(const GeometriaRoda& g, Superficie& s, Mapa& mapa, CorRGB cor,
-                const std::vector<QRectF>& evitar = {}, std::array<QRectF, 12>* rotulos = nullptr);
-// Where the shown bodies' glyphs and degree numbers will be painted.
-std::vector<QRectF> AreasDosCorpos(const GeometriaRoda& g, Superficie& s, Mapa& mapa);
-void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, ResultadoDesenho& r);
+// A tick at every degree on the inner edge of the zodiac ring, longer every 5° and 10°.
+void DrawDegreeTicks(Superficie& s, const GeometriaRoda& g, CorRGB cor);
+void DrawSignGlyphs(Superficie& s, const GeometriaRoda& g, int signoMC, ResultadoDesenho& r);
+void DrawHouses(const GeometriaRoda& g, Superficie& s, const DisposicaoRoda& d, CorRGB cor);
+void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, const DisposicaoRoda& d, ResultadoDesenho& r);
 void PrintGlyph(Superficie& s, const QString& texto, const QString& fonte, double tamanho, CorRGB cor);
+
+// Length of the tick at a degree of the zodiac (0 where a sign boundary stands).
+double ComprimentoMarcaGrau(int grau);
 
 // Top-centre of a house label block (name over degree) of the given size: the anchor itself
 // when the block stays inside the zodiac ring, else moved towards the centre along the cusp.

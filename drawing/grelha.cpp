@@ -1,6 +1,7 @@
 #include "grelha.h"
 
 #include "fontes.h"
+#include "opcoesroda.h"
 #include "simbolos.h"
 #include "superficie.h"
 
@@ -16,11 +17,16 @@ double Sobra(double h) {
     return h / 14.0;
 }
 
-void Cabecalho(Superficie& s, int numeroCorpo, double x, double y) {
+// The grid's glyphs in the wheel's colour scheme, against the grid's own background.
+bool FundoEscuroGrelha(const Superficie& s) {
+    return FundoEscuro(s.Point(0, 0));
+}
+
+void Cabecalho(Superficie& s, int numeroCorpo, double x, double y, bool escuro) {
     const Simbolos::InfoCorpo info = Simbolos::BodyInfo(static_cast<int16_t>(numeroCorpo));
     s.CurrentX = x;
     s.CurrentY = y;
-    s.ForeColor = info.cor;
+    s.ForeColor = CorCorpo(OpcoesRodaActuais().esquema, numeroCorpo - 1, info.cor, escuro);
     s.Print(info.glifo);
     s.ForeColor = PRETO;
 }
@@ -44,15 +50,16 @@ double DrawAspectGrid(Superficie& s, const QString& caminhoFundo) {
     s.setFont(FONTE_SIGIL, TAMANHO_FONTE_GRELHA);
     const double h = std::floor(s.TextHeight(QStringLiteral("D")));
     const double lado = 13.0 * h; // the staircase measured from the grid, not the picture
+    const bool escuro = FundoEscuroGrelha(s);
 
     s.Line(h, 0.0, h, lado, PRETO);
     for (int k = 1; k <= 12; ++k) {
         s.Line((k + 1) * h, 0.0, (k + 1) * h, lado - (k - 1) * h + Sobra(h), PRETO);
-        Cabecalho(s, 14 - k, k * h, 0.0);
+        Cabecalho(s, 14 - k, k * h, 0.0, escuro);
     }
     for (int m = 1; m <= 13; ++m) {
         s.Line(0.0, m * h, lado - (m - 2) * h + Sobra(h), m * h, PRETO);
-        if (m >= 2) Cabecalho(s, m - 1, 0.0, (m - 1) * h);
+        if (m >= 2) Cabecalho(s, m - 1, 0.0, (m - 1) * h, escuro);
     }
     return h;
 }
@@ -67,7 +74,7 @@ void EscreveCelula(Superficie& s, double h, const AspectoEncontrado& a) {
     s.setFont(FONTE_SIGIL, TAMANHO_FONTE_GRELHA);
     s.CurrentX = p.x();
     s.CurrentY = p.y();
-    s.ForeColor = info.cor;
+    s.ForeColor = CorAspecto(OpcoesRodaActuais().esquema, a.tipo, info.cor, FundoEscuroGrelha(s));
     s.Print(info.glifo);
 }
 

@@ -22,6 +22,9 @@ public:
     // Paints on any device of the given logical size (an SVG file); its pixels cannot be read
     // back, so Point answers from the background colour and picture.
     Superficie(QPaintDevice& dispositivo, double largura, double altura);
+    // Paints through a painter already open on a page (a printer, a PDF), whose transform maps
+    // the surface's logical size where the caller wants it; its state is restored at the end.
+    Superficie(QPainter& pintor, double largura, double altura);
     ~Superficie();
     Superficie(const Superficie&) = delete;
     Superficie& operator=(const Superficie&) = delete;
@@ -54,11 +57,14 @@ public:
     void Print(const QString& texto);
     double TextWidth(const QString& texto) const;
     double TextHeight(const QString& texto) const;
+    // Where the ink of a text printed at the current position falls, relative to that
+    // position (the layout keeps these boxes apart).
+    QRectF AreaImpressa(const QString& texto) const;
 
     // Copies an image with its top-left corner at a logical point.
     void DesenhaImagem(const QPointF& canto, const QImage& imagem);
 
-    QPainter& Pintor() { return m_pintor; }
+    QPainter& Pintor() { return *m_pintor; }
     // Ends painting (an SVG file is written when its painter ends).
     void Termina();
 
@@ -67,7 +73,9 @@ private:
 
     QImage* m_imagem = nullptr;
     QPaintDevice* m_dispositivo = nullptr;
-    QPainter m_pintor;
+    QPainter m_proprio;
+    QPainter* m_pintor = &m_proprio;
+    bool m_externo = false;
     double m_largura = 0.0;
     double m_altura = 0.0;
     QString m_nomeFonte;

@@ -2,6 +2,7 @@
 // chart as PNG, BMP or SVG (vector, for print), chosen by the file's extension.
 #include "imagens.h"
 #include "mensagens.h"
+#include "opcoesroda.h"
 #include "saidas.h"
 
 namespace {
@@ -14,6 +15,7 @@ double EscalaDe(const QString& caminho) {
 }
 
 int Escreve(DesenhoExportado qual, const QString& caminho, Mapa& mapa) {
+    OpcoesRodaActuais() = OpcoesRodaGuardadas(); // the wheel as the window draws it
     QString erro;
     if (!ExportaDesenho(mapa, qual, caminho, LADO_RODA, EscalaDe(caminho), &erro)) {
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);

@@ -1,6 +1,8 @@
 // natalis-cli --relatorio: the automatic interpretation of the cast or opened chart, as RTF
 // or PDF by the file's extension. The side labels the report quotes are filled as the main
 // window's redraw fills them.
+#include "relatoriocli.h"
+
 #include "camposmapa.h"
 #include "desenhos.h"
 #include "dominantes.h"
@@ -30,7 +32,9 @@ QImage DesenhaRoda(Mapa& mapa) {
     return imagem;
 }
 
-int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
+} // namespace
+
+bool CompoeRelatorio(CamposMapa& campos, Mapa& mapa, QTextDocument& doc) {
     FonteDados textos;
     const QString base = CaminhoPrograma(QStringLiteral("Intrepreter.mdb"));
     if (!textos.Abre(base, QStringLiteral("interpretação"))) {
@@ -38,17 +42,24 @@ int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
             IconeMsg::Critico, TituloAplicacao(),
             QStringLiteral("Não foi possível abrir a base de dados de interpretações %1: %2")
                 .arg(base, textos.Erro()));
-        return SAIDA_FALHOU;
+        return false;
     }
     campos.KeyWord = Simbolos::TextoDecanatoSol(mapa.Corpo(0).Posicao().ValorGraus());
     campos.lblesclarecedor = DominantPlanets(mapa);
     campos.anjo = NomeAnjo(mapa);
-    QTextDocument doc;
     Relatorio r(campos, mapa, textos, CoresRelatorio::DasOpcoes());
     OpcoesSintese sintese = OpcoesSintese::DasOpcoes();
     if (sintese.ligada) sintese.roda = DesenhaRoda(mapa);
     r.setSintese(sintese);
     r.AutoInterpretacao(doc);
+    return true;
+}
+
+namespace {
+int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
+    QTextDocument doc;
+    if (!CompoeRelatorio(campos, mapa, doc))
+        return SAIDA_FALHOU;
     QString erro;
     if (!GravaRelatorio(doc, caminho, &erro)) {
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);

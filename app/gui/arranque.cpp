@@ -3,6 +3,7 @@
 #include "fontedados.h"
 #include "fontes.h"
 #include "frmmain.h"
+#include "opcoesroda.h"
 #include "mensagens.h"
 #include "motormapa.h"
 #include "opcoes.h"
@@ -165,6 +166,7 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
 
     EscolhaCalculoActual() = EscolhaDasOpcoes();
     janela->carregaFundos();
+    OpcoesRodaActuais() = OpcoesRodaGuardadas();
     janela->defineAjuda(existe(QStringLiteral("natalis.html")) ? CaminhoPrograma(QStringLiteral("natalis.html")) : QString());
 
     if (opcoes.pausa)

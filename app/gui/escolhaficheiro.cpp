@@ -56,6 +56,11 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativo) 
         p.extensao = QStringLiteral(".bmp");
         p.proposto = nomeNativo;
         break;
+    case FicheiroPdf:
+        p.filtro = QStringLiteral("Documentos PDF (*.pdf)");
+        p.extensao = QStringLiteral(".pdf");
+        p.proposto = nomeNativo;
+        break;
     default:
         p.filtro = QStringLiteral("Todos os ficheiros (*)");
         break;

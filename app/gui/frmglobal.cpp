@@ -56,7 +56,11 @@ void frmGlobal::ShowWith(int modo, SessaoMapa& sessao, const QImage& roda, const
         m_data->setText(sessao.campos().anjo);
     }
     m_map->defineQuadrada(modo == 2);
-    show();
+    // The large wheel takes the whole available screen; the sheet keeps its own size.
+    if (modo == 2)
+        showMaximized();
+    else
+        showNormal();
     raise();
     desenha();
 }

@@ -89,6 +89,7 @@ void frmMain::criaAccoes() {
     cria("mnuexportpositions", QStringLiteral("Resumo de Posições..."), nada, true, [this] { exportaResumo(); });
     cria("mnumapandresume", QStringLiteral("Mapas e resumo.."), nada, true, [this] { exportaTudo(false); });
     cria("mnutudo", QStringLiteral("Tudo..."), nada, true, [this] { exportaTudo(true); });
+    cria("mnuexportpdf", QStringLiteral("PDF do Mapa, Aspectos e Interpretação..."), nada, true, [this] { exportaPdf(); });
     cria("mnuFilePageSetup", QStringLiteral("Preparar  Impressão ..."), nada, true, [this] { preparaImpressao(); });
     cria("mnuprintresume", QStringLiteral("Resumo de posições"), nada, true, [this] { imprime(0); });
     cria("mnuprintMap", QStringLiteral("Mapa"), nada, true, [this] { imprime(1); });
@@ -140,7 +141,7 @@ void frmMain::criaMenus() {
     m_mnuArquivo->addAction(a("mnuFileSaveAs"));
     auto* exportar = m_mnuArquivo->addMenu(QStringLiteral("Exportar"));
     exportar->setObjectName(QStringLiteral("mnuexport2"));
-    for (const char* n : {"mnusaveimage", "mnuexptaspectos", "mnuexport", "mnuexportpositions", "mnumapandresume", "mnutudo"})
+    for (const char* n : {"mnusaveimage", "mnuexptaspectos", "mnuexport", "mnuexportpositions", "mnumapandresume", "mnutudo", "mnuexportpdf"})
         exportar->addAction(a(n));
     m_mnuArquivo->addSeparator();
     m_mnuArquivo->addAction(a("mnuFilePageSetup"));

@@ -96,6 +96,7 @@ private:
     void exportaResumo();
     void exportaImagem(bool aspectos);
     void exportaTudo(bool comRelatorio);
+    void exportaPdf();
     void imprime(int que);
     void actualizacaoOnline();
     void lancaCompanheiro(const QString& programa, bool comMapa);

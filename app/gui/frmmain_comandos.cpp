@@ -5,6 +5,7 @@
 #include "arranque.h"
 #include "desenhos.h"
 #include "escolhaficheiro.h"
+#include "folha.h"
 #include "fontes.h"
 #include "frmglobal.h"
 #include "frmoptions.h"
@@ -222,10 +223,8 @@ void frmMain::imprime(int que) {
         break;
     }
     case 1:
-        ImprimeImagem(impressora, m_Mapa->imagem());
-        break;
-    case 2:
-        ImprimeImagem(impressora, m_aspectospic->imagem());
+    case 2: // as vectors under a header with the birth data, sharp at the printer's resolution
+        ImprimeFolha(impressora, m_sessao.campos(), m_sessao.mapa(), que == 1 ? ConteudoFolha::Roda : ConteudoFolha::Grelha);
         break;
     default:
         imprimeRelatorio(impressora, que == 4);

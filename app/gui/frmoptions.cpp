@@ -1,5 +1,6 @@
 #include "frmoptions.h"
 #include "frmoptions_relatorio.h"
+#include "frmoptions_roda.h"
 
 #include "escolhaficheiro.h"
 #include "fontes.h"
@@ -178,6 +179,8 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     vo->addLayout(h);
     vo->addStretch();
     m_tabs->addTab(orbes, QStringLiteral("Orbes"));
+    m_roda = new PaginaRoda;
+    m_tabs->addTab(m_roda, QStringLiteral("Mapa"));
     connect(m_predefinido, &QRadioButton::clicked, this, [this] { orbesPadrao(true); });
     connect(m_utilizador, &QRadioButton::clicked, this, [this] { orbesPadrao(false); });
     connect(m_guardar, &QPushButton::clicked, this, [this] { guardaOrbes(); });
@@ -217,6 +220,7 @@ void frmOptions::abre(int pagina) {
     LoadPanos();
     m_relatorio->carrega();
     mostraCalculo(EscolhaCalculoActual());
+    m_roda->carrega();
     m_tabs->setCurrentIndex(pagina);
     show();
     raise();
@@ -269,6 +273,7 @@ void frmOptions::ok() {
     SaveOption(5, QString::number(modoCalculo()));
     m_relatorio->guarda();
     guardaCalculo();
+    m_roda->aplica();
     hide();
     emit confirmado();
 }

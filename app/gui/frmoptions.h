@@ -17,6 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
+class PaginaRoda;
 
 class frmOptions : public QDialog {
     Q_OBJECT
@@ -72,4 +73,5 @@ private:
     OpcoesRelatorioPagina* m_relatorio = nullptr;
     QButtonGroup* m_motor = nullptr;
     QComboBox* m_casas = nullptr;
+    PaginaRoda* m_roda = nullptr;
 };

@@ -88,16 +88,6 @@ bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomePr
     return true;
 }
 
-void ImprimeImagem(QPrinter& impressora, const QImage& imagem) {
-    QPainter p(&impressora);
-    if (!p.isActive())
-        return;
-    const QRectF pagina = impressora.pageLayout().paintRectPixels(impressora.resolution());
-    QSizeF tamanho = QSizeF(imagem.size()) / imagem.devicePixelRatio();
-    tamanho.scale(pagina.width(), pagina.height() / 2.0 * 1.6, Qt::KeepAspectRatio);
-    p.drawImage(QRectF(QPointF((pagina.width() - tamanho.width()) / 2.0, 0), tamanho), imagem);
-}
-
 void DocumentoTudo(const CamposMapa& campos, Mapa& mapa, const QImage& roda, const QImage& grelha,
                    const QTextDocument& relatorio, const QTextDocument& pessoal, QTextDocument& doc) {
     DocumentoResumo(campos, mapa, doc);

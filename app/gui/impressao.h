@@ -22,6 +22,3 @@ void DocumentoTudo(const CamposMapa& campos, Mapa& mapa, const QImage& roda, con
 // A printer ready to print: the installed default one, or, with none installed, a PDF file the
 // user chose. False when the user cancelled.
 bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomeProposto);
-
-// A picture on a page, scaled to fit the printable width.
-void ImprimeImagem(QPrinter& impressora, const QImage& imagem);

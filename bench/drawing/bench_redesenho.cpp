@@ -12,10 +12,12 @@
 
 namespace {
 
-// A chart with bodies spread round the zodiac and some aspects among them.
-void PreparaMapa(Mapa& m) {
-    static const double graus[13] = {84.0, 128.0, 70.5,  46.0,  134.0, 238.0, 124.0,
-                                     36.0, 340.0, 333.0, 120.0, 200.0, 15.0};
+// A chart with bodies spread round the zodiac and some aspects among them, and one whose
+// bodies crowd into a few degrees, so that the layout has to spread most of them.
+constexpr double ESPALHADO[13] = {84.0, 128.0, 70.5, 46.0, 134.0, 238.0, 124.0, 36.0, 340.0, 333.0, 120.0, 200.0, 15.0};
+constexpr double ESTELIO[13] = {315.6, 315.9, 316.5, 317.4, 302.2, 318.9, 303.4, 239.0, 222.5, 161.4, 137.6, 150.0, 317.0};
+
+void PreparaMapa(Mapa& m, const double (&graus)[13]) {
     m.Limpa();
     for (int i = 0; i < 13; ++i) {
         planeta& p = m.Corpo(i);
@@ -31,10 +33,10 @@ void PreparaMapa(Mapa& m) {
         m.Cuspide(h).setValorGraus(std::fmod(121.0 + 30.0 * (h - 10) + 720.0, 360.0));
 }
 
-void RedesenhoCompleto(benchmark::State& estado) {
+void RedesenhoCompleto(benchmark::State& estado, const double (&graus)[13]) {
     OrbesActuais().CarregaPadrao();
     Mapa m;
-    PreparaMapa(m);
+    PreparaMapa(m, graus);
     QImage roda(600, 600, QImage::Format_RGB32);
     QImage grelha(TamanhoGrelha(), QImage::Format_RGB32);
     roda.fill(Qt::white);
@@ -46,7 +48,8 @@ void RedesenhoCompleto(benchmark::State& estado) {
         benchmark::DoNotOptimize(r);
     }
 }
-BENCHMARK(RedesenhoCompleto)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RedesenhoCompleto, espalhado, ESPALHADO)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RedesenhoCompleto, estelio, ESTELIO)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

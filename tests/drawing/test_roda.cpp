@@ -173,10 +173,16 @@ private slots:
         QCOMPARE(int(r.glifos.size()), 2);
         const GlifoColocado& sol = r.glifos[0];
         const GlifoColocado& lua = r.glifos[1];
-        QCOMPARE(sol.teta, lua.teta);
+        // The Sun keeps its degree; the Moon, on the next track out, stands aside from it with a
+        // leader line back to the same degree.
+        QCOMPARE(sol.teta, AnguloEcra(r.geometria, Rad(45.0)));
         QVERIFY(std::fabs(sol.raio - RaioCorpo(r.geometria, 0)) < TOL_GEOM);
         QVERIFY(lua.raio - sol.raio > 10.0); // (257 − 128.5 − 14) / 11 per track
-        QVERIFY(sol.canto != lua.canto);
+        const CorpoDisposto& luaDisposta = r.disposicao.corpos.at(1);
+        QCOMPARE(luaDisposta.tetaExacto, sol.teta);
+        QVERIFY(luaDisposta.comGuia);
+        QVERIFY(!luaDisposta.caixaGlifo.intersects(r.disposicao.corpos.at(0).caixaGlifo));
+        QVERIFY(!luaDisposta.caixaGlifo.intersects(r.disposicao.corpos.at(0).caixaGrau));
         // Each glyph is painted in its own colour at its own track.
         QVERIFY(ContaCor(im, QRectF(sol.canto, QSizeF(15, 15)), QColor(192, 192, 0)) > 3);
         QVERIFY(ContaCor(im, QRectF(lua.canto, QSizeF(15, 15)), QColor(128, 128, 128)) > 3);
@@ -299,7 +305,9 @@ private slots:
 
         QImage medida = ImagemBranca(600, 600);
         Superficie s(medida);
-        const std::vector<QRectF> corpos = AreasDosCorpos(g, s, m);
+        std::vector<QRectF> corpos;
+        for (const CorpoDisposto& c : r.disposicao.corpos)
+            corpos.insert(corpos.end(), {c.caixaGlifo, c.caixaGrau});
         QVERIFY(!corpos.empty());
         auto colide = [&](const QRectF& rotulo) {
             return std::any_of(corpos.cbegin(), corpos.cend(),

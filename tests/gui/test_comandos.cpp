@@ -53,7 +53,7 @@ const Comando kComandos[] = {
     {"tb_save", true},              {"tb_print", true},             {"tb_id", true},
     {"tb_data", true},              {"tb_map", true},               {"tb_aspects", true},
     {"tb_partes", true},            {"tb_read", true},              {"tb_global", true},
-    {"tb_magnus", true},            {"tb_help", false},
+    {"tb_magnus", true},            {"tb_help", false},             {"mnuexportpdf", true},
 };
 
 QStringList estados(frmMain* j) {

@@ -1,0 +1,112 @@
+#include "folha.h"
+
+#include "escolhacalculo.h"
+#include "fontes.h"
+#include "gravacao.h"
+#include "vectorial.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QIODevice>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+namespace {
+
+constexpr double PONTOS_NOME = 14.0;
+constexpr double PONTOS_LINHA = 10.0;
+
+QRectF AreaPagina(QPagedPaintDevice& d) {
+    const QRect r = d.pageLayout().paintRectPixels(d.logicalDpiX());
+    return QRectF(0, 0, r.width(), r.height());
+}
+
+// The header at the top of the page; returns where the space below it begins.
+double PintaCabecalho(QPainter& p, const QRectF& pagina, const CamposMapa& campos) {
+    const QStringList linhas = CabecalhoFolha(campos);
+    double y = pagina.top();
+    for (int i = 0; i < linhas.size(); ++i) {
+        QFont f = FonteDesenho(FONTE_NUMEROS, i == 0 ? PONTOS_NOME : PONTOS_LINHA);
+        f.setBold(i == 0);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        const QFontMetricsF fm(f, p.device());
+        p.drawText(QPointF(pagina.left(), y + fm.ascent()), linhas[i]);
+        y += fm.lineSpacing() * (i == 0 ? 1.2 : 1.0);
+    }
+    const double espaco = QFontMetricsF(FonteDesenho(FONTE_NUMEROS, PONTOS_LINHA), p.device()).lineSpacing() / 2.0;
+    y += espaco;
+    p.setPen(QPen(Qt::black, std::max(1.0, p.device()->logicalDpiY() / 300.0)));
+    p.drawLine(QPointF(pagina.left(), y), QPointF(pagina.right(), y));
+    return y + 2.0 * espaco;
+}
+
+// The report laid out on the device's pages, one page after another.
+void PintaRelatorio(QPainter& p, QPagedPaintDevice& d, const QTextDocument& relatorio) {
+    const QRectF pagina = AreaPagina(d);
+    std::unique_ptr<QTextDocument> copia(relatorio.clone());
+    copia->documentLayout()->setPaintDevice(&d);
+    copia->setPageSize(pagina.size());
+    const int paginas = copia->pageCount();
+    for (int k = 0; k < paginas; ++k) {
+        d.newPage();
+        p.save();
+        p.translate(0, -k * pagina.height());
+        copia->drawContents(&p, QRectF(0, k * pagina.height(), pagina.width(), pagina.height()));
+        p.restore();
+    }
+}
+
+} // namespace
+
+QStringList CabecalhoFolha(const CamposMapa& c) {
+    const QString nome = c.txtNome.trimmed().isEmpty() ? QStringLiteral("(sem nome)") : c.txtNome.trimmed();
+    QString nascimento = (c.sexoMasculino ? QStringLiteral("Nascido a ") : QStringLiteral("Nascida a ")) + c.txtData +
+                         QStringLiteral(" às ") + c.txtHora + QStringLiteral(" (fuso ") + c.FusoHorario +
+                         QStringLiteral(")");
+    if (!c.txtlocal.trimmed().isEmpty()) nascimento += QStringLiteral(" em ") + c.txtlocal.trimmed();
+    nascimento += QStringLiteral(", latitude ") + c.txtLatitude + QStringLiteral(", longitude ") + c.txtlongitude;
+    return {nome, nascimento, QStringLiteral("Calculado pelo Natalis: ") + DescricaoEscolha(c.escolha) + QLatin1Char('.')};
+}
+
+void PintaFolha(QPainter& p, const QRectF& pagina, const CamposMapa& campos, Mapa& mapa, ConteudoFolha conteudo) {
+    const double topo = PintaCabecalho(p, pagina, campos);
+    QRectF resto(pagina.left(), topo, pagina.width(), pagina.bottom() - topo);
+    if (conteudo == ConteudoFolha::Grelha) // the grid is small: kept to about half the width
+        resto.setHeight(std::min(resto.height(), pagina.width() * 0.6));
+    DesenhaVectorial(p, resto, mapa, conteudo == ConteudoFolha::Roda ? DesenhoExportado::Roda : DesenhoExportado::Grelha);
+}
+
+bool ImprimeFolha(QPagedPaintDevice& dispositivo, const CamposMapa& campos, Mapa& mapa, ConteudoFolha conteudo) {
+    QPainter p(&dispositivo);
+    if (!p.isActive()) return false;
+    p.setRenderHint(QPainter::Antialiasing);
+    PintaFolha(p, AreaPagina(dispositivo), campos, mapa, conteudo);
+    return p.end();
+}
+
+bool EscrevePdfMapa(const QString& caminho, const CamposMapa& campos, Mapa& mapa, const QTextDocument* relatorio,
+                    QString* erro) {
+    return GravaFicheiro(
+        caminho,
+        [&](QIODevice& destino) {
+            QPdfWriter pdf(&destino);
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageMargins(QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
+            pdf.setResolution(600);
+            pdf.setTitle(QStringLiteral("Natalis - ") + campos.txtNome);
+            pdf.setCreator(QStringLiteral("Natalis"));
+            QPainter p(&pdf);
+            if (!p.isActive()) return false;
+            p.setRenderHint(QPainter::Antialiasing);
+            PintaFolha(p, AreaPagina(pdf), campos, mapa, ConteudoFolha::Roda);
+            pdf.newPage();
+            PintaFolha(p, AreaPagina(pdf), campos, mapa, ConteudoFolha::Grelha);
+            if (relatorio && !relatorio->isEmpty()) PintaRelatorio(p, pdf, *relatorio);
+            return p.end();
+        },
+        erro);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The printed sheet: a header with the native's name, the birth date, time and place and
+// the calculation engine, and under it the wheel or the aspect grid drawn as vectors (sharp
+// at the printer's resolution). The chart's PDF joins the wheel, the grid and the
+// interpretation report in one file.
+#include "camposmapa.h"
+#include "mapa.h"
+
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+class QPagedPaintDevice;
+class QRectF;
+class QTextDocument;
+
+
+// The header's lines: the name, then the birth line, then the engine.
+QStringList CabecalhoFolha(const CamposMapa& campos);
+
+enum class ConteudoFolha { Roda, Grelha };
+
+// Paints one sheet (header and drawing) into the page rectangle of an active painter.
+void PintaFolha(QPainter& p, const QRectF& pagina, const CamposMapa& campos, Mapa& mapa, ConteudoFolha conteudo);
+
+// Prints one sheet on a printer (or any paged device); false when nothing could be painted.
+bool ImprimeFolha(QPagedPaintDevice& dispositivo, const CamposMapa& campos, Mapa& mapa, ConteudoFolha conteudo);
+
+// Writes the chart's PDF: the wheel on the first page, the grid on the second, each under the
+// header, then the report (when given) on the pages after them. Written through a temporary
+// file; on failure returns false with a Portuguese message in `erro` and leaves any existing
+// file as it was.
+bool EscrevePdfMapa(const QString& caminho, const CamposMapa& campos, Mapa& mapa, const QTextDocument* relatorio,
+                    QString* erro);

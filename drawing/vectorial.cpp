@@ -1,0 +1,30 @@
+#include "vectorial.h"
+
+#include "desenhos.h"
+#include "grelha.h"
+#include "superficie.h"
+
+#include <QPainter>
+
+QSizeF TamanhoVectorial(DesenhoExportado qual, int lado) {
+    return qual == DesenhoExportado::Roda ? QSizeF(lado, lado) : QSizeF(TamanhoGrelha());
+}
+
+void DesenhaVectorial(QPainter& p, const QRectF& destino, Mapa& mapa, DesenhoExportado qual, int lado) {
+    const QSizeF tamanho = TamanhoVectorial(qual, lado);
+    QSizeF ajustado = tamanho;
+    ajustado.scale(destino.size(), Qt::KeepAspectRatio);
+    const QPointF canto = destino.center() - QPointF(ajustado.width(), ajustado.height()) / 2.0;
+    p.save();
+    p.translate(canto);
+    p.scale(ajustado.width() / tamanho.width(), ajustado.height() / tamanho.height());
+    {
+        Superficie s(p, tamanho.width(), tamanho.height());
+        if (qual == DesenhoExportado::Roda)
+            RedrawChart(s, nullptr, mapa, false);
+        else
+            DesenhaQuadroAspectos(s, mapa);
+        s.Termina();
+    }
+    p.restore();
+}
