@@ -51,6 +51,7 @@ frmMain::frmMain(QWidget* pai) : QMainWindow(pai) {
     ligaDesenho();
     MostraVista(0);
     EnableButtons(false);
+    actualizaComandos();
     RefreshRecentMenu();
     resize(1100, 720);
 }
@@ -105,7 +106,9 @@ void frmMain::criaAccoes() {
     cria("mnuviewinterpretacao", QStringLiteral("Interpretação"), nada, true, [this] { abreLeitura(); });
     cria("mnuglobal", QStringLiteral("Global"), nada, true, [this] { abreGlobal(1); });
 
-    cria("mnuViewRefresh", QStringLiteral("&Refazer Cálculos "), QKeySequence(Qt::Key_F5), true, [this] { refaz(); });
+    cria("mnucalcular", QStringLiteral("&Calcular"), QKeySequence(Qt::Key_F5), false, [this] { comandoCalcular(); });
+    cria("mnuViewRefresh", QStringLiteral("&Refazer Cálculos "), QKeySequence(Qt::SHIFT | Qt::Key_F5), true,
+         [this] { refaz(); });
     cria("mnuopenmovela", QStringLiteral("Abrir"), nada, false, [this] { lancaCompanheiro(QStringLiteral("movela"), false); });
     cria("mnuopenwiththis", QStringLiteral("Abrir com este mapa"), nada, true,
          [this] { lancaCompanheiro(QStringLiteral("movela"), true); });
@@ -168,6 +171,7 @@ void frmMain::criaMenus() {
     ver->addAction(a("mnuglobal"));
 
     auto* ferramentas = barra->addMenu(QStringLiteral("&Ferramentas"));
+    ferramentas->addAction(a("mnucalcular"));
     ferramentas->addAction(a("mnuViewRefresh"));
     m_separadorCompanheiros = ferramentas->addSeparator();
     m_mnumovela = ferramentas->addMenu(QStringLiteral("Movela"));
@@ -226,6 +230,7 @@ void frmMain::criaBarras() {
                                m_mnuFilePrint->popup(w ? w->mapToGlobal(QPoint(0, w->height())) : QCursor::pos());
                            });
     Q_UNUSED(imprimir);
+    m_tbToolBar->addAction(accao(QStringLiteral("mnucalcular")));
     m_tbToolBar->addSeparator();
     botao("id", QStringLiteral("Dados"), iconeDesenhado(QStringLiteral("id")), QStringLiteral("Dados pessoais"), true,
           [this] { MostraVista(0); });
@@ -310,7 +315,7 @@ void frmMain::defineCompanheiros(bool glosador, bool duetto, bool movela, bool r
 
 bool frmMain::Novo() {
     leCampos();
-    if (!m_sessao.PodeDeixar())
+    if (!m_sessao.PodeDeixar() || !podeDeixarLeitura())
         return false;
     m_sessao.Novo();
     m_Mapa->limpa();
@@ -319,6 +324,7 @@ bool frmMain::Novo() {
     m_cmdatlas->setVisible(true);
     statusBar()->clearMessage();
     EnableButtons(false);
+    actualizaComandos();
     MostraVista(0);
     return true;
 }
@@ -327,9 +333,8 @@ bool frmMain::AbreMapa(const QString& caminho) {
     if (caminho.isEmpty())
         return false;
     leCampos();
-    if (!m_sessao.PodeDeixar())
+    if (!m_sessao.PodeDeixar() || !podeDeixarLeitura())
         return false;
-    m_sessao.Novo();
     const bool ok = m_sessao.Abre(caminho);
     MostraCampos();
     RefreshRecentMenu();
@@ -338,9 +343,11 @@ bool frmMain::AbreMapa(const QString& caminho) {
         // Leafing through charts on the wheel stays on the wheel, with its information bar,
         // unless the user asked to return to the data page.
         MostraVista(GetOptionNumero(3) != 0 || vistaActual() != 2 ? 0 : 2);
-        ShowInfo(1);
     }
-    EnableButtons(true);
+    Redesenha();
+    if (m_sessao.campos().mapaAberto)
+        ShowInfo(1);
+    actualizaComandos();
     return ok;
 }
 
@@ -360,7 +367,7 @@ bool frmMain::FileSaveAs() {
 
 void frmMain::closeEvent(QCloseEvent* e) {
     leCampos();
-    if (!m_sessao.PodeDeixar()) {
+    if (!m_sessao.PodeDeixar() || !podeDeixarLeitura()) {
         e->ignore();
         return;
     }

@@ -1,6 +1,8 @@
 #pragma once
 // The options dialog: how a new chart's positions are obtained, the return to the data page,
 // the colours of the interpretation text, the background pictures and the orb table.
+#include "orbes.h"
+
 #include <QDialog>
 #include <array>
 
@@ -42,6 +44,9 @@ private:
     void orbesPadrao(bool padrao);
     void guardaOrbes();
     void abreOrbes();
+    void defineOrbesEditaveis(bool editaveis);
+    ValoresOrbes valoresGrelha() const;
+    bool aplicaOrbesEditadas();
 
     QTabWidget* m_tabs = nullptr;
     QButtonGroup* m_OptionMDC = nullptr;
@@ -59,4 +64,5 @@ private:
     QRadioButton* m_utilizador = nullptr;
     QPushButton* m_guardar = nullptr;
     QPushButton* m_abrir = nullptr;
+    QLabel* m_avisoOrbes = nullptr;
 };
