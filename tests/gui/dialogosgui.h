@@ -1,6 +1,8 @@
 #pragma once
 // Working the controls as a user does: clicks on controls found by name, and the modal
 // dialog a command opens answered through its own controls once it is up.
+#include "ambientegui.h"
+#include "frmmain.h"
 #include "mapagui.h"
 
 #include <QAction>
@@ -8,6 +10,7 @@
 #include <QFile>
 #include <QToolBar>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -62,4 +65,21 @@ inline void clicaBarra(QWidget* janela, const char* accao) {
 inline QByteArray leBytes(const QString& caminho) {
     QFile f(caminho);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The main window as the program starts it, active and large enough for every view.
+inline std::unique_ptr<frmMain> janela() {
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    if (j) {
+        j->resize(1280, 800);
+        if (!QTest::qWaitForWindowActive(j.get()))
+            qWarning("a janela não ficou activa");
+    }
+    return j;
+}
+
+// Whether a message box beginning with `inicio` was shown.
+inline bool perguntou(const AmbienteGui& amb, const QString& inicio) {
+    return std::any_of(amb.caixa.chamadas.begin(), amb.caixa.chamadas.end(),
+                       [&](const MensagensGravadas::Chamada& c) { return c.texto.startsWith(inicio); });
 }

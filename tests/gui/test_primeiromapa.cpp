@@ -14,16 +14,6 @@
 #include <QRadioButton>
 
 namespace {
-std::unique_ptr<frmMain> janela() {
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
-    if (j) {
-        j->resize(1280, 800);
-        if (!QTest::qWaitForWindowActive(j.get()))
-            qWarning("a janela não ficou activa");
-    }
-    return j;
-}
-
 QString focado() {
     QWidget* w = QApplication::focusWidget();
     return w ? w->objectName() : QString();
@@ -36,10 +26,6 @@ QLabel* avisoDe(QLineEdit* campo) {
     return nullptr;
 }
 
-bool perguntou(const AmbienteGui& amb, const QString& inicio) {
-    return std::any_of(amb.caixa.chamadas.begin(), amb.caixa.chamadas.end(),
-                       [&](const MensagensGravadas::Chamada& c) { return c.texto.startsWith(inicio); });
-}
 } // namespace
 
 class TestPrimeiroMapa : public QObject {

@@ -26,16 +26,6 @@ namespace {
 const QString kComentario = QStringLiteral("Consulta: disse \"sim\" ao casamento.");
 const QString kComentarioGuardado = QStringLiteral("Consulta: disse \u201Dsim\u201D ao casamento.");
 
-std::unique_ptr<frmMain> janela() {
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
-    if (j) {
-        j->resize(1280, 800);
-        if (!QTest::qWaitForWindowActive(j.get()))
-            qWarning("a janela não ficou activa");
-    }
-    return j;
-}
-
 // Types the Lisbon chart, casts it and saves it with Ctrl+S under logs/<nome>.anc.
 QString mapaGuardado(AmbienteGui& amb, frmMain* j, const QString& nome = QStringLiteral("Maria")) {
     escreveNascimento(j);
@@ -43,11 +33,6 @@ QString mapaGuardado(AmbienteGui& amb, frmMain* j, const QString& nome = QString
     amb.respostas << ficheiro;
     QTest::keyClick(j, Qt::Key_S, Qt::ControlModifier);
     return ficheiro;
-}
-
-bool perguntou(const AmbienteGui& amb, const QString& inicio) {
-    return std::any_of(amb.caixa.chamadas.begin(), amb.caixa.chamadas.end(),
-                       [&](const MensagensGravadas::Chamada& c) { return c.texto.startsWith(inicio); });
 }
 
 void escreveComentario(frmMain* j, const QString& texto) {
