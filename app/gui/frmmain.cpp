@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -49,6 +50,10 @@ frmMain::frmMain(QWidget* pai) : QMainWindow(pai) {
 
     ligaCampos();
     ligaDesenho();
+    m_sessao.campos().optwrite = modoNovoMapa();
+    m_aMostrar = true;
+    m_optwrite[size_t(m_sessao.campos().optwrite)]->setChecked(true);
+    m_aMostrar = false;
     MostraVista(0);
     EnableButtons(false);
     actualizaComandos();
@@ -318,6 +323,7 @@ bool frmMain::Novo() {
     if (!m_sessao.PodeDeixar() || !podeDeixarLeitura())
         return false;
     m_sessao.Novo();
+    m_sessao.campos().optwrite = modoNovoMapa();
     m_Mapa->limpa();
     m_aspectospic->limpa();
     MostraCampos();
@@ -327,6 +333,19 @@ bool frmMain::Novo() {
     actualizaComandos();
     MostraVista(0);
     return true;
+}
+
+int frmMain::modoNovoMapa() {
+    // The options' order (automatic, copied, ephemerides) is not the window's (typed,
+    // ephemerides, automatic).
+    switch (int(GetOptionNumero(5))) {
+    case 1:
+        return 0;
+    case 2:
+        return 1;
+    default:
+        return 2;
+    }
 }
 
 bool frmMain::AbreMapa(const QString& caminho) {

@@ -87,6 +87,7 @@ private:
     bool calculaNoFuso() const;
     void comandoCalcular();
     void actualizaComandos();
+    static int modoNovoMapa();
     bool podeDeixarLeitura();
     void actualizaFusoDescrito();
     void cuspideDeixada(int k);
