@@ -2,6 +2,7 @@
 // and the events of leaving and entering fields.
 #include "frmmain.h"
 
+#include "ficheiromapa.h"
 #include "fusohorario.h"
 #include "mensagens.h"
 #include "normaliza.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTextCursor>
 #include <QToolButton>
 
 namespace {
@@ -99,6 +101,17 @@ void frmMain::leCampos() {
     for (int i = 0; i < 3; ++i)
         if (m_optwrite[i]->isChecked())
             c.optwrite = i;
+    // A chart file cannot hold a double quote: replaced here, where the text enters the model,
+    // so every save writes what the field shows, and said in the status bar rather than in a
+    // box that would open in the middle of a change of focus.
+    const QStringList comAspas = SubstituiAspas(c);
+    if (!comAspas.isEmpty()) {
+        MostraCampos();
+        statusBar()->showMessage(QStringLiteral("Um ficheiro de mapa não pode guardar aspas (\"): foram trocadas por "
+                                                "aspas tipográficas (”) em: ") +
+                                     comAspas.join(QStringLiteral(", ")) + QLatin1Char('.'),
+                                 15000);
+    }
 }
 
 void frmMain::MostraCampos() {
@@ -118,8 +131,13 @@ void frmMain::MostraCampos() {
     poe(m_txtLatitude, c.txtLatitude);
     poe(m_txtlongitude, c.txtlongitude);
     poe(m_txtemail, c.txtemail);
-    if (m_cometarios->toPlainText() != c.cometarios)
+    if (m_cometarios->toPlainText() != c.cometarios) {
+        const int cursor = m_cometarios->textCursor().position();
         m_cometarios->setPlainText(c.cometarios);
+        QTextCursor t = m_cometarios->textCursor();
+        t.setPosition(std::min(cursor, int(c.cometarios.size())));
+        m_cometarios->setTextCursor(t);
+    }
     for (int i = 0; i < 13; ++i)
         m_PosPlaneta[i]->setText(c.PosPlaneta[i]);
     for (int i = 0; i < 12; ++i)
