@@ -235,6 +235,8 @@ void frmMain::criaBarras() {
                                m_mnuFilePrint->popup(w ? w->mapToGlobal(QPoint(0, w->height())) : QCursor::pos());
                            });
     Q_UNUSED(imprimir);
+    accao(QStringLiteral("mnucalcular"))->setIcon(estilo->standardIcon(QStyle::SP_BrowserReload));
+    accao(QStringLiteral("mnucalcular"))->setToolTip(QStringLiteral("Calcular o mapa (F5)"));
     m_tbToolBar->addAction(accao(QStringLiteral("mnucalcular")));
     m_tbToolBar->addSeparator();
     botao("id", QStringLiteral("Dados"), iconeDesenhado(QStringLiteral("id")), QStringLiteral("Dados pessoais"), true,

@@ -87,6 +87,7 @@ private:
     bool calculaNoFuso() const;
     void comandoCalcular();
     void actualizaComandos();
+    void mostraPosicoes();
     static int modoNovoMapa();
     bool podeDeixarLeitura();
     void actualizaFusoDescrito();

@@ -46,6 +46,7 @@ void frmMain::ligaCampos() {
             if (!marcado || m_aMostrar)
                 return;
             m_sessao.campos().optwrite = i;
+            mostraPosicoes();
             actualizaComandos();
         });
         // Clicked, not toggled: choosing "Automáticamente" again, already selected, still asks.
@@ -138,8 +139,7 @@ void frmMain::MostraCampos() {
         t.setPosition(std::min(cursor, int(c.cometarios.size())));
         m_cometarios->setTextCursor(t);
     }
-    for (int i = 0; i < 13; ++i)
-        m_PosPlaneta[i]->setText(c.PosPlaneta[i]);
+    mostraPosicoes();
     for (int i = 0; i < 12; ++i)
         m_lblretrogrado[i]->setVisible(c.lblretrogrado[i]);
     for (int k = 0; k < 6; ++k) {
@@ -162,6 +162,15 @@ void frmMain::MostraCampos() {
         actualizaAviso(it.key(), false);
     actualizaFusoDescrito();
     m_aMostrar = false;
+}
+
+void frmMain::mostraPosicoes() {
+    // Typed by hand, an empty position must still be seen as a place to click.
+    const CamposMapa& c = m_sessao.campos();
+    for (int i = 0; i < 13; ++i)
+        m_PosPlaneta[i]->setText(c.PosPlaneta[i].isEmpty() && i < 12 && c.optwrite != 2
+                                     ? QStringLiteral("(clique para escrever)")
+                                     : c.PosPlaneta[i]);
 }
 
 void frmMain::actualizaFusoDescrito() {

@@ -120,6 +120,7 @@ void TestPrimeiroMapa::mapaNovoAMao() {
     QVERIFY(!j->sessao().campos().mapaAberto);
     QTest::keyClick(j.get(), Qt::Key_2, Qt::ControlModifier);
     QCOMPARE(j->vistaActual(), 1);
+    QCOMPARE(filho<QPushButton>(j.get(), "PosPlaneta0")->text(), QStringLiteral("(clique para escrever)"));
     quandoAberto<QDialog>([posicoes](QDialog* d) {
         const QStringList p = posicoes.split(QLatin1Char('|'));
         if (p.size() == 1) {
