@@ -76,7 +76,8 @@ bool leFlag(const QString& valor, bool& flag) {
     return true;
 }
 
-QString Aspas(const QString& t) { return ASPAS + t + ASPAS; }
+// The format has no escape for a double quote: none reaches a file raw, whoever writes it.
+QString Aspas(QString t) { return ASPAS + t.replace(ASPAS, ASPAS_TIPOGRAFICAS) + ASPAS; }
 QString Flag(bool f) { return f ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#"); }
 
 // The text fields of a chart and the captions the user knows them by.

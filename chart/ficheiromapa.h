@@ -20,8 +20,8 @@ inline constexpr int ERRO_ACESSO = 75;
 // and the record (1..26) at which reading stopped; the fields read before it stay set.
 int LeBytesMapa(const QByteArray& bytes, CamposMapa& campos, QString* descricao = nullptr, int* registo = nullptr);
 
-// The bytes of the chart file for the fields as they stand (double quotes must already be
-// gone; characters that Windows-1252 cannot hold become "?").
+// The bytes of the chart file for the fields as they stand (double quotes become typographic
+// ones; characters that Windows-1252 cannot hold become "?").
 QByteArray BytesMapa(const CamposMapa& campos);
 
 // Replaces each double quote of the text fields by a typographic one (”); returns the

@@ -77,6 +77,9 @@ Interpolacao Interpola(const QString& campo0, const QString& campo1, int alvo, c
     } else {
         fraccao = horaUT / 24.0;
     }
+    // Only between the two entries is the result an interpolation; outside, the entries are
+    // not those of the days around the birth.
+    r.foraDosValores = fraccao < 0.0 || fraccao > 1.0;
     double g = ga + movimento * fraccao;
     g -= 360.0 * std::floor(g / 360.0);
     r.graus = g;
@@ -96,13 +99,21 @@ QString NotaLuaNegra(const QString& data) {
         .arg(QDate(d.ano, d.mes, 1).addDays(-1).toString(formato), fimDoMes.toString(formato));
 }
 
-bool HoraUniversalInterpolacao(const CamposMapa& campos, double& horas) {
+bool DiaUniversal(const CamposMapa& campos, QDate& dia, double& horas) {
+    const Normalizado data = NormalizaData(campos.txtData);
     const Normalizado hora = NormalizaHora(campos.txtHora);
     const Normalizado fuso = NormalizaFuso(campos.FusoHorario);
-    if (hora.ok && fuso.ok) {
+    if (data.ok && hora.ok && fuso.ok) {
+        const RegistoTempo t = LerDataHora(data.texto, QString());
+        dia = QDate(t.ano, t.mes, t.dia);
         horas = hora.valor - fuso.valor;
-        return true;
+        // 0h20 at UTC+1 on the 25th is 23h20 UT on the 24th: the entries of the 24th and 25th.
+        const int dias = int(std::floor(horas / 24.0));
+        dia = dia.addDays(dias);
+        horas -= 24.0 * dias;
+        return dia.isValid();
     }
+    dia = QDate();
     if (campos.lblHoras[0].trimmed().isEmpty())
         return false;
     PosSigno ut;

@@ -14,6 +14,7 @@ struct Interpolacao {
     QString campo1;
     double graus = 0.0;  // the interpolated longitude, 0..360
     bool retrogrado = false;
+    bool foraDosValores = false; // the result does not lie between the two entries
     QString texto;       // its full zodiacal text
 };
 
@@ -24,14 +25,13 @@ QString CompletaSegundos(const QString& texto);
 // time of the birth in hours (the derived time in entry 0 of lblHoras).
 Interpolacao Interpola(const QString& campo0, const QString& campo1, int alvo, const QString& data, double horaUT);
 
-// The birth moment in hours from 0h UT of the birth date as typed: clock time less zone, not
-// reduced, so that a birth whose UT falls on the next or the previous day is interpolated from
-// the entries of the birth date rather than a day off. Without time or zone, the derived UT of
-// lblHoras; false when neither is there.
 // The Black Moon note of the form: the two dates to copy for this birth date.
 QString NotaLuaNegra(const QString& data);
 
-bool HoraUniversalInterpolacao(const struct CamposMapa& campos, double& horas);
+// The birth in universal time: the day whose 0h UT entry is copied first (the next day's
+// second) and the hours after its 0h UT, 0..24. From the date, time and zone typed; without
+// them, the derived UT of lblHoras with no day (dia invalid). False when neither is there.
+bool DiaUniversal(const struct CamposMapa& campos, class QDate& dia, double& horas);
 
 struct PosicaoDirecta {
     bool ok = false;

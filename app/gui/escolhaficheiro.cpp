@@ -19,7 +19,18 @@ void DefineRespostaFicheiro(std::function<QString(const PedidoFicheiro&)> respos
     respostaTeste() = std::move(resposta);
 }
 
-PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativo) {
+QString NomeProposto(const QString& nome) {
+    // The chooser's name box reads text between double quotes as a list of names, and a
+    // slash as a folder: typographic quotes and dashes keep the native's name one name.
+    QString n = nome;
+    n.replace(QLatin1Char('"'), QChar(u'\u201D'));
+    for (const char c : {'/', '\\', ':', '*', '?', '<', '>', '|'})
+        n.replace(QLatin1Char(c), QLatin1Char('-'));
+    return n.trimmed();
+}
+
+PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDado) {
+    const QString nomeNativo = NomeProposto(nomeNativoDado);
     PedidoFicheiro p;
     p.guardar = guardar;
     p.tipo = tipo;

@@ -19,6 +19,9 @@ struct PedidoFicheiro {
     QString extensao;  // ".anc", ... ("" for any)
 };
 
+// The native's name as a proposed file name the chooser reads as one name.
+QString NomeProposto(const QString& nome);
+
 // The request for a kind, following the program's folders and proposals.
 PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativo);
 

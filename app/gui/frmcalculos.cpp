@@ -7,6 +7,7 @@
 #include "possigno.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -62,7 +63,15 @@ frmcalculos::frmcalculos(CamposMapa& campos, int alvo, QWidget* pai) : QDialog(p
     auto* f = new QFormLayout;
     const bool luaNegra = alvo == ALVO_LUA_NEGRA;
     const QString rotulos[2] = {QStringLiteral("Posição em (dia Natal )"), QStringLiteral("Posição em (dia seguinte )")};
-    const QString dicas[2] = {QStringLiteral("Posição no dia: ") + campos.txtData, QStringLiteral("Posição no dia seguinte")};
+    QDate diaUT;
+    double horasUT = 0.0;
+    const bool comDia = !luaNegra && DiaUniversal(campos, diaUT, horasUT) && diaUT.isValid();
+    const auto dataTexto = [](const QDate& d) { return QStringLiteral("%1/%2/%3").arg(d.day()).arg(d.month()).arg(d.year()); };
+    // The ephemeris days are those of the birth in universal time, which may be the day before
+    // or after the date typed.
+    const QString dicas[2] = {
+        comDia ? QStringLiteral("Posição às 0h UT de ") + dataTexto(diaUT) : QStringLiteral("Posição no dia: ") + campos.txtData,
+        comDia ? QStringLiteral("Posição às 0h UT de ") + dataTexto(diaUT.addDays(1)) : QStringLiteral("Posição no dia seguinte")};
     for (int i = 0; i < 2; ++i) {
         m_txtpos[i] = new QLineEdit;
         m_txtpos[i]->setObjectName(QStringLiteral("txtpos%1").arg(i));
@@ -71,8 +80,14 @@ frmcalculos::frmcalculos(CamposMapa& campos, int alvo, QWidget* pai) : QDialog(p
         f->addRow(rotulos[i], m_txtpos[i]);
     }
     v->addLayout(f);
-    auto* nota = new QLabel(luaNegra ? NotaLuaNegra(campos.txtData)
-                                     : QStringLiteral("Posições às 0h UT do dia de nascimento e do dia seguinte."));
+    PosSigno hora;
+    hora.setValorGraus(horasUT);
+    const QString textoNota =
+        luaNegra ? NotaLuaNegra(campos.txtData)
+        : comDia ? QStringLiteral("Copie as posições às 0h UT de %1 e de %2: o nascimento foi às %3 UT de %1.")
+                       .arg(dataTexto(diaUT), dataTexto(diaUT.addDays(1)), hora.RetornaFormatado(1, false).section(QLatin1Char('\''), 0, 0) + QLatin1Char('\''))
+                 : QStringLiteral("Posições às 0h UT do dia de nascimento e do dia seguinte.");
+    auto* nota = new QLabel(textoNota);
     nota->setObjectName(QStringLiteral("lblnota"));
     nota->setWordWrap(true);
     v->addWidget(nota);
@@ -97,7 +112,8 @@ frmcalculos::frmcalculos(CamposMapa& campos, int alvo, QWidget* pai) : QDialog(p
 void frmcalculos::calcular() {
     // Printed ephemerides are given for 0h UT: interpolate at the universal time of the birth.
     double horaUT = 0.0;
-    if (!HoraUniversalInterpolacao(m_campos, horaUT) && m_alvo != ALVO_LUA_NEGRA) {
+    QDate dia;
+    if (!DiaUniversal(m_campos, dia, horaUT) && m_alvo != ALVO_LUA_NEGRA) {
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(),
                                 QStringLiteral("Escreva a hora e o fuso horário do nascimento antes de interpolar."));
         return;
@@ -110,6 +126,13 @@ void frmcalculos::calcular() {
     }
     m_txtpos[0]->setText(r.campo0);
     m_txtpos[1]->setText(r.campo1);
+    if (r.foraDosValores &&
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(),
+                                QStringLiteral("O resultado, %1, fica fora das duas posições escritas: confira os dias "
+                                               "de que as copiou.\nDeseja usá-lo mesmo assim?")
+                                    .arg(r.texto),
+                                BotoesMsg::SimNao) != RespostaMsg::Sim)
+        return;
     m_campos.PosPlaneta[size_t(m_alvo)] = r.texto;
     if (m_alvo < 12)
         m_campos.lblretrogrado[size_t(m_alvo)] = r.retrogrado;

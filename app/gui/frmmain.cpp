@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -50,8 +51,13 @@ frmMain::frmMain(QWidget* pai) : QMainWindow(pai) {
 
     ligaCampos();
     ligaDesenho();
+    m_sessao.campos().optwrite = modoNovoMapa();
+    m_aMostrar = true;
+    m_optwrite[size_t(m_sessao.campos().optwrite)]->setChecked(true);
+    m_aMostrar = false;
     MostraVista(0);
     EnableButtons(false);
+    actualizaComandos();
     RefreshRecentMenu();
     AjustaAoEcra(this, QSize(1100, 720));
 }
@@ -107,7 +113,9 @@ void frmMain::criaAccoes() {
     cria("mnuviewinterpretacao", QStringLiteral("Interpretação"), nada, true, [this] { abreLeitura(); });
     cria("mnuglobal", QStringLiteral("Global"), nada, true, [this] { abreGlobal(1); });
 
-    cria("mnuViewRefresh", QStringLiteral("&Refazer Cálculos "), QKeySequence(Qt::Key_F5), true, [this] { refaz(); });
+    cria("mnucalcular", QStringLiteral("&Calcular"), QKeySequence(Qt::Key_F5), false, [this] { comandoCalcular(); });
+    cria("mnuViewRefresh", QStringLiteral("&Refazer Cálculos "), QKeySequence(Qt::SHIFT | Qt::Key_F5), true,
+         [this] { refaz(); });
     cria("mnuopenmovela", QStringLiteral("Abrir"), nada, false, [this] { lancaCompanheiro(QStringLiteral("movela"), false); });
     cria("mnuopenwiththis", QStringLiteral("Abrir com este mapa"), nada, true,
          [this] { lancaCompanheiro(QStringLiteral("movela"), true); });
@@ -170,6 +178,7 @@ void frmMain::criaMenus() {
     ver->addAction(a("mnuglobal"));
 
     auto* ferramentas = barra->addMenu(QStringLiteral("&Ferramentas"));
+    ferramentas->addAction(a("mnucalcular"));
     ferramentas->addAction(a("mnuViewRefresh"));
     m_separadorCompanheiros = ferramentas->addSeparator();
     m_mnumovela = ferramentas->addMenu(QStringLiteral("Movela"));
@@ -228,6 +237,9 @@ void frmMain::criaBarras() {
                                m_mnuFilePrint->popup(w ? w->mapToGlobal(QPoint(0, w->height())) : QCursor::pos());
                            });
     Q_UNUSED(imprimir);
+    accao(QStringLiteral("mnucalcular"))->setIcon(estilo->standardIcon(QStyle::SP_BrowserReload));
+    accao(QStringLiteral("mnucalcular"))->setToolTip(QStringLiteral("Calcular o mapa (F5)"));
+    m_tbToolBar->addAction(accao(QStringLiteral("mnucalcular")));
     m_tbToolBar->addSeparator();
     botao("id", QStringLiteral("Dados"), iconeDesenhado(QStringLiteral("id")), QStringLiteral("Dados pessoais"), true,
           [this] { MostraVista(0); });
@@ -312,26 +324,40 @@ void frmMain::defineCompanheiros(bool glosador, bool duetto, bool movela, bool r
 
 bool frmMain::Novo() {
     leCampos();
-    if (!m_sessao.PodeDeixar())
+    if (!m_sessao.PodeDeixar() || !podeDeixarLeitura())
         return false;
     m_sessao.Novo();
+    m_sessao.campos().optwrite = modoNovoMapa();
     m_Mapa->limpa();
     m_aspectospic->limpa();
     MostraCampos();
     m_cmdatlas->setVisible(true);
     statusBar()->clearMessage();
     EnableButtons(false);
+    actualizaComandos();
     MostraVista(0);
     return true;
+}
+
+int frmMain::modoNovoMapa() {
+    // The options' order (automatic, copied, ephemerides) is not the window's (typed,
+    // ephemerides, automatic).
+    switch (int(GetOptionNumero(5))) {
+    case 1:
+        return 0;
+    case 2:
+        return 1;
+    default:
+        return 2;
+    }
 }
 
 bool frmMain::AbreMapa(const QString& caminho) {
     if (caminho.isEmpty())
         return false;
     leCampos();
-    if (!m_sessao.PodeDeixar())
+    if (!m_sessao.PodeDeixar() || !podeDeixarLeitura())
         return false;
-    m_sessao.Novo();
     const bool ok = m_sessao.Abre(caminho);
     MostraCampos();
     RefreshRecentMenu();
@@ -340,9 +366,11 @@ bool frmMain::AbreMapa(const QString& caminho) {
         // Leafing through charts on the wheel stays on the wheel, with its information bar,
         // unless the user asked to return to the data page.
         MostraVista(GetOptionNumero(3) != 0 || vistaActual() != 2 ? 0 : 2);
-        ShowInfo(1);
     }
-    EnableButtons(true);
+    Redesenha();
+    if (m_sessao.campos().mapaAberto)
+        ShowInfo(1);
+    actualizaComandos();
     return ok;
 }
 
@@ -362,7 +390,7 @@ bool frmMain::FileSaveAs() {
 
 void frmMain::closeEvent(QCloseEvent* e) {
     leCampos();
-    if (!m_sessao.PodeDeixar()) {
+    if (!m_sessao.PodeDeixar() || !podeDeixarLeitura()) {
         e->ignore();
         return;
     }

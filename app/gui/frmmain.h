@@ -29,6 +29,7 @@ class frmGlobal;
 class JanelaAjuda;
 class frmread;
 class locais;
+struct Normalizado;
 
 QFont fonteSimbolos(int pontos);
 
@@ -81,7 +82,15 @@ private:
 
     void leCampos(); // the controls into the model
     void campoDeixado(QLineEdit* campo);
-    void validaCampo(QLineEdit* campo, QLabel* aviso);
+    Normalizado normalizaCampo(QLineEdit* campo) const;
+    void validaCampo(QLineEdit* campo);
+    void actualizaAviso(QLineEdit* campo, bool mostra);
+    bool calculaNoFuso() const;
+    void comandoCalcular();
+    void actualizaComandos();
+    void mostraPosicoes();
+    static int modoNovoMapa();
+    bool podeDeixarLeitura();
     void actualizaFusoDescrito();
     void cuspideDeixada(int k);
     void posicaoClicada(int k);
@@ -147,6 +156,7 @@ private:
     QLineEdit* m_txttemposideral = nullptr;
     QLineEdit* m_txtlocal = nullptr;
     QPushButton* m_cmdatlas = nullptr;
+    QPushButton* m_cmdCalcular = nullptr;
     QLineEdit* m_txtLatitude = nullptr;
     QLineEdit* m_txtlongitude = nullptr;
     QLineEdit* m_txtemail = nullptr;

@@ -2,6 +2,7 @@
 // and the events of leaving and entering fields.
 #include "frmmain.h"
 
+#include "ficheiromapa.h"
 #include "fusohorario.h"
 #include "mensagens.h"
 #include "motormapa.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTextCursor>
 #include <QToolButton>
 
 namespace {
@@ -40,16 +42,27 @@ void frmMain::ligaCampos() {
         m_sessao.campos().sexoMasculino = m_masculino->isChecked();
         alterou();
     });
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         connect(m_optwrite[i], &QRadioButton::toggled, this, [this, i](bool marcado) {
             if (!marcado || m_aMostrar)
                 return;
             m_sessao.campos().optwrite = i;
-            if (i == 2 &&
-                CaixaMensagens().Mostra(IconeMsg::Pergunta, TituloAplicacao(),
-                                        QStringLiteral("Deseja proceder ao calculo automático agora ?"),
-                                        BotoesMsg::SimNao) == RespostaMsg::Sim)
-                calcula();
+            mostraPosicoes();
+            actualizaComandos();
+        });
+        // Clicked, not toggled: choosing "Automáticamente" again, already selected, still asks.
+        if (i == 2)
+            connect(m_optwrite[i], &QRadioButton::clicked, this, [this] {
+                if (CaixaMensagens().Mostra(IconeMsg::Pergunta, TituloAplicacao(),
+                                            QStringLiteral("Deseja proceder ao calculo automático agora ?"),
+                                            BotoesMsg::SimNao) == RespostaMsg::Sim)
+                    calcula();
+            });
+    }
+    for (QLineEdit* c : {m_txtData, m_txtHora, m_FusoHorario, m_txtLatitude, m_txtlongitude})
+        connect(c, &QLineEdit::textChanged, this, [this, c] {
+            actualizaAviso(c, false);
+            actualizaComandos();
         });
     connect(m_txtlocal, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (t.isEmpty())
@@ -95,6 +108,17 @@ void frmMain::leCampos() {
     for (int i = 0; i < 3; ++i)
         if (m_optwrite[i]->isChecked())
             c.optwrite = i;
+    // A chart file cannot hold a double quote: replaced here, where the text enters the model,
+    // so every save writes what the field shows, and said in the status bar rather than in a
+    // box that would open in the middle of a change of focus.
+    const QStringList comAspas = SubstituiAspas(c);
+    if (!comAspas.isEmpty()) {
+        MostraCampos();
+        statusBar()->showMessage(QStringLiteral("Um ficheiro de mapa não pode guardar aspas (\"): foram trocadas por "
+                                                "aspas tipográficas (”) em: ") +
+                                     comAspas.join(QStringLiteral(", ")) + QLatin1Char('.'),
+                                 15000);
+    }
 }
 
 void frmMain::MostraCampos() {
@@ -114,10 +138,14 @@ void frmMain::MostraCampos() {
     poe(m_txtLatitude, c.txtLatitude);
     poe(m_txtlongitude, c.txtlongitude);
     poe(m_txtemail, c.txtemail);
-    if (m_cometarios->toPlainText() != c.cometarios)
+    if (m_cometarios->toPlainText() != c.cometarios) {
+        const int cursor = m_cometarios->textCursor().position();
         m_cometarios->setPlainText(c.cometarios);
-    for (int i = 0; i < 13; ++i)
-        m_PosPlaneta[i]->setText(c.PosPlaneta[i]);
+        QTextCursor t = m_cometarios->textCursor();
+        t.setPosition(std::min(cursor, int(c.cometarios.size())));
+        m_cometarios->setTextCursor(t);
+    }
+    mostraPosicoes();
     for (int i = 0; i < 12; ++i)
         m_lblretrogrado[i]->setVisible(c.lblretrogrado[i]);
     for (int k = 0; k < 6; ++k) {
@@ -136,10 +164,19 @@ void frmMain::MostraCampos() {
                                                            : QStringLiteral("Esclarecedor: ") + c.lblesclarecedor);
     m_Eclipse->setVisible(c.Eclipse);
     m_optwrite[std::clamp(c.optwrite, 0, 2)]->setChecked(true);
-    for (auto* aviso : std::as_const(m_avisos))
-        aviso->hide();
+    for (auto it = m_avisos.cbegin(); it != m_avisos.cend(); ++it)
+        actualizaAviso(it.key(), false);
     actualizaFusoDescrito();
     m_aMostrar = false;
+}
+
+void frmMain::mostraPosicoes() {
+    // Typed by hand, an empty position must still be seen as a place to click.
+    const CamposMapa& c = m_sessao.campos();
+    for (int i = 0; i < 13; ++i)
+        m_PosPlaneta[i]->setText(c.PosPlaneta[i].isEmpty() && i < 12 && c.optwrite != 2
+                                     ? QStringLiteral("(clique para escrever)")
+                                     : c.PosPlaneta[i]);
 }
 
 void frmMain::actualizaFusoDescrito() {
@@ -147,7 +184,7 @@ void frmMain::actualizaFusoDescrito() {
     m_fusoDescrito->setText(n.ok && !m_FusoHorario->text().trimmed().isEmpty() ? DescreveFuso(n.valor) : QString());
 }
 
-void frmMain::validaCampo(QLineEdit* campo, QLabel* aviso) {
+Normalizado frmMain::normalizaCampo(QLineEdit* campo) const {
     Normalizador f = nullptr;
     if (campo == m_txtData)
         f = NormalizaData;
@@ -159,22 +196,45 @@ void frmMain::validaCampo(QLineEdit* campo, QLabel* aviso) {
         f = NormalizaLatitude;
     else if (campo == m_txtlongitude)
         f = NormalizaLongitude;
-    if (!f)
+    if (f && !campo->text().trimmed().isEmpty())
+        return f(campo->text());
+    Normalizado vazio;
+    vazio.ok = true;
+    vazio.texto = campo->text();
+    return vazio;
+}
+
+void frmMain::actualizaAviso(QLineEdit* campo, bool mostra) {
+    QLabel* aviso = m_avisos.value(campo);
+    if (!aviso)
         return;
-    const QString t = campo->text();
-    if (t.trimmed().isEmpty()) {
-        aviso->hide();
-        return;
-    }
-    const Normalizado n = f(t);
+    // A warning appears when the field is left and stays, following the text, until it reads.
+    const Normalizado n = normalizaCampo(campo);
     if (n.ok) {
-        if (n.texto != t)
-            campo->setText(n.texto);
         aviso->hide();
-    } else {
+    } else if (mostra || !aviso->isHidden()) {
         aviso->setText(n.erro);
         aviso->show();
     }
+}
+
+void frmMain::validaCampo(QLineEdit* campo) {
+    const Normalizado n = normalizaCampo(campo);
+    if (n.ok && n.texto != campo->text())
+        campo->setText(n.texto);
+    actualizaAviso(campo, true);
+}
+
+void frmMain::actualizaComandos() {
+    const CamposMapa& c = m_sessao.campos();
+    EnableButtons(c.mapaAberto);
+    // A new chart typed by hand needs the positions view before anything is cast.
+    if (!c.mapaAberto && c.optwrite != 2)
+        for (const char* n : {"mnudata", "tb_data"})
+            accao(QString::fromLatin1(n))->setEnabled(true);
+    const bool completos = dadosCompletos();
+    accao(QStringLiteral("mnucalcular"))->setEnabled(completos);
+    m_cmdCalcular->setEnabled(completos);
 }
 
 bool frmMain::dadosCompletos() const {
@@ -184,8 +244,7 @@ bool frmMain::dadosCompletos() const {
 }
 
 void frmMain::campoDeixado(QLineEdit* campo) {
-    if (auto* aviso = m_avisos.value(campo))
-        validaCampo(campo, aviso);
+    validaCampo(campo);
     leCampos();
     if (campo == m_txtData || campo == m_txtHora || campo == m_txtlongitude)
         aplicaFusoAtlas();
@@ -195,9 +254,34 @@ void frmMain::campoDeixado(QLineEdit* campo) {
     }
     // The zone was entered to cast; cast again when it changed, so that the positions shown
     // and saved are those of the zone typed.
-    if (campo == m_FusoHorario && m_textoAoEntrar.value(campo) != campo->text() && GetOptionNumero(5) == 0 &&
-        dadosCompletos())
+    if (campo == m_FusoHorario && m_textoAoEntrar.value(campo) != campo->text() && calculaNoFuso())
         calcula();
+}
+
+bool frmMain::calculaNoFuso() const {
+    // Only for a chart whose positions are computed, and only when the birth data are not
+    // those of the positions shown: positions typed by hand, or an opened chart merely
+    // looked at, are never recast without being asked.
+    return GetOptionNumero(5) == 0 && m_sessao.campos().optwrite == 2 && dadosCompletos() &&
+           m_sessao.dadosPorCalcular();
+}
+
+void frmMain::comandoCalcular() {
+    leCampos();
+    if (!dadosCompletos())
+        return;
+    const CamposMapa& c = m_sessao.campos();
+    const bool aMao = c.optwrite != 2 && std::any_of(c.PosPlaneta.begin(), c.PosPlaneta.end() - 1,
+                                                       [](const QString& p) { return !p.isEmpty(); });
+    if (aMao && CaixaMensagens().Mostra(IconeMsg::Pergunta, TituloAplicacao(),
+                                        QStringLiteral("As posições foram escritas à mão.\n"
+                                                       "Deseja substituí-las pelas posições calculadas?"),
+                                        BotoesMsg::SimNao) != RespostaMsg::Sim)
+        return;
+    m_aMostrar = true;
+    m_optwrite[2]->setChecked(true);
+    m_aMostrar = false;
+    calcula();
 }
 
 void frmMain::cuspideDeixada(int k) {
@@ -227,17 +311,15 @@ bool frmMain::eventFilter(QObject* objecto, QEvent* evento) {
     if (evento->type() == QEvent::FocusIn) {
         if (auto* campo = qobject_cast<QLineEdit*>(objecto)) {
             m_textoAoEntrar.insert(campo, campo->text());
-            if (campo == m_FusoHorario && GetOptionNumero(5) == 0 && dadosCompletos()) {
-                m_aMostrar = true;
-                m_optwrite[2]->setChecked(true);
-                m_aMostrar = false;
+            if (campo == m_FusoHorario && calculaNoFuso())
                 calcula();
-            }
         }
     } else if (evento->type() == QEvent::FocusOut) {
         if (objecto == m_cometarios) {
             leCampos();
-            m_sessao.GuardaAutomatico();
+            // The box then shows what the file holds (typographic quotes).
+            if (m_sessao.GuardaAutomatico())
+                MostraCampos();
         } else if (auto* campo = qobject_cast<QLineEdit*>(objecto)) {
             const int k = int(std::find(m_PosCasas.begin(), m_PosCasas.end(), campo) - m_PosCasas.begin());
             if (k < 6)
@@ -251,15 +333,15 @@ bool frmMain::eventFilter(QObject* objecto, QEvent* evento) {
 
 void frmMain::calcula() {
     leCampos();
-    for (auto it = m_avisos.cbegin(); it != m_avisos.cend(); ++it)
-        validaCampo(it.key(), it.value());
+    for (QLineEdit* campo : m_avisos.keys())
+        validaCampo(campo);
     leCampos();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = m_sessao.Calcula();
     QApplication::restoreOverrideCursor();
     MostraCampos();
+    actualizaComandos();
     if (ok) {
-        EnableButtons(true);
         statusBar()->showMessage(QStringLiteral("Mapa calculado para %1, %2 %3. ")
                                      .arg(m_sessao.campos().txtlocal, m_sessao.campos().txtData, m_sessao.campos().txtHora) +
                                  TextoCalculo(m_sessao.campos()));

@@ -243,7 +243,7 @@ void frmMain::actualizacaoOnline() {
     if (r != RespostaMsg::Sim)
         return;
     leCampos();
-    if (!m_sessao.PodeDeixar())
+    if (!m_sessao.PodeDeixar() || !podeDeixarLeitura())
         return;
     // Staying open is the only safe answer when the updater cannot start.
     const QString renovo = CaminhoPrograma(NomeExecutavel(QStringLiteral("renovo")));

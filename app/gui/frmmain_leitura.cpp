@@ -98,8 +98,10 @@ void frmMain::abreFormulario(int k) {
     m_sessao.marcaAlterado();
     c.mapaAberto = true;
     m_sessao.Refaz();
-    EnableButtons(true);
+    actualizaComandos();
 }
+
+bool frmMain::podeDeixarLeitura() { return !m_leitura || m_leitura->PodeDescartar(); }
 
 void frmMain::abreAtlas() {
     if (!m_atlas) {

@@ -86,14 +86,7 @@ QWidget* frmMain::criaVistaDados() {
         return b;
     };
     form->addRow(QStringLiteral("&Hora de nascimento:"), comAviso(m_txtHora, m_avisos[m_txtHora], botaoTempos("Image1")));
-    cria(m_FusoHorario, "FusoHorario", QStringLiteral("horas a leste de Greenwich, por exemplo 1 ou -3h30'"));
-    m_fusoDescrito = new QLabel;
-    m_fusoDescrito->setObjectName(QStringLiteral("fusoDescrito"));
-    m_fusoDescrito->setMinimumWidth(90);
-    form->addRow(QStringLiteral("&Fuso horário:"), comAviso(m_FusoHorario, m_avisos[m_FusoHorario], m_fusoDescrito));
-    cria(m_txttemposideral, "txttemposideral", QString());
-    form->addRow(QStringLiteral("Tempo &sideral (0h local):"), comAviso(m_txttemposideral, m_avisos[m_txttemposideral], botaoTempos("Image2")));
-
+    // The place comes before the zone: entering the zone casts, so it is the last datum.
     cria(m_txtlocal, "txtlocal", QStringLiteral("local de nascimento"));
     m_cmdatlas = new QPushButton(QStringLiteral("Atlas…"));
     m_cmdatlas->setObjectName(QStringLiteral("cmdatlas"));
@@ -103,6 +96,14 @@ QWidget* frmMain::criaVistaDados() {
     form->addRow(QStringLiteral("La&titude:"), comAviso(m_txtLatitude, m_avisos[m_txtLatitude]));
     cria(m_txtlongitude, "txtlongitude", QStringLiteral("por exemplo 9º8' W"));
     form->addRow(QStringLiteral("Lon&gitude:"), comAviso(m_txtlongitude, m_avisos[m_txtlongitude]));
+    cria(m_FusoHorario, "FusoHorario", QStringLiteral("horas a leste de Greenwich, por exemplo 1 ou -3h30'"));
+    m_fusoDescrito = new QLabel;
+    m_fusoDescrito->setObjectName(QStringLiteral("fusoDescrito"));
+    m_fusoDescrito->setMinimumWidth(90);
+    form->addRow(QStringLiteral("&Fuso horário:"), comAviso(m_FusoHorario, m_avisos[m_FusoHorario], m_fusoDescrito));
+    cria(m_txttemposideral, "txttemposideral", QString());
+    auto* botaoSideral = botaoTempos("Image2");
+    form->addRow(QStringLiteral("Tempo &sideral (0h local):"), comAviso(m_txttemposideral, m_avisos[m_txttemposideral], botaoSideral));
     cria(m_txtemail, "txtemail", QString());
     auto* escrever = new QToolButton;
     escrever->setObjectName(QStringLiteral("Image3"));
@@ -110,6 +111,17 @@ QWidget* frmMain::criaVistaDados() {
     escrever->setToolTip(QStringLiteral("Escrever para este endereço"));
     connect(escrever, &QToolButton::clicked, this, [this] { escreveEmail(); });
     form->addRow(QStringLiteral("&E-mail:"), comAviso(m_txtemail, m_avisos[m_txtemail], escrever));
+    m_cmdCalcular = new QPushButton(QStringLiteral("&Calcular"));
+    m_cmdCalcular->setObjectName(QStringLiteral("cmdCalcular"));
+    m_cmdCalcular->setToolTip(QStringLiteral("Calcular o mapa com estes dados (F5)"));
+    m_cmdCalcular->setEnabled(false);
+    connect(m_cmdCalcular, &QPushButton::clicked, this, [this] { comandoCalcular(); });
+    form->addRow(QString(), m_cmdCalcular);
+    // Tab goes down the form as it reads.
+    QWidget* ordem[] = {m_txtNome, m_masculino, m_txtData, m_txtHora, m_txtlocal, m_cmdatlas, m_txtLatitude,
+                        m_txtlongitude, m_FusoHorario, m_txttemposideral, m_txtemail, m_cmdCalcular};
+    for (size_t i = 1; i < std::size(ordem); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
 
     auto* direita = new QVBoxLayout;
     auto* tempos = new QGroupBox(QStringLiteral("Tempos derivados"));

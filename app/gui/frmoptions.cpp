@@ -162,6 +162,11 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     g->addWidget(new QLabel(QStringLiteral("Pontos fictícios:")), 10, 0, 1, 4, Qt::AlignRight);
     g->addWidget(m_ficticios, 10, 4);
     vo->addWidget(tabela);
+    m_avisoOrbes = new QLabel(QStringLiteral("A tabela predefinida não se altera. Para mudar orbes, escolha «Usar a do "
+                                             "Utilizador»: as alterações aplicam-se com OK e ficam num ficheiro de orbes."));
+    m_avisoOrbes->setObjectName(QStringLiteral("avisoOrbes"));
+    m_avisoOrbes->setWordWrap(true);
+    vo->addWidget(m_avisoOrbes);
     auto* h = new QHBoxLayout;
     m_predefinido = new QRadioButton(QStringLiteral("Usar Predefinido"));
     m_predefinido->setObjectName(QStringLiteral("optacpect0"));
@@ -255,13 +260,49 @@ void frmOptions::preencheOrbes() {
     }
     m_ficticios->setValue(t.orb(1, 13));
     const bool padrao = OrbesPadraoEmUso();
+    defineOrbesEditaveis(!padrao);
     m_predefinido->setChecked(padrao);
     m_utilizador->setChecked(!padrao);
     m_guardar->setEnabled(!padrao);
     m_abrir->setEnabled(!padrao);
 }
 
+void frmOptions::defineOrbesEditaveis(bool editaveis) {
+    // The built-in table is not the user's to change: shown, not edited, and the note says why.
+    for (QSpinBox* caixa : m_aspectvalue)
+        caixa->setReadOnly(!editaveis);
+    m_ficticios->setReadOnly(!editaveis);
+    m_avisoOrbes->setVisible(!editaveis);
+}
+
+ValoresOrbes frmOptions::valoresGrelha() const {
+    ValoresOrbes v{};
+    for (int k = 0; k < 45; ++k)
+        v[size_t(k)] = int16_t(m_aspectvalue[k]->value());
+    v[45] = int16_t(m_ficticios->value());
+    return v;
+}
+
+bool frmOptions::aplicaOrbesEditadas() {
+    if (m_predefinido->isChecked() || valoresGrelha() == OrbesActuais().ValoresFicheiro())
+        return true;
+    // Orbs edited in the grid take effect on OK, kept in the orb file the user names.
+    const QString c = ShowFileDialog(this, true, FicheiroOrbes);
+    if (c.isEmpty())
+        return false;
+    QString erro;
+    if (!EscreveFicheiroOrbes(c, valoresGrelha(), &erro)) {
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);
+        return false;
+    }
+    const bool ok = LoadOrbs(false, c);
+    preencheOrbes();
+    return ok;
+}
+
 void frmOptions::ok() {
+    if (!aplicaOrbesEditadas())
+        return;
     for (int i = 0; i < 2; ++i) {
         if (m_Nenhum[i]->isChecked())
             m_caminho[i].clear();
@@ -322,18 +363,15 @@ void frmOptions::orbesPadrao(bool padrao) {
     m_utilizador->setChecked(!padrao);
     m_guardar->setEnabled(!padrao);
     m_abrir->setEnabled(!padrao);
+    defineOrbesEditaveis(!padrao);
 }
 
 void frmOptions::guardaOrbes() {
     const QString c = ShowFileDialog(this, true, FicheiroOrbes);
     if (c.isEmpty())
         return;
-    ValoresOrbes v{};
-    for (int k = 0; k < 45; ++k)
-        v[size_t(k)] = int16_t(m_aspectvalue[k]->value());
-    v[45] = int16_t(m_ficticios->value());
     QString erro;
-    if (!EscreveFicheiroOrbes(c, v, &erro))
+    if (!EscreveFicheiroOrbes(c, valoresGrelha(), &erro))
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);
 }
 

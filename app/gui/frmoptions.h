@@ -3,6 +3,7 @@
 // the colours of the interpretation text, the background pictures, the orb table, and the
 // engine and house system of the cast.
 #include "escolhacalculo.h"
+#include "orbes.h"
 
 #include <QDialog>
 #include <array>
@@ -53,6 +54,9 @@ private:
     QWidget* criaPaginaCalculo();
     void mostraCalculo(const EscolhaCalculo& e);
     void guardaCalculo();
+    void defineOrbesEditaveis(bool editaveis);
+    ValoresOrbes valoresGrelha() const;
+    bool aplicaOrbesEditadas();
 
     QTabWidget* m_tabs = nullptr;
     QButtonGroup* m_OptionMDC = nullptr;
@@ -74,4 +78,5 @@ private:
     QButtonGroup* m_motor = nullptr;
     QComboBox* m_casas = nullptr;
     PaginaRoda* m_roda = nullptr;
+    QLabel* m_avisoOrbes = nullptr;
 };

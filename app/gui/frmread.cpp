@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -67,7 +68,7 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     inter->addAction(accao("mnuprint", QStringLiteral("Imprimir Interpretação"), QKeySequence(QStringLiteral("Ctrl+P")),
                            [this] { emit pedeImpressao(); }));
     inter->addSeparator();
-    inter->addAction(accao("mnuclose", QStringLiteral("Fechar"), QKeySequence(QStringLiteral("Ctrl+W")), [this] { hide(); }));
+    inter->addAction(accao("mnuclose", QStringLiteral("Fechar"), QKeySequence(QStringLiteral("Ctrl+W")), [this] { close(); }));
 
     auto* editar = menuBar()->addMenu(QStringLiteral("&Editar"));
     editar->setObjectName(QStringLiteral("mnuedit"));
@@ -130,7 +131,7 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
         return a;
     };
     auto* st = style();
-    botao("fechar", QStringLiteral("Fechar"), QStringLiteral("Fechar"), false, [this] { hide(); })
+    botao("fechar", QStringLiteral("Fechar"), QStringLiteral("Fechar"), false, [this] { close(); })
         ->setIcon(st->standardIcon(QStyle::SP_DialogCloseButton));
     botao("save", QStringLiteral("Guardar"), QStringLiteral("Guardar"), false, [this] { SaveInterpretacao(); })
         ->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
@@ -284,6 +285,37 @@ bool frmread::eventFilter(QObject* objecto, QEvent* evento) {
     return QMainWindow::eventFilter(objecto, evento);
 }
 
+void frmread::closeEvent(QCloseEvent* e) {
+    if (PodeDescartar())
+        e->accept();
+    else
+        e->ignore();
+}
+
+void frmread::marcaGuardado() {
+    m_txtRTF->document()->setModified(false);
+    m_txtRTF2->document()->setModified(false);
+}
+
+bool frmread::PodeDescartar() {
+    const bool relatorio = m_txtRTF->document()->isModified();
+    const bool pessoal = m_txtRTF2->document()->isModified() && TemTextoPessoal(*m_txtRTF2->document());
+    if (!relatorio && !pessoal)
+        return true;
+    const QString que = relatorio && pessoal ? QStringLiteral("A interpretação e a interpretação pessoal têm")
+                        : relatorio          ? QStringLiteral("A interpretação tem")
+                                             : QStringLiteral("A interpretação pessoal tem");
+    const RespostaMsg r =
+        CaixaMensagens().Mostra(IconeMsg::Pergunta, TituloAplicacao(),
+                                que + QStringLiteral(" alterações por guardar.\nDeseja guardá-las?"), BotoesMsg::SimNaoCancelar);
+    if (r == RespostaMsg::Cancelar)
+        return false;
+    if (r == RespostaMsg::Sim)
+        return SaveInterpretacao();
+    marcaGuardado();
+    return true;
+}
+
 bool frmread::event(QEvent* evento) {
     if (evento->type() == QEvent::WindowActivate)
         if (auto* principal = qobject_cast<QMainWindow*>(parentWidget()))
@@ -310,6 +342,7 @@ void frmread::escreveCabecalhoPessoal() {
     m_txtRTF2->clear();
     EscreveParagrafo(*m_txtRTF2->document(), kCabecalhoPessoal, CoresRelatorio::DasOpcoes().CorSub1, false, false, false,
                      20, true, AlinhaCentro);
+    m_txtRTF2->document()->setModified(false);
 }
 
 void frmread::definePersonal(bool ligado) {
@@ -323,10 +356,13 @@ void frmread::definePersonal(bool ligado) {
     seleccaoMudou();
 }
 
-void frmread::AutoInterpretacao(SessaoMapa& sessao) {
-    m_sessao = &sessao;
+bool frmread::AutoInterpretacao(SessaoMapa& sessao) {
     show();
     raise();
+    // Writing the report again replaces what the user edited: asked first.
+    if (!PodeDescartar())
+        return false;
+    m_sessao = &sessao;
     auto* pilha = static_cast<QStackedWidget*>(centralWidget());
     pilha->setCurrentWidget(m_frame1);
     m_ProgressBar1->setValue(0);
@@ -339,8 +375,10 @@ void frmread::AutoInterpretacao(SessaoMapa& sessao) {
     r.setProgresso([this](double f) { m_ProgressBar1->setValue(int(std::lround(f * 100.0))); });
     r.AutoInterpretacao(*m_txtRTF->document());
     m_txtRTF->moveCursor(QTextCursor::Start);
+    m_txtRTF->document()->setModified(false);
     pilha->setCurrentWidget(m_holder);
     QApplication::restoreOverrideCursor();
+    return true;
 }
 
 void frmread::refazer() {
@@ -364,6 +402,7 @@ bool frmread::SaveInterpretacao(const QString& caminhoDado) {
                                 QStringLiteral("Deseja abrir este ficheiro no suporte standard ?"),
                                 BotoesMsg::SimNao) == RespostaMsg::Sim)
         QDesktopServices::openUrl(QUrl::fromLocalFile(caminho));
+    marcaGuardado();
     return true;
 }
 
@@ -378,6 +417,7 @@ bool frmread::Importa(const QString& caminhoDado) {
     }
     if (TemTextoPessoal(*m_txtRTF2->document()))
         definePersonal(true);
+    marcaGuardado();
     return true;
 }
 

@@ -22,8 +22,12 @@ class frmread : public QMainWindow {
 public:
     explicit frmread(QWidget* pai = nullptr);
 
-    // Writes the report of the open chart, with the progress panel shown meanwhile.
-    void AutoInterpretacao(SessaoMapa& sessao);
+    // Writes the report of the open chart, with the progress panel shown meanwhile; false
+    // when the user kept unsaved edits of the report instead.
+    bool AutoInterpretacao(SessaoMapa& sessao);
+    // The question about unsaved edits of the report and of the personal interpretation;
+    // true when they were saved or the user chose to let them go.
+    bool PodeDescartar();
     // Save with the personal part; with an empty path the user is asked.
     bool SaveInterpretacao(const QString& caminho = QString());
     bool Importa(const QString& caminho = QString());
@@ -41,6 +45,7 @@ public:
 protected:
     bool eventFilter(QObject* objecto, QEvent* evento) override;
     bool event(QEvent* evento) override;
+    void closeEvent(QCloseEvent* e) override;
 
 signals:
     void pedeOpcoes();
@@ -54,6 +59,7 @@ private:
     void alinha(Qt::Alignment a);
     void escreveCabecalhoPessoal();
     void refazer();
+    void marcaGuardado();
 
     SessaoMapa* m_sessao = nullptr;
     std::function<QImage()> m_roda;

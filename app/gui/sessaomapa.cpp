@@ -3,11 +3,48 @@
 #include "ficheiromapa.h"
 #include "mensagens.h"
 
+#include <algorithm>
+
+namespace {
+QString dadosNascimento(const CamposMapa& c) {
+    return QStringList{c.txtData, c.txtHora, c.FusoHorario, c.txtLatitude, c.txtlongitude}.join(QLatin1Char('|'));
+}
+
+bool temDadosEscritos(const CamposMapa& c) {
+    for (const QString* t : {&c.txtNome, &c.txtData, &c.txtHora, &c.txtlocal, &c.txtLatitude, &c.txtlongitude,
+                             &c.cometarios, &c.txtemail})
+        if (!t->trimmed().isEmpty())
+            return true;
+    return std::any_of(c.PosPlaneta.begin(), c.PosPlaneta.end(), [](const QString& p) { return !p.isEmpty(); });
+}
+} // namespace
+
 SessaoMapa::SessaoMapa() = default;
 
+bool SessaoMapa::alterado() const {
+    if (m_campos.mapaAberto && m_campos.caminhoValido && !m_bytesGuardados.isNull())
+        return BytesMapa(m_campos) != m_bytesGuardados;
+    return m_alterado;
+}
+
+bool SessaoMapa::dadosPorCalcular() const { return dadosNascimento(m_campos) != m_dadosCalculados; }
+
+void SessaoMapa::marcaGuardado() {
+    m_alterado = false;
+    m_bytesGuardados = BytesMapa(m_campos);
+}
+
 bool SessaoMapa::PodeDeixar() {
-    if (!m_alterado || !m_campos.mapaAberto)
+    if (!alterado())
         return true;
+    if (!m_campos.mapaAberto) {
+        if (!temDadosEscritos(m_campos))
+            return true;
+        return CaixaMensagens().Mostra(IconeMsg::Pergunta, TituloAplicacao(),
+                                       QStringLiteral("Os dados que escreveu ainda não foram calculados nem guardados.\n"
+                                                      "Deseja descartá-los?"),
+                                       BotoesMsg::SimNao) == RespostaMsg::Sim;
+    }
     const RespostaMsg r = CaixaMensagens().Mostra(IconeMsg::Pergunta, TituloAplicacao(),
                                                   QStringLiteral("Deseja guardar as alterações ao mapa?"),
                                                   BotoesMsg::SimNaoCancelar);
@@ -22,21 +59,37 @@ void SessaoMapa::Novo() {
     m_campos.Limpa();
     mapa().Limpa();
     m_alterado = false;
+    m_bytesGuardados.clear();
+    m_dadosCalculados.clear();
 }
 
 bool SessaoMapa::Abre(const QString& caminho) {
     if (caminho.isEmpty())
         return false;
-    const bool ok = OpenFile(caminho, m_campos, mapa(), m_redesenho);
-    m_campos.mapaAberto = true;
-    m_alterado = false;
-    return ok;
+    const CamposMapa antes = m_campos;
+    if (!OpenFile(caminho, m_campos, mapa(), m_redesenho)) {
+        // Never a half-read chart on screen: the one shown before comes back, model included.
+        m_campos = antes;
+        if (m_campos.mapaAberto)
+            Rebuild(m_campos, mapa(), m_redesenho);
+        else
+            mapa().Limpa();
+        return false;
+    }
+    m_dadosCalculados = dadosNascimento(m_campos);
+    marcaGuardado();
+    return true;
 }
 
 bool SessaoMapa::Calcula() {
+    const QByteArray antes = BytesMapa(m_campos);
     const bool ok = Cast(m_campos, mapa(), m_redesenho);
-    if (ok)
-        m_alterado = true;
+    if (ok) {
+        m_dadosCalculados = dadosNascimento(m_campos);
+        // Casting again what is already there changes nothing worth a question.
+        if (BytesMapa(m_campos) != antes)
+            m_alterado = true;
+    }
     return ok;
 }
 
@@ -59,23 +112,23 @@ bool SessaoMapa::RefazComEscolha() {
 bool SessaoMapa::Guarda() {
     const bool ok = GuardaMapa(m_campos, m_escolhe ? m_escolhe : [] { return QString(); });
     if (ok)
-        m_alterado = false;
+        marcaGuardado();
     return ok;
 }
 
 bool SessaoMapa::GuardaComo() {
     const bool ok = FileSaveAs(m_campos, m_escolhe ? m_escolhe : [] { return QString(); });
     if (ok)
-        m_alterado = false;
+        marcaGuardado();
     return ok;
 }
 
 bool SessaoMapa::GuardaAutomatico() {
-    if (!m_campos.mapaAberto || m_campos.caminhoFicheiro.isEmpty() || !m_campos.caminhoValido || !m_alterado)
+    if (!m_campos.mapaAberto || m_campos.caminhoFicheiro.isEmpty() || !m_campos.caminhoValido || !alterado())
         return false;
     const bool ok = SaveToFile(m_campos.caminhoFicheiro, m_campos);
     if (ok)
-        m_alterado = false;
+        marcaGuardado();
     return ok;
 }
 

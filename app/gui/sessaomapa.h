@@ -22,14 +22,20 @@ public:
     // The path a user chooses for Save As (empty = cancelled).
     void defineEscolha(std::function<QString()> escolhe) { m_escolhe = std::move(escolhe); }
 
-    bool alterado() const { return m_alterado; }
+    // Something the user would lose: for a chart read or saved whole, what a save would write
+    // differs from what the file holds; otherwise any edit since the last reset.
+    bool alterado() const;
     void marcaAlterado() { m_alterado = true; }
+    // The birth data differ from those of the positions shown (never cast, or edited since).
+    bool dadosPorCalcular() const;
 
     // The question before the open chart is left; true when the caller may go on (saved,
-    // or the user chose not to save). Nothing is asked without changes.
+    // or the user chose not to save). Nothing is asked without changes; birth data typed
+    // but never cast are asked about too.
     bool PodeDeixar();
 
     void Novo();
+    // A file that cannot be read leaves the chart shown before exactly as it was.
     bool Abre(const QString& caminho);
     bool Calcula();
     void Refaz();
@@ -46,7 +52,11 @@ private:
     CamposMapa m_campos;
     Redesenho m_redesenho;
     std::function<QString()> m_escolhe;
+    void marcaGuardado();
+
     bool m_alterado = false;
+    QByteArray m_bytesGuardados; // the file as last read or written whole
+    QString m_dadosCalculados;   // the birth data behind the positions shown
 };
 
 // The information text of a body (number 1..13) for the panel beside the wheel; empty above 13.

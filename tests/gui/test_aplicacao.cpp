@@ -118,9 +118,11 @@ void TestAplicacao::gravacaoAutomaticaSoNumCaminhoValido() {
         return g.readAll();
     }();
     SessaoMapa s;
-    s.Abre(danificado);
-    QVERIFY(s.campos().mapaAberto);
-    QCOMPARE(s.campos().caminhoFicheiro, danificado);
+    QVERIFY(!s.Abre(danificado));
+    // Nothing of the damaged file is taken on: no chart, no path to save over.
+    QVERIFY(!s.campos().mapaAberto);
+    QVERIFY(s.campos().caminhoFicheiro.isEmpty());
+    s.campos().mapaAberto = true;
     s.campos().cometarios = QStringLiteral("escrito depois");
     s.marcaAlterado();
     QVERIFY(!s.GuardaAutomatico());

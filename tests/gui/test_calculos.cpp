@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QDate>
 #include <QTest>
 
 class TestCalculos : public QObject {
@@ -124,13 +125,15 @@ void TestCalculos::horaUniversal_data() {
     QTest::addColumn<QString>("fuso");
     QTest::addColumn<QString>("derivada");
     QTest::addColumn<bool>("ok");
+    QTest::addColumn<QDate>("dia"); // the UT day whose 0h entry is copied first
     QTest::addColumn<double>("horas");
-    QTest::newRow("Lisboa verão") << "12:00" << "1" << "" << true << 11.0;
-    // 22h at UTC−3 is 1h UT of the next day: 25 h after 0h UT of the birth date.
-    QTest::newRow("Brasil à noite") << "22:00" << "-3" << "1h0'0''" << true << 25.0;
-    QTest::newRow("antes da meia-noite UT") << "0:30" << "1" << "23h30'0''" << true << -0.5;
-    QTest::newRow("só a hora derivada") << "" << "" << "5h0'0''" << true << 5.0;
-    QTest::newRow("sem hora") << "" << "1" << "" << false << 0.0;
+    QTest::newRow("Lisboa verão") << "12:00" << "1" << "" << true << QDate(1974, 4, 25) << 11.0;
+    // 22h at UTC−3 is 1h UT of the next day.
+    QTest::newRow("Brasil à noite") << "22:00" << "-3" << "1h0'0''" << true << QDate(1974, 4, 26) << 1.0;
+    // 0h20 at UTC+1 is 23h20 UT of the day before.
+    QTest::newRow("antes da meia-noite UT") << "0:20" << "1" << "23h20'0''" << true << QDate(1974, 4, 24) << 23.0 + 1.0 / 3.0;
+    QTest::newRow("só a hora derivada") << "" << "" << "5h0'0''" << true << QDate() << 5.0;
+    QTest::newRow("sem hora") << "" << "1" << "" << false << QDate() << 0.0;
 }
 
 void TestCalculos::horaUniversal() {
@@ -138,15 +141,23 @@ void TestCalculos::horaUniversal() {
     QFETCH(QString, fuso);
     QFETCH(QString, derivada);
     QFETCH(bool, ok);
+    QFETCH(QDate, dia);
     QFETCH(double, horas);
     CamposMapa c;
+    c.txtData = QStringLiteral("25/4/1974");
     c.txtHora = hora;
     c.FusoHorario = fuso;
     c.lblHoras[0] = derivada;
     double h = 0.0;
-    QCOMPARE(HoraUniversalInterpolacao(c, h), ok);
-    if (ok)
-        QCOMPARE(h, horas);
+    QDate d;
+    QCOMPARE(DiaUniversal(c, d, h), ok);
+    if (!ok)
+        return;
+    QCOMPARE(d, dia);
+    QVERIFY(qAbs(h - horas) < 1e-9);
+    // An entry before the first day or after the second is an extrapolation, and flagged.
+    QVERIFY(!Interpola(QStringLiteral("1º0'Touro"), QStringLiteral("14º0'Touro"), 1, c.txtData, h).foraDosValores);
+    QVERIFY(Interpola(QStringLiteral("1º0'Touro"), QStringLiteral("14º0'Touro"), 1, c.txtData, h - 24.0).foraDosValores);
 }
 
 void TestCalculos::formularioEfemerides() {

@@ -54,6 +54,8 @@ const Comando kComandos[] = {
     {"tb_data", true},              {"tb_map", true},               {"tb_aspects", true},
     {"tb_partes", true},            {"tb_read", true},              {"tb_global", true},
     {"tb_magnus", true},            {"tb_help", false},             {"mnuexportpdf", true},
+    // Calcular follows complete birth data: none in an empty window, all in a cast chart.
+    {"mnucalcular", true},
 };
 
 QStringList estados(frmMain* j) {
