@@ -30,6 +30,9 @@ int AnguloAspecto(int tipo) {
 
 int SeparacaoArredondada(double rads1, double rads2) {
     double d = std::fabs(rads1 - rads2) * 180.0 / PI_NATALIS;
+    if (!(d < 2.0 * LIMITE_GRAUS_POSICAO))
+        return 360; // between values no circle holds: no aspect
+    d = std::fmod(d, 360.0);
     if (d > 180.0)
         d = 360.0 - d;
     const double inteiro = std::floor(d);

@@ -1,6 +1,7 @@
 // natalis-cli: casts a chart from birth data given as options, or opens a chart file, and
 // prints the positions summary and the aspects; batch mode casts the charts of a CSV file.
 #include "calculo.h"
+#include "gravacao.h"
 #include "ficheiromapa.h"
 #include "lote.h"
 #include "mensagens.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace {
@@ -133,10 +133,10 @@ int correLote(const QString& entrada, const QString& saida) {
     if (saida.isEmpty()) {
         std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
     } else {
-        QSaveFile s(saida);
-        if (!(s.open(QIODevice::WriteOnly) && s.write(csv) == csv.size() && s.commit())) {
+        QString erro;
+        if (!GravaFicheiro(saida, csv, &erro)) {
             escreve(stderr, QStringLiteral("natalis-cli: não foi possível escrever ") + saida + QStringLiteral(": ") +
-                                s.errorString() + QLatin1Char('\n'));
+                                erro + QLatin1Char('\n'));
             return SAIDA_FALHOU;
         }
     }
