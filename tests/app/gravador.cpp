@@ -54,14 +54,13 @@ extern "C" ssize_t write(int fd, const void* dados, size_t n) {
 
 namespace {
 bool lancaMapa(CamposMapa& campos, Mapa& mapa) {
-    campos.txtNome = QStringLiteral("Maria");
+    const std::pair<QString*, const char*> dados[] = {
+        {&campos.txtNome, "Maria"},   {&campos.txtData, "25/4/1974"},       {&campos.txtHora, "0:20"},
+        {&campos.FusoHorario, "1"},   {&campos.txtlocal, "Lisboa"},         {&campos.txtLatitude, "38º43' N"},
+        {&campos.txtlongitude, "9º8' W"}};
+    for (const auto& [campo, valor] : dados)
+        *campo = QString::fromUtf8(valor);
     campos.sexoMasculino = false;
-    campos.txtData = QStringLiteral("25/4/1974");
-    campos.txtHora = QStringLiteral("0:20");
-    campos.FusoHorario = QStringLiteral("1");
-    campos.txtlocal = QStringLiteral("Lisboa");
-    campos.txtLatitude = QStringLiteral("38º43' N");
-    campos.txtlongitude = QStringLiteral("9º8' W");
     return Cast(campos, mapa);
 }
 

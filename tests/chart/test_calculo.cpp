@@ -40,6 +40,17 @@ class TestCalculo : public QObject {
         return c;
     }
 
+    // Birth data as typed, zone 0.
+    static CamposMapa nascimento(const char* data, const char* hora, const char* latitude, const char* longitude) {
+        CamposMapa c;
+        c.txtData = data;
+        c.txtHora = hora;
+        c.FusoHorario = "0";
+        c.txtLatitude = QString::fromUtf8(latitude);
+        c.txtlongitude = QString::fromUtf8(longitude);
+        return c;
+    }
+
 private slots:
     void initTestCase() {
         DefineCaixaMensagens(&caixa);
@@ -252,12 +263,7 @@ private slots:
     // °/day): Saturn −0.039, Uranus −0.012, Pluto −0.019, true node −0.040; every other body
     // direct (the Moon +14.4, Neptune +0.005, the mean apogee +0.11).
     void retrogradosNaReformaGregoriana() {
-        CamposMapa c;
-        c.txtData = "15/10/1582";
-        c.txtHora = "12:00";
-        c.FusoHorario = "0";
-        c.txtLatitude = "51º29' N";
-        c.txtlongitude = "0º0' W";
+        CamposMapa c = nascimento("15/10/1582", "12:00", "51º29' N", "0º0' W");
         Mapa m;
         QVERIFY(Cast(c, m));
         const bool esperado[12] = {false, false, false, false, false, false, true, true, false, true, true, false};
@@ -267,12 +273,7 @@ private slots:
 
     // Birth data that cannot be read is refused before anything is computed.
     void lancamentoRecusado() {
-        CamposMapa c;
-        c.txtData = "31/2/1990";
-        c.txtHora = "25:00";
-        c.FusoHorario = "0";
-        c.txtLatitude = "38º43' N";
-        c.txtlongitude = "9º8' W";
+        CamposMapa c = nascimento("31/2/1990", "25:00", "38º43' N", "9º8' W");
         Mapa m;
         int redesenhos = 0;
         QVERIFY(!Cast(c, m, [&] { ++redesenhos; }));
