@@ -1,8 +1,8 @@
 // natalis-cli: casts a chart from birth data given as options, or opens a chart file, and
 // prints the positions summary and the aspects; batch mode casts the charts of a CSV file.
 #include "calculo.h"
-#include "gravacao.h"
 #include "ficheiromapa.h"
+#include "gravacao.h"
 #include "lote.h"
 #include "mensagens.h"
 #include "normaliza.h"
