@@ -31,7 +31,10 @@ int AnguloAspecto(int tipo) {
 int SeparacaoArredondada(double rads1, double rads2) {
     // Positions are whole arc seconds held in radians: taken back to whole seconds, a
     // separation of N°30' is exactly half a degree over and rounds up.
-    long long s = std::llround(std::fabs(rads1 - rads2) * (180.0 * 3600.0) / PI_NATALIS) % 1296000;
+    const double segundos = std::fabs(rads1 - rads2) * (180.0 * 3600.0) / PI_NATALIS;
+    if (!(segundos < 2.0 * LIMITE_GRAUS_POSICAO * 3600.0))
+        return 360; // between values no circle holds: no aspect
+    long long s = std::llround(segundos) % 1296000;
     if (s > 648000)
         s = 1296000 - s;
     return static_cast<int>(s / 3600 + (s % 3600 >= 1800 ? 1 : 0));

@@ -48,10 +48,12 @@ void LePosicao(const QString& texto, PosSigno& p) {
     p.SetonbyString(texto);
 }
 
+// A position or cusp as the chart uses it: on the circle; 0 for what no circle holds (the
+// file reader refuses it as damage).
 double LeRads(const QString& texto) {
     PosSigno p;
     LePosicao(texto, p);
-    return p.ValorRads();
+    return PosicaoRepresentavel(p.ValorRads()) ? ReduzCirculo(p.ValorRads()) : 0.0;
 }
 
 double LeGraus(const QString& texto) {
@@ -254,7 +256,7 @@ void Rebuild(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
     }
 
     for (int i = 0; i <= 12; ++i)
-        LePosicao(campos.PosPlaneta[i], mapa.Corpo(i).Posicao());
+        mapa.Corpo(i).Posicao().setValorRads(LeRads(campos.PosPlaneta[i]));
     for (int i = 0; i < 12; ++i)
         mapa.Corpo(i).Retrogrado = campos.lblretrogrado[i];
 
@@ -312,10 +314,8 @@ bool Cast(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
     for (int k = 0; k < 6; ++k)
         campos.PosCasas[k] = Modo2(hoje.cuspides[kCasasCampos[k]]);
 
-    RegistoTempo ontem = tempo;
-    ontem.dia = static_cast<int16_t>(ontem.dia - 1);
     // The precise engine knows each body's speed at the birth instant.
-    const ResultadoEfemerides anterior = hoje.comVelocidades ? hoje : CorreEfemerides(ontem, lugar);
+    const ResultadoEfemerides anterior = hoje.comVelocidades ? hoje : CorreEfemerides(DiaAnterior(tempo), lugar);
     for (int i = 0; i < N_CORPOS_EFEMERIDES; ++i) {
         const bool retro = hoje.comVelocidades ? hoje.velocidades[i] < 0
                                                : MovimentoRetrogrado(hoje.longitudes[i], anterior.longitudes[i]);

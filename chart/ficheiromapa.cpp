@@ -1,6 +1,7 @@
 #include "ficheiromapa.h"
 
 #include "cp1252.h"
+#include "gravacao.h"
 #include "mensagens.h"
 #include "motormapa.h"
 #include "opcoes.h"
@@ -8,7 +9,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 const QChar ASPAS(u'"');
@@ -112,6 +112,14 @@ QString descricaoErro(int numero) {
     }
 }
 
+// A stored position no version wrote and no one could mean: more whole degrees than the
+// fields can count, or not a number.
+bool posicaoImpossivel(const QString& texto) {
+    PosSigno p;
+    p.SetonbyString(texto);
+    return !PosicaoRepresentavel(p.ValorRads());
+}
+
 QString textoEstado(const CamposMapa& c) {
     QString hora = c.txtHora;
     hora.chop(1);
@@ -188,6 +196,20 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
     for (QString v; extra.size() < 3 && leitor.leCampo(v);)
         extra << v;
     LeRegistosExtraMapa(extra, c);
+
+    const auto impossivel = [&](int rec, const QString& texto) {
+        if (registo)
+            *registo = rec;
+        if (descricao)
+            *descricao = QStringLiteral("O registo %1 tem uma posição impossível: «%2».").arg(rec).arg(texto);
+        return ERRO_TIPO;
+    };
+    for (int i = 0; i <= 11; ++i)
+        if (posicaoImpossivel(c.PosPlaneta[i]))
+            return impossivel(i <= 10 ? 10 + i : 27, c.PosPlaneta[i]);
+    for (int k = 0; k < 6; ++k)
+        if (posicaoImpossivel(c.PosCasas[k]))
+            return impossivel(21 + k, c.PosCasas[k]);
     return 0;
 }
 
@@ -251,7 +273,7 @@ bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Rede
     QString porque;
     const int numero = LeBytesMapa(bytes, campos, &porque);
     if (numero) {
-        const QString danificado = numero == ERRO_FIM_DO_FICHEIRO
+        const QString danificado = numero == ERRO_FIM_DO_FICHEIRO || numero == ERRO_TIPO
                                        ? QStringLiteral(" O ficheiro de mapa «") + QFileInfo(caminho).fileName() +
                                              QStringLiteral("» está danificado e foi deixado como estava.")
                                        : QString();
@@ -282,12 +304,11 @@ bool SaveToFile(const QString& caminho, CamposMapa& campos) {
         return false;
 
     const QByteArray bytes = BytesMapa(campos);
-    QSaveFile f(caminho);
-    if (!(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit())) {
+    QString erro;
+    if (!GravaFicheiro(caminho, bytes, &erro)) {
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, titulo,
                                 QStringLiteral("Não foi possível guardar o mapa em ") + caminho + QStringLiteral(":\n") +
-                                    f.errorString() +
-                                    QStringLiteral("\n\nSe o ficheiro já existia, ficou como estava."));
+                                    erro);
         return false;
     }
     if (caminho == campos.caminhoFicheiro)

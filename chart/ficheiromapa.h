@@ -17,7 +17,8 @@ inline constexpr int ERRO_TIPO = 13;
 inline constexpr int ERRO_ACESSO = 75;
 
 // Reads chart-file bytes into the fields. Returns 0, or the error number with `descricao`
-// and the record (1..26) at which reading stopped; the fields read before it stay set.
+// and the record (1..27) at which reading stopped, or whose position is beyond any circle
+// (ERRO_TIPO); the fields read before it stay set.
 int LeBytesMapa(const QByteArray& bytes, CamposMapa& campos, QString* descricao = nullptr, int* registo = nullptr);
 
 // The bytes of the chart file for the fields as they stand (double quotes become typographic

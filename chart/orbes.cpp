@@ -1,12 +1,12 @@
 #include "orbes.h"
 
 #include "cp1252.h"
+#include "gravacao.h"
 #include "mensagens.h"
 #include "opcoes.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 // Built-in orbs, row a = 1..9 (Sol .. Neptuno), columns b = 2..13; 0 where a <= b.
@@ -155,12 +155,12 @@ bool EscreveFicheiroOrbes(const QString& caminho, const ValoresOrbes& valores, Q
     QByteArray bytes;
     for (int16_t v : valores)
         bytes += QByteArray::number(v) + "\r\n";
-    QSaveFile f(caminho);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit())
+    QString motivo;
+    if (GravaFicheiro(caminho, bytes, &motivo))
         return true;
     if (erro)
         *erro = QStringLiteral("Não foi possível guardar o ficheiro de Orbes: ") + nomeFicheiro(caminho) +
-                QStringLiteral(" (") + f.errorString() + QStringLiteral(").\n\n") + caminho;
+                QStringLiteral(".\n") + motivo + QStringLiteral("\n\n") + caminho;
     return false;
 }
 

@@ -1,9 +1,8 @@
 #include "textoficheiro.h"
 
 #include "cp1252.h"
+#include "gravacao.h"
 #include "mensagens.h"
-
-#include <QSaveFile>
 
 bool EscreveTextoCp1252(const QString& caminho, const QString& texto, QString* erro) {
     QString crlf = texto;
@@ -12,12 +11,7 @@ bool EscreveTextoCp1252(const QString& caminho, const QString& texto, QString* e
     crlf.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     QByteArray bytes;
     ParaCp1252(crlf, bytes);
-    QSaveFile f(caminho);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit())
-        return true;
-    if (erro)
-        *erro = f.errorString();
-    return false;
+    return GravaFicheiro(caminho, bytes, erro);
 }
 
 bool AceitaCaracteresPerdidos(const QList<TextoNomeado>& textos, const QString& titulo) {

@@ -1,25 +1,27 @@
 #include "imagens.h"
 
 #include "desenhos.h"
+#include "gravacao.h"
 #include "grelha.h"
 #include "mensagens.h"
 #include "superficie.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
 
+bool GravaEmFicheiro(const QString& caminho, const std::function<bool(QIODevice&)>& escreve, QString* erro) {
+    QString motivo;
+    if (GravaFicheiro(caminho, escreve, &motivo))
+        return true;
+    if (erro)
+        *erro = QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2").arg(caminho, motivo);
+    return false;
+}
+
 bool GravaImagem(const QImage& imagem, const QString& caminho, const char* formato, QString* erro) {
-    QSaveFile f(caminho);
-    if (!f.open(QIODevice::WriteOnly) || !imagem.save(&f, formato) || !f.commit()) {
-        if (erro)
-            *erro = QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2")
-                        .arg(caminho, f.errorString());
-        return false;
-    }
-    return true;
+    return GravaEmFicheiro(caminho, [&](QIODevice& f) { return imagem.save(&f, formato); }, erro);
 }
 
 bool GravaBitmap(const QImage& imagem, const QString& caminho) {
@@ -72,30 +74,20 @@ bool ExportaDesenho(Mapa& mapa, DesenhoExportado qual, const QString& caminho, i
         return false;
     }
     if (extensao == QLatin1String("svg")) {
-        QSaveFile f(caminho);
-        if (!f.open(QIODevice::WriteOnly)) {
-            if (erro)
-                *erro = QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2")
-                            .arg(caminho, f.errorString());
-            return false;
-        }
-        QSvgGenerator svg;
-        svg.setOutputDevice(&f);
-        svg.setSize(tamanho);
-        svg.setViewBox(QRect(QPoint(0, 0), tamanho));
-        svg.setResolution(96); // font sizes in points come out as on a screen
-        svg.setTitle(qual == DesenhoExportado::Roda ? QStringLiteral("Mapa") : QStringLiteral("Aspectos"));
-        {
-            Superficie s(svg, tamanho.width(), tamanho.height());
-            Desenha(s, mapa, qual);
-        }
-        if (!f.commit()) {
-            if (erro)
-                *erro = QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2")
-                            .arg(caminho, f.errorString());
-            return false;
-        }
-        return true;
+        return GravaEmFicheiro(
+            caminho,
+            [&](QIODevice& f) {
+                QSvgGenerator svg;
+                svg.setOutputDevice(&f);
+                svg.setSize(tamanho);
+                svg.setViewBox(QRect(QPoint(0, 0), tamanho));
+                svg.setResolution(96); // font sizes in points come out as on a screen
+                svg.setTitle(qual == DesenhoExportado::Roda ? QStringLiteral("Mapa") : QStringLiteral("Aspectos"));
+                Superficie s(svg, tamanho.width(), tamanho.height());
+                Desenha(s, mapa, qual);
+                return true;
+            },
+            erro);
     }
     const char* formato = extensao == QLatin1String("png")   ? "PNG"
                           : extensao == QLatin1String("bmp") ? "BMP"

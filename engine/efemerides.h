@@ -52,6 +52,10 @@ RegistoTempo LerDataHora(const QString& data, const QString& hora);
 // Julian day at 0h UT of a calendar date (Gregorian from 15/10/1582, Julian before).
 double DiaJuliano0h(int dia, int mes, int ano);
 
+// The same clock time on the previous calendar day: the day whose Julian day is one less, so
+// the day before 15/10/1582 is 4/10/1582 (the reform removed the ten days between).
+RegistoTempo DiaAnterior(const RegistoTempo& t);
+
 ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLugar& lugar);
 // The run of the chosen engine, with the cusps of the chosen house system.
 ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLugar& lugar, const EscolhaCalculo& escolha);

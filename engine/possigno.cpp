@@ -102,6 +102,10 @@ double ValTexto(const QString& texto) {
     return (ok && std::isfinite(v)) ? v : 0.0;
 }
 
+bool PosicaoRepresentavel(double rads) {
+    return std::isfinite(rads) && std::fabs(PosSigno::CoorTrans(rads, false)) < LIMITE_GRAUS_POSICAO;
+}
+
 QString NomeSigno(int indice) {
     static const char16_t* const nomes[12] = {
         u"Carneiro", u"Touro",     u"Gémeos",    u"Câncer",      u"Leão",    u"Virgo",
@@ -137,9 +141,9 @@ void PosSigno::SetonbyString(const QString& textoOriginal) {
 }
 
 QString PosSigno::RetornaFormatado(int16_t modo, bool lesteOeste) const {
-    // Nothing in the program yields a value that is not a number; should one arrive, it is
-    // shown as 0 rather than as garbage digits.
-    const double D = std::isfinite(m_rads) ? ValorGraus() : 0.0;
+    // Nothing in the program yields a value that is not a number or beyond any position;
+    // should one arrive, it is shown as 0 rather than as garbage digits.
+    const double D = PosicaoRepresentavel(m_rads) ? ValorGraus() : 0.0;
     switch (modo) {
     case 1: {
         if (lesteOeste) {
@@ -155,7 +159,7 @@ QString PosSigno::RetornaFormatado(int16_t modo, bool lesteOeste) const {
     case 3: {
         const GrausMinSeg p = DivideArredondado(D);
         const double signo = std::trunc(p.graus / 30.0);
-        const QString nome = NomeSigno(static_cast<int>(signo));
+        const QString nome = NomeSigno(static_cast<int>(std::clamp(signo, -1.0, 13.0)));
         const QString grausNoSigno = Inteiro(p.graus - 30.0 * signo);
         if (modo == 2)
             return grausNoSigno + QStringLiteral("º") + Inteiro(p.minutos) + u'\'' + Inteiro(p.segundos) +

@@ -34,6 +34,12 @@ private:
     double m_rads = 0.0;
 };
 
+// A position counts fewer whole degrees than this (the 16-bit degrees of the program's
+// fields): within it a value is reduced to the circle (400º Carneiro is 10º Touro); beyond
+// it, or not a number, it is damage, and no arithmetic on it would mean anything.
+inline constexpr double LIMITE_GRAUS_POSICAO = 32768.0;
+bool PosicaoRepresentavel(double rads);
+
 // Val semantics: the leading number of a text (optional sign, digits, one decimal point);
 // 0 for an empty or non-numeric text.
 double ValTexto(const QString& texto);

@@ -67,6 +67,32 @@ double DiaJuliano0h(int dia, int mes, int ano) {
            std::floor(30.6001 * static_cast<double>(m + 1)) + dia + b - 1524.5;
 }
 
+RegistoTempo DiaAnterior(const RegistoTempo& t) {
+    RegistoTempo r = t;
+    // Julian day to calendar date, Gregorian from JD 2299160.5 (Meeus, Astronomical Algorithms, ch. 7).
+    const double z = std::floor(DiaJuliano0h(t.dia, t.mes, t.ano) - 1.0 + 0.5);
+    double a = z;
+    if (z >= 2299161.0) {
+        const double alfa = std::floor((z - 1867216.25) / 36524.25);
+        a = z + 1.0 + alfa - std::floor(alfa / 4.0);
+    }
+    const double b = a + 1524.0;
+    const double c = std::floor((b - 122.1) / 365.25);
+    const double d = std::floor(365.25 * c);
+    const double e = std::floor((b - d) / 30.6001);
+    const double mes = e < 14.0 ? e - 1.0 : e - 13.0;
+    const double ano = mes > 2.0 ? c - 4716.0 : c - 4715.0;
+    if (!(z >= 0.0 && ano >= -32768.0 && ano <= 32767.0)) {
+        // Outside the dates the fields can hold: the day number one less, as typed.
+        r.dia = static_cast<int16_t>(t.dia > -32768 ? t.dia - 1 : t.dia);
+        return r;
+    }
+    r.dia = static_cast<int16_t>(b - d - std::floor(30.6001 * e));
+    r.mes = static_cast<int16_t>(mes);
+    r.ano = static_cast<int16_t>(ano);
+    return r;
+}
+
 double FraccaoDia(const RegistoTempo& t) {
     return (t.hora - t.fuso) / 24.0 + t.minuto / 1440.0;
 }

@@ -1,9 +1,9 @@
 #include "documento.h"
 
+#include "gravacao.h"
 #include "rtf.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -95,14 +95,12 @@ bool GuardaInterpretacao(const QString& caminho, const QTextDocument& relatorio,
     QTextDocument junto;
     JuntaInterpretacao(relatorio, pessoal, junto);
     const QByteArray rtf = EscreveRtf(junto);
-    QSaveFile f(caminho);
-    if (!f.open(QIODevice::WriteOnly) || f.write(rtf) != rtf.size() || !f.commit()) {
-        if (erro)
-            *erro = QStringLiteral("Não foi possível guardar a interpretação em \"%1\".\n%2")
-                        .arg(caminho, f.errorString());
-        return false;
-    }
-    return true;
+    QString motivo;
+    if (GravaFicheiro(caminho, rtf, &motivo))
+        return true;
+    if (erro)
+        *erro = QStringLiteral("Não foi possível guardar a interpretação em \"%1\".\n%2").arg(caminho, motivo);
+    return false;
 }
 
 bool ImportaInterpretacao(const QString& caminho, QTextDocument& relatorio, QTextDocument& pessoal,

@@ -1,11 +1,11 @@
 #include "gravarelatorio.h"
 
+#include "gravacao.h"
 #include "paginacao.h"
 #include "rtf.h"
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <memory>
 
@@ -18,23 +18,25 @@ bool GravaRelatorio(const QTextDocument& documento, const QString& caminho, QStr
     if (extensao != QLatin1String("rtf") && extensao != QLatin1String("pdf"))
         return falha(
             QStringLiteral("O ficheiro %1 não tem uma extensão conhecida: use .rtf ou .pdf.").arg(caminho));
-    QSaveFile f(caminho);
-    if (!f.open(QIODevice::WriteOnly))
-        return falha(
-            QStringLiteral("Não foi possível criar o ficheiro %1: %2").arg(caminho, f.errorString()));
-    if (extensao == QLatin1String("rtf")) {
-        f.write(EscreveRtf(documento));
-    } else {
-        // The writer must finish its last page before the file is committed.
-        auto pdf = std::make_unique<QPdfWriter>(&f);
-        pdf->setPageSize(QPageSize(QPageSize::A4));
-        pdf->setTitle(QStringLiteral("Natalis - Auto - Interpretação"));
-        pdf->setCreator(QStringLiteral("Natalis"));
-        ImprimeDocumento(documento, *pdf);
-        pdf.reset();
-    }
-    if (!f.commit())
-        return falha(
-            QStringLiteral("Não foi possível gravar o ficheiro %1: %2").arg(caminho, f.errorString()));
+    QString motivo;
+    const bool gravado = GravaFicheiro(
+        caminho,
+        [&](QIODevice& f) {
+            if (extensao == QLatin1String("rtf")) {
+                const QByteArray rtf = EscreveRtf(documento);
+                return f.write(rtf) == rtf.size();
+            }
+            // The writer must finish its last page before the file is committed.
+            auto pdf = std::make_unique<QPdfWriter>(&f);
+            pdf->setPageSize(QPageSize(QPageSize::A4));
+            pdf->setTitle(QStringLiteral("Natalis - Auto - Interpretação"));
+            pdf->setCreator(QStringLiteral("Natalis"));
+            ImprimeDocumento(documento, *pdf);
+            pdf.reset();
+            return true;
+        },
+        &motivo);
+    if (!gravado)
+        return falha(QStringLiteral("Não foi possível gravar o ficheiro %1: %2").arg(caminho, motivo));
     return true;
 }

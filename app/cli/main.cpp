@@ -3,6 +3,7 @@
 #include "atlascli.h"
 #include "calculo.h"
 #include "ficheiromapa.h"
+#include "gravacao.h"
 #include "lote.h"
 #include "mensagens.h"
 #include "motormapa.h"
@@ -20,7 +21,6 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
-#include <QSaveFile>
 #include <cstdio>
 #include <memory>
 #ifndef Q_OS_WIN
@@ -157,10 +157,10 @@ int correLote(const QString& entrada, const QString& saida) {
     if (saida.isEmpty()) {
         std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
     } else {
-        QSaveFile s(saida);
-        if (!(s.open(QIODevice::WriteOnly) && s.write(csv) == csv.size() && s.commit())) {
+        QString erro;
+        if (!GravaFicheiro(saida, csv, &erro)) {
             escreve(stderr, QStringLiteral("natalis-cli: não foi possível escrever ") + saida + QStringLiteral(": ") +
-                                s.errorString() + QLatin1Char('\n'));
+                                erro + QLatin1Char('\n'));
             return SAIDA_FALHOU;
         }
     }

@@ -10,6 +10,7 @@
 #include "frmglobal.h"
 #include "frmoptions.h"
 #include "grelha.h"
+#include "imagens.h"
 #include "impressao.h"
 #include "janelaajuda.h"
 #include "mensagens.h"
@@ -29,7 +30,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QToolTip>
@@ -41,15 +41,7 @@ QPrinter& impressoraPrograma() {
     return impressora;
 }
 
-bool gravaBmp(const QImage& imagem, const QString& caminho) {
-    QSaveFile f(caminho);
-    if (f.open(QIODevice::WriteOnly) && imagem.save(&f, "BMP") && f.commit())
-        return true;
-    CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(),
-                            QStringLiteral("Não foi possível guardar a imagem em ") + caminho + QStringLiteral(".\n") +
-                                f.errorString());
-    return false;
-}
+bool gravaBmp(const QImage& imagem, const QString& caminho) { return SalvarImagem(imagem, caminho); }
 } // namespace
 
 QFont fonteSimbolos(int pontos) { return FonteDesenho(FONTE_SIGIL, pontos); }

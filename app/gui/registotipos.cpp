@@ -1,10 +1,11 @@
 #include "registotipos.h"
 
+#include "gravacao.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -15,17 +16,19 @@ QString pastaDados(const QString& dados) {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
 
-// Writes only when the content differs, so an ordinary start touches no file.
+// Writes only when the content differs, so an ordinary start touches no file; true when written.
 bool escreveSeMudou(const QString& caminho, const QByteArray& conteudo) {
     QFile antigo(caminho);
     if (antigo.open(QIODevice::ReadOnly) && antigo.readAll() == conteudo)
         return false;
     QDir().mkpath(QFileInfo(caminho).absolutePath());
-    QSaveFile f(caminho);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(conteudo);
-    return f.commit();
+    // A chore the user did not ask for: a failure (a full disk) keeps the old registration and
+    // is only logged, never put in a box at every start.
+    QString erro;
+    if (GravaFicheiro(caminho, conteudo, &erro))
+        return true;
+    qWarning("%s", qUtf8Printable(erro));
+    return false;
 }
 
 QByteArray xmlMime(const TipoRegistado& t) {

@@ -6,59 +6,87 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
-QString Nome(const QString& caminho) {
-    return QFileInfo(caminho).fileName();
+// QSaveFile keeps no errno, and by the time a failed write is noticed other calls may have
+// changed it: the first failing write records its own.
+class FicheiroTemporario : public QSaveFile {
+public:
+    using QSaveFile::QSaveFile;
+    int errnoFalha = 0;
+
+protected:
+    qint64 writeData(const char* dados, qint64 n) override {
+        errno = 0;
+        const qint64 r = QSaveFile::writeData(dados, n);
+        if (r != n && errnoFalha == 0)
+            errnoFalha = errno ? errno : EIO;
+        return r;
+    }
+};
+
+QString Intacto(const QString& caminho) {
+    return QFileInfo::exists(caminho) ? QStringLiteral(" O ficheiro anterior ficou intacto.") : QString();
 }
 
-// errno is read straight after the failing call, before anything else can change it.
-QString MotivoEscrita(const QString& caminho, int errnoEscrita, const QSaveFile& f) {
-    const QString nome = Nome(caminho);
-    if (errnoEscrita == ENOSPC)
-        return QStringLiteral("Sem espaço no disco para gravar «%1». O ficheiro anterior ficou intacto.").arg(nome);
+QString MotivoEscrita(const QString& caminho, int e, const QSaveFile& f) {
+    const QString nome = QFileInfo(caminho).fileName();
+    const QString pasta = QDir::toNativeSeparators(QFileInfo(caminho).absolutePath());
+    const QString intacto = Intacto(caminho);
+    if (e == ENOSPC)
+        return QStringLiteral("Sem espaço no disco para gravar «%1».").arg(nome) + intacto;
 #ifdef EDQUOT
-    if (errnoEscrita == EDQUOT)
-        return QStringLiteral("Quota de disco esgotada ao gravar «%1». O ficheiro anterior ficou intacto.").arg(nome);
+    if (e == EDQUOT)
+        return QStringLiteral("Quota de disco esgotada ao gravar «%1».").arg(nome) + intacto;
 #endif
-    if (errnoEscrita == EFBIG)
-        return QStringLiteral("«%1» excede o tamanho máximo de ficheiro permitido. O ficheiro anterior ficou intacto.")
-            .arg(nome);
-    if (errnoEscrita == EACCES || errnoEscrita == EPERM || errnoEscrita == EROFS ||
-        f.error() == QFileDevice::PermissionsError)
-        return QStringLiteral("Sem permissão para escrever «%1» em %2.")
-            .arg(nome, QDir::toNativeSeparators(QFileInfo(caminho).absolutePath()));
+    if (e == EFBIG)
+        return QStringLiteral("«%1» excede o tamanho máximo de ficheiro permitido.").arg(nome) + intacto;
+    if (e == EACCES || e == EPERM || f.error() == QFileDevice::PermissionsError)
+        return QStringLiteral("Sem permissão para escrever «%1» em %2.").arg(nome, pasta) + intacto;
+    if (e == EROFS)
+        return QStringLiteral("O disco de %1 só permite leitura: «%2» não foi gravado.").arg(pasta, nome) + intacto;
+    if (e == ENOENT || e == ENOTDIR)
+        return QStringLiteral("A pasta %1 não existe: «%2» não foi gravado.").arg(pasta, nome);
     const QStorageInfo disco(QFileInfo(caminho).absolutePath());
     if (disco.isValid() && disco.bytesAvailable() == 0)
-        return QStringLiteral("Sem espaço no disco para gravar «%1». O ficheiro anterior ficou intacto.").arg(nome);
-    return QStringLiteral("Erro ao gravar «%1»: %2. O ficheiro anterior ficou intacto.").arg(nome, f.errorString());
+        return QStringLiteral("Sem espaço no disco para gravar «%1».").arg(nome) + intacto;
+    if (e == EIO)
+        return QStringLiteral("Erro do disco ao gravar «%1».").arg(nome) + intacto;
+    if (f.error() == QFileDevice::NoError)
+        return QStringLiteral("Não foi possível gravar «%1».").arg(nome) + intacto;
+    return QStringLiteral("Erro ao gravar «%1»: %2.").arg(nome, f.errorString()) + intacto;
 }
 
 } // namespace
 
 bool GravaFicheiro(const QString& caminho, const std::function<bool(QIODevice&)>& escreve, QString* erro) {
-    QSaveFile f(caminho);
-    errno = 0;
-    if (!f.open(QIODevice::WriteOnly)) {
-        const int e = errno;
-        if (erro)
-            *erro = MotivoEscrita(caminho, e, f);
-        return false;
-    }
-    errno = 0;
-    const bool escrito = escreve(f);
-    int e = errno;
-    // QSaveFile buffers: a write that reported success may only fail here, at the flush.
-    const bool despejado = escrito && f.flush();
-    if (escrito && !despejado)
-        e = errno;
-    if (!escrito || !despejado || f.error() != QFileDevice::NoError) {
+    FicheiroTemporario f(caminho);
+    const auto falha = [&](int e) {
         f.cancelWriting();
         if (erro)
             *erro = MotivoEscrita(caminho, e, f);
         return false;
-    }
+    };
+    errno = 0;
+    if (!f.open(QIODevice::WriteOnly))
+        return falha(errno);
+    const bool escrito = escreve(f);
+    if (!escrito || f.errnoFalha)
+        return falha(f.errnoFalha);
+    // QSaveFile buffers, and Qt 6.4's commit() does not report a failed final flush: the
+    // buffer is emptied here, and the data forced to the disk, before the rename.
+    errno = 0;
+    if (!f.flush() || f.error() != QFileDevice::NoError)
+        return falha(f.errnoFalha ? f.errnoFalha : errno);
+#ifdef Q_OS_UNIX
+    // Some file systems (network, quotas) report a full disk only when the data is synced.
+    if (::fsync(f.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return falha(errno);
+#endif
     errno = 0;
     if (!f.commit()) {
         if (erro)

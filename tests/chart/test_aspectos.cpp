@@ -41,6 +41,10 @@ private slots:
         QTest::newRow("caminho longo dobra") << 300.0 << 60.0 << 120;
         QTest::newRow("oposicao exacta") << 0.0 << 180.0 << 180;
         QTest::newRow("ordem indiferente") << 18.5 << 10.0 << 9;
+        QTest::newRow("voltas a mais") << 370.0 << 3730.0 << 120;
+        // No whole-degree count of a difference beyond any circle: not an aspect.
+        QTest::newRow("para la de qualquer posicao") << 2.5666e22 << 0.0 << 360;
+        QTest::newRow("nao numero") << std::nan("") << 0.0 << 360;
     }
     void separacao() {
         QFETCH(double, a);

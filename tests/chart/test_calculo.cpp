@@ -40,6 +40,17 @@ class TestCalculo : public QObject {
         return c;
     }
 
+    // Birth data as typed, zone 0.
+    static CamposMapa nascimento(const char* data, const char* hora, const char* latitude, const char* longitude) {
+        CamposMapa c;
+        c.txtData = data;
+        c.txtHora = hora;
+        c.FusoHorario = "0";
+        c.txtLatitude = QString::fromUtf8(latitude);
+        c.txtlongitude = QString::fromUtf8(longitude);
+        return c;
+    }
+
 private slots:
     void initTestCase() {
         DefineCaixaMensagens(&caixa);
@@ -217,7 +228,47 @@ private slots:
         Rebuild(c, m);
         PosSigno geral;
         geral.SetonbyString(texto);
-        QCOMPARE(m.Corpo(5).Posicao().ValorRads(), geral.ValorRads());
+        QCOMPARE(m.Corpo(5).Posicao().ValorRads(), ReduzCirculo(geral.ValorRads()));
+    }
+
+    // Positions and cusps typed or stored past a full circle (or below 0) are read on the
+    // circle, so every body falls in a house and every cusp in a sign.
+    void reduzidasAoCirculo_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("esperado");
+        QTest::newRow("uma volta a mais") << QString::fromUtf8("40º0'0''Peixes") << 10.0;
+        QTest::newRow("muitas voltas") << QString::fromUtf8("3610º30'0''Carneiro") << 10.5;
+        QTest::newRow("ultimo grau representavel") << QString::fromUtf8("32767º0'0''Carneiro") << 7.0;
+        QTest::newRow("negativa") << QString::fromUtf8("10º30'0''S") << 349.5;
+        QTest::newRow("trinta de Peixes") << QString::fromUtf8("30º0'0''Peixes") << 0.0;
+    }
+    void reduzidasAoCirculo() {
+        QFETCH(QString, texto);
+        QFETCH(double, esperado);
+        CamposMapa c = campos();
+        c.PosPlaneta[5] = texto;
+        c.PosCasas[4] = texto; // cusp 2
+        Mapa m;
+        Rebuild(c, m);
+        QCOMPARE(qRound(graus(m.Corpo(5).Posicao().ValorRads()) * 3600.0), qRound(esperado * 3600.0));
+        QCOMPARE(qRound(graus(m.Cuspide(2).ValorRads()) * 3600.0), qRound(esperado * 3600.0));
+        QCOMPARE(qRound(graus(m.Cuspide(8).ValorRads()) * 3600.0), qRound(std::fmod(esperado + 180.0, 360.0) * 3600.0));
+        QVERIFY(!m.Cuspide(2).RetornaFormatado(2).endsWith(QLatin1String("''")));
+        for (int i = 0; i < N_CORPOS_MAPA; ++i)
+            QVERIFY2(m.Corpo(i).Casa >= 1 && m.Corpo(i).Casa <= 12, qPrintable(QString::number(i)));
+    }
+
+    // The first day of the Gregorian calendar compares with 4/10/1582, the day before it.
+    // Motion from swetest -b15.10.1582 -ut12 -emos -nonut -p0123456789tA -fPls (speed in
+    // °/day): Saturn −0.039, Uranus −0.012, Pluto −0.019, true node −0.040; every other body
+    // direct (the Moon +14.4, Neptune +0.005, the mean apogee +0.11).
+    void retrogradosNaReformaGregoriana() {
+        CamposMapa c = nascimento("15/10/1582", "12:00", "51º29' N", "0º0' W");
+        Mapa m;
+        QVERIFY(Cast(c, m));
+        const bool esperado[12] = {false, false, false, false, false, false, true, true, false, true, true, false};
+        for (int i = 0; i < 12; ++i)
+            QVERIFY2(c.lblretrogrado[i] == esperado[i], qPrintable(QString::number(i)));
     }
 
     // Values exactly on a rounding or house boundary, as the window shows them (whole arc
@@ -277,12 +328,7 @@ private slots:
 
     // Birth data that cannot be read is refused before anything is computed.
     void lancamentoRecusado() {
-        CamposMapa c;
-        c.txtData = "31/2/1990";
-        c.txtHora = "25:00";
-        c.FusoHorario = "0";
-        c.txtLatitude = "38º43' N";
-        c.txtlongitude = "9º8' W";
+        CamposMapa c = nascimento("31/2/1990", "25:00", "38º43' N", "9º8' W");
         Mapa m;
         int redesenhos = 0;
         QVERIFY(!Cast(c, m, [&] { ++redesenhos; }));

@@ -241,6 +241,14 @@ private slots:
         QTest::newRow("vazio") << QByteArray() << 62;
         QTest::newRow("registo 3 nao e flag") << QByteArray(inteiro).replace("#FALSE#\r\n\"15h", "#SIM#\r\n\"15h") << 13;
         QTest::newRow("flag do Sol errado") << QByteArray(inteiro).replace("G\xe9meos\",#FALSE#", "G\xe9meos\",sim") << 13;
+        // Positions beyond any circle (more whole degrees than 16 bits count) are damage.
+        QTest::newRow("Sol para la de qualquer posicao")
+            << QByteArray(inteiro).replace("\"20\xba" "10'5''G\xe9meos\"", "\"25666666666666666666666\xba" "32'40''Peixes\"")
+            << 13;
+        QTest::newRow("cuspide para la de qualquer posicao")
+            << QByteArray(inteiro).replace("\"0\xba" "0'0''Aqu\xe1rio\"", "\"1222222222220\xba" "0'0''Aqu\xe1rio\"") << 13;
+        QTest::newRow("Lua Negra para la de qualquer posicao")
+            << QByteArray(inteiro).replace("\"12\xba" "0'0''Escorpi\xe3o\"", "\"0\xba" "99999999'0''Escorpi\xe3o\"") << 13;
     }
     void danificado() {
         QFETCH(QByteArray, bytes);
@@ -257,6 +265,8 @@ private slots:
         QCOMPARE(caixa.chamadas[0].icone, IconeMsg::Exclamacao);
         QCOMPARE(caixa.chamadas[0].titulo, QString("Natalis OpenFile"));
         QVERIFY2(caixa.chamadas[0].texto.startsWith(QString("Erro numero %1\n").arg(erro)),
+                 qPrintable(caixa.chamadas[0].texto));
+        QVERIFY2(caixa.chamadas[0].texto.contains(QString::fromUtf8("está danificado e foi deixado como estava")),
                  qPrintable(caixa.chamadas[0].texto));
         QVERIFY(RecentFiles().isEmpty());
         QCOMPARE(c.caminhoFicheiro, caminho);

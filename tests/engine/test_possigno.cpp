@@ -103,6 +103,7 @@ void TestPosSigno::formata_data() {
     QTest::newRow("peixes") << 330 + Dms(29, 59, 59) << 2 << false << "29º59'59''Peixes";
     QTest::newRow("modo desconhecido") << 45.5 << 4 << false << "";
     QTest::newRow("nao numero") << std::nan("") << 2 << false << "0º0'0''Carneiro";
+    QTest::newRow("para la de qualquer posicao") << 2.5666e22 << 2 << false << "0º0'0''Carneiro";
 }
 
 void TestPosSigno::formata() {

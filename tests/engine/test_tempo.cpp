@@ -29,6 +29,8 @@ private slots:
     void diaJuliano_data();
     void diaJuliano();
     void diaJulianoIgualAoAntigo();
+    void diaAnterior_data();
+    void diaAnterior();
     void seculos_data();
     void seculos();
     void fraccaoAntesDaMeiaNoite();
@@ -121,6 +123,40 @@ void TestTempo::diaJuliano() {
     QFETCH(int, ano);
     QFETCH(double, jd);
     QCOMPARE(DiaJuliano0h(dia, mes, ano), jd);
+}
+
+// The previous calendar day, worked by hand: across the reform, month and year ends, the
+// Julian leap day of 1500 and the Gregorian non-leap 1900.
+void TestTempo::diaAnterior_data() {
+    QTest::addColumn<QList<int>>("hoje");
+    QTest::addColumn<QList<int>>("ontem");
+    QTest::newRow("primeiro dia gregoriano") << QList<int>{15, 10, 1582} << QList<int>{4, 10, 1582};
+    QTest::newRow("segundo dia gregoriano") << QList<int>{16, 10, 1582} << QList<int>{15, 10, 1582};
+    QTest::newRow("1582 juliano") << QList<int>{4, 10, 1582} << QList<int>{3, 10, 1582};
+    QTest::newRow("ano novo 1583") << QList<int>{1, 1, 1583} << QList<int>{31, 12, 1582};
+    QTest::newRow("bissexto juliano 1500") << QList<int>{1, 3, 1500} << QList<int>{29, 2, 1500};
+    QTest::newRow("1900 sem 29 de fevereiro") << QList<int>{1, 3, 1900} << QList<int>{28, 2, 1900};
+    QTest::newRow("2000 bissexto") << QList<int>{1, 3, 2000} << QList<int>{29, 2, 2000};
+    QTest::newRow("dia comum") << QList<int>{25, 4, 1974} << QList<int>{24, 4, 1974};
+    QTest::newRow("mes treze") << QList<int>{1, 13, 1899} << QList<int>{31, 12, 1899};
+}
+
+void TestTempo::diaAnterior() {
+    QFETCH(QList<int>, hoje);
+    QFETCH(QList<int>, ontem);
+    RegistoTempo t;
+    t.dia = int16_t(hoje[0]);
+    t.mes = int16_t(hoje[1]);
+    t.ano = int16_t(hoje[2]);
+    t.hora = 14;
+    t.minuto = 30;
+    t.fuso = 1.0;
+    const RegistoTempo r = DiaAnterior(t);
+    QCOMPARE((QList<int>{r.dia, r.mes, r.ano}), ontem);
+    QCOMPARE(r.hora, t.hora);
+    QCOMPARE(r.minuto, t.minuto);
+    QCOMPARE(r.fuso, t.fuso);
+    QCOMPARE(DiaJuliano0h(r.dia, r.mes, r.ano), DiaJuliano0h(t.dia, t.mes, t.ano) - 1.0);
 }
 
 // Every chart of 1/3/1800 to 28/2/2100 keeps the day it had with the short formula.

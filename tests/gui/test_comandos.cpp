@@ -1,6 +1,7 @@
 // The main window's commands as a whole: which are open without a chart and after a cast, every
 // file the program writes reporting a failure, the options dialog's colours and orb files, the
 // birth fields and leaving an edited chart.
+#include "../app/discocheio.h"
 #include "ambientegui.h"
 #include "frmmain.h"
 #include "frmoptions.h"
@@ -100,6 +101,8 @@ private slots:
     void comandosDeMapa();
     void falhaDeEscritaExplicada_data();
     void falhaDeEscritaExplicada();
+    void discoCheioExplicado_data() { falhaDeEscritaExplicada_data(); }
+    void discoCheioExplicado();
     void coresNasOpcoes();
     void sinteseNasOpcoes();
     void orbesGuardadasEAbertas();
@@ -166,16 +169,21 @@ void TestComandos::falhaDeEscritaExplicada_data() {
     QTest::newRow("mapas e resumo") << "mnumapandresume" << "Ana.txt" << "Ana.bmp";
 }
 
+// The main window, shown, with a chart cast from typed birth data.
+static std::unique_ptr<frmMain> janelaComMapa() {
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    if (j && QTest::qWaitForWindowActive(j.get()))
+        escreveNascimento(j.get());
+    return j;
+}
+
 void TestComandos::falhaDeEscritaExplicada() {
     QFETCH(QString, accao);
     QFETCH(QString, nome);
     QFETCH(QString, escrito);
     AmbienteGui amb;
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
-    QVERIFY(j);
-    QVERIFY(QTest::qWaitForWindowActive(j.get()));
-    escreveNascimento(j.get());
-    QVERIFY(j->sessao().campos().mapaAberto);
+    const std::unique_ptr<frmMain> j = janelaComMapa();
+    QVERIFY(j && j->sessao().campos().mapaAberto);
     amb.caixa.chamadas.clear();
     const QString pasta = amb.pasta.filePath(QStringLiteral("não existe"));
     amb.respostas << pasta + QLatin1Char('/') + nome;
@@ -189,6 +197,34 @@ void TestComandos::falhaDeEscritaExplicada() {
     QVERIFY2(explicado, amb.caixa.chamadas.isEmpty() ? "nenhuma mensagem" : qPrintable(amb.caixa.chamadas.last().texto));
     if (accao == QLatin1String("mnuFileSaveAs") || accao == QLatin1String("tb_save"))
         QVERIFY(j->sessao().alterado()); // still to be saved: leaving asks again
+}
+
+// The same saves over existing files on a full disk: the old bytes stay and the box says why.
+void TestComandos::discoCheioExplicado() {
+    AmbienteGui amb;
+    DiscoCheio disco(amb.pasta.filePath(QStringLiteral("disco")));
+    const std::unique_ptr<frmMain> j = janelaComMapa();
+    QVERIFY(j && j->sessao().campos().mapaAberto);
+    QFETCH(QString, escrito);
+    QFETCH(QString, nome);
+    QFETCH(QString, accao);
+    const QString alvo = disco.pasta() + QLatin1Char('/') + escrito;
+    const QByteArray antigo = "anterior\r\n" + QByteArray(600, 'x');
+    QVERIFY(DiscoCheio::escreve(alvo, antigo));
+    amb.caixa.chamadas.clear();
+    amb.respostas << disco.pasta() + QLatin1Char('/') + nome;
+    QVERIFY2(disco.enche(), "o tmpfs não ficou cheio");
+    if (!disco.montado())
+        DiscoCheio::limitaTamanho();
+    j->accao(accao)->trigger();
+    DiscoCheio::levantaLimite();
+    disco.esvazia();
+    QCOMPARE(DiscoCheio::conteudo(alvo), antigo);
+    bool explicado = false;
+    for (const auto& c : std::as_const(amb.caixa.chamadas))
+        explicado = explicado || (c.icone == IconeMsg::Exclamacao && c.texto.contains(disco.motivo(escrito)) &&
+                                  c.texto.contains(QStringLiteral("O ficheiro anterior ficou intacto.")));
+    QVERIFY2(explicado, amb.caixa.chamadas.isEmpty() ? "nenhuma mensagem" : qPrintable(amb.caixa.chamadas.last().texto));
 }
 
 void TestComandos::coresNasOpcoes() {
