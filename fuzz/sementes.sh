@@ -50,8 +50,8 @@ printf '{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0
   > "$s/rtf/controlos.rtf"
 
 # A release signed by the maker's script with a key made for the occasion.
-rel=$tmp/publicacao; mkdir -p "$rel/orbs"
-printf 'natalis' > "$rel/natalis"; printf 'orbes' > "$rel/orbs/Novo.orb"
+rel=$tmp/publicacao; mkdir -p "$rel"
+printf 'natalis' > "$rel/natalis"; printf 'orbes' > "$rel/Novo.orb"
 printf '[webupdate]\r\nlastdate=1/12/2026\r\nnews=https://www.natalis.pt/\r\n[natalis]\r\nmajor=1\r\nminor=1\r\nrevision=0\r\nonline=1\r\nlastdate=13/4/2000\r\npriority=1\r\nfilescount=1\r\nfilename1=natalis\r\nfilelocation1=\r\n[otherfiles]\r\nfilescount=1\r\nfilename1=Novo.orb\r\nfilelocation1=orbs\r\n' \
   > "$rel/update.txt"
 bash scripts/assina-actualizacao.sh chaves "$tmp/chaves" >/dev/null

@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPageSetupDialog>
@@ -204,7 +205,8 @@ void frmMain::imprime(int que) {
     leCampos();
     Redesenha();
     QPrinter& impressora = impressoraPrograma();
-    if (!PreparaImpressora(this, impressora, m_sessao.campos().txtNome))
+    QString destinoPdf;
+    if (!PreparaImpressora(this, impressora, m_sessao.campos().txtNome, &destinoPdf))
         return;
     impressora.setDocName(TituloAplicacao() + QStringLiteral(" - ") + m_sessao.campos().txtNome);
     switch (que) {
@@ -222,8 +224,11 @@ void frmMain::imprime(int que) {
         imprimeRelatorio(impressora, que == 4);
         break;
     }
-    if (impressora.outputFormat() == QPrinter::PdfFormat)
-        statusBar()->showMessage(QStringLiteral("PDF escrito em ") + impressora.outputFileName(), 8000);
+    QString erro;
+    if (!ConcluiImpressao(impressora, destinoPdf, &erro))
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);
+    else if (!destinoPdf.isEmpty())
+        statusBar()->showMessage(QStringLiteral("PDF escrito em ") + QDir::toNativeSeparators(destinoPdf), 8000);
 }
 
 void frmMain::actualizacaoOnline() {

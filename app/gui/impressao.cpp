@@ -3,10 +3,13 @@
 #include "camposmapa.h"
 #include "documento.h"
 #include "escolhaficheiro.h"
+#include "gravacao.h"
 #include "mapa.h"
 #include "mensagens.h"
 #include "simbolos.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -15,6 +18,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTemporaryFile>
 #include <QTextImageFormat>
 #include <QUrl>
 
@@ -71,8 +75,12 @@ void DocumentoResumo(const CamposMapa& c, Mapa& mapa, QTextDocument& doc) {
     tudo.mergeBlockFormat(bloco);
 }
 
-bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomeProposto) {
+bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomeProposto, QString* destinoPdf) {
+    destinoPdf->clear();
     if (!QPrinterInfo::availablePrinters().isEmpty()) {
+        // A PDF printed earlier left the shared printer set to a file.
+        impressora.setOutputFormat(QPrinter::NativeFormat);
+        impressora.setOutputFileName(QString());
         impressora.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
         return true;
     }
@@ -83,9 +91,36 @@ bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomePr
     const QString caminho = ComExtensao(ShowFileDialog(pai, true, 99, nomeProposto), QStringLiteral(".pdf"));
     if (caminho.isEmpty())
         return false;
+    // The printer writes its file as it goes; it prints to a scratch file, which the checked
+    // writer then puts in place, so a full disk never leaves a half PDF over an old one.
+    QTemporaryFile rascunho(QDir::temp().filePath(QStringLiteral("natalis-XXXXXX.pdf")));
+    rascunho.setAutoRemove(false);
+    if (!rascunho.open()) {
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(),
+                                QStringLiteral("Não foi possível preparar o ficheiro PDF: ") + rascunho.errorString());
+        return false;
+    }
+    rascunho.close();
     impressora.setOutputFormat(QPrinter::PdfFormat);
-    impressora.setOutputFileName(caminho);
+    impressora.setOutputFileName(rascunho.fileName());
+    *destinoPdf = caminho;
     return true;
+}
+
+bool ConcluiImpressao(QPrinter& impressora, const QString& destinoPdf, QString* erro) {
+    if (destinoPdf.isEmpty())
+        return true;
+    const QString rascunho = impressora.outputFileName();
+    QFile f(rascunho);
+    const QByteArray pdf = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    f.close();
+    QFile::remove(rascunho);
+    if (!pdf.startsWith("%PDF")) {
+        *erro = QStringLiteral("Não foi possível escrever o PDF (disco temporário cheio?). Nada foi gravado em ") +
+                QDir::toNativeSeparators(destinoPdf) + QLatin1Char('.');
+        return false;
+    }
+    return GravaFicheiro(destinoPdf, pdf, erro);
 }
 
 void DocumentoTudo(const CamposMapa& campos, Mapa& mapa, const QImage& roda, const QImage& grelha,

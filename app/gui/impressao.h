@@ -20,5 +20,9 @@ void DocumentoTudo(const CamposMapa& campos, Mapa& mapa, const QImage& roda, con
                    const QTextDocument& relatorio, const QTextDocument& pessoal, QTextDocument& doc);
 
 // A printer ready to print: the installed default one, or, with none installed, a PDF file the
-// user chose. False when the user cancelled.
-bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomeProposto);
+// user chose (destinoPdf), printed first to a scratch file. False when the user cancelled.
+bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomeProposto, QString* destinoPdf);
+
+// After printing to a PDF: puts the scratch file in place through the checked writer, so a full
+// disk keeps the file that was there. True, doing nothing, when a printer was used.
+bool ConcluiImpressao(QPrinter& impressora, const QString& destinoPdf, QString* erro);

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QRadioButton>
@@ -103,6 +104,7 @@ private slots:
     void falhaDeEscritaExplicada();
     void discoCheioExplicado_data() { falhaDeEscritaExplicada_data(); }
     void discoCheioExplicado();
+    void pdfImpressoEmDiscoCheio();
     void coresNasOpcoes();
     void sinteseNasOpcoes();
     void orbesGuardadasEAbertas();
@@ -200,6 +202,32 @@ void TestComandos::falhaDeEscritaExplicada() {
 }
 
 // The same saves over existing files on a full disk: the old bytes stay and the box says why.
+void TestComandos::pdfImpressoEmDiscoCheio() {
+    // Without a printer the summary goes to a PDF: on a full disk the PDF that was there stays.
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        QSKIP("há uma impressora instalada: a impressão não vai para PDF");
+    AmbienteGui amb;
+    DiscoCheio disco(amb.pasta.filePath(QStringLiteral("disco")));
+    const std::unique_ptr<frmMain> j = janelaComMapa();
+    QVERIFY(j && j->sessao().campos().mapaAberto);
+    const QString alvo = disco.pasta() + QStringLiteral("/Ana.pdf");
+    const QByteArray antigo = "%PDF-anterior\n" + QByteArray(600, 'x');
+    QVERIFY(DiscoCheio::escreve(alvo, antigo));
+    amb.caixa.chamadas.clear();
+    amb.caixa.respostas << RespostaMsg::Sim; // no printer: save as PDF
+    amb.respostas << alvo;
+    QVERIFY2(disco.enche(), "o tmpfs não ficou cheio");
+    if (!disco.montado())
+        DiscoCheio::limitaTamanho();
+    j->accao(QStringLiteral("mnuprintresume"))->trigger();
+    DiscoCheio::levantaLimite();
+    disco.esvazia();
+    QCOMPARE(DiscoCheio::conteudo(alvo), antigo);
+    QVERIFY(!amb.caixa.chamadas.isEmpty());
+    QVERIFY2(amb.caixa.chamadas.last().texto.contains(disco.motivo(QStringLiteral("Ana.pdf"))),
+             qPrintable(amb.caixa.chamadas.last().texto));
+}
+
 void TestComandos::discoCheioExplicado() {
     AmbienteGui amb;
     DiscoCheio disco(amb.pasta.filePath(QStringLiteral("disco")));

@@ -32,8 +32,12 @@ int paginas(const QString& pdf) {
 }
 
 // pdfimages -list prints two header lines, then one line per embedded picture.
-int imagens(const QString& pdf) {
-    return corre(QStringLiteral("pdfimages"), {"-list", pdf}).trimmed().split(QLatin1Char('\n')).size() - 2;
+// Pictures embedded in the pages from the first to the last (all pages when last is 0).
+int imagens(const QString& pdf, int ultima = 0) {
+    QStringList args{"-list"};
+    if (ultima > 0)
+        args << "-f" << "1" << "-l" << QString::number(ultima);
+    return corre(QStringLiteral("pdfimages"), args << pdf).trimmed().split(QLatin1Char('\n')).size() - 2;
 }
 
 // Dark pixels of a page rendered at 50 dpi below its header: the drawing is there.
@@ -102,7 +106,8 @@ private slots:
         verificaFolha(ficheiro, 1, {QStringLiteral("Maria Silva"), QStringLiteral("motor clássico"), QStringLiteral("Asc"),
                                     QStringLiteral("MC")});
         verificaFolha(ficheiro, 3, {QStringLiteral("Auto - Interpretação")});
-        QCOMPARE(imagens(ficheiro), 0);
+        // The wheel and the grid are vectors; the report after them may show the wheel as a picture.
+        QCOMPARE(imagens(ficheiro, 2), 0);
         QVERIFY(tintaDoDesenho(ficheiro, 1) > 200);
         QVERIFY(tintaDoDesenho(ficheiro, 2) > 200);
     }
