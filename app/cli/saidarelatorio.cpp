@@ -6,6 +6,7 @@
 #include "camposmapa.h"
 #include "desenhos.h"
 #include "dominantes.h"
+#include "folha.h"
 #include "fontedados.h"
 #include "gravarelatorio.h"
 #include "mapa.h"
@@ -18,21 +19,6 @@
 #include "textos.h"
 
 #include <QTextDocument>
-
-namespace {
-// The wheel as the synthesis shows it: drawn here, where drawing and interpretation meet.
-QImage DesenhaRoda(Mapa& mapa) {
-    constexpr int kLado = 600;
-    QImage imagem(QSize(kLado, kLado) * 2, QImage::Format_RGB32);
-    imagem.setDevicePixelRatio(2);
-    imagem.fill(Qt::white);
-    Superficie s(imagem);
-    RedrawChart(s, nullptr, mapa, false);
-    s.Termina();
-    return imagem;
-}
-
-} // namespace
 
 bool CompoeRelatorio(CamposMapa& campos, Mapa& mapa, QTextDocument& doc) {
     FonteDados textos;
@@ -49,7 +35,7 @@ bool CompoeRelatorio(CamposMapa& campos, Mapa& mapa, QTextDocument& doc) {
     campos.anjo = NomeAnjo(mapa);
     Relatorio r(campos, mapa, textos, CoresRelatorio::DasOpcoes());
     OpcoesSintese sintese = OpcoesSintese::DasOpcoes();
-    if (sintese.ligada) sintese.roda = DesenhaRoda(mapa);
+    if (sintese.ligada) sintese.roda = RodaDoRelatorio(mapa);
     r.setSintese(sintese);
     r.AutoInterpretacao(doc);
     return true;

@@ -1,13 +1,16 @@
 #include "folha.h"
 
+#include "desenhos.h"
 #include "escolhacalculo.h"
 #include "fontes.h"
 #include "gravacao.h"
+#include "superficie.h"
 #include "vectorial.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QIODevice>
+#include <QImage>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -61,6 +64,22 @@ void PintaRelatorio(QPainter& p, QPagedPaintDevice& d, const QTextDocument& rela
 }
 
 } // namespace
+
+QImage RodaDoRelatorio(Mapa& mapa) {
+    // Drawn at the window's own size, where its layout keeps every label apart, then reduced
+    // smoothly to about 11 cm on an A4 page of the report.
+    constexpr int kDesenho = 510;
+    constexpr int kPagina = 420;
+    QImage imagem(QSize(kDesenho, kDesenho) * 2, QImage::Format_RGB32);
+    imagem.setDevicePixelRatio(2);
+    imagem.fill(Qt::white);
+    Superficie s(imagem);
+    RedrawChart(s, nullptr, mapa, false);
+    s.Termina();
+    QImage reduzida = imagem.scaled(QSize(kPagina, kPagina) * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    reduzida.setDevicePixelRatio(2);
+    return reduzida;
+}
 
 QStringList CabecalhoFolha(const CamposMapa& c) {
     const QString nome = c.txtNome.trimmed().isEmpty() ? QStringLiteral("(sem nome)") : c.txtNome.trimmed();

@@ -12,8 +12,12 @@
 class QPainter;
 class QPagedPaintDevice;
 class QRectF;
+class QImage;
 class QTextDocument;
 
+// The wheel as the report's synthesis shows it: the size it is shown at on the page, with twice
+// the pixels so that lines stay whole on the screen and sharp on paper.
+QImage RodaDoRelatorio(Mapa& mapa);
 
 // The header's lines: the name, then the birth line, then the engine.
 QStringList CabecalhoFolha(const CamposMapa& campos);

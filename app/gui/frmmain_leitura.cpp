@@ -4,6 +4,7 @@
 #include "arranque.h"
 #include "calculos.h"
 #include "escolhaficheiro.h"
+#include "folha.h"
 #include "frmcalculos.h"
 #include "frmlocais.h"
 #include "frmoptions.h"
@@ -28,7 +29,7 @@ frmread* frmMain::leitura() {
     if (!m_leitura) {
         m_leitura = new frmread(this);
         m_leitura->defineEditor(m_temGlosador);
-        m_leitura->defineRoda([this] { return m_Mapa->imagem(); });
+        m_leitura->defineRoda([this] { return RodaDoRelatorio(m_sessao.mapa()); });
         connect(m_leitura, &frmread::pedeOpcoes, this, [this] { abreOpcoes(1); });
         connect(m_leitura, &frmread::pedeImpressao, this, [this] { imprime(3); });
     }
