@@ -325,6 +325,7 @@ bool Cast(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
 
     campos.escolha = escolha;
     campos.avisoCalculo = AvisoCalculo(hoje, escolha);
+    campos.recursoPolar = hoje.recursoPolar;
     Rebuild(campos, mapa, redesenha);
     campos.mapaAberto = true;
     return true;

@@ -16,6 +16,7 @@ void CamposMapa::Limpa() {
     partesCasa = {};
     Eclipse = false;
     escolha = {};
+    recursoPolar = false;
     mapaAberto = false;
     caminhoValido = false;
 }

@@ -55,6 +55,8 @@ struct CamposMapa {
     // fallback).
     EscolhaCalculo escolha;
     QString avisoCalculo;
+    // The chosen houses have no cusps at this latitude: the cusps are Porfírio's.
+    bool recursoPolar = false;
 
     // First panel of the status bar, set when a chart is opened.
     QString textoEstado;

@@ -37,7 +37,11 @@ QStringList RegistosExtraMapa(const CamposMapa& c) {
     if (c.escolha.padrao())
         return {};
     // Record 32: the time-zone id the atlas filled the zone from, empty for a typed zone.
-    return {CodigoMotor(c.escolha.motor), CodigoCasas(c.escolha.casas), c.fusoAtlas};
+    return {CodigoMotor(c.escolha.motor), CodigoCasas(CasasUsadas(c)), c.fusoAtlas};
+}
+
+SistemaCasas CasasUsadas(const CamposMapa& c) {
+    return c.recursoPolar ? SistemaCasas::Porfirio : c.escolha.casas;
 }
 
 void LeRegistosExtraMapa(const QStringList& valores, CamposMapa& c) {

@@ -26,6 +26,11 @@ QString TextoCalculo(const CamposMapa& campos);
 // The records after the 29th (engine, house system, atlas zone), written only for a chart not
 // cast with the defaults, so default charts keep the 29-record file byte for byte.
 QStringList RegistosExtraMapa(const CamposMapa& campos);
+
+// The house system whose cusps the chart holds: the chosen one, or Porfírio's where the chosen
+// one has none (beyond the polar circles). Files and the batch record this one, so a chart
+// opened again names the houses it shows.
+SistemaCasas CasasUsadas(const CamposMapa& campos);
 // Reads them back from their texts (engine, house system; the zone is not kept yet); missing
 // or unknown ones leave the default.
 void LeRegistosExtraMapa(const QStringList& valores, CamposMapa& campos);

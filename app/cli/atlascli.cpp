@@ -2,6 +2,7 @@
 
 #include "atlas.h"
 #include "fusoatlas.h"
+#include "normaliza.h"
 #include "opcoes.h"
 #include "saidas.h"
 
@@ -20,6 +21,13 @@ const Atlas* AtlasDoPrograma(QString* erro) {
     if (!atlas->Aberto() && erro)
         *erro = falha;
     return atlas->Aberto() ? atlas : nullptr;
+}
+} // namespace
+
+namespace {
+void Escreve(const QString& texto) {
+    const QByteArray b = (QStringLiteral("natalis-cli: ") + texto + QLatin1Char('\n')).toUtf8();
+    std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stderr);
 }
 } // namespace
 
@@ -48,22 +56,38 @@ bool PreencheDoAtlas(const QString& texto, CamposMapa& c, QString* erro) {
         if (const auto f = FusoDoAtlas(e.local->fuso, c.txtData, c.txtHora, c.txtlongitude)) {
             c.FusoHorario = f->texto;
             c.fusoAtlas = e.local->fuso;
+            // A clock time that never happened, or happened twice, is said as the window says it.
+            if (f->fuso.situacao == FusoLocal::Situacao::Inexistente ||
+                f->fuso.situacao == FusoLocal::Situacao::Repetida)
+                Escreve(ExplicaFuso(e.local->fuso, f->fuso));
         }
     }
     return true;
 }
 
-int PreencheOpcoesDoAtlas(QMap<QString, QString>& dados) {
+int PreencheOpcoesDoAtlas(QMap<QString, QString>& dados, QString* fusoAtlas) {
+    QString erro;
+    if (!AtlasDoPrograma(&erro)) {
+        Escreve(erro); // the arguments are right; the program folder lacks its atlas
+        return SAIDA_FALHOU;
+    }
     CamposMapa c;
     c.txtData = dados.value(QStringLiteral("data"));
     c.txtHora = dados.value(QStringLiteral("hora"));
     c.FusoHorario = dados.value(QStringLiteral("fuso"));
-    QString erro;
     if (!PreencheDoAtlas(dados.value(QStringLiteral("atlas")), c, &erro)) {
-        const QByteArray b = (QStringLiteral("natalis-cli: ") + erro + QLatin1Char('\n')).toUtf8();
-        std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stderr);
+        Escreve(erro);
         return SAIDA_ARGUMENTOS;
     }
+    // Without a zone, the date or the time could not be read: say why, not that a zone is missing.
+    if (c.FusoHorario.trimmed().isEmpty()) {
+        for (const Normalizado& n : {NormalizaData(c.txtData), NormalizaHora(c.txtHora)})
+            if (!n.ok) {
+                Escreve(n.erro);
+                return SAIDA_ARGUMENTOS;
+            }
+    }
+    *fusoAtlas = c.fusoAtlas;
     // Options given on the command line win over the atlas.
     const std::pair<const char*, QString> valores[] = {
         {"local", c.txtlocal}, {"latitude", c.txtLatitude}, {"longitude", c.txtlongitude}, {"fuso", c.FusoHorario}};

@@ -10,6 +10,8 @@
 // the reason in `erro`: not found, or ambiguous with the candidates listed one per line.
 bool PreencheDoAtlas(const QString& texto, CamposMapa& c, QString* erro);
 
-// --atlas: fills the data options the command line did not give. SAIDA_OK or, with the reason
-// on standard error, SAIDA_ARGUMENTOS.
-int PreencheOpcoesDoAtlas(QMap<QString, QString>& dados);
+// --atlas: fills the data options the command line did not give, and `fusoAtlas` with the zone
+// id when the atlas filled the zone. SAIDA_OK or, with the reason on standard error,
+// SAIDA_ARGUMENTOS (a place not found or ambiguous, a date or time that cannot be read) or
+// SAIDA_FALHOU (no atlas in the program folder).
+int PreencheOpcoesDoAtlas(QMap<QString, QString>& dados, QString* fusoAtlas);

@@ -3,6 +3,7 @@
 #include "atlascli.h"
 #include "calculo.h"
 #include "mensagens.h"
+#include "motormapa.h"
 
 #include <cstdio>
 
@@ -191,7 +192,7 @@ QByteArray CorreLote(const QByteArray& entrada, int& charts, int& falhas) {
             l << graus(mapa.Corpo(12 + k).Posicao().ValorRads());
         for (int i = 0; i < 12; ++i)
             l << (c.lblretrogrado[i] ? QStringLiteral("1") : QStringLiteral("0"));
-        l << CodigoMotor(c.escolha.motor) << CodigoCasas(c.escolha.casas);
+        l << CodigoMotor(c.escolha.motor) << CodigoCasas(CasasUsadas(c));
         saida += LinhaCsv(l).toUtf8() + '\n';
     }
     EscolhaCalculoActual() = escolhaDoLote;

@@ -317,8 +317,9 @@ int main(int argc, char** argv) {
         if (!OpenFile(outras.value(QStringLiteral("abrir")), campos, mapa, {}, false))
             return SAIDA_FALHOU;
     } else {
+        QString fusoAtlas;
         if (dados.contains(QStringLiteral("atlas")))
-            if (const int r = PreencheOpcoesDoAtlas(dados); r != SAIDA_OK)
+            if (const int r = PreencheOpcoesDoAtlas(dados, &fusoAtlas); r != SAIDA_OK)
                 return r;
         for (const char* obrigatorio : {"data", "hora", "fuso", "latitude", "longitude"})
             if (!dados.contains(QString::fromLatin1(obrigatorio)))
@@ -331,6 +332,7 @@ int main(int argc, char** argv) {
         campos.txtNome = dados.value(QStringLiteral("nome"));
         campos.txtData = dados.value(QStringLiteral("data"));
         campos.txtHora = dados.value(QStringLiteral("hora"));
+        campos.fusoAtlas = fusoAtlas;
         campos.FusoHorario = dados.value(QStringLiteral("fuso"));
         campos.txtlocal = dados.value(QStringLiteral("local"));
         campos.txtLatitude = dados.value(QStringLiteral("latitude"));

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QWidget>
 
@@ -51,4 +52,8 @@ void FechaComEscape(QWidget* janela) {
     atalho->setObjectName(QStringLiteral("atalhoEscape"));
     atalho->setContext(Qt::WindowShortcut);
     QObject::connect(atalho, &QShortcut::activated, janela, &QWidget::close);
+}
+
+bool DicaDeEstadoVazia(const QEvent* evento) {
+    return evento->type() == QEvent::StatusTip && static_cast<const QStatusTipEvent*>(evento)->tip().isEmpty();
 }

@@ -10,3 +10,7 @@ void AjustaAoEcra(QWidget* janela, QSize preferido);
 
 // Escape closes the window, as it closes the dialogs; close() still asks about unsaved work.
 void FechaComEscape(QWidget* janela);
+
+// True for the empty status tip Qt sends when the pointer crosses a menu or a button: the
+// windows keep the chart's line in their status bar instead of letting it be wiped.
+bool DicaDeEstadoVazia(const class QEvent* evento);

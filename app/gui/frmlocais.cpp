@@ -121,6 +121,9 @@ locais::locais(QWidget* pai) : QDialog(pai) {
     connect(seguinte, &QPushButton::clicked, this, [this] { move(1); });
     connect(adicionar, &QPushButton::clicked, this, [this] { Add(); });
     connect(m_cmd, &QPushButton::clicked, this, [this] {
+        // A highlighted result not yet shown below (a search typed since) is the place meant.
+        if (QTreeWidgetItem* i = m_ComboLocais->currentItem(); i && i->toolTip(0) != m_localNome->text())
+            escolheLinha(m_ComboLocais->indexOfTopLevelItem(i));
         if (!guardaAlteracoes() || m_localNome->text().trimmed().isEmpty())
             return;
         emit usar(actual());
@@ -131,6 +134,12 @@ locais::locais(QWidget* pai) : QDialog(pai) {
             hide();
     });
     AjustaAoEcra(this, QSize(640, 520));
+}
+
+void locais::reject() {
+    // Escape, the window's close button and quitting keep a place being typed, as "Fechar" does.
+    if (guardaAlteracoes())
+        QDialog::reject();
 }
 
 void locais::showEvent(QShowEvent* e) {

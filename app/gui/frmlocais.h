@@ -31,6 +31,9 @@ signals:
     // "Usar Este": the current place goes to the main window.
     void usar(const LocalAtlas& local);
 
+public slots:
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* objecto, QEvent* evento) override;

@@ -66,6 +66,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* objecto, QEvent* evento) override;
+    bool event(QEvent* evento) override;
 
 private:
     void criaAccoes();
@@ -123,6 +124,9 @@ private:
     void ligaDesenho();
     bool dadosCompletos() const;
     bool guardaRelatorio(const QString& caminho);
+    // The reading window with the report of the chart on screen: written anew when it holds
+    // none, or one of another chart (opened, started or cast since).
+    frmread* leituraDoMapa();
     void imprimeRelatorio(class QPrinter& impressora, bool tudo);
     void opcoesConfirmadas();
     frmread* leitura();
@@ -193,6 +197,7 @@ private:
     frmGlobal* m_global = nullptr;
     JanelaAjuda* m_ajuda = nullptr;
     frmread* m_leitura = nullptr;
+    QStringList m_mapaDaLeitura; // the chart the reading window's report was written for
     locais* m_atlas = nullptr;
     LocalAtlas m_localAtlas;
     // The zone text the atlas last wrote; a null text once the user typed a zone.

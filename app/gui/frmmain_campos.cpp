@@ -2,6 +2,7 @@
 // and the events of leaving and entering fields.
 #include "frmmain.h"
 
+#include "ajusteecra.h"
 #include "ficheiromapa.h"
 #include "fusohorario.h"
 #include "mensagens.h"
@@ -305,6 +306,10 @@ void frmMain::cuspideDeixada(int k) {
     // A cusp edited by hand changes every body's house and every part: the whole rebuild.
     m_sessao.Refaz();
     MostraCampos();
+}
+
+bool frmMain::event(QEvent* evento) {
+    return DicaDeEstadoVazia(evento) || QMainWindow::event(evento);
 }
 
 bool frmMain::eventFilter(QObject* objecto, QEvent* evento) {

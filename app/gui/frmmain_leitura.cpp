@@ -36,6 +36,19 @@ frmread* frmMain::leitura() {
     return m_leitura;
 }
 
+namespace {
+// What makes a report another chart's: the birth data and the positions, not the comments.
+QStringList IdentidadeMapa(const CamposMapa& c) {
+    QStringList r{c.txtNome, c.sexoMasculino ? QStringLiteral("M") : QStringLiteral("F"), c.txtData, c.txtHora,
+                  c.FusoHorario, c.txtlocal, c.txtLatitude, c.txtlongitude};
+    for (const QString& p : c.PosPlaneta)
+        r << p;
+    for (const QString& p : c.PosCasas)
+        r << p;
+    return r;
+}
+} // namespace
+
 void frmMain::abreLeitura() {
     leCampos();
     if (!m_sessao.campos().mapaAberto) {
@@ -46,15 +59,23 @@ void frmMain::abreLeitura() {
     Redesenha();
     leitura()->defineEstado(statusBar()->currentMessage());
     leitura()->AutoInterpretacao(m_sessao);
+    m_mapaDaLeitura = IdentidadeMapa(m_sessao.campos());
+}
+
+frmread* frmMain::leituraDoMapa() {
+    frmread* l = leitura();
+    const QStringList chave = IdentidadeMapa(m_sessao.campos());
+    if (l->txtRTF()->document()->isEmpty() || chave != m_mapaDaLeitura) {
+        l->AutoInterpretacao(m_sessao);
+        m_mapaDaLeitura = chave;
+    }
+    return l;
 }
 
 bool frmMain::guardaRelatorio(const QString& caminho) {
     leCampos();
     Redesenha();
-    frmread* l = leitura();
-    if (l->txtRTF()->document()->isEmpty())
-        l->AutoInterpretacao(m_sessao);
-    return l->SaveInterpretacao(caminho);
+    return leituraDoMapa()->SaveInterpretacao(caminho);
 }
 
 void frmMain::exportaRelatorio() {
@@ -64,11 +85,10 @@ void frmMain::exportaRelatorio() {
 }
 
 void frmMain::imprimeRelatorio(QPrinter& impressora, bool tudo) {
-    frmread* l = leitura();
-    if (l->txtRTF()->document()->isEmpty()) {
-        l->AutoInterpretacao(m_sessao);
+    const bool visivel = m_leitura && m_leitura->isVisible();
+    frmread* l = leituraDoMapa();
+    if (!visivel)
         l->hide();
-    }
     if (!tudo) {
         l->Imprime(impressora);
         return;

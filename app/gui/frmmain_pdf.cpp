@@ -16,9 +16,7 @@ void frmMain::exportaPdf() {
     if (caminho.isEmpty())
         return;
     Redesenha();
-    frmread* l = leitura();
-    if (l->txtRTF()->document()->isEmpty())
-        l->AutoInterpretacao(m_sessao);
+    frmread* l = leituraDoMapa();
     QString erro;
     if (EscrevePdfMapa(caminho, m_sessao.campos(), m_sessao.mapa(), l->txtRTF()->document(), &erro))
         statusBar()->showMessage(QStringLiteral("PDF escrito em ") + caminho, 8000);

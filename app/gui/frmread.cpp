@@ -320,7 +320,7 @@ bool frmread::event(QEvent* evento) {
     if (evento->type() == QEvent::WindowActivate)
         if (auto* principal = qobject_cast<QMainWindow*>(parentWidget()))
             defineEstado(principal->statusBar()->currentMessage());
-    return QMainWindow::event(evento);
+    return DicaDeEstadoVazia(evento) || QMainWindow::event(evento);
 }
 
 QAction* frmread::accao(const QString& nome) const { return findChild<QAction*>(nome); }

@@ -85,6 +85,8 @@ private slots:
                      qPrintable(c.PosCasas[k]));
         QCOMPARE(ref->recursoPolar, polar);
         QCOMPARE(c.avisoCalculo.contains(QString::fromUtf8("foram usadas as de Porfírio")), polar);
+        // The file names the houses whose cusps it holds, so the chart opened again says so.
+        QCOMPARE(RegistosExtraMapa(c).value(1), polar ? QStringLiteral("porfirio") : CodigoCasas(SistemaCasas(casas)));
         const QString texto = TextoCalculo(c);
         QVERIFY(texto.startsWith(QString::fromUtf8("Cálculo: motor preciso (Swiss Ephemeris), casas ") +
                                  NomeCasas(SistemaCasas(casas))));

@@ -154,6 +154,13 @@ void TestAtlas::setasEEnter() {
     QTest::keyClick(p, Qt::Key_Return);
     QCOMPARE(w.amb.caixa.chamadas.size(), 1);
     QVERIFY(w.amb.caixa.chamadas[0].texto.contains(QStringLiteral("xqzwv")));
+    // "Usar Este" straight after typing uses the highlighted first row, not the place shown before.
+    procura(a, QStringLiteral("coimbra, portugal"));
+    QVERIFY(lista->currentItem());
+    filho<QPushButton>(a, "cmd")->click();
+    QVERIFY(!a->isVisible());
+    QCOMPARE(filho<QLineEdit>(w.j.get(), "txtlocal")->text(), lista->topLevelItem(0)->toolTip(0));
+    QVERIFY(lista->topLevelItem(0)->toolTip(0).startsWith(QStringLiteral("Coimbra")));
 }
 
 void TestAtlas::usarEsteComFuso_data() {
@@ -284,7 +291,8 @@ void TestAtlas::edicaoGuardada() {
         QCOMPARE(w.amb.caixa.chamadas.size(), 1);
         QVERIFY(a->isVisible());
         teclas(filho<QLineEdit>(a, "latitude"), QStringLiteral("40º1' N"));
-        filho<QPushButton>(a, "Command1")->click();
+        // Escape closes as "Fechar" does, keeping the place typed.
+        QTest::keyClick(a, Qt::Key_Escape);
         QVERIFY(!a->isVisible());
     }
     // Another window, another atlas: both are still there, the edit in place of the shipped one.

@@ -7,6 +7,7 @@
 #include "frmoptions.h"
 #include "mapagui.h"
 #include "orbes.h"
+#include "rtf.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,9 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextDocument>
+#include <QStatusTipEvent>
+#include <QStatusBar>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -105,6 +109,8 @@ private slots:
     void discoCheioExplicado_data() { falhaDeEscritaExplicada_data(); }
     void discoCheioExplicado();
     void pdfImpressoEmDiscoCheio();
+    void relatorioDoMapaNoEcra();
+    void estadoResisteAosMenus();
     void coresNasOpcoes();
     void sinteseNasOpcoes();
     void orbesGuardadasEAbertas();
@@ -202,6 +208,41 @@ void TestComandos::falhaDeEscritaExplicada() {
 }
 
 // The same saves over existing files on a full disk: the old bytes stay and the box says why.
+void TestComandos::relatorioDoMapaNoEcra() {
+    // The report exported after opening another chart is that chart's, never the one read, and
+    // edited, for the chart shown before.
+    AmbienteGui amb;
+    const std::unique_ptr<frmMain> j = janelaComMapa();
+    QVERIFY(j && j->sessao().campos().mapaAberto);
+    const QString primeiro = amb.pasta.filePath(QStringLiteral("primeiro.rtf"));
+    amb.respostas << primeiro;
+    j->accao(QStringLiteral("mnuexport"))->trigger();
+    QVERIFY(QFile(primeiro).size() > 0);
+    amb.caixa.respostas << RespostaMsg::Nao << RespostaMsg::Nao; // leave the cast chart unsaved
+    QVERIFY(j->AbreMapa(QStringLiteral(NATALIS_SOURCE_DIR "/tests/chart/data/maria.anc")));
+    const QString segundo = amb.pasta.filePath(QStringLiteral("segundo.rtf"));
+    amb.respostas << segundo;
+    j->accao(QStringLiteral("mnuexport"))->trigger();
+    QTextDocument doc;
+    QFile f(segundo);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(LeRtf(f.readAll(), doc));
+    QVERIFY2(doc.toPlainText().contains(QStringLiteral("Maria da Conceição")), "relatório de outro mapa");
+    QVERIFY(!doc.toPlainText().contains(QStringLiteral("Maria Silva")));
+}
+
+void TestComandos::estadoResisteAosMenus() {
+    // Pointing at a menu or a button sends an empty status tip; the chart's line stays.
+    AmbienteGui amb;
+    const std::unique_ptr<frmMain> j = janelaComMapa();
+    QVERIFY(j && j->sessao().campos().mapaAberto);
+    const QString antes = j->statusBar()->currentMessage();
+    QVERIFY(antes.contains(QStringLiteral("Cálculo:")));
+    QStatusTipEvent dica{QString()};
+    QApplication::sendEvent(j->menuBar(), &dica);
+    QCOMPARE(j->statusBar()->currentMessage(), antes);
+}
+
 void TestComandos::pdfImpressoEmDiscoCheio() {
     // Without a printer the summary goes to a PDF: on a full disk the PDF that was there stays.
     if (!QPrinterInfo::availablePrinters().isEmpty())
