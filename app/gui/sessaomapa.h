@@ -39,7 +39,7 @@ public:
     bool Abre(const QString& caminho);
     bool Calcula();
     void Refaz();
-    // F5: a computed chart cast with another engine or house system than the current choice is
+    // Refazer Cálculos (Shift+F5): a computed chart cast with another engine or house system than the current choice is
     // cast again with it (true then); otherwise it is rebuilt from the fields.
     bool RefazComEscolha();
     bool Guarda();

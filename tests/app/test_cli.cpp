@@ -166,6 +166,13 @@ private slots:
                                     << "Calheta (Madeira, Portugal)";
         QTest::newRow("ambíguo") << (QStringList{"--atlas", "Calheta"} + data) << 2 << "Calheta (Açores, Portugal)";
         QTest::newRow("desconhecido") << (QStringList{"--atlas", "Xqzwv"} + data) << 2 << "não está no atlas";
+        // Lisbon's clocks went from 1h to 2h on 27/3/2022 and from 2h back to 1h on 30/10/2022.
+        QTest::newRow("hora que não existiu")
+            << QStringList{"--atlas", "Lisboa", "--data", "27/3/2022", "--hora", "1:30"} << 0 << "não existiu";
+        QTest::newRow("hora repetida")
+            << QStringList{"--atlas", "Lisboa", "--data", "30/10/2022", "--hora", "1:30"} << 0 << "duas vezes";
+        QTest::newRow("data impossível")
+            << QStringList{"--atlas", "Lisboa", "--data", "31/2/1974", "--hora", "0:20"} << 2 << "31/2/1974";
     }
     void atlas() {
         QFETCH(QStringList, args);
@@ -173,9 +180,22 @@ private slots:
         QFETCH(QString, texto);
         const Resultado r = corre(args);
         QCOMPARE(r.codigo, codigo);
-        QVERIFY2((codigo ? r.erros : r.saida).contains(texto), qPrintable(r.saida + r.erros));
+        QVERIFY2((r.saida + r.erros).contains(texto), qPrintable(r.saida + r.erros));
+        QVERIFY(!r.erros.contains(QStringLiteral("falta a opção")));
         if (codigo == 2)
             QVERIFY(r.erros.contains("Calheta (Madeira, Portugal)") || texto != "Calheta (Açores, Portugal)");
+    }
+
+    // A chart cast otherwise than by default keeps the zone id the atlas filled the zone from.
+    void atlasGuardaFuso() {
+        QTemporaryDir d;
+        const QString anc = d.filePath("recife.anc");
+        const Resultado r = corre({"--atlas", "Recife", "--data", "25/4/1974", "--hora", "0:20", "--motor", "preciso",
+                                   "--silencioso", "--guardar", anc});
+        QCOMPARE(r.codigo, 0);
+        QFile f(anc);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().endsWith("\"America/Recife\"\r\n"));
     }
 
     // A batch line with an empty latitude and longitude takes its place from the atlas: Valença
