@@ -29,6 +29,11 @@ void clica(QAbstractButton* b) {
 class TestOpcoesRoda : public QObject {
     Q_OBJECT
 private slots:
+    // Each test starts from the program's own wheel, whatever an earlier run left in the store.
+    void init() {
+        for (int n : {40, 41, 42})
+            SaveOption(n, QString());
+    }
     void cleanup() { OpcoesRodaActuais() = OpcoesRoda{}; }
 
     void paginaDoMapa() {
