@@ -9,7 +9,7 @@
 #       name below the folder. Writes into update.txt the section [integridade] with the size and
 #       SHA-256 of every file of [natalis] and [otherfiles], then signs update.txt into
 #       update.txt.minisig. An additional file that replaces one of the program's executables
-#       (natalis, natalis-cli, renovo) must be named with --programa, or renovo refuses it.
+#       (natalis, natalis-cli, natalis-cli-completo, renovo) must be named with --programa, or renovo refuses it.
 set -euo pipefail
 export LC_ALL=C
 

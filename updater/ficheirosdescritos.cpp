@@ -38,7 +38,10 @@ bool ExecutavelDoPrograma(const QString& localizacao, const QString& nome) {
     QString n = nome.trimmed().toLower();
     if (n.startsWith(QLatin1String("./"))) n.remove(0, 2);
     if (n.endsWith(QLatin1String(".exe"))) n.chop(4);
-    return n == QLatin1String("natalis") || n == QLatin1String("natalis-cli") || n == QLatin1String("renovo");
+    for (const char* programa : {"natalis", "natalis-cli", "natalis-cli-completo", "renovo"})
+        if (n == QLatin1String(programa))
+            return true;
+    return false;
 }
 
 std::optional<QList<FicheiroDescrito>> FicheirosDaSeccao(const PerfilIni& descricao, const QString& seccao,

@@ -29,6 +29,6 @@ struct FicheiroDescrito {
 std::optional<QList<FicheiroDescrito>> FicheirosDaSeccao(const PerfilIni& descricao, const QString& seccao,
                                                          QString* motivo);
 
-// True when the file is one of the program's own executables (Natalis, natalis-cli, renovo)
-// in the program folder itself.
+// True when the file is one of the program's own executables (Natalis, natalis-cli,
+// natalis-cli-completo, renovo) in the program folder itself.
 bool ExecutavelDoPrograma(const QString& localizacao, const QString& nome);

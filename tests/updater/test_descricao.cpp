@@ -99,6 +99,9 @@ private slots:
         QTest::newRow("resumo não hexadecimal")
             << "[otherfiles]\nfilescount=1\nfilename1=a\n[integridade]\notherfiles1=3 " + h.left(63) + "g\n"
             << QStringList();
+        QTest::newRow("ferramenta completa sem a marca")
+            << "[otherfiles]\nfilescount=1\nfilename1=natalis-cli-completo\n[integridade]\notherfiles1=3 " + h + "\n"
+            << QStringList();
         QTest::newRow("assinado como programa")
             << "[otherfiles]\nfilescount=1\nfilename1=renovo\n[integridade]\notherfiles1=3 " + h + " programa\n"
             << QStringList{"renovo"};
