@@ -9,14 +9,15 @@
 #       name below the folder. Writes into update.txt the section [integridade] with the size and
 #       SHA-256 of every file of [natalis] and [otherfiles], then signs update.txt into
 #       update.txt.minisig. An additional file that replaces one of the program's executables
-#       (natalis, natalis-cli, natalis-cli-completo, renovo) must be named with --programa, or renovo refuses it.
+#       (natalis, natalis-cli, natalis-cli-completo, renovo) must be named with --programa, or
+#       renovo refuses it.
 set -euo pipefail
 export LC_ALL=C
 
 erro() { echo "assina-actualizacao: $*" >&2; exit 1; }
 command -v minisign >/dev/null || erro "falta o minisign (apt-get install minisign)"
 
-uso() { sed -n '3,13p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+uso() { sed -n '3,14p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
 [ $# -ge 2 ] || uso
 
 case "$1" in
