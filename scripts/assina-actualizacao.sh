@@ -17,7 +17,7 @@ export LC_ALL=C
 erro() { echo "assina-actualizacao: $*" >&2; exit 1; }
 command -v minisign >/dev/null || erro "falta o minisign (apt-get install minisign)"
 
-uso() { sed -n '3,14p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+uso() { sed -n '3,13p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
 [ $# -ge 2 ] || uso
 
 case "$1" in
