@@ -28,7 +28,8 @@ for a in "${alvos[@]}"; do
   cp fuzz/sementes/$a/* "$corpus"/
   log=build-fuzz/$a.log
   build-fuzz/fuzz-bin/fuzz_$a "$corpus" -max_total_time="$segundos" -print_final_stats=1 \
-    -artifact_prefix="$achados/" -max_len=65536 -timeout=20 -rss_limit_mb=2048 >"$log" 2>&1 || true
+    -artifact_prefix="$achados/" -max_len=65536 -timeout=20 -rss_limit_mb=2048 \
+    -close_fd_mask=3 >"$log" 2>&1 || true   # the readers' own messages are not libFuzzer's
   execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo '?')
   printf '%-10s %12s %10s\n' "$a" "$execs" "$(find "$achados" -type f | wc -l)"
 done
