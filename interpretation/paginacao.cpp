@@ -52,12 +52,10 @@ void MantemTitulosComTexto(QTextDocument& doc) {
         doc.setPageSize(pagina);
     }
 }
-} // namespace
-
-void ImprimeDocumento(const QTextDocument& documento, QPagedPaintDevice& destino) {
+// Lays the document out on the device's pages and paints it with the painter, from a new page
+// when pages were painted before it.
+void Imprime(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& destino, bool novaPagina) {
     std::unique_ptr<QTextDocument> doc(documento.clone());
-    QPainter p(&destino);
-    if (!p.isActive()) return;
     QAbstractTextDocumentLayout* layout = doc->documentLayout();
     layout->setPaintDevice(&destino);
     QTextFrameFormat moldura = doc->rootFrame()->frameFormat();
@@ -71,7 +69,7 @@ void ImprimeDocumento(const QTextDocument& documento, QPagedPaintDevice& destino
     const QFont letra(doc->defaultFont(), &destino);
     const double ascendente = QFontMetricsF(letra, &destino).ascent();
     for (int i = 0; i < doc->pageCount(); ++i) {
-        if (i > 0) destino.newPage();
+        if (i > 0 || novaPagina) destino.newPage();
         p.save();
         p.translate(0, -i * pagina.height());
         QAbstractTextDocumentLayout::PaintContext contexto;
@@ -86,4 +84,15 @@ void ImprimeDocumento(const QTextDocument& documento, QPagedPaintDevice& destino
         p.drawText(QRectF(0, numero.y() - ascendente, numero.x(), 2 * ascendente), Qt::AlignRight | Qt::AlignTop,
                    QString::number(i + 1));
     }
+}
+} // namespace
+
+void ImprimeDocumento(const QTextDocument& documento, QPagedPaintDevice& destino) {
+    QPainter p(&destino);
+    if (p.isActive())
+        Imprime(documento, p, destino, false);
+}
+
+void ImprimeDocumento(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& destino) {
+    Imprime(documento, p, destino, true);
 }

@@ -4,10 +4,10 @@
 #include "escolhacalculo.h"
 #include "fontes.h"
 #include "gravacao.h"
+#include "paginacao.h"
 #include "superficie.h"
 #include "vectorial.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QIODevice>
 #include <QImage>
@@ -45,22 +45,6 @@ double PintaCabecalho(QPainter& p, const QRectF& pagina, const CamposMapa& campo
     p.setPen(QPen(Qt::black, std::max(1.0, p.device()->logicalDpiY() / 300.0)));
     p.drawLine(QPointF(pagina.left(), y), QPointF(pagina.right(), y));
     return y + 2.0 * espaco;
-}
-
-// The report laid out on the device's pages, one page after another.
-void PintaRelatorio(QPainter& p, QPagedPaintDevice& d, const QTextDocument& relatorio) {
-    const QRectF pagina = AreaPagina(d);
-    std::unique_ptr<QTextDocument> copia(relatorio.clone());
-    copia->documentLayout()->setPaintDevice(&d);
-    copia->setPageSize(pagina.size());
-    const int paginas = copia->pageCount();
-    for (int k = 0; k < paginas; ++k) {
-        d.newPage();
-        p.save();
-        p.translate(0, -k * pagina.height());
-        copia->drawContents(&p, QRectF(0, k * pagina.height(), pagina.width(), pagina.height()));
-        p.restore();
-    }
 }
 
 } // namespace
@@ -124,7 +108,8 @@ bool EscrevePdfMapa(const QString& caminho, const CamposMapa& campos, Mapa& mapa
             PintaFolha(p, AreaPagina(pdf), campos, mapa, ConteudoFolha::Roda);
             pdf.newPage();
             PintaFolha(p, AreaPagina(pdf), campos, mapa, ConteudoFolha::Grelha);
-            if (relatorio && !relatorio->isEmpty()) PintaRelatorio(p, pdf, *relatorio);
+            // The report keeps each heading with its first paragraph, as when it is printed alone.
+            if (relatorio && !relatorio->isEmpty()) ImprimeDocumento(*relatorio, p, pdf);
             return p.end();
         },
         erro);
