@@ -10,12 +10,10 @@ class TestPlaneta : public QObject {
     Q_OBJECT
 private slots:
     void planetaNovo();
-    void colecaoVazia();
     void adicionaEProcura();
     void addifNotYetRecusaRepetido();
     void remove_data();
     void remove();
-    void chaveRepetida();
     void existsItemComparaValores_data();
     void existsItemComparaValores();
     void mapaCriaNoPrimeiroUso();
@@ -23,28 +21,15 @@ private slots:
     void mapaForaDaTabela();
 };
 
+// A new body and a new collection: empty, and every lookup on them safe.
 void TestPlaneta::planetaNovo() {
     planeta p;
-    QCOMPARE(p.Posicao().ValorRads(), 0.0);
     QCOMPARE(p.Posicao().RetornaFormatado(2), QStringLiteral("0º0'0''Carneiro"));
     QCOMPARE(p.Aspectos().Count(), 0);
     QVERIFY(p.Mostrado);
     QVERIFY(!p.Marcado);
     QVERIFY(!p.Retrogrado);
-    PosSigno q;
-    q.setValorGraus(45.5);
-    p.setPosicao(q);
-    QCOMPARE(p.Posicao().ValorRads(), q.ValorRads());
-    auto nova = std::make_unique<iAspectos>();
-    nova->Add(QStringLiteral("Trigono"), 7);
-    p.setAspectos(std::move(nova));
-    QCOMPARE(p.Aspectos().Count(), 1);
-}
-
-void TestPlaneta::colecaoVazia() {
     iAspectos a;
-    a.Clear();
-    QCOMPARE(a.Count(), 0);
     QVERIFY(!a.ExistsItem(0));
     QVERIFY(a.Item(1) == nullptr);
     QVERIFY(a.Item(QStringLiteral("x")) == nullptr);
@@ -86,6 +71,11 @@ void TestPlaneta::addifNotYetRecusaRepetido() {
     a.Add(QStringLiteral("Trigono"), 2705);
     QVERIFY(!a.AddifNotYet(QStringLiteral("Trigono"), 2705));
     QCOMPARE(a.Count(), 3);
+    // A repeated key (any case) still adds the item; the key keeps finding the first.
+    a.Add(QStringLiteral("um"), 1, QStringLiteral("k"));
+    a.Add(QStringLiteral("dois"), 2, QStringLiteral("K"));
+    QCOMPARE(a.Count(), 5);
+    QCOMPARE(a.Item(QStringLiteral("k"))->codigo().toInt(), 1);
 }
 
 void TestPlaneta::remove_data() {
@@ -119,14 +109,6 @@ void TestPlaneta::remove() {
     if (ficam.contains(3)) QCOMPARE(a.Item(QStringLiteral("c"))->codigo().toInt(), 3);
 }
 
-void TestPlaneta::chaveRepetida() {
-    iAspectos a;
-    a.Add(QStringLiteral("um"), 1, QStringLiteral("k"));
-    a.Add(QStringLiteral("dois"), 2, QStringLiteral("K"));
-    QCOMPARE(a.Count(), 2);
-    QCOMPARE(a.Item(QStringLiteral("k"))->codigo().toInt(), 1);
-}
-
 void TestPlaneta::existsItemComparaValores_data() {
     QTest::addColumn<QVariant>("guardado");
     QTest::addColumn<QVariant>("procurado");
@@ -151,9 +133,8 @@ void TestPlaneta::mapaCriaNoPrimeiroUso() {
     QCOMPARE(m.CorpoEfemerides(11).Posicao().ValorRads(), 0.0);
     m.Cuspide(12).setValorGraus(90.0);
     const auto cuspides = m.CuspidesRads();
-    QCOMPARE(cuspides[12], m.Cuspide(12).ValorRads());
+    QCOMPARE(cuspides[12], PI_NATALIS / 2);
     QCOMPARE(cuspides[1], 0.0);
-    QVERIFY(&MapaActual() == &MapaActual());
 }
 
 void TestPlaneta::mapaRecriaCorpos() {

@@ -24,153 +24,95 @@ private slots:
 
 void TestSimbolos::corpos_data() {
     QTest::addColumn<int>("numero");
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<QString>("abreviatura");
-    QTest::addColumn<QString>("glifo");
+    QTest::addColumn<QStringList>("textos"); // name, abbreviation, glyph
     QTest::addColumn<uint>("cor");
-    QTest::newRow("sol") << 1 << "Sol"
-                         << "SOL"
-                         << "Q" << uint(RGBCor(192, 192, 0));
-    QTest::newRow("lua") << 2 << "Lua"
-                         << "LUA"
-                         << "R" << uint(RGBCor(128, 128, 128));
-    QTest::newRow("venus") << 4 << "Vénus"
-                           << "VEN"
-                           << "T" << uint(RGBCor(255, 0, 100));
-    QTest::newRow("urano") << 8 << "Urano"
-                           << "URA"
-                           << "X" << uint(RGBCor(75, 160, 201));
-    QTest::newRow("plutao") << 10 << "Plutão"
-                            << "PLU"
-                            << "Z" << uint(0);
-    QTest::newRow("nodo") << 11 << "Nodo Lunar Norte"
-                          << "NOD"
-                          << "<" << uint(0);
-    QTest::newRow("lua negra") << 12 << "Lua Negra"
-                               << "LNG"
-                               << "R" << uint(0);
-    QTest::newRow("fortuna") << 13 << "Parte Fortuna"
-                             << "PFT"
-                             << ";" << uint(RGBCor(180, 10, 200));
-    QTest::newRow("zero") << 0 << ""
-                          << ""
-                          << "" << uint(0);
-    QTest::newRow("catorze") << 14 << ""
-                             << ""
-                             << "" << uint(0);
+    QTest::newRow("sol") << 1 << QStringList{"Sol", "SOL", "Q"} << uint(RGBCor(192, 192, 0));
+    QTest::newRow("lua") << 2 << QStringList{"Lua", "LUA", "R"} << uint(RGBCor(128, 128, 128));
+    QTest::newRow("venus") << 4 << QStringList{"Vénus", "VEN", "T"} << uint(RGBCor(255, 0, 100));
+    QTest::newRow("urano") << 8 << QStringList{"Urano", "URA", "X"} << uint(RGBCor(75, 160, 201));
+    QTest::newRow("plutao") << 10 << QStringList{"Plutão", "PLU", "Z"} << uint(0);
+    QTest::newRow("nodo") << 11 << QStringList{"Nodo Lunar Norte", "NOD", "<"} << uint(0);
+    QTest::newRow("lua negra") << 12 << QStringList{"Lua Negra", "LNG", "R"} << uint(0);
+    QTest::newRow("fortuna") << 13 << QStringList{"Parte Fortuna", "PFT", ";"} << uint(RGBCor(180, 10, 200));
+    QTest::newRow("zero") << 0 << QStringList{"", "", ""} << uint(0);
+    QTest::newRow("catorze") << 14 << QStringList{"", "", ""} << uint(0);
 }
 
 void TestSimbolos::corpos() {
     QFETCH(int, numero);
-    QFETCH(QString, nome);
-    QFETCH(QString, abreviatura);
-    QFETCH(QString, glifo);
+    QFETCH(QStringList, textos);
     QFETCH(uint, cor);
     const InfoCorpo c = BodyInfo(static_cast<int16_t>(numero));
-    QCOMPARE(c.nome, nome);
-    QCOMPARE(c.abreviatura, abreviatura);
-    QCOMPARE(c.glifo, glifo);
+    QCOMPARE((QStringList{c.nome, c.abreviatura, c.glifo}), textos);
     QCOMPARE(uint(c.cor), cor);
 }
 
 void TestSimbolos::signos_data() {
     QTest::addColumn<int>("indice");
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<QString>("glifo");
+    QTest::addColumn<QStringList>("textos"); // name, glyph
     QTest::addColumn<int>("numero");
     QTest::addColumn<uint>("cor");
-    QTest::newRow("carneiro") << 0 << "Carneiro"
-                              << "A" << 1 << uint(RGBCor(255, 0, 0));
-    QTest::newRow("gemeos") << 2 << "Gémeos"
-                            << "C" << 3 << uint(RGBCor(255, 255, 0));
-    QTest::newRow("cancer") << 3 << "Câncer"
-                            << "D" << 4 << uint(RGBCor(0, 0, 255));
-    QTest::newRow("virgo") << 5 << "Virgo"
-                           << "F" << 6 << uint(RGBCor(0, 128, 0));
-    QTest::newRow("escorpiao") << 7 << "Escorpião"
-                               << "H" << 8 << uint(RGBCor(0, 0, 255));
-    QTest::newRow("peixes") << 11 << "Peixes"
-                            << "L" << 12 << uint(RGBCor(0, 0, 255));
-    QTest::newRow("doze como zero") << 12 << "Carneiro"
-                                    << "A" << 1 << uint(RGBCor(255, 0, 0));
-    QTest::newRow("treze") << 13 << ""
-                           << "" << 0 << uint(0);
-    QTest::newRow("negativo") << -1 << ""
-                              << "" << 0 << uint(0);
+    QTest::newRow("carneiro") << 0 << QStringList{"Carneiro", "A"} << 1 << uint(RGBCor(255, 0, 0));
+    QTest::newRow("gemeos") << 2 << QStringList{"Gémeos", "C"} << 3 << uint(RGBCor(255, 255, 0));
+    QTest::newRow("cancer") << 3 << QStringList{"Câncer", "D"} << 4 << uint(RGBCor(0, 0, 255));
+    QTest::newRow("virgo") << 5 << QStringList{"Virgo", "F"} << 6 << uint(RGBCor(0, 128, 0));
+    QTest::newRow("escorpiao") << 7 << QStringList{"Escorpião", "H"} << 8 << uint(RGBCor(0, 0, 255));
+    QTest::newRow("peixes") << 11 << QStringList{"Peixes", "L"} << 12 << uint(RGBCor(0, 0, 255));
+    QTest::newRow("doze como zero") << 12 << QStringList{"Carneiro", "A"} << 1 << uint(RGBCor(255, 0, 0));
+    QTest::newRow("treze") << 13 << QStringList{"", ""} << 0 << uint(0);
+    QTest::newRow("negativo") << -1 << QStringList{"", ""} << 0 << uint(0);
 }
 
 void TestSimbolos::signos() {
     QFETCH(int, indice);
-    QFETCH(QString, nome);
-    QFETCH(QString, glifo);
+    QFETCH(QStringList, textos);
     QFETCH(int, numero);
     QFETCH(uint, cor);
     const InfoSigno s = SignInfo(static_cast<int16_t>(indice));
-    QCOMPARE(s.nome, nome);
-    QCOMPARE(s.glifo, glifo);
+    QCOMPARE((QStringList{s.nome, s.glifo}), textos);
     QCOMPARE(s.numero, numero);
     QCOMPARE(uint(s.cor), cor);
 }
 
 void TestSimbolos::casas_data() {
     QTest::addColumn<int>("numero");
-    QTest::addColumn<QString>("curto");
-    QTest::addColumn<QString>("longo");
-    QTest::newRow("I") << 1 << "Asc"
-                       << "I, o Ascendente";
-    QTest::newRow("II") << 2 << "II"
-                        << "II";
-    QTest::newRow("IV") << 4 << "IV"
-                        << "IV, o Baixo Céu";
-    QTest::newRow("VII") << 7 << "VII"
-                         << "VII, o Descendente";
-    QTest::newRow("IX") << 9 << "IX"
-                        << "IX";
-    QTest::newRow("X") << 10 << "MC"
-                       << "X, o Meio Céu";
-    QTest::newRow("XII") << 12 << "XII"
-                         << "XII";
-    QTest::newRow("zero") << 0 << ""
-                          << "";
-    QTest::newRow("treze") << 13 << ""
-                           << "";
+    QTest::addColumn<QStringList>("nomes"); // short, long
+    QTest::newRow("I") << 1 << QStringList{"Asc", "I, o Ascendente"};
+    QTest::newRow("II") << 2 << QStringList{"II", "II"};
+    QTest::newRow("IV") << 4 << QStringList{"IV", "IV, o Baixo Céu"};
+    QTest::newRow("VII") << 7 << QStringList{"VII", "VII, o Descendente"};
+    QTest::newRow("IX") << 9 << QStringList{"IX", "IX"};
+    QTest::newRow("X") << 10 << QStringList{"MC", "X, o Meio Céu"};
+    QTest::newRow("XII") << 12 << QStringList{"XII", "XII"};
+    QTest::newRow("zero") << 0 << QStringList{"", ""};
+    QTest::newRow("treze") << 13 << QStringList{"", ""};
 }
 
 void TestSimbolos::casas() {
     QFETCH(int, numero);
-    QFETCH(QString, curto);
-    QFETCH(QString, longo);
-    QCOMPARE(HouseName(static_cast<int16_t>(numero), false), curto);
-    QCOMPARE(HouseName(static_cast<int16_t>(numero), true), longo);
+    QFETCH(QStringList, nomes);
+    const auto n = static_cast<int16_t>(numero);
+    QCOMPARE((QStringList{HouseName(n, false), HouseName(n, true)}), nomes);
 }
 
 void TestSimbolos::aspectos_data() {
     QTest::addColumn<int>("codigo");
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<QString>("glifo");
+    QTest::addColumn<QStringList>("textos"); // name, glyph
     QTest::addColumn<uint>("cor");
-    QTest::newRow("conjuncao") << 9 << "Conjunção"
-                               << "!" << uint(RGBCor(192, 192, 0));
-    QTest::newRow("sextil") << 6 << "Sextil"
-                            << "'" << uint(RGBCor(0, 250, 0));
-    QTest::newRow("quadratura") << 4 << "Quadratura"
-                                << "#" << uint(RGBCor(255, 0, 0));
-    QTest::newRow("trigono") << 7 << "Trigono"
-                             << "$" << uint(RGBCor(0, 0, 255));
-    QTest::newRow("oposicao") << 8 << "Oposição"
-                              << "\"" << uint(0);
-    QTest::newRow("outro") << 5 << ""
-                           << "" << uint(0);
+    QTest::newRow("conjuncao") << 9 << QStringList{"Conjunção", "!"} << uint(RGBCor(192, 192, 0));
+    QTest::newRow("sextil") << 6 << QStringList{"Sextil", "'"} << uint(RGBCor(0, 250, 0));
+    QTest::newRow("quadratura") << 4 << QStringList{"Quadratura", "#"} << uint(RGBCor(255, 0, 0));
+    QTest::newRow("trigono") << 7 << QStringList{"Trigono", "$"} << uint(RGBCor(0, 0, 255));
+    QTest::newRow("oposicao") << 8 << QStringList{"Oposição", "\""} << uint(0);
+    QTest::newRow("outro") << 5 << QStringList{"", ""} << uint(0);
 }
 
 void TestSimbolos::aspectos() {
     QFETCH(int, codigo);
-    QFETCH(QString, nome);
-    QFETCH(QString, glifo);
+    QFETCH(QStringList, textos);
     QFETCH(uint, cor);
     const InfoAspecto a = AspectInfo(codigo);
-    QCOMPARE(a.nome, nome);
-    QCOMPARE(a.glifo, glifo);
+    QCOMPARE((QStringList{a.nome, a.glifo}), textos);
     QCOMPARE(uint(a.cor), cor);
 }
 

@@ -17,9 +17,12 @@ constexpr int ESCURO = 3 * 90; // an anti-aliased 1-pixel rule: darkest neighbou
 class TestGrelha : public QObject {
     Q_OBJECT
     Mapa m;
+    QImage grelha;
 
-    // Bodies apart at 7° steps under zero orbs, then body j moved to make one aspect with i.
-    ResultadoDesenho UmAspecto(QImage& grelha, int i, int j, double separacao) {
+    // Bodies apart at 7° steps under zero orbs, then body j moved to make one aspect with i;
+    // the grid is drawn into `grelha`.
+    ResultadoDesenho UmAspecto(int i, int j, double separacao) {
+        grelha = ImagemBranca(TamanhoGrelha().width(), TamanhoGrelha().height());
         OrbesZero();
         MapaBase(m);
         // 300° and 300° + separation make no other aspect with the bodies at 3° .. 87°.
@@ -28,8 +31,7 @@ class TestGrelha : public QObject {
         QImage roda = ImagemBranca(400, 400);
         Superficie sr(roda);
         Superficie sg(grelha);
-        ResultadoDesenho r = RedrawChart(sr, &sg, m);
-        return r;
+        return RedrawChart(sr, &sg, m);
     }
 
 private slots:
@@ -56,8 +58,7 @@ private slots:
         QFETCH(int, j);
         QFETCH(double, separacao);
         QFETCH(QColor, cor);
-        QImage grelha = ImagemBranca(TamanhoGrelha().width(), TamanhoGrelha().height());
-        const ResultadoDesenho r = UmAspecto(grelha, i, j, separacao);
+        const ResultadoDesenho r = UmAspecto(i, j, separacao);
         QCOMPARE(int(r.aspectos.size()), 1);
         const double h = r.unidadeGrelha;
         QCOMPARE(h, 18.0);
@@ -72,8 +73,7 @@ private slots:
     }
 
     void regrasNaMesmaUnidade() {
-        QImage grelha = ImagemBranca(TamanhoGrelha().width(), TamanhoGrelha().height());
-        UmAspecto(grelha, 0, 1, 120.0);
+        UmAspecto(0, 1, 120.0);
         const double h = 18.0;
         for (int k = 1; k <= 13; ++k) {
             // Vertical rules at x = k·h run down to the bottom of their column ...
@@ -81,7 +81,7 @@ private slots:
             QVERIFY(MinimoVizinho(grelha, k * h, (14 - k) * h - 2) < ESCURO);
             // ... and horizontal rules at y = k·h out to the end of their row.
             QVERIFY(MinimoVizinho(grelha, h / 2, k * h) < ESCURO);
-            QVERIFY(MinimoVizinho(grelha, (14 - k) * h + (k == 1 ? -2 : -2), k * h) < ESCURO);
+            QVERIFY(MinimoVizinho(grelha, (14 - k) * h - 2, k * h) < ESCURO);
         }
         // Below the staircase stays blank: the cell right of the last row.
         QCOMPARE(MinimoVizinho(grelha, 6.5 * h, 12.5 * h, 3), 3 * 255);
@@ -114,8 +114,7 @@ private slots:
         QFETCH(int, coluna);
         QFETCH(bool, pergunta);
         QFETCH(QString, dica);
-        QImage grelha = ImagemBranca(TamanhoGrelha().width(), TamanhoGrelha().height());
-        UmAspecto(grelha, 0, 1, 120.0);
+        UmAspecto(0, 1, 120.0);
         const DicaGrelha d = HoverGrelha(m, 18.0, x, y);
         QCOMPARE(d.linha, linha);
         QCOMPARE(d.coluna, coluna);
@@ -124,8 +123,7 @@ private slots:
     }
 
     void findAspect() {
-        QImage grelha = ImagemBranca(TamanhoGrelha().width(), TamanhoGrelha().height());
-        UmAspecto(grelha, 4, 9, 90.0);
+        UmAspecto(4, 9, 90.0);
         QCOMPARE(FindAspect(m, 5, 10), QStringLiteral("Marte em Quadratura com Plutão"));
         QCOMPARE(FindAspect(m, 10, 5), QString()); // the pair is stored once, first body first
         QCOMPARE(FindAspect(m, 1, 2), QString());

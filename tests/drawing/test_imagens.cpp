@@ -61,24 +61,29 @@ private slots:
     void exportaPorExtensao_data() {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<int>("qual");
+        QTest::addColumn<int>("lado");
+        QTest::addColumn<double>("escala");
         QTest::addColumn<QByteArray>("formato");
         QTest::addColumn<QSize>("tamanho");
         const QSize g = TamanhoGrelha();
-        QTest::newRow("roda PNG") << QStringLiteral("roda.png") << 0 << QByteArray("png") << QSize(500, 500);
-        QTest::newRow("roda BMP") << QStringLiteral("roda.BMP") << 0 << QByteArray("bmp") << QSize(500, 500);
-        QTest::newRow("roda SVG") << QStringLiteral("roda.svg") << 0 << QByteArray("svg") << QSize(500, 500);
-        QTest::newRow("grelha PNG") << QStringLiteral("grelha.png") << 1 << QByteArray("png") << g;
-        QTest::newRow("grelha SVG") << QStringLiteral("grelha.svg") << 1 << QByteArray("svg") << g;
+        QTest::newRow("roda PNG") << QStringLiteral("roda.png") << 0 << 500 << 1.0 << QByteArray("png") << QSize(500, 500);
+        QTest::newRow("roda BMP") << QStringLiteral("roda.BMP") << 0 << 500 << 1.0 << QByteArray("bmp") << QSize(500, 500);
+        QTest::newRow("roda SVG") << QStringLiteral("roda.svg") << 0 << 500 << 1.0 << QByteArray("svg") << QSize(500, 500);
+        QTest::newRow("roda PNG a escala dupla") << QStringLiteral("roda2x.png") << 0 << 400 << 2.0 << QByteArray("png") << QSize(800, 800);
+        QTest::newRow("grelha PNG") << QStringLiteral("grelha.png") << 1 << 500 << 1.0 << QByteArray("png") << g;
+        QTest::newRow("grelha SVG") << QStringLiteral("grelha.svg") << 1 << 500 << 1.0 << QByteArray("svg") << g;
     }
     void exportaPorExtensao() {
         QFETCH(QString, nome);
         QFETCH(int, qual);
+        QFETCH(int, lado);
+        QFETCH(double, escala);
         QFETCH(QByteArray, formato);
         QFETCH(QSize, tamanho);
         const QString caminho = pasta.filePath(nome);
         QString erro;
         QVERIFY2(ExportaDesenho(m, qual == 0 ? DesenhoExportado::Roda : DesenhoExportado::Grelha, caminho,
-                                500, 1.0, &erro),
+                                lado, escala, &erro),
                  qPrintable(erro));
         QImageReader leitor(caminho);
         QCOMPARE(leitor.format(), formato);
@@ -97,13 +102,6 @@ private slots:
         } else {
             QCOMPARE(leitor.size(), tamanho);
         }
-    }
-
-    void exportaEscalaDupla() {
-        const QString caminho = pasta.filePath(QStringLiteral("roda2x.png"));
-        QString erro;
-        QVERIFY(ExportaDesenho(m, DesenhoExportado::Roda, caminho, 400, 2.0, &erro));
-        QCOMPARE(QImage(caminho).size(), QSize(800, 800));
     }
 
     void extensaoDesconhecida() {

@@ -13,6 +13,18 @@ constexpr double TOL_GRAUS = 1e-9;
 double Dms(double d, double m, double s) {
     return d + m / 60.0 + s / 3600.0;
 }
+
+PosSigno Le(const QString& texto) {
+    PosSigno p;
+    p.SetonbyString(texto);
+    return p;
+}
+
+QString Formata(double graus, int modo, bool lesteOeste = false) {
+    PosSigno p;
+    p.setValorGraus(graus);
+    return p.RetornaFormatado(static_cast<int16_t>(modo), lesteOeste);
+}
 } // namespace
 
 class TestPosSigno : public QObject {
@@ -30,6 +42,7 @@ private slots:
     void withinText();
     void valTexto_data();
     void valTexto();
+    void nomeSigno_data();
     void nomeSigno();
     void idaEVoltaModo2();
     void idaEVoltaModo1();
@@ -73,8 +86,7 @@ void TestPosSigno::parse_data() {
 void TestPosSigno::parse() {
     QFETCH(QString, texto);
     QFETCH(double, graus);
-    PosSigno p;
-    p.SetonbyString(texto);
+    const PosSigno p = Le(texto);
     QVERIFY2(std::fabs(p.ValorGraus() - graus) < TOL_GRAUS,
              qPrintable(QStringLiteral("%1 leu %2").arg(texto).arg(p.ValorGraus(), 0, 'g', 15)));
 }
@@ -111,9 +123,7 @@ void TestPosSigno::formata() {
     QFETCH(int, modo);
     QFETCH(bool, lesteOeste);
     QFETCH(QString, texto);
-    PosSigno p;
-    p.setValorGraus(graus);
-    QCOMPARE(p.RetornaFormatado(static_cast<int16_t>(modo), lesteOeste), texto);
+    QCOMPARE(Formata(graus, modo, lesteOeste), texto);
 }
 
 void TestPosSigno::partes_data() {
@@ -140,7 +150,6 @@ void TestPosSigno::partes() {
     p.setValorGraus(graus);
     QCOMPARE(int(p.NumeroSigno()), signo);
     QCOMPARE(int(p.RetornaGraus()), grau);
-    QCOMPARE(int(p.Grau()), grau);
     QCOMPARE(int(p.Minutos()), minutos);
     QCOMPARE(int(p.Segundos()), segundos);
 }
@@ -168,46 +177,21 @@ void TestPosSigno::reduceTo() {
 }
 
 void TestPosSigno::withinText_data() {
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QString>("inicio");
-    QTest::addColumn<QString>("fim");
+    QTest::addColumn<QStringList>("argumentos"); // text, start mark, end mark
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("simples") << "ab[x]cd"
-                             << "["
-                             << "]"
-                             << "x";
-    QTest::newRow("maiusculas") << "aXbbYc"
-                                << "x"
-                                << "y"
-                                << "bb";
-    QTest::newRow("sem inicio") << "abc"
-                                << "["
-                                << "]"
-                                << "";
-    QTest::newRow("sem fim") << "ab[x"
-                             << "["
-                             << "]"
-                             << "";
-    QTest::newRow("vazio entre") << "ab[]"
-                                 << "["
-                                 << "]"
-                                 << "";
-    QTest::newRow("brancos tirados") << "#  12  h"
-                                     << "#"
-                                     << "h"
-                                     << "12";
-    QTest::newRow("primeira ocorrencia") << "a'1''b'2''"
-                                         << "'"
-                                         << "''"
-                                         << "1";
+    QTest::newRow("simples") << QStringList{"ab[x]cd", "[", "]"} << "x";
+    QTest::newRow("maiusculas") << QStringList{"aXbbYc", "x", "y"} << "bb";
+    QTest::newRow("sem inicio") << QStringList{"abc", "[", "]"} << "";
+    QTest::newRow("sem fim") << QStringList{"ab[x", "[", "]"} << "";
+    QTest::newRow("vazio entre") << QStringList{"ab[]", "[", "]"} << "";
+    QTest::newRow("brancos tirados") << QStringList{"#  12  h", "#", "h"} << "12";
+    QTest::newRow("primeira ocorrencia") << QStringList{"a'1''b'2''", "'", "''"} << "1";
 }
 
 void TestPosSigno::withinText() {
-    QFETCH(QString, texto);
-    QFETCH(QString, inicio);
-    QFETCH(QString, fim);
+    QFETCH(QStringList, argumentos);
     QFETCH(QString, esperado);
-    QCOMPARE(PosSigno::WithinText(texto, inicio, fim), esperado);
+    QCOMPARE(PosSigno::WithinText(argumentos[0], argumentos[1], argumentos[2]), esperado);
 }
 
 void TestPosSigno::valTexto_data() {
@@ -231,13 +215,21 @@ void TestPosSigno::valTexto() {
     QCOMPARE(ValTexto(texto), valor);
 }
 
+void TestPosSigno::nomeSigno_data() {
+    QTest::addColumn<int>("numero");
+    QTest::addColumn<QString>("nome");
+    QTest::newRow("carneiro") << 0 << QStringLiteral("Carneiro");
+    QTest::newRow("cancer") << 3 << QStringLiteral("Câncer");
+    QTest::newRow("peixes") << 11 << QStringLiteral("Peixes");
+    QTest::newRow("12 volta a carneiro") << 12 << QStringLiteral("Carneiro");
+    QTest::newRow("13 fora") << 13 << QString();
+    QTest::newRow("negativo fora") << -1 << QString();
+}
+
 void TestPosSigno::nomeSigno() {
-    QCOMPARE(NomeSigno(0), QStringLiteral("Carneiro"));
-    QCOMPARE(NomeSigno(3), QStringLiteral("Câncer"));
-    QCOMPARE(NomeSigno(11), QStringLiteral("Peixes"));
-    QCOMPARE(NomeSigno(12), NomeSigno(0));
-    QCOMPARE(NomeSigno(13), QString());
-    QCOMPARE(NomeSigno(-1), QString());
+    QFETCH(int, numero);
+    QFETCH(QString, nome);
+    QCOMPARE(NomeSigno(numero), nome);
 }
 
 // Every position shown in a field is read back by the rebuild; the text must give back the
@@ -248,11 +240,8 @@ void TestPosSigno::idaEVoltaModo2() {
         // Half the cases sit exactly on whole arc seconds, half anywhere.
         const double graus =
             (i % 2 == 0) ? double(gerador.bounded(360 * 3600)) / 3600.0 : gerador.generateDouble() * 360.0;
-        PosSigno a;
-        a.setValorGraus(graus);
-        const QString texto = a.RetornaFormatado(2);
-        PosSigno b;
-        b.SetonbyString(texto);
+        const QString texto = Formata(graus, 2);
+        const PosSigno b = Le(texto);
         const double segundosB = b.ValorGraus() * 3600.0;
         const double inteiro = std::round(segundosB);
         QVERIFY2(std::fabs(segundosB - inteiro) < 1e-6, qPrintable(texto));
@@ -267,11 +256,8 @@ void TestPosSigno::idaEVoltaModo2() {
 
 void TestPosSigno::idaEVoltaModo1() {
     for (int segundos = -24 * 3600; segundos <= 24 * 3600; segundos += 7) {
-        PosSigno a;
-        a.setValorGraus(segundos / 3600.0);
-        const QString texto = a.RetornaFormatado(1);
-        PosSigno b;
-        b.SetonbyString(texto);
+        const QString texto = Formata(segundos / 3600.0, 1);
+        const PosSigno b = Le(texto);
         QVERIFY2(std::fabs(b.ValorGraus() * 3600.0 - segundos) < 1e-6, qPrintable(texto));
     }
 }

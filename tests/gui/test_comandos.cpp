@@ -27,6 +27,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <optional>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -92,6 +93,14 @@ void respondeCor(const QColor& cor) {
         d->accept();
     });
 }
+
+// The main window, shown, with the test birth data typed (and cast, unless option 5 says not).
+std::unique_ptr<frmMain> janelaComMapa() {
+    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    if (j && QTest::qWaitForWindowActive(j.get()))
+        escreveNascimento(j.get());
+    return j;
+}
 } // namespace
 
 class TestComandos : public QObject {
@@ -106,8 +115,6 @@ private slots:
     void comandosDeMapa();
     void falhaDeEscritaExplicada_data();
     void falhaDeEscritaExplicada();
-    void discoCheioExplicado_data() { falhaDeEscritaExplicada_data(); }
-    void discoCheioExplicado();
     void pdfImpressoEmDiscoCheio();
     void relatorioDoMapaNoEcra();
     void estadoResisteAosMenus();
@@ -166,48 +173,69 @@ void TestComandos::comandosDeMapa() {
 
 void TestComandos::falhaDeEscritaExplicada_data() {
     QTest::addColumn<QString>("accao");
-    QTest::addColumn<QString>("nome");    // the name chosen, in a folder that does not exist
+    QTest::addColumn<QString>("nome");    // the name chosen
     QTest::addColumn<QString>("escrito"); // the file that would have been written
-    QTest::newRow("mapa") << "mnuFileSaveAs" << "Ana" << "Ana.anc";
-    QTest::newRow("guardar nunca guardado") << "tb_save" << "Ana" << "Ana.anc";
-    QTest::newRow("resumo") << "mnuexportpositions" << "Ana" << "Ana.txt";
-    QTest::newRow("imagem do mapa") << "mnusaveimage" << "Ana" << "Ana.bmp";
-    QTest::newRow("imagem dos aspectos") << "mnuexptaspectos" << "Ana" << "Ana.bmp";
-    QTest::newRow("interpretação") << "mnuexport" << "Ana" << "Ana.rtf";
-    QTest::newRow("mapas e resumo") << "mnumapandresume" << "Ana.txt" << "Ana.bmp";
-}
-
-// The main window, shown, with a chart cast from typed birth data.
-static std::unique_ptr<frmMain> janelaComMapa() {
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
-    if (j && QTest::qWaitForWindowActive(j.get()))
-        escreveNascimento(j.get());
-    return j;
+    // cheio: over an existing file on a full disk, whose old bytes must stay; otherwise in a
+    // folder that does not exist.
+    QTest::addColumn<bool>("cheio");
+    const char* const casos[][4] = {
+        {"mapa", "mnuFileSaveAs", "Ana", "Ana.anc"},
+        {"guardar nunca guardado", "tb_save", "Ana", "Ana.anc"},
+        {"resumo", "mnuexportpositions", "Ana", "Ana.txt"},
+        {"imagem do mapa", "mnusaveimage", "Ana", "Ana.bmp"},
+        {"imagem dos aspectos", "mnuexptaspectos", "Ana", "Ana.bmp"},
+        {"interpretação", "mnuexport", "Ana", "Ana.rtf"},
+        {"mapas e resumo", "mnumapandresume", "Ana.txt", "Ana.bmp"},
+    };
+    for (const auto& c : casos)
+        for (bool cheio : {false, true})
+            QTest::addRow("%s, %s", c[0], cheio ? "disco cheio" : "pasta inexistente")
+                << QString::fromUtf8(c[1]) << QString::fromUtf8(c[2]) << QString::fromUtf8(c[3]) << cheio;
 }
 
 void TestComandos::falhaDeEscritaExplicada() {
     QFETCH(QString, accao);
     QFETCH(QString, nome);
     QFETCH(QString, escrito);
+    QFETCH(bool, cheio);
     AmbienteGui amb;
+    std::optional<DiscoCheio> disco;
+    if (cheio)
+        disco.emplace(amb.pasta.filePath(QStringLiteral("disco")));
     const std::unique_ptr<frmMain> j = janelaComMapa();
     QVERIFY(j && j->sessao().campos().mapaAberto);
+    const QString pasta = cheio ? disco->pasta() : amb.pasta.filePath(QStringLiteral("não existe"));
+    const QString alvo = pasta + QLatin1Char('/') + escrito;
+    const QByteArray antigo = "anterior\r\n" + QByteArray(600, 'x');
+    if (cheio)
+        QVERIFY(DiscoCheio::escreve(alvo, antigo));
     amb.caixa.chamadas.clear();
-    const QString pasta = amb.pasta.filePath(QStringLiteral("não existe"));
     amb.respostas << pasta + QLatin1Char('/') + nome;
+    if (cheio) {
+        QVERIFY2(disco->enche(), "o tmpfs não ficou cheio");
+        if (!disco->montado())
+            DiscoCheio::limitaTamanho();
+    }
     j->accao(accao)->trigger();
-    QVERIFY(!QFile::exists(pasta + QLatin1Char('/') + escrito));
+    if (cheio) {
+        DiscoCheio::levantaLimite();
+        disco->esvazia();
+        QCOMPARE(DiscoCheio::conteudo(alvo), antigo);
+    } else {
+        QVERIFY(!QFile::exists(alvo));
+    }
     bool explicado = false;
     for (const auto& c : std::as_const(amb.caixa.chamadas))
-        if (c.icone == IconeMsg::Exclamacao && c.texto.contains(QStringLiteral("Não foi possível")) &&
-            c.texto.contains(pasta))
-            explicado = true;
+        explicado = explicado ||
+                    (c.icone == IconeMsg::Exclamacao &&
+                     (cheio ? c.texto.contains(disco->motivo(escrito)) &&
+                                  c.texto.contains(QStringLiteral("O ficheiro anterior ficou intacto."))
+                            : c.texto.contains(QStringLiteral("Não foi possível")) && c.texto.contains(pasta)));
     QVERIFY2(explicado, amb.caixa.chamadas.isEmpty() ? "nenhuma mensagem" : qPrintable(amb.caixa.chamadas.last().texto));
-    if (accao == QLatin1String("mnuFileSaveAs") || accao == QLatin1String("tb_save"))
+    if (!cheio && (accao == QLatin1String("mnuFileSaveAs") || accao == QLatin1String("tb_save")))
         QVERIFY(j->sessao().alterado()); // still to be saved: leaving asks again
 }
 
-// The same saves over existing files on a full disk: the old bytes stay and the box says why.
 void TestComandos::relatorioDoMapaNoEcra() {
     // The report exported after opening another chart is that chart's, never the one read, and
     // edited, for the chart shown before.
@@ -267,33 +295,6 @@ void TestComandos::pdfImpressoEmDiscoCheio() {
     QVERIFY(!amb.caixa.chamadas.isEmpty());
     QVERIFY2(amb.caixa.chamadas.last().texto.contains(disco.motivo(QStringLiteral("Ana.pdf"))),
              qPrintable(amb.caixa.chamadas.last().texto));
-}
-
-void TestComandos::discoCheioExplicado() {
-    AmbienteGui amb;
-    DiscoCheio disco(amb.pasta.filePath(QStringLiteral("disco")));
-    const std::unique_ptr<frmMain> j = janelaComMapa();
-    QVERIFY(j && j->sessao().campos().mapaAberto);
-    QFETCH(QString, escrito);
-    QFETCH(QString, nome);
-    QFETCH(QString, accao);
-    const QString alvo = disco.pasta() + QLatin1Char('/') + escrito;
-    const QByteArray antigo = "anterior\r\n" + QByteArray(600, 'x');
-    QVERIFY(DiscoCheio::escreve(alvo, antigo));
-    amb.caixa.chamadas.clear();
-    amb.respostas << disco.pasta() + QLatin1Char('/') + nome;
-    QVERIFY2(disco.enche(), "o tmpfs não ficou cheio");
-    if (!disco.montado())
-        DiscoCheio::limitaTamanho();
-    j->accao(accao)->trigger();
-    DiscoCheio::levantaLimite();
-    disco.esvazia();
-    QCOMPARE(DiscoCheio::conteudo(alvo), antigo);
-    bool explicado = false;
-    for (const auto& c : std::as_const(amb.caixa.chamadas))
-        explicado = explicado || (c.icone == IconeMsg::Exclamacao && c.texto.contains(disco.motivo(escrito)) &&
-                                  c.texto.contains(QStringLiteral("O ficheiro anterior ficou intacto.")));
-    QVERIFY2(explicado, amb.caixa.chamadas.isEmpty() ? "nenhuma mensagem" : qPrintable(amb.caixa.chamadas.last().texto));
 }
 
 void TestComandos::coresNasOpcoes() {
@@ -453,10 +454,8 @@ void TestComandos::vistaAoAbrir() {
     QFETCH(int, vistaDepois);
     AmbienteGui amb;
     SaveOption(3, voltar);
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    const std::unique_ptr<frmMain> j = janelaComMapa();
     QVERIFY(j);
-    QVERIFY(QTest::qWaitForWindowActive(j.get()));
-    escreveNascimento(j.get());
     const QString ficheiro = amb.pasta.filePath(QStringLiteral("logs/Maria.anc"));
     amb.respostas << ficheiro;
     QVERIFY(j->FileSaveAs());
@@ -471,10 +470,8 @@ void TestComandos::vistaAoAbrir() {
 void TestComandos::temposRecalculados() {
     AmbienteGui amb;
     SaveOption(5, QStringLiteral("1")); // copied positions: entering the zone does not cast
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    const std::unique_ptr<frmMain> j = janelaComMapa();
     QVERIFY(j);
-    QVERIFY(QTest::qWaitForWindowActive(j.get()));
-    escreveNascimento(j.get());
     escreve(j.get(), "txttemposideral", QStringLiteral("14h12'0''"));
     auto* ut = filho<QLabel>(j.get(), "lblHoras0");
     // 0:25 clock time at UTC+1 is 23:25 UT the day before; 2:25 is 1:25 UT (by hand).
@@ -503,10 +500,8 @@ void TestComandos::deixarComAlteracoes() {
     AmbienteGui amb;
     const QString outro = amb.pasta.filePath(QStringLiteral("logs/outro.anc"));
     AddRecentFile(outro);
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    const std::unique_ptr<frmMain> j = janelaComMapa();
     QVERIFY(j);
-    QVERIFY(QTest::qWaitForWindowActive(j.get()));
-    escreveNascimento(j.get());
     QVERIFY(j->sessao().alterado());
     amb.caixa.chamadas.clear();
     amb.respostas << outro;
@@ -529,10 +524,8 @@ void TestComandos::deixarComAlteracoes() {
 
 void TestComandos::actualizacaoRecusada() {
     AmbienteGui amb;
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    const std::unique_ptr<frmMain> j = janelaComMapa();
     QVERIFY(j);
-    QVERIFY(QTest::qWaitForWindowActive(j.get()));
-    escreveNascimento(j.get());
     amb.caixa.chamadas.clear();
     amb.caixa.respostas << RespostaMsg::Nao;
     j->accao(QStringLiteral("mnuupdate"))->trigger();
@@ -558,10 +551,8 @@ void TestComandos::actualizacaoRecusada() {
 
 void TestComandos::fusoMudadoRecalcula() {
     AmbienteGui amb;
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+    const std::unique_ptr<frmMain> j = janelaComMapa(); // zone 1
     QVERIFY(j);
-    QVERIFY(QTest::qWaitForWindowActive(j.get()));
-    escreveNascimento(j.get()); // zone 1
     const CamposMapa& c = j->sessao().campos();
     QVERIFY(c.mapaAberto);
     const QString luaFuso1 = c.PosPlaneta[1];

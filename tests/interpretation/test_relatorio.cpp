@@ -77,6 +77,11 @@ class TestRelatorio : public QObject {
         if (progresso) r.setProgresso([progresso](double v) { progresso->append(v); });
         r.AutoInterpretacao(doc);
     }
+    QStringList EscreveLinhas() {
+        QTextDocument doc;
+        Escreve(doc);
+        return Linhas(doc);
+    }
 
 private slots:
     void initTestCase() {
@@ -106,9 +111,7 @@ private slots:
     }
 
     void cabecalhoEResumo() {
-        QTextDocument doc;
-        Escreve(doc);
-        const QStringList l = Linhas(doc);
+        const QStringList l = EscreveLinhas();
         QCOMPARE(l.value(0), QStringLiteral("Natalis"));
         QCOMPARE(l.value(1), QStringLiteral("Auto - Interpretação"));
         QCOMPARE(l.value(3),
@@ -134,10 +137,10 @@ private slots:
     void casas_data() {
         QTest::addColumn<QString>("titulo");
         QTest::addColumn<QStringList>("seguintes");
-        QTest::newRow("com_sol_e_lua") << "Casa I, o Ascendente em Carneiro influenciada por Sol ,Lua "
-                                       << QStringList{"T1301", "T2301",
-                                                      "Ver acima: «Ascendente em Carneiro», em Pontos Principais.",
-                                                      "Casa II em Touro"};
+        QTest::newRow("com_sol_e_lua")
+            << "Casa I, o Ascendente em Carneiro influenciada por Sol ,Lua "
+            << QStringList{"T1301", "T2301", "Ver acima: «Ascendente em Carneiro», em Pontos Principais.",
+                           "Casa II em Touro"};
         QTest::newRow("vazia") << "Casa II em Touro"
                                << QStringList{"T2202",
                                               "Casa III em Gémeos influenciada por Mercúrio ,Vénus "};
@@ -150,9 +153,7 @@ private slots:
     void casas() {
         QFETCH(QString, titulo);
         QFETCH(QStringList, seguintes);
-        QTextDocument doc;
-        Escreve(doc);
-        QCOMPARE(Seguintes(Linhas(doc), titulo, int(seguintes.size())), seguintes);
+        QCOMPARE(Seguintes(EscreveLinhas(), titulo, int(seguintes.size())), seguintes);
     }
 
     void retrogrados_data() {
@@ -179,9 +180,7 @@ private slots:
         QFETCH(QStringList, seguintes);
         for (int i : indices)
             m_mapa.Corpo(i).Retrogrado = true;
-        QTextDocument doc;
-        Escreve(doc);
-        const QStringList l = Linhas(doc);
+        const QStringList l = EscreveLinhas();
         QCOMPARE(l.contains(QStringLiteral("Pontos Retrógrados")), !seguintes.isEmpty());
         if (!seguintes.isEmpty())
             QCOMPARE(Seguintes(l, QStringLiteral("Pontos Retrógrados"), int(seguintes.size())), seguintes);
@@ -191,9 +190,7 @@ private slots:
         m_mapa.Aspectos().Add(QStringLiteral("Sol em Conjunção com Lua"), 1902);
         m_mapa.Aspectos().Add(QStringLiteral("Mercúrio em Quadratura com Saturno"), 3407);
         m_mapa.Aspectos().Add(QStringLiteral("Sem texto"), 4908);
-        QTextDocument doc;
-        Escreve(doc);
-        const QStringList l = Linhas(doc);
+        const QStringList l = EscreveLinhas();
         QCOMPARE(Seguintes(l, QStringLiteral("Aspectos Astrais"), 6),
                  QStringList({"Sol em Conjunção com Lua", "T1902", "Mercúrio em Quadratura com Saturno",
                               "T3407", "Sem texto", "Partes"}));

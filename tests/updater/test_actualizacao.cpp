@@ -27,6 +27,10 @@ QByteArray comPrograma(int prioridade) {
            publicada("\nfilescount=2\nfilename1=Natalis.exe\nfilelocation1=\nfilename2=Intrepreter.mdb\n"
                      "filelocation2=\n[otherfiles]\nfilescount=0\n");
 }
+// An updater that trusts the key the tests sign with.
+struct ComChave : Actualizador {
+    explicit ComChave(const ChavePublica& chave) { DefineChave(chave); }
+};
 } // namespace
 
 class TestActualizacao : public QObject {
@@ -67,8 +71,7 @@ private slots:
         QVERIFY(amb.publica(publicada("[Natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=Novo.orb\n"
                                       "filelocation1=orbs\nfilename2=leia-me.txt\nfilelocation2=\n"),
                             {{"Novo.orb", "3\r\n5\r\n"}, {"leia-me.txt", "Ol\xe1"}}));
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(le(amb.programa(QStringLiteral("orbs/Novo.orb"))), QByteArray("3\r\n5\r\n"));
         QCOMPARE(le(amb.programa(QStringLiteral("leia-me.txt"))), QByteArray("Ol\xe1"));
@@ -96,8 +99,7 @@ private slots:
         QFETCH(QByteArray, descricao);
         amb.publicaSemAssinar(descricao);
         amb.servidor.Serve(QStringLiteral("/upd/a.txt"), "x");
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QSignalSpy aviso(&a, &Actualizador::aviso);
         QCOMPARE(a.Update(), Actualizador::Invalida);
         QCOMPARE(a.msg, Invalida);
@@ -113,8 +115,7 @@ private slots:
     }
 
     void descricaoInalcancavel() {
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QCOMPARE(a.Update(), Actualizador::SemDescricao);
         QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/update.txt")), 1);
         QCOMPARE(a.cor, CorEstado::Vermelho);
@@ -126,8 +127,7 @@ private slots:
     void pastaDoProgramaSemEscrita() {
         QVERIFY(amb.publica(publicada("[natalis]\nonline=0\n")));
         DefinePastaPrograma(amb.programa(QStringLiteral("nao-existe")));
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QCOMPARE(a.Update(), Actualizador::SemDescricao);
         QCOMPARE(a.cor, CorEstado::Vermelho);
         QVERIFY2(a.msg.startsWith(QStringLiteral("Não é possível escrever na pasta do programa")),
@@ -159,8 +159,7 @@ private slots:
                             {{"Natalis.exe", "novo programa"}, {"Intrepreter.mdb", "nova base"}}));
         QVERIFY(escreve(amb.programa(QStringLiteral("Natalis.exe")), "programa antigo"));
         amb.caixa.respostas = {static_cast<RespostaMsg>(resposta)};
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(perguntas(), pergunta.isEmpty() ? QStringList() : QStringList{pergunta});
         if (!pergunta.isEmpty()) QCOMPARE(amb.caixa.chamadas.first().icone, IconeMsg::Pergunta);
@@ -175,8 +174,7 @@ private slots:
     // A complete update is recorded, and the same update is then not offered again.
     void mesmaActualizacaoNaoVolta() {
         QVERIFY(amb.publica(comPrograma(2), {{"Natalis.exe", "novo"}, {"Intrepreter.mdb", "base"}}));
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(GetOption(1000), QStringLiteral("13/4/2000"));
         QCOMPARE(a.Update(), Actualizador::Concluida);
@@ -189,8 +187,7 @@ private slots:
     void actualizacaoIncompletaVolta() {
         QVERIFY(amb.publica(comPrograma(2), {{"Natalis.exe", "novo"}, {"Intrepreter.mdb", "base"}}));
         amb.servidor.Define(QStringLiteral("/upd/Intrepreter.mdb"), ServidorTeste::Modo::NaoEncontrado);
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(a.Errlist.first(), QStringLiteral("Erro na actualização de Intrepreter.mdb"));
         QCOMPARE(a.msg, QStringLiteral("A actualização terminou com erros: 2 ficheiros não foram actualizados."));
@@ -209,8 +206,7 @@ private slots:
         QVERIFY(amb.publica(
             publicada("[natalis]\nonline=1\nlastdate=6/5/2000\npriority=2\nfilescount=1\nfilename1=Natalis.exe\n"),
             {{"Natalis.exe", "novo"}}));
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(a.msg, NenhumaNova);
         QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/Natalis.exe")), 0);
@@ -219,8 +215,7 @@ private slots:
     void noticiasDaWeb() {
         QVERIFY(amb.publica(
             publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=13/4/2000\nnews=Novo mapa do c\xe9u\n")));
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QSignalSpy noticias(&a, &Actualizador::noticias);
         QSignalSpy pagina(&a, &Actualizador::lancaPagina);
 
@@ -252,13 +247,10 @@ private slots:
         QTest::addColumn<QString>("motivo");
         const QByteArray mau = "3 239be9e20e9ae0bd359f479d6a3fa10f8f5ed0c388c53ea0fb3cbb87cd27dd1f";
         const QString fora = QStringLiteral("ficaria fora da pasta do programa");
+        // Other ways out are the confinement table's; these show the run asks it before fetching.
         QTest::newRow("../") << "" << "../fora.txt" << mau << fora;
-        QTest::newRow("..\\") << "" << "..\\fora.txt" << mau << fora;
         QTest::newRow("localização ..") << ".." << "fora.txt" << mau << fora;
-        QTest::newRow("orbs\\..\\..") << "orbs\\..\\.." << "fora.txt" << mau << fora;
         QTest::newRow("absoluto") << "" << "@FORA@/fora.txt" << mau << fora;
-        QTest::newRow("localização absoluta") << "@FORA@" << "fora.txt" << mau << fora;
-        QTest::newRow("unidade") << "" << "C:\\fora.txt" << mau << fora;
         const QString semResumo = QStringLiteral("Falta o tamanho ou o resumo SHA-256 assinado");
         QTest::newRow("sem tamanho nem resumo") << "" << "a.txt" << QByteArray() << semResumo;
         QTest::newRow("resumo curto") << "" << "a.txt" << mau.left(60) << semResumo;
@@ -276,7 +268,6 @@ private slots:
         QFETCH(QString, nome);
         QFETCH(QByteArray, integridade);
         QFETCH(QString, motivo);
-        localizacao.replace(QLatin1String("@FORA@"), amb.pasta.path());
         nome.replace(QLatin1String("@FORA@"), amb.pasta.path());
         const QByteArray descricao =
             "[natalis]\r\nonline=0\r\n[otherfiles]\r\nfilescount=2\r\nfilename1=" + nome.toUtf8() +
@@ -289,8 +280,7 @@ private slots:
                                  QStringLiteral("/upd/../fora.txt"), QStringLiteral("/upd/a.txt")})
             amb.servidor.Serve(c, "mau");
         const QByteArray antes = ImpressaoPasta(amb.pasta.path());
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Invalida);
         QCOMPARE(a.Errlist.size(), 1);
         QVERIFY2(a.Errlist.first().contains(motivo), qPrintable(a.Errlist.first()));
@@ -315,8 +305,7 @@ private slots:
         QVERIFY(amb.publica(descricao));
         amb.servidor.Serve(QStringLiteral("/upd/a.txt"), "a");
         amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QCOMPARE(amb.servidor.pedidos,
                  (QStringList{QStringLiteral("/upd/update.txt"), QStringLiteral("/upd/update.txt.minisig")}));
@@ -327,8 +316,7 @@ private slots:
     void progressoNomeiaFicheiro() {
         QVERIFY(amb.publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=grande.bin\n"),
                             {{"grande.bin", QByteArray(200000, 'g')}}));
-        Actualizador a;
-        a.DefineChave(amb.chave);
+        ComChave a(amb.chave);
         QStringList vistos;
         connect(&a, &Actualizador::mudou, this, [&] {
             if (vistos.isEmpty() || vistos.last() != a.lblprog) vistos << a.lblprog;

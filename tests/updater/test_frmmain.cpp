@@ -54,6 +54,12 @@ class TestFrmmain : public QObject {
         if (!c) qFatal("control %s missing", nome);
         return c;
     }
+    // Shows the window and clicks "Actualizar"; the run ends before the click returns.
+    static void actualiza(frmmain& w) {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
+    }
 
 private slots:
     void initTestCase() { QVERIFY(amb.Inicia()); }
@@ -139,9 +145,7 @@ private slots:
             {{"a.orb", "5"}, {"b.txt", "b"}, {"Natalis", "programa"}}));
         frmmain w;
         w.actualizador().DefineChave(amb.chave);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
+        actualiza(w);
         auto* msg = controlo<QLabel>(w, "msg");
         QCOMPARE(msg->text(), QStringLiteral("Actualização efectuada com êxito."));
         QVERIFY(temCor(msg, qRgb(0, 180, 0)));
@@ -172,9 +176,7 @@ private slots:
                 marcado = true;
             }
         });
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
+        actualiza(w);
         auto* msg = controlo<QLabel>(w, "msg");
         QCOMPARE(msg->text(),
                  QStringLiteral("A actualização terminou com erros: 2 ficheiros não foram actualizados."));
@@ -189,36 +191,39 @@ private slots:
         captura(&w, QStringLiteral("renovo-falha.png"));
     }
 
-    // An update without a signature is refused in the window, saying why.
-    void recusadaSemAssinatura() {
-        amb.publicaSemAssinar(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=b.txt\n"));
+    void recusada_data() {
+        QTest::addColumn<QByteArray>("descricao");
+        QTest::addColumn<QString>("mensagem");
+        QTest::addColumn<bool>("activo");
+        QTest::addColumn<QString>("erro");
+        QTest::newRow("sem assinatura")
+            << publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=b.txt\n")
+            << QStringLiteral("A actualização foi recusada") << true << QStringLiteral("update.txt.minisig");
+        QTest::newRow("descrição inválida desactiva")
+            << publicada("\n[natalis]\n[otherfiles]\nfilescount=1\nfilename1=b.txt\n")
+            << QStringLiteral("A Actualização não foi possivel") << false
+            << QStringLiteral("informação de actualização não foi encontrada");
+    }
+    // Refused in the window, saying why, before any file is fetched.
+    void recusada() {
+        QFETCH(QByteArray, descricao);
+        QFETCH(QString, mensagem);
+        QFETCH(bool, activo);
+        QFETCH(QString, erro);
+        amb.publicaSemAssinar(descricao);
         amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
         frmmain w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
+        actualiza(w);
         auto* msg = controlo<QLabel>(w, "msg");
-        QVERIFY(msg->text().startsWith(QStringLiteral("A actualização foi recusada")));
+        QVERIFY2(msg->text().startsWith(mensagem), qPrintable(msg->text()));
         QVERIFY(temCor(msg, qRgb(240, 0, 0)));
         auto* erros = controlo<QListWidget>(w, "Errlist");
         QVERIFY(erros->isVisible());
         QCOMPARE(erros->count(), 1);
-        QVERIFY(erros->item(0)->text().contains(QStringLiteral("update.txt.minisig")));
-        QVERIFY(controlo<QPushButton>(w, "cmdactual")->isEnabled());
+        QVERIFY2(erros->item(0)->text().contains(erro), qPrintable(erros->item(0)->text()));
+        QCOMPARE(controlo<QPushButton>(w, "cmdactual")->isEnabled(), activo);
         QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/b.txt")), 0);
-        captura(&w, QStringLiteral("renovo-recusada.png"));
-    }
-
-    void descricaoInvalidaDesactiva() {
-        amb.publicaSemAssinar(publicada("\n[natalis]\n"));
-        frmmain w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
-        QVERIFY(!controlo<QPushButton>(w, "cmdactual")->isEnabled());
-        QVERIFY(temCor(controlo<QLabel>(w, "msg"), qRgb(240, 0, 0)));
-        QCOMPARE(controlo<QListWidget>(w, "Errlist")->count(), 1);
-        captura(&w, QStringLiteral("renovo-invalida.png"));
+        captura(&w, QStringLiteral("renovo-%1.png").arg(QLatin1String(activo ? "recusada" : "invalida")));
     }
 
     void fechoRecusadoCancelarTermina() {
@@ -241,10 +246,7 @@ private slots:
             {{"lento.bin", QByteArray(10000, 'x')}, {"b.txt", "b"}}));
         amb.servidor.Define(QStringLiteral("/upd/lento.bin"), ServidorTeste::Modo::Parado,
                             QByteArray(10000, 'x'));
-        QFile antigo(amb.programa(QStringLiteral("lento.bin")));
-        QVERIFY(antigo.open(QIODevice::WriteOnly));
-        antigo.write("anterior");
-        antigo.close();
+        QVERIFY(escreve(amb.programa(QStringLiteral("lento.bin")), "anterior"));
         frmmain w;
         w.actualizador().DefineChave(amb.chave);
         w.actualizador().transferencia().DefineTempoLimite(60000);
@@ -258,8 +260,7 @@ private slots:
         QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
         QVERIFY2(relogio.elapsed() < 20000, "the run must stop when asked, not wait for the time-out");
         QCOMPARE(termina.count(), 1);
-        QVERIFY(antigo.open(QIODevice::ReadOnly));
-        QCOMPARE(antigo.readAll(), QByteArray("anterior"));
+        QCOMPARE(le(amb.programa(QStringLiteral("lento.bin"))), QByteArray("anterior"));
         QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/b.txt")), 0);
         QCOMPARE(QDir(amb.programa(QString())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  (QStringList{QStringLiteral("lento.bin"), QStringLiteral("orbs")}));
@@ -274,9 +275,7 @@ private slots:
         int lancadas = 0;
         w.LancarWebpage = [&] { ++lancadas; };
         w.move(100, 50);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(controlo<QPushButton>(w, "cmdactual"), Qt::LeftButton);
+        actualiza(w);
         frmmsg* n = w.janelaNoticias();
         QVERIFY(n->isVisible());
         QCOMPARE(n->Texto(), QStringLiteral("Mapas novos no site"));
