@@ -61,6 +61,8 @@ private slots:
         QTest::newRow("motor desconhecido") << (QStringList(kLisboa) << "--motor" << "rapido") << 2 << "motor desconhecido";
         QTest::newRow("casas desconhecidas") << (QStringList(kLisboa) << "--casas" << "Z") << 2 << "sistema de casas desconhecido";
         QTest::newRow("motor com abrir") << QStringList{"--abrir", "x.anc", "--motor", "preciso"} << 2 << "não se aplicam";
+        // An image format the tool does not write is a bad command line, refused before casting.
+        QTest::newRow("roda em jpg") << (QStringList(kLisboa) << "--roda" << "r.jpg") << 2 << ".png, .bmp ou .svg";
         QTest::newRow("ficheiro em falta") << QStringList{"--abrir", "/nao/existe.anc"} << 1 << "Erro numero 53";
     }
     void argumentos() {
