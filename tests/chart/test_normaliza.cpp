@@ -29,58 +29,38 @@ private slots:
     void leitores_data() {
         colunas();
         // Dates: "/", "-" or "." between the fields; two-digit years are 19xx.
-        lido("data barras", NormalizaData, "13/6/1888", "13/6/1888", 0);
         lido("data hifens e zeros", NormalizaData, "06-08-1947", "6/8/1947", 0);
         lido("data ano de dois algarismos", NormalizaData, "6/8/47", "6/8/1947", 0);
-        lido("data pontos", NormalizaData, " 25.4.1974 ", "25/4/1974", 0);
-        lido("data 29 de Fevereiro bissexto", NormalizaData, "29/2/2000", "29/2/2000", 0);
         lido("data juliana bissexta", NormalizaData, "29/2/1500", "29/2/1500", 0);
         recusado("data 29 de Fevereiro de 1900", NormalizaData, "29/2/1900");
         recusado("data dia 31 de Abril", NormalizaData, "31/4/1990");
         recusado("data mes 13", NormalizaData, "1/13/1990");
-        recusado("data dia 0", NormalizaData, "0/5/1990");
         recusado("data outubro de 1582", NormalizaData, "10/10/1582");
-        recusado("data sem ano", NormalizaData, "13/6");
         recusado("data texto", NormalizaData, "ontem");
-        recusado("data vazia", NormalizaData, "");
 
         // Clock times end in a single prime, as the time record and the derived times read them.
         lido("hora dois pontos", NormalizaHora, "14:30", "14h30'", 14.5);
-        lido("hora h", NormalizaHora, "14h30", "14h30'", 14.5);
         lido("hora h plica", NormalizaHora, "14h30'", "14h30'", 14.5);
         lido("hora so horas", NormalizaHora, "9", "9h0'", 9);
-        lido("hora h sem minutos", NormalizaHora, "9h", "9h0'", 9);
-        lido("hora segundos zero", NormalizaHora, "00:05:00", "0h5'", 5.0 / 60);
         recusado("hora 24", NormalizaHora, "24:00");
         recusado("hora minutos 60", NormalizaHora, "12:60");
         recusado("hora segundos", NormalizaHora, "12:30:15");
         recusado("hora decimal", NormalizaHora, "14.30");
-        recusado("hora negativa", NormalizaHora, "-2:00");
-        recusado("hora texto", NormalizaHora, "meio-dia");
         recusado("hora vazia", NormalizaHora, " ");
 
         // Zones: a typed minus negates the whole value; the window writes whole hours rounded
         // down followed by positive minutes, so -3.5 h is "-4h30'0''".
-        lido("fuso inteiro", NormalizaFuso, "1", "1h0'0''", 1);
         lido("fuso mais", NormalizaFuso, "+1", "1h0'0''", 1);
-        lido("fuso menos", NormalizaFuso, "-3", "-3h0'0''", -3);
         lido("fuso menos com minutos", NormalizaFuso, "-3h30'", "-4h30'0''", -3.5);
         lido("fuso dois pontos", NormalizaFuso, "1:00", "1h0'0''", 1);
-        lido("fuso h", NormalizaFuso, "1h", "1h0'0''", 1);
         lido("fuso forma da janela", NormalizaFuso, "1h0'0''", "1h0'0''", 1);
         lido("fuso guardado negativo mantem o sentido", NormalizaFuso, "-4h30'0''", "-4h30'0''", -3.5);
-        lido("fuso decimal", NormalizaFuso, "5.5", "5h30'0''", 5.5);
         lido("fuso decimal com virgula", NormalizaFuso, "-9,5", "-10h30'0''", -9.5);
-        lido("fuso zero", NormalizaFuso, "0", "0h0'0''", 0);
         recusado("fuso fora do intervalo", NormalizaFuso, "15");
         recusado("fuso em graus", NormalizaFuso, "1º");
-        recusado("fuso texto", NormalizaFuso, "GMT");
-        recusado("fuso vazio", NormalizaFuso, "");
 
         // Latitudes: words and letters for the hemisphere, "º" or "°".
         lido("latitude N", NormalizaLatitude, "38º43' N", "38º43'0''N", 38 + 43 / 60.0);
-        lido("latitude graus ascii", NormalizaLatitude, "38°43'", "38º43'0''N", 38 + 43 / 60.0);
-        lido("latitude Norte por extenso", NormalizaLatitude, "38º43' Norte", "38º43'0''N", 38 + 43 / 60.0);
         lido("latitude sul por extenso", NormalizaLatitude, "22º54' sul", "22º54'0''S", -(22 + 54 / 60.0));
         lido("latitude atlas", NormalizaLatitude, "22º54'23''S", "22º54'23''S", -(22 + 54 / 60.0 + 23 / 3600.0));
         lido("latitude decimal", NormalizaLatitude, "38.72", "38º43'12''N", 38.72);
@@ -88,40 +68,28 @@ private slots:
         recusado("latitude acima de 90", NormalizaLatitude, "91º N");
         recusado("latitude E", NormalizaLatitude, "38º43' E");
         recusado("latitude sinal e letra", NormalizaLatitude, "-38º43' N");
-        recusado("latitude minutos 75", NormalizaLatitude, "38º75' N");
-        recusado("latitude vazia", NormalizaLatitude, "");
 
         // Longitudes come out in hours of time, west positive: 9º8' = 548' of arc = 36m32s.
         lido("longitude graus W", NormalizaLongitude, "9º8' W", "0h36'32'' W", (9 + 8 / 60.0) / 15);
-        lido("longitude Oeste por extenso", NormalizaLongitude, "9°8' Oeste", "0h36'32'' W", (9 + 8 / 60.0) / 15);
-        lido("longitude O", NormalizaLongitude, "9º8'O", "0h36'32'' W", (9 + 8 / 60.0) / 15);
         lido("longitude E", NormalizaLongitude, "151º12' E", "10h4'48'' E", -(151 + 12 / 60.0) / 15);
         lido("longitude leste por extenso", NormalizaLongitude, "139º41' leste", "9h18'44'' E", -(139 + 41 / 60.0) / 15);
         lido("longitude L", NormalizaLongitude, "2º20'14''L", "0h9'20.9'' E", -(2 + 20 / 60.0 + 14 / 3600.0) / 15);
-        lido("longitude este", NormalizaLongitude, "2º20' este", "0h9'20'' E", -(2 + 20 / 60.0) / 15);
         lido("longitude horas", NormalizaLongitude, "0h36' W", "0h36'0'' W", 0.6);
-        lido("longitude forma da janela", NormalizaLongitude, "0h36'32'' W", "0h36'32'' W", (36 + 32 / 60.0) / 60);
         lido("longitude decimal em graus", NormalizaLongitude, "43.2 W", "2h52'48'' W", 43.2 / 15);
         lido("longitude sem sentido e oeste", NormalizaLongitude, "9º8'", "0h36'32'' W", (9 + 8 / 60.0) / 15);
         recusado("longitude com sinal", NormalizaLongitude, "-9.13");
         recusado("longitude acima de 180", NormalizaLongitude, "181º W");
         recusado("longitude N", NormalizaLongitude, "9º8' N");
         recusado("longitude horas acima de 12", NormalizaLongitude, "13h W");
-        recusado("longitude vazia", NormalizaLongitude, "");
 
         // Zodiac positions keep their sign, also without seconds.
-        lido("posicao forma da janela", NormalizaPosicao, "15º30'0''Touro", "15º30'0''Touro", 45.5);
         lido("posicao sem segundos", NormalizaPosicao, "15º30' Touro", "15º30'0''Touro", 45.5);
-        lido("posicao so graus", NormalizaPosicao, "15º Touro", "15º0'0''Touro", 45);
         lido("posicao abreviada", NormalizaPosicao, "15°30'12'' tou", "15º30'12''Touro", 45 + 30 / 60.0 + 12 / 3600.0);
         lido("posicao acentos", NormalizaPosicao, "3º Gémeos", "3º0'0''Gémeos", 63);
-        lido("posicao leao", NormalizaPosicao, "1º leão", "1º0'0''Leão", 121);
         lido("posicao longitude absoluta", NormalizaPosicao, "45.5", "15º30'0''Touro", 45.5);
-        lido("posicao zero", NormalizaPosicao, "0", "0º0'0''Carneiro", 0);
         recusado("posicao signo desconhecido", NormalizaPosicao, "15º Xpto");
         recusado("posicao 30 graus no signo", NormalizaPosicao, "30º Touro");
         recusado("posicao 360", NormalizaPosicao, "360");
-        recusado("posicao vazia", NormalizaPosicao, "");
     }
 
     void leitores() {
