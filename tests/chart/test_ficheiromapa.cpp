@@ -1,17 +1,20 @@
 // The chart file: reading a hand-made file (data/maria.anc, Windows-1252 with CR LF, written
-// with printf and iconv), writing it back byte for byte, the optional tail, damaged and
-// malformed files (reported, never altered), quotes and characters the file cannot hold,
-// and the Save / Save As logic.
+// with printf and iconv) and its positions summary, writing it back byte for byte, the
+// optional tail, damaged and malformed files (reported, never altered), quotes and characters
+// the file cannot hold, and the Save / Save As logic.
 #include "ficheiromapa.h"
 #include "mensagens.h"
 #include "opcoes.h"
 #include "orbes.h"
+#include "resumo.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
+const QString FIXTURE = QStringLiteral(NATALIS_TEST_DATA "/maria.anc");
+
 QByteArray leBytes(const QString& caminho) {
     QFile f(caminho);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -30,18 +33,11 @@ QByteArray primeirosRegistos(const QByteArray& bytes, int n) {
         p = bytes.indexOf("\r\n", p) + 2;
     return bytes.left(p);
 }
-
-void limpaRecentes() {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Natalis", "Natalis");
-    s.remove("RecentFiles");
-    s.sync();
-}
 } // namespace
 
 class TestFicheiroMapa : public QObject {
     Q_OBJECT
 
-    const QString fixture = QStringLiteral(NATALIS_TEST_DATA "/maria.anc");
     QTemporaryDir pasta;
     MensagensGravadas caixa;
 
@@ -50,49 +46,95 @@ private slots:
         QVERIFY(pasta.isValid());
         DefineCaixaMensagens(&caixa);
         LoadOrbs(true, QString());
-        QVERIFY2(QFile::exists(fixture), qPrintable(fixture));
     }
     void cleanupTestCase() { DefineCaixaMensagens(nullptr); }
     void init() {
         caixa.chamadas.clear();
         caixa.respostas.clear();
-        limpaRecentes();
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Natalis", "Natalis").remove("RecentFiles");
     }
 
+    // The fields read and rebuilt, shown by the summary line by line as its rules lay it out
+    // (names padded to 20, " em " and the short house name, the retrograde suffix).
     void abreFicheiroFeitoAMao() {
         CamposMapa c;
         Mapa m;
-        QVERIFY(OpenFile(fixture, c, m));
+        QVERIFY(OpenFile(FIXTURE, c, m));
         QCOMPARE(caixa.chamadas.size(), 0);
-        QCOMPARE(c.txtNome, QString::fromUtf8("Maria da Conceição, Silva"));
-        QCOMPARE(c.txtData, QString("13/6/1888"));
-        QVERIFY(!c.sexoMasculino);
-        QCOMPARE(c.txtHora, QString("15h20'"));
-        QCOMPARE(c.txtlocal, QString("Lisboa, Portugal"));
+        // Houses by hand: cusps every 30° from 0º Carneiro (I); Sol 80° in III, Marte
+        // 359°59'59" in XII, Lua Negra 222° in VIII. Fortuna 0 + 33° − 80°10'5" = 312°49'55";
+        // the other parts as in the parts rules.
+        const QStringList esperado = {
+            "Resumo das posições astrologicas", "", "Maria da Conceição, Silva",
+            "Nascida em Lisboa, Portugal no dia 13/6/1888 pelas 15h20'", "", "",
+            "Planetas , Nodos,  Sol e Lua e Lua Negra ", "",
+            "Sol                 20º10'5''Gémeos em III",
+            "Lua                 3º0'0''Touro em II",
+            "Mercurio            25º30'0''Gémeos em III ( Retrogrado )",
+            "Vénus               1º1'1''Câncer em IV",
+            "Marte               29º59'59''Peixes em XII",
+            "Jupiter             10º0'0''Sagitário em IX ( Retrogrado )",
+            "Saturno             5º0'0''Virgo em VI",
+            "Urano               7º7'7''Aquário em XI",
+            "Neptuno             17º0'0''Touro em II ( Retrogrado )",
+            "Plutão              3º0'0''Gémeos em III",
+            "Nodo Norte da Lua   28º0'0''Leão em V ( Retrogrado )",
+            "Lua Negra           12º0'0''Escorpião em VIII ( Retrogrado )",
+            "", "Casas",
+            "X, o Meio Céu       0º0'0''Capricórnio",
+            "XI                  0º0'0''Aquário",
+            "XII                 0º0'0''Peixes",
+            "I, o Ascendente     0º0'0''Carneiro",
+            "II                  0º0'0''Touro",
+            "III                 0º0'0''Gémeos",
+            "IV, o Baixo Céu     0º0'0''Câncer",
+            "V                   0º0'0''Leão",
+            "VI                  0º0'0''Virgo",
+            "VII, o Descendente  0º0'0''Libra",
+            "VIII                0º0'0''Escorpião",
+            "IX                  0º0'0''Sagitário",
+            "", "Partes",
+            "Fortuna             12º49'55''Aquário",
+            "Devir               17º10'5''Touro",
+            "Inteligência        29º50'10''Virgo",
+            "Amor                5º21'11''Libra",
+            "Audácia             17º10'4''Touro",
+            "Felicidade          22º49'55''Libra",
+            "Dever               22º10'5''Libra",
+        };
+        const QStringList linhas = LinhasResumo(c, m);
+        QCOMPARE(linhas.size(), esperado.size());
+        for (int k = 0; k < linhas.size(); ++k)
+            QCOMPARE(linhas[k], esperado[k]);
+        // What the summary does not show.
         QCOMPARE(c.txtLatitude, QString::fromUtf8("38º43'0''N"));
-        QCOMPARE(c.PosPlaneta[0], QString::fromUtf8("20º10'5''Gémeos"));
-        QCOMPARE(c.PosPlaneta[3], QString::fromUtf8("1º1'1''Câncer"));
-        QCOMPARE(c.PosPlaneta[11], QString::fromUtf8("12º0'0''Escorpião"));
-        const std::array<bool, 12> retro = {false, false, true, false, false, true, false, false, true, false, true, true};
-        QCOMPARE(c.lblretrogrado, retro);
-        QCOMPARE(c.PosCasas[0], QString::fromUtf8("0º0'0''Capricórnio"));
-        QCOMPARE(c.PosCasas[5], QString::fromUtf8("0º0'0''Gémeos"));
         QCOMPARE(c.cometarios, QString::fromUtf8("Primeira linha, com vírgula\nSegunda linha"));
         QCOMPARE(c.txtemail, QString("maria@exemplo.pt"));
         QVERIFY(c.mapaAberto);
-        QCOMPARE(c.caminhoFicheiro, fixture);
-        QCOMPARE(RecentFiles(), QStringList{fixture});
-
-        // Rebuilt from the texts: derived times (UT 15h20, local mean time 9º8' W = 36m32s
-        // earlier), opposite cusps, the Part of Fortune (0 + 33° − 80°10'5"), the status text
-        // with the universal time.
-        QCOMPARE(c.lblHoras[0], QString("15h20'0''"));
+        QCOMPARE(c.caminhoFicheiro, FIXTURE);
+        QCOMPARE(RecentFiles(), QStringList{FIXTURE});
+        // Derived times: UT 15h20, local mean time 9º8' W = 36m32s earlier.
         QCOMPARE(c.lblHoras[1], QString("14h43'28''"));
-        QCOMPARE(c.lPosCasas[0], QString::fromUtf8("0º0'0''Câncer"));
-        QCOMPARE(c.PosPlaneta[12], QString::fromUtf8("12º49'55''Aquário"));
         QCOMPARE(c.textoEstado,
                  QString::fromUtf8("Maria da Conceição, Silva nascida a 13/6/1888 em Lisboa, Portugal pelas 15h20 horas (UT 15h20)"));
         QVERIFY(m.Aspectos().ExistsItem(1 * 1000 + 9 * 100 + 3)); // Sol 80.2° and Mercúrio 85.5°
+
+        // The summary file: Windows-1252, CR LF; a failed write is reported, an empty path not.
+        const QString resumo = pasta.filePath("Maria.txt");
+        QVERIFY(SaveResume(resumo, c, m));
+        const QByteArray bytes = leBytes(resumo);
+        QVERIFY(bytes.startsWith("Resumo das posi\xe7\xf5" "es astrologicas\r\n\r\nMaria da Concei\xe7\xe3o, Silva\r\n"));
+        QVERIFY(bytes.endsWith("Dever               22\xba" "10'5''Libra\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 43);
+        QCOMPARE(bytes.count('\n'), 43);
+        QVERIFY(!SaveResume(QString(), c, m));
+        QVERIFY(caixa.chamadas.isEmpty());
+        QVERIFY(!SaveResume(pasta.filePath("nao/ha/x.txt"), c, m));
+        QCOMPARE(caixa.chamadas.size(), 1);
+        // A man's chart with empty fields.
+        CamposMapa vazio;
+        vazio.sexoMasculino = true;
+        QCOMPARE(LinhasResumo(vazio, m)[3], QString("Nascido em  no dia  pelas "));
     }
 
     // Written back byte for byte. A chart cast with another engine or house system keeps them
@@ -104,8 +146,7 @@ private slots:
         QTest::addColumn<int>("casas");
         QTest::addColumn<QString>("fusoAtlas");
         QTest::addColumn<QByteArray>("cauda");
-        QTest::newRow("predefinido: 29 registos")
-            << int(Motor::Classico) << int(SistemaCasas::Proprio) << "Europe/Lisbon" << QByteArray();
+        QTest::newRow("predefinido: 29 registos") << int(Motor::Classico) << int(SistemaCasas::Proprio) << "Europe/Lisbon" << QByteArray();
         QTest::newRow("preciso Placidus") << int(Motor::Preciso) << int(SistemaCasas::Placidus) << ""
                                           << QByteArray("\"preciso\"\r\n\"placidus\"\r\n\"\"\r\n");
         QTest::newRow("classico Signos Inteiros, fuso do atlas")
@@ -122,7 +163,7 @@ private slots:
         const EscolhaCalculo escolha{Motor(motor), SistemaCasas(casas)};
         CamposMapa c;
         Mapa m;
-        QVERIFY(OpenFile(fixture, c, m));
+        QVERIFY(OpenFile(FIXTURE, c, m));
         QVERIFY(c.escolha.padrao());
         c.escolha = escolha;
         c.fusoAtlas = fusoAtlas;
@@ -130,8 +171,8 @@ private slots:
         QVERIFY(SaveToFile(destino, c));
         QCOMPARE(caixa.chamadas.size(), 0);
         const QByteArray bytes = leBytes(destino);
-        QCOMPARE(bytes, leBytes(fixture) + cauda);
-        QCOMPARE(RecentFiles(), QStringList{fixture}); // saving does not touch them
+        QCOMPARE(bytes, leBytes(FIXTURE) + cauda);
+        QCOMPARE(RecentFiles(), QStringList{FIXTURE}); // saving does not touch them
 
         // Opened again: the choice comes back, the fields are the fixture's, and the status
         // line names the engine and house system of a chart not cast with the defaults.
@@ -139,14 +180,12 @@ private slots:
         QVERIFY(OpenFile(destino, lido, m));
         QCOMPARE(lido.escolha, escolha);
         QCOMPARE(lido.fusoAtlas, escolha.padrao() ? QString() : fusoAtlas);
-        QCOMPARE(lido.txtemail, QString("maria@exemplo.pt"));
         QCOMPARE(lido.PosCasas, c.PosCasas);
         QCOMPARE(lido.textoEstado.contains(QString::fromUtf8("Cálculo: motor ") + NomeMotor(escolha.motor) +
                                            QStringLiteral(", casas ") + NomeCasas(escolha.casas)),
                  !escolha.padrao());
-        const QString copia = pasta.filePath("extra2.anc");
-        QVERIFY(SaveToFile(copia, lido));
-        QCOMPARE(leBytes(copia), bytes);
+        QVERIFY(SaveToFile(pasta.filePath("extra2.anc"), lido));
+        QCOMPARE(leBytes(pasta.filePath("extra2.anc")), bytes);
 
         // The 29-record reader: the first 29 records alone give the same fields.
         CamposMapa so29;
@@ -171,58 +210,48 @@ private slots:
     void idaEVolta() {
         QFETCH(QString, texto);
         CamposMapa c;
-        c.txtNome = texto;
+        c.txtNome = c.txtlocal = c.cometarios = c.txtemail = texto;
         c.txtData = "1/1/2000";
         c.sexoMasculino = true;
-        c.txtlocal = texto;
         for (int i = 0; i < 12; ++i) {
             c.PosPlaneta[i] = QString("%1º0'0''Touro").arg(i);
             c.lblretrogrado[i] = i % 3 == 0;
         }
         for (int k = 0; k < 6; ++k)
             c.PosCasas[k] = QString("%1º1'2''Leão").arg(k);
-        c.cometarios = texto;
-        c.txtemail = texto;
         CamposMapa lido;
         QCOMPARE(LeBytesMapa(BytesMapa(c), lido), 0);
-        QCOMPARE(lido.txtNome, c.txtNome);
-        QCOMPARE(lido.txtlocal, c.txtlocal);
-        QCOMPARE(lido.sexoMasculino, true);
+        QCOMPARE((QStringList{lido.txtNome, lido.txtlocal, lido.cometarios, lido.txtemail}), QStringList(4, texto));
+        QVERIFY(lido.sexoMasculino);
         QCOMPARE(lido.PosPlaneta, c.PosPlaneta);
         QCOMPARE(lido.lblretrogrado, c.lblretrogrado);
         QCOMPARE(lido.PosCasas, c.PosCasas);
-        QCOMPARE(lido.cometarios, c.cometarios);
-        QCOMPARE(lido.txtemail, c.txtemail);
     }
 
     // The tail (records 27..29) may be missing: 26 records load with no message. Opening
     // replaces the bodies of the chart shown before.
     void caudaOpcional_data() {
         QTest::addColumn<int>("registos");
-        QTest::addColumn<bool>("temNegra");
-        QTest::addColumn<bool>("temComentarios");
-        QTest::newRow("26 registos") << 26 << false << false;
-        QTest::newRow("27 registos") << 27 << true << false;
-        QTest::newRow("28 registos sem e-mail") << 28 << true << true;
+        QTest::newRow("26 registos") << 26;
+        QTest::newRow("27 registos") << 27;
+        QTest::newRow("28 registos sem e-mail") << 28;
     }
     void caudaOpcional() {
         QFETCH(int, registos);
-        QFETCH(bool, temNegra);
-        QFETCH(bool, temComentarios);
         const QString caminho = pasta.filePath(QString("cauda%1.anc").arg(registos));
-        QVERIFY(escreveBytes(caminho, primeirosRegistos(leBytes(fixture), registos)));
+        QVERIFY(escreveBytes(caminho, primeirosRegistos(leBytes(FIXTURE), registos)));
         CamposMapa c;
         Mapa m;
-        QVERIFY(OpenFile(fixture, c, m));
+        QVERIFY(OpenFile(FIXTURE, c, m));
         m.Corpo(4).Marcado = true;
         m.Corpo(4).Aspectos().Add("resto", 999);
         QVERIFY(OpenFile(caminho, c, m));
         QCOMPARE(caixa.chamadas.size(), 0);
         QVERIFY(!m.Corpo(4).Marcado);
         QVERIFY(!m.Corpo(4).Aspectos().ExistsItem(999));
-        QCOMPARE(c.PosPlaneta[11].isEmpty(), !temNegra);
-        QCOMPARE(c.lblretrogrado[11], temNegra);
-        QCOMPARE(c.cometarios.isEmpty(), !temComentarios);
+        QCOMPARE(c.PosPlaneta[11].isEmpty(), registos < 27); // Lua Negra
+        QCOMPARE(c.lblretrogrado[11], registos >= 27);
+        QCOMPARE(c.cometarios.isEmpty(), registos < 28);
         QVERIFY(c.txtemail.isEmpty());
         QCOMPARE(c.PosCasas[5], QString::fromUtf8("0º0'0''Gémeos"));
     }
@@ -232,7 +261,7 @@ private slots:
     void danificado_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("erro");
-        const QByteArray inteiro = leBytes(QStringLiteral(NATALIS_TEST_DATA "/maria.anc"));
+        const QByteArray inteiro = leBytes(FIXTURE);
         QTest::newRow("acaba no registo 20") << primeirosRegistos(inteiro, 19) << 62;
         QTest::newRow("acaba no registo 26") << primeirosRegistos(inteiro, 25) << 62;
         QTest::newRow("vazio") << QByteArray() << 62;
@@ -240,8 +269,7 @@ private slots:
         QTest::newRow("flag do Sol errado") << QByteArray(inteiro).replace("G\xe9meos\",#FALSE#", "G\xe9meos\",sim") << 13;
         // Positions beyond any circle (more whole degrees than 16 bits count) are damage.
         QTest::newRow("Sol para la de qualquer posicao")
-            << QByteArray(inteiro).replace("\"20\xba" "10'5''G\xe9meos\"", "\"25666666666666666666666\xba" "32'40''Peixes\"")
-            << 13;
+            << QByteArray(inteiro).replace("\"20\xba" "10'5''G\xe9meos\"", "\"25666666666666666666666\xba" "32'40''Peixes\"") << 13;
         QTest::newRow("cuspide para la de qualquer posicao")
             << QByteArray(inteiro).replace("\"0\xba" "0'0''Aqu\xe1rio\"", "\"1222222222220\xba" "0'0''Aqu\xe1rio\"") << 13;
         QTest::newRow("Lua Negra para la de qualquer posicao")
@@ -259,12 +287,12 @@ private slots:
         QVERIFY(!OpenFile(caminho, c, m));
         QCOMPARE(leBytes(caminho), bytes);
         QCOMPARE(caixa.chamadas.size(), 1);
-        QCOMPARE(caixa.chamadas[0].icone, IconeMsg::Exclamacao);
-        QCOMPARE(caixa.chamadas[0].titulo, QString("Natalis OpenFile"));
-        QVERIFY2(caixa.chamadas[0].texto.startsWith(QString("Erro numero %1\n").arg(erro)),
-                 qPrintable(caixa.chamadas[0].texto));
-        QVERIFY2(caixa.chamadas[0].texto.contains(QString::fromUtf8("está danificado e foi deixado como estava")),
-                 qPrintable(caixa.chamadas[0].texto));
+        const auto& aviso = caixa.chamadas[0];
+        QCOMPARE(aviso.icone, IconeMsg::Exclamacao);
+        QCOMPARE(aviso.titulo, QString("Natalis OpenFile"));
+        QVERIFY2(aviso.texto.startsWith(QString("Erro numero %1\n").arg(erro)) &&
+                     aviso.texto.contains(QString::fromUtf8("está danificado e foi deixado como estava")),
+                 qPrintable(aviso.texto));
         QVERIFY(RecentFiles().isEmpty());
         QCOMPARE(c.caminhoFicheiro, caminho);
         QVERIFY(!c.caminhoValido);
@@ -275,10 +303,7 @@ private slots:
         // Save does not write over the damaged file: it asks for another path.
         c.mapaAberto = true;
         int perguntas = 0;
-        QVERIFY(!GuardaMapa(c, [&] {
-            ++perguntas;
-            return QString();
-        }));
+        QVERIFY(!GuardaMapa(c, [&] { return ++perguntas, QString(); }));
         QCOMPARE(perguntas, 1);
         QCOMPARE(leBytes(caminho), bytes);
     }
@@ -296,6 +321,7 @@ private slots:
         QVERIFY(!QFile::exists(caminho));
     }
 
+    // Straight quotes in a text become typographic ones, and the user is told which fields.
     void aspasTipograficas() {
         CamposMapa c;
         c.txtNome = "Ana \"Nita\" Lopes";
@@ -303,8 +329,7 @@ private slots:
         const QString destino = pasta.filePath("aspas.anc");
         QVERIFY(SaveToFile(destino, c));
         QCOMPARE(caixa.chamadas.size(), 1);
-        QVERIFY(caixa.chamadas[0].texto.contains("Nome"));
-        QVERIFY(caixa.chamadas[0].texto.contains(QString::fromUtf8("Comentários")));
+        QVERIFY(caixa.chamadas[0].texto.contains("Nome") && caixa.chamadas[0].texto.contains(QString::fromUtf8("Comentários")));
         QCOMPARE(c.txtNome, QString::fromUtf8("Ana ”Nita” Lopes"));
         QVERIFY(leBytes(destino).startsWith("\"Ana \x94Nita\x94 Lopes\"\r\n"));
         CamposMapa lido;
@@ -315,13 +340,12 @@ private slots:
     // Characters outside Windows-1252: the user is asked before anything is written.
     void caracteresForaDoFicheiro_data() {
         QTest::addColumn<RespostaMsg>("resposta");
-        QTest::addColumn<bool>("guardado");
-        QTest::newRow("guardar assim mesmo") << RespostaMsg::Sim << true;
-        QTest::newRow("desistir") << RespostaMsg::Nao << false;
+        QTest::newRow("guardar assim mesmo") << RespostaMsg::Sim;
+        QTest::newRow("desistir") << RespostaMsg::Nao;
     }
     void caracteresForaDoFicheiro() {
         QFETCH(RespostaMsg, resposta);
-        QFETCH(bool, guardado);
+        const bool guardado = resposta == RespostaMsg::Sim;
         const QString destino = pasta.filePath("simbolos.anc");
         QVERIFY(escreveBytes(destino, "anterior"));
         CamposMapa c;
@@ -330,8 +354,7 @@ private slots:
         QCOMPARE(SaveToFile(destino, c), guardado);
         QCOMPARE(caixa.chamadas.size(), 1);
         QCOMPARE(caixa.chamadas[0].icone, IconeMsg::Pergunta);
-        QVERIFY(caixa.chamadas[0].texto.contains(QString::fromUtf8("☉")));
-        QVERIFY(caixa.chamadas[0].texto.contains(QString::fromUtf8("Comentários")));
+        QVERIFY(caixa.chamadas[0].texto.contains(QString::fromUtf8("☉")) && caixa.chamadas[0].texto.contains(QString::fromUtf8("Comentários")));
         if (guardado)
             QVERIFY(leBytes(destino).contains("\"Sol ? em casa\""));
         else
@@ -365,22 +388,16 @@ private slots:
         CamposMapa c;
         c.mapaAberto = aberto;
         int feitas = 0;
-        const bool ok = GuardaMapa(c, [&] {
-            ++feitas;
-            return escolhido.isEmpty() ? QString() : d.filePath(escolhido);
-        });
+        const bool ok = GuardaMapa(c, [&] { return ++feitas, escolhido.isEmpty() ? QString() : d.filePath(escolhido); });
         QCOMPARE(feitas, perguntas);
         QCOMPARE(ok, !escrito.isEmpty());
         QCOMPARE(QDir(d.path()).entryList(QDir::Files), escrito.isEmpty() ? QStringList() : QStringList{escrito});
-        if (!escrito.isEmpty()) {
-            QCOMPARE(c.caminhoFicheiro, d.filePath(escrito));
-            // The next Save writes to that path without asking.
-            QVERIFY(GuardaMapa(c, [&] {
-                ++feitas;
-                return QString();
-            }));
-            QCOMPARE(feitas, perguntas);
-        }
+        if (escrito.isEmpty())
+            return;
+        QCOMPARE(c.caminhoFicheiro, d.filePath(escrito));
+        // The next Save writes to that path without asking.
+        QVERIFY(GuardaMapa(c, [&] { return ++feitas, QString(); }));
+        QCOMPARE(feitas, perguntas);
     }
 };
 
