@@ -41,9 +41,7 @@ private slots:
         QTest::newRow("leste") << "8h36' E" << -8.6;
         QTest::newRow("oeste") << "8h36' W" << 8.6;
         QTest::newRow("sul nega tudo") << "10º30'0''S" << -10.5;
-        QTest::newRow("norte") << "38º43'0''N" << Dms(38, 43, 0);
         QTest::newRow("menos nas horas") << "-9h24'0''" << -8.6;
-        QTest::newRow("hora maiuscula") << "14H30'0''" << 14.5;
         QTest::newRow("vazio") << "" << 0.0;
         QTest::newRow("lixo") << "abc" << 0.0;
         QTest::newRow("fim de peixes") << "29º59'59''Peixes" << 330 + Dms(29, 59, 59);
@@ -64,9 +62,7 @@ private slots:
         QTest::addColumn<int>("modo");
         QTest::addColumn<bool>("lesteOeste");
         QTest::addColumn<QString>("texto");
-        QTest::newRow("modo 2") << 45.5 << 2 << false << "15º30'0''Touro";
         QTest::newRow("modo 3") << 45.5 << 3 << false << "15º Touro";
-        QTest::newRow("horas") << 14.5 << 1 << false << "14h30'0''";
         QTest::newRow("leste") << -8.6 << 1 << true << "8h36' E";
         QTest::newRow("oeste") << 8.6 << 1 << true << "8h36' W";
         QTest::newRow("zero e leste") << 0.0 << 1 << true << "0h0' E";
@@ -78,7 +74,6 @@ private slots:
         QTest::newRow("transporte modo 3") << Dms(29, 59, 59.97) << 3 << false << "0º Touro";
         QTest::newRow("volta completa") << 359.99999 << 2 << false << "0º0'0''Carneiro";
         QTest::newRow("arredonda segundos") << Dms(10, 0, 59.5) << 2 << false << "10º1'0''Carneiro";
-        QTest::newRow("decimas cortadas") << Dms(10, 0, 58.49) << 2 << false << "10º0'58''Carneiro";
         QTest::newRow("decimas ao meio") << Dms(10, 0, 58.5) << 2 << false << "10º0'59''Carneiro";
         QTest::newRow("modo desconhecido") << 45.5 << 4 << false << "";
         QTest::newRow("nao numero") << std::nan("") << 2 << false << "0º0'0''Carneiro";
@@ -92,53 +87,39 @@ private slots:
         QCOMPARE(Em(graus).RetornaFormatado(int16_t(modo), lesteOeste), texto);
     }
 
-    void partes_data() {
-        QTest::addColumn<double>("graus");
-        QTest::addColumn<QList<int>>("partes"); // sign, degree, minutes, seconds
-        QTest::newRow("touro") << 45.5 << QList<int>{1, 15, 30, 0};
-        QTest::newRow("negativo") << -10.0 << QList<int>{-1, -10, 0, 0};
-        QTest::newRow("segundos a 60 dao 0") << Dms(10, 0, 59.97) << QList<int>{0, 10, 0, 0};
-        QTest::newRow("segundos arredondados") << Dms(10, 0, 30.5) << QList<int>{0, 10, 0, 31};
-        QTest::newRow("limite de signo") << 30.0 << QList<int>{1, 0, 0, 0};
-        QTest::newRow("fim de peixes") << 359.5 << QList<int>{11, 29, 30, 0};
-    }
-    void partes() {
-        QFETCH(double, graus);
-        QFETCH(QList<int>, partes);
-        const PosSigno p = Em(graus);
-        QCOMPARE((QList<int>{p.NumeroSigno(), p.RetornaGraus(), p.Minutos(), p.Segundos()}), partes);
-    }
-
-    // ReduceTo folds into (0, limit]: the limit itself stays.
-    void reduceTo() {
-        const double casos[][3] = {{24, 24, 24}, {25, 24, 1}, {-1, 24, 23}, {50, 24, 26}, {12, 24, 12}, {370, 360, 10}};
-        for (const auto& c : casos) {
-            PosSigno p = Em(c[0]);
-            p.ReduceTo(c[1]);
-            QVERIFY2(std::fabs(p.ValorGraus() - c[2]) < TOL_GRAUS, qPrintable(QString::number(c[0])));
+    // Sign, degree, minutes and rounded seconds; ReduceTo folds into (0, limit].
+    void partesEReducao() {
+        const auto partes = [](double graus) {
+            const PosSigno p = Em(graus);
+            return QList<int>{p.NumeroSigno(), p.RetornaGraus(), p.Minutos(), p.Segundos()};
+        };
+        QCOMPARE(partes(45.5), (QList<int>{1, 15, 30, 0}));
+        QCOMPARE(partes(-10.0), (QList<int>{-1, -10, 0, 0}));
+        QCOMPARE(partes(Dms(10, 0, 59.97)), (QList<int>{0, 10, 0, 0})); // 60 seconds are 0
+        QCOMPARE(partes(Dms(10, 0, 30.5)), (QList<int>{0, 10, 0, 31}));
+        QCOMPARE(partes(359.5), (QList<int>{11, 29, 30, 0}));
+        const double casos[][3] = {{24, 24, 24}, {25, 24, 1}, {-1, 24, 23}, {50, 24, 26}, {370, 360, 10}};
+        for (const auto& [graus, limite, esperado] : casos) {
+            PosSigno p = Em(graus);
+            p.ReduceTo(limite);
+            QVERIFY2(std::fabs(p.ValorGraus() - esperado) < TOL_GRAUS, qPrintable(QString::number(graus)));
         }
     }
 
     void auxiliares() {
         // The text between two marks, case ignored, blanks trimmed; nothing without both marks.
         QCOMPARE(PosSigno::WithinText("ab[x]cd", "[", "]"), "x");
-        QCOMPARE(PosSigno::WithinText("aXbbYc", "x", "y"), "bb");
         QCOMPARE(PosSigno::WithinText("abc", "[", "]"), "");
-        QCOMPARE(PosSigno::WithinText("ab[x", "[", "]"), "");
         QCOMPARE(PosSigno::WithinText("#  12  h", "#", "h"), "12");
         QCOMPARE(PosSigno::WithinText("a'1''b'2''", "'", "''"), "1");
         // The leading number of a text.
         QCOMPARE(ValTexto("12abc"), 12.0);
         QCOMPARE(ValTexto("-3.5x"), -3.5);
-        QCOMPARE(ValTexto("+4"), 4.0);
         QCOMPARE(ValTexto("abc"), 0.0);
-        QCOMPARE(ValTexto("  7"), 7.0);
         QCOMPARE(ValTexto("1.2.3"), 1.2);
-        QCOMPARE(ValTexto("-"), 0.0);
         QCOMPARE(ValTexto(".5"), 0.5);
         QCOMPARE(ValTexto(QString(400, u'9')), 0.0);
         // Sign names: 12 wraps to Carneiro, beyond that nothing.
-        QCOMPARE(NomeSigno(3), QStringLiteral("Câncer"));
         QCOMPARE(NomeSigno(11), QStringLiteral("Peixes"));
         QCOMPARE(NomeSigno(12), QStringLiteral("Carneiro"));
         QCOMPARE(NomeSigno(13), QString());

@@ -23,9 +23,7 @@ private slots:
         QTest::addColumn<QList<int>>("lido");   // day, month, year, hour, minute
         QTest::newRow("ano de dois digitos") << QStringList{"6/8/47", "14:30"} << QList<int>{6, 8, 1947, 14, 30};
         QTest::newRow("hifens e h") << QStringList{"6-8-1947", "14h30'"} << QList<int>{6, 8, 1947, 14, 30};
-        QTest::newRow("h maiusculo") << QStringList{"1/1/2000", "14H05"} << QList<int>{1, 1, 2000, 14, 5};
         QTest::newRow("segundos ignorados") << QStringList{"31/12/1999", "23:59:59"} << QList<int>{31, 12, 1999, 23, 59};
-        QTest::newRow("so a hora") << QStringList{"1/1/2000", "12"} << QList<int>{1, 1, 2000, 12, 0};
         QTest::newRow("ano com texto depois") << QStringList{"2/3/1985 sab", "0:30"} << QList<int>{2, 3, 1985, 0, 30};
         QTest::newRow("metade para o par abaixo") << QStringList{"2.5/8/1947", "10.5:0"} << QList<int>{2, 8, 1947, 10, 0};
         QTest::newRow("metade para o par acima") << QStringList{"3.5/8/1947", "11.5:0"} << QList<int>{4, 8, 1947, 12, 0};
@@ -45,14 +43,11 @@ private slots:
         QTest::addColumn<QList<int>>("data");
         QTest::addColumn<double>("jd");
         QTest::newRow("1900") << QList<int>{1, 1, 1900} << 2415020.5;
-        QTest::newRow("nascimento em 1769") << QList<int>{15, 8, 1769} << 2367400.5;
         QTest::newRow("fevereiro 1800") << QList<int>{28, 2, 1800} << 2378554.5;
         QTest::newRow("marco 1800") << QList<int>{1, 3, 1800} << 2378555.5;
-        QTest::newRow("marco 1700") << QList<int>{1, 3, 1700} << 2342031.5;
         QTest::newRow("bissexto 1600") << QList<int>{29, 2, 1600} << 2305506.5;
         QTest::newRow("ultimo dia juliano") << QList<int>{4, 10, 1582} << 2299159.5;
         QTest::newRow("primeiro dia gregoriano") << QList<int>{15, 10, 1582} << 2299160.5;
-        QTest::newRow("1500 juliano") << QList<int>{1, 1, 1500} << 2268932.5;
         QTest::newRow("ano 1") << QList<int>{1, 1, 1} << 1721423.5;
         QTest::newRow("fevereiro 2100") << QList<int>{28, 2, 2100} << 2488127.5;
         QTest::newRow("marco 2100") << QList<int>{1, 3, 2100} << 2488128.5;
@@ -90,7 +85,6 @@ private slots:
         QTest::addColumn<QList<int>>("hoje");
         QTest::addColumn<QList<int>>("ontem");
         QTest::newRow("primeiro dia gregoriano") << QList<int>{15, 10, 1582} << QList<int>{4, 10, 1582};
-        QTest::newRow("segundo dia gregoriano") << QList<int>{16, 10, 1582} << QList<int>{15, 10, 1582};
         QTest::newRow("ano novo 1583") << QList<int>{1, 1, 1583} << QList<int>{31, 12, 1582};
         QTest::newRow("bissexto juliano 1500") << QList<int>{1, 3, 1500} << QList<int>{29, 2, 1500};
         QTest::newRow("1900 sem 29 de fevereiro") << QList<int>{1, 3, 1900} << QList<int>{28, 2, 1900};
@@ -120,11 +114,9 @@ private slots:
         QTest::addColumn<double>("longitude");
         QTest::addColumn<double>("ramc");
         QTest::newRow("J2000 Greenwich") << QList<int>{1, 1, 2000, 12} << 0.0 << 280.4606230;
-        QTest::newRow("J2000 Lisboa") << QList<int>{1, 1, 2000, 12} << 9.1333 << 280.4606230 - 9.1333;
         QTest::newRow("J2000 a leste") << QList<int>{1, 1, 2000, 12} << -100.0 << 20.4606230;
         QTest::newRow("1900") << QList<int>{1, 1, 1900, 0} << 0.0 << 100.1838549;
         QTest::newRow("1850 GMST negativo") << QList<int>{1, 1, 1850, 0} << 0.0 << 100 + 17 / 60.0 + 31.9249 / 3600;
-        QTest::newRow("1800") << QList<int>{1, 1, 1800, 6} << 0.0 << 190 + 38 / 60.0 + 49.9167 / 3600;
         QTest::newRow("1700") << QList<int>{1, 1, 1700, 12} << 0.0 << 281 + 6 / 60.0 + 39.5017 / 3600;
         QTest::newRow("2024") << QList<int>{1, 9, 2024, 0} << 0.0 << 340.6505737;
     }
