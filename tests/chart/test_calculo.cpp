@@ -9,7 +9,6 @@
 #include <QtTest>
 
 namespace {
-double rad(double g) { return g * PI_NATALIS / 180.0; }
 double graus(double r) { return r * 180.0 / PI_NATALIS; }
 
 // The fields of a chart typed by hand: MC 0º Capricórnio, then every 30°; the bodies as
