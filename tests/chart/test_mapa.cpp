@@ -1,10 +1,14 @@
-// Aspect collections and the program's chart, as the chart code uses them: 1-based items,
-// keys matched ignoring case, codes compared by value whatever their integer type.
+// The chart model: aspect collections as the chart code uses them (1-based items, keys matched
+// ignoring case, codes compared by value whatever their integer type), the chart's bodies and
+// cusps, and the edges of the name tables (the entries themselves are the tables' own text).
 #include "mapa.h"
 #include "planeta.h"
+#include "simbolos.h"
 
 #include <QTest>
 #include <stdexcept>
+
+using namespace Simbolos;
 
 namespace {
 QList<int> Codigos(const iAspectos& a) {
@@ -15,7 +19,7 @@ QList<int> Codigos(const iAspectos& a) {
 }
 } // namespace
 
-class TestPlaneta : public QObject {
+class TestMapa : public QObject {
     Q_OBJECT
 private slots:
     void colecao() {
@@ -44,12 +48,10 @@ private slots:
         a.Remove(1);
         QCOMPARE(a.Item(QStringLiteral("LuaVen"))->codigo().toInt(), 2804);
         a.Remove(QStringLiteral("luaven"));
-        a.Remove(9);
-        a.Remove(QStringLiteral("z"));
+        a.Remove(9); // nothing there
         QCOMPARE(Codigos(a), (QList<int>{1703, 1603, 1}));
         a.Clear();
-        QCOMPARE(a.Count(), 0);
-        QVERIFY(a.Item(QStringLiteral("SolLua")) == nullptr);
+        QVERIFY(a.Count() == 0 && a.Item(QStringLiteral("SolLua")) == nullptr);
     }
 
     // Bodies and cusps are made on first use; a rebuild renews the bodies only, Limpa all.
@@ -73,12 +75,23 @@ private slots:
         QCOMPARE(m.CorpoEfemerides(0).Posicao().ValorRads(), 0.0);
         QCOMPARE(m.Cuspide(12).ValorRads(), 0.0);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, m.Corpo(19));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, m.Corpo(-1));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, m.CorpoEfemerides(12));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, m.Cuspide(0));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, m.Cuspide(13));
+    }
+
+    // Numbers outside each table give empty entries; sign 12 is Carneiro again; the decanate
+    // changes exactly at 10° and wraps past a whole turn.
+    void tabelasDeNomes() {
+        QCOMPARE(BodyInfo(0).nome + BodyInfo(14).abreviatura + SignInfo(13).nome + SignInfo(-1).glifo, QString());
+        QCOMPARE(HouseName(0, true) + HouseName(13, false) + AspectInfo(5).nome + NomeCorpoMapa(19), QString());
+        QCOMPARE(PalavraDecanato(0) + PalavraDecanato(37), QString());
+        QCOMPARE(SignInfo(12).nome, QStringLiteral("Carneiro"));
+        QCOMPARE(SignInfo(12).numero, 1);
+        QCOMPARE(TextoDecanatoSol(30.0), QStringLiteral("1º Decanato de Touro: Senso comum"));
+        QCOMPARE(TextoDecanatoSol(359.9), QStringLiteral("3º Decanato de Peixes: Receptividade"));
+        QCOMPARE(TextoDecanatoSol(370.0), QStringLiteral("2º Decanato de Carneiro: Carisma"));
     }
 };
 
-QTEST_APPLESS_MAIN(TestPlaneta)
-#include "test_planeta.moc"
+QTEST_APPLESS_MAIN(TestMapa)
+#include "test_mapa.moc"
