@@ -56,47 +56,37 @@ double ArcoAdiante(double a, double b) {
 class TestClassico : public QObject {
     Q_OBJECT
 private slots:
-    void leitura_data() {
-        QTest::addColumn<QStringList>("texto"); // date, clock time
-        QTest::addColumn<QList<int>>("lido");   // day, month, year, hour, minute
-        QTest::newRow("ano de dois digitos") << QStringList{"6/8/47", "14:30"} << QList<int>{6, 8, 1947, 14, 30};
-        QTest::newRow("hifens e h") << QStringList{"6-8-1947", "14h30'"} << QList<int>{6, 8, 1947, 14, 30};
-        QTest::newRow("segundos ignorados") << QStringList{"31/12/1999", "23:59:59"} << QList<int>{31, 12, 1999, 23, 59};
-        QTest::newRow("ano com texto depois") << QStringList{"2/3/1985 sab", "0:30"} << QList<int>{2, 3, 1985, 0, 30};
-        QTest::newRow("metade para o par abaixo") << QStringList{"2.5/8/1947", "10.5:0"} << QList<int>{2, 8, 1947, 10, 0};
-        QTest::newRow("metade para o par acima") << QStringList{"3.5/8/1947", "11.5:0"} << QList<int>{4, 8, 1947, 12, 0};
-        QTest::newRow("lixo") << QStringList{"abc", "xyz"} << QList<int>{0, 0, 1900, 0, 0};
-        QTest::newRow("sem separadores") << QStringList{"15081769", ""} << QList<int>{32767, 0, 1900, 0, 0};
-    }
+    // Date and clock time as typed: separators, two-digit years, seconds ignored, halves
+    // rounded to even, rubbish read as 0 of 1900; the zone is left at 0.
     void leitura() {
-        QFETCH(QStringList, texto);
-        QFETCH(QList<int>, lido);
-        const RegistoTempo t = LerDataHora(texto[0], texto[1]);
-        QCOMPARE((QList<int>{t.dia, t.mes, t.ano, t.hora, t.minuto}), lido);
-        QCOMPARE(t.fuso, 0.0);
+        const auto lido = [](const char* data, const char* hora) {
+            const RegistoTempo t = LerDataHora(data, hora);
+            return QList<double>{double(t.dia), double(t.mes), double(t.ano), double(t.hora), double(t.minuto), t.fuso};
+        };
+        QCOMPARE(lido("6/8/47", "14:30"), (QList<double>{6, 8, 1947, 14, 30, 0}));
+        QCOMPARE(lido("6-8-1947", "14h30'"), (QList<double>{6, 8, 1947, 14, 30, 0}));
+        QCOMPARE(lido("31/12/1999", "23:59:59"), (QList<double>{31, 12, 1999, 23, 59, 0}));
+        QCOMPARE(lido("2/3/1985 sab", "0:30"), (QList<double>{2, 3, 1985, 0, 30, 0}));
+        QCOMPARE(lido("2.5/8/1947", "10.5:0"), (QList<double>{2, 8, 1947, 10, 0, 0}));
+        QCOMPARE(lido("3.5/8/1947", "11.5:0"), (QList<double>{4, 8, 1947, 12, 0, 0}));
+        QCOMPARE(lido("abc", "xyz"), (QList<double>{0, 0, 1900, 0, 0, 0}));
+        QCOMPARE(lido("15081769", ""), (QList<double>{32767, 0, 1900, 0, 0, 0}));
     }
 
     // Reference values: swetest -bD.M.Y -ut0 -fJ (Julian calendar before 15/10/1582); the days
     // of 1800–2100 are checked against the short formula below.
-    void diaJuliano_data() {
-        QTest::addColumn<QList<int>>("data");
-        QTest::addColumn<double>("jd");
-        QTest::newRow("1900") << QList<int>{1, 1, 1900} << 2415020.5;
-        QTest::newRow("bissexto 1600") << QList<int>{29, 2, 1600} << 2305506.5;
-        QTest::newRow("ultimo dia juliano") << QList<int>{4, 10, 1582} << 2299159.5;
-        QTest::newRow("primeiro dia gregoriano") << QList<int>{15, 10, 1582} << 2299160.5;
-        QTest::newRow("ano 1") << QList<int>{1, 1, 1} << 1721423.5;
-        QTest::newRow("marco 2100") << QList<int>{1, 3, 2100} << 2488128.5;
+    void diaJuliano() {
+        QCOMPARE(DiaJuliano0h(1, 1, 1900), 2415020.5);
+        QCOMPARE(DiaJuliano0h(29, 2, 1600), 2305506.5);
+        QCOMPARE(DiaJuliano0h(4, 10, 1582), 2299159.5); // the last Julian day
+        QCOMPARE(DiaJuliano0h(15, 10, 1582), 2299160.5);
+        QCOMPARE(DiaJuliano0h(1, 1, 1), 1721423.5);
+        QCOMPARE(DiaJuliano0h(1, 3, 2100), 2488128.5);
         // Numbers outside the calendar run on: day 0 is the last of the month before, month 13
         // the January after.
-        QTest::newRow("dia zero") << QList<int>{0, 3, 1900} << 2415078.5;
-        QTest::newRow("mes zero") << QList<int>{1, 0, 1901} << 2415354.5;
-        QTest::newRow("mes treze") << QList<int>{1, 13, 1899} << 2415020.5;
-    }
-    void diaJuliano() {
-        QFETCH(QList<int>, data);
-        QFETCH(double, jd);
-        QCOMPARE(DiaJuliano0h(data[0], data[1], data[2]), jd);
+        QCOMPARE(DiaJuliano0h(0, 3, 1900), 2415078.5);
+        QCOMPARE(DiaJuliano0h(1, 0, 1901), 2415354.5);
+        QCOMPARE(DiaJuliano0h(1, 13, 1899), 2415020.5);
     }
 
     // Every chart of 1/3/1800 to 28/2/2100 keeps the day it had with the short formula.
@@ -115,45 +105,33 @@ private slots:
         QCOMPARE(verificados, 109573); // swetest: JD 2488127.5 (28/2/2100) − 2378555.5 (1/3/1800) + 1
     }
 
-    // The previous calendar day, worked by hand: across the reform, month and year ends, the
-    // Julian leap day of 1500 and the Gregorian non-leap 1900. The clock time and zone stay.
-    void diaAnterior_data() {
-        QTest::addColumn<QList<int>>("hoje");
-        QTest::addColumn<QList<int>>("ontem");
-        QTest::newRow("primeiro dia gregoriano") << QList<int>{15, 10, 1582} << QList<int>{4, 10, 1582};
-        QTest::newRow("bissexto juliano 1500") << QList<int>{1, 3, 1500} << QList<int>{29, 2, 1500};
-        QTest::newRow("1900 sem 29 de fevereiro") << QList<int>{1, 3, 1900} << QList<int>{28, 2, 1900};
-        QTest::newRow("2000 bissexto") << QList<int>{1, 3, 2000} << QList<int>{29, 2, 2000};
-        QTest::newRow("mes treze") << QList<int>{1, 13, 1899} << QList<int>{31, 12, 1899};
-    }
+    // The previous calendar day, worked by hand: across the reform, the Julian leap day of
+    // 1500, the Gregorian non-leap 1900, month 13. The clock time and zone stay.
     void diaAnterior() {
-        QFETCH(QList<int>, hoje);
-        QFETCH(QList<int>, ontem);
-        const RegistoTempo r = DiaAnterior(Tempo(hoje[0], hoje[1], hoje[2], 14, 30, 1.0));
-        QCOMPARE((QList<double>{double(r.dia), double(r.mes), double(r.ano), double(r.hora), double(r.minuto), r.fuso}),
-                 (QList<double>{double(ontem[0]), double(ontem[1]), double(ontem[2]), 14, 30, 1.0}));
+        const auto ontem = [](int d, int m, int a) {
+            const RegistoTempo r = DiaAnterior(Tempo(d, m, a, 14, 30, 1.0));
+            return QList<double>{double(r.dia), double(r.mes), double(r.ano), double(r.hora), double(r.minuto), r.fuso};
+        };
+        QCOMPARE(ontem(15, 10, 1582), (QList<double>{4, 10, 1582, 14, 30, 1}));
+        QCOMPARE(ontem(1, 3, 1500), (QList<double>{29, 2, 1500, 14, 30, 1}));
+        QCOMPARE(ontem(1, 3, 1900), (QList<double>{28, 2, 1900, 14, 30, 1}));
+        QCOMPARE(ontem(1, 3, 2000), (QList<double>{29, 2, 2000, 14, 30, 1}));
+        QCOMPARE(ontem(1, 13, 1899), (QList<double>{31, 12, 1899, 14, 30, 1}));
     }
 
     // Reference RAMC values are swetest's ARMC (-emos -nonut -house0,0,P); the engine's
-    // sidereal-time polynomial agrees with it to about a second of time over three centuries.
-    void tempoSideral_data() {
-        QTest::addColumn<QList<int>>("ut"); // day, month, year, hour
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<double>("ramc");
-        QTest::newRow("J2000 a leste") << QList<int>{1, 1, 2000, 12} << -100.0 << 20.4606230;
-        QTest::newRow("1900") << QList<int>{1, 1, 1900, 0} << 0.0 << 100.1838549;
-        QTest::newRow("1850 GMST negativo") << QList<int>{1, 1, 1850, 0} << 0.0 << 100 + 17 / 60.0 + 31.9249 / 3600;
-        QTest::newRow("1700") << QList<int>{1, 1, 1700, 12} << 0.0 << 281 + 6 / 60.0 + 39.5017 / 3600;
-    }
+    // sidereal-time polynomial agrees with it to about a second of time over three centuries,
+    // a negative Greenwich time (1850) and a longitude east included.
     void tempoSideral() {
-        QFETCH(QList<int>, ut);
-        QFETCH(double, longitude);
-        QFETCH(double, ramc);
-        const ResultadoEfemerides r = CorreEfemerides(Tempo(ut[0], ut[1], ut[2], ut[3]), Lugar(0, -longitude));
-        const double graus = r.ramc / G;
-        QVERIFY(graus >= 0.0 && graus < 360.0);
-        QVERIFY2(std::fabs(graus - ramc) < 0.005, qPrintable(QString::number(graus, 'f', 6)));
-        QVERIFY(std::fabs(r.tempoSideralLocal - graus / 15.0) < 1e-12);
+        const struct { RegistoTempo ut; double longitudeLeste, ramc; } casos[] = {
+            {Tempo(1, 1, 2000, 12), 100.0, 20.4606230}, {Tempo(1, 1, 1900, 0), 0.0, 100.1838549},
+            {Tempo(1, 1, 1850, 0), 0.0, 100 + 17 / 60.0 + 31.9249 / 3600}, {Tempo(1, 1, 1700, 12), 0.0, 281 + 6 / 60.0 + 39.5017 / 3600}};
+        for (const auto& c : casos) {
+            const ResultadoEfemerides r = CorreEfemerides(c.ut, Lugar(0, c.longitudeLeste));
+            const double graus = r.ramc / G;
+            QVERIFY2(graus >= 0.0 && graus < 360.0 && std::fabs(graus - c.ramc) < 0.005, qPrintable(QString::number(graus, 'f', 6)));
+            QVERIFY(std::fabs(r.tempoSideralLocal - graus / 15.0) < 1e-12);
+        }
     }
 
     // The worked positions for 2000-01-01 12h UT, given to 0.01°: Sol, then Mercúrio .. Plutão.
@@ -165,24 +143,21 @@ private slots:
                      qPrintable(QStringLiteral("corpo %1: %2").arg(c).arg(r.longitudes[c], 0, 'f', 4)));
     }
 
-    void lua_data() {
-        QTest::addColumn<QList<int>>("ut"); // day, month, year, hour
-        QTest::addColumn<QList<double>>("esperado"); // Moon, true node, mean apogee
-        // swetest -bD.M.Y -utH -emos -nonut -p01tA
-        QTest::newRow("1850") << QList<int>{1, 7, 1850, 0} << QList<double>{348.7695682, 135.1855505, 300.1483120};
-        QTest::newRow("1900") << QList<int>{1, 1, 1900, 0} << QList<double>{272.4115299, 260.2624300, 154.3279244};
-        QTest::newRow("J2000") << QList<int>{1, 1, 2000, 12} << QList<double>{223.3276453, 123.9567653, 263.4682026};
-        QTest::newRow("2099") << QList<int>{31, 12, 2099, 12} << QList<double>{150.4162620, 349.8511840, 12.1670859};
-    }
+    // The Moon, the true node and the mean apogee against swetest -bD.M.Y -utH -emos -nonut
+    // -p01tA. The short lunar series leaves the differences the accuracy report measures over
+    // 1900–2100 (at most 4′ for the Moon, 18′ for the true node, 7′ for the mean apogee).
     void lua() {
-        QFETCH(QList<int>, ut);
-        QFETCH(QList<double>, esperado);
-        // The short lunar series leaves the differences the accuracy report measures over
-        // 1900–2100 (at most 4′ for the Moon, 18′ for the true node, 7′ for the mean apogee).
+        const struct { RegistoTempo ut; double esperado[3]; } casos[] = {
+            {Tempo(1, 7, 1850, 0), {348.7695682, 135.1855505, 300.1483120}},
+            {Tempo(1, 1, 1900, 0), {272.4115299, 260.2624300, 154.3279244}},
+            {Tempo(1, 1, 2000, 12), {223.3276453, 123.9567653, 263.4682026}},
+            {Tempo(31, 12, 2099, 12), {150.4162620, 349.8511840, 12.1670859}}};
         const double tolerancia[3] = {0.1, 0.35, 0.15};
-        const ResultadoEfemerides r = CorreEfemerides(Tempo(ut[0], ut[1], ut[2], ut[3]), RegistoLugar{});
-        for (int k = 0; k < 3; ++k)
-            QVERIFY2(DiferencaGraus(r.longitudes[size_t(k ? 9 + k : 1)], esperado[k]) < tolerancia[k], qPrintable(QString::number(k)));
+        for (const auto& c : casos) {
+            const ResultadoEfemerides r = CorreEfemerides(c.ut, RegistoLugar{});
+            for (size_t k = 0; k < 3; ++k)
+                QVERIFY2(DiferencaGraus(r.longitudes[k ? 9 + k : 1], c.esperado[k]) < tolerancia[k], qPrintable(QString::number(c.ut.ano)));
+        }
     }
 
     // Longitudes stay in [0, 360) over six centuries either side of 1900.
