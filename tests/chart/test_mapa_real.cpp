@@ -193,24 +193,17 @@ private slots:
     }
 
     // Options 20 and 21 keep the engine and house codes; anything else reads as the default.
-    void opcoes_data() {
-        QTest::addColumn<QStringList>("guardado");
-        QTest::addColumn<int>("motor");
-        QTest::addColumn<int>("casas");
-        QTest::newRow("preciso placidus") << QStringList{"preciso", "placidus"} << int(Motor::Preciso) << int(SistemaCasas::Placidus);
-        QTest::newRow("por omissao") << QStringList{"False", "False"} << int(Motor::Classico) << int(SistemaCasas::Proprio);
-        QTest::newRow("desconhecidos") << QStringList{"rapido", "xyz"} << int(Motor::Classico) << int(SistemaCasas::Proprio);
-    }
     void opcoes() {
-        QFETCH(QStringList, guardado);
-        QFETCH(int, motor);
-        QFETCH(int, casas);
-        SaveOption(OPCAO_MOTOR, guardado[0]);
-        SaveOption(OPCAO_CASAS, guardado[1]);
-        const EscolhaCalculo e = EscolhaDasOpcoes();
-        QCOMPARE(e, (EscolhaCalculo{Motor(motor), SistemaCasas(casas)}));
-        GuardaEscolhaNasOpcoes(e);
-        QCOMPARE(EscolhaDasOpcoes(), e);
+        const auto lido = [](const char* motor, const char* casas) {
+            SaveOption(OPCAO_MOTOR, motor);
+            SaveOption(OPCAO_CASAS, casas);
+            return EscolhaDasOpcoes();
+        };
+        QCOMPARE(lido("preciso", "placidus"), (EscolhaCalculo{Motor::Preciso, SistemaCasas::Placidus}));
+        QCOMPARE(lido("False", "False"), EscolhaCalculo{});
+        QCOMPARE(lido("rapido", "xyz"), EscolhaCalculo{});
+        GuardaEscolhaNasOpcoes({Motor::Preciso, SistemaCasas::Koch});
+        QCOMPARE(EscolhaDasOpcoes(), (EscolhaCalculo{Motor::Preciso, SistemaCasas::Koch}));
     }
 };
 

@@ -107,11 +107,6 @@ private slots:
     }
 
     void auxiliares() {
-        // The text between two marks, case ignored, blanks trimmed; nothing without both marks.
-        QCOMPARE(PosSigno::WithinText("ab[x]cd", "[", "]"), "x");
-        QCOMPARE(PosSigno::WithinText("abc", "[", "]"), "");
-        QCOMPARE(PosSigno::WithinText("#  12  h", "#", "h"), "12");
-        QCOMPARE(PosSigno::WithinText("a'1''b'2''", "'", "''"), "1");
         // The leading number of a text.
         QCOMPARE(ValTexto("12abc"), 12.0);
         QCOMPARE(ValTexto("-3.5x"), -3.5);
