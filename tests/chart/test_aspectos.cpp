@@ -1,4 +1,6 @@
-// Orbs and aspects: the built-in orb table and the orb file (the line order, refusal of
+// The chart model, orbs and aspects. The aspect collection as the chart code uses it, the
+// chart's bodies and cusps, and the edges of the name tables (the entries themselves are the
+// tables' own text). Orbs and aspects: the built-in orb table and the orb file (the line order, refusal of
 // malformed files with the orbs in use kept, the missing-file fall-back, the writer's bytes),
 // then aspect detection (rounding of the separation, the order of the kinds, the Node and
 // Fortune rule, orb-0 pairs, what is recorded in the bodies' and the chart's collections).
@@ -13,10 +15,18 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <stdexcept>
 
 namespace {
 int Orbe(int a, int b) { return OrbesActuais().orb(a, b); }
 double rad(double graus) { return graus * PI_NATALIS / 180.0; }
+
+QList<int> Codigos(const iAspectos& a) {
+    QList<int> c;
+    for (const Aspecto& x : a)
+        c << x.codigo().toInt();
+    return c;
+}
 
 // Bodies 0..12 at 1° + 23° k: no two of them are an exact aspect apart (23 m folded is never
 // 0, 60, 90, 120 or 180), so under orb 0 only the pair a test places is found.
@@ -51,6 +61,63 @@ private slots:
     void init() {
         caixa.chamadas.clear();
         QVERIFY(LoadOrbs(false, ORDEM));
+    }
+
+    // What the chart code relies on: 1-based items in the order added, nothing outside them,
+    // codes compared by value whatever their integer type, the first item of a key found
+    // ignoring case.
+    void colecao() {
+        iAspectos a;
+        QVERIFY(a.Item(1) == nullptr);
+        QCOMPARE(a.Add(QStringLiteral("Conjunção"), 1902, QStringLiteral("SolLua")).Nome(), QStringLiteral("Conjunção"));
+        a.Add(QStringLiteral("Trigono"), QVariant::fromValue<int16_t>(1703));
+        a.Add(QStringLiteral("outra"), 2804, QStringLiteral("SOLLUA"));
+        QCOMPARE(Codigos(a), (QList<int>{1902, 1703, 2804}));
+        QCOMPARE(a.Item(2)->Nome(), QStringLiteral("Trigono"));
+        QVERIFY(a.Item(0) == nullptr && a.Item(4) == nullptr);
+        QCOMPARE(a.Item(QStringLiteral("sollua"))->codigo().toInt(), 1902);
+        QVERIFY(a.ExistsItem(1703)); // int16 stored, int asked
+        QVERIFY(a.ExistsItem(QVariant::fromValue<int16_t>(1902))); // and the other way
+        QVERIFY(!a.ExistsItem(QVariant::fromValue<int16_t>(1704)));
+        a.Clear();
+        QVERIFY(a.Count() == 0 && a.Item(QStringLiteral("SolLua")) == nullptr);
+    }
+
+    // Bodies and cusps are made on first use; a rebuild renews the bodies only, Limpa all.
+    void mapa() {
+        Mapa m;
+        QCOMPARE(m.Corpo(18).Posicao().ValorRads(), 0.0);
+        m.Cuspide(12).setValorGraus(90.0);
+        QCOMPARE(m.CuspidesRads()[12], PI_NATALIS / 2);
+        QCOMPARE(m.CuspidesRads()[1], 0.0);
+        m.Corpo(0).Nome = QStringLiteral("Sol");
+        m.Corpo(0).Posicao().setValorGraus(10.0);
+        m.CorpoEfemerides(0).Posicao().setValorGraus(20.0);
+        m.Aspectos().Add(QStringLiteral("x"), 1);
+        m.RecriaCorpos();
+        QCOMPARE(m.Corpo(0).Nome, QString());
+        QCOMPARE(m.Corpo(0).Posicao().ValorRads(), 0.0);
+        QCOMPARE(m.Aspectos().Count(), 0);
+        QVERIFY(m.CorpoEfemerides(0).Posicao().ValorRads() != 0.0);
+        QVERIFY(m.Cuspide(12).ValorRads() != 0.0);
+        m.Limpa();
+        QCOMPARE(m.CorpoEfemerides(0).Posicao().ValorRads(), 0.0);
+        QCOMPARE(m.Cuspide(12).ValorRads(), 0.0);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, m.Corpo(19));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, m.CorpoEfemerides(12));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, m.Cuspide(13));
+    }
+
+    // Numbers outside each table give empty entries; sign 12 is Carneiro again; the decanate
+    // changes exactly at 10° and wraps past a whole turn.
+    void tabelasDeNomes() {
+        QCOMPARE(Simbolos::BodyInfo(0).nome + Simbolos::BodyInfo(14).abreviatura + Simbolos::SignInfo(13).nome + Simbolos::SignInfo(-1).glifo, QString());
+        QCOMPARE(Simbolos::HouseName(0, true) + Simbolos::HouseName(13, false) + Simbolos::AspectInfo(5).nome + Simbolos::NomeCorpoMapa(19), QString());
+        QCOMPARE(Simbolos::SignInfo(12).nome, QStringLiteral("Carneiro"));
+        QCOMPARE(Simbolos::SignInfo(12).numero, 1);
+        QCOMPARE(Simbolos::TextoDecanatoSol(30.0), QStringLiteral("1º Decanato de Touro: Senso comum"));
+        QCOMPARE(Simbolos::TextoDecanatoSol(359.9), QStringLiteral("3º Decanato de Peixes: Receptividade"));
+        QCOMPARE(Simbolos::TextoDecanatoSol(370.0), QStringLiteral("2º Decanato de Carneiro: Carisma"));
     }
 
     // Cells of the built-in table as printed in the orb rules (row a, column b); the pairs of
