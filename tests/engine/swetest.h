@@ -23,16 +23,14 @@ inline std::optional<SaidaSwetest> CorreSwetest(const QString& dataUT, const QSt
                                                 double longitudeLeste, char letraCasas, bool moshier = false,
                                                 bool semNutacao = false) {
     const QString programa = QStandardPaths::findExecutable(QStringLiteral("swetest"));
-    if (programa.isEmpty())
-        return std::nullopt;
-    QStringList argumentos{"-b" + dataUT, "-ut" + horaUT, "-p0123456789tA",
-                           QStringLiteral("-house%1,%2,%3").arg(longitudeLeste, 0, 'f', 10).arg(latitude, 0, 'f', 10).arg(QLatin1Char(letraCasas)),
-                           "-fls", "-head", moshier ? "-emos" : "-eswe"};
+    QStringList argumentos{"-b" + dataUT, "-ut" + horaUT, "-p0123456789tA", "-fls", "-head", moshier ? "-emos" : "-eswe",
+                           QStringLiteral("-house%1,%2,%3").arg(longitudeLeste, 0, 'f', 10).arg(latitude, 0, 'f', 10).arg(QLatin1Char(letraCasas))};
     if (semNutacao)
-        argumentos << "-nonut";
+        argumentos << QStringLiteral("-nonut");
     QProcess p;
-    p.start(programa, argumentos);
-    if (!p.waitForFinished(10000) || p.exitCode() != 0)
+    if (!programa.isEmpty())
+        p.start(programa, argumentos);
+    if (programa.isEmpty() || !p.waitForFinished(10000) || p.exitCode() != 0)
         return std::nullopt;
     SaidaSwetest s;
     QList<QPair<double, double>> valores; // each line: longitude and speed
@@ -45,8 +43,7 @@ inline std::optional<SaidaSwetest> CorreSwetest(const QString& dataUT, const QSt
         else if (l.contains(QLatin1String("failed")))
             s.recursoPolar = true;
     }
-    // Then the Ascendant, the MC, the ARMC and the vertex.
-    if (valores.size() < 28)
+    if (valores.size() < 28) // after the cusps: Ascendant, MC, ARMC, vertex
         return std::nullopt;
     for (size_t i = 0; i < 12; ++i) {
         s.corpos[i] = valores[qsizetype(i)].first;
