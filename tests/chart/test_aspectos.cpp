@@ -1,12 +1,12 @@
-// The chart model, orbs and aspects. The aspect collection as the chart code uses it, the
-// chart's bodies and cusps, and the edges of the name tables (the entries themselves are the
-// tables' own text). Orbs and aspects: the built-in orb table and the orb file (the line order, refusal of
-// malformed files with the orbs in use kept, the missing-file fall-back, the writer's bytes),
-// then aspect detection (rounding of the separation, the order of the kinds, the Node and
-// Fortune rule, orb-0 pairs, what is recorded in the bodies' and the chart's collections).
-// Reference cases are the worked examples of the aspect rules (separations by hand).
-// The orb file used holds 1..46, one per line with CR LF, so every line shows where it lands;
-// the malformed files are that file with one fault each.
+// The chart model, orbs and aspects: the aspect collection as the chart code uses it, the
+// chart's bodies and cusps, the edges of the name tables (the entries themselves are the
+// tables' own text); the built-in orb table and the orb file (line order, refusal of malformed
+// files with the orbs in use kept, the missing-file fall-back, the writer's bytes); aspect
+// detection (rounding of the separation, the order of the kinds, the Node and Fortune rule,
+// orb-0 pairs, what is recorded in the bodies' and the chart's collections). Reference cases
+// are the worked examples of the aspect rules (separations by hand). The orb file used holds
+// 1..46, one per line with CR LF, so every line shows where it lands; the malformed files are
+// that file with one fault each.
 #include "aspectos.h"
 #include "mensagens.h"
 #include "opcoes.h"
@@ -63,9 +63,8 @@ private slots:
         QVERIFY(LoadOrbs(false, ORDEM));
     }
 
-    // What the chart code relies on: 1-based items in the order added, nothing outside them,
-    // codes compared by value whatever their integer type, the first item of a key found
-    // ignoring case.
+    // What the chart code relies on: 1-based items in the order added, codes compared by value
+    // whatever their integer type, the first item of a key found ignoring case.
     void colecao() {
         iAspectos a;
         QVERIFY(a.Item(1) == nullptr);
@@ -111,13 +110,14 @@ private slots:
     // Numbers outside each table give empty entries; sign 12 is Carneiro again; the decanate
     // changes exactly at 10° and wraps past a whole turn.
     void tabelasDeNomes() {
-        QCOMPARE(Simbolos::BodyInfo(0).nome + Simbolos::BodyInfo(14).abreviatura + Simbolos::SignInfo(13).nome + Simbolos::SignInfo(-1).glifo, QString());
-        QCOMPARE(Simbolos::HouseName(0, true) + Simbolos::HouseName(13, false) + Simbolos::AspectInfo(5).nome + Simbolos::NomeCorpoMapa(19), QString());
-        QCOMPARE(Simbolos::SignInfo(12).nome, QStringLiteral("Carneiro"));
-        QCOMPARE(Simbolos::SignInfo(12).numero, 1);
-        QCOMPARE(Simbolos::TextoDecanatoSol(30.0), QStringLiteral("1º Decanato de Touro: Senso comum"));
-        QCOMPARE(Simbolos::TextoDecanatoSol(359.9), QStringLiteral("3º Decanato de Peixes: Receptividade"));
-        QCOMPARE(Simbolos::TextoDecanatoSol(370.0), QStringLiteral("2º Decanato de Carneiro: Carisma"));
+        using namespace Simbolos;
+        QCOMPARE(BodyInfo(0).nome + BodyInfo(14).abreviatura + SignInfo(13).nome + SignInfo(-1).glifo, QString());
+        QCOMPARE(HouseName(0, true) + HouseName(13, false) + AspectInfo(5).nome + NomeCorpoMapa(19), QString());
+        QCOMPARE(SignInfo(12).nome, QStringLiteral("Carneiro"));
+        QCOMPARE(SignInfo(12).numero, 1);
+        QCOMPARE(TextoDecanatoSol(30.0), QStringLiteral("1º Decanato de Touro: Senso comum"));
+        QCOMPARE(TextoDecanatoSol(359.9), QStringLiteral("3º Decanato de Peixes: Receptividade"));
+        QCOMPARE(TextoDecanatoSol(370.0), QStringLiteral("2º Decanato de Carneiro: Carisma"));
     }
 
     // Cells of the built-in table as printed in the orb rules (row a, column b); the pairs of
