@@ -33,7 +33,6 @@ CamposMapa campos() {
     return c;
 }
 
-
 using Leitor = Normalizado (*)(const QString&);
 void lido(const char* nome, Leitor l, const QString& e, const QString& saida, double v) {
     QTest::newRow(nome) << l << e << true << saida << v;
@@ -133,8 +132,7 @@ private slots:
 
     // A refusal names the text and the field, so the user knows what to correct.
     void mensagensNomeiamOTexto() {
-        QVERIFY(NormalizaHora("25:00").erro.contains("25:00"));
-        QVERIFY(NormalizaHora("25:00").erro.contains("hora"));
+        QVERIFY(NormalizaHora("25:00").erro.contains("25:00") && NormalizaHora("25:00").erro.contains("hora"));
         QVERIFY(NormalizaLongitude("-9.13").erro.contains("longitude"));
         QCOMPARE(NormalizaHora("").erro, QString("Preencha o campo 'Hora de Nascimento'"));
     }
