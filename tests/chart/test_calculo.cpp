@@ -68,7 +68,6 @@ private slots:
         recusado("data outubro de 1582", NormalizaData, "10/10/1582");
 
         // Clock times end in a single prime, as the time record and the derived times read them.
-        lido("hora h plica", NormalizaHora, "14h30'", "14h30'", 14.5);
         lido("hora so horas", NormalizaHora, "9", "9h0'", 9);
         recusado("hora 24", NormalizaHora, "24:00");
         recusado("hora minutos 60", NormalizaHora, "12:60");
@@ -78,8 +77,6 @@ private slots:
         // Zones: a typed minus negates the whole value; the window writes whole hours rounded
         // down followed by positive minutes, so -3.5 h is "-4h30'0''".
         lido("fuso menos com minutos", NormalizaFuso, "-3h30'", "-4h30'0''", -3.5);
-        lido("fuso dois pontos", NormalizaFuso, "1:00", "1h0'0''", 1);
-        lido("fuso forma da janela", NormalizaFuso, "1h0'0''", "1h0'0''", 1);
         lido("fuso guardado negativo mantem o sentido", NormalizaFuso, "-4h30'0''", "-4h30'0''", -3.5);
         lido("fuso decimal com virgula", NormalizaFuso, "-9,5", "-10h30'0''", -9.5);
         recusado("fuso fora do intervalo", NormalizaFuso, "15");
@@ -106,7 +103,6 @@ private slots:
         // Zodiac positions keep their sign, also without seconds.
         lido("posicao sem segundos", NormalizaPosicao, "15º30' Touro", "15º30'0''Touro", 45.5);
         lido("posicao abreviada", NormalizaPosicao, "15°30'12'' tou", "15º30'12''Touro", 45 + 30 / 60.0 + 12 / 3600.0);
-        lido("posicao acentos", NormalizaPosicao, "3º Gémeos", "3º0'0''Gémeos", 63);
         lido("posicao longitude absoluta", NormalizaPosicao, "45.5", "15º30'0''Touro", 45.5);
         recusado("posicao signo desconhecido", NormalizaPosicao, "15º Xpto");
         recusado("posicao 30 graus no signo", NormalizaPosicao, "30º Touro");
