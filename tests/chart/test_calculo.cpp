@@ -199,8 +199,7 @@ private slots:
 
         // Aspects: Sol 80°10' and Mercúrio 85°30' (orb 9); Lua 33° and Neptuno 47° are 14°
         // apart, beyond every orb.
-        QVERIFY(m.Aspectos().ExistsItem(1903));
-        QVERIFY(!m.Aspectos().ExistsItem(2909));
+        QVERIFY(m.Aspectos().ExistsItem(1903) && !m.Aspectos().ExistsItem(2909));
         QCOMPARE(m.Corpo(0).Aspectos().Item(1)->Nome().left(4), QString(" Em "));
 
         // A second rebuild of the same fields gives the same chart, nothing accumulated.

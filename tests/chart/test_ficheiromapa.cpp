@@ -143,8 +143,6 @@ private slots:
         QTest::newRow("classico Signos Inteiros, fuso do atlas")
             << int(Motor::Classico) << int(SistemaCasas::SignosInteiros) << "America/Sao_Paulo"
             << QByteArray("\"classico\"\r\n\"signos-inteiros\"\r\n\"America/Sao_Paulo\"\r\n");
-        QTest::newRow("preciso regra propria") << int(Motor::Preciso) << int(SistemaCasas::Proprio) << ""
-                                               << QByteArray("\"preciso\"\r\n\"proprio\"\r\n\"\"\r\n");
     }
     void registosExtra() {
         QFETCH(int, motor);
@@ -209,30 +207,24 @@ private slots:
 
     // The tail (records 27..29) may be missing: 26 records load with no message. Opening
     // replaces the bodies of the chart shown before.
-    void caudaOpcional_data() {
-        QTest::addColumn<int>("registos");
-        QTest::newRow("26 registos") << 26;
-        QTest::newRow("27 registos") << 27;
-        QTest::newRow("28 registos sem e-mail") << 28;
-    }
     void caudaOpcional() {
-        QFETCH(int, registos);
-        const QString caminho = pasta.filePath(QString("cauda%1.anc").arg(registos));
-        QVERIFY(escreveBytes(caminho, primeirosRegistos(leBytes(FIXTURE), registos)));
-        CamposMapa c;
-        Mapa m;
-        QVERIFY(OpenFile(FIXTURE, c, m));
-        m.Corpo(4).Marcado = true;
-        m.Corpo(4).Aspectos().Add("resto", 999);
-        QVERIFY(OpenFile(caminho, c, m));
-        QCOMPARE(caixa.chamadas.size(), 0);
-        QVERIFY(!m.Corpo(4).Marcado);
-        QVERIFY(!m.Corpo(4).Aspectos().ExistsItem(999));
-        QCOMPARE(c.PosPlaneta[11].isEmpty(), registos < 27); // Lua Negra
-        QCOMPARE(c.lblretrogrado[11], registos >= 27);
-        QCOMPARE(c.cometarios.isEmpty(), registos < 28);
-        QVERIFY(c.txtemail.isEmpty());
-        QCOMPARE(c.PosCasas[5], QString::fromUtf8("0º0'0''Gémeos"));
+        for (int registos : {26, 27, 28}) {
+            const QString caminho = pasta.filePath(QString("cauda%1.anc").arg(registos));
+            QVERIFY(escreveBytes(caminho, primeirosRegistos(leBytes(FIXTURE), registos)));
+            CamposMapa c;
+            Mapa m;
+            QVERIFY(OpenFile(FIXTURE, c, m));
+            m.Corpo(4).Marcado = true;
+            m.Corpo(4).Aspectos().Add("resto", 999);
+            QVERIFY(OpenFile(caminho, c, m));
+            QCOMPARE(caixa.chamadas.size(), 0);
+            QVERIFY(!m.Corpo(4).Marcado && !m.Corpo(4).Aspectos().ExistsItem(999));
+            QCOMPARE(c.PosPlaneta[11].isEmpty(), registos < 27); // Lua Negra
+            QCOMPARE(c.lblretrogrado[11], registos >= 27);
+            QCOMPARE(c.cometarios.isEmpty(), registos < 28);
+            QVERIFY(c.txtemail.isEmpty());
+            QCOMPARE(c.PosCasas[5], QString::fromUtf8("0º0'0''Gémeos"));
+        }
     }
 
     // A file that stops inside records 1..26, or whose flag records hold something else, is
@@ -287,25 +279,21 @@ private slots:
         QCOMPARE(leBytes(caminho), bytes);
     }
 
-    // Characters outside Windows-1252: the user is asked before anything is written.
-    void caracteresForaDoFicheiro_data() {
-        QTest::addColumn<RespostaMsg>("resposta");
-        QTest::newRow("guardar assim mesmo") << RespostaMsg::Sim;
-        QTest::newRow("desistir") << RespostaMsg::Nao;
-    }
+    // Characters outside Windows-1252: the user is asked before anything is written, and a
+    // "no" leaves the file as it was.
     void caracteresForaDoFicheiro() {
-        QFETCH(RespostaMsg, resposta);
-        const bool guardado = resposta == RespostaMsg::Sim;
         const QString destino = pasta.filePath("simbolos.anc");
         QVERIFY(escreveBytes(destino, "anterior"));
         CamposMapa c;
         c.cometarios = QString::fromUtf8("Sol ☉ em casa");
-        caixa.respostas = {resposta};
-        QCOMPARE(SaveToFile(destino, c), guardado);
+        caixa.respostas = {RespostaMsg::Nao, RespostaMsg::Sim};
+        QVERIFY(!SaveToFile(destino, c));
+        QCOMPARE(leBytes(destino), QByteArray("anterior"));
         QCOMPARE(caixa.chamadas.size(), 1);
         QCOMPARE(caixa.chamadas[0].icone, IconeMsg::Pergunta);
         QVERIFY(caixa.chamadas[0].texto.contains(QString::fromUtf8("☉")) && caixa.chamadas[0].texto.contains(QString::fromUtf8("Comentários")));
-        QVERIFY(guardado ? leBytes(destino).contains("\"Sol ? em casa\"") : leBytes(destino) == "anterior");
+        QVERIFY(SaveToFile(destino, c));
+        QVERIFY(leBytes(destino).contains("\"Sol ? em casa\""));
     }
 
     // Save with no chart open does nothing; with no path it asks for one (Save As), writes
