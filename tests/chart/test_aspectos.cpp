@@ -1,12 +1,8 @@
-// The chart model, orbs and aspects: the aspect collection and the chart as the chart code
-// uses them, the edges of the name tables (the entries themselves are the
-// tables' own text); the built-in orb table and the orb file (line order, refusal of malformed
-// files with the orbs in use kept, the missing-file fall-back, the writer's bytes); aspect
-// detection (rounding of the separation, the order of the kinds, the Node and Fortune rule,
-// orb-0 pairs, what is recorded in the bodies' and the chart's collections). Reference cases
-// are the worked examples of the aspect rules (separations by hand). The orb file used holds
-// 1..46, one per line with CR LF, so every line shows where it lands; the malformed files are
-// that file with one fault each.
+// The chart model, orbs and aspects: the collection and chart facts the program relies on, the
+// edges of the name tables, the orb table and file (line order, malformed files refused with the
+// orbs in use kept, the missing-file fall-back, the writer's bytes) and aspect detection against
+// the worked examples of the aspect rules. The orb file holds 1..46, one per line with CR LF, so
+// every line shows where it lands; each malformed file is that file with one fault.
 #include "aspectos.h"
 #include "mensagens.h"
 #include "opcoes.h"
@@ -88,7 +84,6 @@ private slots:
         QCOMPARE(BodyInfo(0).nome + BodyInfo(14).abreviatura + SignInfo(13).nome + SignInfo(-1).glifo, QString());
         QCOMPARE(HouseName(0, true) + HouseName(13, false) + AspectInfo(5).nome + NomeCorpoMapa(19), QString());
         QCOMPARE(SignInfo(12).nome, QStringLiteral("Carneiro"));
-        QCOMPARE(SignInfo(12).numero, 1);
         QCOMPARE(TextoDecanatoSol(30.0), QStringLiteral("1º Decanato de Touro: Senso comum"));
         QCOMPARE(TextoDecanatoSol(359.9), QStringLiteral("3º Decanato de Peixes: Receptividade"));
         QCOMPARE(TextoDecanatoSol(370.0), QStringLiteral("2º Decanato de Carneiro: Carisma"));

@@ -1,10 +1,8 @@
-// Whole charts of real births, cast from the birth data as a person types it, against Swiss
-// Ephemeris (swetest, run here for the same instants). The classic engine is held to the
-// errors of its accuracy report and its cusps to the house rule worked by hand from swetest's
-// angles; the precise engine to the whole arc second of the fields, with swetest's cusps of
-// the chosen system. Zones are those in force on the day (system tz database: Python's
-// zoneinfo gave Lisbon +1 in 1974, Rio -3 in January 1985, Sydney +10 in July 1990, Tokyo
-// +9 in 1964).
+// Whole charts of real births, cast from the birth data as a person types it, against swetest run
+// for the same instants: the classic engine within its accuracy report's errors, its cusps by the
+// house rule worked by hand from swetest's angles; the precise engine to the fields' whole arc
+// second, with swetest's cusps of the chosen system. Zones are those in force on the day (tz
+// database: Lisbon +1 in 1974, Rio -3 in January 1985, Sydney +10 in July 1990, Tokyo +9).
 #include "../engine/registos.h"
 #include "../engine/swetest.h"
 #include "calculo.h"

@@ -27,7 +27,6 @@ private slots:
         SaveOption(3, "");
         QCOMPARE(GetOption(3), QString("False"));
         SaveOption(16, "12abc");
-        QCOMPARE(GetOption(16), QString("12abc"));
         QCOMPARE(GetOptionNumero(16), 12.0);
         SaveOption(17, "abc");
         QCOMPARE(GetOptionNumero(17), 0.0);
