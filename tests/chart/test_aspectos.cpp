@@ -17,13 +17,6 @@ namespace {
 int Orbe(int a, int b) { return OrbesActuais().orb(a, b); }
 double rad(double graus) { return graus * PI_NATALIS / 180.0; }
 
-QList<int> Codigos(const iAspectos& a) {
-    QList<int> c;
-    for (const Aspecto& x : a)
-        c << x.codigo().toInt();
-    return c;
-}
-
 // Bodies 0..12 at 1° + 23° k: no two of them are an exact aspect apart (23 m folded is never
 // 0, 60, 90, 120 or 180), so under orb 0 only the pair a test places is found.
 void espalha(Mapa& m) {
@@ -66,7 +59,7 @@ private slots:
         iAspectos a;
         a.Add(QStringLiteral("Conjunção"), 1902);
         a.Add(QStringLiteral("Trigono"), QVariant::fromValue<int16_t>(1703));
-        QCOMPARE(Codigos(a), (QList<int>{1902, 1703}));
+        QVERIFY(a.Count() == 2 && a.Item(1)->codigo().toInt() == 1902);
         QVERIFY(a.Item(0) == nullptr && a.Item(3) == nullptr && a.Item(2)->Nome() == QStringLiteral("Trigono"));
         QVERIFY(a.ExistsItem(1703) && a.ExistsItem(QVariant::fromValue<int16_t>(1902)));
         QVERIFY(!a.ExistsItem(QVariant::fromValue<int16_t>(1704)));
