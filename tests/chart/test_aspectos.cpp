@@ -1,8 +1,7 @@
 // The chart model, orbs and aspects: the collection and chart facts the program relies on, the
-// edges of the name tables, the orb table and file (line order, malformed files refused with the
-// orbs in use kept, the missing-file fall-back, the writer's bytes) and aspect detection against
-// the worked examples of the aspect rules. The orb file holds 1..46, one per line with CR LF, so
-// every line shows where it lands; each malformed file is that file with one fault.
+// name tables' edges, the orb table and file (line order, malformed files refused, the fall-back,
+// the writer's bytes; the file holds 1..46, one per line with CR LF, so every line shows where it
+// lands) and aspect detection against the worked examples of the aspect rules.
 #include "aspectos.h"
 #include "mensagens.h"
 #include "opcoes.h"
@@ -112,7 +111,8 @@ private slots:
         QCOMPARE((QList<int>{v[0], v[45]}), (QList<int>{101, 146}));
     }
 
-    // A malformed file is refused whole: the orbs in use and option 0 stay as they were.
+    // A malformed file (the orb file with one fault) is refused whole: the orbs in use and
+    // option 0 stay as they were.
     void malformado_data() {
         QTest::addColumn<QString>("ficheiro");
         QTest::addColumn<QByteArray>("bytes");

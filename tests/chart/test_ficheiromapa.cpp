@@ -151,7 +151,6 @@ private slots:
         CamposMapa c;
         Mapa m;
         QVERIFY(OpenFile(FIXTURE, c, m));
-        QVERIFY(c.escolha.padrao());
         c.escolha = escolha;
         c.fusoAtlas = fusoAtlas;
         const QString destino = pasta.filePath("extra.anc");

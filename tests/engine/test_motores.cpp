@@ -292,9 +292,15 @@ private slots:
         }
     }
 
+    // Kepler's equation by ten fixed-point steps: a residual of about e^10 of the first error.
     // At M = 180° tan(E/2) is infinite: the true anomaly is E itself; just outside the guard
     // the usual formula answers, within [0, 2π). Pluto's empirical term is continuous at 0.61.
-    void anomaliaEPlutao() {
+    // IAU mean obliquity at J2000, 23°26'21.448"; the engine's linear polynomial is 1e-5° off.
+    void keplerAnomaliaEPlutao() {
+        const double casos[][3] = {{2.0, 0.016751, 1e-15}, {0.5, 0.205614, 1e-7}, {4.0, 0.24864, 1e-6}};
+        for (const auto& [M, e, tolerancia] : casos)
+            QVERIFY(std::fabs(ResolveKepler(M, e) - e * std::sin(ResolveKepler(M, e)) - M) <= tolerancia);
+        QVERIFY(std::fabs(Obliquidade(1.0) / G - (23 + 26 / 60.0 + 21.448 / 3600.0)) < 1e-4);
         QCOMPARE(AnomaliaVerdadeira(PI, ResolveKepler(PI, 0.2), 0.2), ResolveKepler(PI, 0.2));
         QCOMPARE(AnomaliaVerdadeira(PI * (1 + 1e-7), 3.0, 0.2), 3.0);
         const double fora = 179.9 * PI / 180.0, nu = AnomaliaVerdadeira(fora, ResolveKepler(fora, 0.2), 0.2);
