@@ -31,7 +31,7 @@ class TestAspectos : public QObject {
     QTemporaryDir pasta;
     MensagensGravadas caixa;
     QByteArray ordem;
-    const QString ORDEM = pasta.filePath("ordem.orb");
+    const QString caminhoOrdem = pasta.filePath("ordem.orb");
 
     bool escreve(const QString& caminho, const QByteArray& bytes) {
         QFile f(caminho);
@@ -43,12 +43,12 @@ private slots:
         DefineCaixaMensagens(&caixa);
         for (int linha = 1; linha <= 46; ++linha)
             ordem += QByteArray::number(linha) + "\r\n";
-        QVERIFY(escreve(ORDEM, ordem));
+        QVERIFY(escreve(caminhoOrdem, ordem));
     }
     void cleanupTestCase() { DefineCaixaMensagens(nullptr); }
     void init() {
         caixa.chamadas.clear();
-        QVERIFY(LoadOrbs(false, ORDEM));
+        QVERIFY(LoadOrbs(false, caminhoOrdem));
     }
 
     // What the chart code relies on: 1-based items in the order added, nothing outside them,
@@ -101,7 +101,7 @@ private slots:
     // v for Sol and Lua with bodies 11..13, and v − 1 for Mercúrio .. Neptuno.
     void ordemDasLinhas() {
         QVERIFY(!OrbesPadraoEmUso());
-        QCOMPARE(GetOption(0), ORDEM);
+        QCOMPARE(GetOption(0), caminhoOrdem);
         const int casos[][3] = {{1, 10, 1}, {1, 9, 2}, {1, 2, 9}, {2, 10, 10}, {2, 3, 17}, {3, 10, 18}, {9, 10, 45},
                                 {1, 11, 46}, {2, 13, 46}, {3, 12, 45}, {9, 13, 45}, {10, 11, 0}};
         for (const auto& [a, b, orbe] : casos)
@@ -130,7 +130,7 @@ private slots:
         QVERIFY(!LoadOrbs(false, pasta.filePath(ficheiro)));
         QVERIFY(OrbesActuais() == antes);
         QVERIFY(!OrbesPadraoEmUso());
-        QCOMPARE(GetOption(0), ORDEM);
+        QCOMPARE(GetOption(0), caminhoOrdem);
         QCOMPARE(caixa.chamadas.size(), 1);
         QCOMPARE(caixa.chamadas[0].icone, IconeMsg::Exclamacao);
         QVERIFY2(caixa.chamadas[0].texto.contains(ficheiro) && caixa.chamadas[0].texto.contains(motivo), qPrintable(caixa.chamadas[0].texto));
