@@ -4,19 +4,19 @@
 
 #include <QTest>
 
-using namespace teste;
-
 class TestDominantes : public QObject {
     Q_OBJECT
     Mapa m;
 
-    // Planet p (1..10) in sign number s (1..12) and house h.
+    // Planet p (1..10) in the middle of sign number s (1..12), in house h.
     void Coloca(int p, int s, int h) {
-        Posiciona(m, p - 1, 30.0 * (s - 1) + 15.0);
+        teste::Posiciona(m, p - 1, 30.0 * (s - 1) + 15.0);
         m.Corpo(p - 1).Casa = static_cast<int16_t>(h);
     }
 
 private slots:
+    void init() { teste::MapaBase(m); }
+
     void pontuacao_data() {
         QTest::addColumn<int>("p");
         QTest::addColumn<int>("signo");
@@ -40,43 +40,22 @@ private slots:
     }
 
     void empateJuntoComE() {
-        MapaBase(m);
-        // Sun in Leão, house 1 (20) and Júpiter in Sagitário, house 1 (20); the rest lower.
-        Coloca(1, 5, 1);
-        Coloca(2, 1, 7); // 1 + 5
-        Coloca(3, 2, 7); // 1 + 5
-        Coloca(4, 3, 2); // 1 + 8
-        Coloca(5, 4, 3); // 1 + 3
-        Coloca(6, 9, 1);
-        Coloca(7, 1, 1);  // 1 + 1
-        Coloca(8, 4, 2);  // 1 + 2
-        Coloca(9, 1, 1);  // 1 + 1
-        Coloca(10, 3, 1); // 4 + 1
+        // Sol in Leão, house 1 (20) and Júpiter in Sagitário, house 1 (20); the rest lower.
+        const int lugares[10][2] = {{5, 1}, {1, 7}, {2, 7}, {3, 2}, {4, 3}, {9, 1}, {1, 1}, {4, 2}, {1, 1}, {3, 1}};
+        for (int p = 1; p <= 10; ++p) Coloca(p, lugares[p - 1][0], lugares[p - 1][1]);
         QCOMPARE(DominantPlanets(m), QStringLiteral("Sol e Júpiter"));
-        QVERIFY(m.Corpo(0).Marcado);
-        QVERIFY(m.Corpo(5).Marcado);
-        for (int i : {1, 2, 3, 4, 6, 7, 8, 9})
-            QVERIFY(!m.Corpo(i).Marcado);
+        for (int i = 0; i < 10; ++i) QCOMPARE(m.Corpo(i).Marcado, i == 0 || i == 5);
     }
 
     void casaZeroPontuaPeloSigno() {
-        MapaBase(m);
-        for (int p = 1; p <= 10; ++p)
-            Coloca(p, 1, 0);
-        // In Carneiro the sign alone gives Marte 10, ahead of Sol, Urano and Plutão with 8.
-        QCOMPARE(DominantPlanets(m), QStringLiteral("Marte"));
-    }
-
-    void bandeirasAnterioresApagadas() {
-        MapaBase(m);
-        for (int p = 1; p <= 10; ++p)
-            Coloca(p, 1, 0);
+        for (int p = 1; p <= 10; ++p) Coloca(p, 1, 0);
         m.Corpo(1).Marcado = true;  // a winner of an earlier chart
         m.Corpo(10).Marcado = true; // the Node is never a winner
-        DominantPlanets(m);
+        // In Carneiro the sign alone gives Marte 10, ahead of Sol, Urano and Plutão with 8.
+        QCOMPARE(DominantPlanets(m), QStringLiteral("Marte"));
+        QVERIFY(m.Corpo(4).Marcado);
         QVERIFY(!m.Corpo(1).Marcado);
         QVERIFY(!m.Corpo(10).Marcado);
-        QVERIFY(m.Corpo(4).Marcado);
     }
 };
 

@@ -1,47 +1,31 @@
 // The aspect grid: cells, rules and hover in one unit, the cell of each aspect, FindAspect.
-#include "desenhos.h"
 #include "grelha.h"
 #include "mapateste.h"
-#include "superficie.h"
 
 #include <QTest>
 
 using namespace teste;
 
-Q_DECLARE_METATYPE(AspectoEncontrado)
-
-namespace {
-constexpr int ESCURO = 3 * 90; // an anti-aliased 1-pixel rule: darkest neighbour below this
-}
-
 class TestGrelha : public QObject {
     Q_OBJECT
     Mapa m;
     QImage grelha;
+    static constexpr double h = 18.0; // the cell: one Sigil line at 18 pt and 96 dpi (24 px × 0.75 em)
 
-    // Bodies apart at 7° steps under zero orbs, then body j moved to make one aspect with i;
-    // the grid is drawn into `grelha`.
+    // Bodies apart at 7° steps under zero orbs, then i at 300° and j `separacao` further on, which
+    // makes no other aspect; the grid is drawn into `grelha`.
     ResultadoDesenho UmAspecto(int i, int j, double separacao) {
         grelha = ImagemBranca(TamanhoGrelha().width(), TamanhoGrelha().height());
         OrbesZero();
         MapaBase(m);
-        // 300° and 300° + separation make no other aspect with the bodies at 3° .. 87°.
         Posiciona(m, i, 300.0);
         Posiciona(m, j, std::fmod(300.0 + separacao, 360.0));
         QImage roda = ImagemBranca(400, 400);
-        Superficie sr(roda);
-        Superficie sg(grelha);
+        Superficie sr(roda), sg(grelha);
         return RedrawChart(sr, &sg, m);
     }
 
 private slots:
-    void unidade() {
-        // The cell is one Sigil line at the grid's size: 18 pt at 96 dpi is 24 px, of which
-        // the font's line is 0.75 em.
-        QCOMPARE(UnidadeGrelha(), 18);
-        QCOMPARE(TamanhoGrelha(), QSize(13 * 18 + 1, 13 * 18 + 1));
-    }
-
     void celula_data() {
         QTest::addColumn<int>("i");
         QTest::addColumn<int>("j");
@@ -60,13 +44,12 @@ private slots:
         QFETCH(QColor, cor);
         const ResultadoDesenho r = UmAspecto(i, j, separacao);
         QCOMPARE(int(r.aspectos.size()), 1);
-        const double h = r.unidadeGrelha;
-        QCOMPARE(h, 18.0);
-        // The rule: x = (13 − j)·h, y = (i + 1)·h − 2, one cell high.
-        const QRectF celula((13 - j) * h, (i + 1) * h - 2, h, h);
+        QCOMPARE(TamanhoGrelha(), QSize(13 * 18 + 1, 13 * 18 + 1));
+        QCOMPARE(r.unidadeGrelha, h);
+        // The rule: x = (13 − j)·h, y = (i + 1)·h − 2, one cell high; the glyph's ink lies there
+        // and nowhere else inside the staircase.
+        const QRectF celula((13 - j) * h, (i + 1) * h - 2, h, h), interior(h + 1, h + 1, 12 * h, 12 * h);
         QCOMPARE(PosicaoCelula(h, i, j), celula.topLeft());
-        // The glyph's ink lies there and nowhere else inside the staircase.
-        const QRectF interior(h + 1, h + 1, 12 * h, 12 * h);
         const int dentro = ContaCor(grelha, celula.intersected(interior), cor);
         QVERIFY2(dentro > 5, "sem glifo na célula");
         QCOMPARE(ContaCor(grelha, interior, cor), dentro);
@@ -74,17 +57,15 @@ private slots:
 
     void regrasNaMesmaUnidade() {
         UmAspecto(0, 1, 120.0);
-        const double h = 18.0;
         for (int k = 1; k <= 13; ++k) {
-            // Vertical rules at x = k·h run down to the bottom of their column ...
+            // Vertical rules at x = k·h run down to the bottom of their column, horizontal rules
+            // at y = k·h out to the end of their row.
             QVERIFY(MinimoVizinho(grelha, k * h, h / 2) < ESCURO);
             QVERIFY(MinimoVizinho(grelha, k * h, (14 - k) * h - 2) < ESCURO);
-            // ... and horizontal rules at y = k·h out to the end of their row.
             QVERIFY(MinimoVizinho(grelha, h / 2, k * h) < ESCURO);
             QVERIFY(MinimoVizinho(grelha, (14 - k) * h - 2, k * h) < ESCURO);
         }
-        // Below the staircase stays blank: the cell right of the last row.
-        QCOMPARE(MinimoVizinho(grelha, 6.5 * h, 12.5 * h, 3), 3 * 255);
+        QCOMPARE(MinimoVizinho(grelha, 6.5 * h, 12.5 * h, 3), 3 * 255); // below the staircase: blank
     }
 
     void hover_data() {
@@ -94,17 +75,12 @@ private slots:
         QTest::addColumn<int>("coluna");
         QTest::addColumn<bool>("pergunta");
         QTest::addColumn<QString>("dica");
-        const double h = 18.0;
         // Cell centres: column position k gives c = 14 − k, row position r gives r.
-        QTest::newRow("célula do aspecto Sol–Lua")
-            << 12.5 * h << 1.5 * h << 1 << 2 << true << QStringLiteral("Sol em Trigono com Lua");
-        QTest::newRow("célula vazia: nome do corpo da linha")
-            << 5.5 * h << 1.5 * h << 1 << 9 << true << QStringLiteral("Sol");
-        QTest::newRow("linha de cabeçalho")
-            << 5.5 * h << 0.5 * h << 0 << 9 << false << QStringLiteral("Neptuno");
-        QTest::newRow("coluna de cabeçalho")
-            << 0.5 * h << 3.5 * h << 3 << 14 << false << QStringLiteral("Mercúrio");
-        QTest::newRow("diagonal") << 11.5 * h << 3.5 * h << 3 << 3 << false << QStringLiteral("Mercúrio");
+        QTest::newRow("célula do aspecto Sol–Lua") << 12.5 * h << 1.5 * h << 1 << 2 << true << "Sol em Trigono com Lua";
+        QTest::newRow("célula vazia: nome do corpo da linha") << 5.5 * h << 1.5 * h << 1 << 9 << true << "Sol";
+        QTest::newRow("linha de cabeçalho") << 5.5 * h << 0.5 * h << 0 << 9 << false << "Neptuno";
+        QTest::newRow("coluna de cabeçalho") << 0.5 * h << 3.5 * h << 3 << 14 << false << "Mercúrio";
+        QTest::newRow("diagonal") << 11.5 * h << 3.5 * h << 3 << 3 << false << "Mercúrio";
         QTest::newRow("canto do cabeçalho") << 0.5 * h << 0.5 * h << 0 << 14 << false << QString();
     }
     void hover() {
@@ -115,7 +91,7 @@ private slots:
         QFETCH(bool, pergunta);
         QFETCH(QString, dica);
         UmAspecto(0, 1, 120.0);
-        const DicaGrelha d = HoverGrelha(m, 18.0, x, y);
+        const DicaGrelha d = HoverGrelha(m, h, x, y);
         QCOMPARE(d.linha, linha);
         QCOMPARE(d.coluna, coluna);
         QCOMPARE(d.perguntaAspecto, pergunta);

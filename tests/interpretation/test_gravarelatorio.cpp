@@ -1,84 +1,108 @@
-// Report files by extension: RTF read back by unrtf (an independent reader from Debian), PDF
-// from Qt's writer, and refusals that leave an existing file as it was.
-#include "gravarelatorio.h"
+// Report files: natalis-cli --relatorio writes RTF (read back by unrtf) or PDF by the file's
+// extension and refuses any other; printed on pages (read back by poppler's pdftotext) every
+// heading and paragraph is there, in order, numbered, and no page ends with a heading.
+#include "paginacao.h"
 #include "relatorio.h"
-#include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTextDocument>
+#include "test_rtfcomum.h"
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QRandomGenerator>
 #include <QtTest>
-
-namespace {
-void Documento(QTextDocument& doc) {
-    EscreveParagrafo(doc, QStringLiteral("Natalis"), RGBCor(200, 0, 0), false, false, false, 50, false, 2);
-    EscreveParagrafo(doc, QStringLiteral("Sol em Peixes"), 0, true, true, false, 11, true, 0);
-    EscreveParagrafo(doc, QStringLiteral("Coração generoso, ação e reflexão."), 0, false, false, false, 11,
-                     true, 0);
-}
-
-QByteArray Le(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
 
 class TestGravaRelatorio : public QObject {
     Q_OBJECT
     QTemporaryDir m_pasta;
 
-private slots:
-    void rtfLidoPorUnrtf() {
-        const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
-        if (unrtf.isEmpty()) QSKIP("unrtf is not installed (scripts/setup.sh installs it)");
-        QTextDocument doc;
-        Documento(doc);
-        const QString caminho = m_pasta.filePath(QStringLiteral("relatorio.RTF"));
-        QString erro;
-        QVERIFY2(GravaRelatorio(doc, caminho, &erro), qPrintable(erro));
-        QVERIFY(Le(caminho).startsWith("{\\rtf1"));
+    int Cli(const QStringList& saidas, QString* erro) {
         QProcess p;
-        p.start(unrtf, {QStringLiteral("--html"), caminho});
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitCode(), 0);
-        QTextDocument lido;
-        lido.setHtml(QString::fromUtf8(p.readAllStandardOutput()));
-        const QString texto = lido.toPlainText();
-        for (const char* esperado : {"Natalis", "Sol em Peixes", "Coração generoso, ação e reflexão."})
-            QVERIFY2(texto.contains(QString::fromUtf8(esperado)), qPrintable(texto));
+        p.start(QStringLiteral(NATALIS_PROGRAM_DIR "/natalis-cli"),
+                QStringList{"--nome", "Maria Costa", "--sexo", "F", "--data", "23/8/1988", "--hora", "21:10", "--fuso", "1", "--local",
+                            "Lisboa", "--latitude", "38º43' N", "--longitude", "9º8' W", "--silencioso"} + saidas);
+        if (!p.waitForFinished(60000)) return -1;
+        *erro = QString::fromUtf8(p.readAllStandardError());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    }
+    static QByteArray Le(const QString& caminho) {
+        QFile f(caminho);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    void pdf() {
-        QTextDocument doc;
-        Documento(doc);
-        const QString caminho = m_pasta.filePath(QStringLiteral("relatorio.pdf"));
+private slots:
+    void rtfEPdfPelaExtensao() {
+        const QString rtf = m_pasta.filePath(QStringLiteral("maria.RTF")), pdf = m_pasta.filePath(QStringLiteral("maria.pdf"));
         QString erro;
-        QVERIFY2(GravaRelatorio(doc, caminho, &erro), qPrintable(erro));
-        const QByteArray b = Le(caminho);
-        QVERIFY(b.startsWith("%PDF-"));
-        QVERIFY(b.trimmed().endsWith("%%EOF"));
+        QCOMPARE(Cli({"--relatorio", rtf, "--relatorio", pdf}, &erro), 0);
+        QVERIFY(Le(pdf).startsWith("%PDF-"));
+        QVERIFY(Le(pdf).trimmed().endsWith("%%EOF"));
+        // Fresh settings give the window's colours, not black throughout: the title's purple
+        // and the sub-headings' dark red are in the colour table.
+        const QByteArray bytes = Le(rtf);
+        QVERIFY(bytes.startsWith("{\\rtf1"));
+        QVERIFY(bytes.contains("\\red90\\green45\\blue130;"));
+        QVERIFY(bytes.contains("\\red140\\green30\\blue40;"));
+        if (QStandardPaths::findExecutable(QStringLiteral("unrtf")).isEmpty()) QSKIP("unrtf is not installed (scripts/setup.sh)");
+        const QString texto = TextoDoHtml(HtmlDoUnrtf(bytes));
+        QVERIFY2(texto.contains(QStringLiteral("Mapa astral de: Maria Costa nascida no dia 23/8/1988 em Lisboa")), qPrintable(texto.left(400)));
+        for (const char* t : {"Síntese do Mapa", "Aspectos por orbe", "Pontos de Resumo", "Pontos Principais", "As Casas",
+                              "Aspectos Astrais", "Partes", "Sol em Virgo"})
+            QVERIFY2(texto.contains(QString::fromUtf8(t)), t);
     }
 
-    void recusas_data() {
+    void extensaoDesconhecida_data() {
         QTest::addColumn<QString>("nome");
-        QTest::newRow("extensao_desconhecida") << "relatorio.doc";
-        QTest::newRow("sem_extensao") << "relatorio";
-        QTest::newRow("pasta_inexistente") << "nao-existe/relatorio.rtf";
+        QTest::newRow("extensão desconhecida") << "maria.doc";
+        QTest::newRow("sem extensão") << "maria";
     }
-    void recusas() {
+    void extensaoDesconhecida() {
         QFETCH(QString, nome);
         const QString caminho = m_pasta.filePath(nome);
-        if (!nome.contains(QLatin1Char('/'))) {
-            QFile f(caminho);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("anterior");
-        }
-        QTextDocument doc;
-        Documento(doc);
+        QFile f(caminho);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("anterior") == 8);
+        f.close();
         QString erro;
-        QVERIFY(!GravaRelatorio(doc, caminho, &erro));
-        QVERIFY(!erro.isEmpty());
-        if (!nome.contains(QLatin1Char('/'))) QCOMPARE(Le(caminho), QByteArray("anterior"));
+        QCOMPARE(Cli({"--relatorio", caminho}, &erro), 1);
+        QCOMPARE(Le(caminho), QByteArray("anterior"));
+        QVERIFY2(erro.contains(QStringLiteral("use .rtf ou .pdf")), qPrintable(erro));
+    }
+
+    void titulosFicamComOTexto() {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) QFAIL("pdftotext (Debian package poppler-utils) is the reference reader");
+        // Headings followed by paragraphs of one to nine lines, in sizes that put many headings
+        // near the foot of a page.
+        QTextDocument doc;
+        QRandomGenerator aleatorio(7);
+        QStringList titulos;
+        for (int k = 0; k < 120; ++k) {
+            titulos << QStringLiteral("Titulo%1").arg(k);
+            if (k % 20 == 0) EscreveParagrafo(doc, QStringLiteral("Seccao%1").arg(k), 0, false, false, false, 15, true, AlinhaEsquerda);
+            EscreveParagrafo(doc, titulos.last(), 0, true, true, false, 11, true, AlinhaEsquerda);
+            EscreveParagrafo(doc, QStringLiteral("texto%1 ").arg(k).repeated(int(aleatorio.bounded(8, 90))), 0, false, false, false, 11,
+                             true, AlinhaEsquerda);
+        }
+        const QString caminho = m_pasta.filePath(QStringLiteral("p.pdf"));
+        {
+            QPdfWriter pdf(caminho);
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            ImprimeDocumento(doc, pdf);
+        }
+        QProcess p;
+        p.start(pdftotext, {caminho, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(30000));
+        const QStringList paginas = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+        QVERIFY(paginas.size() > 10);
+        QStringList vistos;
+        int numero = 0;
+        for (const QString& pagina : paginas) {
+            QStringList linhas = pagina.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            if (linhas.isEmpty()) continue;
+            QCOMPARE(linhas.takeLast().trimmed(), QString::number(++numero)); // the page number at the foot
+            QVERIFY2(!linhas.isEmpty() && !linhas.last().startsWith("Titulo") && !linhas.last().startsWith("Seccao"),
+                     qPrintable(QStringLiteral("a página %1 acaba num título").arg(numero)));
+            for (const QString& l : linhas)
+                if (l.startsWith(QStringLiteral("Titulo"))) vistos << l.trimmed();
+        }
+        QCOMPARE(vistos, titulos);
     }
 };
 
