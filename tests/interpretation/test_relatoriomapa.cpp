@@ -17,8 +17,6 @@
 #include <QTextTable>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(CamposMapa)
-
 class TestRelatorioMapa : public QObject {
     Q_OBJECT
     FonteDados m_db;
