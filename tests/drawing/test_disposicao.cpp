@@ -68,10 +68,7 @@ private slots:
                     << x.mc << x.graus << x.retro << esquerda;
     }
     void nadaSeSobrepoe() {
-        QFETCH(double, mc);
-        QFETCH(std::vector<double>, graus);
-        QFETCH(int, retrogrados);
-        QFETCH(bool, ascendenteEsquerda);
+        QFETCH(double, mc); QFETCH(std::vector<double>, graus); QFETCH(int, retrogrados); QFETCH(bool, ascendenteEsquerda);
         MapaBase(m, mc);
         for (int i = 0; i < 13; ++i) {
             if (graus[size_t(i)] >= 0.0) Posiciona(m, i, graus[size_t(i)]);
@@ -119,8 +116,7 @@ private slots:
         QTest::newRow("em baixo: o grau fica por baixo") << 180.0 << false;
     }
     void grauForaDoCirculoDosAspectos() {
-        QFETCH(double, graus);
-        QFETCH(bool, porCima);
+        QFETCH(double, graus); QFETCH(bool, porCima);
         EscondeTodos(m);
         m.Corpo(0).Mostrado = m.Corpo(0).Retrogrado = true;
         Posiciona(m, 0, graus);
@@ -173,8 +169,7 @@ private slots:
         QTest::newRow("Ascendente 29.9° Peixes") << 270.0 << 359.9;
     }
     void ascendenteAEsquerda() {
-        QFETCH(double, mc);
-        QFETCH(double, ascendente);
+        QFETCH(double, mc); QFETCH(double, ascendente);
         MapaBase(m, mc);
         m.Cuspide(1).setValorRads(Rad(ascendente));
         EscondeTodos(m);

@@ -38,10 +38,7 @@ private slots:
         QTest::newRow("Sol conjunção Parte Fortuna") << 0 << 12 << 0.0 << QColor(192, 192, 0);
     }
     void celula() {
-        QFETCH(int, i);
-        QFETCH(int, j);
-        QFETCH(double, separacao);
-        QFETCH(QColor, cor);
+        QFETCH(int, i); QFETCH(int, j); QFETCH(double, separacao); QFETCH(QColor, cor);
         const ResultadoDesenho r = UmAspecto(i, j, separacao);
         QCOMPARE(int(r.aspectos.size()), 1);
         QCOMPARE(TamanhoGrelha(), QSize(13 * 18 + 1, 13 * 18 + 1));
@@ -84,11 +81,7 @@ private slots:
         QTest::newRow("canto do cabeçalho") << 0.5 * h << 0.5 * h << 0 << 14 << false << QString();
     }
     void hover() {
-        QFETCH(double, x);
-        QFETCH(double, y);
-        QFETCH(int, linha);
-        QFETCH(int, coluna);
-        QFETCH(bool, pergunta);
+        QFETCH(double, x); QFETCH(double, y); QFETCH(int, linha); QFETCH(int, coluna); QFETCH(bool, pergunta);
         QFETCH(QString, dica);
         UmAspecto(0, 1, 120.0);
         const DicaGrelha d = HoverGrelha(m, h, x, y);

@@ -58,11 +58,7 @@ private slots:
         QTest::newRow("grelha SVG") << "grelha.svg" << true << 500 << 1.0 << QByteArray("svg") << g;
     }
     void exportaPorExtensao() {
-        QFETCH(QString, nome);
-        QFETCH(bool, grelha);
-        QFETCH(int, lado);
-        QFETCH(double, escala);
-        QFETCH(QByteArray, formato);
+        QFETCH(QString, nome); QFETCH(bool, grelha); QFETCH(int, lado); QFETCH(double, escala); QFETCH(QByteArray, formato);
         QFETCH(QSize, tamanho);
         const QString caminho = pasta.filePath(nome);
         QString erro;

@@ -1,5 +1,6 @@
 // The wheel rendered offscreen: geometry in tables from the drawing rules, and the facts the
-// rules state checked on the pixels.
+// rules state checked on the pixels; the dominant planets the redraw marks; the polar points.
+#include "dominantes.h"
 #include "fontes.h"
 #include "mapateste.h"
 
@@ -54,9 +55,7 @@ private slots:
         QTest::newRow("Meio Céu em Touro: −60°, não reduzido") << 40.0 << -60.0 << 11;
     }
     void zeroAries() {
-        QFETCH(double, mc);
-        QFETCH(double, zeroAries);
-        QFETCH(int, sectorCarneiro);
+        QFETCH(double, mc); QFETCH(double, zeroAries); QFETCH(int, sectorCarneiro);
         MapaBase(m, mc);
         QImage im = ImagemBranca(600, 600);
         const ResultadoDesenho r = Desenha(im, m);
@@ -124,9 +123,7 @@ private slots:
         QTest::newRow("conjunção") << 36.0 << QColor(192, 192, 0) << 40;
     }
     void cordasColoridas() {
-        QFETCH(double, separacao);
-        QFETCH(QColor, cor);
-        QFETCH(int, orbe);
+        QFETCH(double, separacao); QFETCH(QColor, cor); QFETCH(int, orbe);
         OrbesZero();
         OrbesActuais().define(1, 2, static_cast<int16_t>(orbe));
         EscondeTodos(m);
@@ -222,41 +219,67 @@ private slots:
         QCOMPARE(m.Corpo(1).Aspectos().Count(), 1);
     }
 
-    void rotuloDaCasaDentroDaRoda_data() {
-        QTest::addColumn<double>("graus"); // screen angle of the cusp
-        QTest::addColumn<double>("dx");    // the label's sideways offset
-        QTest::addColumn<double>("raio");
-        QTest::addColumn<bool>("move");
-        // 600 × 600: the label block (30 × 30) hangs below its anchor.
-        QTest::newRow("já dentro: fica") << 270.0 << 0.0 << 200.0 << false;
-        QTest::newRow("no alto, no anel: desce até ficar 2 px dentro") << 270.0 << 0.0 << 257.0 << true;
-        QTest::newRow("em baixo: sobe") << 90.0 << 0.0 << 257.0 << true;
-        QTest::newRow("empurrada para fora à direita") << 0.0 << 20.0 << 257.0 << true;
+    void pontuacaoDominantes_data() {
+        QTest::addColumn<int>("p");
+        QTest::addColumn<int>("signo");
+        QTest::addColumn<int>("casa");
+        QTest::addColumn<int>("esperado");
+        // Values read off the sign and house tables by hand.
+        QTest::newRow("Sol em Leão na casa 1") << 1 << 5 << 1 << 10 + 10;
+        QTest::newRow("Lua em Carneiro na casa 4") << 2 << 1 << 4 << 1 + 10;
+        QTest::newRow("Plutão em Escorpião na casa 8") << 10 << 8 << 8 << 10 + 10;
+        QTest::newRow("Saturno em Peixes na casa 12") << 7 << 12 << 12 << 4 + 1;
+        QTest::newRow("casa 0: só o signo") << 5 << 8 << 0 << 10;
+        QTest::newRow("casa 13: só o signo") << 5 << 8 << 13 << 10;
+        QTest::newRow("linha 11 igual nas duas tabelas") << 8 << 11 << 11 << 10 + 10;
     }
-    void rotuloDaCasaDentroDaRoda() {
-        QFETCH(double, graus);
-        QFETCH(double, dx);
-        QFETCH(double, raio);
-        QFETCH(bool, move);
-        const GeometriaRoda g = CalculaGeometria(600, 600);
-        const QPointF ancora = PontoRoda(g, raio, Rad(graus)) + QPointF(dx, 0.0);
-        const QPointF a = DentroDaRoda(g, ancora, 30.0, 30.0, Rad(graus));
-        QCOMPARE(a != ancora, move);
-        for (double cx : {-15.0, 15.0})
-            for (double cy : {0.0, 30.0})
-                QVERIFY(std::hypot(a.x() + cx - g.centro.x(), a.y() + cy - g.centro.y()) <= g.ZodiacInnerRadius - 2.0);
+    void pontuacaoDominantes() {
+        QFETCH(int, p); QFETCH(int, signo); QFETCH(int, casa); QFETCH(int, esperado);
+        QCOMPARE(PontuacaoPlaneta(p, signo, casa), esperado);
     }
 
-    void altaDensidade() {
-        // At twice the pixel density the geometry is the same in logical pixels and the lines
-        // land at twice the device coordinates.
-        EscondeTodos(m);
-        QImage normal = ImagemBranca(400, 400), dupla = ImagemBranca(400, 400, 2.0);
-        const ResultadoDesenho r1 = Desenha(normal, m), r2 = Desenha(dupla, m);
-        QCOMPARE(r2.geometria.OuterRadius, r1.geometria.OuterRadius);
-        QCOMPARE(r2.geometria.ZeroAriesAngle, r1.geometria.ZeroAriesAngle);
-        const QPointF p = PontoRoda(r2.geometria, r2.geometria.OuterRadius, Rad(100.0));
-        QVERIFY(MinimoVizinho(dupla, p.x(), p.y()) < ESCURO);
+    void dominantes() {
+        // Planet p in the middle of sign lugares[p - 1][0], in house lugares[p - 1][1]: Sol in Leão
+        // and Júpiter in Sagitário, both in house 1, tie at 20; the rest score lower.
+        const int lugares[10][2] = {{5, 1}, {1, 7}, {2, 7}, {3, 2}, {4, 3}, {9, 1}, {1, 1}, {4, 2}, {1, 1}, {3, 1}};
+        for (int p = 0; p < 10; ++p) {
+            Posiciona(m, p, 30.0 * lugares[p][0] - 15.0);
+            m.Corpo(p).Casa = static_cast<int16_t>(lugares[p][1]);
+        }
+        m.Corpo(10).Marcado = true; // the Node is never a winner
+        QCOMPARE(DominantPlanets(m), QStringLiteral("Sol e Júpiter"));
+        for (int i = 0; i < 11; ++i) QCOMPARE(m.Corpo(i).Marcado, i == 0 || i == 5);
+        // In house 0 the sign alone counts: in Carneiro Marte 10, ahead of Sol, Urano and
+        // Plutão with 8; the earlier winners' flags are cleared.
+        for (int p = 0; p < 10; ++p) {
+            Posiciona(m, p, 15.0);
+            m.Corpo(p).Casa = 0;
+        }
+        QCOMPARE(DominantPlanets(m), QStringLiteral("Marte"));
+        for (int i = 0; i < 11; ++i) QCOMPARE(m.Corpo(i).Marcado, i == 4);
+    }
+
+    void ponto() {
+        // Polar form of the wheel's points; an angle is never reduced, only its sine and cosine
+        // are used.
+        const double pi = 3.14159265358979323846;
+        const double casos[][4] = {{0, 0, 0, pi / 2}, {-3, 4, 5, std::atan2(4, -3)}, {0, -2, 2, -pi / 2}, {-2, 0, 2, pi}};
+        for (const auto& c : casos) {
+            Ponto p;
+            p.SetPoint(c[0], c[1]);
+            QPERTO(p.Raio(), c[2]);
+            QPERTO(p.Teta(), c[3]);
+            QPERTO(p.x(), c[0]);
+            QPERTO(p.y(), c[1]);
+        }
+        Ponto p;
+        p.SetPoint(1, 0);
+        p.Rotate(90); // counter-clockwise, towards +y
+        QPERTO(p.y(), 1.0);
+        for (int k = 0; k < 9; ++k) p.Rotate(30);
+        QPERTO(p.Teta(), 2 * pi);
+        QPERTO(Ponto::CoorTrans(pi, 1), 180.0);
+        QPERTO(Ponto::CoorTrans(-30.0, 7), -pi / 6); // every other mode is degrees to radians
     }
 };
 

@@ -6,6 +6,7 @@
 #include "fontedados.h"
 #include "mapa.h"
 #include "relatorio.h"
+#include "test_rtfcomum.h"
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -115,8 +116,7 @@ private slots:
                                          << QStringList{"T12212", "T13312", "Aspectos Astrais"};
     }
     void casas() {
-        QFETCH(QString, titulo);
-        QFETCH(QStringList, seguintes);
+        QFETCH(QString, titulo); QFETCH(QStringList, seguintes);
         QCOMPARE(Seguintes(Linhas(), titulo, int(seguintes.size())), seguintes);
     }
 
@@ -134,8 +134,7 @@ private slots:
         QTest::newRow("Marte em casa angular") << QList<int>{4} << QStringList{"Marte na casa IV em Câncer", "T905004", "T1005004"};
     }
     void retrogrados() {
-        QFETCH(QList<int>, indices);
-        QFETCH(QStringList, seguintes);
+        QFETCH(QList<int>, indices); QFETCH(QStringList, seguintes);
         for (int i : indices) m_mapa.Corpo(i).Retrogrado = true;
         const QStringList l = Linhas();
         QCOMPARE(l.contains("Pontos Retrógrados"), !seguintes.isEmpty());
@@ -164,39 +163,25 @@ private slots:
 
     void estilos_data() {
         QTest::addColumn<QString>("texto");
-        QTest::addColumn<int>("cor"); // 0 title, 1 text, 2 first, 3 second sub-heading colour
-        QTest::addColumn<bool>("negritoItalico");
-        QTest::addColumn<int>("tamanho");
-        QTest::addColumn<bool>("centrado");
+        QTest::addColumn<QString>("letra"); // as DescreveLetra shows it: the report's font, the colours of m_cores
+        QTest::addColumn<QString>("alinhamento");
         QTest::addColumn<bool>("linhaEmBranco");
-        QTest::newRow("título") << "Natalis" << 0 << false << 50 << true << false;
-        QTest::newRow("subtítulo") << "Auto - Interpretação" << 2 << false << 20 << true << true;
-        QTest::newRow("secção") << "Pontos de Resumo" << 2 << false << 15 << false << true;
-        QTest::newRow("ponto") << "Sol em Carneiro" << 3 << true << 11 << false << true;
-        QTest::newRow("texto") << "T1101" << 1 << false << 11 << false << true;
+        QTest::newRow("título") << "Natalis" << "Times New Roman 50pt #c80000" << "centro" << false;
+        QTest::newRow("subtítulo") << "Auto - Interpretação" << "Times New Roman 20pt #007800" << "centro" << true;
+        QTest::newRow("secção") << "Pontos de Resumo" << "Times New Roman 15pt #007800" << "esquerda" << true;
+        QTest::newRow("ponto") << "Sol em Carneiro" << "Times New Roman 11pt negrito itálico #0000fa" << "esquerda" << true;
+        QTest::newRow("texto") << "T1101" << "Times New Roman 11pt #00000a" << "esquerda" << true;
     }
     void estilos() {
-        QFETCH(QString, texto);
-        QFETCH(int, cor);
-        QFETCH(bool, negritoItalico);
-        QFETCH(int, tamanho);
-        QFETCH(bool, centrado);
-        QFETCH(bool, linhaEmBranco);
+        QFETCH(QString, texto); QFETCH(QString, letra); QFETCH(QString, alinhamento); QFETCH(bool, linhaEmBranco);
         QTextDocument doc;
         Escreve(doc);
         QTextBlock b = doc.begin();
         while (b.isValid() && b.text() != texto) b = b.next();
         QVERIFY(b.isValid());
-        QCOMPARE(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::Alignment(centrado ? Qt::AlignHCenter : Qt::AlignLeft));
-        // One fragment: the style covers the whole text.
-        QCOMPARE(b.begin().fragment().length(), int(texto.size()));
-        const QTextCharFormat f = b.begin().fragment().charFormat();
-        QCOMPARE(f.fontPointSize(), double(tamanho));
-        QCOMPARE(f.fontWeight() == QFont::Bold, negritoItalico);
-        QCOMPARE(f.fontItalic(), negritoItalico);
-        QCOMPARE(f.fontUnderline(), false);
-        const CorRGB c = QList<CorRGB>{m_cores.CorTitulo, m_cores.CorTexto, m_cores.CorSub1, m_cores.CorSub2}[cor];
-        QCOMPARE(f.foreground().color(), QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+        QCOMPARE(NomeAlinhamento(b.blockFormat().alignment()), alinhamento);
+        QCOMPARE(b.begin().fragment().length(), int(texto.size())); // the style covers the whole text
+        QCOMPARE(DescreveLetra(b.begin().fragment().charFormat(), doc.defaultFont()), letra);
         QCOMPARE(b.next().text().isEmpty(), linhaEmBranco);
     }
 
@@ -221,8 +206,7 @@ private slots:
         QTest::newRow("vinte aspectos") << 20 << QList<int>{};
     }
     void progresso() {
-        QFETCH(int, aspectos);
-        QFETCH(QList<int>, retrogrados);
+        QFETCH(int, aspectos); QFETCH(QList<int>, retrogrados);
         for (int k = 0; k < aspectos; ++k) m_mapa.Aspectos().Add(QStringLiteral("Aspecto %1").arg(k), 1902);
         for (int i : retrogrados) m_mapa.Corpo(i).Retrogrado = true;
         QTextDocument doc;

@@ -50,8 +50,7 @@ private slots:
         QTest::newRow("Maria, Lisboa") << Nascimento("23/8/1988", "21h10'0''", "1h0'0''", "38º43'0''N", "0h36'32'' W", "Maria Costa") << true;
     }
     void relatorio() {
-        QFETCH(CamposMapa, campos);
-        QFETCH(bool, preciso);
+        QFETCH(CamposMapa, campos); QFETCH(bool, preciso);
         EscolhaCalculoActual() = preciso ? EscolhaCalculo{Motor::Preciso, SistemaCasas::Placidus} : EscolhaCalculo{};
         QTextDocument doc;
         QVERIFY2(Escreve(campos, doc), m_caixa.chamadas.isEmpty() ? "" : qPrintable(m_caixa.chamadas.last().texto));

@@ -46,355 +46,294 @@ void Escreve(QTextDocument& doc, const QString& texto, const TrocoTeste& t, Qt::
 class TestRtf : public QObject {
     Q_OBJECT
 private slots:
-    void lidoPeloUnrtf_data();
-    void lidoPeloUnrtf();
-    void idaEVolta_data() { lidoPeloUnrtf_data(); }
-    void idaEVolta();
-    void leTrechos_data();
-    void leTrechos();
-    void leEstilos_data();
-    void leEstilos();
-    void tabelaEmLinhas();
-    void rejeita_data();
-    void rejeita();
-    void temTextoPessoal_data();
-    void temTextoPessoal();
-    void guardaEImporta_data();
-    void guardaEImporta();
-    void separa_data();
-    void separa();
-    void importa();
-};
-
-// Documents shaped like the report, with everything the writer must carry.
-void TestRtf::lidoPeloUnrtf_data() {
-    QTest::addColumn<DocumentoTeste>("documento");
-    QTest::addColumn<QString>("texto"); // as a reader shows it, written by hand
-    // What unrtf's HTML must hold for the styles; /usr/share/unrtf/html.conf says how it
-    // shows each (8, 10, 12, 14, 18 and 24 points as <font size>, other sizes in points).
-    QTest::addColumn<QStringList>("marcasHtml");
-    QTest::newRow("relatório")
-        << DocumentoTeste{{Qt::AlignHCenter, {T("Natalis", "", 50, "#0000ff")}},
-                          {Qt::AlignHCenter, {T("Auto - Interpretação", "", 20, "#ff0000")}},
-                          {Qt::AlignHCenter, {T("Mapa astral de: João Gonçalves nascido em Évora")}},
-                          {},
-                          {Qt::AlignLeft, {T("Sol em Leão", "bi")}},
-                          {Qt::AlignLeft, {T("O Sol em Leão dá-lhe uma vontade de brilhar.")}},
-                          {Qt::AlignRight, {T("Natalis, Auto - Interpretação", "i")}}}
-        << "Natalis Auto - Interpretação Mapa astral de: João Gonçalves nascido em Évora Sol em Leão O Sol em Leão "
-           "dá-lhe uma vontade de brilhar. Natalis, Auto - Interpretação"
-        << QStringList{"<center>", "<b>", "<i>", "font-size:50pt", "font-size:20pt", "#0000ff", "#ff0000"};
-    QTest::newRow("documento vazio") << DocumentoTeste{{}} << QString() << QStringList{};
-    QTest::newRow("acentos portugueses") << DocumentoTeste{{Qt::AlignLeft, {T("àáâãçéêíóôõúü ÀÁÂÃÇÉÊÍÓÔÕÚÜ ºª «aspas»")}}}
-                                         << "àáâãçéêíóôõúü ÀÁÂÃÇÉÊÍÓÔÕÚÜ ºª «aspas»" << QStringList{"&ccedil;", "&Atilde;"};
-    QTest::newRow("negrito, itálico, sublinhado")
-        << DocumentoTeste{{Qt::AlignLeft, {T("forte", "b"), T(" e "), T("inclinado", "i"), T(" e "), T("sublinhado", "u"),
-                                           T(" e "), T("tudo", "biu"), T(" fim")}}}
-        << "forte e inclinado e sublinhado e tudo fim" << QStringList{"<b>forte", "<i>inclinado", "<u>sublinhado"};
-    QTest::newRow("letras e tamanhos")
-        << DocumentoTeste{{Qt::AlignLeft, {T("Arial", "", 11, "auto", "Arial"), T(" "), T("Courier New", "", 11, "auto", "Courier New"),
-                                           T(" 14 ", "", 14), T("meio ponto", "", 10.5), T(" grande", "", 72, "#000000")}}}
-        << "Arial Courier New 14 meio ponto grande"
-        << QStringList{"face=\"Arial\"", "face=\"Courier New\"", "font-size:72pt", "<font size=\"4\"> 14 "};
-    QTest::newRow("alinhamentos") << DocumentoTeste{{Qt::AlignLeft, {T("esquerda")}}, {Qt::AlignRight, {T("direita")}},
-                                                    {Qt::AlignHCenter, {T("centro")}}, {Qt::AlignJustify, {T("justificado")}}}
-                                  << "esquerda direita centro justificado"
-                                  << QStringList{"<center>centro", "<div align=\"right\">\ndireita", "<div align=\"justify\">\njustificado"};
-    QTest::newRow("fora do Windows-1252") << DocumentoTeste{{Qt::AlignLeft, {T("Ω ≤ ♃ ☉ Ł")}}} << "Ω ≤ ♃ ☉ Ł" << QStringList{"&Omega;"};
-    QTest::newRow("caracteres do próprio RTF") << DocumentoTeste{{Qt::AlignLeft, {T("{chaveta} \\barra\\ €5 “aspas” – ‘x’ …")}}}
-                                               << "{chaveta} \\barra\\ €5 “aspas” – ‘x’ …" << QStringList{"&euro;"};
-    QTest::newRow("tabulação e quebra de linha")
-        << DocumentoTeste{{Qt::AlignLeft, {T(QStringLiteral("a\tb") + QChar(QChar::LineSeparator) + "c")}}} << "a b c" << QStringList{"<br>"};
-}
-
-void TestRtf::lidoPeloUnrtf() {
-    QFETCH(DocumentoTeste, documento);
-    QFETCH(QString, texto);
-    QFETCH(QStringList, marcasHtml);
-    if (QStandardPaths::findExecutable(QStringLiteral("unrtf")).isEmpty())
-        QSKIP("unrtf não está instalado (scripts/setup.sh instala-o): sem leitor independente");
-    QTextDocument doc;
-    Constroi(documento, doc);
-    const QByteArray rtf = EscreveRtf(doc);
-    // The header ends at the default-language word that merged files of this program rely on.
-    QVERIFY(rtf.startsWith("{\\rtf1\\ansi"));
-    QVERIFY(rtf.indexOf("\\deflang2070") > 0 && rtf.indexOf("\\deflang2070") < rtf.indexOf("{\\fonttbl"));
-    const QString html = HtmlDoUnrtf(rtf);
-    QCOMPARE(TextoDoHtml(html), texto);
-    for (const QString& marca : marcasHtml) QVERIFY2(html.contains(marca), qPrintable(marca + " em falta em:\n" + html));
-}
-
-void TestRtf::idaEVolta() {
-    QFETCH(DocumentoTeste, documento);
-    QTextDocument doc, lido;
-    Constroi(documento, doc);
-    QCOMPARE(Descreve(*Le(EscreveRtf(doc), lido)), Descreve(documento));
-}
-
-void TestRtf::leTrechos_data() {
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("texto"); // blocks joined by "\n"; expected values by hand
-    QTest::newRow("\\'xx em Windows-1252") << QByteArray("{\\rtf1\\ansi Cora\\'e7\\'E3o \\'80\\'93x\\'94}") << "Coração €“x”";
-    QTest::newRow("\\u com \\uc1") << QByteArray("{\\rtf1\\uc1 Informa\\u231?\\u227?o}") << "Informação";
-    QTest::newRow("\\uc2 salta dois") << QByteArray("{\\rtf1\\uc2 \\u8364\\'80\\'80 x}") << "€ x";
-    QTest::newRow("\\uc0 sem substituto") << QByteArray("{\\rtf1\\uc0 \\u8364 x}") << "€x";
-    QTest::newRow("\\uc acaba com o grupo") << QByteArray("{\\rtf1 {\\uc3 \\u937 abc}\\u937?d}") << "ΩΩd";
-    // U+1D11E: 0xD834 0xDD1E, written as the signed 16-bit values -10188 and -8930.
-    QTest::newRow("\\u negativo, par de substitutos") << QByteArray("{\\rtf1 \\u-10188?\\u-8930?!}") << "\U0001D11E!";
-    QTest::newRow("\\u fora dos 16 bits") << QByteArray("{\\rtf1 a\\u70000?b\\u-40000?c}") << "a\uFFFDb\uFFFDc";
-    QTest::newRow("grupo \\* desconhecido") << QByteArray("{\\rtf1 a{\\*\\qualquer coisa {aninhada \\par}}b}") << "ab";
-    QTest::newRow("imagem") << QByteArray("{\\rtf1 a{\\pict\\pngblip\\picw10 89504e470d0a}b}") << "ab";
-    QTest::newRow("\\bin com chavetas") << QByteArray("{\\rtf1 a{\\pict\\bin4 }{\\}}b}") << "ab";
-    QTest::newRow("campo mostra o resultado")
-        << QByteArray("{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt liga\\'e7\\'e3o}}}") << "ligação";
-    QTest::newRow("tabelas e metadados não são texto")
-        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}x}")
-        << "x";
-    QTest::newRow("\\par \\line \\tab \\cell")
-        << QByteArray("{\\rtf1 a\\par b\\line c\\tab d\\cell e}") << QStringLiteral("a\nb\u2028c\td\te");
-    QTest::newRow("\\par no fim deixa linha vazia") << QByteArray("{\\rtf1 a\\par }") << "a\n";
-    QTest::newRow("\\ antes de fim de linha é \\par") << QByteArray("{\\rtf1 a\\\nb}") << "a\nb";
-    QTest::newRow("fins de linha do código ignorados") << QByteArray("{\\rtf1 ab\r\ncd\ne}") << "abcde";
-    QTest::newRow("símbolos escapados") << QByteArray("{\\rtf1 \\{x\\} \\\\ a\\-b}") << "{x} \\ ab";
-    QTest::newRow("palavras de pontuação")
-        << QByteArray("{\\rtf1 \\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote\\bullet\\~.}") << QStringLiteral("—–‘’“”•\u00A0.");
-    QTest::newRow("espaço a seguir à palavra é delimitador") << QByteArray("{\\rtf1 \\fs20 x  y\\b0  z}") << "x  y z";
-    QTest::newRow("texto oculto \\v") << QByteArray("{\\rtf1 a{\\v oculto}b\\v c\\v0 d\\v e\\plain f}") << "abdf";
-    QTest::newRow("texto depois do fim ignorado") << QByteArray("{\\rtf1 a}b\r\n") << "a";
-    QTest::newRow("corpo colado depois do fim")
-        << QByteArray("{\\rtf1 a\\par}\\deflang2070{\\fonttbl{\\f0 Arial;}}\\pard b\\par}") << "a\nb\n";
-    QTest::newRow("ficheiro truncado") << QByteArray("{\\rtf1 abc\\par d{\\b e") << "abc\nde";
-    QTest::newRow("marca de ordem de bytes") << QByteArray("\xEF\xBB\xBF{\\rtf1 x}") << "x";
-    QTest::newRow("\\page só parte parágrafos com texto") << QByteArray("{\\rtf1 a\\par\\page b\\page c}") << "a\nb\nc";
-    // Nothing of the tables, the style sheet, the document information or the picture leaks.
-    QTest::newRow("ficheiro do processador")
-        << Fixture(QStringLiteral("processador.rtf"))
-        << "Mapa Astral\nInterpretação do Sol\n\nO Sol em Carneiro dá-lhe coragem e de iniciativa; quer sempre chegar "
-           "primeiro.\nJúpiter ♃ em Peixes: «fé» e compaixão — sem limites.\nLisboa, 2024\nFim.\n";
-}
-
-void TestRtf::leTrechos() {
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, texto);
-    QVERIFY2(!rtf.isEmpty(), "falta o ficheiro de teste em " NATALIS_TEST_DATA);
-    QTextDocument doc;
-    QStringList blocos; // the blocks' own text, line breaks kept as U+2028
-    for (QTextBlock b = Le(rtf, doc)->begin(); b.isValid(); b = b.next()) blocos << b.text();
-    QCOMPARE(blocos.join('\n'), texto);
-}
-
-void TestRtf::leEstilos_data() {
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("trecho");
-    QTest::addColumn<QString>("letra"); // as DescreveLetra shows it, written by hand
-    QTest::addColumn<QString>("alinhamento");
-    // The word-processor file: every property read where Word or LibreOffice would show it.
-    const QByteArray wp = Fixture(QStringLiteral("processador.rtf"));
-    QTest::newRow("título centrado") << wp << "Mapa Astral" << "Georgia 24pt negrito #1f3864" << "centro";
-    QTest::newRow("subtítulo itálico") << wp << "Interpretação do Sol" << "Times New Roman 14pt itálico #c00000" << "centro";
-    QTest::newRow("corpo justificado") << wp << "O Sol em Carneiro" << "Times New Roman 11pt auto" << "justificado";
-    QTest::newRow("negrito no meio") << wp << "coragem" << "Times New Roman 11pt negrito auto" << "justificado";
-    QTest::newRow("\\b0 desliga") << wp << " e de iniciativa" << "Times New Roman 11pt auto" << "justificado";
-    QTest::newRow("sublinhado duplo") << wp << "sempre" << "Times New Roman 11pt sublinhado auto" << "justificado";
-    QTest::newRow("\\ulnone desliga") << wp << " primeiro" << "Times New Roman 11pt auto" << "justificado";
-    QTest::newRow("\\u no meio de texto") << wp << "Júpiter ♃" << "Arial 10pt #00b050" << "esquerda";
-    QTest::newRow("à direita") << wp << "Lisboa, 2024" << "Arial 9pt itálico auto" << "direita";
-    QTest::newRow("\\plain no fim") << wp << "Fim." << "Times New Roman 12pt auto" << "esquerda";
-    const QByteArray arial("{\\rtf1{\\fonttbl{\\f0 Arial;}}");
-    QTest::newRow("grupo repõe o estado") << arial + "\\b {\\i a}b}" << "b" << "Arial 12pt negrito auto" << "esquerda";
-    QTest::newRow("\\plain repõe a letra") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f1\\fs40\\b\\i\\ul x\\plain y}")
-                                           << "y" << "Arial 12pt auto" << "esquerda";
-    QTest::newRow("\\pard repõe o alinhamento") << arial + "\\qc a\\par\\pard b}" << "b" << "Arial 12pt auto" << "esquerda";
-    QTest::newRow("último parágrafo sem \\par, centrado num grupo") << arial + "a\\par{\\qc b}}" << "b" << "Arial 12pt auto" << "centro";
-    QTest::newRow("\\deff escolhe a letra") << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1\\froman Georgia;}}x}") << "x"
-                                            << "Georgia 12pt auto" << "esquerda";
-    QTest::newRow("entrada de letra sem ;") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial}}x}") << "x" << "Arial 12pt auto" << "esquerda";
-    QTest::newRow("nome de letra com \\'xx") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fnil Gar\\'e7a;}}x}") << "x" << "Garça 12pt auto"
-                                             << "esquerda";
-    QTest::newRow("\\cf0 é a cor automática") << arial + "{\\colortbl;\\red255\\green0\\blue0;}\\cf1 a\\cf0 b}" << "b"
-                                              << "Arial 12pt auto" << "esquerda";
-    QTest::newRow("\\b1 \\i0 com parâmetros") << arial + "\\i\\b1\\i0 x}" << "x" << "Arial 12pt negrito auto" << "esquerda";
-}
-
-void TestRtf::leEstilos() {
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, trecho);
-    QFETCH(QString, letra);
-    QFETCH(QString, alinhamento);
-    QVERIFY2(!rtf.isEmpty(), "falta o ficheiro de teste em " NATALIS_TEST_DATA);
-    QTextDocument doc;
-    const QTextCursor achado = Le(rtf, doc)->find(trecho, 0, QTextDocument::FindCaseSensitively);
-    QVERIFY2(!achado.isNull(), qPrintable(trecho + " não está em:\n" + doc.toPlainText()));
-    // Every character of the span carries the expected look, not just its first.
-    for (int p = achado.selectionStart(); p < achado.selectionEnd(); ++p) {
-        QTextCursor c(&doc);
-        c.setPosition(p + 1);
-        QCOMPARE(DescreveLetra(c.charFormat(), doc.defaultFont()), letra);
+    // Documents shaped like the report, with everything the writer must carry.
+    void lidoPeloUnrtf_data() {
+        QTest::addColumn<DocumentoTeste>("documento");
+        QTest::addColumn<QString>("texto"); // as a reader shows it, written by hand
+        // What unrtf's HTML must hold for the styles; /usr/share/unrtf/html.conf says how it
+        // shows each (8, 10, 12, 14, 18 and 24 points as <font size>, other sizes in points).
+        QTest::addColumn<QStringList>("marcasHtml");
+        QTest::newRow("relatório")
+            << DocumentoTeste{{Qt::AlignHCenter, {T("Natalis", "", 50, "#0000ff")}},
+                              {Qt::AlignHCenter, {T("Auto - Interpretação", "", 20, "#ff0000")}},
+                              {Qt::AlignHCenter, {T("Mapa astral de: João Gonçalves nascido em Évora")}},
+                              {},
+                              {Qt::AlignLeft, {T("Sol em Leão", "bi")}},
+                              {Qt::AlignLeft, {T("O Sol em Leão dá-lhe uma vontade de brilhar.")}},
+                              {Qt::AlignRight, {T("Natalis, Auto - Interpretação", "i")}}}
+            << "Natalis Auto - Interpretação Mapa astral de: João Gonçalves nascido em Évora Sol em Leão O Sol em Leão "
+               "dá-lhe uma vontade de brilhar. Natalis, Auto - Interpretação"
+            << QStringList{"<center>", "<b>", "<i>", "font-size:50pt", "font-size:20pt", "#0000ff", "#ff0000"};
+        QTest::newRow("documento vazio") << DocumentoTeste{{}} << QString() << QStringList{};
+        QTest::newRow("acentos portugueses") << DocumentoTeste{{Qt::AlignLeft, {T("àáâãçéêíóôõúü ÀÁÂÃÇÉÊÍÓÔÕÚÜ ºª «aspas»")}}}
+                                             << "àáâãçéêíóôõúü ÀÁÂÃÇÉÊÍÓÔÕÚÜ ºª «aspas»" << QStringList{"&ccedil;", "&Atilde;"};
+        QTest::newRow("negrito, itálico, sublinhado")
+            << DocumentoTeste{{Qt::AlignLeft, {T("forte", "b"), T(" e "), T("inclinado", "i"), T(" e "), T("sublinhado", "u"),
+                                               T(" e "), T("tudo", "biu"), T(" fim")}}}
+            << "forte e inclinado e sublinhado e tudo fim" << QStringList{"<b>forte", "<i>inclinado", "<u>sublinhado"};
+        QTest::newRow("letras e tamanhos")
+            << DocumentoTeste{{Qt::AlignLeft, {T("Arial", "", 11, "auto", "Arial"), T(" "), T("Courier New", "", 11, "auto", "Courier New"),
+                                               T(" 14 ", "", 14), T("meio ponto", "", 10.5), T(" grande", "", 72, "#000000")}}}
+            << "Arial Courier New 14 meio ponto grande"
+            << QStringList{"face=\"Arial\"", "face=\"Courier New\"", "font-size:72pt", "<font size=\"4\"> 14 "};
+        QTest::newRow("alinhamentos") << DocumentoTeste{{Qt::AlignLeft, {T("esquerda")}}, {Qt::AlignRight, {T("direita")}},
+                                                        {Qt::AlignHCenter, {T("centro")}}, {Qt::AlignJustify, {T("justificado")}}}
+                                      << "esquerda direita centro justificado"
+                                      << QStringList{"<center>centro", "<div align=\"right\">\ndireita", "<div align=\"justify\">\njustificado"};
+        QTest::newRow("fora do Windows-1252") << DocumentoTeste{{Qt::AlignLeft, {T("Ω ≤ ♃ ☉ Ł")}}} << "Ω ≤ ♃ ☉ Ł" << QStringList{"&Omega;"};
+        QTest::newRow("caracteres do próprio RTF") << DocumentoTeste{{Qt::AlignLeft, {T("{chaveta} \\barra\\ €5 “aspas” – ‘x’ …")}}}
+                                                   << "{chaveta} \\barra\\ €5 “aspas” – ‘x’ …" << QStringList{"&euro;"};
+        QTest::newRow("tabulação e quebra de linha")
+            << DocumentoTeste{{Qt::AlignLeft, {T(QStringLiteral("a\tb") + QChar(QChar::LineSeparator) + "c")}}} << "a b c" << QStringList{"<br>"};
     }
-    QCOMPARE(NomeAlinhamento(achado.block().blockFormat().alignment()), alinhamento);
-}
+    void lidoPeloUnrtf() {
+        QFETCH(DocumentoTeste, documento); QFETCH(QString, texto); QFETCH(QStringList, marcasHtml);
+        if (QStandardPaths::findExecutable(QStringLiteral("unrtf")).isEmpty())
+            QSKIP("unrtf não está instalado (scripts/setup.sh instala-o): sem leitor independente");
+        QTextDocument doc;
+        Constroi(documento, doc);
+        const QByteArray rtf = EscreveRtf(doc);
+        // The header ends at the default-language word that merged files of this program rely on.
+        QVERIFY(rtf.startsWith("{\\rtf1\\ansi"));
+        QVERIFY(rtf.indexOf("\\deflang2070") > 0 && rtf.indexOf("\\deflang2070") < rtf.indexOf("{\\fonttbl"));
+        const QString html = HtmlDoUnrtf(rtf);
+        QCOMPARE(TextoDoHtml(html), texto);
+        for (const QString& marca : marcasHtml) QVERIFY2(html.contains(marca), qPrintable(marca + " em falta em:\n" + html));
+    }
 
-// A table row is written as one line with its cells parted by tabs, not one paragraph per cell.
-void TestRtf::tabelaEmLinhas() {
-    QTextDocument doc, lido;
-    QTextCursor c(&doc);
-    c.insertText(QStringLiteral("Antes"));
-    c.insertBlock();
-    QTextTable* t = c.insertTable(2, 3);
-    const QStringList celulas{"Sol", "Carneiro", "0º22'", "Lua", "Peixes", "23º54'"};
-    for (int k = 0; k < 6; ++k) t->cellAt(k / 3, k % 3).firstCursorPosition().insertText(celulas[k]);
-    c.movePosition(QTextCursor::End);
-    c.insertText(QStringLiteral("Depois"));
-    QCOMPARE(Le(EscreveRtf(doc), lido)->toPlainText(), QStringLiteral("Antes\n\nSol\tCarneiro\t0º22'\nLua\tPeixes\t23º54'\nDepois"));
-}
+    void idaEVolta_data() { lidoPeloUnrtf_data(); }
+    void idaEVolta() {
+        QFETCH(DocumentoTeste, documento);
+        QTextDocument doc, lido;
+        Constroi(documento, doc);
+        QCOMPARE(Descreve(*Le(EscreveRtf(doc), lido)), Descreve(documento));
+    }
 
-void TestRtf::rejeita_data() {
-    QTest::addColumn<QByteArray>("dados");
-    QTest::newRow("vazio") << QByteArray();
-    QTest::newRow("texto simples") << QByteArray("Olá, mundo");
-    QTest::newRow("HTML") << QByteArray("<html><body>x</body></html>");
-    QTest::newRow("sem chaveta inicial") << QByteArray("\\rtf1 x}");
-    QTest::newRow("chaveta sem \\rtf") << QByteArray("{\\pard x}");
-}
+    void leTrechos_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("texto"); // blocks joined by "\n"; expected values by hand
+        QTest::newRow("\\'xx em Windows-1252") << QByteArray("{\\rtf1\\ansi Cora\\'e7\\'E3o \\'80\\'93x\\'94}") << "Coração €“x”";
+        QTest::newRow("\\u com \\uc1") << QByteArray("{\\rtf1\\uc1 Informa\\u231?\\u227?o}") << "Informação";
+        QTest::newRow("\\uc2 salta dois") << QByteArray("{\\rtf1\\uc2 \\u8364\\'80\\'80 x}") << "€ x";
+        QTest::newRow("\\uc acaba com o grupo") << QByteArray("{\\rtf1 {\\uc3 \\u937 abc}\\u937?d}") << "ΩΩd";
+        // U+1D11E: 0xD834 0xDD1E, written as the signed 16-bit values -10188 and -8930.
+        QTest::newRow("\\u negativo, par de substitutos") << QByteArray("{\\rtf1 \\u-10188?\\u-8930?!}") << "\U0001D11E!";
+        QTest::newRow("\\u fora dos 16 bits") << QByteArray("{\\rtf1 a\\u70000?b\\u-40000?c}") << "a\uFFFDb\uFFFDc";
+        QTest::newRow("grupo \\* desconhecido") << QByteArray("{\\rtf1 a{\\*\\qualquer coisa {aninhada \\par}}b}") << "ab";
+        QTest::newRow("\\bin com chavetas") << QByteArray("{\\rtf1 a{\\pict\\bin4 }{\\}}b}") << "ab";
+        QTest::newRow("campo mostra o resultado")
+            << QByteArray("{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt liga\\'e7\\'e3o}}}") << "ligação";
+        QTest::newRow("\\par \\line \\tab \\cell")
+            << QByteArray("{\\rtf1 a\\par b\\line c\\tab d\\cell e}") << QStringLiteral("a\nb\u2028c\td\te");
+        QTest::newRow("\\par no fim deixa linha vazia") << QByteArray("{\\rtf1 a\\par }") << "a\n";
+        QTest::newRow("\\ antes de fim de linha é \\par") << QByteArray("{\\rtf1 a\\\nb}") << "a\nb";
+        QTest::newRow("símbolos escapados") << QByteArray("{\\rtf1 \\{x\\} \\\\ a\\-b}") << "{x} \\ ab";
+        QTest::newRow("palavras de pontuação")
+            << QByteArray("{\\rtf1 \\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote\\bullet\\~.}") << QStringLiteral("—–‘’“”•\u00A0.");
+        QTest::newRow("espaço a seguir à palavra é delimitador") << QByteArray("{\\rtf1 \\fs20 x  y\\b0  z}") << "x  y z";
+        QTest::newRow("texto oculto \\v") << QByteArray("{\\rtf1 a{\\v oculto}b\\v c\\v0 d\\v e\\plain f}") << "abdf";
+        QTest::newRow("texto depois do fim ignorado") << QByteArray("{\\rtf1 a}b\r\n") << "a";
+        QTest::newRow("corpo colado depois do fim")
+            << QByteArray("{\\rtf1 a\\par}\\deflang2070{\\fonttbl{\\f0 Arial;}}\\pard b\\par}") << "a\nb\n";
+        QTest::newRow("ficheiro truncado") << QByteArray("{\\rtf1 abc\\par d{\\b e") << "abc\nde";
+        QTest::newRow("marca de ordem de bytes") << QByteArray("\xEF\xBB\xBF{\\rtf1 x}") << "x";
+        QTest::newRow("\\page só parte parágrafos com texto") << QByteArray("{\\rtf1 a\\par\\page b\\page c}") << "a\nb\nc";
+        // Nothing of the tables, the style sheet, the document information or the picture leaks.
+        QTest::newRow("ficheiro do processador")
+            << Fixture(QStringLiteral("processador.rtf"))
+            << "Mapa Astral\nInterpretação do Sol\n\nO Sol em Carneiro dá-lhe coragem e de iniciativa; quer sempre chegar "
+               "primeiro.\nJúpiter ♃ em Peixes: «fé» e compaixão — sem limites.\nLisboa, 2024\nFim.\n";
+    }
+    void leTrechos() {
+        QFETCH(QByteArray, rtf); QFETCH(QString, texto);
+        QVERIFY2(!rtf.isEmpty(), "falta o ficheiro de teste em " NATALIS_TEST_DATA);
+        QTextDocument doc;
+        QStringList blocos; // the blocks' own text, line breaks kept as U+2028
+        for (QTextBlock b = Le(rtf, doc)->begin(); b.isValid(); b = b.next()) blocos << b.text();
+        QCOMPARE(blocos.join('\n'), texto);
+    }
 
-void TestRtf::rejeita() {
-    QFETCH(QByteArray, dados);
-    QTextDocument doc;
-    doc.setPlainText(QStringLiteral("texto que não se pode perder"));
-    QString erro;
-    QVERIFY(!LeRtf(dados, doc, &erro));
-    QCOMPARE(erro, QStringLiteral("O ficheiro não está no formato RTF."));
-    QCOMPARE(doc.toPlainText(), QStringLiteral("texto que não se pode perder"));
-}
+    void leEstilos_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("trecho");
+        QTest::addColumn<QString>("letra"); // as DescreveLetra shows it, written by hand
+        QTest::addColumn<QString>("alinhamento");
+        // The word-processor file: every property read where Word or LibreOffice would show it.
+        const QByteArray wp = Fixture(QStringLiteral("processador.rtf"));
+        QTest::newRow("título centrado") << wp << "Mapa Astral" << "Georgia 24pt negrito #1f3864" << "centro";
+        QTest::newRow("subtítulo itálico") << wp << "Interpretação do Sol" << "Times New Roman 14pt itálico #c00000" << "centro";
+        QTest::newRow("negrito no meio") << wp << "coragem" << "Times New Roman 11pt negrito auto" << "justificado";
+        QTest::newRow("\\b0 desliga") << wp << " e de iniciativa" << "Times New Roman 11pt auto" << "justificado";
+        QTest::newRow("sublinhado duplo") << wp << "sempre" << "Times New Roman 11pt sublinhado auto" << "justificado";
+        QTest::newRow("\\ulnone desliga") << wp << " primeiro" << "Times New Roman 11pt auto" << "justificado";
+        QTest::newRow("\\u no meio de texto") << wp << "Júpiter ♃" << "Arial 10pt #00b050" << "esquerda";
+        QTest::newRow("à direita") << wp << "Lisboa, 2024" << "Arial 9pt itálico auto" << "direita";
+        QTest::newRow("\\plain no fim") << wp << "Fim." << "Times New Roman 12pt auto" << "esquerda";
+        const QByteArray arial("{\\rtf1{\\fonttbl{\\f0 Arial;}}");
+        QTest::newRow("grupo repõe o estado") << arial + "\\b {\\i a}b}" << "b" << "Arial 12pt negrito auto" << "esquerda";
+        QTest::newRow("\\plain repõe a letra") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f1\\fs40\\b\\i\\ul x\\plain y}")
+                                               << "y" << "Arial 12pt auto" << "esquerda";
+        QTest::newRow("\\pard repõe o alinhamento") << arial + "\\qc a\\par\\pard b}" << "b" << "Arial 12pt auto" << "esquerda";
+        QTest::newRow("último parágrafo sem \\par, centrado num grupo") << arial + "a\\par{\\qc b}}" << "b" << "Arial 12pt auto" << "centro";
+        QTest::newRow("\\deff escolhe a letra") << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1\\froman Georgia;}}x}") << "x"
+                                                << "Georgia 12pt auto" << "esquerda";
+        QTest::newRow("entrada de letra sem ;") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial}}x}") << "x" << "Arial 12pt auto" << "esquerda";
+        QTest::newRow("nome de letra com \\'xx") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fnil Gar\\'e7a;}}x}") << "x" << "Garça 12pt auto"
+                                                 << "esquerda";
+        QTest::newRow("\\cf0 é a cor automática") << arial + "{\\colortbl;\\red255\\green0\\blue0;}\\cf1 a\\cf0 b}" << "b"
+                                                  << "Arial 12pt auto" << "esquerda";
+        QTest::newRow("\\b1 \\i0 com parâmetros") << arial + "\\i\\b1\\i0 x}" << "x" << "Arial 12pt negrito auto" << "esquerda";
+    }
+    void leEstilos() {
+        QFETCH(QByteArray, rtf); QFETCH(QString, trecho); QFETCH(QString, letra); QFETCH(QString, alinhamento);
+        QVERIFY2(!rtf.isEmpty(), "falta o ficheiro de teste em " NATALIS_TEST_DATA);
+        QTextDocument doc;
+        const QTextCursor achado = Le(rtf, doc)->find(trecho, 0, QTextDocument::FindCaseSensitively);
+        QVERIFY2(!achado.isNull(), qPrintable(trecho + " não está em:\n" + doc.toPlainText()));
+        // Every character of the span carries the expected look, not just its first.
+        for (int p = achado.selectionStart(); p < achado.selectionEnd(); ++p) {
+            QTextCursor c(&doc);
+            c.setPosition(p + 1);
+            QCOMPARE(DescreveLetra(c.charFormat(), doc.defaultFont()), letra);
+        }
+        QCOMPARE(NomeAlinhamento(achado.block().blockFormat().alignment()), alinhamento);
+    }
 
-void TestRtf::temTextoPessoal_data() {
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<bool>("tem");
-    QTest::newRow("cabeçalho e linha vazia, como a janela o escreve") << "Interpretação Pessoal\n\n" << false;
-    QTest::newRow("só o cabeçalho") << "Interpretação Pessoal" << false;
-    QTest::newRow("cabeçalho e espaços") << "Interpretação Pessoal\n  \n\t" << false;
-    QTest::newRow("cabeçalho noutra caixa") << "INTERPRETAÇÃO PESSOAL\n" << false;
-    QTest::newRow("vazio") << "" << false;
-    QTest::newRow("com texto") << "Interpretação Pessoal\n\nGosto do Sol." << true;
-    QTest::newRow("texto sem cabeçalho") << "Notas minhas" << true;
-    QTest::newRow("cabeçalho mudado") << "Interpretação Pessoal do Rui\n\n" << true;
-}
+    // A table row is written as one line with its cells parted by tabs, not one paragraph per cell.
+    void tabelaEmLinhas() {
+        QTextDocument doc, lido;
+        QTextCursor c(&doc);
+        c.insertText(QStringLiteral("Antes"));
+        c.insertBlock();
+        QTextTable* t = c.insertTable(2, 3);
+        const QStringList celulas{"Sol", "Carneiro", "0º22'", "Lua", "Peixes", "23º54'"};
+        for (int k = 0; k < 6; ++k) t->cellAt(k / 3, k % 3).firstCursorPosition().insertText(celulas[k]);
+        c.movePosition(QTextCursor::End);
+        c.insertText(QStringLiteral("Depois"));
+        QCOMPARE(Le(EscreveRtf(doc), lido)->toPlainText(), QStringLiteral("Antes\n\nSol\tCarneiro\t0º22'\nLua\tPeixes\t23º54'\nDepois"));
+    }
 
-void TestRtf::temTextoPessoal() {
-    QFETCH(QString, texto);
-    QFETCH(bool, tem);
-    QTextDocument doc;
-    doc.setPlainText(texto);
-    QCOMPARE(TemTextoPessoal(doc), tem);
-}
+    void rejeita_data() {
+        QTest::addColumn<QByteArray>("dados");
+        QTest::newRow("vazio") << QByteArray();
+        QTest::newRow("texto simples") << QByteArray("Olá, mundo");
+        QTest::newRow("HTML") << QByteArray("<html><body>x</body></html>");
+        QTest::newRow("sem chaveta inicial") << QByteArray("\\rtf1 x}");
+        QTest::newRow("chaveta sem \\rtf") << QByteArray("{\\pard x}");
+    }
+    void rejeita() {
+        QFETCH(QByteArray, dados);
+        QTextDocument doc;
+        doc.setPlainText(QStringLiteral("texto que não se pode perder"));
+        QString erro;
+        QVERIFY(!LeRtf(dados, doc, &erro));
+        QCOMPARE(erro, QStringLiteral("O ficheiro não está no formato RTF."));
+        QCOMPARE(doc.toPlainText(), QStringLiteral("texto que não se pode perder"));
+    }
 
-void TestRtf::guardaEImporta_data() {
-    QTest::addColumn<QString>("cabecalho");
-    QTest::addColumn<QString>("textoPessoal");
-    QTest::addColumn<QString>("textoGuardado"); // the file's text, written by hand
-    QTest::addColumn<bool>("voltaPessoal");
-    const QString relatorio = QStringLiteral("Natalis\nAuto - Interpretação\n\nSol em Carneiro\n\nTem uma energia que não se esgota.\n\n");
-    QTest::newRow("com interpretação pessoal") << "Interpretação Pessoal" << "Concordo: é teimoso."
-                                               << relatorio + "Interpretação Pessoal\n\nConcordo: é teimoso.\n" << true;
-    QTest::newRow("pessoal por tocar: só o relatório") << "Interpretação Pessoal" << "" << relatorio << false;
-    QTest::newRow("cabeçalho em maiúsculas") << "INTERPRETAÇÃO PESSOAL" << "Ω e ♃: fora do Windows-1252."
-                                             << relatorio + "INTERPRETAÇÃO PESSOAL\n\nΩ e ♃: fora do Windows-1252.\n" << true;
-}
+    void temTextoPessoal_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("tem");
+        QTest::newRow("cabeçalho e linha vazia, como a janela o escreve") << "Interpretação Pessoal\n\n" << false;
+        QTest::newRow("cabeçalho e espaços") << "Interpretação Pessoal\n  \n\t" << false;
+        QTest::newRow("cabeçalho noutra caixa") << "INTERPRETAÇÃO PESSOAL\n" << false;
+        QTest::newRow("vazio") << "" << false;
+        QTest::newRow("com texto") << "Interpretação Pessoal\n\nGosto do Sol." << true;
+        QTest::newRow("texto sem cabeçalho") << "Notas minhas" << true;
+        QTest::newRow("cabeçalho mudado") << "Interpretação Pessoal do Rui\n\n" << true;
+    }
+    void temTextoPessoal() {
+        QFETCH(QString, texto); QFETCH(bool, tem);
+        QTextDocument doc;
+        doc.setPlainText(texto);
+        QCOMPARE(TemTextoPessoal(doc), tem);
+    }
 
-void TestRtf::guardaEImporta() {
-    QFETCH(QString, cabecalho);
-    QFETCH(QString, textoPessoal);
-    QFETCH(QString, textoGuardado);
-    QFETCH(bool, voltaPessoal);
-    QTextDocument relatorio, pessoal;
-    for (QTextDocument* d : {&relatorio, &pessoal}) d->setDefaultFont(QFont(QStringLiteral("Times New Roman"), 11));
-    Escreve(relatorio, "Natalis", T("", "", 50, "#0000ff"), Qt::AlignHCenter, false);
-    Escreve(relatorio, "Auto - Interpretação", T("", "", 20, "#ff0000"), Qt::AlignHCenter, true);
-    Escreve(relatorio, "Sol em Carneiro", T("", "bi", 11, "#008000"), Qt::AlignLeft, true);
-    Escreve(relatorio, "Tem uma energia que não se esgota.", T("", "", 11, "#000000"), Qt::AlignLeft, true);
-    Escreve(pessoal, cabecalho, T("", "", 20, "#ff0000"), Qt::AlignHCenter, true);
-    if (!textoPessoal.isEmpty()) Escreve(pessoal, textoPessoal, T("", "i", 12, "#800080"), Qt::AlignJustify, false);
-    const QStringList antesRelatorio = Descreve(relatorio), antesPessoal = Descreve(pessoal);
+    void guardaEImporta() {
+        // The panes as the reading window writes them, the header in capitals and symbols
+        // outside Windows-1252 in the personal part.
+        QTextDocument relatorio, pessoal;
+        for (QTextDocument* d : {&relatorio, &pessoal}) d->setDefaultFont(QFont(QStringLiteral("Times New Roman"), 11));
+        Escreve(relatorio, "Natalis", T("", "", 50, "#0000ff"), Qt::AlignHCenter, false);
+        Escreve(relatorio, "Sol em Carneiro", T("", "bi", 11, "#008000"), Qt::AlignLeft, true);
+        Escreve(relatorio, "Tem uma energia que não se esgota.", T("", "", 11, "#000000"), Qt::AlignLeft, true);
+        Escreve(pessoal, "INTERPRETAÇÃO PESSOAL", T("", "", 20, "#ff0000"), Qt::AlignHCenter, true);
+        Escreve(pessoal, "Ω e ♃: fora do Windows-1252.", T("", "i", 12, "#800080"), Qt::AlignJustify, false);
+        const QStringList antesRelatorio = Descreve(relatorio), antesPessoal = Descreve(pessoal);
+        QTemporaryDir dir;
+        const QString caminho = dir.filePath("leitura.rtf");
+        QString erro;
+        QVERIFY2(GuardaInterpretacao(caminho, relatorio, pessoal, &erro), qPrintable(erro));
+        QCOMPARE(Descreve(relatorio), antesRelatorio);
+        QFile f(caminho);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray rtf = f.readAll();
+        QCOMPARE(rtf.count("\\rtf1"), 1); // one document, not two glued together
+        QTextDocument junto;
+        QCOMPARE(Le(rtf, junto)->toPlainText(), QStringLiteral("Natalis\nSol em Carneiro\n\nTem uma energia que não se esgota.\n\n"
+                                                               "INTERPRETAÇÃO PESSOAL\n\nΩ e ♃: fora do Windows-1252.\n"));
+        // Importing into a window whose panes hold something else gives both parts back.
+        relatorio.setPlainText("antigo");
+        pessoal.setPlainText("Interpretação Pessoal\n\n");
+        QVERIFY2(ImportaInterpretacao(caminho, relatorio, pessoal, &erro), qPrintable(erro));
+        QCOMPARE(Descreve(relatorio), antesRelatorio);
+        QCOMPARE(Descreve(pessoal), antesPessoal);
+    }
 
-    QTemporaryDir dir;
-    const QString caminho = dir.filePath("leitura.rtf");
-    QString erro;
-    QVERIFY2(GuardaInterpretacao(caminho, relatorio, pessoal, &erro), qPrintable(erro));
-    QCOMPARE(Descreve(relatorio), antesRelatorio);
-    QFile f(caminho);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray rtf = f.readAll();
-    QCOMPARE(rtf.count("\\rtf1"), 1); // one document, not two glued together
-    QTextDocument junto;
-    QCOMPARE(Le(rtf, junto)->toPlainText(), textoGuardado);
+    void separa_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("achou");
+        QTest::addColumn<QString>("ficaRelatorio");
+        QTest::addColumn<QString>("ficaPessoal");
+        QTest::newRow("sem cabeçalho: nada muda") << "Só o relatório.\n" << false << "Só o relatório.\n" << "anterior";
+        QTest::newRow("no meio de um parágrafo") << "Relatório.\nVer a minha interpretação pessoal abaixo.\nNota." << true
+                                                 << "Relatório.\nVer a minha " << "interpretação pessoal abaixo.\nNota.";
+        QTest::newRow("corta na primeira ocorrência") << "A\nInterpretação pessoal\nx\nInterpretação Pessoal\ny" << true << "A\n"
+                                                      << "Interpretação pessoal\nx\nInterpretação Pessoal\ny";
+    }
+    void separa() {
+        QFETCH(QString, texto); QFETCH(bool, achou); QFETCH(QString, ficaRelatorio); QFETCH(QString, ficaPessoal);
+        QTextDocument relatorio, pessoal;
+        relatorio.setPlainText(texto);
+        pessoal.setPlainText("anterior");
+        // The paragraph the cut falls in keeps its alignment on both sides.
+        QTextCursor c(&relatorio);
+        c.select(QTextCursor::Document);
+        QTextBlockFormat direita;
+        direita.setAlignment(Qt::AlignRight);
+        c.mergeBlockFormat(direita);
+        QCOMPARE(SeparaInterpretacao(relatorio, pessoal), achou);
+        QCOMPARE(relatorio.toPlainText(), ficaRelatorio);
+        QCOMPARE(pessoal.toPlainText(), ficaPessoal);
+        if (achou) QCOMPARE(NomeAlinhamento(pessoal.begin().blockFormat().alignment()), QStringLiteral("direita"));
+    }
 
-    // Importing into a window whose panes hold something else gives both parts back.
-    QTextDocument lidoRelatorio, lidoPessoal;
-    lidoRelatorio.setPlainText("antigo");
-    lidoPessoal.setPlainText("Interpretação Pessoal\n\n");
-    const QStringList pessoalPorTocar = Descreve(lidoPessoal);
-    QVERIFY2(ImportaInterpretacao(caminho, lidoRelatorio, lidoPessoal, &erro), qPrintable(erro));
-    QCOMPARE(Descreve(lidoRelatorio), antesRelatorio);
-    QCOMPARE(Descreve(lidoPessoal), voltaPessoal ? antesPessoal : pessoalPorTocar);
-}
-
-void TestRtf::separa_data() {
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<bool>("achou");
-    QTest::addColumn<QString>("ficaRelatorio");
-    QTest::addColumn<QString>("ficaPessoal");
-    QTest::newRow("sem cabeçalho: nada muda") << "Só o relatório.\n" << false << "Só o relatório.\n" << "anterior";
-    QTest::newRow("no meio de um parágrafo") << "Relatório.\nVer a minha interpretação pessoal abaixo.\nNota." << true
-                                             << "Relatório.\nVer a minha " << "interpretação pessoal abaixo.\nNota.";
-    QTest::newRow("corta na primeira ocorrência") << "A\nInterpretação pessoal\nx\nInterpretação Pessoal\ny" << true << "A\n"
-                                                  << "Interpretação pessoal\nx\nInterpretação Pessoal\ny";
-}
-
-void TestRtf::separa() {
-    QFETCH(QString, texto);
-    QFETCH(bool, achou);
-    QFETCH(QString, ficaRelatorio);
-    QFETCH(QString, ficaPessoal);
-    QTextDocument relatorio, pessoal;
-    relatorio.setPlainText(texto);
-    pessoal.setPlainText("anterior");
-    // The paragraph the cut falls in keeps its alignment on both sides.
-    QTextCursor c(&relatorio);
-    c.select(QTextCursor::Document);
-    QTextBlockFormat direita;
-    direita.setAlignment(Qt::AlignRight);
-    c.mergeBlockFormat(direita);
-    QCOMPARE(SeparaInterpretacao(relatorio, pessoal), achou);
-    QCOMPARE(relatorio.toPlainText(), ficaRelatorio);
-    QCOMPARE(pessoal.toPlainText(), ficaPessoal);
-    if (achou) QCOMPARE(NomeAlinhamento(pessoal.begin().blockFormat().alignment()), QStringLiteral("direita"));
-}
-
-void TestRtf::importa() {
-    // A file in the layout of the older merge: the personal part's own header, from
-    // "\deflang2070", pasted into the report's body, with a font and colour table that
-    // number fonts and colours their own way.
-    QTextDocument relatorio, pessoal;
-    QString erro;
-    QVERIFY2(ImportaInterpretacao(QStringLiteral(NATALIS_TEST_DATA "/juntoantigo.rtf"), relatorio, pessoal, &erro), qPrintable(erro));
-    QCOMPARE(Descreve(relatorio), (QStringList{"¶ centro", "  «Natalis» Times New Roman 50pt #0000ff", "¶ esquerda",
-                                               "  «Texto do relatório.» Times New Roman 11pt auto", "¶ esquerda"}));
-    QCOMPARE(Descreve(pessoal), (QStringList{"¶ centro", "  «Interpretação Pessoal» Arial 20pt #ff0000", "¶ esquerda", "¶ esquerda",
-                                             "  «A minha nota.» Arial 11pt itálico auto", "¶ esquerda"}));
-    // A file that is not RTF, or none at all, leaves both panes as they were.
-    const QString antesRelatorio = relatorio.toPlainText(), antesPessoal = pessoal.toPlainText();
-    QTemporaryDir dir;
-    QFile f(dir.filePath("notas.txt"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("Interpretação Pessoal: isto não é RTF");
-    f.close();
-    QVERIFY(!ImportaInterpretacao(f.fileName(), relatorio, pessoal, &erro));
-    QVERIFY2(erro.contains("O ficheiro não está no formato RTF."), qPrintable(erro));
-    QVERIFY(!ImportaInterpretacao(dir.filePath("falta.rtf"), relatorio, pessoal, &erro));
-    QVERIFY2(erro.startsWith("Não foi possível abrir o ficheiro"), qPrintable(erro));
-    QCOMPARE(relatorio.toPlainText(), antesRelatorio);
-    QCOMPARE(pessoal.toPlainText(), antesPessoal);
-}
+    void importa() {
+        // A file in the layout of the older merge: the personal part's own header, from
+        // "\deflang2070", pasted into the report's body, with a font and colour table that
+        // number fonts and colours their own way.
+        QTextDocument relatorio, pessoal;
+        QString erro;
+        QVERIFY2(ImportaInterpretacao(QStringLiteral(NATALIS_TEST_DATA "/juntoantigo.rtf"), relatorio, pessoal, &erro), qPrintable(erro));
+        QCOMPARE(Descreve(relatorio), (QStringList{"¶ centro", "  «Natalis» Times New Roman 50pt #0000ff", "¶ esquerda",
+                                                   "  «Texto do relatório.» Times New Roman 11pt auto", "¶ esquerda"}));
+        QCOMPARE(Descreve(pessoal), (QStringList{"¶ centro", "  «Interpretação Pessoal» Arial 20pt #ff0000", "¶ esquerda", "¶ esquerda",
+                                                 "  «A minha nota.» Arial 11pt itálico auto", "¶ esquerda"}));
+        // A file that is not RTF, or none at all, leaves both panes as they were.
+        const QString antesRelatorio = relatorio.toPlainText(), antesPessoal = pessoal.toPlainText();
+        QTemporaryDir dir;
+        QFile f(dir.filePath("notas.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Interpretação Pessoal: isto não é RTF");
+        f.close();
+        QVERIFY(!ImportaInterpretacao(f.fileName(), relatorio, pessoal, &erro));
+        QVERIFY2(erro.contains("O ficheiro não está no formato RTF."), qPrintable(erro));
+        QVERIFY(!ImportaInterpretacao(dir.filePath("falta.rtf"), relatorio, pessoal, &erro));
+        QVERIFY2(erro.startsWith("Não foi possível abrir o ficheiro"), qPrintable(erro));
+        QCOMPARE(relatorio.toPlainText(), antesRelatorio);
+        QCOMPARE(pessoal.toPlainText(), antesPessoal);
+    }
+};
 
 QTEST_MAIN(TestRtf)
 #include "test_rtf.moc"

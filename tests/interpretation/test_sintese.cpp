@@ -87,10 +87,7 @@ private slots:
                                              << 359.99 << QList<int>{8, 0, 0, 12, -1, 8, 0, 12, -1, 0, 0, 0, 0, -1, 3, -1, 2};
     }
     void equilibrio() {
-        QFETCH(QList<double>, graus);
-        QFETCH(QList<int>, casas);
-        QFETCH(double, asc);
-        QFETCH(QList<int>, esperado);
+        QFETCH(QList<double>, graus); QFETCH(QList<int>, casas); QFETCH(double, asc); QFETCH(QList<int>, esperado);
         Mapa mapa;
         Prepara(mapa, graus, casas, asc);
         const Equilibrio e = CalculaEquilibrio(mapa);
@@ -129,8 +126,7 @@ private slots:
         QTest::newRow("nenhuma") << QList<double>{322, 325.5, 329, 332.5, 336, 339.5, 343, 346.5, 350, 353.5} << QList<int>{};
     }
     void figuras() {
-        QFETCH(QList<double>, graus);
-        QFETCH(QList<int>, esperadas);
+        QFETCH(QList<double>, graus); QFETCH(QList<int>, esperadas);
         Mapa mapa;
         Prepara(mapa, graus);
         const TabelaOrbes orbes = OrbesEstreitas();
@@ -159,8 +155,7 @@ private slots:
     void fases() {
         if (QStandardPaths::findExecutable(QStringLiteral("swetest")).isEmpty())
             QFAIL("swetest (Debian package swetest) is the reference; scripts/setup.sh installs it");
-        QFETCH(CamposMapa, campos);
-        QFETCH(QDateTime, ut);
+        QFETCH(CamposMapa, campos); QFETCH(QDateTime, ut);
         OrbesActuais().CarregaPadrao();
         Mapa mapa;
         QVERIFY(Cast(campos, mapa));
