@@ -51,7 +51,6 @@ private slots:
         QVERIFY2(dentro > 5, "sem glifo na célula");
         QCOMPARE(ContaCor(grelha, interior, cor), dentro);
     }
-
     void regrasNaMesmaUnidade() {
         UmAspecto(0, 1, 120.0);
         for (int k = 1; k <= 13; ++k) {
@@ -64,7 +63,6 @@ private slots:
         }
         QCOMPARE(MinimoVizinho(grelha, 6.5 * h, 12.5 * h, 3), 3 * 255); // below the staircase: blank
     }
-
     void hover_data() {
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("y");
@@ -90,7 +88,6 @@ private slots:
         QCOMPARE(d.perguntaAspecto, pergunta);
         QCOMPARE(d.dica, dica);
     }
-
     void findAspect() {
         UmAspecto(4, 9, 90.0);
         QCOMPARE(FindAspect(m, 5, 10), QStringLiteral("Marte em Quadratura com Plutão"));

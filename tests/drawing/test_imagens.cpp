@@ -22,7 +22,6 @@ private slots:
         OrbesActuais().CarregaPadrao();
         MapaBase(m);
     }
-
     void bitmapDaImagemActual() {
         QCOMPARE(NomePropostoImagem(QStringLiteral("Ana"), false), QStringLiteral("Ana.bmp"));
         QCOMPARE(NomePropostoImagem(QStringLiteral("Ana"), true), QStringLiteral("Ana_aspectos.bmp"));
@@ -41,7 +40,6 @@ private slots:
         QVERIFY(!SalvarImagemAspectos(im, QString()));
         QVERIFY(caixa.chamadas.isEmpty());
     }
-
     void exportaPorExtensao_data() {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<bool>("grelha");
@@ -79,13 +77,11 @@ private slots:
         QVERIFY(!svg.contains("font-family=\"Sigil\""));
         QVERIFY(svg.contains("<path"));
     }
-
     void extensaoDesconhecida() {
         QString erro;
         QVERIFY(!ExportaDesenho(m, DesenhoExportado::Roda, pasta.filePath(QStringLiteral("roda.gif")), 400, 1.0, &erro));
         QVERIFY(erro.contains(QStringLiteral(".png, .bmp ou .svg")));
     }
-
     void vistaGlobalComposta() {
         QImage grelha = ImagemBranca(100, 100), roda = ImagemBranca(200, 200), folha = ImagemBranca(600, 400);
         grelha.fill(QColor(255, 0, 0));
@@ -116,7 +112,6 @@ private slots:
         QCOMPARE(folha.pixelColor(xRoda + 1, 101), QColor(0, 0, 255));
         QCOMPARE(folha.pixelColor(xRoda + 199, 299), QColor(0, 0, 255));
     }
-
     void vistaGlobalRodaGrande() {
         QImage folha = ImagemBranca(900, 700);
         CamposMapa c;

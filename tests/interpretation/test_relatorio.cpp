@@ -1,18 +1,47 @@
-// The report for a hand-made chart. Every text in the test database is "T" + its code, so each
-// paragraph shows which code the report asked for; the expected codes are worked out by hand
-// from the chart below.
-#include "basetextos.h"
+// The texts store, their markup and the report for a hand-made chart. The record source finds
+// the first record in table order whose code is exactly the one asked for, and none after a
+// failed search. Texts expand their placeholders, sex segments and position segments, worked by
+// hand from the documented cases of the markup. In the report's database every text is "T" +
+// its code, so each paragraph shows which code the report asked for; the expected codes are
+// worked out by hand from the chart below.
 #include "camposmapa.h"
 #include "fontedados.h"
 #include "mapa.h"
 #include "relatorio.h"
 #include "test_rtfcomum.h"
-#include <QTemporaryDir>
-#include <QTextBlock>
-#include <QTextDocument>
+#include "textos.h"
+#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
+const QString C = QStringLiteral("codigo"), X = QStringLiteral("Texto"), T = QStringLiteral("interpretação");
+
+// A throw-away database shaped like Intrepreter.mdb, written straight through SQLite (not by
+// the program's own tools), so a test controls exactly which texts exist and in what order.
+QString CriaBaseTextos(const QString& caminho, const QList<QPair<QString, QString>>& textos) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("teste-base"));
+        db.setDatabaseName(caminho);
+        if (!db.open()) return QString();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("CREATE TABLE \"interpretação\" (codigo TEXT, Texto TEXT)"));
+        q.exec(QStringLiteral("CREATE INDEX i ON \"interpretação\" (codigo)"));
+        q.exec(QStringLiteral("CREATE TABLE version (title TEXT, major TEXT, minor TEXT, revision TEXT)"));
+        q.exec(QStringLiteral("INSERT INTO version VALUES ('Teste', '2', '3', '4')"));
+        db.transaction();
+        q.prepare(QStringLiteral("INSERT INTO \"interpretação\" VALUES (?, ?)"));
+        for (const auto& [codigo, texto] : textos) {
+            q.addBindValue(codigo);
+            q.addBindValue(texto);
+            q.exec();
+        }
+        db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("teste-base"));
+    return caminho;
+}
+
 QList<QPair<QString, QString>> TodosOsTextos() {
     QList<int> codigos{1902, 3407};
     for (int p = 1; p <= 19; ++p)
@@ -42,7 +71,9 @@ QStringList Seguintes(const QStringList& linhas, const QString& titulo, int n) {
 class TestRelatorio : public QObject {
     Q_OBJECT
     QTemporaryDir m_pasta;
-    FonteDados m_db;
+    QString m_base; // the store's own cases
+    int m_bases = 0;
+    FonteDados m_db; // every text of the report
     Mapa m_mapa;
     CamposMapa m_campos;
     const CoresRelatorio m_cores{RGBCor(200, 0, 0), RGBCor(0, 0, 10), RGBCor(0, 120, 0), RGBCor(0, 0, 250)};
@@ -62,10 +93,12 @@ class TestRelatorio : public QObject {
 
 private slots:
     void initTestCase() {
-        const QString base = CriaBaseTextos(m_pasta.filePath(QStringLiteral("r.mdb")), TodosOsTextos());
-        QVERIFY2(m_db.Abre(base, QStringLiteral("interpretação")), qPrintable(m_db.Erro()));
+        QVERIFY2(m_db.Abre(CriaBaseTextos(m_pasta.filePath(QStringLiteral("r.mdb")), TodosOsTextos()), T), qPrintable(m_db.Erro()));
+        // Code 20 twice: the first in table order must win.
+        m_base = CriaBaseTextos(m_pasta.filePath(QStringLiteral("t.mdb")),
+                                {{"10", "dez"}, {"20", "primeiro vinte"}, {"30", ""}, {"20", "segundo vinte"}, {"Lisboa", "capital"}});
+        QVERIFY(!m_base.isEmpty());
     }
-
     void init() {
         // Longitude (degrees) and house of chart bodies 0..18; equal houses from 0° Carneiro.
         const double graus[19] = {15, 20, 62, 70, 100, 130, 160, 190, 220, 250, 280, 310, 340, 5, 35, 95, 125, 185, 275};
@@ -86,7 +119,125 @@ private slots:
         m_campos.lblesclarecedor = QStringLiteral("Lua, Saturno");
         m_campos.anjo = QStringLiteral("O Viajante");
     }
-
+    void procura_data() {
+        QTest::addColumn<QString>("valor");
+        QTest::addColumn<QString>("texto"); // null: not found
+        QTest::newRow("primeiro na ordem da tabela") << "20" << "primeiro vinte";
+        QTest::newRow("campo vazio") << "30" << QStringLiteral("");
+        QTest::newRow("zero à esquerda difere") << "010" << QString();
+        QTest::newRow("maiúsculas contam") << "lisboa" << QString();
+        QTest::newRow("igualdade exacta") << "Lisboa" << "capital";
+        QTest::newRow("prefixo não basta") << "1" << QString();
+    }
+    void procura() {
+        QFETCH(QString, valor); QFETCH(QString, texto);
+        FonteDados f;
+        QVERIFY2(f.Abre(m_base, T), qPrintable(f.Erro()));
+        QCOMPARE(f.FindFirst(C, valor), !texto.isNull());
+        QCOMPARE(f.NoMatch(), texto.isNull());
+        QCOMPARE(f.TemRegisto(), !texto.isNull());
+        QCOMPARE(f.Campo(X), texto.isNull() ? QString() : texto);
+    }
+    void emFalta() {
+        FonteDados f;
+        const QString inexistente = m_pasta.filePath(QStringLiteral("nao-existe.mdb"));
+        QVERIFY(!f.Abre(inexistente, T));
+        QVERIFY(!f.Erro().isEmpty());
+        QVERIFY2(!QFile::exists(inexistente), "opening must not create the database");
+        QVERIFY(!f.Abre(m_base, QStringLiteral("Locais")));
+        QVERIFY(!f.FindFirst(C, "10"));
+        QVERIFY(f.NoMatch());
+        QCOMPARE(f.Campo(X), QString());
+        // The program's two sources over the texts database, and its version row.
+        QString erro;
+        QVERIFY2(AbreBaseInterpretacao(m_base, &erro), qPrintable(erro));
+        const VersaoBase v = LeVersao(DataVer());
+        QCOMPARE(v.title + v.major + v.minor + v.revision, QStringLiteral("Teste234"));
+        QVERIFY(DataDB().FindFirst(C, "10"));
+        QVERIFY(!AbreBaseInterpretacao(inexistente, &erro));
+        QVERIFY2(erro.contains(QStringLiteral("não existe")), qPrintable(erro));
+        QVERIFY(!DataDB().Aberta());
+    }
+    void markup_data() {
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QString>("texto"); // null: no record with that code
+        QTest::addColumn<bool>("masculino");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QList<double>>("graus"); // longitudes of chart bodies 0..5
+        QTest::addColumn<QString>("esperado");
+        const QList<double> zero{0, 0, 0, 0, 0, 0};
+        QTest::newRow("sem chavetas não apara") << 1101 << "Olá |1, és muito bonit|2. " << false << "Ana" << zero << "Olá Ana, és muito bonita. ";
+        QTest::newRow("chave repetida") << 1101 << "|1 e |1|3" << false << "Ana" << zero << "Ana e Anaa";
+        QTest::newRow("segmento feminino") << 1101 << "Texto comum {H para ele } {M para ela }" << false << "Ana" << zero << "Texto comum  para ela";
+        QTest::newRow("segmento masculino") << 1101 << "Texto comum {H para ele } {M para ela }" << true << "Rui" << zero << "Texto comum  para ele";
+        QTest::newRow("último carácter cai") << 1101 << "{Habc}" << true << "Rui" << zero << "  ab";
+        QTest::newRow("fichas sem maiúsculas") << 1101 << "{h x }" << true << "Rui" << zero << "  x";
+        QTest::newRow("segmento sem fecho") << 1101 << "Comum {H sem fecho" << true << "Rui" << zero << "Comum  ";
+        QTest::newRow("segmento vazio") << 1101 << "Comum {H} {M ela }" << true << "Rui" << zero << "Comum  ";
+        QTest::newRow("código 5, iguais") << 5 << "{= iguais }" << true << "Rui" << zero << " iguais ";
+        QTest::newRow("código 5, a maior") << 5 << "X {A maior } {D menor } {= igual }" << true << "Rui" << QList<double>{40, 0, 0, 0, 0, 10} << "X maior ";
+        QTest::newRow("opostos: nenhum adiante") << 5 << "X {A a } {D d } {= igual }" << true << "Rui" << QList<double>{10, 0, 0, 0, 0, 190} << "X  ";
+        QTest::newRow("decano fora do quadro") << 1101001 << "Decano {A depois } {D antes } {= igual }" << true << "Rui" << zero << "Decano  ";
+        // Sol (1) in conjunction with Lua (2): the partners are chart bodies 0 and 1, not the
+        // bodies 1 and 2 that the code's digits would index.
+        const QString conj = QStringLiteral("Conj {A Sol adiante } {D Sol atrás } {= juntos }");
+        QTest::newRow("aspecto, parceiro maior") << 1902 << conj << true << "Rui" << QList<double>{100, 50, 200, 0, 0, 0} << "Conj Sol adiante ";
+        QTest::newRow("aspecto, parceiro menor") << 1902 << conj << true << "Rui" << QList<double>{50, 100, 20, 0, 0, 0} << "Conj Sol atrás ";
+        // Across 0° Carneiro the order is taken on the circle. 21/3/2023 06:00 UT at Lisboa
+        // (swetest): Sol 0°22' Carneiro, Lua 23°54' Peixes, 6.5° behind it, New Moon still to come.
+        const QString lua = QStringLiteral("Conj {A Lua atrás } {D Lua adiante } {= juntos }");
+        QTest::newRow("Lua atrás do Sol em 0° Carneiro") << 1902 << lua << true << "Rui" << QList<double>{22.0 / 60, 353.0 + 54.0 / 60, 20, 0, 0, 0}
+                                                         << "Conj Lua atrás ";
+        QTest::newRow("Lua adiante do Sol em 0° Carneiro") << 1902 << lua << true << "Rui" << QList<double>{358.0, 3.0, 20, 0, 0, 0} << "Conj Lua adiante ";
+        // Mercúrio and Vénus at the end of Peixes with the Sun in Carneiro rise before it.
+        QTest::newRow("Mercúrio estrela da manhã") << 1903 << "Conj {A manhã } {D tarde }" << true << "Rui" << QList<double>{1.0, 0, 355.0, 0, 0, 0} << "Conj manhã ";
+        QTest::newRow("Vénus estrela da tarde") << 1904 << "Conj {A manhã } {D tarde }" << true << "Rui" << QList<double>{359.5, 0, 0, 4.0, 0, 0} << "Conj tarde ";
+        QTest::newRow("aspecto com sexo") << 1902 << "Conj {M ela } {= juntos }" << false << "Ana" << QList<double>{70, 70, 20, 0, 0, 0} << "Conj juntos ela";
+        // A native called "|1" or "|2", or with braces in the name: the name is put in once,
+        // never searched again, and starts or ends no segment.
+        QTest::newRow("nome com a própria chave") << 1101 << "Olá |1, bem-vind|2" << true << "|1" << zero << "Olá |1, bem-vindo";
+        QTest::newRow("nome com outra chave") << 1101 << "Olá |1, bem-vind|2" << true << "|2" << zero << "Olá |2, bem-vindo";
+        QTest::newRow("nome com chavetas") << 1101 << "Olá |1, bem-vind|2. " << true << "Rui {H}" << zero << "Olá Rui {H}, bem-vindo. ";
+        QTest::newRow("nome com chavetas e segmentos") << 1101 << "Olá |1. {H para ele } {M para ela }" << false << "Ana}{M x" << zero << "Olá Ana}{M x.  para ela";
+        QTest::newRow("código inexistente") << 1101 << QString() << true << "Rui" << zero << "";
+        QTest::newRow("texto vazio") << 1101 << "" << true << "Rui" << zero << "";
+    }
+    void markup() {
+        QFETCH(int, codigo); QFETCH(QString, texto); QFETCH(bool, masculino); QFETCH(QString, nome);
+        QFETCH(QList<double>, graus); QFETCH(QString, esperado);
+        QList<QPair<QString, QString>> registos{{"999", "outro"}};
+        if (!texto.isNull()) registos << qMakePair(QString::number(codigo), texto);
+        FonteDados db;
+        QVERIFY(db.Abre(CriaBaseTextos(m_pasta.filePath(QStringLiteral("m%1.mdb").arg(++m_bases)), registos), T));
+        Mapa mapa;
+        for (int i = 0; i < graus.size(); ++i) mapa.Corpo(i).Posicao().setValorGraus(graus[i]);
+        CamposMapa campos;
+        campos.txtNome = nome;
+        campos.sexoMasculino = masculino;
+        QCOMPARE(GetTexto(db, codigo, ParesNativo(campos), IsMasculino(campos), mapa), esperado);
+    }
+    void segmentos_data() {
+        QTest::addColumn<double>("graus");
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("0° Carneiro") << 0.0 << "O Energético";
+        QTest::newRow("4°59' Carneiro") << 4.0 + 59.0 / 60 << "O Energético";
+        QTest::newRow("5° Carneiro") << 5.0 << "O Apaixonado";
+        QTest::newRow("15° Touro") << 45.0 << "O Metódico";
+        QTest::newRow("10° Virgo") << 160.0 << "O Perito";
+        QTest::newRow("19°30' Escorpião") << 229.5 << "O Afoito";
+        QTest::newRow("20° Escorpião") << 230.0 << "O Intuitivo";
+        QTest::newRow("0° Capricórnio") << 270.0 << "O Estóico";
+        QTest::newRow("29°59' Peixes") << 359.0 + 59.0 / 60 << "O Receptivo";
+    }
+    void segmentos() {
+        QFETCH(double, graus); QFETCH(QString, nome);
+        Mapa mapa;
+        mapa.Corpo(0).Posicao().setValorGraus(graus);
+        QCOMPARE(NomeAnjo(mapa), nome);
+        QCOMPARE(NomeSegmento(0, 1), QString()); // outside the table
+        QCOMPARE(NomeSegmento(12, 7), QString());
+        QCOMPARE(NomeSegmento(13, 1), QString());
+    }
     void cabecalhoEResumo() {
         const QStringList l = Linhas();
         QCOMPARE(l.mid(0, 4), QStringList({"Natalis", "Auto - Interpretação", "",
@@ -103,7 +254,6 @@ private slots:
         QCOMPARE(Seguintes(l, "Pontos Adjuvantes", 3),
                  QStringList({"Lua em Carneiro", "Ver acima: «Lua em Carneiro», em Pontos Principais.", "Mercúrio em Gémeos"}));
     }
-
     void casas_data() {
         QTest::addColumn<QString>("titulo");
         QTest::addColumn<QStringList>("seguintes");
@@ -119,7 +269,6 @@ private slots:
         QFETCH(QString, titulo); QFETCH(QStringList, seguintes);
         QCOMPARE(Seguintes(Linhas(), titulo, int(seguintes.size())), seguintes);
     }
-
     void retrogrados_data() {
         QTest::addColumn<QList<int>>("indices");
         QTest::addColumn<QStringList>("seguintes"); // after the section heading
@@ -140,7 +289,6 @@ private slots:
         QCOMPARE(l.contains("Pontos Retrógrados"), !seguintes.isEmpty());
         QCOMPARE(Seguintes(l, "Pontos Retrógrados", int(seguintes.size())), seguintes);
     }
-
     void partesEAspectos() {
         m_mapa.Aspectos().Add(QStringLiteral("Sol em Conjunção com Lua"), 1902);
         m_mapa.Aspectos().Add(QStringLiteral("Mercúrio em Quadratura com Saturno"), 3407);
@@ -160,7 +308,6 @@ private slots:
         QCOMPARE(l.mid(l.indexOf("T14101"), 3), QStringList({"T14101", "T14301", ""}));
         QVERIFY(l.contains("Parte do Dever em Capricórnio na Casa X, o Meio Céu"));
     }
-
     void estilos_data() {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("letra"); // as DescreveLetra shows it: the report's font, the colours of m_cores
@@ -184,7 +331,6 @@ private slots:
         QCOMPARE(DescreveLetra(b.begin().fragment().charFormat(), doc.defaultFont()), letra);
         QCOMPARE(b.next().text().isEmpty(), linhaEmBranco);
     }
-
     void segundaExecucaoIgual() {
         m_mapa.Aspectos().Add(QStringLiteral("Sol em Conjunção com Lua"), 1902);
         m_mapa.Corpo(4).Retrogrado = true;
@@ -197,7 +343,6 @@ private slots:
         QVERIFY(!doc.isUndoAvailable());
         QVERIFY(doc.isUndoRedoEnabled());
     }
-
     void progresso_data() {
         QTest::addColumn<int>("aspectos");
         QTest::addColumn<QList<int>>("retrogrados");

@@ -1,8 +1,7 @@
 // The RTF codec and the reading window's document: what the writer makes is read back by
 // unrtf (Debian's independent reader) and by our own reader with every style intact;
 // hand-made RTF in a word processor's manner and small hand-written snippets are read as a
-// word processor would show them; the report and the personal interpretation saved as one
-// file come back as the two panes they were.
+// word processor would show them; a file of the report and the personal part is split again.
 #include "documento.h"
 #include "rtf.h"
 #include "test_rtfcomum.h"
@@ -27,20 +26,6 @@ QTextDocument* Le(const QByteArray& rtf, QTextDocument& doc) {
     return &doc;
 }
 
-// Appends a paragraph the way the report writer does: the text and a line feed (two for a
-// blank line after), the style on the text alone.
-void Escreve(QTextDocument& doc, const QString& texto, const TrocoTeste& t, Qt::Alignment a, bool linhaVazia) {
-    QTextCursor c(&doc);
-    c.movePosition(QTextCursor::End);
-    const int inicio = c.position();
-    c.insertText(texto + (linhaVazia ? "\n\n" : "\n"));
-    c.setPosition(inicio);
-    c.setPosition(inicio + int(texto.size()), QTextCursor::KeepAnchor);
-    c.mergeCharFormat(FormatoDe(t));
-    QTextBlockFormat b;
-    b.setAlignment(a);
-    c.mergeBlockFormat(b);
-}
 } // namespace
 
 class TestRtf : public QObject {
@@ -100,7 +85,6 @@ private slots:
         QCOMPARE(TextoDoHtml(html), texto);
         for (const QString& marca : marcasHtml) QVERIFY2(html.contains(marca), qPrintable(marca + " em falta em:\n" + html));
     }
-
     void idaEVolta_data() { lidoPeloUnrtf_data(); }
     void idaEVolta() {
         QFETCH(DocumentoTeste, documento);
@@ -108,7 +92,6 @@ private slots:
         Constroi(documento, doc);
         QCOMPARE(Descreve(*Le(EscreveRtf(doc), lido)), Descreve(documento));
     }
-
     void leTrechos_data() {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("texto"); // blocks joined by "\n"; expected values by hand
@@ -152,7 +135,6 @@ private slots:
         for (QTextBlock b = Le(rtf, doc)->begin(); b.isValid(); b = b.next()) blocos << b.text();
         QCOMPARE(blocos.join('\n'), texto);
     }
-
     void leEstilos_data() {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("trecho");
@@ -198,7 +180,6 @@ private slots:
         }
         QCOMPARE(NomeAlinhamento(achado.block().blockFormat().alignment()), alinhamento);
     }
-
     // A table row is written as one line with its cells parted by tabs, not one paragraph per cell.
     void tabelaEmLinhas() {
         QTextDocument doc, lido;
@@ -212,7 +193,6 @@ private slots:
         c.insertText(QStringLiteral("Depois"));
         QCOMPARE(Le(EscreveRtf(doc), lido)->toPlainText(), QStringLiteral("Antes\n\nSol\tCarneiro\t0º22'\nLua\tPeixes\t23º54'\nDepois"));
     }
-
     void rejeita_data() {
         QTest::addColumn<QByteArray>("dados");
         QTest::newRow("vazio") << QByteArray();
@@ -230,7 +210,6 @@ private slots:
         QCOMPARE(erro, QStringLiteral("O ficheiro não está no formato RTF."));
         QCOMPARE(doc.toPlainText(), QStringLiteral("texto que não se pode perder"));
     }
-
     void temTextoPessoal_data() {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<bool>("tem");
@@ -248,38 +227,6 @@ private slots:
         doc.setPlainText(texto);
         QCOMPARE(TemTextoPessoal(doc), tem);
     }
-
-    void guardaEImporta() {
-        // The panes as the reading window writes them, the header in capitals and symbols
-        // outside Windows-1252 in the personal part.
-        QTextDocument relatorio, pessoal;
-        for (QTextDocument* d : {&relatorio, &pessoal}) d->setDefaultFont(QFont(QStringLiteral("Times New Roman"), 11));
-        Escreve(relatorio, "Natalis", T("", "", 50, "#0000ff"), Qt::AlignHCenter, false);
-        Escreve(relatorio, "Sol em Carneiro", T("", "bi", 11, "#008000"), Qt::AlignLeft, true);
-        Escreve(relatorio, "Tem uma energia que não se esgota.", T("", "", 11, "#000000"), Qt::AlignLeft, true);
-        Escreve(pessoal, "INTERPRETAÇÃO PESSOAL", T("", "", 20, "#ff0000"), Qt::AlignHCenter, true);
-        Escreve(pessoal, "Ω e ♃: fora do Windows-1252.", T("", "i", 12, "#800080"), Qt::AlignJustify, false);
-        const QStringList antesRelatorio = Descreve(relatorio), antesPessoal = Descreve(pessoal);
-        QTemporaryDir dir;
-        const QString caminho = dir.filePath("leitura.rtf");
-        QString erro;
-        QVERIFY2(GuardaInterpretacao(caminho, relatorio, pessoal, &erro), qPrintable(erro));
-        QCOMPARE(Descreve(relatorio), antesRelatorio);
-        QFile f(caminho);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray rtf = f.readAll();
-        QCOMPARE(rtf.count("\\rtf1"), 1); // one document, not two glued together
-        QTextDocument junto;
-        QCOMPARE(Le(rtf, junto)->toPlainText(), QStringLiteral("Natalis\nSol em Carneiro\n\nTem uma energia que não se esgota.\n\n"
-                                                               "INTERPRETAÇÃO PESSOAL\n\nΩ e ♃: fora do Windows-1252.\n"));
-        // Importing into a window whose panes hold something else gives both parts back.
-        relatorio.setPlainText("antigo");
-        pessoal.setPlainText("Interpretação Pessoal\n\n");
-        QVERIFY2(ImportaInterpretacao(caminho, relatorio, pessoal, &erro), qPrintable(erro));
-        QCOMPARE(Descreve(relatorio), antesRelatorio);
-        QCOMPARE(Descreve(pessoal), antesPessoal);
-    }
-
     void separa_data() {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<bool>("achou");
@@ -307,7 +254,6 @@ private slots:
         QCOMPARE(pessoal.toPlainText(), ficaPessoal);
         if (achou) QCOMPARE(NomeAlinhamento(pessoal.begin().blockFormat().alignment()), QStringLiteral("direita"));
     }
-
     void importa() {
         // A file in the layout of the older merge: the personal part's own header, from
         // "\deflang2070", pasted into the report's body, with a font and colour table that

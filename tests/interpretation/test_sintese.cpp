@@ -97,18 +97,6 @@ private slots:
           << QList<int>(e.modalidadesDominantes.begin(), e.modalidadesDominantes.end());
         QCOMPARE(r, esperado);
     }
-
-    void regente() {
-        // Marte, Vénus, Mercúrio, Lua, Sol, Mercúrio, Vénus, Marte (Plutão), Júpiter, Saturno,
-        // Saturno (Urano), Júpiter (Neptuno).
-        const int tradicional[12] = {4, 3, 2, 1, 0, 2, 3, 4, 5, 6, 6, 5};
-        const int moderno[12] = {4, 3, 2, 1, 0, 2, 3, 9, 5, 6, 7, 8};
-        for (int s = 0; s < 12; ++s) {
-            QCOMPARE(Regente(s, false), tradicional[s]);
-            QCOMPARE(Regente(s, true), moderno[s]);
-        }
-    }
-
     void figuras_data() {
         QTest::addColumn<QList<double>>("graus");
         QTest::addColumn<QList<int>>("esperadas"); // type, then its bodies, then -1, per figure
@@ -135,7 +123,6 @@ private slots:
         for (const Figura& f : Figuras(mapa, orbes)) r << int(f.tipo) << QList<int>(f.corpos.begin(), f.corpos.end()) << -1;
         QCOMPARE(r, esperadas);
     }
-
     void estelios() {
         Mapa mapa;
         // Aquário 322..329 (three), Peixes 332.5..353.5 (seven); houses I (three) and V (four).
@@ -144,7 +131,6 @@ private slots:
         for (const Estelio& e : Estelios(mapa)) r << (QList<int>{e.porSigno ? 0 : 1, e.lugar} << QList<int>(e.corpos.begin(), e.corpos.end()));
         QCOMPARE(r, (QList<QList<int>>{{0, 10, 0, 1, 2}, {0, 11, 3, 4, 5, 6, 7, 8, 9}, {1, 1, 0, 1, 2}, {1, 5, 5, 6, 7, 8}}));
     }
-
     void fases_data() {
         QTest::addColumn<CamposMapa>("campos");
         QTest::addColumn<QDateTime>("ut");
@@ -174,7 +160,6 @@ private slots:
         }
         QVERIFY(vistos >= 4);
     }
-
     void semDadosNascimento() {
         // Positions typed by hand without a date: no motion, so no phase.
         QVERIFY(!MovimentosDiarios(CamposMapa{}).has_value());
