@@ -343,28 +343,6 @@ private slots:
         QVERIFY(!doc.isUndoAvailable());
         QVERIFY(doc.isUndoRedoEnabled());
     }
-    void progresso_data() {
-        QTest::addColumn<int>("aspectos");
-        QTest::addColumn<QList<int>>("retrogrados");
-        QTest::newRow("sem aspectos") << 0 << QList<int>{};
-        QTest::newRow("três aspectos, dois retrógrados") << 3 << QList<int>{2, 9};
-        QTest::newRow("vinte aspectos") << 20 << QList<int>{};
-    }
-    void progresso() {
-        QFETCH(int, aspectos); QFETCH(QList<int>, retrogrados);
-        for (int k = 0; k < aspectos; ++k) m_mapa.Aspectos().Add(QStringLiteral("Aspecto %1").arg(k), 1902);
-        for (int i : retrogrados) m_mapa.Corpo(i).Retrogrado = true;
-        QTextDocument doc;
-        QList<double> valores;
-        Escreve(doc, &valores);
-        // One report of 0 for the start, then 9 bodies, 12 houses, the aspects, the retrograde
-        // bodies and the 7 computed points.
-        QCOMPARE(valores.size(), 1 + 9 + 12 + aspectos + int(retrogrados.size()) + 7);
-        QCOMPARE(valores.first(), 0.0);
-        QCOMPARE(valores.last(), 1.0);
-        QCOMPARE(valores[1], 1.0 / (aspectos + 37));
-        QVERIFY(std::is_sorted(valores.cbegin(), valores.cend()));
-    }
 };
 
 QTEST_MAIN(TestRelatorio)

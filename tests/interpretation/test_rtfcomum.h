@@ -1,11 +1,9 @@
 #pragma once
-// Documents described by hand for the RTF tests: paragraphs of runs with the properties the
-// codec carries, built into a QTextDocument and described back out of one; and unrtf, the
-// independent reader from Debian.
+// Documents described for the RTF tests: each paragraph's alignment and each run's look, one
+// line each, for readable comparisons; and unrtf, the independent reader from Debian.
 #include <QColor>
 #include <QFile>
 #include <QFont>
-#include <QMetaType>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -13,48 +11,12 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-struct TrocoTeste {
-    QString texto;
-    QString estilo;  // any of "b", "i", "u": bold, italic, underlined
-    double pontos = 11;
-    QString cor = QStringLiteral("auto"); // "#rrggbb", or "auto" for the reader's default
-    QString fonte = QStringLiteral("Times New Roman");
-};
-struct ParagrafoTeste {
-    Qt::Alignment alinhamento = Qt::AlignLeft;
-    QList<TrocoTeste> trocos;
-};
-using DocumentoTeste = QList<ParagrafoTeste>;
-Q_DECLARE_METATYPE(DocumentoTeste)
-
 inline QString NomeAlinhamento(Qt::Alignment a) {
-    switch (a & Qt::AlignHorizontal_Mask) {
+    switch (a & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute) { // HTML's "right" is absolute
     case Qt::AlignRight: return QStringLiteral("direita");
     case Qt::AlignHCenter: return QStringLiteral("centro");
     case Qt::AlignJustify: return QStringLiteral("justificado");
     default: return QStringLiteral("esquerda");
-    }
-}
-
-inline QTextCharFormat FormatoDe(const TrocoTeste& t) {
-    QTextCharFormat f;
-    f.setFontFamilies({t.fonte});
-    f.setFontPointSize(t.pontos);
-    f.setFontWeight(t.estilo.contains('b') ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(t.estilo.contains('i'));
-    f.setFontUnderline(t.estilo.contains('u'));
-    if (t.cor != QLatin1String("auto")) f.setForeground(QColor(t.cor));
-    return f;
-}
-
-inline void Constroi(const DocumentoTeste& d, QTextDocument& doc) {
-    doc.clear();
-    QTextCursor c(&doc);
-    for (int i = 0; i < d.size(); ++i) {
-        QTextBlockFormat b;
-        b.setAlignment(d[i].alinhamento);
-        i == 0 ? c.setBlockFormat(b) : c.insertBlock(b);
-        for (const TrocoTeste& t : d[i].trocos) c.insertText(t.texto, FormatoDe(t));
     }
 }
 
@@ -77,12 +39,6 @@ inline QStringList Descreve(const QTextDocument& doc) {
             linhas << QStringLiteral("  «%1» %2").arg(it.fragment().text(), DescreveLetra(it.fragment().charFormat(), doc.defaultFont()));
     }
     return linhas;
-}
-
-inline QStringList Descreve(const DocumentoTeste& d) {
-    QTextDocument doc;
-    Constroi(d, doc);
-    return Descreve(doc);
 }
 
 // unrtf's HTML for an RTF file, or a null string when unrtf is not installed or fails.
