@@ -8,7 +8,6 @@
 #include "superficie.h"
 
 #include <QImage>
-#include <cmath>
 
 // Equal up to the round-off of the drawing's own arithmetic.
 #define QPERTO(a, b) QVERIFY2(std::fabs(double(a) - double(b)) < 1e-9, qPrintable(QString::number(double(a), 'g', 15)))
@@ -30,13 +29,10 @@ inline void MapaBase(Mapa& m, double mc = 0.0) {
         p.Numero = static_cast<int16_t>(i + 1);
         Posiciona(m, i, 3.0 + 7.0 * i);
     }
-    for (int h = 1; h <= 12; ++h)
-        m.Cuspide(h).setValorRads(Rad(std::fmod(mc + 30.0 * (h - 10) + 720.0, 360.0)));
+    for (int h = 1; h <= 12; ++h) m.Cuspide(h).setValorRads(Rad(std::fmod(mc + 30.0 * (h - 10) + 720.0, 360.0)));
 }
 
-inline void EscondeTodos(Mapa& m) {
-    for (int i = 0; i < 13; ++i) m.Corpo(i).Mostrado = false;
-}
+inline void EscondeTodos(Mapa& m) { for (int i = 0; i < 13; ++i) m.Corpo(i).Mostrado = false; }
 // Orbs all zero: only aspects that round to exact are found.
 inline void OrbesZero() { OrbesActuais() = TabelaOrbes{}; }
 
@@ -54,9 +50,7 @@ inline int Vizinho(const QImage& im, double x, double y, int r, bool maximo) {
     for (int dx = -r; dx <= r; ++dx)
         for (int dy = -r; dy <= r; ++dy) {
             const QPoint p(qRound(x * k) + dx, qRound(y * k) + dy);
-            if (!im.valid(p)) continue;
-            const QColor c = im.pixelColor(p);
-            const int s = c.red() + c.green() + c.blue();
+            const int s = im.valid(p) ? im.pixelColor(p).red() + im.pixelColor(p).green() + im.pixelColor(p).blue() : melhor;
             melhor = maximo ? std::max(melhor, s) : std::min(melhor, s);
         }
     return melhor;

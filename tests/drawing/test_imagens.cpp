@@ -31,40 +31,32 @@ private slots:
         const QString caminho = pasta.filePath(QStringLiteral("roda.bmp"));
         QVERIFY(SalvarImagem(im, caminho));
         QCOMPARE(QImageReader(caminho).format(), QByteArray("bmp")); // a Windows bitmap
-        const QImage lida(caminho);
-        QCOMPARE(lida.size(), QSize(300, 280));
-        QCOMPARE(lida.pixelColor(10, 20), QColor(255, 0, 0));
-        // A cancelled chooser is no error, and says nothing.
-        MensagensGravadas caixa;
+        QCOMPARE(QImage(caminho).size(), QSize(300, 280));
+        QCOMPARE(QImage(caminho).pixelColor(10, 20), QColor(255, 0, 0));
+        MensagensGravadas caixa; // a cancelled chooser is no error, and says nothing
         CaixaTemporaria instala(&caixa);
         QVERIFY(!SalvarImagemAspectos(im, QString()));
         QVERIFY(caixa.chamadas.isEmpty());
     }
     void exportaPorExtensao_data() {
         QTest::addColumn<QString>("nome");
-        QTest::addColumn<bool>("grelha");
-        QTest::addColumn<int>("lado");
-        QTest::addColumn<double>("escala");
-        QTest::addColumn<QByteArray>("formato");
-        QTest::addColumn<QSize>("tamanho");
-        const QSize g = TamanhoGrelha();
-        QTest::newRow("roda PNG") << "roda.png" << false << 500 << 1.0 << QByteArray("png") << QSize(500, 500);
-        QTest::newRow("roda BMP") << "roda.BMP" << false << 500 << 1.0 << QByteArray("bmp") << QSize(500, 500);
-        QTest::newRow("roda SVG") << "roda.svg" << false << 500 << 1.0 << QByteArray("svg") << QSize(500, 500);
-        QTest::newRow("roda PNG a escala dupla") << "roda2x.png" << false << 400 << 2.0 << QByteArray("png") << QSize(800, 800);
-        QTest::newRow("grelha PNG") << "grelha.png" << true << 500 << 1.0 << QByteArray("png") << g;
-        QTest::newRow("grelha SVG") << "grelha.svg" << true << 500 << 1.0 << QByteArray("svg") << g;
+        QTest::addColumn<QSize>("tamanho"); // the wheel's side 400, at scale 2 for "2x"
+        QTest::newRow("roda PNG a escala dupla") << "roda2x.png" << QSize(800, 800);
+        QTest::newRow("roda BMP") << "roda.BMP" << QSize(400, 400);
+        QTest::newRow("roda SVG") << "roda.svg" << QSize(400, 400);
+        QTest::newRow("grelha PNG") << "grelha.png" << TamanhoGrelha();
+        QTest::newRow("grelha SVG") << "grelha.svg" << TamanhoGrelha();
     }
     void exportaPorExtensao() {
-        QFETCH(QString, nome); QFETCH(bool, grelha); QFETCH(int, lado); QFETCH(double, escala); QFETCH(QByteArray, formato);
-        QFETCH(QSize, tamanho);
+        QFETCH(QString, nome); QFETCH(QSize, tamanho);
         const QString caminho = pasta.filePath(nome);
         QString erro;
-        QVERIFY2(ExportaDesenho(m, grelha ? DesenhoExportado::Grelha : DesenhoExportado::Roda, caminho, lado, escala, &erro),
+        QVERIFY2(ExportaDesenho(m, nome.startsWith("grelha") ? DesenhoExportado::Grelha : DesenhoExportado::Roda, caminho, 400,
+                                nome.contains("2x") ? 2.0 : 1.0, &erro),
                  qPrintable(erro));
         QImageReader leitor(caminho);
-        QCOMPARE(leitor.format(), formato);
-        if (formato != "svg") {
+        QCOMPARE(QString(leitor.format()), nome.section('.', -1).toLower());
+        if (leitor.format() != "svg") {
             QCOMPARE(leitor.size(), tamanho);
             return;
         }
@@ -76,13 +68,10 @@ private slots:
         QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(tamanho.width()).arg(tamanho.height()).toLatin1()));
         QVERIFY(!svg.contains("font-family=\"Sigil\""));
         QVERIFY(svg.contains("<path"));
-    }
-    void extensaoDesconhecida() {
-        QString erro;
         QVERIFY(!ExportaDesenho(m, DesenhoExportado::Roda, pasta.filePath(QStringLiteral("roda.gif")), 400, 1.0, &erro));
         QVERIFY(erro.contains(QStringLiteral(".png, .bmp ou .svg")));
     }
-    void vistaGlobalComposta() {
+    void vistaGlobal() {
         QImage grelha = ImagemBranca(100, 100), roda = ImagemBranca(200, 200), folha = ImagemBranca(600, 400);
         grelha.fill(QColor(255, 0, 0));
         roda.fill(QColor(0, 0, 255));
@@ -104,27 +93,21 @@ private slots:
         QCOMPARE(v.lista.mid(0, 2), QStringList({"Partes", ""}));
         QCOMPARE(v.lista[2], RotuloParteCampo(0).leftJustified(30) + c.partes[0]);
         QCOMPARE(v.lista[8].size(), 30);
-        // White sheet; both copies at (400 − 200) / 2 from the top.
+        // A white sheet; both copies at (400 − 200) / 2 from the top, side by side.
+        const int xRoda = int(MARGEM_FOLHA + 100 + ESPACO_FOLHA);
         QCOMPARE(folha.pixelColor(5, 5), QColor(Qt::white));
         QCOMPARE(folha.pixelColor(int(MARGEM_FOLHA) + 1, 101), QColor(255, 0, 0));
         QCOMPARE(folha.pixelColor(int(MARGEM_FOLHA) + 1, 99), QColor(Qt::white));
-        const int xRoda = int(MARGEM_FOLHA + 100 + ESPACO_FOLHA);
         QCOMPARE(folha.pixelColor(xRoda + 1, 101), QColor(0, 0, 255));
         QCOMPARE(folha.pixelColor(xRoda + 199, 299), QColor(0, 0, 255));
-    }
-    void vistaGlobalRodaGrande() {
-        QImage folha = ImagemBranca(900, 700);
-        CamposMapa c;
-        c.anjo = QStringLiteral("Anjo");
-        VistaGlobal v;
+        // The large wheel: its markers belong to the large picture, centred at (900/2 − 3, 700/2 − 4).
+        folha = ImagemBranca(900, 700);
         {
             Superficie s(folha);
             v = ShowWith(2, s, m, c, QImage(), QImage());
         }
-        QVERIFY(!v.listaVisivel);
+        QVERIFY(!v.listaVisivel && v.roda.has_value());
         QCOMPARE(v.dataTexto, QStringLiteral("Anjo"));
-        QVERIFY(v.roda.has_value());
-        // The markers now belong to the large picture: its centre is (900/2 − 3, 700/2 − 4).
         const GeometriaRoda& g = v.roda->geometria;
         QPERTO(g.centro.x(), 447.0);
         QPERTO(g.centro.y(), 346.0);

@@ -89,9 +89,7 @@ private slots:
         QPERTO(RaioCorpo(g, 10), 237.0);
     }
     void zeroAries_data() {
-        QTest::addColumn<double>("mc");
-        QTest::addColumn<double>("zeroAries");
-        QTest::addColumn<int>("sectorCarneiro");
+        QTest::addColumn<double>("mc"); QTest::addColumn<double>("zeroAries"); QTest::addColumn<int>("sectorCarneiro");
         QTest::newRow("Meio Céu em Carneiro") << 15.0 << 270.0 << 0;
         QTest::newRow("Meio Céu em Peixes") << 345.0 << 240.0 << 1;
         QTest::newRow("Meio Céu em Capricórnio") << 280.0 << 180.0 << 3;
@@ -154,9 +152,7 @@ private slots:
                  fundoPreto ? 0 : 3 * 255);
     }
     void cordasColoridas_data() {
-        QTest::addColumn<double>("separacao");
-        QTest::addColumn<QColor>("cor");
-        QTest::addColumn<int>("orbe");
+        QTest::addColumn<double>("separacao"); QTest::addColumn<QColor>("cor"); QTest::addColumn<int>("orbe");
         QTest::newRow("sextil verde") << 60.0 << QColor(0, 255, 0) << 0;
         QTest::newRow("quadratura vermelha") << 90.0 << QColor(255, 0, 0) << 0;
         // The conjunction's colour of the aspect table; a wide orb makes the chord long enough.
@@ -325,8 +321,7 @@ private slots:
         QVERIFY(MinimoVizinho(im, c.caixaRetrogrado.center().x(), c.caixaRetrogrado.center().y(), 3) < ESCURO);
     }
     void ascendenteAEsquerda_data() {
-        QTest::addColumn<double>("mc");
-        QTest::addColumn<double>("ascendente");
+        QTest::addColumn<double>("mc"); QTest::addColumn<double>("ascendente");
         QTest::newRow("Ascendente 23° Carneiro") << 290.0 << 23.0;
         QTest::newRow("Ascendente 8.7° Escorpião") << 180.0 << 218.7;
         QTest::newRow("Ascendente 29.9° Peixes") << 270.0 << 359.9;
@@ -402,9 +397,7 @@ private slots:
         }
     }
     void pontuacaoDominantes_data() {
-        QTest::addColumn<int>("p");
-        QTest::addColumn<int>("signo");
-        QTest::addColumn<int>("casa");
+        QTest::addColumn<int>("p"); QTest::addColumn<int>("signo"); QTest::addColumn<int>("casa");
         QTest::addColumn<int>("esperado");
         // Values read off the sign and house tables by hand.
         QTest::newRow("Sol em Leão na casa 1") << 1 << 5 << 1 << 10 + 10;
@@ -439,9 +432,7 @@ private slots:
         for (int i = 0; i < 11; ++i) QCOMPARE(m.Corpo(i).Marcado, i == 4);
     }
     void celula_data() {
-        QTest::addColumn<int>("i");
-        QTest::addColumn<int>("j");
-        QTest::addColumn<double>("separacao");
+        QTest::addColumn<int>("i"); QTest::addColumn<int>("j"); QTest::addColumn<double>("separacao");
         QTest::addColumn<QColor>("cor");
         QTest::newRow("Sol trígono Lua") << 0 << 1 << 120.0 << QColor(0, 0, 255);
         QTest::newRow("Marte quadratura Plutão") << 4 << 9 << 90.0 << QColor(255, 0, 0);
@@ -476,12 +467,8 @@ private slots:
         QCOMPARE(MinimoVizinho(grelha, 6.5 * h, 12.5 * h, 3), 3 * 255); // below the staircase: blank
     }
     void hover_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<int>("linha");
-        QTest::addColumn<int>("coluna");
-        QTest::addColumn<bool>("pergunta");
-        QTest::addColumn<QString>("dica");
+        QTest::addColumn<double>("x"); QTest::addColumn<double>("y"); QTest::addColumn<int>("linha");
+        QTest::addColumn<int>("coluna"); QTest::addColumn<bool>("pergunta"); QTest::addColumn<QString>("dica");
         // Cell centres: column position k gives c = 14 − k, row position r gives r.
         QTest::newRow("célula do aspecto Sol–Lua") << 12.5 * h << 1.5 * h << 1 << 2 << true << "Sol em Trigono com Lua";
         QTest::newRow("célula vazia: nome do corpo da linha") << 5.5 * h << 1.5 * h << 1 << 9 << true << "Sol";

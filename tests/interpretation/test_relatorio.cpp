@@ -161,8 +161,7 @@ private slots:
     void markup_data() {
         QTest::addColumn<int>("codigo");
         QTest::addColumn<QString>("texto"); // null: no record with that code
-        QTest::addColumn<bool>("masculino");
-        QTest::addColumn<QString>("nome");
+        QTest::addColumn<bool>("masculino"); QTest::addColumn<QString>("nome");
         QTest::addColumn<QList<double>>("graus"); // longitudes of chart bodies 0..5
         QTest::addColumn<QString>("esperado");
         const QList<double> zero{0, 0, 0, 0, 0, 0};
@@ -217,8 +216,7 @@ private slots:
         QCOMPARE(GetTexto(db, codigo, ParesNativo(campos), IsMasculino(campos), mapa), esperado);
     }
     void segmentos_data() {
-        QTest::addColumn<double>("graus");
-        QTest::addColumn<QString>("nome");
+        QTest::addColumn<double>("graus"); QTest::addColumn<QString>("nome");
         QTest::newRow("0° Carneiro") << 0.0 << "O Energético";
         QTest::newRow("4°59' Carneiro") << 4.0 + 59.0 / 60 << "O Energético";
         QTest::newRow("5° Carneiro") << 5.0 << "O Apaixonado";
@@ -255,8 +253,7 @@ private slots:
                  QStringList({"Lua em Carneiro", "Ver acima: «Lua em Carneiro», em Pontos Principais.", "Mercúrio em Gémeos"}));
     }
     void casas_data() {
-        QTest::addColumn<QString>("titulo");
-        QTest::addColumn<QStringList>("seguintes");
+        QTest::addColumn<QString>("titulo"); QTest::addColumn<QStringList>("seguintes");
         QTest::newRow("com Sol e Lua") << "Casa I, o Ascendente em Carneiro influenciada por Sol ,Lua "
                                        << QStringList{"T1301", "T2301", "Ver acima: «Ascendente em Carneiro», em Pontos Principais.", "Casa II em Touro"};
         QTest::newRow("vazia") << "Casa II em Touro" << QStringList{"T2202", "Casa III em Gémeos influenciada por Mercúrio ,Vénus "};
@@ -311,8 +308,7 @@ private slots:
     void estilos_data() {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("letra"); // as DescreveLetra shows it: the report's font, the colours of m_cores
-        QTest::addColumn<QString>("alinhamento");
-        QTest::addColumn<bool>("linhaEmBranco");
+        QTest::addColumn<QString>("alinhamento"); QTest::addColumn<bool>("linhaEmBranco");
         QTest::newRow("título") << "Natalis" << "Times New Roman 50pt #c80000" << "centro" << false;
         QTest::newRow("subtítulo") << "Auto - Interpretação" << "Times New Roman 20pt #007800" << "centro" << true;
         QTest::newRow("secção") << "Pontos de Resumo" << "Times New Roman 15pt #007800" << "esquerda" << true;

@@ -129,20 +129,6 @@ private slots:
             QVERIFY(vistos.size() > 60);
         }
     }
-    // Every code of the synthesis has its text, with the native's name marked and not "você".
-    void textosDaSintese() {
-        QList<int> codigos{2000900, 2000101, 2000102, 2000103, 2000104, 2000201, 2000202, 2000203};
-        for (int k = 1; k <= 5; ++k) codigos << 2000300 + k;
-        for (int k = 1; k <= 12; ++k) codigos << 2000400 + k << 2000500 + k;
-        for (int p = 1; p <= 10; ++p)
-            for (int h = 1; h <= 12; ++h) codigos << 2010000 + p * 100 + h;
-        for (int c : codigos) {
-            QVERIFY2(m_db.FindFirst(QStringLiteral("codigo"), QString::number(c)), qPrintable(QString::number(c)));
-            const QString t = m_db.Campo(QStringLiteral("Texto"));
-            QVERIFY2(t.contains(QStringLiteral("|1")), qPrintable(QString::number(c)));
-            QVERIFY2(!t.contains(QStringLiteral("você"), Qt::CaseInsensitive), qPrintable(QString::number(c)));
-        }
-    }
     void rtfEPdfPelaExtensao() {
         const QString rtf = m_pasta.filePath(QStringLiteral("maria.RTF")), pdf = m_pasta.filePath(QStringLiteral("maria.pdf"));
         QString erro;

