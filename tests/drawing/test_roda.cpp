@@ -1,8 +1,6 @@
-// The wheel rendered offscreen: geometry in tables from the drawing rules and the facts the
-// rules state checked on the pixels; its layout on crowded charts, where no glyph, degree,
-// retrograde mark or label prints over another; the wheel's options (Ascendant on the left,
-// degree ticks, high-contrast colours); the dominant planets the redraw marks; the aspect
-// grid (cells, rules and hover in one unit, the cell of each aspect, FindAspect).
+// The wheel and the aspect grid rendered offscreen: geometry from the drawing rules and the
+// facts they state checked on the pixels; crowded layouts where nothing prints over anything
+// else; the wheel's options; the dominant planets the redraw marks.
 #include "dominantes.h"
 #include "fontes.h"
 #include "grelha.h"
@@ -92,7 +90,6 @@ private slots:
         QTest::addColumn<double>("mc"); QTest::addColumn<double>("zeroAries"); QTest::addColumn<int>("sectorCarneiro");
         QTest::newRow("Meio Céu em Carneiro") << 15.0 << 270.0 << 0;
         QTest::newRow("Meio Céu em Peixes") << 345.0 << 240.0 << 1;
-        QTest::newRow("Meio Céu em Capricórnio") << 280.0 << 180.0 << 3;
         QTest::newRow("Meio Céu em Touro: −60°, não reduzido") << 40.0 << -60.0 << 11;
     }
     void zeroAries() {
@@ -109,20 +106,12 @@ private slots:
         QPERTO(r.lblmark[0].rect.left(), p.x() - 6.0);
         QPERTO(r.lblmark[0].rect.top(), p.y() - 4.0);
     }
-    void contraste_data() {
-        QTest::addColumn<bool>("fundoPreto");
-        QTest::newRow("branco: traços pretos") << false;
-        QTest::newRow("figura preta: traços brancos") << true;
-    }
-    void contraste() {
-        QFETCH(bool, fundoPreto);
-        QString caminho;
-        if (fundoPreto) {
-            QImage preto(600, 600, QImage::Format_RGB32);
-            preto.fill(Qt::black);
-            caminho = QDir(QDir::tempPath()).filePath(QStringLiteral("natalis_fundo_preto.png"));
-            QVERIFY(preto.save(caminho));
-        }
+    void contrasteSobreFiguraPreta() {
+        // Over a black background picture every line turns white.
+        QImage preto(600, 600, QImage::Format_RGB32);
+        preto.fill(Qt::black);
+        const QString caminho = QDir(QDir::tempPath()).filePath(QStringLiteral("natalis_fundo_preto.png"));
+        QVERIFY(preto.save(caminho));
         OrbesZero(); // no chord but the Sun–Moon opposition, through the centre
         EscondeTodos(m);
         Posiciona(m, 0, 100.0);
@@ -130,11 +119,8 @@ private slots:
         QImage im = ImagemBranca(600, 600);
         const ResultadoDesenho r = Desenha(im, m, true, caminho);
         const GeometriaRoda& g = r.geometria;
-        QCOMPARE(g.contraste, fundoPreto ? RGBCor(255, 255, 255) : RGBCor(0, 0, 0));
-        auto traco = [&](double raio, double teta) {
-            const QPointF p = PontoRoda(g, raio, teta);
-            return fundoPreto ? MaximoVizinho(im, p.x(), p.y()) > 3 * 165 : MinimoVizinho(im, p.x(), p.y()) < ESCURO;
-        };
+        QCOMPARE(g.contraste, RGBCor(255, 255, 255));
+        auto traco = [&](double raio, double teta) { return MaximoVizinho(im, PontoRoda(g, raio, teta).x(), PontoRoda(g, raio, teta).y()) > 3 * 165; };
         const double meioCasas = (g.AspectRadius + g.ZodiacInnerRadius) / 2.0;
         QVERIFY(traco(g.OuterRadius, Rad(100.0))); // the rings, away from glyphs
         QVERIFY(traco(g.ZodiacInnerRadius, Rad(100.0)));
@@ -144,12 +130,10 @@ private slots:
         QVERIFY(traco(20.0, AnguloEcra(g, m.Corpo(0).Posicao().ValorRads()))); // the chord
         // Angular cusps stay light blue whatever the background.
         const QPointF mc = PontoRoda(g, meioCasas, AnguloEcra(g, m.Cuspide(10).ValorRads()));
-        QVERIFY(ContaCor(im, QRectF(mc.x() - 2, mc.y() - 2, 5, 5), QColor(132, 169, 219), 45,
-                         fundoPreto ? QColor(Qt::black) : QColor(Qt::white)) > 0);
+        QVERIFY(ContaCor(im, QRectF(mc.x() - 2, mc.y() - 2, 5, 5), QColor(132, 169, 219), 45, Qt::black) > 0);
         // Nothing where no line passes.
         const QPointF vazio = PontoRoda(g, 60.0, Rad(10.0));
-        QCOMPARE(fundoPreto ? MaximoVizinho(im, vazio.x(), vazio.y(), 3) : MinimoVizinho(im, vazio.x(), vazio.y(), 3),
-                 fundoPreto ? 0 : 3 * 255);
+        QCOMPARE(MaximoVizinho(im, vazio.x(), vazio.y(), 3), 0);
     }
     void cordasColoridas_data() {
         QTest::addColumn<double>("separacao"); QTest::addColumn<QColor>("cor"); QTest::addColumn<int>("orbe");
@@ -201,18 +185,6 @@ private slots:
         QPERTO(marca.left(), sol.canto.x() - 5.0);
         QCOMPARE(marca.width(), marca.height());
     }
-    void corpoEscondido() {
-        m.Corpo(4).Cor = RGBCor(255, 0, 255);
-        QImage im;
-        const ResultadoDesenho mostrado = SoCorpo(im, 4, 200.0);
-        QVERIFY(ContaCor(im, QRectF(mostrado.glifos.at(0).canto - QPointF(2, 2), QSizeF(19, 32)), QColor(255, 0, 255)) > 3);
-        m.Corpo(4).Mostrado = false;
-        im = ImagemBranca(600, 600);
-        const ResultadoDesenho escondido = Desenha(im, m);
-        QVERIFY(escondido.glifos.empty());
-        QVERIFY(!escondido.lblplanetMark.count(4)); // its marker stays where it was
-        QCOMPARE(ContaCor(im, QRectF(0, 0, 600, 600), QColor(255, 0, 255)), 0);
-    }
     void nodoSulEParteFortuna() {
         QImage im;
         const ResultadoDesenho r = SoCorpo(im, 10, 10.5); // 10º Carneiro: the South Node in Libra
@@ -239,7 +211,6 @@ private slots:
             std::vector<double> graus;
             int retro;
         } mapas[] = {
-            {"estélio de seis corpos em 8°", 280.0, {1, 2.5, 3, 4.5, 6, 8.5, -1, -1, -1, -1, -1, -1, -1}, 0b001100},
             // The node on the Ascendant (houses from MC 0°: Ascendant at 90°), the Black Moon beside it.
             {"nodo sobre o Ascendente", 0.0, {200, 230, 250, 300, 320, 340, 10, 40, 60, 170, 90.4, 91.5, 92}, 1 << 10},
             // A body where each label of the first, fourth, seventh and tenth houses would go.
@@ -297,7 +268,6 @@ private slots:
     }
     void caixasCobremATinta_data() {
         QTest::addColumn<int>("corpo");
-        QTest::newRow("Sol") << 0;
         QTest::newRow("Mercúrio retrógrado") << 2;
         QTest::newRow("Nodo e Nodo Sul") << 10;
         QTest::newRow("Parte Fortuna") << 12;
@@ -401,10 +371,8 @@ private slots:
         QTest::addColumn<int>("esperado");
         // Values read off the sign and house tables by hand.
         QTest::newRow("Sol em Leão na casa 1") << 1 << 5 << 1 << 10 + 10;
-        QTest::newRow("Lua em Carneiro na casa 4") << 2 << 1 << 4 << 1 + 10;
         QTest::newRow("Saturno em Peixes na casa 12") << 7 << 12 << 12 << 4 + 1;
         QTest::newRow("casa 0: só o signo") << 5 << 8 << 0 << 10;
-        QTest::newRow("casa 13: só o signo") << 5 << 8 << 13 << 10;
         QTest::newRow("linha 11 igual nas duas tabelas") << 8 << 11 << 11 << 10 + 10;
     }
     void pontuacaoDominantes() {
@@ -472,7 +440,6 @@ private slots:
         // Cell centres: column position k gives c = 14 − k, row position r gives r.
         QTest::newRow("célula do aspecto Sol–Lua") << 12.5 * h << 1.5 * h << 1 << 2 << true << "Sol em Trigono com Lua";
         QTest::newRow("célula vazia: nome do corpo da linha") << 5.5 * h << 1.5 * h << 1 << 9 << true << "Sol";
-        QTest::newRow("linha de cabeçalho") << 5.5 * h << 0.5 * h << 0 << 9 << false << "Neptuno";
         QTest::newRow("coluna de cabeçalho") << 0.5 * h << 3.5 * h << 3 << 14 << false << "Mercúrio";
         QTest::newRow("diagonal") << 11.5 * h << 3.5 * h << 3 << 3 << false << "Mercúrio";
         QTest::newRow("canto do cabeçalho") << 0.5 * h << 0.5 * h << 0 << 14 << false << QString();
