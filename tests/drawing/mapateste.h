@@ -1,6 +1,6 @@
 #pragma once
-// Charts made by hand for the drawing tests: bodies named and coloured as the tables say,
-// placed at given longitudes, with equal 30° houses from a given Midheaven; and pixel probes.
+// Charts made by hand for the drawing tests (bodies named and coloured as the tables say, equal
+// houses from a given Midheaven), and probes of the pixels drawn.
 #include "desenhos.h"
 #include "mapa.h"
 #include "orbes.h"

@@ -44,7 +44,6 @@ private slots:
         QTest::newRow("roda PNG a escala dupla") << "roda2x.png" << QSize(800, 800);
         QTest::newRow("roda BMP") << "roda.BMP" << QSize(400, 400);
         QTest::newRow("roda SVG") << "roda.svg" << QSize(400, 400);
-        QTest::newRow("grelha PNG") << "grelha.png" << TamanhoGrelha();
         QTest::newRow("grelha SVG") << "grelha.svg" << TamanhoGrelha();
     }
     void exportaPorExtensao() {

@@ -2,7 +2,6 @@
 // The birth-data fields of a chart as a person types them, for tests and benchmarks that cast.
 #include "camposmapa.h"
 #include <QMetaType>
-#include <QString>
 
 Q_DECLARE_METATYPE(CamposMapa)
 

@@ -183,20 +183,6 @@ private slots:
         c.insertText(QStringLiteral("Depois"));
         QCOMPARE(Le(EscreveRtf(doc), lido)->toPlainText(), QStringLiteral("Antes\n\nSol\tCarneiro\t0º22'\nLua\tPeixes\t23º54'\nDepois"));
     }
-    void temTextoPessoal_data() {
-        QTest::addColumn<QString>("texto"); QTest::addColumn<bool>("tem");
-        QTest::newRow("cabeçalho e linha vazia, como a janela o escreve") << "Interpretação Pessoal\n\n" << false;
-        QTest::newRow("cabeçalho noutra caixa") << "INTERPRETAÇÃO PESSOAL\n" << false;
-        QTest::newRow("com texto") << "Interpretação Pessoal\n\nGosto do Sol." << true;
-        QTest::newRow("texto sem cabeçalho") << "Notas minhas" << true;
-        QTest::newRow("cabeçalho mudado") << "Interpretação Pessoal do Rui\n\n" << true;
-    }
-    void temTextoPessoal() {
-        QFETCH(QString, texto); QFETCH(bool, tem);
-        QTextDocument doc;
-        doc.setPlainText(texto);
-        QCOMPARE(TemTextoPessoal(doc), tem);
-    }
     void separa_data() {
         QTest::addColumn<QString>("texto"); QTest::addColumn<bool>("achou"); QTest::addColumn<QString>("ficaRelatorio");
         QTest::addColumn<QString>("ficaPessoal");
@@ -235,14 +221,9 @@ private slots:
                                                  "  «A minha nota.» Arial 11pt itálico auto", "¶ esquerda"}));
         // A file that is not RTF, or none at all, leaves both panes as they were.
         const QString antesRelatorio = relatorio.toPlainText(), antesPessoal = pessoal.toPlainText();
-        QTemporaryDir dir;
-        QFile f(dir.filePath("notas.txt"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Interpretação Pessoal: isto não é RTF");
-        f.close();
-        QVERIFY(!ImportaInterpretacao(f.fileName(), relatorio, pessoal, &erro));
+        QVERIFY(!ImportaInterpretacao(QStringLiteral(NATALIS_SOURCE_DIR "/README.md"), relatorio, pessoal, &erro));
         QVERIFY2(erro.contains("O ficheiro não está no formato RTF."), qPrintable(erro));
-        QVERIFY(!ImportaInterpretacao(dir.filePath("falta.rtf"), relatorio, pessoal, &erro));
+        QVERIFY(!ImportaInterpretacao(QStringLiteral(NATALIS_TEST_DATA "/falta.rtf"), relatorio, pessoal, &erro));
         QVERIFY2(erro.startsWith("Não foi possível abrir o ficheiro"), qPrintable(erro));
         QCOMPARE(relatorio.toPlainText(), antesRelatorio);
         QCOMPARE(pessoal.toPlainText(), antesPessoal);
