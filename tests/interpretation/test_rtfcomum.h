@@ -1,83 +1,34 @@
 #pragma once
-// Documents described by hand for the RTF tests: paragraphs of runs with the properties
-// the codec carries, built into a QTextDocument and read back out of one.
+// Documents described for the RTF tests: each paragraph's alignment and each run's look, one
+// line each, for readable comparisons; and unrtf, the independent reader from Debian.
 #include <QColor>
+#include <QFile>
 #include <QFont>
-#include <QList>
-#include <QMetaType>
-#include <QString>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
-struct TrocoTeste {
-    QString texto;
-    QString fonte = QStringLiteral("Times New Roman");
-    double pontos = 11;
-    bool negrito = false;
-    bool italico = false;
-    bool sublinhado = false;
-    QString cor = QStringLiteral("auto"); // "#rrggbb", or "auto" for the reader's default
-};
-
-struct ParagrafoTeste {
-    Qt::Alignment alinhamento = Qt::AlignLeft;
-    QList<TrocoTeste> trocos;
-};
-
-using DocumentoTeste = QList<ParagrafoTeste>;
-Q_DECLARE_METATYPE(DocumentoTeste)
-
 inline QString NomeAlinhamento(Qt::Alignment a) {
-    switch (a & Qt::AlignHorizontal_Mask) {
-    case Qt::AlignRight:
-        return QStringLiteral("direita");
-    case Qt::AlignHCenter:
-        return QStringLiteral("centro");
-    case Qt::AlignJustify:
-        return QStringLiteral("justificado");
-    default:
-        return QStringLiteral("esquerda");
+    switch (a & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute) { // HTML's "right" is absolute
+    case Qt::AlignRight: return QStringLiteral("direita");
+    case Qt::AlignHCenter: return QStringLiteral("centro");
+    case Qt::AlignJustify: return QStringLiteral("justificado");
+    default: return QStringLiteral("esquerda");
     }
 }
 
-inline QTextCharFormat FormatoDe(const TrocoTeste& t) {
-    QTextCharFormat f;
-    f.setFontFamilies({t.fonte});
-    f.setFontPointSize(t.pontos);
-    f.setFontWeight(t.negrito ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(t.italico);
-    f.setFontUnderline(t.sublinhado);
-    if (t.cor != QLatin1String("auto")) f.setForeground(QColor(t.cor));
-    return f;
-}
-
-inline void Constroi(const DocumentoTeste& d, QTextDocument& doc) {
-    doc.clear();
-    QTextCursor c(&doc);
-    for (int i = 0; i < d.size(); ++i) {
-        QTextBlockFormat b;
-        b.setAlignment(d[i].alinhamento);
-        if (i == 0)
-            c.setBlockFormat(b);
-        else
-            c.insertBlock(b);
-        for (const TrocoTeste& t : d[i].trocos)
-            c.insertText(t.texto, FormatoDe(t));
-    }
-}
-
-// One line per run: what a reader of the document sees of it, for readable comparisons.
+// What a reader of the document sees of a run, as one line, for readable comparisons.
 inline QString DescreveLetra(const QTextCharFormat& f, const QFont& base) {
     const QFont l = f.font().resolve(base);
-    const QString cor = f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush
-                            ? f.foreground().color().name()
-                            : QStringLiteral("auto");
+    const bool comCor = f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush;
     return QStringLiteral("%1 %2pt%3%4%5 %6")
         .arg(l.family())
         .arg(l.pointSizeF())
         .arg(l.bold() ? " negrito" : "", l.italic() ? " itálico" : "", l.underline() ? " sublinhado" : "",
-             cor);
+             comCor ? f.foreground().color().name() : QStringLiteral("auto"));
 }
 
 inline QStringList Descreve(const QTextDocument& doc) {
@@ -85,15 +36,27 @@ inline QStringList Descreve(const QTextDocument& doc) {
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         linhas << QStringLiteral("¶ %1").arg(NomeAlinhamento(b.blockFormat().alignment()));
         for (auto it = b.begin(); !it.atEnd(); ++it)
-            linhas << QStringLiteral("  «%1» %2")
-                          .arg(it.fragment().text(),
-                               DescreveLetra(it.fragment().charFormat(), doc.defaultFont()));
+            linhas << QStringLiteral("  «%1» %2").arg(it.fragment().text(), DescreveLetra(it.fragment().charFormat(), doc.defaultFont()));
     }
     return linhas;
 }
 
-inline QStringList Descreve(const DocumentoTeste& d) {
-    QTextDocument doc;
-    Constroi(d, doc);
-    return Descreve(doc);
+// unrtf's HTML for an RTF file, or a null string when unrtf is not installed or fails.
+inline QString HtmlDoUnrtf(const QByteArray& rtf) {
+    const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("doc.rtf")));
+    if (unrtf.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(rtf) != rtf.size()) return QString();
+    f.close();
+    QProcess p;
+    p.start(unrtf, {QStringLiteral("--html"), f.fileName()});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Text as a browser shows it, whitespace collapsed, so unrtf's spacing choices do not matter.
+inline QString TextoDoHtml(const QString& html) {
+    QTextDocument lido;
+    lido.setHtml(html);
+    return lido.toPlainText().replace(QChar::Nbsp, ' ').simplified();
 }
