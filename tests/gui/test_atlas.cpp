@@ -142,7 +142,7 @@ private slots:
             // Editing a field of a shipped place and moving on keeps the edit.
             procura(a, "faro, portugal", true);
             QCOMPARE(texto(a, "localNome"), "Faro (Faro, Portugal)");
-            escreve(a, "latitude", "37º1'0''N");
+            escreve(a, "latitude", "37º5'0''N");
             filho<QPushButton>(a, "navegacao1")->click();
             // Adicionar, type, move on: stored and found by searching.
             filho<QPushButton>(a, "Command2")->click();
@@ -163,7 +163,7 @@ private slots:
         auto j = janela();
         locais* a = abreAtlas(j.get());
         procura(a, "faro, portugal", true);
-        QCOMPARE(texto(a, "latitude"), "37º1'0''N");
+        QCOMPARE(texto(a, "latitude"), "37º5'0''N");
         QCOMPARE(filho<QLabel>(a, "fuso")->text(), "Europe/Lisbon");
         procura(a, nomeNovo.left(12).toLower());
         QVERIFY(!filho<QTreeWidget>(a, "ComboLocais")->findItems(nomeNovo, Qt::MatchExactly).isEmpty() && a->FindLocal(nomeNovo));

@@ -93,11 +93,9 @@ private slots:
     }
 
     void falhaDeEscritaExplicada_data() {
-        // nome: the name chosen
-        // escrito: the file that would have been written
-        colunas<QString, QString, QString>({"accao", "nome", "escrito"});
-        // Over an existing file on a full disk, whose old bytes must stay; or in a missing folder.
-        QTest::addColumn<bool>("cheio");
+        // nome: the name chosen; escrito: the file that would have been written, over an existing
+        // file on a full disk (cheio), whose old bytes must stay, or in a missing folder
+        colunas<QString, QString, QString, bool>({"accao", "nome", "escrito", "cheio"});
         const char* const casos[][4] = {
             {"mapa", "mnuFileSaveAs", "Ana", "Ana.anc"},
             {"guardar nunca guardado", "tb_save", "Ana", "Ana.anc"},
