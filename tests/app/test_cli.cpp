@@ -61,6 +61,8 @@ private slots:
         QTest::newRow("motor desconhecido") << (QStringList(kLisboa) << "--motor" << "rapido") << 2 << "motor desconhecido";
         QTest::newRow("casas desconhecidas") << (QStringList(kLisboa) << "--casas" << "Z") << 2 << "sistema de casas desconhecido";
         QTest::newRow("motor com abrir") << QStringList{"--abrir", "x.anc", "--motor", "preciso"} << 2 << "não se aplicam";
+        // An image format the tool does not write is a bad command line, refused before casting.
+        QTest::newRow("roda em jpg") << (QStringList(kLisboa) << "--roda" << "r.jpg") << 2 << ".png, .bmp ou .svg";
         QTest::newRow("ficheiro em falta") << QStringList{"--abrir", "/nao/existe.anc"} << 1 << "Erro numero 53";
     }
     void argumentos() {
@@ -102,7 +104,7 @@ private slots:
         QVERIFY(e.open(QIODevice::WriteOnly));
         e.write("nome,sexo,data,hora,fuso,local,latitude,longitude\r\n"
                 "Maria,F,25/4/1974,0:20,1,Lisboa,38\xc2\xba" "43' N,9\xc2\xba" "8' W\r\n"
-                "\"Silva, Rui\",M,15-01-1985,14h30,-3,\"Rio de Janeiro, Brasil\",22\xc2\xba" "54' S,43\xc2\xba" "12' W\r\n"
+                "\"Silva, Rui \"\"o Ruca\"\"\",M,15-01-1985,14h30,-3,\"Rio de Janeiro, Brasil\",22\xc2\xba" "54' S,43\xc2\xba" "12' W\r\n"
                 "Errado,M,31/2/1990,12:00,0,X,0,0\r\n"
                 "Preciso,F,25/4/1974,0:20,1,Lisboa,38\xc2\xba" "43' N,9\xc2\xba" "8' W,preciso,K\r\n"
                 "Motor errado,F,25/4/1974,0:20,1,Lisboa,0,0,turbo,\r\n");
@@ -124,7 +126,8 @@ private slots:
         QCOMPARE(cabeca[6], QString("sol"));
         QCOMPARE(cabeca[18], QString("casa1"));
         QCOMPARE(cabeca[48], QString("retro_lua_negra"));
-        QVERIFY(linhas[2].startsWith("\"Silva, Rui\",15/1/1985,14h30',-3h0'0'',"));
+        // RFC 4180: a field with a comma or a quote is quoted, its quotes doubled.
+        QVERIFY(linhas[2].startsWith("\"Silva, Rui \"\"o Ruca\"\"\",15/1/1985,14h30',-3h0'0'',"));
 
         // The batch line agrees with the summary of the same chart cast alone.
         const Resultado unico = corre(kLisboa);

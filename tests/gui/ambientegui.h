@@ -1,7 +1,6 @@
 #pragma once
-// Window tests: a private program folder (the two databases and the help file copied from the
-// build's, message boxes recorded, file choosers answered by the test), and the controls worked
-// as a user works them.
+// Window tests: a private program folder (the build's databases and help file, message boxes
+// recorded, file choosers answered by the test), and the controls worked as a user works them.
 #include "arranque.h"
 #include "camposmapa.h"
 #include "escolhaficheiro.h"

@@ -1,7 +1,6 @@
-// The first chart, as a new user makes it: Tab down the form, Calcular (button and F5), the cast
-// on entering the zone, warnings beside wrong fields. Positions typed by hand (each expected one
-// worked out by hand or from swetest): the format message, retrograde motion, the crossing of 0º
-// Carneiro, the Black Moon by day of month, the two forms. The keypad of the data view.
+// The first chart as a new user makes it (Tab down the form, Calcular, the cast on entering the zone,
+// warnings beside wrong fields); positions typed by hand, each expected one worked out by hand or
+// from swetest (retrograde, across 0º Carneiro, the Black Moon by day of month); the keypad.
 #include "ambientegui.h"
 #include "calculos.h"
 #include "normaliza.h"

@@ -1,7 +1,6 @@
-// The main window's commands as a whole: which are open without a chart and after a cast, every
-// file the program writes reporting a failure (a folder that is not there, a full disk that
-// keeps the old file), the printed sheet and PDF, the chart shown and its report, leaving an
-// edited chart, and the update.
+// The main window's commands: which are open without a chart and after a cast, every file written
+// reporting a failure (a missing folder, a full disk that keeps the old file), the printed sheet and
+// PDF, the chart shown and its report, leaving an edited chart, and the update.
 #include "../app/discocheio.h"
 #include "ambientegui.h"
 #include "rtf.h"

@@ -1,7 +1,6 @@
-// Nothing the user typed is lost, driven through the window as a user would: quotes in the comments
-// saved alike every way, hand-typed positions kept, report edits and uncast birth data asked about,
-// the proposed name surviving the chooser, a damaged file leaving the chart shown, orb edits applied
-// or refused with a reason, and the save question only when something changed.
+// Nothing the user typed is lost, through the window: quotes in the comments saved alike every way,
+// hand-typed positions kept, report edits and uncast data asked about, the proposed name kept, a damaged
+// file leaving the chart shown, orb edits applied or refused, the save question only after a change.
 #include "ambientegui.h"
 #include "ficheiromapa.h"
 #include "frmoptions.h"
