@@ -1,210 +1,234 @@
-// Start-up and help: what the program folder holds sets the menus, the default orb file that
-// cannot be written, a chart named on the command line, the help viewer.
+// Start-up and the main window's life: what the program folder holds sets the menus, missing or
+// damaged databases, the default orb file, a chart or orb file on the command line, help; a chart
+// typed, cast, viewed, saved and reopened; a cusp edited by hand; the names the chooser returns.
 #include "ambientegui.h"
-#include "frmmain.h"
-#include "mapagui.h"
+#include "ficheiromapa.h"
 #include "orbes.h"
-
-#include <QAction>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QRandomGenerator>
 
 class TestArranque : public QObject {
     Q_OBJECT
 private slots:
-    // A chart is cast on entering the zone only with the default choice of option 5.
-    void init() { SaveOption(5, QStringLiteral("0")); }
-    void pastaDoPrograma_data();
-    void pastaDoPrograma();
-    void orbesPadraoSemPasta();
-    void mapaNaLinhaDeComando();
-    void ajuda_data();
-    void ajuda();
-    void semFicheiroDeAjuda();
-    void baseDanificada_data();
-    void baseDanificada();
-};
+    void init() { SaveOption(5, "0"); } // a chart is cast on entering the zone only by default
 
-void TestArranque::pastaDoPrograma_data() {
-    QTest::addColumn<QString>("programa"); // a file of the program folder
-    QTest::addColumn<bool>("presente");
-    QTest::addColumn<QString>("entrada");  // the entry that follows it
-    QTest::addColumn<bool>("visivel");
-    QTest::addColumn<bool>("activa");
-    QTest::newRow("sem renovo") << NomeExecutavel(QStringLiteral("renovo")) << false << "mnuupdate" << true << false;
-    QTest::newRow("com renovo") << NomeExecutavel(QStringLiteral("renovo")) << true << "mnuupdate" << true << true;
-    QTest::newRow("sem ajuda: conteúdos") << "natalis.html" << false << "mnuHelpContents" << true << false;
-    QTest::newRow("sem ajuda: procurar") << "natalis.html" << false << "mnuHelpSearch" << true << false;
-    QTest::newRow("sem ajuda: botão") << "natalis.html" << false << "tb_help" << false << false;
-    QTest::newRow("com ajuda") << "natalis.html" << true << "tb_help" << true << true;
-    QTest::newRow("sem glosador") << NomeExecutavel(QStringLiteral("glosador")) << false << "mnuglosador" << false << false;
-    QTest::newRow("com glosador") << NomeExecutavel(QStringLiteral("glosador")) << true << "mnuglosador" << true << true;
-    QTest::newRow("sem duetto") << NomeExecutavel(QStringLiteral("duetto")) << false << "mnuduetto" << false << true;
-    QTest::newRow("com duetto") << NomeExecutavel(QStringLiteral("duetto")) << true << "mnuduetto" << true << true;
-    QTest::newRow("com movela") << NomeExecutavel(QStringLiteral("movela")) << true << "mnumovela" << true << true;
-}
-
-void TestArranque::pastaDoPrograma() {
-    QFETCH(QString, programa);
-    QFETCH(bool, presente);
-    QFETCH(QString, entrada);
-    QFETCH(bool, visivel);
-    QFETCH(bool, activa);
-    AmbienteGui amb;
-    QFile f(amb.pasta.filePath(programa));
-    if (presente && !f.exists())
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    if (!presente && f.exists())
-        QVERIFY(f.remove());
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
-    QVERIFY(j);
-    QAction* a = j->accao(entrada);
-    if (!a)
-        if (auto* m = j->findChild<QMenu*>(entrada))
-            a = m->menuAction();
-    QVERIFY(a);
-    QCOMPARE(a->isVisible(), visivel);
-    if (visivel)
-        QCOMPARE(a->isEnabled(), activa);
-    // Only a missing updater is worth a message; the start goes on in every case.
-    const bool semRenovo = programa == NomeExecutavel(QStringLiteral("renovo")) && !presente;
-    QCOMPARE(amb.caixa.chamadas.size(), semRenovo ? 1 : 0);
-    if (semRenovo) {
-        QCOMPARE(amb.caixa.chamadas[0].icone, IconeMsg::Exclamacao);
-        QCOMPARE(amb.caixa.chamadas[0].texto,
-                 QStringLiteral("Não foi encontrado o programa renovo.exe na directoria ") + PastaPrograma() +
-                     QStringLiteral("\nO Natalis usa este programa para fazer a actualização dos seus ficheiros via "
-                                    "Internet.\n\nSe apagou este ficheiro instale o Natalis novamente.\nSe o renomeou ou o "
-                                    "mudou de localização , por favor retorne-o ao nome ou localização inicial."));
+    void pastaDoPrograma_data() {
+        // programa: a file of the program folder; entrada: the entry that follows it
+        colunas<QString, bool, QString, bool, bool>({"programa", "presente", "entrada", "visivel", "activa"});
+        const QString renovo = NomeExecutavel("renovo");
+        QTest::newRow("sem renovo") << renovo << false << "mnuupdate" << true << false;
+        QTest::newRow("com renovo") << renovo << true << "mnuupdate" << true << true;
+        QTest::newRow("sem ajuda: procurar") << "natalis.html" << false << "mnuHelpSearch" << true << false;
+        QTest::newRow("sem ajuda: botão") << "natalis.html" << false << "tb_help" << false << false;
+        QTest::newRow("com ajuda") << "natalis.html" << true << "tb_help" << true << true;
+        QTest::newRow("sem glosador") << NomeExecutavel("glosador") << false << "mnuglosador" << false << false;
+        QTest::newRow("sem duetto") << NomeExecutavel("duetto") << false << "mnuduetto" << false << true;
+        QTest::newRow("com movela") << NomeExecutavel("movela") << true << "mnumovela" << true << true;
     }
-    QCOMPARE(GetOption(-1), PastaPrograma());
-    QCOMPARE(GetOption(-2), QStringLiteral("1.0.0")); // the project's version
-}
-
-void TestArranque::orbesPadraoSemPasta() {
-    // "orbs" taken by a plain file: the default orb file cannot be written, start-up says so
-    // and goes on with the built-in orbs.
-    AmbienteGui amb;
-    QFile bloqueio(amb.pasta.filePath(QStringLiteral("orbs")));
-    QVERIFY(bloqueio.open(QIODevice::WriteOnly));
-    bloqueio.close();
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
-    QVERIFY(j);
-    bool explicado = false;
-    for (const auto& c : std::as_const(amb.caixa.chamadas))
-        if (c.texto.contains(QStringLiteral("Default.orb")) && c.texto.contains(QStringLiteral("Não foi possível")))
-            explicado = true;
-    QVERIFY(explicado);
-    QCOMPARE(OrbesActuais().orb(1, 2), int16_t(10)); // Sol–Lua of the built-in table
-}
-
-void TestArranque::mapaNaLinhaDeComando() {
-    AmbienteGui amb;
-    const QString ficheiro = amb.pasta.filePath(QStringLiteral("logs/Maria da Silva.anc"));
-    {
+    void pastaDoPrograma() {
+        QFETCH(QString, programa); QFETCH(bool, presente); QFETCH(QString, entrada); QFETCH(bool, visivel);
+        QFETCH(bool, activa);
+        AmbienteGui amb;
+        QVERIFY(presente ? (QFile::exists(amb.em(programa)) || amb.cria(programa))
+                         : (!QFile::exists(amb.em(programa)) || QFile::remove(amb.em(programa))));
         std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
         QVERIFY(j);
-        QVERIFY(QTest::qWaitForWindowActive(j.get()));
-        escreveNascimento(j.get());
-        amb.respostas << ficheiro;
-        QVERIFY(j->FileSaveAs());
+        QAction* a = j->accao(entrada);
+        if (!a)
+            if (auto* m = j->findChild<QMenu*>(entrada)) a = m->menuAction();
+        QVERIFY(a);
+        QCOMPARE(a->isVisible(), visivel);
+        if (visivel) QCOMPARE(a->isEnabled(), activa);
+        // Only a missing updater is worth a message; the start goes on in every case.
+        const bool semRenovo = programa == NomeExecutavel("renovo") && !presente;
+        QCOMPARE(amb.caixa.chamadas.size(), semRenovo ? 1 : 0);
+        if (semRenovo) {
+            QCOMPARE(amb.caixa.chamadas[0].icone, IconeMsg::Exclamacao);
+            QVERIFY(amb.ultima().startsWith("Não foi encontrado o programa renovo.exe na directoria " + PastaPrograma()));
+            QVERIFY(amb.ultima().contains("Se apagou este ficheiro instale o Natalis novamente."));
+        }
+        QCOMPARE(GetOption(-1), PastaPrograma());
     }
-    // Unquoted, the path reaches the program in pieces; joined by blanks it is whole again.
-    std::unique_ptr<frmMain> j(Arranca(ficheiro.split(QLatin1Char(' ')), AmbienteGui::opcoesTeste()));
-    QVERIFY(j);
-    QVERIFY(j->isVisible());
-    QCOMPARE(j->sessao().campos().caminhoFicheiro, ficheiro);
-    QCOMPARE(filho<QLineEdit>(j.get(), "txtNome")->text(), QStringLiteral("Maria Silva"));
-    QVERIFY(j->accao(QStringLiteral("mnuFileSave"))->isEnabled());
-    QCOMPARE(RecentFiles().value(0), ficheiro);
-}
 
-void TestArranque::ajuda_data() {
-    QTest::addColumn<QString>("procura");
-    QTest::addColumn<QStringList>("seccoes"); // titles listed, as the help file's text has them
-    QTest::newRow("conteúdos") << QString()
-                               << QStringList{QStringLiteral("Introduzir os dados de nascimento"),
-                                              QStringLiteral("Os painéis"), QStringLiteral("A interpretação automática"),
-                                              QStringLiteral("As opções"), QStringLiteral("Os ficheiros de mapas"),
-                                              QStringLiteral("Imprimir"), QStringLiteral("A ferramenta de linha de comandos"),
-                                              QStringLiteral("Actualização")};
-    QTest::newRow("uma palavra") << "fuso" << QStringList{QStringLiteral("Introduzir os dados de nascimento")};
-    QTest::newRow("sem acentos") << "efemeride"
-                                 << QStringList{QStringLiteral("Introduzir os dados de nascimento"),
-                                                QStringLiteral("Os painéis"), QStringLiteral("As opções")};
-    QTest::newRow("nada") << "xyzzy" << QStringList{};
-}
+    // A missing database, or damage inside one, stops the start with the reinstall message
+    // instead of a report of blank paragraphs.
+    void baseEmFalta_data() {
+        // nome: as the message names it; onde: where 32 KB of noise go, per mil of the size (-1: removed)
+        colunas<QString, QString, int>({"base", "nome", "onde"});
+        QTest::newRow("textos em falta") << "Intrepreter.mdb" << "Intrepreter.mdb" << -1;
+        QTest::newRow("atlas em falta") << "locais.mdb" << "Locais.mdb" << -1;
+        QTest::newRow("textos, meio") << "Intrepreter.mdb" << "Intrepreter.mdb" << 500;
+        QTest::newRow("textos, cabeçalho") << "Intrepreter.mdb" << "Intrepreter.mdb" << 0;
+        QTest::newRow("atlas, meio") << "locais.mdb" << "Locais.mdb" << 500;
+    }
+    void baseEmFalta() {
+        QFETCH(QString, base); QFETCH(QString, nome); QFETCH(int, onde);
+        AmbienteGui amb;
+        QFile f(amb.em(base));
+        if (onde < 0) {
+            QVERIFY(f.remove());
+        } else {
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.size() > 64 * 1024);
+            QByteArray ruido(32 * 1024, Qt::Uninitialized);
+            QRandomGenerator gerador(1582);
+            for (char& c : ruido) c = char(gerador.bounded(256));
+            QVERIFY(f.seek(f.size() * onde / 1000));
+            QCOMPARE(f.write(ruido), ruido.size());
+            f.close();
+        }
+        QVERIFY(!Arranca({}, AmbienteGui::opcoesTeste()));
+        QVERIFY(amb.caixa.chamadas.size() == 1 && amb.caixa.chamadas[0].icone == IconeMsg::Critico);
+        QCOMPARE(amb.ultima(), "O ficheiro " + nome + " não foi encontrado ou está corrompido.\n"
+                               "Reinstale esta aplicação ou coloque o ficheiro no local original");
+    }
 
-void TestArranque::ajuda() {
-    QFETCH(QString, procura);
-    QFETCH(QStringList, seccoes);
-    AmbienteGui amb;
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
-    QVERIFY(j);
-    j->accao(procura.isEmpty() ? QStringLiteral("mnuHelpContents") : QStringLiteral("mnuHelpSearch"))->trigger();
-    auto* janela = j->findChild<QWidget*>(QStringLiteral("JanelaAjuda"));
-    QVERIFY(janela && janela->isVisible());
-    if (!procura.isEmpty())
-        QTest::keyClicks(filho<QLineEdit>(janela, "procuraAjuda"), procura);
-    auto* lista = filho<QListWidget>(janela, "conteudosAjuda");
-    QStringList titulos;
-    for (int i = 0; i < lista->count(); ++i)
-        titulos << lista->item(i)->text();
-    QCOMPARE(titulos, seccoes);
-    QVERIFY(amb.caixa.chamadas.isEmpty());
-}
+    void orbesPadrao() {
+        {   // Written at the first start from the built-in table.
+            AmbienteGui amb;
+            std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+            ValoresOrbes v{};
+            QVERIFY(j && LeFicheiroOrbes(amb.em("orbs/Default.orb"), v));
+            QCOMPARE(v[0], int16_t(7));  // orb(1,10): Sol–Plutão in the built-in table
+            QCOMPARE(v[8], int16_t(10)); // orb(1,2): Sol–Lua
+            QCOMPARE(v[45], int16_t(6)); // the fictitious points: orb(1,13)
+        }
+        // "orbs" taken by a plain file: start-up says so and goes on with the built-in orbs.
+        AmbienteGui amb;
+        QVERIFY(amb.cria("orbs"));
+        std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+        QVERIFY(j && std::any_of(amb.caixa.chamadas.begin(), amb.caixa.chamadas.end(), [](const auto& c) {
+            return c.texto.contains("Default.orb") && c.texto.contains("Não foi possível");
+        }));
+        QCOMPARE(OrbesActuais().orb(1, 2), int16_t(10));
+    }
 
-void TestArranque::semFicheiroDeAjuda() {
-    AmbienteGui amb;
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
-    QVERIFY(j);
-    j->defineAjuda(QString());
-    QAction* a = j->accao(QStringLiteral("mnuHelpContents"));
-    QVERIFY(!a->isEnabled());
-    a->setEnabled(true); // reached all the same, as from the keyboard of another window
-    a->trigger();
-    QCOMPARE(amb.caixa.chamadas.size(), 1);
-    QCOMPARE(amb.caixa.chamadas[0].texto, QStringLiteral("Impossivel mostrar Conteudos de Ajuda.Não existe um ficheiro de "
-                                                         "ajuda associado a esta aplicação"));
-}
+    // An orb file named on the command line is read as orbs, not as a chart.
+    void orbesNaLinhaDeComando() {
+        AmbienteGui amb;
+        ValoresOrbes v{};
+        v.fill(3);
+        const QString orbes = amb.em("as minhas orbes.orb");
+        QVERIFY(EscreveFicheiroOrbes(orbes, v));
+        std::unique_ptr<frmMain> j(Arranca(orbes.split(' '), AmbienteGui::opcoesTeste()));
+        QVERIFY(j && !j->sessao().campos().mapaAberto);
+        QCOMPARE(OrbesActuais().orb(1, 2), int16_t(3));
+        QCOMPARE(GetOption(0), orbes);
+        LoadOrbs(true, QString());
+    }
+
+    // The help viewer lists its sections, as the help file's text has them, and finds words
+    // without their accents.
+    void ajuda() {
+        AmbienteGui amb;
+        auto j = janela();
+        j->accao("mnuHelpContents")->trigger();
+        auto* lista = filho<QListWidget>(j.get(), "conteudosAjuda");
+        const auto titulos = [lista] {
+            QStringList t;
+            for (int i = 0; i < lista->count(); ++i) t << lista->item(i)->text();
+            return t;
+        };
+        QCOMPARE(titulos(), (QStringList{"Introduzir os dados de nascimento", "Os painéis", "A interpretação automática",
+                                         "As opções", "Os ficheiros de mapas", "Imprimir",
+                                         "A ferramenta de linha de comandos", "Actualização"}));
+        j->accao("mnuHelpSearch")->trigger();
+        QTest::keyClicks(filho(j.get(), "procuraAjuda"), "efemeride");
+        QCOMPARE(titulos(), (QStringList{"Introduzir os dados de nascimento", "Os painéis", "As opções"}));
+        QTest::keyClicks(filho(j.get(), "procuraAjuda"), "xyzzy");
+        QVERIFY(titulos().isEmpty() && amb.caixa.chamadas.isEmpty());
+    }
+
+    void mapaNovoGuardadoEReaberto() {
+        AmbienteGui amb;
+        auto j = janela();
+        QVERIFY(j);
+        escreveNascimento(j.get());
+        const CamposMapa& c = j->sessao().campos();
+        QVERIFY2(c.mapaAberto, "o mapa não foi calculado ao entrar no fuso");
+        QVERIFY(c.PosPlaneta[0].endsWith("Touro")); // the Sun on 25 April is in Touro
+        QCOMPARE(filho<QPushButton>(j.get(), "PosPlaneta0")->text(), c.PosPlaneta[0]);
+        QCOMPARE(filho<QLineEdit>(j.get(), "txtlongitude")->text(), c.txtlongitude);
+        QVERIFY(c.txtlongitude.contains('h')); // rewritten in hours
+        auto* painel = filho<QStackedWidget>(j.get(), "painel");
+        const char* vistas[] = {"mnuprofile", "mnudata", "mnumap", "mnuaspectmap", "mnupartes"};
+        for (int v = 0; v < 5; ++v) {
+            j->accao(vistas[v])->trigger();
+            QCOMPARE(painel->currentIndex(), v);
+            QCOMPARE(filho(j.get(), "tlbInfo")->isVisibleTo(j.get()), v == 2);
+        }
+        // The global sheet lists the Arabic parts.
+        j->accao("tb_global")->trigger();
+        auto* lista = filho<QListWidget>(j.get(), "Lista");
+        QVERIFY(lista->item(2)->text().startsWith("Fortuna") && lista->item(2)->text().endsWith(c.partes[0]));
+        lista->window()->hide();
+        // Never saved, Save acts as Save As; the name typed without an extension gets it.
+        const QString ficheiro = amb.em("logs/Maria Silva.anc");
+        amb.respostas << amb.em("logs/Maria Silva");
+        j->accao("mnuFileSave")->trigger();
+        QCOMPARE(c.caminhoFicheiro, ficheiro);
+        QVERIFY(QFile::exists(ficheiro));
+        const CamposMapa guardado = c;
+        amb.respostas << ficheiro; // only opening puts a chart on the recent list
+        j->accao("mnuFileOpen")->trigger();
+        j->accao("mnuFileNew")->trigger();
+        QVERIFY(!c.mapaAberto && filho<QLineEdit>(j.get(), "txtNome")->text().isEmpty());
+        QCOMPARE(painel->currentIndex(), 0);
+        // Reopened through the recent-files menu: every field comes back.
+        j->RefreshRecentMenu();
+        QAction* recente = j->accao("mnuFileMRU1");
+        QVERIFY(recente && recente->isVisible());
+        QCOMPARE(recente->data().toString(), ficheiro);
+        recente->trigger();
+        QCOMPARE(BytesMapa(c), BytesMapa(guardado));
+        QCOMPARE(filho<QLineEdit>(j.get(), "txtNome")->text(), guardado.txtNome);
+        // Named on the command line, unquoted, the path reaches the program in pieces; joined by
+        // blanks it is whole again.
+        std::unique_ptr<frmMain> outra(Arranca(ficheiro.split(' '), AmbienteGui::opcoesTeste()));
+        QVERIFY(outra && outra->isVisible());
+        QCOMPARE(outra->sessao().campos().caminhoFicheiro, ficheiro);
+        QCOMPARE(filho<QLineEdit>(outra.get(), "txtNome")->text(), "Maria Silva");
+        QCOMPARE(RecentFiles().value(0), ficheiro);
+        for (const auto& ch : std::as_const(amb.caixa.chamadas)) QVERIFY2(ch.icone != IconeMsg::Critico, qPrintable(ch.texto));
+    }
+
+    // The Ascendant moved by hand to 15º Carneiro: the Moon at 10º falls back into house 12,
+    // and the Arabic parts follow.
+    void cuspideEditadaRefazTudo() {
+        AmbienteGui amb;
+        auto j = janela();
+        QVERIFY(j);
+        CamposMapa& c = j->sessao().campos();
+        c.mapaAberto = true;
+        c.txttemposideral = "0h0'0''";
+        for (int i = 0; i < 12; ++i) c.PosPlaneta[size_t(i)] = "10º0'0''Carneiro";
+        c.PosPlaneta[0] = "5º0'0''Leão";
+        const char* cuspides[6] = {"Capricórnio", "Aquário", "Peixes", "Carneiro", "Touro", "Gémeos"};
+        for (int k = 0; k < 6; ++k) c.PosCasas[size_t(k)] = QString("0º0'0''") + cuspides[k];
+        j->sessao().Refaz();
+        j->MostraCampos();
+        QCOMPARE(j->sessao().mapa().Corpo(1).Casa, int16_t(1));
+        const QString fortunaAntes = c.partes[0];
+        escreve(j.get(), "PosCasas3", "15º Carneiro");
+        filho(j.get(), "txtNome")->setFocus();
+        QCOMPARE(filho<QLineEdit>(j.get(), "PosCasas3")->text(), "15º0'0''Carneiro");
+        QCOMPARE(j->sessao().mapa().Corpo(1).Casa, int16_t(12));
+        QVERIFY(c.partes[0] != fortunaAntes);
+        QCOMPARE(c.lPosCasas[3], "15º0'0''Libra");
+    }
+
+    void extensaoAcrescentada_data() {
+        colunas<QString, QString, QString>({"escolhido", "extensao", "esperado"});
+        QTest::newRow("outra extensão fica") << "/p/resumo.txt" << ".anc" << "/p/resumo.txt";
+        QTest::newRow("pontos finais do nome") << "/p/Ana.." << ".txt" << "/p/Ana.txt";
+        QTest::newRow("pasta com ponto") << "/p/v1.2/Ana" << ".txt" << "/p/v1.2/Ana.txt";
+        QTest::newRow("nome com versão") << "/p/Ana 2.0" << ".anc" << "/p/Ana 2.0.anc";
+        QTest::newRow("extensão de quatro letras") << "/p/ceu.jpeg" << ".bmp" << "/p/ceu.jpeg";
+        QTest::newRow("cancelado") << "" << ".anc" << "";
+    }
+    void extensaoAcrescentada() {
+        QFETCH(QString, escolhido); QFETCH(QString, extensao); QFETCH(QString, esperado);
+        QCOMPARE(ComExtensao(escolhido, extensao), esperado);
+    }
+
+};
 
 QTEST_MAIN(TestArranque)
 #include "test_arranque.moc"
-
-void TestArranque::baseDanificada_data() {
-    QTest::addColumn<QString>("base");
-    QTest::addColumn<QString>("nome"); // as the message names it
-    QTest::addColumn<qint64>("onde");  // where 32 KB of noise go: a fraction of the size in per mil
-    QTest::newRow("textos, meio") << "Intrepreter.mdb" << "Intrepreter.mdb" << qint64(500);
-    QTest::newRow("textos, cabeçalho") << "Intrepreter.mdb" << "Intrepreter.mdb" << qint64(0);
-    QTest::newRow("atlas, meio") << "locais.mdb" << "Locais.mdb" << qint64(500);
-}
-
-void TestArranque::baseDanificada() {
-    // Damage inside the file, not only a missing one, stops the start with the reinstall message
-    // instead of a report of blank paragraphs.
-    QFETCH(QString, base);
-    QFETCH(QString, nome);
-    QFETCH(qint64, onde);
-    AmbienteGui amb;
-    QFile f(amb.pasta.filePath(base));
-    QVERIFY(f.open(QIODevice::ReadWrite));
-    QVERIFY(f.size() > 64 * 1024);
-    QByteArray ruido(32 * 1024, Qt::Uninitialized);
-    QRandomGenerator gerador(1582);
-    for (char& c : ruido)
-        c = char(gerador.bounded(256));
-    QVERIFY(f.seek(f.size() * onde / 1000));
-    QCOMPARE(f.write(ruido), ruido.size());
-    f.close();
-    std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
-    QVERIFY(!j);
-    QCOMPARE(amb.caixa.chamadas.size(), 1);
-    QCOMPARE(amb.caixa.chamadas[0].icone, IconeMsg::Critico);
-    QCOMPARE(amb.caixa.chamadas[0].texto, QStringLiteral("O ficheiro ") + nome +
-                                              QStringLiteral(" não foi encontrado ou está corrompido.\n"
-                                                             "Reinstale esta aplicação ou coloque o ficheiro no "
-                                                             "local original"));
-}

@@ -1,282 +1,273 @@
-// Positions typed by hand: seconds completed, the format message, retrograde motion, the
-// crossing of 0º Carneiro, the Black Moon by day of month, and the two forms writing the field
-// model. Every expected position is worked out by hand from the two entries.
+// The first chart as a new user makes it (Tab down the form, Calcular, the cast on entering the zone,
+// warnings beside wrong fields); positions typed by hand, each expected one worked out by hand or
+// from swetest (retrograde, across 0º Carneiro, the Black Moon by day of month); the keypad.
+#include "ambientegui.h"
 #include "calculos.h"
-#include "camposmapa.h"
-#include "frmcalculos.h"
-#include "mensagens.h"
+#include "normaliza.h"
+#include "possigno.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QDate>
-#include <QTest>
+#include <cmath>
+
+namespace {
+QString focado() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
+double graus(const QString& texto) {
+    PosSigno p;
+    p.SetonbyString(texto);
+    return p.ValorGraus();
+}
+} // namespace
 
 class TestCalculos : public QObject {
     Q_OBJECT
 private slots:
-    void completaSegundos_data();
-    void completaSegundos();
-    void interpola_data();
-    void interpola();
-    void formatoInvalido_data();
-    void formatoInvalido();
-    void horaUniversal_data();
-    void horaUniversal();
-    void formularioEfemerides();
-    void formularioDirecto();
-    void notaLuaNegra_data();
-    void notaLuaNegra();
+    void init() { SaveOption(5, "0"); } // cast on entering the zone
+
+    void interpola_data() {
+        colunas<QString, QString, int, QString, double, QString, bool>({"a", "b", "alvo", "data", "horaUT", "esperado", "retrogrado"});
+        const int ln = ALVO_LUA_NEGRA;
+        QTest::newRow("directo ao meio-dia") << "10º0'Carneiro" << "11º0'Carneiro" << 2 << "1/5/1990" << 12.0
+                                             << "10º30'0''Carneiro" << false;
+        QTest::newRow("retrógrado às 6h") << "11º0'0''Carneiro" << "10º0'0''Carneiro" << 3 << "1/5/1990" << 6.0
+                                          << "10º45'0''Carneiro" << true;
+        // 359º → 1º is 2º forward; half way lies 0º. An exact 0º is the start of the circle.
+        QTest::newRow("cruza 0º") << "29º0'Peixes" << "1º0'Carneiro" << 1 << "1/5/1990" << 12.0 << "0º0'0''Carneiro" << false;
+        QTest::newRow("parte de 0º") << "0º0'Carneiro" << "1º0'Carneiro" << 1 << "1/5/1990" << 12.0 << "0º30'0''Carneiro" << false;
+        QTest::newRow("recua sobre 0º") << "1º0'Carneiro" << "29º0'Peixes" << 4 << "1/5/1990" << 12.0 << "0º0'0''Carneiro" << true;
+        // Black Moon: 130º → 133º over June (30 days); day 15 lies half way, whatever the date's form.
+        QTest::newRow("Lua Negra dia 15 de 30") << "10º0'Leão" << "13º0'Leão" << ln << "15/6/1980" << 0.0 << "11º30'0''Leão" << false;
+        QTest::newRow("Lua Negra mês primeiro") << "10º0'Leão" << "13º0'Leão" << ln << "6/15/1980" << 7.0 << "11º30'0''Leão" << false;
+        // 1º a day over February: 29 days in 1980, 28 in 1981 and in 1900 (no Gregorian leap year).
+        QTest::newRow("Fevereiro bissexto") << "0º0'Touro" << "29º0'Touro" << ln << "14/2/1980" << 0.0 << "14º0'0''Touro" << false;
+        QTest::newRow("Fevereiro comum") << "0º0'Touro" << "28º0'Touro" << ln << "14/2/1981" << 0.0 << "14º0'0''Touro" << false;
+        QTest::newRow("Fevereiro 1900") << "0º0'Touro" << "28º0'Touro" << ln << "14/2/1900" << 0.0 << "14º0'0''Touro" << false;
+    }
+    void interpola() {
+        QFETCH(QString, a); QFETCH(QString, b); QFETCH(int, alvo); QFETCH(QString, data); QFETCH(double, horaUT);
+        QFETCH(QString, esperado); QFETCH(bool, retrogrado);
+        const Interpolacao r = Interpola(a, b, alvo, data, horaUT);
+        QVERIFY2(r.ok, qPrintable(r.erro));
+        QCOMPARE(r.texto, esperado);
+        QCOMPARE(r.retrogrado, retrogrado);
+        QCOMPARE(r.campo0, CompletaSegundos(a)); // the field rewritten with its seconds
+    }
+
+    void formularioEfemerides() {
+        MensagensGravadas caixa;
+        CaixaTemporaria instalada(&caixa);
+        CamposMapa c;
+        c.txtData = "1/5/1990";
+        c.lblHoras[0] = "18h0'0''";  // universal time
+        c.lblHoras[1] = "17h23'0''"; // local mean time, which must not be used
+        c.PosPlaneta[4] = "1º0'0''Carneiro";
+        frmcalculos f(c, 4);
+        f.show();
+        auto *p0 = filho<QLineEdit>(&f, "txtpos0"), *p1 = filho<QLineEdit>(&f, "txtpos1");
+        QCOMPARE(p0->toolTip(), "Posição no dia: 1/5/1990");
+        // A field without its minutes mark: the message naming it, and nothing written.
+        p0->setText("20º Gémeos");
+        p1->setText("24º0'Gémeos");
+        filho<QPushButton>(&f, "cmdoK")->click();
+        QVERIFY(caixa.chamadas.size() == 1 && caixa.chamadas[0].icone == IconeMsg::Exclamacao);
+        QCOMPARE(caixa.chamadas[0].texto, "O formato usado em Posição em (dia Natal ) não é válido");
+        QCOMPARE(c.PosPlaneta[4], "1º0'0''Carneiro");
+        // 20º → 24º in a day; at 18h UT three quarters of 4º: 23º.
+        p0->setText("20º0'Gémeos");
+        filho<QPushButton>(&f, "cmdoK")->click();
+        QCOMPARE(p0->text(), "20º0'0''Gémeos");
+        QCOMPARE(p1->text(), "24º0'0''Gémeos");
+        QCOMPARE(c.PosPlaneta[4], "23º0'0''Gémeos");
+        QVERIFY(!c.lblretrogrado[4]);
+        QCOMPARE(f.result(), int(QDialog::Accepted));
+        // Without any time the Moon is not interpolated at 0h UT silently.
+        CamposMapa semHora;
+        semHora.PosPlaneta[1] = "1º0'0''Carneiro";
+        frmcalculos g(semHora, 1);
+        filho<QLineEdit>(&g, "txtpos0")->setText("1º0'Carneiro");
+        filho<QLineEdit>(&g, "txtpos1")->setText("14º0'Carneiro");
+        filho<QPushButton>(&g, "cmdoK")->click();
+        QCOMPARE(caixa.chamadas.size(), 2);
+        QCOMPARE(semHora.PosPlaneta[1], "1º0'0''Carneiro");
+        // The direct form: unreadable, nothing written and the form stays; 45.5º is 15º30' Touro.
+        frmcalculosdirectos d(c, 7);
+        d.show();
+        filho<QLineEdit>(&d, "txtvalor")->setText("quinze graus");
+        filho<QPushButton>(&d, "cmdOK")->click();
+        QVERIFY(c.PosPlaneta[7].isEmpty() && d.isVisible());
+        filho<QLineEdit>(&d, "txtvalor")->setText("45.5");
+        filho<QCheckBox>(&d, "Check1")->setChecked(true);
+        filho<QPushButton>(&d, "cmdOK")->click();
+        QCOMPARE(c.PosPlaneta[7], "15º30'0''Touro");
+        QVERIFY(c.lblretrogrado[7]);
+    }
+
+    // The Black Moon form names the two dates to copy, the last days of the month before and of
+    // the birth month; 3º over the 30 days of June is 0.1º a day, 15 days after 31 May: 1º30'.
+    void notaLuaNegra() {
+        CamposMapa c;
+        c.txtData = "15/6/1980";
+        frmcalculos f(c, ALVO_LUA_NEGRA);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(filho<QLabel>(&f, "lblnota")->text(), "Posições em 31/5/1980 e em 30/6/1980 (último dia do mês "
+                                                      "anterior e último dia do mês de nascimento).");
+        QTest::keyClicks(filho(&f, "txtpos0"), "10º0'Touro"); // sign names without accents, key by key
+        QTest::keyClicks(filho(&f, "txtpos1"), "13º0'Touro");
+        QTest::mouseClick(filho(&f, "cmdoK"), Qt::LeftButton);
+        QCOMPARE(c.PosPlaneta[ALVO_LUA_NEGRA], "11º30'0''Touro");
+    }
+
+    void tecladoNaJanela() {
+        AmbienteGui amb;
+        auto j = janela(true);
+        const CamposMapa& c = j->sessao().campos();
+        QVERIFY2(c.mapaAberto, "o mapa não foi calculado");
+        j->accao("mnupartes")->trigger();
+        auto* campo = filho<QLineEdit>(j.get(), "txtexpression");
+        auto *posicao = filho<QLabel>(j.get(), "calparte"), *casa = filho<QLabel>(j.get(), "calpartescasas"),
+             *erro = filho<QLabel>(j.get(), "erroExpressao");
+        const auto tecla = [&j](const char* t) { filho<QPushButton>(j.get(), t)->click(); };
+        tecla("pad24");
+        QCOMPARE(campo->text(), "ASC - SOL + LUA ");
+        tecla("pad27");
+        // By hand from the texts the window shows: Asc − Sol + Lua (the Ascendant is the fourth of
+        // the cusps entered, X to III), which is the Part of Fortune the window computes.
+        PosSigno esperado;
+        esperado.setValorGraus(std::fmod(graus(c.PosCasas[3]) - graus(c.PosPlaneta[0]) + graus(c.PosPlaneta[1]) + 720.0, 360.0));
+        QCOMPARE(posicao->text(), esperado.RetornaFormatado(3));
+        QCOMPARE(posicao->text().section(' ', 0, 0), c.partes[0].section(QChar(0xBA), 0, 0) + QChar(0xBA));
+        QVERIFY(casa->text().endsWith("ª casa") && erro->text().isEmpty());
+        // Typed without blanks, the names still get their bracket: the same point.
+        const QString antes = posicao->text();
+        campo->setText("asc-sol+lua");
+        tecla("pad27");
+        QCOMPARE(campo->text(), "ASC-SOL+LUA ");
+        QCOMPARE(posicao->text(), antes);
+        // An unclosed bracket: the message, and no position at all rather than 0º Carneiro.
+        campo->setText("(1+2");
+        tecla("pad27");
+        QCOMPARE(erro->text(), "Error: Wrong bracket placement!");
+        QVERIFY(posicao->text().isEmpty() && casa->text().isEmpty());
+        // Division by zero has no message of the evaluator's own, but is not shown as 0º either.
+        campo->setText("1/0");
+        tecla("pad27");
+        QVERIFY(!erro->text().isEmpty() && posicao->text().isEmpty());
+        // π radians is 0º Libra.
+        tecla("padLimpar");
+        QVERIFY(campo->text().isEmpty() && erro->text().isEmpty());
+        tecla("pad26");
+        tecla("pad27");
+        QCOMPARE(posicao->text(), "0º Libra");
+    }
+
+    void calcularPelaOrdemDoFormulario() {
+        AmbienteGui amb;
+        auto j = janela();
+        auto* calcular = filho<QPushButton>(j.get(), "cmdCalcular");
+        QVERIFY(!calcular->isEnabled() && !j->accao("mnucalcular")->isEnabled());
+        // Tab goes down the form as it reads; the zone comes last, after the place.
+        const QList<QPair<QString, QString>> campos = {
+            {"txtNome", "Maria Silva"}, {"sexo0", ""}, {"txtData", "25/4/1974"}, {"txtHora", "0:25"},
+            {"txtlocal", "Lisboa"}, {"cmdatlas", ""}, {"txtLatitude", "38º43' N"}, {"txtlongitude", "9º8' W"},
+            {"FusoHorario", "1"}};
+        clica(j.get(), "txtNome");
+        for (const auto& [nome, texto] : campos) {
+            QCOMPARE(focado(), nome);
+            QVERIFY2(!calcular->isEnabled() || nome == "FusoHorario", qPrintable(nome)); // not before the zone
+            digita(QApplication::focusWidget(), texto);
+            if (nome != "FusoHorario") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // Entering the empty zone cast nothing; the zone typed, Calcular is there.
+        const CamposMapa& c = j->sessao().campos();
+        QVERIFY(!c.mapaAberto && calcular->isEnabled() && !j->accao("mnumap")->isEnabled());
+        QTest::mouseClick(calcular, Qt::LeftButton);
+        QVERIFY(c.mapaAberto && j->accao("mnumap")->isEnabled() && c.PosPlaneta[0].endsWith("Touro")); // the Sun on 25 April
+        // Another birth time, and Tab from the longitude into the zone casts again.
+        const QString lua = c.PosPlaneta[1];
+        escreve(j.get(), "txtHora", "12:25");
+        clica(j.get(), "txtlongitude");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focado(), "FusoHorario");
+        QVERIFY(c.PosPlaneta[1] != lua); // the Moon moves about 6º in 12 hours
+        // Clicking "Automáticamente", already selected, still offers the cast.
+        amb.caixa.respostas << RespostaMsg::Nao;
+        clica(j.get(), "optwrite2");
+        QVERIFY(amb.perguntou("Deseja proceder ao calculo automático agora ?"));
+    }
+
+    // A wrong field is pointed out beside it, not in a box, and nothing typed is lost.
+    void avisoFicaAteValer_data() {
+        // aindaErrado: typed on after it
+        colunas<QString, QString, QString, QString>({"campo", "errado", "aindaErrado", "certo"});
+        QTest::newRow("31 de Fevereiro") << "txtData" << "31/2/1990" << "0" << "28/2/1990";
+        QTest::newRow("data ilegível") << "txtData" << "ontem" << "!" << "1/1/1990";
+        QTest::newRow("25 horas") << "txtHora" << "25:00" << "0" << "23:00";
+        QTest::newRow("hora ilegível") << "txtHora" << "tarde" << "!" << "12:00";
+        QTest::newRow("fuso abc") << "FusoHorario" << "abc" << "d" << "-3";
+        QTest::newRow("longitude ilegível") << "txtlongitude" << "perto" << "!" << "9º8' W";
+    }
+    void avisoFicaAteValer() {
+        QFETCH(QString, campo); QFETCH(QString, errado); QFETCH(QString, aindaErrado); QFETCH(QString, certo);
+        AmbienteGui amb;
+        auto j = janela();
+        auto* e = filho<QLineEdit>(j.get(), campo);
+        QLabel* aviso = nullptr;
+        for (auto* l : e->parentWidget()->findChildren<QLabel*>())
+            if (l->styleSheet().contains("b00020")) aviso = l;
+        QVERIFY(aviso);
+        escreve(j.get(), campo, errado);
+        clica(j.get(), "txtNome");
+        QVERIFY(aviso->isVisibleTo(j.get()) && !aviso->text().isEmpty());
+        QCOMPARE(e->text(), errado);
+        // Typing on, still wrong, and the window refreshing its fields: the warning stays.
+        clica(j.get(), campo);
+        QTest::keyClick(e, Qt::Key_End);
+        digita(e, aindaErrado);
+        QVERIFY(aviso->isVisibleTo(j.get()));
+        clica(j.get(), "Image1"); // recompute the derived times
+        QVERIFY(aviso->isVisibleTo(j.get()));
+        QCOMPARE(e->text(), errado + aindaErrado);
+        // Corrected: gone at once, before the field is left.
+        escreve(j.get(), campo, certo);
+        QVERIFY(!aviso->isVisibleTo(j.get()));
+        QVERIFY(amb.caixa.chamadas.isEmpty());
+    }
+
+    // A new chart by hand from copied ephemerides: the form names the universal-time days to copy.
+    void efemeridesNosDiasUT() {
+        AmbienteGui amb;
+        auto j = janela();
+        QVERIFY(!j->accao("mnudata")->isEnabled());
+        clica(j.get(), "optwrite1");
+        QVERIFY(j->accao("mnudata")->isEnabled() && !j->accao("mnumap")->isEnabled());
+        escreve(j.get(), "txtData", "25/4/1974");
+        escreve(j.get(), "txtHora", "0:20");
+        escreve(j.get(), "FusoHorario", "1");
+        clica(j.get(), "txtNome");
+        QTest::keyClick(j.get(), Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(j->vistaActual(), 1);
+        QCOMPARE(filho<QPushButton>(j.get(), "PosPlaneta1")->text(), "(clique para escrever)");
+        // The Moon at 0h UT of 24 and 25 April 1974 and at 23h20 UT of the 24th, from swetest
+        // (-nonut): 53.5040035º, 67.4791469º and 67.0891278º.
+        QString nota, dicas;
+        quandoAberto<QDialog>([&](QDialog* d) {
+            nota = filho<QLabel>(d, "lblnota")->text();
+            dicas = filho(d, "txtpos0")->toolTip() + " | " + filho(d, "txtpos1")->toolTip();
+            digita(filho(d, "txtpos0"), "23º30'14'' Touro");
+            digita(filho(d, "txtpos1"), "7º28'45'' Gémeos");
+            clica(d, "cmdoK");
+        });
+        clica(j.get(), "PosPlaneta1");
+        QCOMPARE(dicas, "Posição às 0h UT de 24/4/1974 | Posição às 0h UT de 25/4/1974");
+        QVERIFY2(nota.contains("24/4/1974") && nota.contains("23h20'"), qPrintable(nota));
+        QVERIFY(amb.caixa.chamadas.isEmpty()); // between the two entries: no warning
+        const Normalizado lua = NormalizaPosicao(j->sessao().campos().PosPlaneta[1]);
+        // A day's linear interpolation of the Moon is good to a few arc seconds here.
+        QVERIFY2(lua.ok && qAbs(lua.valor - 67.0891278) < 1.0 / 60.0, qPrintable(j->sessao().campos().PosPlaneta[1]));
+        // A chart now: the wheel and the other views are open to it.
+        QVERIFY(j->accao("mnumap")->isEnabled() && j->accao("mnuFileSave")->isEnabled());
+    }
 };
-
-void TestCalculos::completaSegundos_data() {
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QString>("esperado");
-    QTest::newRow("sem segundos") << "15º30'Touro" << "15º30'0''Touro";
-    QTest::newRow("termina nos minutos") << "15º30'" << "15º30'0''";
-    QTest::newRow("com espaço") << "15º30' Touro" << "15º30'0'' Touro";
-    QTest::newRow("já com segundos") << "15º30'12''Touro" << "15º30'12''Touro";
-}
-
-void TestCalculos::completaSegundos() {
-    QFETCH(QString, texto);
-    QFETCH(QString, esperado);
-    QCOMPARE(CompletaSegundos(texto), esperado);
-}
-
-void TestCalculos::interpola_data() {
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QString>("b");
-    QTest::addColumn<int>("alvo");
-    QTest::addColumn<QString>("data");
-    QTest::addColumn<double>("horaUT");
-    QTest::addColumn<QString>("esperado");
-    QTest::addColumn<bool>("retrogrado");
-    // 10º → 11º in a day, at 12h UT: half a degree on.
-    QTest::newRow("directo ao meio-dia") << "10º0'Carneiro" << "11º0'Carneiro" << 2 << "1/5/1990" << 12.0
-                                         << "10º30'0''Carneiro" << false;
-    // 11º → 10º, at 6h UT: a quarter of a degree back.
-    QTest::newRow("retrógrado") << "11º0'0''Carneiro" << "10º0'0''Carneiro" << 3 << "1/5/1990" << 6.0
-                                << "10º45'0''Carneiro" << true;
-    // 359º → 1º is 2º forward; half way lies 0º.
-    QTest::newRow("cruza 0º") << "29º0'Peixes" << "1º0'Carneiro" << 1 << "1/5/1990" << 12.0 << "0º0'0''Carneiro"
-                              << false;
-    // An exact 0º is the start of the circle, not 360º: 0º → 1º is forward.
-    QTest::newRow("parte de 0º") << "0º0'Carneiro" << "1º0'Carneiro" << 1 << "1/5/1990" << 12.0 << "0º30'0''Carneiro"
-                                 << false;
-    QTest::newRow("recua sobre 0º") << "1º0'Carneiro" << "29º0'Peixes" << 4 << "1/5/1990" << 12.0 << "0º0'0''Carneiro"
-                                    << true;
-    // Black Moon: 130º → 133º over June (30 days); day 15 lies half way, 131º30'.
-    QTest::newRow("Lua Negra dia 15 de 30") << "10º0'Leão" << "13º0'Leão" << ALVO_LUA_NEGRA << "15/6/1980" << 0.0
-                                            << "11º30'0''Leão" << false;
-    QTest::newRow("Lua Negra com hífens") << "10º0'Leão" << "13º0'Leão" << ALVO_LUA_NEGRA << "15-6-1980" << 0.0
-                                          << "11º30'0''Leão" << false;
-    QTest::newRow("Lua Negra mês primeiro") << "10º0'Leão" << "13º0'Leão" << ALVO_LUA_NEGRA << "6/15/1980" << 7.0
-                                            << "11º30'0''Leão" << false;
-    // 30º → 59º over February 1980 (29 days): 1º a day, day 14 gives 44º.
-    QTest::newRow("Lua Negra Fevereiro bissexto") << "0º0'Touro" << "29º0'Touro" << ALVO_LUA_NEGRA << "14/2/1980" << 0.0
-                                                  << "14º0'0''Touro" << false;
-    // 30º → 58º over February 1981 (28 days).
-    QTest::newRow("Lua Negra Fevereiro comum") << "0º0'Touro" << "28º0'Touro" << ALVO_LUA_NEGRA << "14/2/1981" << 0.0
-                                               << "14º0'0''Touro" << false;
-    // 1900 was no leap year in the Gregorian calendar, although divisible by 4.
-    QTest::newRow("Lua Negra Fevereiro 1900") << "0º0'Touro" << "28º0'Touro" << ALVO_LUA_NEGRA << "14/2/1900" << 0.0
-                                              << "14º0'0''Touro" << false;
-}
-
-void TestCalculos::interpola() {
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QFETCH(int, alvo);
-    QFETCH(QString, data);
-    QFETCH(double, horaUT);
-    QFETCH(QString, esperado);
-    QFETCH(bool, retrogrado);
-    const Interpolacao r = Interpola(a, b, alvo, data, horaUT);
-    QVERIFY2(r.ok, qPrintable(r.erro));
-    QCOMPARE(r.texto, esperado);
-    QCOMPARE(r.retrogrado, retrogrado);
-    QCOMPARE(r.campo0, CompletaSegundos(a));
-}
-
-void TestCalculos::formatoInvalido_data() {
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QString>("b");
-    QTest::addColumn<QString>("mensagem");
-    QTest::newRow("dia natal") << "15º Touro" << "16º0'Touro"
-                               << "O formato usado em Posição em (dia Natal ) não é válido";
-    QTest::newRow("dia seguinte") << "15º0'Touro" << "16"
-                                  << "O formato usado em Posição em (dia seguinte ) não é válido";
-    QTest::newRow("vazios") << "" << "" << "O formato usado em Posição em (dia Natal ) não é válido";
-}
-
-void TestCalculos::formatoInvalido() {
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QFETCH(QString, mensagem);
-    const Interpolacao r = Interpola(a, b, 0, QStringLiteral("1/1/2000"), 0.0);
-    QVERIFY(!r.ok);
-    QCOMPARE(r.erro, mensagem);
-}
-
-void TestCalculos::horaUniversal_data() {
-    QTest::addColumn<QString>("hora");
-    QTest::addColumn<QString>("fuso");
-    QTest::addColumn<QString>("derivada");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QDate>("dia"); // the UT day whose 0h entry is copied first
-    QTest::addColumn<double>("horas");
-    QTest::newRow("Lisboa verão") << "12:00" << "1" << "" << true << QDate(1974, 4, 25) << 11.0;
-    // 22h at UTC−3 is 1h UT of the next day.
-    QTest::newRow("Brasil à noite") << "22:00" << "-3" << "1h0'0''" << true << QDate(1974, 4, 26) << 1.0;
-    // 0h20 at UTC+1 is 23h20 UT of the day before.
-    QTest::newRow("antes da meia-noite UT") << "0:20" << "1" << "23h20'0''" << true << QDate(1974, 4, 24) << 23.0 + 1.0 / 3.0;
-    QTest::newRow("só a hora derivada") << "" << "" << "5h0'0''" << true << QDate() << 5.0;
-    QTest::newRow("sem hora") << "" << "1" << "" << false << QDate() << 0.0;
-}
-
-void TestCalculos::horaUniversal() {
-    QFETCH(QString, hora);
-    QFETCH(QString, fuso);
-    QFETCH(QString, derivada);
-    QFETCH(bool, ok);
-    QFETCH(QDate, dia);
-    QFETCH(double, horas);
-    CamposMapa c;
-    c.txtData = QStringLiteral("25/4/1974");
-    c.txtHora = hora;
-    c.FusoHorario = fuso;
-    c.lblHoras[0] = derivada;
-    double h = 0.0;
-    QDate d;
-    QCOMPARE(DiaUniversal(c, d, h), ok);
-    if (!ok)
-        return;
-    QCOMPARE(d, dia);
-    QVERIFY(qAbs(h - horas) < 1e-9);
-    // An entry before the first day or after the second is an extrapolation, and flagged.
-    QVERIFY(!Interpola(QStringLiteral("1º0'Touro"), QStringLiteral("14º0'Touro"), 1, c.txtData, h).foraDosValores);
-    QVERIFY(Interpola(QStringLiteral("1º0'Touro"), QStringLiteral("14º0'Touro"), 1, c.txtData, h - 24.0).foraDosValores);
-}
-
-void TestCalculos::formularioEfemerides() {
-    MensagensGravadas caixa;
-    CaixaTemporaria instalada(&caixa);
-    CamposMapa c;
-    c.txtData = QStringLiteral("1/5/1990");
-    c.lblHoras[0] = QStringLiteral("18h0'0''"); // universal time
-    c.lblHoras[1] = QStringLiteral("17h23'0''"); // local mean time, which must not be used
-    c.PosPlaneta[4] = QStringLiteral("1º0'0''Carneiro");
-
-    frmcalculos f(c, 4);
-    f.show();
-    auto* p0 = f.findChild<QLineEdit*>(QStringLiteral("txtpos0"));
-    auto* p1 = f.findChild<QLineEdit*>(QStringLiteral("txtpos1"));
-    auto* calcular = f.findChild<QPushButton*>(QStringLiteral("cmdoK"));
-    QVERIFY(p0 && p1 && calcular);
-    QCOMPARE(p0->toolTip(), QStringLiteral("Posição no dia: 1/5/1990"));
-
-    // A field without its minutes mark: the message, and nothing written.
-    p0->setText(QStringLiteral("20º Gémeos"));
-    p1->setText(QStringLiteral("24º0'Gémeos"));
-    calcular->click();
-    QCOMPARE(caixa.chamadas.size(), 1);
-    QCOMPARE(caixa.chamadas[0].icone, IconeMsg::Exclamacao);
-    QCOMPARE(c.PosPlaneta[4], QStringLiteral("1º0'0''Carneiro"));
-
-    // 20º → 24º in a day; at 18h UT three quarters of 4º: 23º.
-    p0->setText(QStringLiteral("20º0'Gémeos"));
-    calcular->click();
-    QCOMPARE(p0->text(), QStringLiteral("20º0'0''Gémeos"));
-    QCOMPARE(p1->text(), QStringLiteral("24º0'0''Gémeos"));
-    QCOMPARE(c.PosPlaneta[4], QStringLiteral("23º0'0''Gémeos"));
-    QCOMPARE(c.lblretrogrado[4], false);
-    QCOMPARE(f.result(), int(QDialog::Accepted));
-
-    // Without any time the Moon is not interpolated at 0h UT silently.
-    CamposMapa semHora;
-    semHora.PosPlaneta[1] = QStringLiteral("1º0'0''Carneiro");
-    frmcalculos g(semHora, 1);
-    g.findChild<QLineEdit*>(QStringLiteral("txtpos0"))->setText(QStringLiteral("1º0'Carneiro"));
-    g.findChild<QLineEdit*>(QStringLiteral("txtpos1"))->setText(QStringLiteral("14º0'Carneiro"));
-    caixa.chamadas.clear();
-    g.findChild<QPushButton*>(QStringLiteral("cmdoK"))->click();
-    QCOMPARE(caixa.chamadas.size(), 1);
-    QCOMPARE(semHora.PosPlaneta[1], QStringLiteral("1º0'0''Carneiro"));
-
-    // Limpar empties both fields.
-    f.findChild<QPushButton*>(QStringLiteral("cmdClear"))->click();
-    QVERIFY(p0->text().isEmpty() && p1->text().isEmpty());
-}
-
-void TestCalculos::formularioDirecto() {
-    CamposMapa c;
-    frmcalculosdirectos f(c, 7);
-    f.show();
-    auto* valor = f.findChild<QLineEdit*>(QStringLiteral("txtvalor"));
-    auto* retro = f.findChild<QCheckBox*>(QStringLiteral("Check1"));
-    auto* ok = f.findChild<QPushButton*>(QStringLiteral("cmdOK"));
-    QVERIFY(valor && retro && ok);
-    // Unreadable: nothing written, the form stays open.
-    valor->setText(QStringLiteral("quinze graus"));
-    ok->click();
-    QVERIFY(c.PosPlaneta[7].isEmpty());
-    QVERIFY(f.isVisible());
-    // 45.5º is 15º30' Touro.
-    valor->setText(QStringLiteral("45.5"));
-    retro->setChecked(true);
-    ok->click();
-    QCOMPARE(c.PosPlaneta[7], QStringLiteral("15º30'0''Touro"));
-    QVERIFY(c.lblretrogrado[7]);
-}
-
-// The Black Moon form names the two dates to copy, and positions copied for those dates give the
-// position at the birth day: the formula counts the days from the first of them.
-void TestCalculos::notaLuaNegra_data() {
-    QTest::addColumn<QString>("data");
-    QTest::addColumn<QString>("nota");
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QString>("b");
-    QTest::addColumn<QString>("esperado");
-    const QString fim = QStringLiteral(" (último dia do mês anterior e último dia do mês de nascimento).");
-    // 3º over the 30 days of June: 0.1º a day, 15 days after 31 May: 1º30'.
-    QTest::newRow("Junho") << "15/6/1980" << "Posições em 31/5/1980 e em 30/6/1980" + fim << "10º0'Touro"
-                           << "13º0'Touro" << "11º30'0''Touro";
-    // 3º6' over the 31 days of January: 0.1º a day, 10 days after 31 December of the year before.
-    QTest::newRow("Janeiro") << "10/1/1981" << "Posições em 31/12/1980 e em 31/1/1981" + fim << "0º0'Virgo"
-                             << "3º6'Virgo" << "1º0'0''Virgo";
-    // The first day of March 1984 is one day after 29 February: 0.1º on.
-    QTest::newRow("Março bissexto") << "1/3/1984" << "Posições em 29/2/1984 e em 31/3/1984" + fim << "20º0'Peixes"
-                                    << "23º6'Peixes" << "20º6'0''Peixes";
-    QTest::newRow("sem data") << ""
-                              << "Posições no último dia do mês anterior ao do nascimento e no último dia do mês de "
-                                 "nascimento."
-                              << "" << "" << "";
-}
-
-void TestCalculos::notaLuaNegra() {
-    QFETCH(QString, data);
-    QFETCH(QString, nota);
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QFETCH(QString, esperado);
-    CamposMapa c;
-    c.txtData = data;
-    frmcalculos f(c, ALVO_LUA_NEGRA);
-    f.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
-    auto* rotulo = f.findChild<QLabel*>(QStringLiteral("lblnota"));
-    QVERIFY(rotulo);
-    QCOMPARE(rotulo->text(), nota);
-    if (a.isEmpty())
-        return;
-    // Typed key by key: sign names without accents, which the key simulator cannot type.
-    QTest::keyClicks(f.findChild<QLineEdit*>(QStringLiteral("txtpos0")), a);
-    QTest::keyClicks(f.findChild<QLineEdit*>(QStringLiteral("txtpos1")), b);
-    QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("cmdoK")), Qt::LeftButton);
-    QCOMPARE(c.PosPlaneta[ALVO_LUA_NEGRA], esperado);
-}
 
 QTEST_MAIN(TestCalculos)
 #include "test_calculos.moc"
