@@ -4,31 +4,98 @@
 #include "opcoes.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QNetworkProxy>
 #include <QProcess>
 
-namespace {
-const QString Script = QStringLiteral(NATALIS_SCRIPTS "/assina-actualizacao.sh");
+ServidorTeste::ServidorTeste() {
+    connect(&servidor, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* s = servidor.nextPendingConnection()) {
+            ligacoes.append(s);
+            connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+            connect(s, &QObject::destroyed, this, [this, s] { recebido.remove(s), porGerar.remove(s); });
+            connect(s, &QTcpSocket::bytesWritten, this, [this, s] { continuaGerado(s); });
+            connect(s, &QTcpSocket::readyRead, this, [this, s] {
+                QByteArray& b = recebido[s];
+                b += s->readAll();
+                if (!b.contains("\r\n\r\n")) return;
+                const QList<QByteArray> partes = b.left(b.indexOf("\r\n")).split(' ');
+                b.clear();
+                responde(s, partes.size() >= 2 ? QString::fromLatin1(partes[1]) : QString());
+            });
+        }
+    });
+}
 
-bool corre(const QStringList& argumentos) {
-    QProcess p;
-    p.start(QStringLiteral("bash"), QStringList{Script} + argumentos);
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        qWarning("%s: %s", qPrintable(argumentos.join(' ')), p.readAllStandardError().constData());
-        return false;
+void ServidorTeste::Para() {
+    servidor.close();
+    // Gone now, while the tables their handlers touch still exist.
+    for (const QPointer<QTcpSocket>& s : std::as_const(ligacoes))
+        if (s) s->disconnect(this), s->abort(), delete s.data();
+    ligacoes.clear(), recebido.clear(), porGerar.clear();
+}
+
+void ServidorTeste::responde(QTcpSocket* s, const QString& caminho) {
+    pedidos.append(caminho);
+    const Rota r = rotas.value(caminho);
+    auto cabecalho = [](const QByteArray& estado, qint64 tamanho, const QByteArray& extra = {}) {
+        return "HTTP/1.1 " + estado + "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
+               QByteArray::number(tamanho) + "\r\nConnection: close\r\n" + extra + "\r\n";
+    };
+    const QByteArray metade = r.corpo.left(r.corpo.size() / 2);
+    switch (r.modo) {
+    case Modo::Corpo: s->write(cabecalho("200 OK", r.corpo.size()) + r.corpo); break;
+    case Modo::Vazio: s->write(cabecalho("200 OK", 0)); break;
+    case Modo::NaoEncontrado: s->write(cabecalho("404 Not Found", 9) + "Not Found"); break;
+    case Modo::Redirecciona: s->write(cabecalho("302 Found", 5, "Location: " + r.corpo + "\r\n") + "Moved"); break;
+    case Modo::FechaAMeio: s->write(cabecalho("200 OK", r.corpo.size()) + metade); break;
+    case Modo::SemTamanhoAMeio:
+        s->write("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n\r\n" + metade);
+        break;
+    case Modo::Gerado:
+        s->write(cabecalho("200 OK", r.tamanho));
+        porGerar[s] = r.tamanho;
+        continuaGerado(s);
+        return;
+    case Modo::Mudo: return;
+    case Modo::Parado: // half the body, then nothing more while the connection stays open
+        s->write(cabecalho("200 OK", r.corpo.size()) + metade);
+        s->flush();
+        return;
     }
-    return true;
+    s->disconnectFromHost();
+}
+
+// Keeps about a megabyte queued, so neither side ever holds the body.
+void ServidorTeste::continuaGerado(QTcpSocket* s) {
+    auto resto = porGerar.find(s);
+    if (resto == porGerar.end()) return;
+    static const QByteArray bloco(64 * 1024, 'z');
+    while (*resto > 0 && s->bytesToWrite() < 1024 * 1024) {
+        const qint64 n = qMin<qint64>(*resto, bloco.size());
+        s->write(bloco.constData(), n);
+        *resto -= n;
+    }
+    if (*resto == 0) porGerar.erase(resto), s->disconnectFromHost();
+}
+
+namespace {
+bool corre(const QString& programa, const QStringList& argumentos) {
+    QProcess p;
+    p.start(programa, argumentos);
+    const bool ok = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!ok) qWarning("%s: %s", qPrintable(argumentos.join(' ')), p.readAllStandardError().constData());
+    return ok;
+}
+bool assina(const QStringList& argumentos) {
+    return corre(QStringLiteral("bash"), QStringList{QStringLiteral(NATALIS_SCRIPTS "/assina-actualizacao.sh")} + argumentos);
 }
 } // namespace
 
 bool AmbienteRun::Inicia() {
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     DefineCaixaMensagens(&caixa);
-    if (!pasta.isValid() || !chaves.isValid() || !corre({QStringLiteral("chaves"), chaves.path()})) return false;
+    if (!pasta.isValid() || !chaves.isValid() || !assina({QStringLiteral("chaves"), chaves.path()})) return false;
     chave = LeChavePublica(le(chaves.filePath(QStringLiteral("natalis.pub"))));
     return chave.Valida() && servidor.Inicia();
 }
@@ -52,48 +119,34 @@ bool AmbienteRun::Prepara() {
     return QDir().mkpath(programa(QStringLiteral("orbs")));
 }
 
-QString AmbienteRun::programa(const QString& relativo) const {
-    return pasta.path() + QStringLiteral("/prog/") + relativo;
-}
-
 bool AmbienteRun::publica(const QByteArray& descricao, const QMap<QString, QByteArray>& ficheiros,
                           const QStringList& programas) {
-    QTemporaryDir publicacao;
-    if (!escreve(publicacao.filePath(QStringLiteral("update.txt")), descricao)) return false;
+    QTemporaryDir pub;
+    if (!escreve(pub.filePath(QStringLiteral("update.txt")), descricao)) return false;
     for (auto f = ficheiros.cbegin(); f != ficheiros.cend(); ++f) {
-        const QString caminho = publicacao.filePath(QString(f.key()).replace(QLatin1Char('\\'), QLatin1Char('/')));
+        const QString caminho = pub.filePath(QString(f.key()).replace(QLatin1Char('\\'), QLatin1Char('/')));
         if (!QDir().mkpath(QFileInfo(caminho).path()) || !escreve(caminho, f.value())) return false;
         servidor.Serve(QStringLiteral("/upd/") + f.key(), f.value());
     }
-    QStringList argumentos{QStringLiteral("assina"), publicacao.path(), chaves.filePath(QStringLiteral("natalis.key"))};
+    QStringList argumentos{QStringLiteral("assina"), pub.path(), chaves.filePath(QStringLiteral("natalis.key"))};
     for (const QString& p : programas)
         argumentos << QStringLiteral("--programa") << p;
-    if (!corre(argumentos)) return false;
-    servidor.Serve(QStringLiteral("/upd/update.txt"), le(publicacao.filePath(QStringLiteral("update.txt"))));
-    servidor.Serve(QStringLiteral("/upd/update.txt.minisig"),
-                   le(publicacao.filePath(QStringLiteral("update.txt.minisig"))));
+    if (!assina(argumentos)) return false;
+    for (const QString& n : {QStringLiteral("update.txt"), QStringLiteral("update.txt.minisig")})
+        servidor.Serve(QStringLiteral("/upd/") + n, le(pub.filePath(n)));
     return true;
 }
 
 bool AmbienteRun::publicaTalQual(const QByteArray& descricao) {
-    QTemporaryDir publicacao;
-    const QString texto = publicacao.filePath(QStringLiteral("update.txt"));
-    if (!escreve(texto, descricao)) return false;
-    QProcess p;
-    p.start(QStringLiteral("minisign"), {QStringLiteral("-S"), QStringLiteral("-s"),
-                                         chaves.filePath(QStringLiteral("natalis.key")), QStringLiteral("-m"), texto});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return false;
+    QTemporaryDir pub;
+    const QString texto = pub.filePath(QStringLiteral("update.txt"));
+    if (!escreve(texto, descricao) ||
+        !corre(QStringLiteral("minisign"), {QStringLiteral("-S"), QStringLiteral("-s"),
+                                            chaves.filePath(QStringLiteral("natalis.key")), QStringLiteral("-m"), texto}))
+        return false;
     publicaSemAssinar(descricao);
     servidor.Serve(QStringLiteral("/upd/update.txt.minisig"), le(texto + QStringLiteral(".minisig")));
     return true;
-}
-
-void AmbienteRun::publicaSemAssinar(const QByteArray& descricao) {
-    servidor.Serve(QStringLiteral("/upd/update.txt"), descricao);
-}
-
-QByteArray publicada(const char* texto) {
-    return QByteArray(texto).replace("\n", "\r\n");
 }
 
 QByteArray le(const QString& caminho) {
@@ -114,18 +167,17 @@ QByteArray ImpressaoPasta(const QString& pasta) {
         nomes << i.next();
     nomes.sort();
     QByteArray impressao;
-    for (const QString& n : nomes) {
+    for (const QString& n : std::as_const(nomes)) {
         const QFileInfo info(n);
         impressao += n.mid(pasta.size()).toUtf8() + ' ' + QByteArray::number(int(info.permissions()), 16) + ' ';
+        QFile f(n);
+        QCryptographicHash h(QCryptographicHash::Sha256);
         if (info.isSymLink())
             impressao += "-> " + info.symLinkTarget().toUtf8();
         else if (info.isDir())
             impressao += "pasta";
-        else {
-            QFile f(n);
-            QCryptographicHash h(QCryptographicHash::Sha256);
+        else
             impressao += f.open(QIODevice::ReadOnly) && h.addData(&f) ? h.result().toHex() : QByteArray("ilegível");
-        }
         impressao += '\n';
     }
     return impressao;

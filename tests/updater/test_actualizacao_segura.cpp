@@ -1,17 +1,12 @@
 // Signed, all-or-nothing updates against a loopback server: every refused or failed update
 // leaves the program folder byte-identical (and nothing outside it touched); a good signed
 // update installs; large files stream to disk; a full disk keeps every installed file.
+#include "../app/discocheio.h"
 #include "actualizacao.h"
 #include "ambienterun.h"
 #include "opcoes.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 const QByteArray ProgramaAntigo = "#!/bin/sh\necho antigo\n";
@@ -19,55 +14,39 @@ const QByteArray ProgramaNovo = "#!/bin/sh\necho novo!!\n"; // same length as th
 
 // One program update (Natalis) and one additional file (orbs/Default.orb), due and installed
 // without a question.
-QByteArray descricaoDeDois() {
-    return publicada("[natalis]\nonline=1\nlastdate=1/2/2003\npriority=2\nfilescount=1\nfilename1=Natalis\n"
-                     "[otherfiles]\nfilescount=1\nfilename1=Default.orb\nfilelocation1=orbs\n");
+QByteArray descricaoDeDois(const char* programa = "Natalis") {
+    return publicada("[natalis]\nonline=1\nlastdate=1/2/2003\npriority=2\nfilescount=1\nfilename1=") + programa +
+           publicada("\n[otherfiles]\nfilescount=1\nfilename1=Default.orb\nfilelocation1=orbs\n");
 }
 
-// The peak resident memory of this process, in bytes, since the last Reinicia().
+// The peak resident memory of this process since the last call of Reinicia().
 struct PicoMemoria {
-    static void Reinicia() {
-        QFile f(QStringLiteral("/proc/self/clear_refs"));
-        if (f.open(QIODevice::WriteOnly)) f.write("5");
-    }
+    static void Reinicia() { escreve(QStringLiteral("/proc/self/clear_refs"), "5"); }
     static qint64 Le() {
-        QFile f(QStringLiteral("/proc/self/status"));
-        if (f.open(QIODevice::ReadOnly))
-            for (const QByteArray& l : f.readAll().split('\n'))
-                if (l.startsWith("VmHWM:")) return l.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
-        rusage r{};
-        getrusage(RUSAGE_SELF, &r);
-        return qint64(r.ru_maxrss) * 1024;
+        for (const QByteArray& l : le(QStringLiteral("/proc/self/status")).split('\n'))
+            if (l.startsWith("VmHWM:")) return l.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+        return -1;
     }
 };
-
-bool corre(const QString& programa, const QStringList& argumentos) {
-    QProcess p;
-    p.start(programa, argumentos);
-    return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
 } // namespace
 
 class TestActualizacaoSegura : public QObject {
     Q_OBJECT
     AmbienteRun amb;
 
-    // The installation the updates try to change, and a file outside the program folder.
-    void instala() {
-        QVERIFY(escreve(amb.programa(QStringLiteral("orbs/Default.orb")), "orbes antigas"));
-        QVERIFY(escreve(amb.programa(QStringLiteral("Natalis")), ProgramaAntigo));
-        QVERIFY(QFile::setPermissions(amb.programa(QStringLiteral("Natalis")),
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
-                                          QFile::ExeOther));
-        QVERIFY(escreve(amb.pasta.filePath(QStringLiteral("fora.txt")), "de fora"));
-    }
+    QString erros(const Actualizador& a) const { return a.Errlist.join(QLatin1Char('\n')); }
 
 private slots:
     void initTestCase() { QVERIFY(amb.Inicia()); }
     void cleanupTestCase() { amb.Termina(); }
+    // The installation the updates try to change, and a file outside the program folder.
     void init() {
         QVERIFY(amb.Prepara());
-        instala();
+        QVERIFY(escreve(amb.programa(QStringLiteral("orbs/Default.orb")), "orbes antigas"));
+        QVERIFY(escreve(amb.programa(QStringLiteral("Natalis")), ProgramaAntigo));
+        QVERIFY(QFile::setPermissions(amb.programa(QStringLiteral("Natalis")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(escreve(amb.pasta.filePath(QStringLiteral("fora.txt")), "de fora"));
     }
 
     void recusadaSemAlterar_data() {
@@ -88,38 +67,25 @@ private slots:
         QFETCH(QString, motivo);
         QVERIFY(amb.publica(descricaoDeDois(), {{"Natalis", ProgramaNovo}, {"Default.orb", "orbes novas"}}));
         Actualizador a;
-        a.DefineChave(amb.chave);
-        const QString natalis = QStringLiteral("/upd/Natalis");
-        if (caso == "sem assinatura")
-            amb.servidor.Define(QStringLiteral("/upd/update.txt.minisig"), ServidorTeste::Modo::NaoEncontrado);
-        else if (caso == "chave do programa")
-            a.DefineChave(ChaveDoNatalis());
-        else if (caso == "adulterado")
-            amb.servidor.Serve(natalis, QByteArray(ProgramaNovo).replace("novo!!", "MAU!!!"));
-        else if (caso == "maior")
-            amb.servidor.Serve(natalis, ProgramaNovo + "rm -rf ~\n");
-        else if (caso == "cortada")
-            amb.servidor.Define(natalis, ServidorTeste::Modo::SemTamanhoAMeio, ProgramaNovo);
-        else if (caso == "404")
-            amb.servidor.Define(natalis, ServidorTeste::Modo::NaoEncontrado);
-        else if (caso == "ligação") {
-            QVERIFY(QFile::remove(amb.programa(QStringLiteral("orbs/Default.orb"))));
-            QVERIFY(QFile::link(amb.pasta.filePath(QStringLiteral("fora.txt")),
-                                amb.programa(QStringLiteral("orbs/Default.orb"))));
-        } else if (caso == "pasta ligação") {
-            QVERIFY(QDir(amb.programa(QStringLiteral("orbs"))).removeRecursively());
-            QVERIFY(QDir().mkpath(amb.pasta.filePath(QStringLiteral("orbs-fora"))));
-            QVERIFY(QFile::link(amb.pasta.filePath(QStringLiteral("orbs-fora")), amb.programa(QStringLiteral("orbs"))));
-        }
-        if (caso == "alterada") {
-            // The signed text with one value changed after signing.
-            const QByteArray assinada = amb.servidor.Corpo(QStringLiteral("/upd/update.txt"));
-            amb.servidor.Serve(QStringLiteral("/upd/update.txt"), QByteArray(assinada).replace("priority=2", "priority=3"));
-        }
+        a.DefineChave(caso == "chave do programa" ? ChaveDoNatalis() : amb.chave);
+        const QString natalis = QStringLiteral("/upd/Natalis"), orbes = amb.programa(QStringLiteral("orbs")),
+                      fora = amb.pasta.filePath(QStringLiteral("fora.txt"));
+        ServidorTeste& s = amb.servidor;
+        if (caso == "sem assinatura") s.Define(QStringLiteral("/upd/update.txt.minisig"), ServidorTeste::Modo::NaoEncontrado);
+        if (caso == "adulterado") s.Serve(natalis, QByteArray(ProgramaNovo).replace("novo!!", "MAU!!!"));
+        if (caso == "maior") s.Serve(natalis, ProgramaNovo + "rm -rf ~\n");
+        if (caso == "cortada") s.Define(natalis, ServidorTeste::Modo::SemTamanhoAMeio, ProgramaNovo);
+        if (caso == "404") s.Define(natalis, ServidorTeste::Modo::NaoEncontrado);
+        if (caso == "ligação") QVERIFY(QFile::remove(orbes + "/Default.orb") && QFile::link(fora, orbes + "/Default.orb"));
+        if (caso == "pasta ligação")
+            QVERIFY(QDir(orbes).removeRecursively() && QFile::link(amb.pasta.path(), orbes));
+        if (caso == "alterada") // the signed text with one value changed after signing
+            s.Serve(QStringLiteral("/upd/update.txt"),
+                    s.Corpo(QStringLiteral("/upd/update.txt")).replace("priority=2", "priority=3"));
         const QByteArray antes = ImpressaoPasta(amb.pasta.path());
         a.Update();
         QCOMPARE(ImpressaoPasta(amb.pasta.path()), antes);
-        QVERIFY2(a.Errlist.join(QLatin1Char('\n')).contains(motivo), qPrintable(a.Errlist.join(QLatin1Char('\n'))));
+        QVERIFY2(erros(a).contains(motivo), qPrintable(erros(a)));
         QVERIFY(a.ErrlistVisivel);
         QCOMPARE(a.cor, CorEstado::Vermelho);
         QCOMPARE(GetOption(1000), QStringLiteral("False"));
@@ -129,20 +95,19 @@ private slots:
     // recorded and no staging folder is left, not even one an earlier crash left behind.
     void boaActualizacaoInstala() {
         QVERIFY(amb.publica(descricaoDeDois(), {{"Natalis", ProgramaNovo}, {"Default.orb", "orbes novas"}}));
-        QVERIFY(QDir().mkpath(amb.programa(QStringLiteral(".renovo-abc123"))));
-        QVERIFY(escreve(amb.programa(QStringLiteral(".renovo-abc123/0.novo")), "restos"));
+        QVERIFY(QDir().mkpath(amb.programa(QStringLiteral(".renovo-abc123"))) &&
+                escreve(amb.programa(QStringLiteral(".renovo-abc123/0.novo")), "restos"));
         const auto permissoes = QFile::permissions(amb.programa(QStringLiteral("Natalis")));
         Actualizador a;
         a.DefineChave(amb.chave);
         QCOMPARE(a.Update(), Actualizador::Concluida);
-        QVERIFY2(a.Errlist.isEmpty(), qPrintable(a.Errlist.join(QLatin1Char('\n'))));
-        QCOMPARE(a.msg, QStringLiteral("Actualização efectuada com êxito."));
+        QVERIFY2(a.Errlist.isEmpty(), qPrintable(erros(a)));
         QCOMPARE(le(amb.programa(QStringLiteral("Natalis"))), ProgramaNovo);
         QCOMPARE(le(amb.programa(QStringLiteral("orbs/Default.orb"))), QByteArray("orbes novas"));
         QCOMPARE(QFile::permissions(amb.programa(QStringLiteral("Natalis"))), permissoes);
         QCOMPARE(GetOption(1000), QStringLiteral("1/2/2003"));
         QCOMPARE(QDir(amb.programa(QString())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 (QStringList{QStringLiteral("Natalis"), QStringLiteral("orbs")}));
+                 (QStringList{"Natalis", "orbs"}));
     }
 
     // An additional file replaces one of the program's executables only when signed as such.
@@ -159,20 +124,20 @@ private slots:
         QCOMPARE(le(amb.programa(QStringLiteral("renovo"))), QByteArray("renovo novo"));
     }
 
+    // 1 GiB made up by the server as it goes: streamed to the staging folder, checked, refused,
+    // and never held in memory.
     void ficheiroGrande_data() {
         QTest::addColumn<qint64>("assinado");
         QTest::addColumn<QString>("motivo");
         QTest::newRow("1 GiB que não corresponde ao resumo") << (qint64(1) << 30) << "não corresponde";
         QTest::newRow("1 GiB onde se assinou 1 MiB") << (qint64(1) << 20) << "mais do que";
     }
-    // 1 GiB made up by the server as it goes: streamed to the staging folder, checked, refused,
-    // and never held in memory.
     void ficheiroGrande() {
         QFETCH(qint64, assinado);
         QFETCH(QString, motivo);
         QVERIFY(amb.publicaTalQual("[natalis]\r\nonline=0\r\n[otherfiles]\r\nfilescount=1\r\nfilename1=grande.bin\r\n"
-                                   "[integridade]\r\notherfiles1=" +
-                                   QByteArray::number(assinado) + ' ' + QByteArray(64, '0') + "\r\n"));
+                                   "[integridade]\r\notherfiles1=" + QByteArray::number(assinado) + ' ' +
+                                   QByteArray(64, '0') + "\r\n"));
         amb.servidor.Gera(QStringLiteral("/upd/grande.bin"), qint64(1) << 30);
         const QByteArray antes = ImpressaoPasta(amb.pasta.path());
         Actualizador a;
@@ -180,65 +145,37 @@ private slots:
         PicoMemoria::Reinicia();
         QCOMPARE(a.Update(), Actualizador::Concluida);
         const qint64 pico = PicoMemoria::Le();
-        QVERIFY2(pico < 100 * 1024 * 1024, qPrintable(QStringLiteral("pico de memória: %1 MB").arg(pico >> 20)));
-        QVERIFY2(a.Errlist.join(QLatin1Char('\n')).contains(motivo), qPrintable(a.Errlist.join(QLatin1Char('\n'))));
+        QVERIFY2(pico > 0 && pico < 100 * 1024 * 1024, qPrintable(QStringLiteral("pico de memória: %1 MB").arg(pico >> 20)));
+        QVERIFY2(erros(a).contains(motivo), qPrintable(erros(a)));
         QCOMPARE(ImpressaoPasta(amb.pasta.path()), antes);
     }
 
-    // A program folder on a file system too small for the update: the update fails saying so,
-    // and every installed file keeps its bytes.
+    // A program folder on a file system with room for the small file but not the large one: the
+    // update fails saying so, and every installed file keeps its bytes.
     void discoCheio() {
         QTemporaryDir base;
-        const QString disco = base.filePath(QStringLiteral("disco"));
-        QVERIFY(QDir().mkpath(disco));
-        const bool montado = corre(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                                             QStringLiteral("-o"), QStringLiteral("size=256k"),
-                                                             QStringLiteral("tmpfs"), disco});
-        auto desmonta = qScopeGuard([&] {
-            if (montado) corre(QStringLiteral("umount"), {disco});
-        });
-        const QString prog = disco + QStringLiteral("/prog");
+        DiscoCheio disco(base.filePath(QStringLiteral("disco")));
+        const QString prog = disco.pasta() + QStringLiteral("/prog");
         QVERIFY(QDir().mkpath(prog + QStringLiteral("/orbs")));
         DefinePastaPrograma(prog);
         const QByteArray ajuda(7990, 'h');
         QVERIFY(escreve(prog + QStringLiteral("/natalis.html"), ajuda));
         QVERIFY(escreve(prog + QStringLiteral("/orbs/Default.orb"), "orbes antigas"));
-        QVERIFY(amb.publica(publicada("[natalis]\nonline=1\nlastdate=1/2/2003\npriority=2\nfilescount=1\n"
-                                      "filename1=natalis.html\n[otherfiles]\nfilescount=1\nfilename1=Default.orb\n"
-                                      "filelocation1=orbs\n"),
+        QVERIFY(amb.publica(descricaoDeDois("natalis.html"),
                             {{"natalis.html", QByteArray(300 * 1024, 'n')}, {"Default.orb", "orbes novas"}}));
-        rlimit antigo{};
-        getrlimit(RLIMIT_FSIZE, &antigo);
-        auto repoe = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &antigo); });
-        if (montado) {
-            // Whatever room is left goes to a filler, but for a few pages.
-            QFile enchimento(disco + QStringLiteral("/enchimento"));
-            QVERIFY(enchimento.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-            const QByteArray bloco(4096, 'e');
-            while (enchimento.write(bloco) == bloco.size()) {
-            }
-            enchimento.close();
-            QVERIFY(enchimento.resize(qMax<qint64>(0, enchimento.size() - 4 * 4096)));
-        } else {
-            // No mount here: a file-size limit makes the large file fail the same way.
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit limite = antigo;
-            limite.rlim_cur = 64 * 1024;
-            if (setrlimit(RLIMIT_FSIZE, &limite) != 0) QSKIP("neither a tmpfs mount nor a file-size limit is possible");
-        }
+        QVERIFY(disco.enche());
+        QFile enchimento(disco.pasta() + QStringLiteral("/enchimento")); // a few pages left free
+        QVERIFY(!disco.montado() || enchimento.resize(enchimento.size() - 4 * 4096));
         const QByteArray antes = ImpressaoPasta(prog);
         Actualizador a;
         a.DefineChave(amb.chave);
+        if (!disco.montado()) DiscoCheio::limitaTamanho(64 * 1024);
         QCOMPARE(a.Update(), Actualizador::Concluida);
-        repoe.dismiss();
-        setrlimit(RLIMIT_FSIZE, &antigo);
+        DiscoCheio::levantaLimite();
+        disco.esvazia();
         QCOMPARE(ImpressaoPasta(prog), antes);
-        QCOMPARE(le(prog + QStringLiteral("/natalis.html")), ajuda);
-        const QString erros = a.Errlist.join(QLatin1Char('\n'));
-        QVERIFY2(erros.contains(montado ? QStringLiteral("Sem espaço no disco") : QStringLiteral("tamanho máximo")),
-                 qPrintable(erros));
+        QVERIFY2(erros(a).contains(disco.montado() ? "Sem espaço no disco" : "tamanho máximo"), qPrintable(erros(a)));
         QCOMPARE(GetOption(1000), QStringLiteral("False"));
-        DefinePastaPrograma(amb.programa(QString()));
     }
 };
 
