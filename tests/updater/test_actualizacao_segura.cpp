@@ -1,6 +1,7 @@
 // Signed, all-or-nothing updates against a loopback server: every refused or failed update
-// leaves the program folder byte-identical (and nothing outside it touched); a good signed
-// update installs; large files stream to disk; a full disk keeps every installed file.
+// leaves the program folder byte-identical (and nothing outside it touched), whatever the server
+// does; a good signed update installs exactly; large files stream to disk; a full disk keeps
+// every installed file.
 #include "../app/discocheio.h"
 #include "actualizacao.h"
 #include "ambienterun.h"
@@ -58,6 +59,10 @@ private slots:
         QTest::newRow("ficheiro adulterado") << "adulterado" << "não corresponde ao que foi assinado";
         QTest::newRow("ficheiro maior do que o assinado") << "maior" << "mais do que";
         QTest::newRow("transferência cortada sem tamanho") << "cortada" << "conteúdo incompleto";
+        QTest::newRow("transferência cortada com tamanho") << "a meio" << "Natalis não foi obtido";
+        QTest::newRow("servidor parado a meio") << "parado" << "Natalis não foi obtido";
+        QTest::newRow("servidor que não responde") << "mudo" << "Natalis não foi obtido";
+        QTest::newRow("corpo vazio") << "vazio" << "Natalis não foi obtido";
         QTest::newRow("segundo ficheiro falha") << "404" << "Natalis não foi obtido: resposta 404";
         QTest::newRow("ficheiro que é ligação para fora") << "ligação" << "ligação simbólica";
         QTest::newRow("pasta que é ligação para fora") << "pasta ligação" << "fora da pasta do programa";
@@ -75,6 +80,10 @@ private slots:
         if (caso == "adulterado") s.Serve(natalis, QByteArray(ProgramaNovo).replace("novo!!", "MAU!!!"));
         if (caso == "maior") s.Serve(natalis, ProgramaNovo + "rm -rf ~\n");
         if (caso == "cortada") s.Define(natalis, ServidorTeste::Modo::SemTamanhoAMeio, ProgramaNovo);
+        if (caso == "a meio") s.Define(natalis, ServidorTeste::Modo::FechaAMeio, ProgramaNovo);
+        if (caso == "parado") s.Define(natalis, ServidorTeste::Modo::Parado, ProgramaNovo);
+        if (caso == "mudo") s.Define(natalis, ServidorTeste::Modo::Mudo);
+        if (caso == "vazio") s.Define(natalis, ServidorTeste::Modo::Vazio);
         if (caso == "404") s.Define(natalis, ServidorTeste::Modo::NaoEncontrado);
         if (caso == "ligação") QVERIFY(QFile::remove(orbes + "/Default.orb") && QFile::link(fora, orbes + "/Default.orb"));
         if (caso == "pasta ligação")
@@ -83,7 +92,11 @@ private slots:
             s.Serve(QStringLiteral("/upd/update.txt"),
                     s.Corpo(QStringLiteral("/upd/update.txt")).replace("priority=2", "priority=3"));
         const QByteArray antes = ImpressaoPasta(amb.pasta.path());
+        a.transferencia().DefineTempoLimite(400); // a stalled transfer ends after its time-out
+        QElapsedTimer relogio;
+        relogio.start();
         a.Update();
+        QVERIFY(relogio.elapsed() < 10000);
         QCOMPARE(ImpressaoPasta(amb.pasta.path()), antes);
         QVERIFY2(erros(a).contains(motivo), qPrintable(erros(a)));
         QVERIFY(a.ErrlistVisivel);
@@ -94,7 +107,13 @@ private slots:
     // Both files arrive, are put in place together, the program keeps its run bit, the date is
     // recorded and no staging folder is left, not even one an earlier crash left behind.
     void boaActualizacaoInstala() {
-        QVERIFY(amb.publica(descricaoDeDois(), {{"Natalis", ProgramaNovo}, {"Default.orb", "orbes novas"}}));
+        QByteArray binario; // bytes a text-mode transfer would damage
+        for (int i = 0; i < 70000; ++i)
+            binario.append(char(i * 7 % 256));
+        binario += QByteArray("\r\n\0\r", 4);
+        QVERIFY(amb.publica(descricaoDeDois(), {{"Natalis", ProgramaNovo}, {"Default.orb", binario}}));
+        amb.servidor.Serve(QStringLiteral("/espelho/Default.orb"), binario);
+        amb.servidor.Define(QStringLiteral("/upd/Default.orb"), ServidorTeste::Modo::Redirecciona, "/espelho/Default.orb");
         QVERIFY(QDir().mkpath(amb.programa(QStringLiteral(".renovo-abc123"))) &&
                 escreve(amb.programa(QStringLiteral(".renovo-abc123/0.novo")), "restos"));
         const auto permissoes = QFile::permissions(amb.programa(QStringLiteral("Natalis")));
@@ -103,7 +122,7 @@ private slots:
         QCOMPARE(a.Update(), Actualizador::Concluida);
         QVERIFY2(a.Errlist.isEmpty(), qPrintable(erros(a)));
         QCOMPARE(le(amb.programa(QStringLiteral("Natalis"))), ProgramaNovo);
-        QCOMPARE(le(amb.programa(QStringLiteral("orbs/Default.orb"))), QByteArray("orbes novas"));
+        QCOMPARE(le(amb.programa(QStringLiteral("orbs/Default.orb"))), binario);
         QCOMPARE(QFile::permissions(amb.programa(QStringLiteral("Natalis"))), permissoes);
         QCOMPARE(GetOption(1000), QStringLiteral("1/2/2003"));
         QCOMPARE(QDir(amb.programa(QString())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

@@ -1,19 +1,92 @@
-// Reading the update description and the decisions taken from it. Expected values follow
-// the private-profile rules and the description's format by hand.
+// Reading the update description, checking its signature, and the decisions taken from it.
+// Expected values follow the private-profile rules and the description's format by hand;
+// signatures are made by minisign itself, with key pairs made at test time.
+#include "ambienterun.h"
 #include "descricao.h"
 #include "ficheirosdescritos.h"
 #include "leitorini.h"
 
-#include <QDir>
-#include <QTemporaryDir>
+#include <QProcess>
 #include <QtTest>
 
 class TestDescricao : public QObject {
     Q_OBJECT
+    QTemporaryDir pasta;
 
     template <class... T> static void linha(const char* nome, const T&... valores) { (QTest::newRow(nome) << ... << valores); }
 
+    bool minisign(const QStringList& argumentos) {
+        QProcess p;
+        p.start(QStringLiteral("minisign"), argumentos);
+        return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    }
+    // Signs `texto` with key `nome` ("a" or "b"); `legado` makes the older "Ed" signature.
+    QByteArray assina(const QByteArray& texto, const QString& nome, bool legado) {
+        const QString f = pasta.filePath(QStringLiteral("msg.txt"));
+        QStringList args{"-S", "-s", pasta.filePath(nome + ".key"), "-m", f};
+        if (legado) args << QStringLiteral("-l");
+        return escreve(f, texto) && minisign(args) ? le(f + QStringLiteral(".minisig")) : QByteArray();
+    }
+
 private slots:
+    void initTestCase() {
+        for (const QString n : {"a", "b"})
+            QVERIFY(minisign({"-G", "-W", "-p", pasta.filePath(n + ".pub"), "-s", pasta.filePath(n + ".key")}));
+    }
+
+    void verifica_data() {
+        QTest::addColumn<QString>("chaveAssina");
+        QTest::addColumn<bool>("legado");
+        QTest::addColumn<int>("estrago");
+        QTest::addColumn<QString>("motivo"); // empty: valid
+        const QString difere = QStringLiteral("não corresponde");
+        QTest::newRow("resumo BLAKE2b (ED)") << "a" << false << 0 << "";
+        QTest::newRow("mensagem inteira (Ed)") << "a" << true << 0 << "";
+        QTest::newRow("um byte alterado (ED)") << "a" << false << 1 << difere;
+        QTest::newRow("um byte alterado (Ed)") << "a" << true << 1 << difere;
+        QTest::newRow("byte acrescentado") << "a" << false << 2 << difere;
+        QTest::newRow("comentário de confiança alterado") << "a" << false << 3 << "comentário de confiança";
+        QTest::newRow("outra chave") << "b" << false << 0 << "outra chave";
+        QTest::newRow("assinatura cortada") << "a" << false << 4 << "formato";
+        QTest::newRow("página de erro") << "a" << false << 5 << "formato";
+    }
+    void verifica() {
+        QFETCH(QString, chaveAssina);
+        QFETCH(bool, legado);
+        QFETCH(int, estrago);
+        QFETCH(QString, motivo);
+        QByteArray texto("[natalis]\r\nonline=1\r\n[integridade]\r\n");
+        QByteArray assinatura = assina(texto, chaveAssina, legado);
+        QVERIFY(!assinatura.isEmpty());
+        switch (estrago) {
+        case 1: texto[12] = 'X'; break;
+        case 2: texto += ' '; break;
+        case 3: assinatura.replace("trusted comment: ", "trusted comment: x"); break;
+        case 4: assinatura = assinatura.left(assinatura.indexOf("trusted comment")); break;
+        case 5: assinatura = "<html>404</html>"; break;
+        }
+        const ChavePublica chave = LeChavePublica(le(pasta.filePath(QStringLiteral("a.pub"))));
+        QVERIFY(chave.Valida());
+        QString porque;
+        QCOMPARE(VerificaAssinatura(texto, assinatura, chave, &porque), motivo.isEmpty());
+        QVERIFY2(porque.contains(motivo), qPrintable(porque));
+    }
+
+    // The built-in key is the one in the repository, and it does not accept the tests' signatures;
+    // unreadable keys are not valid.
+    void chaves() {
+        const ChavePublica embutida = ChaveDoNatalis();
+        const ChavePublica publicada = LeChavePublica(le(QStringLiteral(NATALIS_SOURCE_DIR "/updater/natalis.pub")));
+        QVERIFY(embutida.Valida());
+        QCOMPARE(embutida.chave, publicada.chave);
+        QCOMPARE(embutida.id, publicada.id);
+        const QByteArray texto("[natalis]\r\n");
+        QVERIFY(!VerificaAssinatura(texto, assina(texto, QStringLiteral("a"), false), embutida, nullptr));
+        for (const QByteArray& ilegivel : {QByteArray(), QByteArray("untrusted comment: x\nRWQAAA==\n"),
+                                           QByteArray("RW**********************************************")})
+            QVERIFY2(!LeChavePublica(ilegivel).Valida(), ilegivel.constData());
+    }
+
     void readIni_data() {
         QTest::addColumn<QByteArray>("conteudo");
         QTest::addColumn<QString>("seccao");
@@ -51,31 +124,44 @@ private slots:
     }
 
     // The files of a section with their signed sizes and digests; filescount must not run past
-    // the names given.
+    // the names given, and nothing may leave the program folder or replace a program unless
+    // signed as one.
     void ficheirosDaSeccao_data() {
         QTest::addColumn<QByteArray>("descricao");
-        QTest::addColumn<QStringList>("nomes"); // empty: refused
+        QTest::addColumn<QStringList>("nomes");
+        QTest::addColumn<QString>("motivo"); // empty: accepted
         const QByteArray h = "23f3770b6441c8d5c9c5fd6b364972b0bf29ae5cd1782749edaae17847dac020";
-        const QByteArray i1 = "otherfiles1=3 " + h + "\n", i2 = "otherfiles2=3 " + h + "\n";
+        const QByteArray i1 = "otherfiles1=3 " + h + "\n", i2 = "otherfiles2=3 " + h + "\n", um = "filescount=1\nfilename1=a\n";
         const auto de = [](const char* nome, const QByteArray& ficheiros, const QByteArray& integridade,
-                           const QStringList& nomes) {
-            linha(nome, "[otherfiles]\n" + ficheiros + "[integridade]\n" + integridade, nomes);
+                           const QStringList& nomes, const char* motivo = "") {
+            linha(nome, "[otherfiles]\n" + ficheiros + "[integridade]\n" + integridade, nomes, QString::fromUtf8(motivo));
         };
+        const char* semResumo = "Falta o tamanho ou o resumo SHA-256 assinado de a";
+        const char* programa = "é um programa e não está assinado como tal";
         de("dois", "filescount=2\nfilename1=a\nfilename2=b\n", i1 + i2, {"a", "b"});
-        de("contagem além dos nomes", "filescount=3\nfilename1=a\nfilename2=b\n", i1 + i2 + "otherfiles3=3 " + h + "\n", {});
-        de("um milhão sem nomes", "filescount=1000000\nfilename1=a\n", i1, {});
-        de("integridade de outra secção", "filescount=1\nfilename1=a\n", "natalis1=3 " + h + "\n", {});
-        de("resumo não hexadecimal", "filescount=1\nfilename1=a\n", "otherfiles1=3 " + h.left(63) + "g\n", {});
-        de("ferramenta completa sem a marca", "filescount=1\nfilename1=natalis-cli-completo\n", i1, {});
+        de("nenhum", "filescount=0\n", "", {});
         de("assinado como programa", "filescount=1\nfilename1=renovo\n", "otherfiles1=3 " + h + " programa\n", {"renovo"});
+        de("contagem além dos nomes", "filescount=3\nfilename1=a\nfilename2=b\n", i1 + i2 + "otherfiles3=3 " + h + "\n", {},
+           "não dá o nome do ficheiro 3");
+        de("um milhão sem nomes", "filescount=1000000\nfilename1=a\n", i1, {}, "não dá o nome do ficheiro 2");
+        de("localização acima", "filescount=1\nfilename1=a\nfilelocation1=..\n", i1, {}, "a ficaria fora da pasta");
+        de("integridade de outra secção", um, "natalis1=3 " + h + "\n", {}, semResumo);
+        de("resumo não hexadecimal", um, "otherfiles1=3 " + h.left(63) + "g\n", {}, semResumo);
+        de("resumo curto", um, "otherfiles1=3 " + h.left(60) + "\n", {}, semResumo);
+        de("tamanho zero", um, "otherfiles1=0 " + h + "\n", {}, semResumo);
+        de("marca desconhecida", um, "otherfiles1=3 " + h + " talvez\n", {}, semResumo);
+        de("renovo sem a marca", "filescount=1\nfilename1=renovo\n", i1, {}, programa);
+        de("ferramenta completa sem a marca", "filescount=1\nfilename1=natalis-cli-completo\n", i1, {}, programa);
+        de("Natalis.exe na pasta \".\"", "filescount=1\nfilename1=Natalis.exe\nfilelocation1=.\n", i1, {}, programa);
     }
     void ficheirosDaSeccao() {
         QFETCH(QByteArray, descricao);
         QFETCH(QStringList, nomes);
-        QString motivo;
-        const auto lista = FicheirosDaSeccao(PerfilIni::Le(descricao), QStringLiteral("otherfiles"), &motivo);
-        QCOMPARE(lista.has_value(), !nomes.isEmpty());
-        QCOMPARE(motivo.isEmpty(), lista.has_value());
+        QFETCH(QString, motivo);
+        QString porque;
+        const auto lista = FicheirosDaSeccao(PerfilIni::Le(descricao), QStringLiteral("otherfiles"), &porque);
+        QCOMPARE(lista.has_value(), motivo.isEmpty());
+        QVERIFY2(porque.contains(motivo), qPrintable(porque));
         QStringList vistos;
         for (const FicheiroDescrito& f : lista.value_or(QList<FicheiroDescrito>{})) {
             vistos << f.nome;
@@ -83,8 +169,6 @@ private slots:
             QCOMPARE(f.sha256.toHex(), QByteArray("23f3770b6441c8d5c9c5fd6b364972b0bf29ae5cd1782749edaae17847dac020"));
         }
         QCOMPARE(vistos, nomes);
-        // No files at all is a valid section.
-        QVERIFY(FicheirosDaSeccao(PerfilIni::Le("[otherfiles]\nfilescount=0\n"), QStringLiteral("otherfiles"), &motivo));
     }
 
     void validade_data() {
@@ -209,7 +293,6 @@ private slots:
         QFETCH(QString, localizacao);
         QFETCH(QString, nome);
         QFETCH(QString, relativo);
-        QTemporaryDir pasta;
         const QString raiz = pasta.filePath(QStringLiteral("prog"));
         QCOMPARE(CaminhoConfinado(raiz, localizacao, nome),
                  relativo.isEmpty() ? QString() : QDir::cleanPath(raiz + QLatin1Char('/') + relativo));
