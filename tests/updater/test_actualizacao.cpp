@@ -199,22 +199,6 @@ private slots:
         QCOMPARE(amb.servidor.pedidos, SoADescricao);
         QCOMPARE(ImpressaoPasta(amb.pasta.path()), antes);
     }
-
-    // No count, or a count of 0, fetches nothing even with names listed.
-    void contagemZeroOuEmFalta() {
-        for (const char* contagem : {"filescount=0\n", ""}) {
-            QVERIFY(amb.Prepara());
-            QVERIFY(amb.publica(publicada("[natalis]\nonline=1\nlastdate=1/1/2001\npriority=2\n") + publicada(contagem) +
-                                publicada("filename1=a.txt\n[otherfiles]\n") + publicada(contagem) +
-                                publicada("filename1=b.txt\n")));
-            amb.servidor.Serve(QStringLiteral("/upd/a.txt"), "a");
-            amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
-            ComChave a(amb.chave);
-            QCOMPARE(a.Update(), Actualizador::Concluida);
-            QCOMPARE(amb.servidor.pedidos, SoADescricao);
-            QCOMPARE(a.msg, Exito);
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestActualizacao)

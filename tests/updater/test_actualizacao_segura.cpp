@@ -183,7 +183,7 @@ private slots:
         QVERIFY(amb.publica(descricaoDeDois("natalis.html"),
                             {{"natalis.html", QByteArray(300 * 1024, 'n')}, {"Default.orb", "orbes novas"}}));
         QVERIFY(disco.enche());
-        QFile enchimento(disco.pasta() + QStringLiteral("/enchimento")); // a few pages left free
+        QFile enchimento(disco.enchimento()); // a few pages left free
         QVERIFY(!disco.montado() || enchimento.resize(enchimento.size() - 4 * 4096));
         const QByteArray antes = ImpressaoPasta(prog);
         Actualizador a;

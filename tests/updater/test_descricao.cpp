@@ -13,8 +13,6 @@ class TestDescricao : public QObject {
     Q_OBJECT
     QTemporaryDir pasta;
 
-    template <class... T> static void linha(const char* nome, const T&... valores) { (QTest::newRow(nome) << ... << valores); }
-
     bool minisign(const QStringList& argumentos) {
         QProcess p;
         p.start(QStringLiteral("minisign"), argumentos);
@@ -87,42 +85,6 @@ private slots:
             QVERIFY2(!LeChavePublica(ilegivel).Valida(), ilegivel.constData());
     }
 
-    void readIni_data() {
-        QTest::addColumn<QByteArray>("conteudo");
-        QTest::addColumn<QString>("seccao");
-        QTest::addColumn<QString>("chave");
-        QTest::addColumn<QString>("esperado");
-        const QByteArray base =
-            "[natalis]\r\nonline=1\r\nlastdate = 13/4/2000 \r\n\r\n[otherfiles]\r\nfilescount=2\r\n"
-            "filename1=a.orb\r\nfilelocation1=\r\n[webupdate]\r\nnews=Novidades: \xe9poca nova\r\n";
-        const auto de = [](const char* nome, const QByteArray& c, const char* sec, const char* ch, const QString& e) {
-            linha(nome, c, QString::fromLatin1(sec), QString::fromLatin1(ch), e);
-        };
-        de("valor simples", base, "natalis", "online", "1");
-        de("brancos à volta tirados", base, "natalis", "lastdate", "13/4/2000");
-        de("secção e chave sem caso", base, "OtherFiles", "FILENAME1", "a.orb");
-        de("valor vazio", base, "otherfiles", "filelocation1", "");
-        de("chave em falta", base, "otherfiles", "filename2", "");
-        de("secção em falta", base, "movela", "online", "");
-        de("chave de outra secção", base, "otherfiles", "online", "");
-        de("Windows-1252", base, "webupdate", "news", QStringLiteral("Novidades: época nova"));
-        de("só LF", "[a]\nk=v\n", "a", "k", "v");
-        de("igual no valor", "[a]\r\nk=x=y\r\n", "a", "k", "x=y");
-        de("primeira secção do nome", "[a]\r\nk=1\r\n[b]\r\nk=2\r\n[a]\r\nk=3\r\nj=4\r\n", "a", "j", "");
-        de("primeira chave do nome", "[a]\r\nk=1\r\nk=2\r\n", "a", "k", "1");
-        de("comentário", "[a]\r\n;k=1\r\nk=2\r\n", "a", "k", "2");
-        de("chave antes de secção", "k=1\r\n[a]\r\n", "a", "k", "");
-        de("linha sem igual", "[a]\r\nk\r\nk=5\r\n", "a", "k", "5");
-        de("no máximo 999", "[a]\r\nk=" + QByteArray(1200, 'x') + "\r\n", "a", "k", QString(999, QLatin1Char('x')));
-    }
-    void readIni() {
-        QFETCH(QByteArray, conteudo);
-        QFETCH(QString, seccao);
-        QFETCH(QString, chave);
-        QFETCH(QString, esperado);
-        QCOMPARE(ReadINI(conteudo, seccao, chave), esperado);
-    }
-
     // The files of a section with their signed sizes and digests; filescount must not run past
     // the names given, and nothing may leave the program folder or replace a program unless
     // signed as one.
@@ -134,7 +96,7 @@ private slots:
         const QByteArray i1 = "otherfiles1=3 " + h + "\n", i2 = "otherfiles2=3 " + h + "\n", um = "filescount=1\nfilename1=a\n";
         const auto de = [](const char* nome, const QByteArray& ficheiros, const QByteArray& integridade,
                            const QStringList& nomes, const char* motivo = "") {
-            linha(nome, "[otherfiles]\n" + ficheiros + "[integridade]\n" + integridade, nomes, QString::fromUtf8(motivo));
+            QTest::newRow(nome) << "[otherfiles]\n" + ficheiros + "[integridade]\n" + integridade << nomes << QString::fromUtf8(motivo);
         };
         const char* semResumo = "Falta o tamanho ou o resumo SHA-256 assinado de a";
         const char* programa = "é um programa e não está assinado como tal";
@@ -171,149 +133,123 @@ private slots:
         QCOMPARE(vistos, nomes);
     }
 
-    void validade_data() {
-        QTest::addColumn<QByteArray>("conteudo");
-        QTest::addColumn<bool>("valida");
-        linha("minúsculas", QByteArray("[natalis]\r\nonline=1\r\n"), true);
-        linha("maiúsculas aceites", QByteArray("[Natalis]\r\n"), true);
-        linha("sem fim de linha", QByteArray("[NATALIS]"), true);
-        linha("linha em branco antes", QByteArray("\r\n[natalis]\r\n"), false);
-        linha("espaço antes", QByteArray(" [natalis]\r\n"), false);
-        linha("espaço depois", QByteArray("[natalis] \r\n"), false);
-        linha("outra secção", QByteArray("[movela]\r\n[natalis]\r\n"), false);
-        linha("página de erro", QByteArray("<html><body>404</body></html>"), false);
-        linha("vazio", QByteArray(), false);
-    }
-    void validade() {
-        QFETCH(QByteArray, conteudo);
-        QFETCH(bool, valida);
-        QCOMPARE(DescricaoValida(PrimeiraLinha(conteudo)), valida);
-    }
-
-    // Rounded to the nearest whole number, halves to the even one.
-    void contagem_data() {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<int>("n");
-        for (const auto& [texto, n] : std::initializer_list<std::pair<const char*, int>>{
-                 {"2", 2}, {"", 0}, {"0", 0}, {"abc", 0}, {"3 ficheiros", 3}, {"2.5", 2}, {"3.5", 4}, {"1.6", 2}, {"-2", 0}})
-            linha(texto[0] ? texto : "vazio", QString::fromLatin1(texto), n);
-    }
-    void contagem() {
-        QFETCH(QString, texto);
-        QFETCH(int, n);
-        QCOMPARE(ContagemFicheiros(texto), n);
-    }
-
-    void datas_data() {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QDate>("data");
-        linha("dia/mês/ano", QStringLiteral("13/4/2000"), QDate(2000, 4, 13));
-        linha("dia antes do mês", QStringLiteral("5/6/2000"), QDate(2000, 6, 5));
-        linha("zeros à esquerda", QStringLiteral("01/02/2003"), QDate(2003, 2, 1));
-        linha("hífenes", QStringLiteral("13-4-2000"), QDate(2000, 4, 13));
-        linha("ano com dois algarismos", QStringLiteral("13/4/00"), QDate(2000, 4, 13));
-        linha("ano 99", QStringLiteral("1/1/99"), QDate(1999, 1, 1));
-        linha("mês 13 não é data", QStringLiteral("4/13/2000"), QDate());
-        linha("False", QStringLiteral("False"), QDate());
-        linha("vazio", QString(), QDate());
-        linha("31 de Fevereiro", QStringLiteral("31/2/2001"), QDate());
-    }
-    void datas() {
-        QFETCH(QString, texto);
-        QFETCH(QDate, data);
-        QCOMPARE(LeData(texto), data);
-        if (data.isValid()) QCOMPARE(LeData(EscreveData(data)), data);
-    }
-
-    // News is due when the web's date is later than the one seen; a program update when online
-    // is exactly "1" and the published date is later than the installed one. Dates are read day
-    // first: 5 June is after 6 May.
-    void decisoes_data() {
-        QTest::addColumn<QString>("online"); // empty: a news row
-        QTest::addColumn<QString>("web");
-        QTest::addColumn<QString>("local");
-        QTest::addColumn<int>("decisao");
-        const int sem = int(DecisaoPrograma::SemActualizacao), nenhuma = int(DecisaoPrograma::NenhumaNova),
-                  devida = int(DecisaoPrograma::Devida);
-        const auto de = [](const char* nome, const char* online, const char* web, const char* local, int d) {
-            linha(nome, QString::fromLatin1(online), QString::fromLatin1(web), QString::fromLatin1(local), d);
+    // The description's small readers and decisions, one hand-worked row each: the reader,
+    // its input, a second argument where it takes one, and the result as text.
+    void leitores_data() {
+        QTest::addColumn<QString>("leitor");
+        QTest::addColumn<QByteArray>("entrada");
+        QTest::addColumn<QString>("mais");
+        QTest::addColumn<QString>("esperado");
+        const auto de = [](const char* leitor, const char* caso, const QByteArray& entrada, const char* mais, const QString& e) {
+            QTest::addRow("%s: %s", leitor, caso) << QString::fromLatin1(leitor) << entrada << QString::fromLatin1(mais) << e;
         };
-        de("notícias nunca vistas", "", "13/4/2000", "False", 1);
-        de("notícias mais recentes", "", "14/4/2000", "13/4/2000", 1);
-        de("notícias já vistas", "", "13/4/2000", "13/4/2000", 0);
-        de("notícias mais antigas", "", "12/4/2000", "13/4/2000", 0);
-        de("notícias, dia primeiro", "", "6/5/2000", "5/6/2000", 0);
-        de("notícias sem data na web", "", "", "False", 0);
-        de("online 0", "0", "13/4/2000", "False", sem);
-        de("online 1.0 não é 1", "1.0", "13/4/2000", "False", sem);
-        de("opção 1000 nunca escrita", "1", "13/4/2000", "False", devida);
-        de("instalada mais antiga", "1", "13/4/2000", "12/4/2000", devida);
-        de("instalada a mesma", "1", "13/4/2000", "13/4/2000", nenhuma);
-        de("instalada mais recente", "1", "13/4/2000", "1/5/2000", nenhuma);
-        de("programa, dia primeiro", "1", "6/5/2000", "5/6/2000", nenhuma);
-        de("publicada sem data", "1", "", "False", nenhuma);
+        // Private-profile rules: the first section and key of a name, case-blind, blanks trimmed,
+        // comments and lines without "=" skipped, values in Windows-1252, at most 999 characters.
+        const QByteArray ini = "[natalis]\r\nonline=1\r\nlastdate = 13/4/2000 \r\n\r\n[otherfiles]\r\nfilescount=2\r\n"
+                               "filename1=a.orb\r\nfilelocation1=\r\n[webupdate]\r\nnews=Novidades: \xe9poca nova\r\n";
+        de("ini", "brancos à volta tirados", ini, "natalis/lastdate", "13/4/2000");
+        de("ini", "secção e chave sem caso", ini, "OtherFiles/FILENAME1", "a.orb");
+        de("ini", "valor vazio", ini, "otherfiles/filelocation1", "");
+        de("ini", "chave em falta", ini, "otherfiles/filename2", "");
+        de("ini", "secção em falta", ini, "movela/online", "");
+        de("ini", "chave de outra secção", ini, "otherfiles/online", "");
+        de("ini", "Windows-1252", ini, "webupdate/news", QStringLiteral("Novidades: época nova"));
+        de("ini", "só LF", "[a]\nk=v\n", "a/k", "v");
+        de("ini", "igual no valor", "[a]\r\nk=x=y\r\n", "a/k", "x=y");
+        de("ini", "primeira secção do nome", "[a]\r\nk=1\r\n[b]\r\nk=2\r\n[a]\r\nk=3\r\nj=4\r\n", "a/j", "");
+        de("ini", "primeira chave do nome", "[a]\r\nk=1\r\nk=2\r\n", "a/k", "1");
+        de("ini", "comentário", "[a]\r\n;k=1\r\nk=2\r\n", "a/k", "2");
+        de("ini", "chave antes de secção", "k=1\r\n[a]\r\n", "a/k", "");
+        de("ini", "linha sem igual", "[a]\r\nk\r\nk=5\r\n", "a/k", "5");
+        de("ini", "no máximo 999", "[a]\r\nk=" + QByteArray(1200, 'x') + "\r\n", "a/k", QString(999, QLatin1Char('x')));
+        // A description is valid when its first line, in lower case, is exactly "[natalis]".
+        de("valida", "maiúsculas aceites", "[Natalis]\r\nonline=1\r\n", "", "1");
+        de("valida", "sem fim de linha", "[NATALIS]", "", "1");
+        de("valida", "linha em branco antes", "\r\n[natalis]\r\n", "", "0");
+        de("valida", "espaço antes", " [natalis]\r\n", "", "0");
+        de("valida", "espaço depois", "[natalis] \r\n", "", "0");
+        de("valida", "outra secção", "[movela]\r\n[natalis]\r\n", "", "0");
+        de("valida", "vazio", "", "", "0");
+        // File counts round to the nearest whole number, halves to the even one.
+        de("contagem", "número à frente", "3 ficheiros", "", "3");
+        de("contagem", "texto", "abc", "", "0");
+        de("contagem", "vazio", "", "", "0");
+        de("contagem", "metade para o par abaixo", "2.5", "", "2");
+        de("contagem", "metade para o par acima", "3.5", "", "4");
+        de("contagem", "arredonda", "1.6", "", "2");
+        de("contagem", "negativo", "-2", "", "0");
+        // Dates are day/month/year whatever the locale, and what is written reads back the same.
+        de("data", "dia antes do mês", "5/6/2000", "", "2000-06-05");
+        de("data", "zeros à esquerda", "01/02/2003", "", "2003-02-01");
+        de("data", "hífenes", "13-4-2000", "", "2000-04-13");
+        de("data", "ano com dois algarismos", "13/4/00", "", "2000-04-13");
+        de("data", "ano 99", "1/1/99", "", "1999-01-01");
+        de("data", "mês 13 não é data", "4/13/2000", "", "");
+        de("data", "False", "False", "", "");
+        de("data", "31 de Fevereiro", "31/2/2001", "", "");
+        // News is due when the web's date (entrada) is later than the one seen (mais); 5 June is
+        // after 6 May.
+        de("noticias", "nunca vistas", "13/4/2000", "False", "1");
+        de("noticias", "mais recentes", "14/4/2000", "13/4/2000", "1");
+        de("noticias", "já vistas", "13/4/2000", "13/4/2000", "0");
+        de("noticias", "dia primeiro", "6/5/2000", "5/6/2000", "0");
+        de("noticias", "sem data na web", "", "False", "0");
+        // A program update (online|published date|installed date) is due when online is exactly
+        // "1" and the published date is later than the installed one.
+        de("programa", "online 0", "0|13/4/2000|False", "", "sem");
+        de("programa", "online 1.0 não é 1", "1.0|13/4/2000|False", "", "sem");
+        de("programa", "opção 1000 nunca escrita", "1|13/4/2000|False", "", "devida");
+        de("programa", "instalada mais antiga", "1|13/4/2000|12/4/2000", "", "devida");
+        de("programa", "instalada a mesma", "1|13/4/2000|13/4/2000", "", "nenhuma");
+        de("programa", "dia primeiro", "1|6/5/2000|5/6/2000", "", "nenhuma");
+        de("programa", "publicada sem data", "1||False", "", "nenhuma");
+        // Where a described file (location|name) goes below the program folder; empty: refused.
+        de("confinado", "na pasta", "|Natalis.exe", "", "Natalis.exe");
+        de("confinado", "subpasta com barra invertida", "backgrounds\\roda|a.bmp", "", "backgrounds/roda/a.bmp");
+        de("confinado", "ponto inofensivo", "./orbs|x.orb", "", "orbs/x.orb");
+        de("confinado", "nome com dois pontos no meio", "|a..b.txt", "", "a..b.txt");
+        de("confinado", ".. no nome", "|../x.txt", "", "");
+        de("confinado", ".. com barra invertida", "|..\\x.txt", "", "");
+        de("confinado", ".. no meio", "orbs\\..\\..|x.txt", "", "");
+        de("confinado", "sobe e volta", "orbs/..|x.txt", "", "");
+        de("confinado", "nome absoluto", "|/etc/passwd", "", "");
+        de("confinado", "localização absoluta", "/tmp|x.txt", "", "");
+        de("confinado", "barra invertida inicial", "\\Windows|x.txt", "", "");
+        de("confinado", "unidade", "|C:\\Windows\\x.dll", "", "");
+        de("confinado", "unidade na localização", "D:|x.dll", "", "");
+        de("confinado", "nome vazio", "orbs|", "", "");
+        de("confinado", "a própria pasta", "|.", "", "");
+        // A file's address below the web folder (mais), escaped.
+        de("endereco", "barra final", "a.txt", "https://x.pt/upd/", "https://x.pt/upd/a.txt");
+        de("endereco", "barra invertida", "sub\\a.txt", "https://x.pt/upd", "https://x.pt/upd/sub/a.txt");
+        de("endereco", "espaço e cardinal", "a b#1?.txt", "http://127.0.0.1:8080/u", "http://127.0.0.1:8080/u/a%20b%231%3F.txt");
     }
-    void decisoes() {
-        QFETCH(QString, online);
-        QFETCH(QString, web);
-        QFETCH(QString, local);
-        QFETCH(int, decisao);
-        if (online.isEmpty())
-            QCOMPARE(int(HaNoticias(web, local)), decisao);
-        else
-            QCOMPARE(int(DecideActualizacao(online, web, local)), decisao);
-    }
-
-    void confinamento_data() {
-        QTest::addColumn<QString>("localizacao");
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<QString>("relativo"); // empty: refused
-        const auto de = [](const char* nome, const char* l, const char* n, const char* r) {
-            linha(nome, QString::fromLatin1(l), QString::fromLatin1(n), QString::fromLatin1(r));
-        };
-        de("na pasta", "", "Natalis.exe", "Natalis.exe");
-        de("numa subpasta", "orbs", "Default.orb", "orbs/Default.orb");
-        de("subpasta com barra invertida", "backgrounds\\roda", "a.bmp", "backgrounds/roda/a.bmp");
-        de("ponto inofensivo", "./orbs", "x.orb", "orbs/x.orb");
-        de("nome com dois pontos no meio", "", "a..b.txt", "a..b.txt");
-        de(".. no nome", "", "../x.txt", "");
-        de(".. com barra invertida", "", "..\\x.txt", "");
-        de(".. na localização", "..", "x.txt", "");
-        de(".. no meio", "orbs\\..\\..", "x.txt", "");
-        de("sobe e volta", "orbs/..", "x.txt", "");
-        de("nome absoluto", "", "/etc/passwd", "");
-        de("localização absoluta", "/tmp", "x.txt", "");
-        de("barra invertida inicial", "\\Windows", "x.txt", "");
-        de("unidade", "", "C:\\Windows\\x.dll", "");
-        de("unidade na localização", "D:", "x.dll", "");
-        de("nome vazio", "orbs", "", "");
-        de("a própria pasta", "", ".", "");
-    }
-    void confinamento() {
-        QFETCH(QString, localizacao);
-        QFETCH(QString, nome);
-        QFETCH(QString, relativo);
+    void leitores() {
+        QFETCH(QString, leitor);
+        QFETCH(QByteArray, entrada);
+        QFETCH(QString, mais);
+        QFETCH(QString, esperado);
+        const QString texto = QString::fromLatin1(entrada);
+        const QStringList partes = texto.split(QLatin1Char('|'));
         const QString raiz = pasta.filePath(QStringLiteral("prog"));
-        QCOMPARE(CaminhoConfinado(raiz, localizacao, nome),
-                 relativo.isEmpty() ? QString() : QDir::cleanPath(raiz + QLatin1Char('/') + relativo));
-    }
-
-    void endereco_data() {
-        QTest::addColumn<QString>("pasta");
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<QString>("url");
-        linha("barra final", QStringLiteral("https://x.pt/upd/"), QStringLiteral("a.txt"), QStringLiteral("https://x.pt/upd/a.txt"));
-        linha("barra invertida", QStringLiteral("https://x.pt/upd"), QStringLiteral("sub\\a.txt"),
-              QStringLiteral("https://x.pt/upd/sub/a.txt"));
-        linha("espaço e cardinal", QStringLiteral("http://127.0.0.1:8080/u"), QStringLiteral("a b#1?.txt"),
-              QStringLiteral("http://127.0.0.1:8080/u/a%20b%231%3F.txt"));
-        linha("na raiz", QStringLiteral("https://x.pt"), QStringLiteral("update.txt"), QStringLiteral("https://x.pt/update.txt"));
-    }
-    void endereco() {
-        QFETCH(QString, pasta);
-        QFETCH(QString, nome);
-        QFETCH(QString, url);
-        QCOMPARE(EnderecoFicheiro(pasta, nome).toString(QUrl::FullyEncoded), url);
+        QString r;
+        if (leitor == "ini")
+            r = ReadINI(entrada, mais.section(QLatin1Char('/'), 0, 0), mais.section(QLatin1Char('/'), 1));
+        else if (leitor == "valida")
+            r = QString::number(DescricaoValida(PrimeiraLinha(entrada)));
+        else if (leitor == "contagem")
+            r = QString::number(ContagemFicheiros(texto));
+        else if (leitor == "data")
+            r = LeData(EscreveData(LeData(texto))) == LeData(texto) ? LeData(texto).toString(Qt::ISODate) : "?";
+        else if (leitor == "noticias")
+            r = QString::number(HaNoticias(texto, mais));
+        else if (leitor == "programa")
+            r = QStringList{"sem", "nenhuma", "devida"}.value(int(DecideActualizacao(partes[0], partes[1], partes[2])));
+        else if (leitor == "confinado" && !(r = CaminhoConfinado(raiz, partes[0], partes[1])).isEmpty())
+            r = QDir(raiz).relativeFilePath(r);
+        else if (leitor == "endereco")
+            r = EnderecoFicheiro(mais, texto).toString(QUrl::FullyEncoded);
+        QCOMPARE(r, esperado);
     }
 };
 
