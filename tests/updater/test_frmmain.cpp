@@ -92,22 +92,6 @@ private slots:
         QCOMPARE(QDir(copia.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"renovo"});
     }
 
-    void janelaInicial() {
-        frmmain w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.windowTitle(), QStringLiteral("Actualização do Natalis"));
-        QCOMPARE(controlo(w, "current")->text(), QStringLiteral("Versão 1.0.0 do Natalis instalada"));
-        QCOMPARE(controlo(w, "msg")->text(), QStringLiteral("Para proceder à actualização clique em \"Actualizar\""));
-        QVERIFY(temCor(controlo(w, "msg"), qRgb(0, 0, 240)));
-        QCOMPARE(botao(w, "cmdactual")->text(), QStringLiteral("Actualizar"));
-        QCOMPARE(botao(w, "Command2")->text(), QStringLiteral("Cancelar"));
-        QVERIFY(!erros(w)->isVisible());
-        SaveOption(-2, QString());
-        frmmain semVersao;
-        QCOMPARE(controlo(semVersao, "current")->text(), QStringLiteral("Versão do Natalis instalada desconhecida"));
-    }
-
     void runComExito() {
         QVERIFY(amb.publica(publicada("[natalis]\nonline=1\nlastdate=1/2/2003\npriority=2\nfilescount=1\nfilename1=Natalis\n"
                                       "[otherfiles]\nfilescount=2\nfilename1=a.orb\nfilelocation1=orbs\nfilename2=b.txt\n"),
@@ -149,48 +133,45 @@ private slots:
         QVERIFY(!QFile::exists(amb.programa(QStringLiteral("b.txt"))));
     }
 
-    // Refused in the window, saying why, before any file is fetched.
-    void recusada_data() {
-        QTest::addColumn<QByteArray>("descricao");
-        QTest::addColumn<QString>("mensagem");
-        QTest::addColumn<bool>("activo");
-        QTest::addColumn<QString>("erro");
-        QTest::newRow("sem assinatura") << publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=b.txt\n")
-                                        << "A actualização foi recusada" << true << "update.txt.minisig";
-        QTest::newRow("descrição inválida desactiva")
-            << publicada("\n[natalis]\n[otherfiles]\nfilescount=1\nfilename1=b.txt\n") << "A Actualização não foi possivel"
-            << false << "informação de actualização não foi encontrada";
-    }
-    void recusada() {
-        QFETCH(QByteArray, descricao);
-        QFETCH(QString, mensagem);
-        QFETCH(bool, activo);
-        QFETCH(QString, erro);
-        amb.publicaSemAssinar(descricao);
+    // An invalid description is refused in the window, saying why, before any file is fetched,
+    // and "Actualizar" stays disabled.
+    void descricaoInvalida() {
+        amb.publicaSemAssinar(publicada("\n[natalis]\n[otherfiles]\nfilescount=1\nfilename1=b.txt\n"));
         amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
         frmmain w;
         actualiza(w);
-        QVERIFY2(controlo(w, "msg")->text().startsWith(mensagem), qPrintable(controlo(w, "msg")->text()));
+        QVERIFY2(controlo(w, "msg")->text().startsWith("A Actualização não foi possivel"), qPrintable(controlo(w, "msg")->text()));
         QVERIFY(temCor(controlo(w, "msg"), qRgb(240, 0, 0)));
         QVERIFY(erros(w)->isVisible());
         QCOMPARE(erros(w)->count(), 1);
-        QVERIFY2(erros(w)->item(0)->text().contains(erro), qPrintable(erros(w)->item(0)->text()));
-        QCOMPARE(botao(w, "cmdactual")->isEnabled(), activo);
+        QVERIFY2(erros(w)->item(0)->text().contains("informação de actualização não foi encontrada"), qPrintable(erros(w)->item(0)->text()));
+        QVERIFY(!botao(w, "cmdactual")->isEnabled());
         QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/b.txt")), 0);
     }
 
-    // The window's close box does nothing; "Cancelar" ends the program.
-    void fechoRecusadoCancelarTermina() {
+    // The window as it opens: the installed version (or that it is unknown), the prompt in
+    // blue; its close box does nothing, "Cancelar" ends the program.
+    void janelaInicialFechoCancelar() {
         frmmain w;
         QSignalSpy termina(&w, &frmmain::terminar);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Actualização do Natalis"));
+        QCOMPARE(controlo(w, "current")->text(), QStringLiteral("Versão 1.0.0 do Natalis instalada"));
+        QCOMPARE(controlo(w, "msg")->text(), QStringLiteral("Para proceder à actualização clique em \"Actualizar\""));
+        QVERIFY(temCor(controlo(w, "msg"), qRgb(0, 0, 240)));
+        QCOMPARE(botao(w, "cmdactual")->text(), QStringLiteral("Actualizar"));
+        QVERIFY(!erros(w)->isVisible());
         QVERIFY(!w.close());
         QVERIFY(w.isVisible());
         QCOMPARE(termina.count(), 0);
+        QCOMPARE(botao(w, "Command2")->text(), QStringLiteral("Cancelar"));
         QTest::mouseClick(botao(w, "Command2"), Qt::LeftButton);
         QCOMPARE(termina.count(), 1);
         QVERIFY(!w.isVisible());
+        SaveOption(-2, QString());
+        frmmain semVersao;
+        QCOMPARE(controlo(semVersao, "current")->text(), QStringLiteral("Versão do Natalis instalada desconhecida"));
     }
 
     // "Cancelar" during a stalled transfer ends the run at once and leaves the old file.
@@ -218,10 +199,11 @@ private slots:
                  (QStringList{"lento.bin", "orbs"}));
     }
 
-    // Accepted news opens the page, shows the text below the window, and closes on a click.
+    // The news shows below the window and closes on a click; the question is asked until the
+    // site is visited, which records the news' date.
     void janelaDeNoticias() {
         QVERIFY(amb.publica(publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=2/3/2004\nnews=Mapas novos no site\n")));
-        amb.caixa.respostas = {RespostaMsg::Sim};
+        amb.caixa.respostas = {RespostaMsg::Nao, RespostaMsg::Sim};
         frmmain w;
         w.actualizador().DefineChave(amb.chave);
         int lancadas = 0;
@@ -232,10 +214,19 @@ private slots:
         QVERIFY(n->isVisible());
         QCOMPARE(n->Texto(), QStringLiteral("Mapas novos no site"));
         QCOMPARE(n->pos(), QPoint(w.frameGeometry().left(), w.frameGeometry().bottom() + 1));
-        QCOMPARE(lancadas, 1);
-        QCOMPARE(GetOption(-3), QStringLiteral("2/3/2004"));
+        QCOMPARE(amb.caixa.chamadas.size(), 1);
+        QCOMPARE(amb.caixa.chamadas[0].texto, QStringLiteral("Existem alterações no Site do Natalis.\nDeseja visitá-lo agora?"));
+        QCOMPARE(amb.caixa.chamadas[0].icone, IconeMsg::Informacao);
+        QCOMPARE(lancadas, 0);
+        QCOMPARE(GetOption(-3), QStringLiteral("False"));
         QTest::mouseClick(controlo(*n, "msg"), Qt::LeftButton);
         QVERIFY(!n->isVisible());
+
+        QTest::mouseClick(botao(w, "cmdactual"), Qt::LeftButton);
+        QCOMPARE(lancadas, 1);
+        QCOMPARE(GetOption(-3), QStringLiteral("2/3/2004"));
+        QTest::mouseClick(botao(w, "cmdactual"), Qt::LeftButton);
+        QCOMPARE(amb.caixa.chamadas.size(), 2);
     }
 };
 
