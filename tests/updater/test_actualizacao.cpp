@@ -4,9 +4,7 @@
 // outside it touched), whatever the server does; large files stream to disk; a full disk
 // keeps every installed file.
 #include "../app/discocheio.h"
-#include "actualizacao.h"
 #include "ambienterun.h"
-#include "opcoes.h"
 
 #include <QtTest>
 

@@ -6,7 +6,6 @@
 #include "ficheirosdescritos.h"
 #include "leitorini.h"
 
-#include <QProcess>
 #include <QtTest>
 
 class TestDescricao : public QObject {

@@ -3,11 +3,9 @@
 #include "ambienterun.h"
 #include "frmmain.h"
 #include "frmmsg.h"
-#include "opcoes.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
