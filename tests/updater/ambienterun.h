@@ -26,6 +26,14 @@ inline bool escreve(const QString& caminho, const QByteArray& dados) {
     QFile f(caminho);
     return f.open(QIODevice::WriteOnly) && f.write(dados) == dados.size();
 }
+// Runs a program to its end; false, with its complaint as a warning, unless it ended with 0.
+inline bool corre(const char* programa, const QStringList& argumentos) {
+    QProcess p;
+    p.start(QString::fromLatin1(programa), argumentos);
+    const bool ok = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!ok) qWarning("%s: %s", qPrintable(argumentos.join(' ')), p.readAllStandardError().constData());
+    return ok;
+}
 // Descriptions are written with LF in the tests and published, as the maker does, with CR LF.
 inline QByteArray publicada(const char* texto) { return QByteArray(texto).replace("\n", "\r\n"); }
 
@@ -212,13 +220,4 @@ public:
         return true;
     }
     void publicaSemAssinar(const QByteArray& descricao) { servidor.Serve(QStringLiteral("/upd/update.txt"), descricao); }
-
-private:
-    static bool corre(const char* programa, const QStringList& argumentos) {
-        QProcess p;
-        p.start(QString::fromLatin1(programa), argumentos);
-        const bool ok = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-        if (!ok) qWarning("%s: %s", qPrintable(argumentos.join(' ')), p.readAllStandardError().constData());
-        return ok;
-    }
 };

@@ -12,23 +12,18 @@ class TestDescricao : public QObject {
     Q_OBJECT
     QTemporaryDir pasta;
 
-    bool minisign(const QStringList& argumentos) {
-        QProcess p;
-        p.start(QStringLiteral("minisign"), argumentos);
-        return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    }
     // Signs `texto` with key `nome` ("a" or "b"); `legado` makes the older "Ed" signature.
     QByteArray assina(const QByteArray& texto, const QString& nome, bool legado) {
         const QString f = pasta.filePath(QStringLiteral("msg.txt"));
         QStringList args{"-S", "-s", pasta.filePath(nome + ".key"), "-m", f};
         if (legado) args << QStringLiteral("-l");
-        return escreve(f, texto) && minisign(args) ? le(f + QStringLiteral(".minisig")) : QByteArray();
+        return escreve(f, texto) && corre("minisign", args) ? le(f + QStringLiteral(".minisig")) : QByteArray();
     }
 
 private slots:
     void initTestCase() {
         for (const QString n : {"a", "b"})
-            QVERIFY(minisign({"-G", "-W", "-p", pasta.filePath(n + ".pub"), "-s", pasta.filePath(n + ".key")}));
+            QVERIFY(corre("minisign", {"-G", "-W", "-p", pasta.filePath(n + ".pub"), "-s", pasta.filePath(n + ".key")}));
     }
 
     void verifica_data() {
@@ -149,12 +144,9 @@ private slots:
         de("ini", "brancos à volta tirados", ini, "natalis/lastdate", "13/4/2000");
         de("ini", "secção e chave sem caso", ini, "OtherFiles/FILENAME1", "a.orb");
         de("ini", "valor vazio", ini, "otherfiles/filelocation1", "");
-        de("ini", "chave em falta", ini, "otherfiles/filename2", "");
         de("ini", "secção em falta", ini, "movela/online", "");
         de("ini", "chave de outra secção", ini, "otherfiles/online", "");
         de("ini", "Windows-1252", ini, "webupdate/news", QStringLiteral("Novidades: época nova"));
-        de("ini", "só LF", "[a]\nk=v\n", "a/k", "v");
-        de("ini", "igual no valor", "[a]\r\nk=x=y\r\n", "a/k", "x=y");
         de("ini", "primeira secção do nome", "[a]\r\nk=1\r\n[b]\r\nk=2\r\n[a]\r\nk=3\r\nj=4\r\n", "a/j", "");
         de("ini", "primeira chave do nome", "[a]\r\nk=1\r\nk=2\r\n", "a/k", "1");
         de("ini", "comentário", "[a]\r\n;k=1\r\nk=2\r\n", "a/k", "2");
@@ -166,7 +158,6 @@ private slots:
         de("valida", "sem fim de linha", "[NATALIS]", "", "1");
         de("valida", "linha em branco antes", "\r\n[natalis]\r\n", "", "0");
         de("valida", "espaço antes", " [natalis]\r\n", "", "0");
-        de("valida", "espaço depois", "[natalis] \r\n", "", "0");
         de("valida", "outra secção", "[movela]\r\n[natalis]\r\n", "", "0");
         de("valida", "vazio", "", "", "0");
         // File counts round to the nearest whole number, halves to the even one.
@@ -179,23 +170,19 @@ private slots:
         de("contagem", "negativo", "-2", "", "0");
         // Dates are day/month/year whatever the locale, and what is written reads back the same.
         de("data", "dia antes do mês", "5/6/2000", "", "2000-06-05");
-        de("data", "zeros à esquerda", "01/02/2003", "", "2003-02-01");
         de("data", "hífenes", "13-4-2000", "", "2000-04-13");
         de("data", "ano com dois algarismos", "13/4/00", "", "2000-04-13");
         de("data", "ano 99", "1/1/99", "", "1999-01-01");
         de("data", "mês 13 não é data", "4/13/2000", "", "");
-        de("data", "False", "False", "", "");
         de("data", "31 de Fevereiro", "31/2/2001", "", "");
         // News is due when the web's date (entrada) is later than the one seen (mais); 5 June is
         // after 6 May.
         de("noticias", "nunca vistas", "13/4/2000", "False", "1");
-        de("noticias", "mais recentes", "14/4/2000", "13/4/2000", "1");
         de("noticias", "já vistas", "13/4/2000", "13/4/2000", "0");
         de("noticias", "dia primeiro", "6/5/2000", "5/6/2000", "0");
         de("noticias", "sem data na web", "", "False", "0");
         // A program update (online|published date|installed date) is due when online is exactly
         // "1" and the published date is later than the installed one.
-        de("programa", "online 0", "0|13/4/2000|False", "", "sem");
         de("programa", "online 1.0 não é 1", "1.0|13/4/2000|False", "", "sem");
         de("programa", "opção 1000 nunca escrita", "1|13/4/2000|False", "", "devida");
         de("programa", "instalada mais antiga", "1|13/4/2000|12/4/2000", "", "devida");
@@ -206,16 +193,13 @@ private slots:
         de("confinado", "na pasta", "|Natalis.exe", "", "Natalis.exe");
         de("confinado", "subpasta com barra invertida", "backgrounds\\roda|a.bmp", "", "backgrounds/roda/a.bmp");
         de("confinado", "ponto inofensivo", "./orbs|x.orb", "", "orbs/x.orb");
-        de("confinado", "nome com dois pontos no meio", "|a..b.txt", "", "a..b.txt");
         de("confinado", ".. no nome", "|../x.txt", "", "");
         de("confinado", ".. com barra invertida", "|..\\x.txt", "", "");
         de("confinado", ".. no meio", "orbs\\..\\..|x.txt", "", "");
         de("confinado", "sobe e volta", "orbs/..|x.txt", "", "");
         de("confinado", "nome absoluto", "|/etc/passwd", "", "");
         de("confinado", "localização absoluta", "/tmp|x.txt", "", "");
-        de("confinado", "barra invertida inicial", "\\Windows|x.txt", "", "");
         de("confinado", "unidade", "|C:\\Windows\\x.dll", "", "");
-        de("confinado", "unidade na localização", "D:|x.dll", "", "");
         de("confinado", "nome vazio", "orbs|", "", "");
         de("confinado", "a própria pasta", "|.", "", "");
         // A file's address below the web folder (mais), escaped.
