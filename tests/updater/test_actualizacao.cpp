@@ -172,63 +172,43 @@ private slots:
         QCOMPARE(a.cor, CorEstado::Verde);
     }
 
-    void descricaoMalFormada_data() {
-        QTest::addColumn<QString>("localizacao");
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<QByteArray>("integridade"); // of file 1; file 2 is "bom"
-        QTest::addColumn<QString>("motivo");
-        const QByteArray mau = "3 239be9e20e9ae0bd359f479d6a3fa10f8f5ed0c388c53ea0fb3cbb87cd27dd1f";
-        // The reasons are the section table's; these show the run asks before fetching.
-        QTest::newRow("localização ..") << ".." << "fora.txt" << mau << "ficaria fora da pasta do programa";
-        QTest::newRow("sem tamanho nem resumo") << "" << "a.txt" << QByteArray() << "Falta o tamanho ou o resumo";
-        QTest::newRow("programa sem a marca") << "." << "Natalis.exe" << mau << "não está assinado como tal";
-    }
-    // Refused before anything is fetched: the names, sizes and digests are what the maker signed,
-    // and a signed mistake is still a mistake.
-    void descricaoMalFormada() {
-        QFETCH(QString, localizacao);
-        QFETCH(QString, nome);
-        QFETCH(QByteArray, integridade);
-        QFETCH(QString, motivo);
-        QVERIFY(amb.publicaTalQual(
-            "[natalis]\r\nonline=0\r\n[otherfiles]\r\nfilescount=2\r\nfilename1=" + nome.toUtf8() + "\r\nfilelocation1=" +
-            localizacao.toUtf8() + "\r\nfilename2=bom.txt\r\n[integridade]\r\notherfiles1=" + integridade +
-            "\r\notherfiles2=3 23f3770b6441c8d5c9c5fd6b364972b0bf29ae5cd1782749edaae17847dac020\r\n"));
-        amb.servidor.Serve(QStringLiteral("/upd/bom.txt"), "bom");
-        // Whatever address the name would make, the server has it.
-        for (const QString c : {"/fora.txt", "/upd/fora.txt", "/upd/../fora.txt", "/upd/a.txt"})
-            amb.servidor.Serve(c, "mau");
-        const QByteArray antes = ImpressaoPasta(amb.pasta.path());
-        ComChave a(amb.chave);
-        QCOMPARE(a.Update(), Actualizador::Invalida);
-        QCOMPARE(a.Errlist.size(), 1);
-        QVERIFY2(a.Errlist.first().contains(motivo), qPrintable(a.Errlist.first()));
-        QVERIFY(a.msg.contains(QStringLiteral("mal formada")));
-        QCOMPARE(amb.servidor.pedidos, SoADescricao);
-        QCOMPARE(ImpressaoPasta(amb.pasta.path()), antes);
-    }
-
+    // Refused: not signed by the key, or (signed, for a mistake signed is still a mistake) a file
+    // that would leave the program folder, lacks its signed size and digest, or replaces a
+    // program without being signed as one; or a file that does not arrive exactly as signed.
     void recusadaSemAlterar_data() {
         QTest::addColumn<QString>("caso");
         QTest::addColumn<QString>("motivo"); // part of an error line
-        QTest::newRow("sem assinatura") << "sem assinatura" << "update.txt.minisig";
-        QTest::newRow("descrição alterada depois de assinada") << "alterada" << "não corresponde";
-        QTest::newRow("assinada pela chave dos testes, não pela do programa") << "chave do programa" << "outra chave";
-        QTest::newRow("ficheiro adulterado") << "adulterado" << "não corresponde ao que foi assinado";
-        QTest::newRow("ficheiro maior do que o assinado") << "maior" << "mais do que";
-        QTest::newRow("transferência cortada sem tamanho") << "cortada" << "conteúdo incompleto";
-        QTest::newRow("transferência cortada com tamanho") << "a meio" << "Natalis não foi obtido";
-        QTest::newRow("servidor parado a meio") << "parado" << "Natalis não foi obtido";
-        QTest::newRow("servidor que não responde") << "mudo" << "Natalis não foi obtido";
-        QTest::newRow("corpo vazio") << "vazio" << "Natalis não foi obtido";
-        QTest::newRow("segundo ficheiro falha") << "404" << "Natalis não foi obtido: resposta 404";
-        QTest::newRow("ficheiro que é ligação para fora") << "ligação" << "ligação simbólica";
-        QTest::newRow("pasta que é ligação para fora") << "pasta ligação" << "fora da pasta do programa";
+        QTest::addColumn<bool>("antesDeBuscar"); // refused with nothing but the description fetched
+        QTest::newRow("sem assinatura") << "sem assinatura" << "update.txt.minisig" << true;
+        QTest::newRow("descrição alterada depois de assinada") << "alterada" << "não corresponde" << true;
+        QTest::newRow("assinada pela chave dos testes, não pela do programa") << "chave do programa" << "outra chave" << true;
+        // [otherfiles] lines of the second file | its [integridade] value; the first, good, file
+        // is not fetched either.
+        QTest::newRow("localização acima da pasta") << "filename2=a\r\nfilelocation2=..|3 " + QString(64, 'a')
+                                                    << "ficaria fora da pasta do programa" << true;
+        QTest::newRow("sem tamanho nem resumo") << "filename2=a|" << "Falta o tamanho ou o resumo" << true;
+        QTest::newRow("programa sem a marca") << "filename2=Natalis.exe\r\nfilelocation2=.|3 " + QString(64, 'a')
+                                              << "não está assinado como tal" << true;
+        QTest::newRow("ficheiro adulterado") << "adulterado" << "não corresponde ao que foi assinado" << false;
+        QTest::newRow("ficheiro maior do que o assinado") << "maior" << "mais do que" << false;
+        QTest::newRow("transferência cortada sem tamanho") << "cortada" << "conteúdo incompleto" << false;
+        QTest::newRow("transferência cortada com tamanho") << "a meio" << "Natalis não foi obtido" << false;
+        QTest::newRow("servidor parado a meio") << "parado" << "Natalis não foi obtido" << false;
+        QTest::newRow("servidor que não responde") << "mudo" << "Natalis não foi obtido" << false;
+        QTest::newRow("corpo vazio") << "vazio" << "Natalis não foi obtido" << false;
+        QTest::newRow("segundo ficheiro falha") << "404" << "Natalis não foi obtido: resposta 404" << false;
+        QTest::newRow("ficheiro que é ligação para fora") << "ligação" << "ligação simbólica" << false;
+        QTest::newRow("pasta que é ligação para fora") << "pasta ligação" << "fora da pasta do programa" << false;
     }
     void recusadaSemAlterar() {
         QFETCH(QString, caso);
         QFETCH(QString, motivo);
+        QFETCH(bool, antesDeBuscar);
         QVERIFY(amb.publica(descricaoDeDois(), {{"Natalis", ProgramaNovo}, {"Default.orb", "orbes novas"}}));
+        if (caso.startsWith("filename2=")) // a signed description with the fault
+            QVERIFY(amb.publicaTalQual("[natalis]\r\nonline=0\r\n[otherfiles]\r\nfilescount=2\r\nfilename1=bom.txt\r\n" +
+                                       caso.section('|', 0, 0).toUtf8() + "\r\n[integridade]\r\notherfiles1=3 " +
+                                       QByteArray(64, 'a') + "\r\notherfiles2=" + caso.section('|', 1).toUtf8() + "\r\n"));
         Actualizador a;
         a.DefineChave(caso == "chave do programa" ? ChaveDoNatalis() : amb.chave);
         const QString natalis = QStringLiteral("/upd/Natalis"), orbes = amb.programa(QStringLiteral("orbs")),
@@ -257,6 +237,7 @@ private slots:
         QVERIFY(relogio.elapsed() < 10000);
         QCOMPARE(ImpressaoPasta(amb.pasta.path()), antes);
         QVERIFY2(erros(a).contains(motivo), qPrintable(erros(a)));
+        if (antesDeBuscar) QCOMPARE(amb.servidor.pedidos, SoADescricao);
         QVERIFY(a.ErrlistVisivel);
         QCOMPARE(a.cor, CorEstado::Vermelho);
         QCOMPARE(GetOption(1000), QStringLiteral("False"));
