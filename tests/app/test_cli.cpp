@@ -118,8 +118,8 @@ private slots:
         QVERIFY(le(anc).endsWith("\"America/Recife\"\r\n"));
     }
 
-    // The batch: bad lines are reported by number and the rest go on; names with commas are
-    // quoted; a line without coordinates takes its place from the atlas (Valença in the summer
+    // The batch: bad lines are reported by number and the rest go on; names with commas or
+    // quotes are quoted, quotes doubled; a line without coordinates takes its place from the atlas (Valença in the summer
     // of 1990 at Portugal's +1, Spain across the river at +2) unless it gives a zone; each line
     // agrees with the summary of the same chart cast alone.
     void lote() {
@@ -132,7 +132,7 @@ private slots:
                         "Preciso,F,25/4/1974,0:20,1,Lisboa,38\xc2\xba" "43' N,9\xc2\xba" "8' W,preciso,K\r\n"
                         "Motor errado,F,25/4/1974,0:20,1,Lisboa,0,0,turbo,\r\n"
                         "Ana,F,15/7/1990,12:00,,\"Valen\xc3\xa7" "a, Viana do Castelo\",,\r\n"
-                        "Rui,M,15/7/1990,12:00,3,\"Valen\xc3\xa7" "a, Viana do Castelo\",,\r\n"
+                        "\"Rui \"\"Z\xc3\xa9\"\"\",M,15/7/1990,12:00,3,\"Valen\xc3\xa7" "a, Viana do Castelo\",,\r\n"
                         "Eva,F,15/7/1990,12:00,,Calheta,,\r\n"));
         const QString saida = d.filePath("saida.csv");
         const Resultado r = corre({"--lote", d.filePath("entrada.csv"), "--saida", saida});
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(linhas[2].startsWith("\"Silva, Rui\",15/1/1985,14h30',-3h0'0'',"));
         QVERIFY(linhas[3].startsWith("Preciso,") && linhas[3].endsWith(",preciso,koch"));
         const QStringList ana = linhas[4].split(','), rui = linhas[5].split(',');
-        QCOMPARE((QStringList{ana[0], ana[3], rui[3]}), (QStringList{"Ana", "1h0'0''", "3h0'0''"}));
+        QCOMPARE((QStringList{ana[0], ana[3], rui[0], rui[3]}), (QStringList{"Ana", "1h0'0''", "\"Rui \"\"Zé\"\"\"", "3h0'0''"}));
         QVERIFY2(ana[4].startsWith(QString::fromUtf8("42º1'")), qPrintable(ana[4]));
 
         const QStringList campos = linhas[1].split(','), resumo = corre(kLisboa).saida.split('\n');
