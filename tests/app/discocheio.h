@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -18,7 +17,6 @@ public:
     explicit DiscoCheio(const QString& pasta) : m_pasta(pasta) {
         QDir().mkpath(pasta);
         m_montado = ::mount("tmpfs", QFile::encodeName(pasta).constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
-        if (!m_montado) m_porque = QStringLiteral("mount tmpfs recusado (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
     }
     ~DiscoCheio() {
         esvazia();
@@ -29,7 +27,6 @@ public:
 
     const QString& pasta() const { return m_pasta; }
     bool montado() const { return m_montado; }
-    QString porqueNaoMontado() const { return m_porque; }
     // The reason a failed save of `nome` must give.
     QString motivo(const QString& nome) const {
         return m_montado ? QStringLiteral("Sem espaço no disco para gravar «%1».").arg(nome)
@@ -79,6 +76,6 @@ public:
     }
 
 private:
-    QString m_pasta, m_porque;
+    QString m_pasta;
     bool m_montado = false;
 };
