@@ -21,10 +21,15 @@ const QString kBase = QStringLiteral(NATALIS_PROGRAM_DIR "/locais.mdb");
 double Offset(const LocalAtlas& l, const QDate& d) {
     return FusoParaLocal(l.fuso, d, QTime(12, 0), -NormalizaLongitude(l.longitude).valor * 15.0).horas;
 }
+// Rows of places and their offsets on one date.
+void noDia(const QDate& d, std::initializer_list<std::pair<const char*, double>> locais) {
+    for (const auto& [l, horas] : locais)
+        QTest::addRow("%s, %d/%d", l, d.month(), d.year()) << QString::fromUtf8(l) << d << horas;
+}
 // Rows of places whose offset on one date is the same.
 void grupo(const QDate& d, double horas, std::initializer_list<const char*> locais) {
     for (const char* l : locais)
-        QTest::addRow("%s, %d/%d", l, d.month(), d.year()) << QString::fromUtf8(l) << d << horas;
+        noDia(d, {{l, horas}});
 }
 } // namespace
 
@@ -57,45 +62,33 @@ private slots:
                                  "Mourão, Portugal", "Valença, Viana do Castelo"});
         // Timor-Leste keeps +9 since 2000; Indonesia's Makassar zone is +8.
         grupo({2020, 6, 15}, 9, {"Díli", "Baucau, Timor", "Maliana, Timor", "Suai, Timor", "Lospalos, Timor", "Viqueque, Timor"});
-        grupo({2020, 6, 15}, -11, {"Pago Pago"});
-        grupo({2020, 1, 15}, -5, {"Cockburn Town, Turcas"});
-        grupo({2020, 1, 15}, -3, {"Saint-Pierre, São Pedro"});
-        grupo({2020, 1, 15}, -4, {"Kralendijk"});
-        grupo({2020, 1, 15}, 0, {"Farim"});
-        grupo({2020, 1, 15}, 1, {"Ebebiyin", "Mongomo"});
+        noDia({2020, 1, 15}, {{"Cockburn Town, Turcas", -5}, {"Saint-Pierre, São Pedro", -3}, {"Kralendijk", -4},
+                              {"Farim", 0}, {"Ebebiyin", 1}, {"Mongomo", 1}, {"Pago Pago", -11}});
         // Capitals of the Portuguese-speaking countries and Macau; São Tomé was at +1 in 2018 only.
-        grupo({2020, 6, 15}, 1, {"Lisboa, Lisboa", "Luanda", "Malabo"});
-        grupo({2020, 6, 15}, -3, {"Brasília, Distrito Federal"});
-        grupo({2020, 6, 15}, 2, {"Maputo"});
-        grupo({2020, 6, 15}, -1, {"Praia, Cabo Verde"});
-        grupo({2020, 6, 15}, 0, {"Bissau, Guiné", "São Tomé, São Tomé"});
-        grupo({2018, 6, 15}, 1, {"São Tomé, São Tomé"});
-        grupo({2020, 6, 15}, 8, {"Macau, Macau"});
+        noDia({2020, 6, 15}, {{"Lisboa, Lisboa", 1}, {"Luanda", 1}, {"Malabo", 1}, {"Brasília, Distrito Federal", -3},
+                              {"Maputo", 2}, {"Praia, Cabo Verde", -1}, {"Bissau, Guiné", 0}, {"São Tomé, São Tomé", 0},
+                              {"Macau, Macau", 8}});
+        noDia({2018, 6, 15}, {{"São Tomé, São Tomé", 1}});
         // Portugal kept +1 all year from 3 April 1966 to 26 September 1976.
-        grupo({1966, 1, 15}, 0, {"Lisboa, Portugal"});
-        grupo({1966, 7, 15}, 1, {"Lisboa, Portugal"});
-        grupo({1970, 1, 15}, 1, {"Lisboa, Portugal"});
-        grupo({1975, 12, 15}, 1, {"Lisboa, Portugal"});
-        grupo({1976, 12, 15}, 0, {"Lisboa, Portugal"});
+        for (const auto& [data, horas] : {std::pair{QDate(1966, 1, 15), 0}, {QDate(1966, 7, 15), 1}, {QDate(1970, 1, 15), 1},
+                                          {QDate(1975, 12, 15), 1}, {QDate(1976, 12, 15), 0}})
+            noDia(data, {{"Lisboa, Portugal", horas}});
         // Madeira and the Azores: an hour apart, as their longitudes are 11° apart.
-        grupo({2020, 1, 15}, 0, {"Calheta, Madeira"});
-        grupo({2020, 1, 15}, -1, {"Calheta, Açores"});
+        noDia({2020, 1, 15}, {{"Calheta, Madeira", 0}, {"Calheta, Açores", -1}});
         // Brazil: one summer with daylight saving per state (every state had one at some time),
         // at its capital: the state's standard offset plus one hour.
         grupo({2018, 1, 15}, -2, {"São Paulo, São Paulo", "Rio de Janeiro, Rio de Janeiro", "Belo Horizonte, Minas",
                                   "Vitória, Espírito Santo", "Goiânia, Goiás", "Brasília, Distrito Federal", "Curitiba, Paraná",
                                   "Florianópolis, Santa Catarina", "Porto Alegre, Rio Grande do Sul"});
         grupo({2018, 1, 15}, -3, {"Campo Grande, Mato Grosso do Sul", "Cuiabá, Mato Grosso"});
-        grupo({2012, 1, 15}, -2, {"Salvador, Bahia"});
-        grupo({2013, 1, 15}, -2, {"Palmas, Tocantins"});
+        noDia({2012, 1, 15}, {{"Salvador, Bahia", -2}});
+        noDia({2013, 1, 15}, {{"Palmas, Tocantins", -2}});
         grupo({2000, 1, 15}, -2, {"Recife, Pernambuco", "Fortaleza, Ceará", "Maceió, Alagoas", "Aracaju, Sergipe",
                                   "João Pessoa, Paraíba", "Natal, Rio Grande do Norte", "Teresina, Piauí", "São Luís, Maranhão"});
-        grupo({2000, 1, 15}, -3, {"Boa Vista, Roraima"});
-        grupo({2000, 1, 15}, -1, {"Fernando de Noronha, Pernambuco"});
-        grupo({1994, 1, 15}, -3, {"Manaus, Amazonas"});
-        grupo({1987, 1, 15}, -2, {"Belém, Pará, Brasil", "Macapá, Amapá"});
-        grupo({1987, 1, 15}, -3, {"Porto Velho, Rondônia"});
-        grupo({1987, 1, 15}, -4, {"Rio Branco, Acre"});
+        noDia({2000, 1, 15}, {{"Boa Vista, Roraima", -3}, {"Fernando de Noronha, Pernambuco", -1}});
+        noDia({1994, 1, 15}, {{"Manaus, Amazonas", -3}});
+        noDia({1987, 1, 15}, {{"Belém, Pará, Brasil", -2}, {"Macapá, Amapá", -2}, {"Porto Velho, Rondônia", -3},
+                              {"Rio Branco, Acre", -4}});
     }
     void fusos() {
         QFETCH(QString, texto);
