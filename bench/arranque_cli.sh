@@ -3,7 +3,8 @@
 # report (--silencioso) against swetest computing the same bodies and houses for the same
 # instant, each run as a whole process many times, alternating. CPU time (user + system) is the
 # measure, wall time is shown too (it follows the machine's load). Also shown: a program that
-# only starts Qt Core, the floor of any tool built on Qt. Goal: natalis-cli at most 2× swetest.
+# only starts Qt Core and one that only loads it, the floor of any tool built on Debian's shared
+# Qt. Goal: natalis-cli at most 2× swetest.
 #   bench/arranque_cli.sh        (build folder: build/; another with BUILD_DIR=...; RUNS=...)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,10 +19,14 @@ trap 'rm -rf "$TMP"' EXIT
 export HOME="$TMP" XDG_CONFIG_HOME="$TMP/config"   # the tool reads settings: never the user's own
 printf '#include <QCoreApplication>\nint main(int c, char** v) { QCoreApplication a(c, v); return 0; }\n' > "$TMP/vazio.cpp"
 g++ -O2 -fPIC "$TMP/vazio.cpp" -o "$TMP/qtcore-vazio" $(pkg-config --cflags --libs Qt6Core)
+# Loading the library alone, without even an application object: what the dynamic loader and
+# the kernel spend on Debian's shared Qt Core and the libraries it pulls in.
+printf '#include <QString>\nint main(int, char** v) { return QString::fromLatin1(v[0]).isEmpty(); }\n' > "$TMP/carrega.cpp"
+g++ -O2 -fPIC "$TMP/carrega.cpp" -o "$TMP/qtcore-carrega" $(pkg-config --cflags --libs Qt6Core)
 
-/usr/bin/python3 - "$RUNS" "$BUILD_DIR/natalis/natalis-cli" "$TMP/qtcore-vazio" <<'PY'
+/usr/bin/python3 - "$RUNS" "$BUILD_DIR/natalis/natalis-cli" "$TMP/qtcore-vazio" "$TMP/qtcore-carrega" <<'PY'
 import resource, subprocess, sys, time
-runs, cli, vazio = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+runs, cli, vazio, carrega = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4]
 comandos = {
     "natalis-cli (clássico)": [cli, "--data", "25/4/1974", "--hora", "0:20", "--fuso", "1",
                                "--latitude", "38º43' N", "--longitude", "9º8' W", "--silencioso"],
@@ -30,6 +35,7 @@ comandos = {
                                "--motor", "preciso", "--casas", "P"],
     "swetest": ["swetest", "-b24.4.1974", "-ut23:20", "-p0123456789tA", "-house-9.133333,38.716667,P", "-head"],
     "só o Qt Core (programa vazio)": [vazio],
+    "só carregar o Qt Core (sem aplicação)": [carrega],
 }
 cpu = {k: 0.0 for k in comandos}
 parede = {k: 0.0 for k in comandos}
@@ -45,7 +51,8 @@ for _ in range(runs):
 print(f"Um mapa sem imagens nem relatório, processo inteiro, média de {runs} corridas alternadas:")
 for nome in comandos:
     print(f"  {nome:40s} CPU {cpu[nome] / runs * 1e3:6.2f} ms   parede {parede[nome] / runs * 1e3:6.2f} ms")
-for nome in ("natalis-cli (clássico)", "natalis-cli --motor preciso --casas P", "só o Qt Core (programa vazio)"):
+for nome in ("natalis-cli (clássico)", "natalis-cli --motor preciso --casas P", "só o Qt Core (programa vazio)",
+             "só carregar o Qt Core (sem aplicação)"):
     print(f"Razão {nome} / swetest: CPU {cpu[nome] / cpu['swetest']:.2f}   parede {parede[nome] / parede['swetest']:.2f}")
 print("Objectivo: natalis-cli até 2× o swetest.")
 PY

@@ -14,6 +14,9 @@ function(natalis_add_test name)
   if(NOT T_LABELS)
     set(T_LABELS unit)
   endif()
+  # The test's folder is a label too, so one folder's tests can be run alone (ctest -L chart).
+  get_filename_component(pasta ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  list(APPEND T_LABELS ${pasta})
   set(home ${CMAKE_BINARY_DIR}/tests-home/${name})
   file(MAKE_DIRECTORY ${home})
   set_tests_properties(${name} PROPERTIES

@@ -299,6 +299,17 @@ int main(int argc, char** argv) {
     if (lote && !saidas.isEmpty())
         return erroArgumentos(QStringLiteral("com --lote, os resultados vão para o CSV; --") + saidas[0].first->opcao +
                               QStringLiteral(" não se aplica"));
+    for (const auto& [saida, valor] : saidas) {
+        if (saida->extensoes.isEmpty() || saida->extensoes.contains(QFileInfo(valor).suffix().toLower()))
+            continue;
+        QStringList nomes;
+        for (const QString& e : saida->extensoes)
+            nomes << QLatin1Char('.') + e;
+        const QString ultima = nomes.takeLast();
+        return erroArgumentos(QStringLiteral("--%1: «%2» deve terminar em %3")
+                                  .arg(saida->opcao, valor,
+                                       nomes.isEmpty() ? ultima : nomes.join(QStringLiteral(", ")) + QStringLiteral(" ou ") + ultima));
+    }
     if (abrir && (outras.contains(QStringLiteral("motor")) || outras.contains(QStringLiteral("casas"))))
         return erroArgumentos(QStringLiteral("com --abrir, as posições vêm do ficheiro; --motor e --casas não se aplicam"));
     EscolhaCalculoActual() = EscolhaDasOpcoes();

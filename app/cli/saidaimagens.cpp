@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int LADO_RODA = 600;
+const QStringList kFormatos{QStringLiteral("png"), QStringLiteral("bmp"), QStringLiteral("svg")};
 // PNG is drawn at twice the pixel density so that it stays sharp when printed or zoomed; BMP
 // keeps the window's own size.
 double EscalaDe(const QString& caminho) {
@@ -28,12 +29,14 @@ const RegistoSaida roda({QStringLiteral("roda"), QStringLiteral("FICHEIRO.png|.b
                          QStringLiteral("desenha a roda do mapa (PNG, BMP ou SVG, pela extensão)"),
                          [](const QString& caminho, CamposMapa&, Mapa& mapa) {
                              return Escreve(DesenhoExportado::Roda, caminho, mapa);
-                         }});
+                         },
+                         false, kFormatos});
 
 const RegistoSaida quadro({QStringLiteral("quadro-aspectos"), QStringLiteral("FICHEIRO.png|.bmp|.svg"),
                            QStringLiteral("desenha o quadro de aspectos (PNG, BMP ou SVG, pela extensão)"),
                            [](const QString& caminho, CamposMapa&, Mapa& mapa) {
                                return Escreve(DesenhoExportado::Grelha, caminho, mapa);
-                           }});
+                           },
+                           false, kFormatos});
 
 } // namespace

@@ -23,5 +23,5 @@ int EscrevePdf(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
 
 const RegistoSaida pdf({QStringLiteral("pdf"), QStringLiteral("FICHEIRO.pdf"),
                         QStringLiteral("escreve a roda, o quadro de aspectos e a interpretação num só PDF"),
-                        EscrevePdf});
+                        EscrevePdf, false, {QStringLiteral("pdf")}});
 } // namespace

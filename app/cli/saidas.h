@@ -12,6 +12,7 @@
 #include "mapa.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct SaidaCli {
     std::function<int(const QString& valor, CamposMapa& campos, Mapa& mapa)> escreve;
     // Writes text only (no drawing, no text layout): the tool then starts without Qt's GUI side.
     bool soTexto = false;
+    // The file extensions the output can write (lower case, without the dot); any when empty.
+    // Another is a bad command line, refused before anything is cast.
+    QStringList extensoes = {};
 };
 
 void RegistaSaida(SaidaCli saida);

@@ -63,6 +63,8 @@ private slots:
         QTest::newRow("motor desconhecido") << lisboa + QStringList{"--motor", "rapido"} << 2 << "motor desconhecido";
         QTest::newRow("casas desconhecidas") << lisboa + QStringList{"--casas", "Z"} << 2 << "sistema de casas desconhecido";
         QTest::newRow("motor com abrir") << QStringList{"--abrir", "x.anc", "--motor", "preciso"} << 2 << "não se aplicam";
+        // An image format the tool does not write is a bad command line, refused before casting.
+        QTest::newRow("roda em jpg") << lisboa + QStringList{"--roda", "r.jpg"} << 2 << ".png, .bmp ou .svg";
         QTest::newRow("ficheiro em falta") << QStringList{"--abrir", "/nao/existe.anc"} << 1 << "Erro numero 53";
         // The zone of the birth's date is filled from the atlas; an ambiguous or unknown name
         // lists the candidates. Lisbon's clocks went from 1h to 2h on 27/3/2022 and back on 30/10/2022.
@@ -119,12 +121,12 @@ private slots:
         QVERIFY(DiscoCheio::escreve(d.filePath("entrada.csv"),
                         "nome,sexo,data,hora,fuso,local,latitude,longitude\r\n"
                         "Maria,F,25/4/1974,0:20,1,Lisboa,38\xc2\xba" "43' N,9\xc2\xba" "8' W\r\n"
-                        "\"Silva, Rui\",M,15-01-1985,14h30,-3,\"Rio de Janeiro, Brasil\",22\xc2\xba" "54' S,43\xc2\xba" "12' W\r\n"
+                        "\"Silva, Rui \"\"o Ruca\"\"\",M,15-01-1985,14h30,-3,\"Rio de Janeiro, Brasil\",22\xc2\xba" "54' S,43\xc2\xba" "12' W\r\n"
                         "Errado,M,31/2/1990,12:00,0,X,0,0\r\n"
                         "Preciso,F,25/4/1974,0:20,1,Lisboa,38\xc2\xba" "43' N,9\xc2\xba" "8' W,preciso,K\r\n"
                         "Motor errado,F,25/4/1974,0:20,1,Lisboa,0,0,turbo,\r\n"
                         "Ana,F,15/7/1990,12:00,,\"Valen\xc3\xa7" "a, Viana do Castelo\",,\r\n"
-                        "\"Rui \"\"Z\xc3\xa9\"\"\",M,15/7/1990,12:00,3,\"Valen\xc3\xa7" "a, Viana do Castelo\",,\r\n"
+                        "Rui,M,15/7/1990,12:00,3,\"Valen\xc3\xa7" "a, Viana do Castelo\",,\r\n"
                         "Eva,F,15/7/1990,12:00,,Calheta,,\r\n"));
         const QString saida = d.filePath("saida.csv");
         const Resultado r = corre({"--lote", d.filePath("entrada.csv"), "--saida", saida});
@@ -138,10 +140,10 @@ private slots:
         QCOMPARE((QStringList{cabeca[6], cabeca[18], cabeca[48], cabeca[49], cabeca[50]}),
                  (QStringList{"sol", "casa1", "retro_lua_negra", "motor", "casas"}));
         QVERIFY(linhas[1].endsWith(",classico,proprio"));
-        QVERIFY(linhas[2].startsWith("\"Silva, Rui\",15/1/1985,14h30',-3h0'0'',"));
+        QVERIFY(linhas[2].startsWith("\"Silva, Rui \"\"o Ruca\"\"\",15/1/1985,14h30',-3h0'0'',")); // RFC 4180
         QVERIFY(linhas[3].startsWith("Preciso,") && linhas[3].endsWith(",preciso,koch"));
         const QStringList ana = linhas[4].split(','), rui = linhas[5].split(',');
-        QCOMPARE((QStringList{ana[0], ana[3], rui[0], rui[3]}), (QStringList{"Ana", "1h0'0''", "\"Rui \"\"Zé\"\"\"", "3h0'0''"}));
+        QCOMPARE((QStringList{ana[0], ana[3], rui[3]}), (QStringList{"Ana", "1h0'0''", "3h0'0''"}));
         QVERIFY2(ana[4].startsWith(QString::fromUtf8("42º1'")), qPrintable(ana[4]));
 
         const QStringList campos = linhas[1].split(','), resumo = corre(kLisboa).saida.split('\n');

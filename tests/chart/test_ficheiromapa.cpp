@@ -232,24 +232,26 @@ private slots:
     void danificado_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("erro");
+        QTest::addColumn<int>("registo"); // the record the message names
         const QByteArray inteiro = leBytes(QStringLiteral(NATALIS_TEST_DATA "/maria.anc"));
-        QTest::newRow("acaba no registo 20") << primeirosRegistos(inteiro, 19) << 62;
-        QTest::newRow("acaba no registo 26") << primeirosRegistos(inteiro, 25) << 62;
-        QTest::newRow("vazio") << QByteArray() << 62;
-        QTest::newRow("registo 3 nao e flag") << QByteArray(inteiro).replace("#FALSE#\r\n\"15h", "#SIM#\r\n\"15h") << 13;
-        QTest::newRow("flag do Sol errado") << QByteArray(inteiro).replace("G\xe9meos\",#FALSE#", "G\xe9meos\",sim") << 13;
+        QTest::newRow("acaba no registo 20") << primeirosRegistos(inteiro, 19) << 62 << 20;
+        QTest::newRow("acaba no registo 26") << primeirosRegistos(inteiro, 25) << 62 << 26;
+        QTest::newRow("vazio") << QByteArray() << 62 << 1;
+        QTest::newRow("registo 3 nao e flag") << QByteArray(inteiro).replace("#FALSE#\r\n\"15h", "#SIM#\r\n\"15h") << 13 << 3;
+        QTest::newRow("flag do Sol errado") << QByteArray(inteiro).replace("G\xe9meos\",#FALSE#", "G\xe9meos\",sim") << 13 << 10;
         // Positions beyond any circle (more whole degrees than 16 bits count) are damage.
         QTest::newRow("Sol para la de qualquer posicao")
             << QByteArray(inteiro).replace("\"20\xba" "10'5''G\xe9meos\"", "\"25666666666666666666666\xba" "32'40''Peixes\"")
-            << 13;
+            << 13 << 10;
         QTest::newRow("cuspide para la de qualquer posicao")
-            << QByteArray(inteiro).replace("\"0\xba" "0'0''Aqu\xe1rio\"", "\"1222222222220\xba" "0'0''Aqu\xe1rio\"") << 13;
+            << QByteArray(inteiro).replace("\"0\xba" "0'0''Aqu\xe1rio\"", "\"1222222222220\xba" "0'0''Aqu\xe1rio\"") << 13 << 22;
         QTest::newRow("Lua Negra para la de qualquer posicao")
-            << QByteArray(inteiro).replace("\"12\xba" "0'0''Escorpi\xe3o\"", "\"0\xba" "99999999'0''Escorpi\xe3o\"") << 13;
+            << QByteArray(inteiro).replace("\"12\xba" "0'0''Escorpi\xe3o\"", "\"0\xba" "99999999'0''Escorpi\xe3o\"") << 13 << 27;
     }
     void danificado() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, erro);
+        QFETCH(int, registo);
         const QString caminho = pasta.filePath("danificado.anc");
         QVERIFY(escreveBytes(caminho, bytes));
         CamposMapa c;
@@ -265,6 +267,7 @@ private slots:
                  qPrintable(caixa.chamadas[0].texto));
         QVERIFY2(caixa.chamadas[0].texto.contains(QString::fromUtf8("está danificado e foi deixado como estava")),
                  qPrintable(caixa.chamadas[0].texto));
+        QVERIFY2(caixa.chamadas[0].texto.contains(QString("registo %1").arg(registo)), qPrintable(caixa.chamadas[0].texto));
         QVERIFY(RecentFiles().isEmpty());
         QCOMPARE(c.caminhoFicheiro, caminho);
         QVERIFY(!c.caminhoValido);

@@ -61,6 +61,7 @@ private slots:
         QTest::newRow("sgn") << "SGN(-7)+SGN(0)" << -1.0 << 0;
         QTest::newRow("arccotan") << "ARCCOTAN(0)" << 2 * std::atan(1.0) << 0;
         QTest::newRow("hcos") << "HCOS(0)" << 1.0 << 0;
+        QTest::newRow("hsin") << "HSIN(1)" << (std::exp(1.0) - std::exp(-1.0)) / 2 << 0;
         QTest::newRow("harctan") << "HARCTAN(0,5)" << std::log(3.0) / 2 << 0;
         QTest::newRow("sol") << "SOL(0)" << Rad(30) << 0;
         QTest::newRow("sod_reduzido") << "SOD(0)" << Rad(170) << 0;

@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Mutation check of the test suite: applies each small fault below to the sources, one at a time,
+# rebuilds, runs the suite and reports the faults no test caught. Every one must be caught.
+#
+#   tests/mutacoes.sh [-b BUILD] [ID...]     (default BUILD: build; default: every mutation)
+#   MUTACOES_CTEST="-R test_calculo" tests/mutacoes.sh ...   extra ctest arguments
+#
+# The build directory must be configured already (scripts/test.sh does it). A mutated file is
+# restored when its run ends, also on Ctrl+C; a copy left by a killed run is put back at start.
+# Not part of .ci/run: a full pass rebuilds and tests about forty times.
+set -euo pipefail
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+build=$raiz/build
+if [ "${1:-}" = -b ]; then build=$(cd "$2" && pwd); shift 2; fi
+cd "$raiz"
+
+# id <TAB> file <TAB> text as it stands (once in the file) <TAB> mutated text; "\n" is a line end.
+LISTA=$(cat <<'FIM'
+gravacao-descarga	platform/gravacao.cpp	    if (!f.flush() || f.error() != QFileDevice::NoError)	    if (false)
+cp1252-byte	platform/cp1252.cpp	return 0x80 + i;	return 0x81 + i;
+opcoes-recentes	platform/opcoes.cpp	for (int k = 3; k >= 1; --k) {	for (int k = 3; k > 1; --k) {
+tempo-gregoriano	engine/tempo.cpp	(m == 10 && dia >= 15)	(m == 10 && dia > 15)
+tempo-fuso	engine/tempo.cpp	(t.hora - t.fuso) / 24.0	(t.hora + t.fuso) / 24.0
+casas-cuspide	engine/casas.cpp	(p >= c1 && p < c2)	(p > c1 && p < c2)
+casas-intermedia	engine/casas.cpp	(n == 2 ? A / 3.0	(n == 3 ? A / 3.0
+posicao-segundos	engine/possigno.cpp	minutos / 60.0 + segundos / 3600.0	minutos / 60.0 - segundos / 3600.0
+preciso-nodo	engine/motorpreciso.cpp	SE_TRUE_NODE, SE_MEAN_APOG	SE_MEAN_NODE, SE_MEAN_APOG
+classico-quadrante	engine/planetas.cpp	    if (y < 0) L += PI;	    if (y > 0) L += PI;
+aspecto-orbe	chart/aspectos.cpp	if (separacao <= orbe)	if (separacao < orbe)
+orbes-linha	chart/orbes.cpp	{10, 9, 9, 8, 8, 8, 7, 7, 7, 6, 6, 6},	{9, 10, 9, 8, 8, 8, 7, 7, 7, 6, 6, 6},
+orbes-incompleto	chart/orbes.cpp	if (n < N_VALORES_ORBES)	if (n < N_VALORES_ORBES - 1)
+ficheiro-registo	chart/ficheiromapa.cpp	i <= 10 ? 10 + i : 27	i <= 10 ? 10 + i : 28
+ficheiro-retrogrado	chart/ficheiromapa.cpp	QLatin1Char(',') + Flag(c.lblretrogrado[i]);	QLatin1Char(',') + Flag(!c.lblretrogrado[i]);
+ficheiro-zona	chart/motormapa.cpp	valores.size() > 2 ? valores[2]	valores.size() > 3 ? valores[2]
+partes-sinal	chart/calculo.cpp	ReduzCirculo(asc + marte - p[0])	ReduzCirculo(asc + marte + p[0])
+retrogrado-preciso	chart/calculo.cpp	hoje.velocidades[i] < 0	hoje.velocidades[i] > 0
+data-bissexto	chart/normalizatempo.cpp	return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0;	return ano % 4 == 0;
+roda-ascendente	drawing/desenhos.cpp	ZeroAriesAngleAscendente(mapa.Cuspide(1)	ZeroAriesAngleAscendente(mapa.Cuspide(10)
+roda-espalha	drawing/disposicao.cpp	c.tetaExacto + sinal * k * passo	c.tetaExacto + sinal * passo
+grelha-coluna	drawing/grelha.cpp	d.coluna = 14 - k;	d.coluna = 13 - k;
+rtf-hexadecimal	interpretation/rtfleitura.cpp	pos += 2;\n            caractere(DeCp1252Byte	pos += 1;\n            caractere(DeCp1252Byte
+rtf-chaveta	interpretation/rtfescrita.cpp	if (u == '\\' || u == '{' || u == '}') {	if (u == '\\' || u == '{') {
+relatorio-repetido	interpretation/relatorio.cpp	if (t.trimmed().isEmpty() || onde == m_escritos.cend()) {	if (true) {
+formula-seno	interpretation/evaluator.cpp	return (ex - emx) / 2;	return (ex + emx) / 2;
+sintese-estelio	interpretation/sintese.cpp	if (e.corpos.size() >= 3)	if (e.corpos.size() >= 4)
+pagina-titulo	interpretation/paginacao.cpp	if (paginaTitulo == int(	if (true || paginaTitulo == int(
+assinatura-comentario	updater/assinatura.cpp	    if (!confere(global, sig + l[2].mid(prefixo.size()), chave))	    if (false)
+transferencia-resumo	updater/actualizacao.cpp	if (resumo.result() != f.sha256) {	if (false) {
+descricao-acima	updater/descricao.cpp	p.trimmed() == QLatin1String("..")	p.trimmed() == QLatin1String("...")
+preparacao-ligacao	updater/preparacao.cpp	if (info.isSymLink()) return true;	if (false) return true;
+fuso-horamedia	app/atlas/fusohorario.cpp	f.horas = longitudeGraus / 15.0;	f.horas = -longitudeGraus / 15.0;
+fuso-repetida	app/atlas/fusohorario.cpp	const int escolhido = validos.first();	const int escolhido = validos.last();
+atlas-populacao	app/atlas/atlas.cpp	LIMIT ?) ORDER BY Id"	LIMIT ?) ORDER BY Id DESC"
+folha-relatorio	app/folha/folha.cpp	if (relatorio && !relatorio->isEmpty())	if (false)
+cli-falhas	app/cli/main.cpp	return falhas ? SAIDA_FALHOU : SAIDA_OK;	return SAIDA_OK;
+cli-csv-aspas	app/cli/lote.cpp	QString(c).replace(QStringLiteral("\""), QStringLiteral("\"\""))	QString(c)
+janela-fecho	app/gui/frmmain.cpp	closeEvent(QCloseEvent* e) {\n    leCampos();	closeEvent(QCloseEvent* e) {
+janela-escritos	app/gui/sessaomapa.cpp	        if (!temDadosEscritos(m_campos))	        if (temDadosEscritos(m_campos))
+leitura-fecho	app/gui/frmread.cpp	    if (PodeDescartar())\n        e->accept();	    if (true)\n        e->accept();
+locais-alterado	app/gui/frmlocais.cpp	if (!m_alterado && !m_emAdicao)	if (!m_emAdicao)
+FIM
+)
+
+guarda() { echo "$1.antes-da-mutacao"; }
+for copia in $(find . -name '*.antes-da-mutacao' -not -path './build*'); do mv "$copia" "${copia%.antes-da-mutacao}"; done
+actual=""
+# Put back with a new time stamp, so the next build recompiles the restored file.
+repoe() { if [ -n "$actual" ] && [ -f "$(guarda "$actual")" ]; then mv "$(guarda "$actual")" "$actual"; touch "$actual"; fi; actual=""; }
+trap 'repoe' EXIT
+trap 'repoe; exit 130' INT TERM
+
+# Builds what the chosen tests run (nothing else is relinked) and runs them, stopping at the
+# first failure: 0 when all pass, 1 when one fails, 2 when the build fails.
+corre() {
+    local alvos
+    alvos=$(ctest --test-dir "$build" "$@" --show-only=json-v1 | grep -oE '"/[^"]*/(tests|fuzz)-bin/[^"]*"' |
+            tr -d '"' | xargs -n1 basename | sort -u)
+    ninja -C "$build" $alvos >>"$build/mutacao.log" 2>&1 || return 2
+    ctest --test-dir "$build" "$@" --stop-on-failure -j2 --timeout 300 >>"$build/mutacao.log" 2>&1 || return 1
+}
+
+declare -a escolhidas=("$@")
+total=0; apanhadas=0; falhas=()
+while IFS=$'\t' read -r -u 3 id ficheiro de para; do
+    [ -z "$id" ] && continue
+    if [ ${#escolhidas[@]} -gt 0 ] && [[ ! " ${escolhidas[*]} " == *" $id "* ]]; then continue; fi
+    total=$((total + 1))
+    actual=$ficheiro
+    cp -p "$ficheiro" "$(guarda "$ficheiro")"
+    if ! DE="$de" PARA="$para" perl -0pi -e '
+        BEGIN { ($d, $p) = map { s/\\n/\n/gr } @ENV{qw(DE PARA)} }
+        $n = () = /\Q$d\E/g; die "found $n times\n" unless $n == 1; s/\Q$d\E/$p/' "$ficheiro"; then
+        printf '%-24s ERRO: o texto a mudar não está uma só vez em %s\n' "$id" "$ficheiro"
+        falhas+=("$id"); repoe; continue
+    fi
+    # The tests of the mutated folder run first; the whole suite only if they all pass.
+    case $ficheiro in
+        app/cli/*) pasta=app ;; app/gui/*) pasta=gui ;; app/*) pasta='app|data|gui' ;; *) pasta=${ficheiro%%/*} ;;
+    esac
+    inicio=$(date +%s)
+    : >"$build/mutacao.log"
+    r=0
+    if [ -n "${MUTACOES_CTEST:-}" ]; then
+        corre ${MUTACOES_CTEST} || r=$?
+    else
+        corre -L "^($pasta)\$" || r=$?
+        [ $r -ne 0 ] || corre || r=$?
+    fi
+    case $r in
+        0) resultado="NÃO APANHADA"; falhas+=("$id") ;;
+        2) resultado="apanhada (não compila)"; apanhadas=$((apanhadas + 1)) ;;
+        *) quem=$(grep -oE '[0-9]+ - [A-Za-z0-9_]+ \((Failed|Timeout|Subprocess aborted|SEGFAULT|Exception)' \
+                  "$build/mutacao.log" | head -1 | awk '{print $3}')
+           resultado="apanhada por ${quem:-?}"; apanhadas=$((apanhadas + 1)) ;;
+    esac
+    printf '%-24s %-34s %s (%ss)\n' "$id" "$ficheiro" "$resultado" $(( $(date +%s) - inicio ))
+    repoe
+done 3<<<"$LISTA"
+
+echo "Mutações: $total, apanhadas: $apanhadas."
+[ ${#falhas[@]} -eq 0 ] || { echo "Não apanhadas ou inválidas: ${falhas[*]}"; exit 1; }
