@@ -55,8 +55,9 @@ private slots:
         QTest::newRow("opcao desconhecida") << QStringList{"--xpto"} << 2 << "opção desconhecida: --xpto";
         QTest::newRow("falta valor") << QStringList{"--data"} << 2 << "precisa de um valor";
         QTest::newRow("argumento solto") << QStringList{"mapa.anc"} << 2 << "argumento inesperado";
-        QTest::newRow("falta a hora") << QStringList{"--data", "1/1/2000", "--fuso", "0", "--latitude", "0", "--longitude", "0"}
-                                      << 2 << "falta a opção --hora";
+        QTest::newRow("falta a hora")
+            << QStringList{"--data", "1/1/2000", "--fuso", "0", "--latitude", "0", "--longitude", "0"} << 2
+            << "falta a opção --hora";
         QTest::newRow("hora impossivel") << lisboa + QStringList{"--hora", "25:00"} << 2 << "25:00";
         QTest::newRow("sexo desconhecido") << lisboa + QStringList{"--sexo", "x"} << 2 << "--sexo";
         QTest::newRow("abrir e dados juntos") << lisboa + QStringList{"--abrir", "x.anc"} << 2 << "um de cada vez";
@@ -68,12 +69,14 @@ private slots:
         QTest::newRow("ficheiro em falta") << QStringList{"--abrir", "/nao/existe.anc"} << 1 << "Erro numero 53";
         // The zone of the birth's date is filled from the atlas; an ambiguous or unknown name
         // lists the candidates. Lisbon's clocks went from 1h to 2h on 27/3/2022 and back on 30/10/2022.
-        QTest::newRow("atlas com região") << QStringList{"--atlas", "Calheta, Madeira"} + data << 0 << "Calheta (Madeira, Portugal)";
+        QTest::newRow("atlas com região")
+            << QStringList{"--atlas", "Calheta, Madeira"} + data << 0 << "Calheta (Madeira, Portugal)";
         QTest::newRow("atlas ambíguo") << QStringList{"--atlas", "Calheta"} + data << 2
                                        << "Calheta (Açores, Portugal)\nCalheta (Madeira, Portugal)";
         QTest::newRow("atlas desconhecido") << QStringList{"--atlas", "Xqzwv"} + data << 2 << "não está no atlas";
-        QTest::newRow("hora que não existiu") << QStringList{"--atlas", "Lisboa", "--data", "27/3/2022", "--hora", "1:30"} << 0
-                                              << "não existiu";
+        QTest::newRow("hora que não existiu")
+            << QStringList{"--atlas", "Lisboa", "--data", "27/3/2022", "--hora", "1:30"} << 0
+            << "não existiu";
         QTest::newRow("hora repetida") << QStringList{"--atlas", "Lisboa", "--data", "30/10/2022", "--hora", "1:30"} << 0
                                        << "duas vezes";
         QTest::newRow("data impossível") << QStringList{"--atlas", "Lisboa", "--data", "31/2/1974", "--hora", "0:20"} << 2
@@ -97,7 +100,8 @@ private slots:
         const QString anc = d.filePath("maria.anc");
         const Resultado lancado = corre(QStringList(kLisboa) << "--guardar" << anc << "--resumo" << d.filePath("r.txt"));
         QCOMPARE(lancado.codigo, 0);
-        QVERIFY(lancado.saida.startsWith(QString::fromUtf8("Resumo das posições astrologicas\n\nMaria\nNascida em Lisboa")));
+        QVERIFY(lancado.saida.startsWith(
+            QString::fromUtf8("Resumo das posições astrologicas\n\nMaria\nNascida em Lisboa")));
         QVERIFY(lancado.saida.contains("\nAspectos\n"));
         const QByteArray bytes = DiscoCheio::conteudo(anc); // the fields as the window would write them
         QVERIFY(bytes.startsWith("\"Maria\"\r\n\"25/4/1974\"\r\n#FALSE#\r\n\"0h20'\"\r\n\"1h0'0''\"\r\n"));
@@ -121,7 +125,8 @@ private slots:
         QVERIFY(DiscoCheio::escreve(d.filePath("entrada.csv"),
                         "nome,sexo,data,hora,fuso,local,latitude,longitude\r\n"
                         "Maria,F,25/4/1974,0:20,1,Lisboa,38\xc2\xba" "43' N,9\xc2\xba" "8' W\r\n"
-                        "\"Silva, Rui \"\"o Ruca\"\"\",M,15-01-1985,14h30,-3,\"Rio de Janeiro, Brasil\",22\xc2\xba" "54' S,43\xc2\xba" "12' W\r\n"
+                        "\"Silva, Rui \"\"o Ruca\"\"\",M,15-01-1985,14h30,-3,\"Rio de Janeiro, Brasil\","
+                        "22\xc2\xba" "54' S,43\xc2\xba" "12' W\r\n"
                         "Errado,M,31/2/1990,12:00,0,X,0,0\r\n"
                         "Preciso,F,25/4/1974,0:20,1,Lisboa,38\xc2\xba" "43' N,9\xc2\xba" "8' W,preciso,K\r\n"
                         "Motor errado,F,25/4/1974,0:20,1,Lisboa,0,0,turbo,\r\n"
@@ -162,8 +167,11 @@ private slots:
     void motorPreciso() {
         const Resultado r = corre(QStringList(kLisboa) << "--motor" << "preciso" << "--casas" << "P");
         QCOMPARE(r.codigo, 0);
-        QVERIFY2(r.saida.contains(QString::fromUtf8("Cálculo: motor preciso (Swiss Ephemeris), casas Placidus.")), qPrintable(r.saida));
-        const auto ref = CorreSwetest("24.4.1974", "23:20:00", 38 + 43 / 60.0, -(9 + 8 / 60.0), 'P', r.saida.contains("Moshier"));
+        QVERIFY2(
+            r.saida.contains(QString::fromUtf8("Cálculo: motor preciso (Swiss Ephemeris), casas Placidus.")),
+            qPrintable(r.saida));
+        const auto ref = CorreSwetest("24.4.1974", "23:20:00", 38 + 43 / 60.0, -(9 + 8 / 60.0), 'P',
+                                      r.saida.contains("Moshier"));
         QVERIFY2(ref, "swetest não correu");
         const QStringList resumo = r.saida.split('\n');
         QVERIFY(std::fabs(graus(resumo[8].mid(20).section(" em ", 0, 0)) - ref->corpos[0]) < 0.51 / 3600);

@@ -43,8 +43,10 @@ private slots:
         QTest::newRow("resumo (natalis-cli --resumo)") << kCli << maria + QStringList{"--resumo", "%1"} << "resumo.txt";
         QTest::newRow("roda PNG (natalis-cli --roda)") << kCli << maria + QStringList{"--roda", "%1"} << "roda.png";
         QTest::newRow("roda SVG (natalis-cli --roda)") << kCli << maria + QStringList{"--roda", "%1"} << "roda.svg";
-        QTest::newRow("lote CSV (natalis-cli --saida)") << kCli << QStringList{"--lote", "%2", "--saida", "%1"} << "mapas.csv";
-        QTest::newRow("relatorio RTF (natalis-cli --relatorio)") << kCli << maria + QStringList{"--relatorio", "%1"} << "relatorio.rtf";
+        QTest::newRow("lote CSV (natalis-cli --saida)")
+            << kCli << QStringList{"--lote", "%2", "--saida", "%1"} << "mapas.csv";
+        QTest::newRow("relatorio RTF (natalis-cli --relatorio)")
+            << kCli << maria + QStringList{"--relatorio", "%1"} << "relatorio.rtf";
         QTest::newRow("orbes") << kGravador << QStringList{"orbes", "%1"} << "Meu.orb";
         QTest::newRow("interpretacao RTF da janela de leitura") << kGravador << QStringList{"rtf", "%1"} << "leitura.rtf";
         QTest::newRow("imagem BMP") << kGravador << QStringList{"imagem", "%1"} << "roda.bmp";
@@ -53,7 +55,8 @@ private slots:
         QFETCH(QString, programa);
         QFETCH(QStringList, args);
         QFETCH(QString, nome);
-        const QString alvo = m_disco->pasta() + QLatin1Char('/') + nome, entrada = m_disco->pasta() + QStringLiteral("/entrada.csv");
+        const QString alvo = m_disco->pasta() + QLatin1Char('/') + nome,
+                      entrada = m_disco->pasta() + QStringLiteral("/entrada.csv");
         const QByteArray antigo = "conteúdo anterior de " + nome.toUtf8() + "\r\n" + QByteArray(500, 'x');
         QVERIFY(DiscoCheio::escreve(alvo, antigo));
         QVERIFY(DiscoCheio::escreve(entrada, "Ana,F,13/6/1988,14:30,1,Porto,41º9' N,8º37' W\n"));
@@ -68,7 +71,8 @@ private slots:
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 1);
         QCOMPARE(DiscoCheio::conteudo(alvo), antigo);
-        QVERIFY2(erros.contains(m_disco->motivo(nome)) && erros.contains(QStringLiteral("O ficheiro anterior ficou intacto.")),
+        QVERIFY2(erros.contains(m_disco->motivo(nome)) &&
+                     erros.contains(QStringLiteral("O ficheiro anterior ficou intacto.")),
                  qPrintable(erros));
         QVERIFY(QFile::remove(alvo));
         QCOMPARE(QDir(m_disco->pasta()).entryList(QDir::Files | QDir::Hidden), QStringList()); // no temporary file left

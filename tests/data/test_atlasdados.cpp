@@ -43,7 +43,9 @@ class TestAtlasDados : public QObject {
         QStringList c;
         for (const LocalAtlas& l : e.candidatos)
             c << l.nome;
-        if (!e.local) qWarning("\"%s\": %s", qPrintable(texto), qPrintable(c.isEmpty() ? QStringLiteral("nenhum") : c.join("; ")));
+        if (!e.local)
+            qWarning("\"%s\": %s", qPrintable(texto),
+                     qPrintable(c.isEmpty() ? QStringLiteral("nenhum") : c.join("; ")));
         return e.local.value_or(LocalAtlas{});
     }
 
@@ -61,7 +63,9 @@ private slots:
         grupo({1990, 7, 15}, 1, {"Alcoutim, Portugal", "Barrancos, Portugal", "Monção, Portugal", "Moura, Beja",
                                  "Mourão, Portugal", "Valença, Viana do Castelo"});
         // Timor-Leste keeps +9 since 2000; Indonesia's Makassar zone is +8.
-        grupo({2020, 6, 15}, 9, {"Díli", "Baucau, Timor", "Maliana, Timor", "Suai, Timor", "Lospalos, Timor", "Viqueque, Timor"});
+        grupo(
+            {2020, 6, 15}, 9,
+            {"Díli", "Baucau, Timor", "Maliana, Timor", "Suai, Timor", "Lospalos, Timor", "Viqueque, Timor"});
         noDia({2020, 1, 15}, {{"Cockburn Town, Turcas", -5}, {"Saint-Pierre, São Pedro", -3}, {"Kralendijk", -4},
                               {"Farim", 0}, {"Ebebiyin", 1}, {"Mongomo", 1}, {"Pago Pago", -11}});
         // Capitals of the Portuguese-speaking countries and Macau; São Tomé was at +1 in 2018 only.
@@ -77,14 +81,17 @@ private slots:
         noDia({2020, 1, 15}, {{"Calheta, Madeira", 0}, {"Calheta, Açores", -1}});
         // Brazil: one summer with daylight saving per state (every state had one at some time),
         // at its capital: the state's standard offset plus one hour.
-        grupo({2018, 1, 15}, -2, {"São Paulo, São Paulo", "Rio de Janeiro, Rio de Janeiro", "Belo Horizonte, Minas",
-                                  "Vitória, Espírito Santo", "Goiânia, Goiás", "Brasília, Distrito Federal", "Curitiba, Paraná",
-                                  "Florianópolis, Santa Catarina", "Porto Alegre, Rio Grande do Sul"});
+        grupo({2018, 1, 15}, -2,
+              {"São Paulo, São Paulo", "Rio de Janeiro, Rio de Janeiro", "Belo Horizonte, Minas",
+               "Vitória, Espírito Santo", "Goiânia, Goiás", "Brasília, Distrito Federal", "Curitiba, Paraná",
+               "Florianópolis, Santa Catarina", "Porto Alegre, Rio Grande do Sul"});
         grupo({2018, 1, 15}, -3, {"Campo Grande, Mato Grosso do Sul", "Cuiabá, Mato Grosso"});
         noDia({2012, 1, 15}, {{"Salvador, Bahia", -2}});
         noDia({2013, 1, 15}, {{"Palmas, Tocantins", -2}});
-        grupo({2000, 1, 15}, -2, {"Recife, Pernambuco", "Fortaleza, Ceará", "Maceió, Alagoas", "Aracaju, Sergipe",
-                                  "João Pessoa, Paraíba", "Natal, Rio Grande do Norte", "Teresina, Piauí", "São Luís, Maranhão"});
+        grupo({2000, 1, 15}, -2,
+              {"Recife, Pernambuco", "Fortaleza, Ceará", "Maceió, Alagoas", "Aracaju, Sergipe",
+               "João Pessoa, Paraíba", "Natal, Rio Grande do Norte", "Teresina, Piauí",
+               "São Luís, Maranhão"});
         noDia({2000, 1, 15}, {{"Boa Vista, Roraima", -3}, {"Fernando de Noronha, Pernambuco", -1}});
         noDia({1994, 1, 15}, {{"Manaus, Amazonas", -3}});
         noDia({1987, 1, 15}, {{"Belém, Pará, Brasil", -2}, {"Macapá, Amapá", -2}, {"Porto Velho, Rondônia", -3},
@@ -129,7 +136,8 @@ private slots:
         const FusoLocal f = FusoParaLocal(zona, data, hora, -(8 + 36 / 60.0 + 40 / 3600.0));
         QCOMPARE(f.situacao, situacao);
         QVERIFY2(std::abs(f.horas - horas) < 1e-9, qPrintable(QString::number(f.horas)));
-        if (situacao == S::Repetida || situacao == S::Inexistente) QVERIFY(std::abs(f.horasAlternativa - alternativa) < 1e-9);
+        if (situacao == S::Repetida || situacao == S::Inexistente)
+            QVERIFY(std::abs(f.horasAlternativa - alternativa) < 1e-9);
         QVERIFY(!ExplicaFuso(zona, f).isEmpty());
     }
 

@@ -62,7 +62,8 @@ private slots:
     void initTestCase() {
         QVERIFY(Escreve(caminho("versao.tsv"), "# title, major, minor, revision\nTeste\t1\t2\t3\n"));
         const QString textos = QStringLiteral(NATALIS_PROGRAM_DIR "/Intrepreter.mdb");
-        for (const QString& l : Linhas(textos, QStringLiteral("SELECT codigo, Texto FROM \"interpretação\" ORDER BY rowid")))
+        for (const QString& l :
+             Linhas(textos, QStringLiteral("SELECT codigo, Texto FROM \"interpretação\" ORDER BY rowid")))
             if (!m_texto.contains(l.section(QLatin1Char('|'), 0, 0)))
                 m_texto.insert(l.section(QLatin1Char('|'), 0, 0), l.section(QLatin1Char('|'), 1));
         QVERIFY2(m_texto.size() > 1000, qPrintable(textos + ": build natalis_databases"));
@@ -103,8 +104,9 @@ private slots:
         QFETCH(QString, mensagem);
         QVERIFY(Escreve(caminho("a.tsv"), "1101\tum\n") && Escreve(caminho("mau.tsv"), conteudo));
         QVERIFY(Escreve(caminho("velha.mdb"), "a base anterior"));
-        const QStringList fontes = tabela == "textos" ? QStringList{caminho("versao.tsv"), caminho("a.tsv"), caminho("mau.tsv")}
-                                                      : QStringList{caminho("mau.tsv")};
+        const QStringList fontes =
+            tabela == "textos" ? QStringList{caminho("versao.tsv"), caminho("a.tsv"), caminho("mau.tsv")}
+                               : QStringList{caminho("mau.tsv")};
         QString erro;
         QCOMPARE(Mkdb(QStringList{tabela, caminho("velha.mdb")} + fontes, &erro), 1);
         for (const QString& m : mensagem.split('\n'))
@@ -168,7 +170,8 @@ private slots:
             for (; i >= 0; i = t.indexOf(QLatin1Char('{'), i + 1)) {
                 const QChar tipo = i + 1 < t.size() ? t[i + 1].toUpper() : QChar();
                 if (!QStringLiteral("HMAD=").contains(tipo)) erro(QStringLiteral("unknown token {") + tipo);
-                if (QStringLiteral("AD=").contains(tipo) && !Aspecto(it.key().toInt())) erro("position segment outside an aspect text");
+                if (QStringLiteral("AD=").contains(tipo) && !Aspecto(it.key().toInt()))
+                    erro("position segment outside an aspect text");
                 const qsizetype f = t.indexOf(QLatin1Char('}'), i), proximo = t.indexOf(QLatin1Char('{'), i + 1);
                 if (f < 0 || (proximo >= 0 && proximo < f))
                     erro("segment without its }");
@@ -179,8 +182,9 @@ private slots:
         }
         erros.sort();
         QVERIFY2(erros.isEmpty(), qPrintable(QString::number(erros.size()) + " faults: " + erros.mid(0, 15).join("; ")));
-        const QStringList plano = Linhas(QStringLiteral(NATALIS_PROGRAM_DIR "/Intrepreter.mdb"),
-                                         QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM \"interpretação\" WHERE codigo = '1101'"));
+        const QStringList plano = Linhas(
+            QStringLiteral(NATALIS_PROGRAM_DIR "/Intrepreter.mdb"),
+            QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM \"interpretação\" WHERE codigo = '1101'"));
         QVERIFY2(plano.join(' ').contains(QStringLiteral("INDEX")), qPrintable(plano.join(' ')));
     }
 };

@@ -41,7 +41,8 @@ inline QByteArray publicada(const char* texto) { return QByteArray(texto).replac
 // permissions and content: equal prints mean a byte-identical folder.
 inline QByteArray ImpressaoPasta(const QString& pasta) {
     QStringList nomes;
-    for (QDirIterator i(pasta, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    for (QDirIterator i(pasta, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
          i.hasNext();)
         nomes << i.next();
     nomes.sort();
@@ -166,7 +167,8 @@ public:
     bool Inicia() {
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
         DefineCaixaMensagens(&caixa);
-        if (!pasta.isValid() || !chaves.isValid() || !corre("bash", {NATALIS_SCRIPTS "/assina-actualizacao.sh", "chaves", chaves.path()}))
+        if (!pasta.isValid() || !chaves.isValid() ||
+            !corre("bash", {NATALIS_SCRIPTS "/assina-actualizacao.sh", "chaves", chaves.path()}))
             return false;
         chave = LeChavePublica(le(chaves.filePath(QStringLiteral("natalis.pub"))));
         return chave.Valida() && servidor.Inicia();
@@ -195,14 +197,16 @@ public:
     // Publishes as the maker does: the signing script signs the description and its files
     // (`programas` as program files) with this key; the server then serves the description,
     // its signature and every file (a test may then change a file's route).
-    bool publica(const QByteArray& descricao, const QMap<QString, QByteArray>& ficheiros = {}, const QStringList& programas = {}) {
+    bool publica(const QByteArray& descricao, const QMap<QString, QByteArray>& ficheiros = {},
+                 const QStringList& programas = {}) {
         QTemporaryDir pub;
         if (!escreve(pub.filePath(QStringLiteral("update.txt")), descricao)) return false;
         for (auto f = ficheiros.cbegin(); f != ficheiros.cend(); ++f) {
             if (!escreve(pub.filePath(f.key()), f.value())) return false;
             servidor.Serve(QStringLiteral("/upd/") + f.key(), f.value());
         }
-        QStringList argumentos{NATALIS_SCRIPTS "/assina-actualizacao.sh", "assina", pub.path(), chaves.filePath("natalis.key")};
+        QStringList argumentos{NATALIS_SCRIPTS "/assina-actualizacao.sh", "assina", pub.path(),
+                               chaves.filePath("natalis.key")};
         for (const QString& p : programas)
             argumentos << QStringLiteral("--programa") << p;
         if (!corre("bash", argumentos)) return false;
@@ -214,7 +218,9 @@ public:
     bool publicaTalQual(const QByteArray& descricao) {
         QTemporaryDir pub;
         const QString texto = pub.filePath(QStringLiteral("update.txt"));
-        if (!escreve(texto, descricao) || !corre("minisign", {"-S", "-s", chaves.filePath("natalis.key"), "-m", texto})) return false;
+        if (!escreve(texto, descricao) ||
+            !corre("minisign", {"-S", "-s", chaves.filePath("natalis.key"), "-m", texto}))
+            return false;
         publicaSemAssinar(descricao);
         servidor.Serve(QStringLiteral("/upd/update.txt.minisig"), le(texto + QStringLiteral(".minisig")));
         return true;

@@ -70,7 +70,8 @@ private slots:
         QVERIFY(escreve(amb.programa(QStringLiteral("orbs/Default.orb")), "orbes antigas"));
         QVERIFY(escreve(amb.programa(QStringLiteral("Natalis")), ProgramaAntigo));
         QVERIFY(QFile::setPermissions(amb.programa(QStringLiteral("Natalis")),
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ReadOther | QFile::ExeOther));
         QVERIFY(escreve(amb.pasta.filePath(QStringLiteral("fora.txt")), "de fora"));
     }
 
@@ -106,7 +107,8 @@ private slots:
         ComChave a(amb.chave);
         QCOMPARE(a.Update(), Actualizador::SemDescricao);
         QCOMPARE(a.cor, CorEstado::Vermelho);
-        QVERIFY2(a.msg.contains(QStringLiteral("Não foi possível obter a informação de actualização")), qPrintable(a.msg));
+        QVERIFY2(a.msg.contains(QStringLiteral("Não foi possível obter a informação de actualização")),
+                 qPrintable(a.msg));
         QVERIFY(a.cmdactualActivo);
 
         SaveOption(OpcaoPastaWeb, amb.servidor.Base() + QStringLiteral("/upd"));
@@ -181,7 +183,8 @@ private slots:
         QTest::addColumn<bool>("antesDeBuscar"); // refused with nothing but the description fetched
         QTest::newRow("sem assinatura") << "sem assinatura" << "update.txt.minisig" << true;
         QTest::newRow("descrição alterada depois de assinada") << "alterada" << "não corresponde" << true;
-        QTest::newRow("assinada pela chave dos testes, não pela do programa") << "chave do programa" << "outra chave" << true;
+        QTest::newRow("assinada pela chave dos testes, não pela do programa") << "chave do programa"
+                                                                              << "outra chave" << true;
         // [otherfiles] lines of the second file | its [integridade] value; the first, good, file
         // is not fetched either.
         QTest::newRow("localização acima da pasta") << "filename2=a\r\nfilelocation2=..|3 " + QString(64, 'a')
@@ -214,7 +217,8 @@ private slots:
         const QString natalis = QStringLiteral("/upd/Natalis"), orbes = amb.programa(QStringLiteral("orbs")),
                       fora = amb.pasta.filePath(QStringLiteral("fora.txt"));
         ServidorTeste& s = amb.servidor;
-        if (caso == "sem assinatura") s.Define(QStringLiteral("/upd/update.txt.minisig"), ServidorTeste::Modo::NaoEncontrado);
+        if (caso == "sem assinatura")
+            s.Define(QStringLiteral("/upd/update.txt.minisig"), ServidorTeste::Modo::NaoEncontrado);
         if (caso == "adulterado") s.Serve(natalis, QByteArray(ProgramaNovo).replace("novo!!", "MAU!!!"));
         if (caso == "maior") s.Serve(natalis, ProgramaNovo + "rm -rf ~\n");
         if (caso == "cortada") s.Define(natalis, ServidorTeste::Modo::SemTamanhoAMeio, ProgramaNovo);
@@ -278,7 +282,8 @@ private slots:
         PicoMemoria::Reinicia();
         QCOMPARE(a.Update(), Actualizador::Concluida);
         const qint64 pico = PicoMemoria::Le();
-        QVERIFY2(pico > 0 && pico < 100 * 1024 * 1024, qPrintable(QStringLiteral("pico de memória: %1 MB").arg(pico >> 20)));
+        QVERIFY2(pico > 0 && pico < 100 * 1024 * 1024,
+                 qPrintable(QStringLiteral("pico de memória: %1 MB").arg(pico >> 20)));
         QVERIFY2(erros(a).contains("não corresponde"), qPrintable(erros(a)));
         QCOMPARE(ImpressaoPasta(amb.pasta.path()), antes);
     }

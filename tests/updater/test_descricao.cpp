@@ -87,10 +87,12 @@ private slots:
         QTest::addColumn<QStringList>("nomes");
         QTest::addColumn<QString>("motivo"); // empty: accepted
         const QByteArray h = "23f3770b6441c8d5c9c5fd6b364972b0bf29ae5cd1782749edaae17847dac020";
-        const QByteArray i1 = "otherfiles1=3 " + h + "\n", i2 = "otherfiles2=3 " + h + "\n", um = "filescount=1\nfilename1=a\n";
+        const QByteArray i1 = "otherfiles1=3 " + h + "\n", i2 = "otherfiles2=3 " + h + "\n",
+                         um = "filescount=1\nfilename1=a\n";
         const auto de = [](const char* nome, const QByteArray& ficheiros, const QByteArray& integridade,
                            const QStringList& nomes, const char* motivo = "") {
-            QTest::newRow(nome) << "[otherfiles]\n" + ficheiros + "[integridade]\n" + integridade << nomes << QString::fromUtf8(motivo);
+            QTest::newRow(nome) << "[otherfiles]\n" + ficheiros + "[integridade]\n" + integridade << nomes
+                                << QString::fromUtf8(motivo);
         };
         const char* semResumo = "Falta o tamanho ou o resumo SHA-256 assinado de a";
         const char* programa = "é um programa e não está assinado como tal";
@@ -134,8 +136,10 @@ private slots:
         QTest::addColumn<QByteArray>("entrada");
         QTest::addColumn<QString>("mais");
         QTest::addColumn<QString>("esperado");
-        const auto de = [](const char* leitor, const char* caso, const QByteArray& entrada, const char* mais, const QString& e) {
-            QTest::addRow("%s: %s", leitor, caso) << QString::fromLatin1(leitor) << entrada << QString::fromLatin1(mais) << e;
+        const auto de = [](const char* leitor, const char* caso, const QByteArray& entrada, const char* mais,
+                           const QString& e) {
+            QTest::addRow("%s: %s", leitor, caso)
+                << QString::fromLatin1(leitor) << entrada << QString::fromLatin1(mais) << e;
         };
         // Private-profile rules: the first section and key of a name, case-blind, blanks trimmed,
         // comments and lines without "=" skipped, values in Windows-1252, at most 999 characters.
@@ -205,7 +209,8 @@ private slots:
         // A file's address below the web folder (mais), escaped.
         de("endereco", "barra final", "a.txt", "https://x.pt/upd/", "https://x.pt/upd/a.txt");
         de("endereco", "barra invertida", "sub\\a.txt", "https://x.pt/upd", "https://x.pt/upd/sub/a.txt");
-        de("endereco", "espaço e cardinal", "a b#1?.txt", "http://127.0.0.1:8080/u", "http://127.0.0.1:8080/u/a%20b%231%3F.txt");
+        de("endereco", "espaço e cardinal", "a b#1?.txt", "http://127.0.0.1:8080/u",
+           "http://127.0.0.1:8080/u/a%20b%231%3F.txt");
     }
     void leitores() {
         QFETCH(QString, leitor);

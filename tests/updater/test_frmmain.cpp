@@ -50,8 +50,10 @@ private slots:
         QVERIFY(frmmain::SemJanela({"/N"}));
         for (const QStringList& outros : {QStringList{"/n"}, QStringList{}, QStringList{"/N", "x"}, QStringList{"-N"}})
             QVERIFY2(!frmmain::SemJanela(outros), qPrintable(outros.join(' ')));
-        QVERIFY(amb.publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=a.orb\nfilelocation1=orbs\n"),
-                            {{"a.orb", "5"}}));
+        QVERIFY(amb.publica(
+            publicada(
+                "[natalis]\nonline=0\n[otherfiles]\nfilescount=1\nfilename1=a.orb\nfilelocation1=orbs\n"),
+            {{"a.orb", "5"}}));
         frmmain w;
         w.actualizador().DefineChave(amb.chave);
         QCOMPARE(w.ExecutaSemJanela(), 0);
@@ -89,15 +91,18 @@ private slots:
         QListWidget* lista = erros(w);
         // A mark on the first line's item survives only if the item is never rebuilt.
         connect(&w.actualizador(), &Actualizador::mudou, this, [&] {
-            if (lista->count() > 0 && !lista->item(0)->data(Qt::UserRole).isValid()) lista->item(0)->setData(Qt::UserRole, 42);
+            if (lista->count() > 0 && !lista->item(0)->data(Qt::UserRole).isValid())
+                lista->item(0)->setData(Qt::UserRole, 42);
         });
         actualiza(w);
-        QCOMPARE(controlo(w, "msg")->text(), QStringLiteral("A actualização terminou com erros: 2 ficheiros não foram actualizados."));
+        QCOMPARE(controlo(w, "msg")->text(),
+                 QStringLiteral("A actualização terminou com erros: 2 ficheiros não foram actualizados."));
         QVERIFY(temCor(controlo(w, "msg"), qRgb(240, 0, 0)));
         QVERIFY(lista->isVisible());
         QCOMPARE(lista->count(), 3);
         QCOMPARE(lista->item(0)->text(), QStringLiteral("Erro na actualização de a.orb"));
-        QCOMPARE(lista->item(2)->text(), QStringLiteral("Nenhum ficheiro foi substituído: a instalação anterior ficou como estava."));
+        QCOMPARE(lista->item(2)->text(),
+                 QStringLiteral("Nenhum ficheiro foi substituído: a instalação anterior ficou como estava."));
         QCOMPARE(lista->item(0)->data(Qt::UserRole).toInt(), 42);
         QVERIFY(!QFile::exists(amb.programa(QStringLiteral("b.txt"))));
     }
@@ -109,11 +114,13 @@ private slots:
         amb.servidor.Serve(QStringLiteral("/upd/b.txt"), "b");
         frmmain w;
         actualiza(w);
-        QVERIFY2(controlo(w, "msg")->text().startsWith("A Actualização não foi possivel"), qPrintable(controlo(w, "msg")->text()));
+        QVERIFY2(controlo(w, "msg")->text().startsWith("A Actualização não foi possivel"),
+                 qPrintable(controlo(w, "msg")->text()));
         QVERIFY(temCor(controlo(w, "msg"), qRgb(240, 0, 0)));
         QVERIFY(erros(w)->isVisible());
         QCOMPARE(erros(w)->count(), 1);
-        QVERIFY2(erros(w)->item(0)->text().contains("informação de actualização não foi encontrada"), qPrintable(erros(w)->item(0)->text()));
+        QVERIFY2(erros(w)->item(0)->text().contains("informação de actualização não foi encontrada"),
+                 qPrintable(erros(w)->item(0)->text()));
         QVERIFY(!botao(w, "cmdactual")->isEnabled());
         QCOMPARE(amb.servidor.Pedidos(QStringLiteral("/upd/b.txt")), 0);
     }
@@ -145,8 +152,10 @@ private slots:
 
     // "Cancelar" during a stalled transfer ends the run at once and leaves the old file.
     void cancelarDuranteTransferencia() {
-        QVERIFY(amb.publica(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=lento.bin\nfilename2=b.txt\n"),
-                            {{"lento.bin", QByteArray(10000, 'x')}, {"b.txt", "b"}}));
+        QVERIFY(amb.publica(
+            publicada(
+                "[natalis]\nonline=0\n[otherfiles]\nfilescount=2\nfilename1=lento.bin\nfilename2=b.txt\n"),
+            {{"lento.bin", QByteArray(10000, 'x')}, {"b.txt", "b"}}));
         amb.servidor.Define(QStringLiteral("/upd/lento.bin"), ServidorTeste::Modo::Parado, QByteArray(10000, 'x'));
         QVERIFY(escreve(amb.programa(QStringLiteral("lento.bin")), "anterior"));
         frmmain w;
@@ -184,7 +193,8 @@ private slots:
         QCOMPARE(n->Texto(), QStringLiteral("Mapas novos no site"));
         QCOMPARE(n->pos(), QPoint(w.frameGeometry().left(), w.frameGeometry().bottom() + 1));
         QCOMPARE(amb.caixa.chamadas.size(), 1);
-        QCOMPARE(amb.caixa.chamadas[0].texto, QStringLiteral("Existem alterações no Site do Natalis.\nDeseja visitá-lo agora?"));
+        QCOMPARE(amb.caixa.chamadas[0].texto,
+                 QStringLiteral("Existem alterações no Site do Natalis.\nDeseja visitá-lo agora?"));
         QCOMPARE(amb.caixa.chamadas[0].icone, IconeMsg::Informacao);
         QCOMPARE(lancadas, 0);
         QCOMPARE(GetOption(-3), QStringLiteral("False"));
