@@ -4,38 +4,29 @@
 // ignored, so that a write fails with EFBIG instead of killing the process.
 #include <QDir>
 #include <QFile>
-#include <QString>
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
-
 class DiscoCheio {
 public:
     explicit DiscoCheio(const QString& pasta) : m_pasta(pasta) {
         QDir().mkpath(pasta);
-        m_montado = ::mount("tmpfs", QFile::encodeName(pasta).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                            "size=256k") == 0;
-        if (!m_montado)
-            m_porque = QStringLiteral("mount tmpfs recusado (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        m_montado = ::mount("tmpfs", QFile::encodeName(pasta).constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
     }
     ~DiscoCheio() {
         esvazia();
-        if (m_montado)
-            ::umount2(QFile::encodeName(m_pasta).constData(), MNT_DETACH);
+        if (m_montado) ::umount2(QFile::encodeName(m_pasta).constData(), MNT_DETACH);
     }
     DiscoCheio(const DiscoCheio&) = delete;
     DiscoCheio& operator=(const DiscoCheio&) = delete;
 
     const QString& pasta() const { return m_pasta; }
     bool montado() const { return m_montado; }
-    QString porqueNaoMontado() const { return m_porque; }
-
     // The reason a failed save of `nome` must give.
     QString motivo(const QString& nome) const {
         return m_montado ? QStringLiteral("Sem espaço no disco para gravar «%1».").arg(nome)
@@ -45,11 +36,9 @@ public:
     // Fills the tmpfs until it refuses with ENOSPC; false if it never does. Nothing to do
     // under a size limit.
     bool enche() {
-        if (!m_montado)
-            return true;
+        if (!m_montado) return true;
         const int fd = ::open(QFile::encodeName(enchimento()).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0)
-            return false;
+        if (fd < 0) return false;
         static const char bloco[4096] = {};
         while (::write(fd, bloco, sizeof bloco) > 0) {
         }
@@ -60,6 +49,7 @@ public:
         return e == ENOSPC;
     }
     void esvazia() { QFile::remove(enchimento()); }
+    QString enchimento() const { return m_pasta + QStringLiteral("/enchimento"); }
 
     static QByteArray conteudo(const QString& caminho) {
         QFile f(caminho);
@@ -86,9 +76,6 @@ public:
     }
 
 private:
-    QString enchimento() const { return m_pasta + QStringLiteral("/enchimento"); }
-
     QString m_pasta;
     bool m_montado = false;
-    QString m_porque;
 };

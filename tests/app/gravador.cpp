@@ -1,8 +1,8 @@
 // Test helper: saves one kind of file exactly as the programs do (chart, positions summary,
 // orbs, the reading window's RTF, a wheel image), over the path it is given.
 //   gravador MODO CAMINHO [--para-a-meio]
-// With --para-a-meio the first write into the save's temporary file stops halfway: half the
-// bytes reach the disk, "a meio" goes to standard output and the process waits to be killed.
+// With --para-a-meio the first write into the save's folder stops halfway: half the bytes
+// reach the disk, "a meio" goes to standard output and the process waits to be killed.
 // Exit 0 when saved, 1 with the Portuguese message on standard error when not.
 #include "calculo.h"
 #include "camposmapa.h"
@@ -14,7 +14,6 @@
 #include "resumo.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextDocument>
 
@@ -28,21 +27,19 @@ namespace {
 char pastaBloqueada[4096] = {0};
 
 bool naPastaBloqueada(int fd) {
-    if (!pastaBloqueada[0] || fd <= 2)
-        return false;
+    if (!pastaBloqueada[0] || fd <= 2) return false;
     char ligacao[64], destino[4096] = {0};
     std::snprintf(ligacao, sizeof ligacao, "/proc/self/fd/%d", fd);
-    const ssize_t n = readlink(ligacao, destino, sizeof destino - 1);
     const size_t tamanho = std::strlen(pastaBloqueada);
-    return n > 0 && std::strncmp(destino, pastaBloqueada, tamanho) == 0 && destino[tamanho] == '/';
+    return readlink(ligacao, destino, sizeof destino - 1) > 0 && std::strncmp(destino, pastaBloqueada, tamanho) == 0 &&
+           destino[tamanho] == '/';
 }
 } // namespace
 
 // Every write of the process passes here first (Qt's file engine calls write(2) through the
 // dynamic linker, which finds this definition before the C library's).
 extern "C" ssize_t write(int fd, const void* dados, size_t n) {
-    using Escrita = ssize_t (*)(int, const void*, size_t);
-    static const auto real = reinterpret_cast<Escrita>(dlsym(RTLD_NEXT, "write"));
+    static const auto real = reinterpret_cast<ssize_t (*)(int, const void*, size_t)>(dlsym(RTLD_NEXT, "write"));
     if (n > 1 && naPastaBloqueada(fd)) {
         real(fd, dados, n / 2);
         real(STDOUT_FILENO, "a meio\n", 7);
@@ -52,49 +49,28 @@ extern "C" ssize_t write(int fd, const void* dados, size_t n) {
     return real(fd, dados, n);
 }
 
-namespace {
-bool lancaMapa(CamposMapa& campos, Mapa& mapa) {
-    const std::pair<QString*, const char*> dados[] = {
-        {&campos.txtNome, "Maria"},   {&campos.txtData, "25/4/1974"},       {&campos.txtHora, "0:20"},
-        {&campos.FusoHorario, "1"},   {&campos.txtlocal, "Lisboa"},         {&campos.txtLatitude, "38º43' N"},
-        {&campos.txtlongitude, "9º8' W"}};
-    for (const auto& [campo, valor] : dados)
-        *campo = QString::fromUtf8(valor);
-    campos.sexoMasculino = false;
-    return Cast(campos, mapa);
-}
-
-bool guardaRtf(const QString& caminho) {
-    QTextDocument relatorio, pessoal;
-    QString texto;
-    for (int i = 0; i < 400; ++i)
-        texto += QStringLiteral("Parágrafo %1 da interpretação automática.\n").arg(i);
-    relatorio.setPlainText(texto);
-    pessoal.setPlainText(kCabecalhoPessoal + QStringLiteral("\nTexto meu."));
-    QString erro;
-    if (GuardaInterpretacao(caminho, relatorio, pessoal, &erro))
-        return true;
-    std::fprintf(stderr, "%s\n", qUtf8Printable(erro));
-    return false;
-}
-} // namespace
-
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 3)
-        return 2;
+    if (args.size() < 3) return 2;
     const QString modo = args[1], caminho = args[2];
     if (args.contains(QStringLiteral("--para-a-meio")))
         std::snprintf(pastaBloqueada, sizeof pastaBloqueada, "%s",
                       QFileInfo(caminho).absoluteDir().canonicalPath().toLocal8Bit().constData());
 
     CamposMapa campos;
+    campos.txtNome = QStringLiteral("Maria");
+    campos.txtData = QStringLiteral("25/4/1974");
+    campos.txtHora = QStringLiteral("0:20");
+    campos.FusoHorario = QStringLiteral("1");
+    campos.txtlocal = QStringLiteral("Lisboa");
+    campos.txtLatitude = QStringLiteral("38º43' N");
+    campos.txtlongitude = QStringLiteral("9º8' W");
+    campos.sexoMasculino = false;
     Mapa mapa;
-    if (modo != QLatin1String("rtf") && modo != QLatin1String("orbes") && !lancaMapa(campos, mapa))
-        return 2;
+    if (!Cast(campos, mapa)) return 2;
+    QString erro;
     bool gravado = false;
     if (modo == QLatin1String("mapa")) {
         gravado = SaveToFile(caminho, campos);
@@ -103,19 +79,20 @@ int main(int argc, char** argv) {
     } else if (modo == QLatin1String("orbes")) {
         TabelaOrbes padrao;
         padrao.CarregaPadrao();
-        QString erro;
         gravado = EscreveFicheiroOrbes(caminho, padrao.ValoresFicheiro(), &erro);
-        if (!gravado)
-            std::fprintf(stderr, "%s\n", qUtf8Printable(erro));
     } else if (modo == QLatin1String("rtf")) {
-        gravado = guardaRtf(caminho);
+        QTextDocument relatorio, pessoal;
+        QString texto;
+        for (int i = 0; i < 400; ++i)
+            texto += QStringLiteral("Parágrafo %1 da interpretação automática.\n").arg(i);
+        relatorio.setPlainText(texto);
+        pessoal.setPlainText(kCabecalhoPessoal + QStringLiteral("\nTexto meu."));
+        gravado = GuardaInterpretacao(caminho, relatorio, pessoal, &erro);
     } else if (modo == QLatin1String("imagem")) {
-        QString erro;
         gravado = ExportaDesenho(mapa, DesenhoExportado::Roda, caminho, 400, 1.0, &erro);
-        if (!gravado)
-            std::fprintf(stderr, "%s\n", qUtf8Printable(erro));
     } else {
         return 2;
     }
+    if (!erro.isEmpty()) std::fprintf(stderr, "%s\n", qUtf8Printable(erro));
     return gravado ? 0 : 1;
 }

@@ -1,180 +1,178 @@
-// The databases the build ships in the program folder: every text the report can ask for is
-// there, each text's markup is well formed, the version record is filled, and the atlas holds
-// the well-known places with valid time zones. Read straight through SQLite.
-#include <QDir>
-#include <QFileInfo>
-#include <QHash>
-#include <QRegularExpression>
+// The databases: natalis-mkdb, the build's tool, keeps each text exactly and stops the build on
+// a faulty source with its file and line, leaving the old database alone; the shipped texts
+// hold every text the report can ask for, with well-formed markup, looked up by an index.
+// (The shipped atlas, which the same tool makes, is the atlas test's.)
+#include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-const QString kPasta = QStringLiteral(NATALIS_PROGRAM_DIR);
-
 bool Aspecto(int codigo) {
     const int t = (codigo / 100) % 10;
     return codigo < 100000 && (t == 4 || t == 6 || t == 7 || t == 8 || t == 9);
 }
 
-// Every code the report can build, by family, written out from the code table of the texts
-// (bodies 1..19, signs and houses 1..12) and the pairs the aspect detector can record.
-QList<int> CodigosDaFamilia(const QString& familia) {
-    QList<int> c;
-    if (familia == "corpos_em_signos")
-        for (int p = 1; p <= 19; ++p)
-            for (int s = 1; s <= 12; ++s)
-                c << p * 1000 + 100 + s;
-    if (familia == "cuspides_em_signos")
-        for (int h = 1; h <= 12; ++h)
-            for (int s = 1; s <= 12; ++s)
-                c << h * 1000 + 200 + s;
-    if (familia == "corpos_em_casas")
-        for (int p = 1; p <= 19; ++p)
-            for (int h = 1; h <= 12; ++h)
-                c << p * 1000 + 300 + h;
-    if (familia == "aspectos")
-        // Pairs of bodies 1..13; the node (11) and the Part of Fortune (13) only in conjunction.
-        for (int a = 1; a <= 13; ++a)
-            for (int b = a + 1; b <= 13; ++b)
-                for (int t : {9, 6, 4, 7, 8})
-                    if (t == 9 || (a != 11 && b != 11 && a != 13 && b != 13)) c << a * 1000 + t * 100 + b;
-    if (familia == "retrogrados_em_signos")
-        for (int p = 3; p <= 10; ++p)
-            for (int s = 1; s <= 12; ++s)
-                c << 900000 + p * 1000 + s;
-    if (familia == "retrogrados_em_casas")
-        for (int p = 3; p <= 10; ++p)
-            for (int h = 1; h <= 12; ++h)
-                c << 1000000 + p * 1000 + h;
-    if (familia == "decanatos")
-        for (int d = 1; d <= 3; ++d)
-            for (int s = 1; s <= 12; ++s)
-                c << 1100000 + d * 1000 + s;
-    if (familia == "esclarecedores")
-        for (int i = 0; i <= 10; ++i)
-            c << 1201001 + i;
-    if (familia == "segmentos")
-        for (int q = 1; q <= 6; ++q)
-            for (int s = 1; s <= 12; ++s)
-                c << 1300000 + q * 1000 + s;
-    return c;
+bool Escreve(const QString& caminho, const QByteArray& conteudo) {
+    QFile f(caminho);
+    return f.open(QIODevice::WriteOnly) && f.write(conteudo) == conteudo.size();
+}
+
+// Runs natalis-mkdb; its exit code, and its standard error in `erro`.
+int Mkdb(const QStringList& args, QString* erro) {
+    QProcess p;
+    p.start(QStringLiteral(NATALIS_MKDB), args);
+    if (!p.waitForFinished(30000)) return -1;
+    *erro = QString::fromUtf8(p.readAllStandardError());
+    return p.exitCode();
+}
+
+// The rows of a query on a database file, the columns of each joined by "|".
+QStringList Linhas(const QString& base, const QString& sql) {
+    QStringList linhas;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("ver"));
+        db.setDatabaseName(base);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        QSqlQuery q(db);
+        if (!db.open() || !q.exec(sql)) return {QStringLiteral("erro: ") + q.lastError().text()};
+        while (q.next()) {
+            QStringList c;
+            for (int i = 0; i < q.record().count(); ++i)
+                c << q.value(i).toString();
+            linhas << c.join(QLatin1Char('|'));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("ver"));
+    return linhas;
 }
 } // namespace
 
 class TestBaseDados : public QObject {
     Q_OBJECT
-    QSqlDatabase m_textos;
-    QSqlDatabase m_locais;
-    QHash<QString, QString> m_texto; // code -> text, first record of each code
+    QTemporaryDir m_pasta;
+    QHash<QString, QString> m_texto; // code -> text of the shipped base, first record of each code
+
+    QString caminho(const char* nome) const { return m_pasta.filePath(QString::fromLatin1(nome)); }
 
 private slots:
     void initTestCase() {
-        const QString textos = QDir(kPasta).filePath(QStringLiteral("Intrepreter.mdb"));
-        const QString locais = QDir(kPasta).filePath(QStringLiteral("locais.mdb"));
-        QVERIFY2(QFileInfo::exists(textos), qPrintable(textos + " is missing: build natalis_databases"));
-        QVERIFY2(QFileInfo::exists(locais), qPrintable(locais + " is missing: build natalis_databases"));
-        m_textos = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("textos"));
-        m_textos.setDatabaseName(textos);
-        m_textos.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        QVERIFY(m_textos.open());
-        m_locais = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("locais"));
-        m_locais.setDatabaseName(locais);
-        m_locais.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        QVERIFY(m_locais.open());
-        QSqlQuery q(m_textos);
-        QVERIFY(q.exec(QStringLiteral("SELECT codigo, Texto FROM \"interpretação\" ORDER BY rowid")));
-        while (q.next())
-            if (!m_texto.contains(q.value(0).toString()))
-                m_texto.insert(q.value(0).toString(), q.value(1).toString());
+        QVERIFY(Escreve(caminho("versao.tsv"), "# title, major, minor, revision\nTeste\t1\t2\t3\n"));
+        const QString textos = QStringLiteral(NATALIS_PROGRAM_DIR "/Intrepreter.mdb");
+        for (const QString& l :
+             Linhas(textos, QStringLiteral("SELECT codigo, Texto FROM \"interpretação\" ORDER BY rowid")))
+            if (!m_texto.contains(l.section(QLatin1Char('|'), 0, 0)))
+                m_texto.insert(l.section(QLatin1Char('|'), 0, 0), l.section(QLatin1Char('|'), 1));
+        QVERIFY2(m_texto.size() > 1000, qPrintable(textos + ": build natalis_databases"));
     }
 
-    void tabelasECampos() {
-        QCOMPARE(m_textos.record(QStringLiteral("interpretação")).count(), 2);
-        QVERIFY(m_textos.record(QStringLiteral("interpretação")).contains(QStringLiteral("codigo")));
-        QVERIFY(m_textos.record(QStringLiteral("interpretação")).contains(QStringLiteral("Texto")));
-        for (const char* c : {"title", "major", "minor", "revision"})
-            QVERIFY2(m_textos.record(QStringLiteral("version")).contains(QLatin1String(c)), c);
-        for (const char* c : {"Local", "Latitude", "Longitude", "Fuso"})
-            QVERIFY2(m_locais.record(QStringLiteral("Locais")).contains(QLatin1String(c)), c);
-        // The lookups go through an index on the searched field.
-        QSqlQuery q(m_textos);
-        QVERIFY(q.exec(
-            QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM \"interpretação\" WHERE codigo = '1101'")));
-        QVERIFY(q.next());
-        QVERIFY2(q.value(3).toString().contains(QStringLiteral("INDEX")), qPrintable(q.value(3).toString()));
+    // Texts are kept exactly, trailing blank included; CR LF line ends are accepted.
+    void mkdbTextos() {
+        QVERIFY(Escreve(caminho("a.tsv"), "# comentário\n1101\tOlá |1, bem-vind|2. \n\n1102\t\r\n"));
+        QVERIFY(Escreve(caminho("b.tsv"), "1902\tConj {A adiante } {D atrás }\n"));
+        QString erro;
+        QCOMPARE(Mkdb({"textos", caminho("t.mdb"), caminho("versao.tsv"), caminho("a.tsv"), caminho("b.tsv")}, &erro), 0);
+        QCOMPARE(Linhas(caminho("t.mdb"), QStringLiteral("SELECT codigo, Texto FROM \"interpretação\" ORDER BY rowid")),
+                 QStringList({"1101|Olá |1, bem-vind|2. ", "1102|", "1902|Conj {A adiante } {D atrás }"}));
+        QCOMPARE(Linhas(caminho("t.mdb"), QStringLiteral("SELECT title, major, minor, revision FROM version")),
+                 QStringList{"Teste|1|2|3"});
     }
 
-    void versao() {
-        QSqlQuery q(m_textos);
-        QVERIFY(q.exec(QStringLiteral("SELECT title, major, minor, revision FROM version")));
-        QVERIFY(q.next());
-        QVERIFY(!q.value(0).toString().trimmed().isEmpty());
-        for (int i = 1; i <= 3; ++i) {
-            bool ok = false;
-            q.value(i).toString().toInt(&ok);
-            QVERIFY2(ok, qPrintable(q.value(i).toString()));
-        }
-        QVERIFY2(!q.next(), "one version record");
+    // A faulty source stops the build naming its file and line (or the text at fault), and
+    // the database already there stays as it was.
+    void mkdbFonteComDefeito_data() {
+        QTest::addColumn<QString>("tabela");
+        QTest::addColumn<QByteArray>("conteudo");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("código repetido noutro ficheiro") << "textos" << QByteArray("1101\tdois\n") << "a.tsv:1";
+        QTest::newRow("zero à esquerda") << "textos" << QByteArray("01101\tum\n") << "01101";
+        QTest::newRow("código não numérico") << "textos" << QByteArray("11a1\tum\n") << "11a1";
+        QTest::newRow("sem tabulação") << "textos" << QByteArray("1102 um\n") << "mau.tsv:1";
+        QTest::newRow("tabulação no texto") << "textos" << QByteArray("1102\tum\tdois\n") << "mau.tsv:1";
+        QTest::newRow("não UTF-8") << "textos" << QByteArray("1102\tcora\xe7\xe3o\n") << "UTF-8";
+        const QByteArray lisboa = "Lisboa (Lisboa, Portugal)\t38\xc2\xba" "43'0''N\t9\xc2\xba" "8'0''W\tEurope/Lisbon\t"
+                                  "Lisboa\tLisboa\tPortugal\t517802\tPT.14.1106\tLisbon\n";
+        QTest::newRow("local repetido") << "locais" << "# Local\tLatitude\tLongitude\tFuso\tNome\tRegiao\tPais\t"
+                                                      "Populacao\tSede\tOutros\n" + lisboa + lisboa << "mau.tsv:3:\n:2";
+    }
+    void mkdbFonteComDefeito() {
+        QFETCH(QString, tabela);
+        QFETCH(QByteArray, conteudo);
+        QFETCH(QString, mensagem);
+        QVERIFY(Escreve(caminho("a.tsv"), "1101\tum\n") && Escreve(caminho("mau.tsv"), conteudo));
+        QVERIFY(Escreve(caminho("velha.mdb"), "a base anterior"));
+        const QStringList fontes =
+            tabela == "textos" ? QStringList{caminho("versao.tsv"), caminho("a.tsv"), caminho("mau.tsv")}
+                               : QStringList{caminho("mau.tsv")};
+        QString erro;
+        QCOMPARE(Mkdb(QStringList{tabela, caminho("velha.mdb")} + fontes, &erro), 1);
+        for (const QString& m : mensagem.split('\n'))
+            QVERIFY2(erro.contains(m), qPrintable(erro));
+        QFile f(caminho("velha.mdb"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("a base anterior"));
+        if (tabela == "textos") QVERIFY(!QFile::exists(caminho("velha.mdb.tmp"))); // checked before anything is written
     }
 
+    // Every code the report can build, by family, from the code table of the texts (bodies
+    // 1..19, signs and houses 1..12): base + 1000 × a + b for a and b in their ranges.
     void todosOsCodigos_data() {
-        QTest::addColumn<QString>("familia");
-        QTest::addColumn<int>("quantos");
-        QTest::newRow("corpos_em_signos") << "corpos_em_signos" << 228;
-        QTest::newRow("cuspides_em_signos") << "cuspides_em_signos" << 144;
-        QTest::newRow("corpos_em_casas") << "corpos_em_casas" << 228;
-        QTest::newRow("aspectos") << "aspectos" << 298;
-        QTest::newRow("retrogrados_em_signos") << "retrogrados_em_signos" << 96;
-        QTest::newRow("retrogrados_em_casas") << "retrogrados_em_casas" << 96;
-        QTest::newRow("decanatos") << "decanatos" << 36;
-        QTest::newRow("esclarecedores") << "esclarecedores" << 11;
-        QTest::newRow("segmentos") << "segmentos" << 72;
+        QTest::addColumn<QList<int>>("codigos");
+        const auto familia = [](const char* nome, int base, int a0, int a1, int b0, int b1) {
+            QList<int> c;
+            for (int a = a0; a <= a1; ++a)
+                for (int b = b0; b <= b1; ++b)
+                    c << base + 1000 * a + b;
+            QTest::newRow(nome) << c;
+        };
+        familia("corpos em signos", 100, 1, 19, 1, 12);
+        familia("cúspides em signos", 200, 1, 12, 1, 12);
+        familia("corpos em casas", 300, 1, 19, 1, 12);
+        familia("retrógrados em signos", 900000, 3, 10, 1, 12);
+        familia("retrógrados em casas", 1000000, 3, 10, 1, 12);
+        familia("decanatos", 1100000, 1, 3, 1, 12);
+        familia("esclarecedores", 1200000, 1, 1, 1, 11);
+        familia("segmentos", 1300000, 1, 6, 1, 12);
+        // Pairs of bodies 1..13 the aspect detector can record; the node (11) and the Part of
+        // Fortune (13) only in conjunction (9).
+        QList<int> aspectos;
+        for (int a = 1; a <= 13; ++a)
+            for (int b = a + 1; b <= 13; ++b)
+                for (int t : {9, 6, 4, 7, 8})
+                    if (t == 9 || (a != 11 && b != 11 && a != 13 && b != 13)) aspectos << a * 1000 + t * 100 + b;
+        QTest::newRow("aspectos") << aspectos;
     }
     void todosOsCodigos() {
-        QFETCH(QString, familia);
-        QFETCH(int, quantos);
-        const QList<int> codigos = CodigosDaFamilia(familia);
-        QCOMPARE(codigos.size(), quantos);
-        QStringList faltam, vazios;
-        for (int c : codigos) {
-            const QString k = QString::number(c);
-            if (!m_texto.contains(k))
-                faltam << k;
-            else if (m_texto.value(k).trimmed().isEmpty())
-                vazios << k;
-        }
-        QVERIFY2(faltam.isEmpty(), qPrintable(QStringLiteral("%1 of %2 texts missing, e.g. %3")
-                                                  .arg(faltam.size())
-                                                  .arg(quantos)
-                                                  .arg(faltam.mid(0, 12).join(QLatin1Char(' ')))));
-        QVERIFY2(vazios.isEmpty(),
-                 qPrintable(QStringLiteral("empty texts: ") + vazios.join(QLatin1Char(' '))));
+        QFETCH(QList<int>, codigos);
+        QStringList faltam;
+        for (int c : codigos)
+            if (m_texto.value(QString::number(c)).trimmed().isEmpty()) faltam << QString::number(c);
+        QVERIFY2(faltam.isEmpty(), qPrintable(QStringLiteral("%1 of %2 texts missing or empty, e.g. %3")
+                                                  .arg(faltam.size()).arg(codigos.size()).arg(faltam.mid(0, 12).join(' '))));
     }
 
     // The expander drops the character before the first "{" and the one before each "}", so
-    // both must be blanks; segments do not nest and only known tokens open them.
+    // both must be blanks; segments do not nest and only known tokens open them. The lookups
+    // go through an index on the code.
     void marcacaoBemFormada() {
         static const QRegularExpression chave(QStringLiteral("\\|(.)"));
         QStringList erros;
         for (auto it = m_texto.cbegin(); it != m_texto.cend(); ++it) {
             const QString& t = it.value();
-            const int codigo = it.key().toInt();
             auto erro = [&](const QString& m) { erros << it.key() + ": " + m; };
-            for (auto m = chave.globalMatch(t); m.hasNext();) {
-                const QString d = m.next().captured(1);
-                if (d != "1" && d != "2" && d != "3") erro("placeholder |" + d);
-            }
+            for (auto m = chave.globalMatch(t); m.hasNext();)
+                if (const QString d = m.next().captured(1); d != "1" && d != "2" && d != "3") erro("placeholder |" + d);
             qsizetype i = t.indexOf(QLatin1Char('{'));
             if (i > 0 && t[i - 1] != QLatin1Char(' ')) erro("no blank before the first {");
             for (; i >= 0; i = t.indexOf(QLatin1Char('{'), i + 1)) {
                 const QChar tipo = i + 1 < t.size() ? t[i + 1].toUpper() : QChar();
                 if (!QStringLiteral("HMAD=").contains(tipo)) erro(QStringLiteral("unknown token {") + tipo);
-                if (QStringLiteral("AD=").contains(tipo) && !Aspecto(codigo))
+                if (QStringLiteral("AD=").contains(tipo) && !Aspecto(it.key().toInt()))
                     erro("position segment outside an aspect text");
-                const qsizetype f = t.indexOf(QLatin1Char('}'), i);
-                const qsizetype proximo = t.indexOf(QLatin1Char('{'), i + 1);
+                const qsizetype f = t.indexOf(QLatin1Char('}'), i), proximo = t.indexOf(QLatin1Char('{'), i + 1);
                 if (f < 0 || (proximo >= 0 && proximo < f))
                     erro("segment without its }");
                 else if (t[f - 1] != QLatin1Char(' '))
@@ -183,8 +181,11 @@ private slots:
             if (t.count(QLatin1Char('}')) != t.count(QLatin1Char('{'))) erro("unbalanced braces");
         }
         erros.sort();
-        QVERIFY2(erros.isEmpty(),
-                 qPrintable(QString::number(erros.size()) + " faults: " + erros.mid(0, 15).join("; ")));
+        QVERIFY2(erros.isEmpty(), qPrintable(QString::number(erros.size()) + " faults: " + erros.mid(0, 15).join("; ")));
+        const QStringList plano = Linhas(
+            QStringLiteral(NATALIS_PROGRAM_DIR "/Intrepreter.mdb"),
+            QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM \"interpretação\" WHERE codigo = '1101'"));
+        QVERIFY2(plano.join(' ').contains(QStringLiteral("INDEX")), qPrintable(plano.join(' ')));
     }
 };
 
