@@ -25,8 +25,13 @@ struct Linha {
     QStringList campos;
 };
 
+// The half-built database of the build under way: a failure takes it away, so only the old
+// database (or none) is left.
+QString emConstrucao;
+
 [[noreturn]] void Falha(const QString& mensagem) {
     std::fprintf(stderr, "natalis-mkdb: %s\n", qPrintable(mensagem));
+    if (!emConstrucao.isEmpty()) QFile::remove(emConstrucao);
     std::exit(1);
 }
 
@@ -64,6 +69,7 @@ void Executa(QSqlQuery& q, const QString& sql) {
 template <typename Preenche> void Constroi(const QString& destino, Preenche preenche) {
     const QString temporario = destino + QStringLiteral(".tmp");
     QFile::remove(temporario);
+    emConstrucao = temporario;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mkdb"));
         db.setDatabaseName(temporario);
@@ -81,6 +87,7 @@ template <typename Preenche> void Constroi(const QString& destino, Preenche pree
         Falha(QStringLiteral("não consigo substituir %1").arg(destino));
     if (!QFile::rename(temporario, destino))
         Falha(QStringLiteral("não consigo mover %1 para %2").arg(temporario, destino));
+    emConstrucao.clear();
 }
 
 void ConstroiTextos(const QString& destino, const QString& versao, const QStringList& fontes) {
