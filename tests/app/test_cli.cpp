@@ -10,10 +10,7 @@
 #include <QtTest>
 
 namespace {
-struct Resultado {
-    int codigo = -1;
-    QString saida, erros;
-};
+struct Resultado { int codigo = -1; QString saida, erros; };
 Resultado corre(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(NATALIS_PROGRAM_DIR "/natalis-cli"), args);

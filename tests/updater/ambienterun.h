@@ -2,6 +2,7 @@
 // What the updater tests share: a small HTTP/1.1 server on 127.0.0.1 and, for the runs, a
 // private program folder, the options the run reads (web folder pointed at the server),
 // message boxes that record, and a key pair made by the maker's signing script.
+#include "../app/discocheio.h"
 #include "actualizacao.h"
 #include "assinatura.h"
 #include "mensagens.h"
@@ -18,14 +19,8 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 
-inline QByteArray le(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<ausente>");
-}
-inline bool escreve(const QString& caminho, const QByteArray& dados) {
-    QFile f(caminho);
-    return f.open(QIODevice::WriteOnly) && f.write(dados) == dados.size();
-}
+inline QByteArray le(const QString& caminho) { return DiscoCheio::conteudo(caminho); }
+inline bool escreve(const QString& caminho, const QByteArray& dados) { return DiscoCheio::escreve(caminho, dados); }
 // Runs a program to its end; false, with its complaint as a warning, unless it ended with 0.
 inline bool corre(const char* programa, const QStringList& argumentos) {
     QProcess p;
@@ -187,9 +182,7 @@ public:
         SaveOption(-2, QStringLiteral("1.0.0"));
         SaveOption(OpcaoPastaWeb, servidor.Base() + QStringLiteral("/upd"));
         servidor.Limpa();
-        caixa.chamadas.clear();
-        caixa.respostas.clear();
-        caixa.respostaPadrao = RespostaMsg::Sim;
+        caixa = MensagensGravadas();
         return QDir().mkpath(programa(QStringLiteral("orbs")));
     }
     QString programa(const QString& relativo) const { return pasta.path() + QStringLiteral("/prog/") + relativo; }

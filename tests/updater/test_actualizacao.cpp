@@ -3,7 +3,6 @@
 // nothing: every refused or failed update leaves the program folder byte-identical (and nothing
 // outside it touched), whatever the server does; large files stream to disk; a full disk
 // keeps every installed file.
-#include "../app/discocheio.h"
 #include "ambienterun.h"
 
 #include <QtTest>
