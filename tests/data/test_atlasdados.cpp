@@ -1,7 +1,6 @@
-// The shipped atlas: the places that used to carry a wrong zone, the municipality seats of
-// Portugal and Brazil, a place of every Portuguese-speaking country, and the legal-time history
-// those zones give. Reference offsets are historical facts checked by hand (decrees as recorded
-// in the tz database's comments), not values read back from the atlas.
+// The shipped atlas: places that used to carry a wrong zone, a place of every Portuguese-speaking
+// country, and the legal-time history their zones give. Reference offsets are historical facts
+// checked by hand (decrees as the tz database's comments record them), not read back from the atlas.
 #include "atlas.h"
 #include "fusohorario.h"
 #include "normaliza.h"

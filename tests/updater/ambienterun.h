@@ -187,22 +187,19 @@ public:
     }
     QString programa(const QString& relativo) const { return pasta.path() + QStringLiteral("/prog/") + relativo; }
 
-    // Publishes as the maker does: the signing script signs the description and its files
-    // (`programas` as program files) with this key; the server then serves the description,
-    // its signature and every file (a test may then change a file's route).
-    bool publica(const QByteArray& descricao, const QMap<QString, QByteArray>& ficheiros = {},
-                 const QStringList& programas = {}) {
+    // Publishes as the maker does: the signing script signs the description and its files with
+    // this key; the server then serves the description, its signature and every file (a test
+    // may then change a file's route).
+    bool publica(const QByteArray& descricao, const QMap<QString, QByteArray>& ficheiros = {}) {
         QTemporaryDir pub;
         if (!escreve(pub.filePath(QStringLiteral("update.txt")), descricao)) return false;
         for (auto f = ficheiros.cbegin(); f != ficheiros.cend(); ++f) {
             if (!escreve(pub.filePath(f.key()), f.value())) return false;
             servidor.Serve(QStringLiteral("/upd/") + f.key(), f.value());
         }
-        QStringList argumentos{NATALIS_SCRIPTS "/assina-actualizacao.sh", "assina", pub.path(),
-                               chaves.filePath("natalis.key")};
-        for (const QString& p : programas)
-            argumentos << QStringLiteral("--programa") << p;
-        if (!corre("bash", argumentos)) return false;
+        if (!corre("bash", {NATALIS_SCRIPTS "/assina-actualizacao.sh", "assina", pub.path(),
+                            chaves.filePath("natalis.key")}))
+            return false;
         for (const QString n : {"update.txt", "update.txt.minisig"})
             servidor.Serve(QStringLiteral("/upd/") + n, le(pub.filePath(n)));
         return true;

@@ -1,8 +1,6 @@
-// The update run against a real HTTP server on loopback: what it fetches, where it puts it,
-// what it asks, what it shows and which options it writes. Updates are signed and all or
-// nothing: every refused or failed update leaves the program folder byte-identical (and nothing
-// outside it touched), whatever the server does; large files stream to disk; a full disk
-// keeps every installed file.
+// The update run against a real HTTP server on loopback: what it fetches, asks, shows and records.
+// Updates are signed and all or nothing: a refused or failed one leaves the program folder
+// byte-identical (and nothing outside it touched), whatever the server does or the disk holds.
 #include "ambienterun.h"
 
 #include <QtTest>
@@ -56,8 +54,7 @@ private slots:
         QVERIFY(escreve(amb.programa(QStringLiteral("orbs/Default.orb")), "orbes antigas"));
         QVERIFY(escreve(amb.programa(QStringLiteral("Natalis")), ProgramaAntigo));
         QVERIFY(QFile::setPermissions(amb.programa(QStringLiteral("Natalis")),
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                          QFile::ReadOther | QFile::ExeOther));
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther));
         QVERIFY(escreve(amb.pasta.filePath(QStringLiteral("fora.txt")), "de fora"));
     }
 
