@@ -40,10 +40,8 @@ public:
         const int fd = ::open(QFile::encodeName(enchimento()).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (fd < 0) return false;
         static const char bloco[4096] = {};
-        while (::write(fd, bloco, sizeof bloco) > 0) {
-        }
-        while (::write(fd, bloco, 1) == 1) { // the last partial page, byte by byte
-        }
+        while (::write(fd, bloco, sizeof bloco) > 0) continue;
+        while (::write(fd, bloco, 1) == 1) continue; // the last partial page, byte by byte
         const int e = errno;
         ::close(fd);
         return e == ENOSPC;

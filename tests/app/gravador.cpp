@@ -1,9 +1,7 @@
-// Test helper: saves one kind of file exactly as the programs do (chart, positions summary,
-// orbs, the reading window's RTF, a wheel image), over the path it is given.
-//   gravador MODO CAMINHO [--para-a-meio]
-// With --para-a-meio the first write into the save's folder stops halfway: half the bytes
-// reach the disk, "a meio" goes to standard output and the process waits to be killed.
-// Exit 0 when saved, 1 with the Portuguese message on standard error when not.
+// Test helper: `gravador MODO CAMINHO [--para-a-meio]` saves one kind of file as the programs do
+// (chart, positions summary, orbs, the reading window's RTF, a wheel image): exit 0 when saved, 1
+// with the Portuguese message on standard error when not. With --para-a-meio the first write into
+// the save's folder stops halfway, says "a meio" on standard output and waits to be killed.
 #include "calculo.h"
 #include "camposmapa.h"
 #include "documento.h"

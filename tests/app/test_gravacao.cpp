@@ -21,11 +21,6 @@ class TestGravacao : public QObject {
     QTemporaryDir m_base;
     std::unique_ptr<DiscoCheio> m_disco;
 
-    // Under the size limit when the tmpfs could not be mounted.
-    void preparaProcesso(QProcess& p) const {
-        if (!m_disco->montado()) p.setChildProcessModifier([] { DiscoCheio::limitaTamanho(); });
-    }
-
 private slots:
     void initTestCase() {
         QVERIFY(QFileInfo::exists(kCli) && QFileInfo::exists(kGravador));
@@ -38,15 +33,14 @@ private slots:
         QTest::addColumn<QString>("programa");
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("nome");
-        const QStringList maria = kMaria;
-        QTest::newRow("mapa (natalis-cli --guardar)") << kCli << maria + QStringList{"--guardar", "%1"} << "mapa.anc";
-        QTest::newRow("resumo (natalis-cli --resumo)") << kCli << maria + QStringList{"--resumo", "%1"} << "resumo.txt";
-        QTest::newRow("roda PNG (natalis-cli --roda)") << kCli << maria + QStringList{"--roda", "%1"} << "roda.png";
-        QTest::newRow("roda SVG (natalis-cli --roda)") << kCli << maria + QStringList{"--roda", "%1"} << "roda.svg";
+        QTest::newRow("mapa (natalis-cli --guardar)") << kCli << kMaria + QStringList{"--guardar", "%1"} << "mapa.anc";
+        QTest::newRow("resumo (natalis-cli --resumo)") << kCli << kMaria + QStringList{"--resumo", "%1"} << "resumo.txt";
+        QTest::newRow("roda PNG (natalis-cli --roda)") << kCli << kMaria + QStringList{"--roda", "%1"} << "roda.png";
+        QTest::newRow("roda SVG (natalis-cli --roda)") << kCli << kMaria + QStringList{"--roda", "%1"} << "roda.svg";
         QTest::newRow("lote CSV (natalis-cli --saida)")
             << kCli << QStringList{"--lote", "%2", "--saida", "%1"} << "mapas.csv";
         QTest::newRow("relatorio RTF (natalis-cli --relatorio)")
-            << kCli << maria + QStringList{"--relatorio", "%1"} << "relatorio.rtf";
+            << kCli << kMaria + QStringList{"--relatorio", "%1"} << "relatorio.rtf";
         QTest::newRow("orbes") << kGravador << QStringList{"orbes", "%1"} << "Meu.orb";
         QTest::newRow("interpretacao RTF da janela de leitura") << kGravador << QStringList{"rtf", "%1"} << "leitura.rtf";
         QTest::newRow("imagem BMP") << kGravador << QStringList{"imagem", "%1"} << "roda.bmp";
@@ -61,8 +55,8 @@ private slots:
         QVERIFY(DiscoCheio::escreve(alvo, antigo));
         QVERIFY(DiscoCheio::escreve(entrada, "Ana,F,13/6/1988,14:30,1,Porto,41º9' N,8º37' W\n"));
         QVERIFY2(m_disco->enche(), "o tmpfs não ficou cheio");
-        QProcess p;
-        preparaProcesso(p);
+        QProcess p; // under the size limit when the tmpfs could not be mounted
+        if (!m_disco->montado()) p.setChildProcessModifier([] { DiscoCheio::limitaTamanho(); });
         p.start(programa, args.replaceInStrings(QStringLiteral("%1"), alvo).replaceInStrings(QStringLiteral("%2"), entrada));
         QVERIFY(p.waitForFinished(120000));
         const QString erros = QString::fromUtf8(p.readAllStandardError());

@@ -1,7 +1,9 @@
 // The databases: natalis-mkdb, the build's tool, keeps each text exactly and stops the build on
 // a faulty source with its file and line, leaving the old database alone; the shipped texts
-// hold every text the report can ask for, with well-formed markup, looked up by an index.
-// (The shipped atlas, which the same tool makes, is the atlas test's.)
+// hold every text the report can ask for, with well-formed markup, looked up by an index; the
+// shipped atlas holds every seat. (Its places and zones are the atlas test's.)
+#include "../app/discocheio.h"
+
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -14,11 +16,6 @@ namespace {
 bool Aspecto(int codigo) {
     const int t = (codigo / 100) % 10;
     return codigo < 100000 && (t == 4 || t == 6 || t == 7 || t == 8 || t == 9);
-}
-
-bool Escreve(const QString& caminho, const QByteArray& conteudo) {
-    QFile f(caminho);
-    return f.open(QIODevice::WriteOnly) && f.write(conteudo) == conteudo.size();
 }
 
 // Runs natalis-mkdb; its exit code, and its standard error in `erro`.
@@ -60,7 +57,7 @@ class TestBaseDados : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(Escreve(caminho("versao.tsv"), "# title, major, minor, revision\nTeste\t1\t2\t3\n"));
+        QVERIFY(DiscoCheio::escreve(caminho("versao.tsv"), "# title, major, minor, revision\nTeste\t1\t2\t3\n"));
         const QString textos = QStringLiteral(NATALIS_PROGRAM_DIR "/Intrepreter.mdb");
         for (const QString& l :
              Linhas(textos, QStringLiteral("SELECT codigo, Texto FROM \"interpretação\" ORDER BY rowid")))
@@ -69,10 +66,18 @@ private slots:
         QVERIFY2(m_texto.size() > 1000, qPrintable(textos + ": build natalis_databases"));
     }
 
+    // Every municipality seat of Brazil and Portugal in the shipped atlas, each once.
+    void sedes() {
+        QCOMPARE(Linhas(QStringLiteral(NATALIS_PROGRAM_DIR "/locais.mdb"),
+                        QStringLiteral("SELECT substr(Sede, 1, 2), count(DISTINCT Sede), count(*) FROM \"Locais\" "
+                                       "WHERE Sede <> '' GROUP BY substr(Sede, 1, 2) ORDER BY 1")),
+                 (QStringList{"BR|5570|5570", "PT|308|308"}));
+    }
+
     // Texts are kept exactly, trailing blank included; CR LF line ends are accepted.
     void mkdbTextos() {
-        QVERIFY(Escreve(caminho("a.tsv"), "# comentário\n1101\tOlá |1, bem-vind|2. \n\n1102\t\r\n"));
-        QVERIFY(Escreve(caminho("b.tsv"), "1902\tConj {A adiante } {D atrás }\n"));
+        QVERIFY(DiscoCheio::escreve(caminho("a.tsv"), "# comentário\n1101\tOlá |1, bem-vind|2. \n\n1102\t\r\n"));
+        QVERIFY(DiscoCheio::escreve(caminho("b.tsv"), "1902\tConj {A adiante } {D atrás }\n"));
         QString erro;
         QCOMPARE(Mkdb({"textos", caminho("t.mdb"), caminho("versao.tsv"), caminho("a.tsv"), caminho("b.tsv")}, &erro), 0);
         QCOMPARE(Linhas(caminho("t.mdb"), QStringLiteral("SELECT codigo, Texto FROM \"interpretação\" ORDER BY rowid")),
@@ -102,8 +107,8 @@ private slots:
         QFETCH(QString, tabela);
         QFETCH(QByteArray, conteudo);
         QFETCH(QString, mensagem);
-        QVERIFY(Escreve(caminho("a.tsv"), "1101\tum\n") && Escreve(caminho("mau.tsv"), conteudo));
-        QVERIFY(Escreve(caminho("velha.mdb"), "a base anterior"));
+        QVERIFY(DiscoCheio::escreve(caminho("a.tsv"), "1101\tum\n") && DiscoCheio::escreve(caminho("mau.tsv"), conteudo));
+        QVERIFY(DiscoCheio::escreve(caminho("velha.mdb"), "a base anterior"));
         const QStringList fontes =
             tabela == "textos" ? QStringList{caminho("versao.tsv"), caminho("a.tsv"), caminho("mau.tsv")}
                                : QStringList{caminho("mau.tsv")};
@@ -111,9 +116,7 @@ private slots:
         QCOMPARE(Mkdb(QStringList{tabela, caminho("velha.mdb")} + fontes, &erro), 1);
         for (const QString& m : mensagem.split('\n'))
             QVERIFY2(erro.contains(m), qPrintable(erro));
-        QFile f(caminho("velha.mdb"));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("a base anterior"));
+        QCOMPARE(DiscoCheio::conteudo(caminho("velha.mdb")), QByteArray("a base anterior"));
         QVERIFY(!QFile::exists(caminho("velha.mdb.tmp"))); // nor a half-built one left beside it
     }
 

@@ -2,6 +2,7 @@
 // What the updater tests share: a small HTTP/1.1 server on 127.0.0.1 and, for the runs, a
 // private program folder, the options the run reads (web folder pointed at the server),
 // message boxes that record, and a key pair made by the maker's signing script.
+#include "../app/discocheio.h"
 #include "actualizacao.h"
 #include "assinatura.h"
 #include "mensagens.h"
@@ -18,14 +19,8 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 
-inline QByteArray le(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<ausente>");
-}
-inline bool escreve(const QString& caminho, const QByteArray& dados) {
-    QFile f(caminho);
-    return f.open(QIODevice::WriteOnly) && f.write(dados) == dados.size();
-}
+inline QByteArray le(const QString& caminho) { return DiscoCheio::conteudo(caminho); }
+inline bool escreve(const QString& caminho, const QByteArray& dados) { return DiscoCheio::escreve(caminho, dados); }
 // Runs a program to its end; false, with its complaint as a warning, unless it ended with 0.
 inline bool corre(const char* programa, const QStringList& argumentos) {
     QProcess p;
@@ -187,29 +182,24 @@ public:
         SaveOption(-2, QStringLiteral("1.0.0"));
         SaveOption(OpcaoPastaWeb, servidor.Base() + QStringLiteral("/upd"));
         servidor.Limpa();
-        caixa.chamadas.clear();
-        caixa.respostas.clear();
-        caixa.respostaPadrao = RespostaMsg::Sim;
+        caixa = MensagensGravadas();
         return QDir().mkpath(programa(QStringLiteral("orbs")));
     }
     QString programa(const QString& relativo) const { return pasta.path() + QStringLiteral("/prog/") + relativo; }
 
-    // Publishes as the maker does: the signing script signs the description and its files
-    // (`programas` as program files) with this key; the server then serves the description,
-    // its signature and every file (a test may then change a file's route).
-    bool publica(const QByteArray& descricao, const QMap<QString, QByteArray>& ficheiros = {},
-                 const QStringList& programas = {}) {
+    // Publishes as the maker does: the signing script signs the description and its files with
+    // this key; the server then serves the description, its signature and every file (a test
+    // may then change a file's route).
+    bool publica(const QByteArray& descricao, const QMap<QString, QByteArray>& ficheiros = {}) {
         QTemporaryDir pub;
         if (!escreve(pub.filePath(QStringLiteral("update.txt")), descricao)) return false;
         for (auto f = ficheiros.cbegin(); f != ficheiros.cend(); ++f) {
             if (!escreve(pub.filePath(f.key()), f.value())) return false;
             servidor.Serve(QStringLiteral("/upd/") + f.key(), f.value());
         }
-        QStringList argumentos{NATALIS_SCRIPTS "/assina-actualizacao.sh", "assina", pub.path(),
-                               chaves.filePath("natalis.key")};
-        for (const QString& p : programas)
-            argumentos << QStringLiteral("--programa") << p;
-        if (!corre("bash", argumentos)) return false;
+        if (!corre("bash", {NATALIS_SCRIPTS "/assina-actualizacao.sh", "assina", pub.path(),
+                            chaves.filePath("natalis.key")}))
+            return false;
         for (const QString n : {"update.txt", "update.txt.minisig"})
             servidor.Serve(QStringLiteral("/upd/") + n, le(pub.filePath(n)));
         return true;

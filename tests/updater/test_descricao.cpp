@@ -58,22 +58,14 @@ private slots:
         case 5: assinatura = "<html>404</html>"; break;
         }
         const ChavePublica chave = LeChavePublica(le(pasta.filePath(QStringLiteral("a.pub"))));
-        QVERIFY(chave.Valida());
         QString porque;
         QCOMPARE(VerificaAssinatura(texto, assinatura, chave, &porque), motivo.isEmpty());
         QVERIFY2(porque.contains(motivo), qPrintable(porque));
     }
 
-    // The built-in key is the one in the repository, and it does not accept the tests' signatures;
-    // unreadable keys are not valid.
-    void chaves() {
-        const ChavePublica embutida = ChaveDoNatalis();
-        const ChavePublica publicada = LeChavePublica(le(QStringLiteral(NATALIS_SOURCE_DIR "/updater/natalis.pub")));
-        QVERIFY(embutida.Valida());
-        QCOMPARE(embutida.chave, publicada.chave);
-        QCOMPARE(embutida.id, publicada.id);
-        const QByteArray texto("[natalis]\r\n");
-        QVERIFY(!VerificaAssinatura(texto, assina(texto, QStringLiteral("a"), false), embutida, nullptr));
+    // Unreadable keys are not valid. (The built-in key, which refuses the tests' signatures as
+    // another key's, is the run test's.)
+    void chavesIlegiveis() {
         for (const QByteArray& ilegivel : {QByteArray(), QByteArray("untrusted comment: x\nRWQAAA==\n"),
                                            QByteArray("RW**********************************************")})
             QVERIFY2(!LeChavePublica(ilegivel).Valida(), ilegivel.constData());
@@ -163,11 +155,9 @@ private slots:
         de("valida", "linha em branco antes", "\r\n[natalis]\r\n", "", "0");
         de("valida", "espaço antes", " [natalis]\r\n", "", "0");
         de("valida", "outra secção", "[movela]\r\n[natalis]\r\n", "", "0");
-        de("valida", "vazio", "", "", "0");
         // File counts round to the nearest whole number, halves to the even one.
         de("contagem", "número à frente", "3 ficheiros", "", "3");
         de("contagem", "texto", "abc", "", "0");
-        de("contagem", "vazio", "", "", "0");
         de("contagem", "metade para o par abaixo", "2.5", "", "2");
         de("contagem", "metade para o par acima", "3.5", "", "4");
         de("contagem", "arredonda", "1.6", "", "2");
