@@ -8,6 +8,7 @@
 #include "ficheiromapa.h"
 #include "imagens.h"
 #include "mapa.h"
+#include "../interpretation/nascimento.h"
 #include "orbes.h"
 #include "resumo.h"
 
@@ -57,15 +58,8 @@ int main(int argc, char** argv) {
         std::snprintf(pastaBloqueada, sizeof pastaBloqueada, "%s",
                       QFileInfo(caminho).absoluteDir().canonicalPath().toLocal8Bit().constData());
 
-    CamposMapa campos;
-    campos.txtNome = QStringLiteral("Maria");
-    campos.txtData = QStringLiteral("25/4/1974");
-    campos.txtHora = QStringLiteral("0:20");
-    campos.FusoHorario = QStringLiteral("1");
-    campos.txtlocal = QStringLiteral("Lisboa");
-    campos.txtLatitude = QStringLiteral("38º43' N");
-    campos.txtlongitude = QStringLiteral("9º8' W");
-    campos.sexoMasculino = false;
+    CamposMapa campos = Nascimento(QStringLiteral("25/4/1974"), QStringLiteral("0:20"), QStringLiteral("1"),
+                                   QStringLiteral("38º43' N"), QStringLiteral("9º8' W"));
     Mapa mapa;
     if (!Cast(campos, mapa)) return 2;
     QString erro;
