@@ -29,7 +29,8 @@ public:
         cria(NomeExecutavel("renovo"));
         DefinePastaPrograma(pasta.path());
         SaveOption(0, QString()); // an orb file of an earlier test's folder is not this one's
-        DefineRespostaFicheiro([this](const PedidoFicheiro&) { return respostas.isEmpty() ? QString() : respostas.takeFirst(); });
+        DefineRespostaFicheiro(
+            [this](const PedidoFicheiro&) { return respostas.isEmpty() ? QString() : respostas.takeFirst(); });
     }
     ~AmbienteGui() { DefineRespostaFicheiro({}); }
 
