@@ -29,10 +29,8 @@ public:
         cria(NomeExecutavel("renovo"));
         DefinePastaPrograma(pasta.path());
         SaveOption(0, QString()); // an orb file of an earlier test's folder is not this one's
-        DefineRespostaFicheiro([this](const PedidoFicheiro& p) {
-            pedidos << p;
-            return respostas.isEmpty() ? QString() : respostas.takeFirst();
-        });
+        DefineRespostaFicheiro(
+            [this](const PedidoFicheiro&) { return respostas.isEmpty() ? QString() : respostas.takeFirst(); });
     }
     ~AmbienteGui() { DefineRespostaFicheiro({}); }
 
@@ -44,15 +42,13 @@ public:
     }
     // Whether a message box beginning with `inicio` was shown.
     bool perguntou(const QString& inicio) const {
-        return std::any_of(caixa.chamadas.begin(), caixa.chamadas.end(),
-                           [&](const MensagensGravadas::Chamada& c) { return c.texto.startsWith(inicio); });
+        return std::ranges::any_of(caixa.chamadas, [&](const auto& c) { return c.texto.startsWith(inicio); });
     }
     QString ultima() const { return caixa.chamadas.isEmpty() ? QString() : caixa.chamadas.last().texto; }
 
     QTemporaryDir pasta;
     MensagensGravadas caixa;
-    QStringList respostas;
-    QList<PedidoFicheiro> pedidos;
+    QStringList respostas; // the names the file chooser returns, in turn
 
 private:
     CaixaTemporaria m_caixa;
@@ -134,23 +130,16 @@ inline QByteArray leBytes(const QString& caminho) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// What a program no one here wrote prints; unrtf passes RTF \'xx bytes through (Latin-1 for these letters).
+inline QString corre(const QString& programa, const QStringList& args, bool latin1 = false) {
+    QProcess p;
+    p.start(programa, args);
+    const QByteArray saida = p.waitForFinished(60000) ? p.readAllStandardOutput() : QByteArray();
+    return latin1 ? QString::fromLatin1(saida) : QString::fromUtf8(saida);
+}
+
 // Declares the columns of a data table, of the types given, in order.
 template <typename... T> void colunas(std::initializer_list<const char*> nomes) {
     auto n = nomes.begin();
     (QTest::addColumn<T>(*n++), ...);
-}
-
-// The window whose objectName is `nome`, opened through its command and shown; the ephemeris form
-// is built on `campos`, as a click on a position in that hand-entry mode builds it.
-inline QWidget* abreJanela(frmMain* j, const QString& nome, CamposMapa& campos) {
-    const QHash<QString, QString> comando = {{"frmread", "mnuviewinterpretacao"}, {"frmGlobal", "mnuglobal"},
-                                             {"JanelaAjuda", "mnuHelpContents"}, {"frmOptions", "mnuViewOptions"}};
-    QWidget* w = nullptr;
-    if (nome == "frmMain") w = j;
-    else if (nome == "locais") filho<QPushButton>(j, "cmdatlas")->click();
-    else if (nome == "frmcalculos") w = new frmcalculos(campos, 1, j);
-    else j->accao(comando.value(nome))->trigger();
-    if (!w) w = j->findChild<QWidget*>(nome);
-    if (w) w->show();
-    return w && QTest::qWaitForWindowExposed(w) ? w : nullptr;
 }

@@ -1,6 +1,5 @@
-// The options dialog through its controls: each choice stored in its option on OK, shown again
-// at the next start, nothing kept on Cancelar; the report's colours, the synthesis, the orb grid
-// and its files, the calculation engine and houses, the wheel's page.
+// The options dialog through its controls: each page's choices stored on OK and shown at the next start,
+// nothing kept on Cancelar; the orb grid typed over, opened and saved.
 #include "ambientegui.h"
 #include "frmoptions.h"
 #include "motormapa.h"
@@ -21,7 +20,6 @@ void respondeCor(const QColor& cor) {
         d->accept();
     });
 }
-
 
 QSpinBox* orbe(QWidget* d, int k) { return filho<QSpinBox>(d, QString("aspectvalue%1").arg(k)); }
 } // namespace
@@ -95,8 +93,7 @@ private slots:
             QVERIFY(OpcoesRodaActuais().ascendenteEsquerda); // in force at once (its drawing: ../drawing)
         }
         // The next start uses and shows them again; Cancelar stores nothing.
-        EscolhaCalculoActual() = {};
-        OpcoesRodaActuais() = OpcoesRoda{};
+        EscolhaCalculoActual() = {}, OpcoesRodaActuais() = OpcoesRoda{};
         auto j = janela();
         QCOMPARE(EscolhaCalculoActual(), (EscolhaCalculo{Motor::Preciso, SistemaCasas::Placidus}));
         QVERIFY(OpcoesRodaActuais().ascendenteEsquerda);
@@ -116,31 +113,47 @@ private slots:
         QVERIFY(OpcoesRodaActuais().ascendenteEsquerda);
     }
 
-    // The orb grid: a file opened fills the boxes in its order and applies, saving writes the
-    // boxes back unchanged (a wide orb, none, a negative one), a missing folder is said plainly.
-    void orbesAbertasEGuardadas() {
+    // The orb grid: the built-in table cannot be typed over, and the dialog says why; in the user's
+    // table an orb typed applies on OK, kept in the orb file the user names; a file opened fills
+    // the boxes in its order and applies, saving writes the boxes back unchanged (a wide orb, none,
+    // a negative one), a missing folder is said plainly.
+    void orbesEditadasAbertasEGuardadas() {
         AmbienteGui amb;
         auto j = janela();
+        int k = 0;
+        while (ParOrbe(k) != std::pair(5, 7)) ++k; // Marte–Saturno
         frmOptions* d = abreOpcoes(j.get(), "mnuorbes");
         auto* guardar = filho<QPushButton>(d, "cmdGuardarOrbes");
-        QVERIFY(!guardar->isEnabled()); // the built-in orbs are in use
-        filho<QRadioButton>(d, "optacpect1")->click();
-        QVERIFY(guardar->isEnabled());
+        auto* caixa = orbe(d, k);
+        const auto escreveUm = [caixa] { // over all of the box, by keyboard
+            QTest::mouseClick(caixa, Qt::LeftButton);
+            QTest::keyClick(caixa, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(caixa, Qt::Key_1);
+        };
+        QVERIFY(filho<QRadioButton>(d, "optacpect0")->isChecked() && !guardar->isEnabled());
+        const int padrao = caixa->value();
+        escreveUm();
+        QCOMPARE(caixa->value(), padrao);
+        QVERIFY(filho(d, "avisoOrbes")->isVisible());
+        clica(d, "optacpect1");
+        QVERIFY(guardar->isEnabled() && !filho(d, "avisoOrbes")->isVisible());
+        escreveUm();
+        amb.respostas << amb.em("orbs/editadas.orb");
+        clica(d, "cmdOK");
+        QCOMPARE(OrbesActuais().orb(5, 7), int16_t(1));
+        QCOMPARE(leBytes(amb.em("orbs/editadas.orb")).split('\n').value(k).trimmed(), "1");
+        QCOMPARE(GetOption(0), amb.em("orbs/editadas.orb"));
+
+        abreOpcoes(j.get(), "mnuorbes");
         ValoresOrbes v{}; // unlike the built-in table: 1 + (k·7 mod 23), and three unusual ones
-        for (size_t k = 0; k < v.size(); ++k) v[k] = int16_t(1 + (k * 7) % 23);
+        for (size_t i = 0; i < v.size(); ++i) v[i] = int16_t(1 + (i * 7) % 23);
         v[3] = 45, v[4] = 0, v[5] = -1;
         QVERIFY(EscreveFicheiroOrbes(amb.em("orbs/minhas.orb"), v));
         amb.respostas << amb.em("orbs/minhas.orb") << amb.em("orbs/copia");
         filho<QPushButton>(d, "cmdAbrirOrbes")->click();
-        for (int k = 0; k < 45; ++k) QCOMPARE(orbe(d, k)->value(), v[size_t(k)]);
+        for (int i = 0; i < 45; ++i) QCOMPARE(orbe(d, i)->value(), v[size_t(i)]);
         QCOMPARE(filho<QSpinBox>(d, "ficticios")->value(), v[45]);
-        // Box order: (1,10), (1,9) … (1,2), then (2,10) …, the last (9,10); the extra box is (1,13).
-        const TabelaOrbes& t = OrbesActuais();
-        QCOMPARE(t.orb(1, 10), v[0]);
-        QCOMPARE(t.orb(1, 2), v[8]);
-        QCOMPARE(t.orb(2, 10), v[9]);
-        QCOMPARE(t.orb(9, 10), v[44]);
-        QCOMPARE(t.orb(1, 13), v[45]);
+        QCOMPARE(OrbesActuais().ValoresFicheiro(), v); // which box is which pair: the file's order (../chart)
         QCOMPARE(GetOption(0), amb.em("orbs/minhas.orb"));
         guardar->click();
         QCOMPARE(leBytes(amb.em("orbs/copia.orb")), leBytes(amb.em("orbs/minhas.orb")));
