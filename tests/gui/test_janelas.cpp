@@ -3,6 +3,8 @@
 #include "ambientegui.h"
 #include "traducaoqt.h"
 
+#include <QRegularExpression>
+
 namespace {
 // A browser that only notes the addresses it is asked to open.
 class Navegador : public QObject {
@@ -55,6 +57,12 @@ private slots:
         QVERIFY2(w, qPrintable(janela));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
+        // Its captions, labels, menus and commands keep the spelling corrected in them.
+        static const QRegularExpression erros(QStringLiteral("Intrepreta|intrepreta|Predefenid|Automáticamente|Retogrado|cirar"));
+        for (QObject* o : w->findChildren<QObject*>()) {
+            const QString t = o->property("text").toString() + o->property("title").toString();
+            QVERIFY2(!t.contains(erros), qPrintable(janela + ": " + t));
+        }
         const QRect livre = w->screen()->availableGeometry();
         QVERIFY2(livre.contains(w->frameGeometry()), QTest::toString(w->frameGeometry()));
         const QSize moldura = w->frameGeometry().size() - w->size();
