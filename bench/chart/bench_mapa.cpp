@@ -3,21 +3,13 @@
 // classic engine, under 150 µs with the precise one.
 #include "aspectos.h"
 #include "calculo.h"
+#include "nascimento.h"
 #include "orbes.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-CamposMapa lisboa() {
-    CamposMapa c;
-    c.txtNome = "Maria";
-    c.txtData = "25/4/1974";
-    c.txtHora = "0:20";
-    c.FusoHorario = "1";
-    c.txtLatitude = "38º43' N";
-    c.txtlongitude = "9º8' W";
-    return c;
-}
+CamposMapa lisboa() { return Nascimento("25/4/1974", "0:20", "1", "38º43' N", "9º8' W"); }
 
 // Arguments: engine and house system. The default (classic engine, own rule) beside the
 // precise engine with Placidus (goal under 150 µs) and the classic engine with Placidus.
