@@ -58,6 +58,10 @@ janela-fecho	app/gui/frmmain.cpp	closeEvent(QCloseEvent* e) {\n    leCampos();	c
 janela-escritos	app/gui/sessaomapa.cpp	        if (!temDadosEscritos(m_campos))	        if (temDadosEscritos(m_campos))
 leitura-fecho	app/gui/frmread.cpp	    if (PodeDescartar())\n        e->accept();	    if (true)\n        e->accept();
 locais-alterado	app/gui/frmlocais.cpp	if (!m_alterado && !m_emAdicao)	if (!m_emAdicao)
+sinastria-medio	synastry/sinastria.cpp	return Reduz360Graus(a + Reduz180Graus(b - a) / 2.0);	return Reduz360Graus((a + b) / 2.0);
+sinastria-davison-lugar	synastry/sinastria.cpp	m.longitudeLeste = Reduz180Graus(PontoMedio(a.longitudeLeste, b.longitudeLeste));	m.longitudeLeste = (a.longitudeLeste + b.longitudeLeste) / 2.0;
+sinastria-orbe-par	synastry/sinastria.cpp	return std::max(orbe[size_t(a)], orbe[size_t(b)]);	return std::min(orbe[size_t(a)], orbe[size_t(b)]);
+sinastria-davison-segundos	synastry/sinastria.cpp	t.fuso = -segundos / 3600.0;	t.fuso = 0.0;
 FIM
 )
 
