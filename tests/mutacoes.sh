@@ -62,6 +62,9 @@ sinastria-medio	synastry/sinastria.cpp	return Reduz360Graus(a + Reduz180Graus(b 
 sinastria-davison-lugar	synastry/sinastria.cpp	m.longitudeLeste = Reduz180Graus(PontoMedio(a.longitudeLeste, b.longitudeLeste));	m.longitudeLeste = (a.longitudeLeste + b.longitudeLeste) / 2.0;
 sinastria-orbe-par	synastry/sinastria.cpp	return std::max(orbe[size_t(a)], orbe[size_t(b)]);	return std::min(orbe[size_t(a)], orbe[size_t(b)]);
 sinastria-davison-segundos	synastry/sinastria.cpp	t.fuso = -segundos / 3600.0;	t.fuso = 0.0;
+duetto-troca	app/duetto/janeladuetto.cpp	    std::swap(m_lados[0].pessoa, m_lados[1].pessoa);\n	
+duetto-pares	app/duetto/janeladuetto.cpp	    pares.prepend(par);	
+cli-sinastria-csv	app/cli/sinastriacli.cpp	    if (!FicheiroSaida().isEmpty()) {	    if (false) {
 FIM
 )
 

@@ -1,0 +1,95 @@
+// Duetto's window driven through its widgets: the swap transposes the grid, the composite saved
+// opens with each body at the midpoint of the two, a pair is remembered, an unreadable chart
+// leaves the one open in place.
+#include "calculo.h"
+#include "ficheiromapa.h"
+#include "janeladuetto.h"
+#include "mensagens.h"
+#include "normaliza.h"
+
+#include <QListWidget>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QString grava(const QTemporaryDir& d, const QString& nome, const QString& data, const QString& hora) {
+    CamposMapa c;
+    Mapa m;
+    c.txtNome = nome;
+    c.txtData = data;
+    c.txtHora = hora;
+    c.FusoHorario = QStringLiteral("0");
+    c.txtLatitude = QStringLiteral("38º43' N");
+    c.txtlongitude = QStringLiteral("9º8' W");
+    NormalizaDadosNascimento(c, nullptr);
+    const QString caminho = d.filePath(nome + QStringLiteral(".anc"));
+    if (!Cast(c, m) || !SaveToFile(caminho, c)) return QString();
+    return caminho;
+}
+double graus(const QString& t) { return NormalizaPosicao(t).valor; }
+} // namespace
+
+class TestDuetto : public QObject {
+    Q_OBJECT
+private slots:
+    void janela() {
+        MensagensGravadas caixa;
+        DefineCaixaMensagens(&caixa);
+        QTemporaryDir d;
+        const QString ana = grava(d, "Ana", "14/3/1985", "10:30"), rui = grava(d, "Rui", "2/9/1982", "22:15");
+        QVERIFY(!ana.isEmpty() && !rui.isEmpty());
+        {
+            JanelaDuetto j;
+            QVERIFY(j.AbreMapa(0, ana));
+            QVERIFY(j.AbreMapa(1, rui));
+            auto* grelha = j.findChild<QTableWidget*>("grelha");
+            auto* lista = j.findChild<QListWidget*>("lista");
+            QVERIFY(lista->count() > 5);
+            QVERIFY(lista->item(0)->text().contains("(Ana)"));
+            QStringList antes;
+            for (int i = 0; i < grelha->rowCount(); ++i)
+                for (int k = 0; k < grelha->columnCount(); ++k)
+                    antes << (grelha->item(i, k) ? grelha->item(i, k)->text() : QString());
+            j.Troca();
+            QVERIFY(lista->item(0)->text().contains("(Rui)"));
+            for (int i = 0; i < grelha->rowCount(); ++i)
+                for (int k = 0; k < grelha->columnCount(); ++k)
+                    QCOMPARE(grelha->item(k, i) ? grelha->item(k, i)->text() : QString(), antes[i * grelha->columnCount() + k]);
+            j.Troca();
+
+            // A chart that cannot be read leaves the pair as it was.
+            const QString primeiro = lista->item(0)->text();
+            QVERIFY(!j.AbreMapa(1, d.filePath("nenhum.anc")));
+            QCOMPARE(lista->item(0)->text(), primeiro);
+            QVERIFY(!caixa.chamadas.isEmpty());
+
+            const QString composto = d.filePath("composto.anc");
+            QVERIFY(j.GuardaComposto(composto));
+            CamposMapa ca, cr, cc;
+            Mapa ma, mr, mc;
+            QVERIFY(OpenFile(ana, ca, ma, {}, false) && OpenFile(rui, cr, mr, {}, false) && OpenFile(composto, cc, mc, {}, false));
+            QCOMPARE(cc.txtNome, QStringLiteral("Ana & Rui (composto)"));
+            for (int i = 0; i < 10; ++i) {
+                double a = graus(ca.PosPlaneta[size_t(i)]), b = graus(cr.PosPlaneta[size_t(i)]);
+                if (std::fabs(a - b) > 180) (a < b ? a : b) += 360; // the shorter arc, by hand
+                QVERIFY2(std::fabs(std::remainder(graus(cc.PosPlaneta[size_t(i)]) - (a + b) / 2, 360.0)) <= 1.0 / 3600,
+                         qPrintable(QString::number(i)));
+            }
+            QVERIFY(j.GuardaDavison(d.filePath("davison.anc")));
+            QVERIFY(OpenFile(d.filePath("davison.anc"), cc, mc, {}, false));
+            QCOMPARE(cc.txtData, QStringLiteral("8/12/1983")); // halfway from 2/9/1982 to 14/3/1985
+        }
+        JanelaDuetto outra;
+        bool lembrado = false;
+        for (QMenu* m : outra.findChildren<QMenu*>())
+            for (QAction* a : m->actions())
+                lembrado |= a->text().contains("Ana e Rui");
+        QVERIFY(lembrado);
+        DefineCaixaMensagens(nullptr);
+    }
+};
+
+QTEST_MAIN(TestDuetto)
+#include "test_duetto.moc"
