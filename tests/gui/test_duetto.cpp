@@ -8,6 +8,7 @@
 #include "normaliza.h"
 
 #include <QListWidget>
+#include <QSettings>
 #include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -37,6 +38,7 @@ private slots:
     void janela() {
         MensagensGravadas caixa;
         DefineCaixaMensagens(&caixa);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Natalis", "Duetto").remove("paresRecentes");
         QTemporaryDir d;
         const QString ana = grava(d, "Ana", "14/3/1985", "10:30"), rui = grava(d, "Rui", "2/9/1982", "22:15");
         QVERIFY(!ana.isEmpty() && !rui.isEmpty());
