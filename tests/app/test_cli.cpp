@@ -123,13 +123,11 @@ private slots:
         if (!sa || !sb) QSKIP("swetest is not installed");
         const double orbe = std::fabs(std::fabs(std::remainder(sb->corpos[0] - sa->corpos[0], 360.0)) - 120.0);
         const QStringList sol = linhas.filter("aspecto;Sol;Maria;trígono;Sol;João;");
-        QCOMPARE(sol.size(), 1);
-        QVERIFY2(std::fabs(sol[0].section(';', 6).toDouble() - orbe) <= 0.006, qPrintable(sol[0]));
-        QCOMPARE(linhas.filter(QRegularExpression("^casa;[^;]+;Maria;casa;[IVX]+;João;$")).size(), 14);
-        QCOMPARE(linhas.filter(QRegularExpression("^casa;[^;]+;João;casa;[IVX]+;Maria;$")).size(), 14);
+        QVERIFY2(sol.size() == 1 && std::fabs(sol[0].section(';', 6).toDouble() - orbe) <= 0.006, qPrintable(sol.join('|')));
+        for (const char* casas : {"^casa;[^;]+;Maria;casa;[IVX]+;João;$", "^casa;[^;]+;João;casa;[IVX]+;Maria;$"})
+            QCOMPARE(linhas.filter(QRegularExpression(casas)).size(), 14);
         const Resultado falta = corre({"--abrir", a, "--sinastria", d.filePath("nenhum.anc"), "--silencioso"});
-        QCOMPARE(falta.codigo, 1);
-        QVERIFY(falta.erros.contains("nenhum.anc"));
+        QVERIFY(falta.codigo == 1 && falta.erros.contains("nenhum.anc"));
         QCOMPARE(corre({"--abrir", a, "--saida", csv}).codigo, 2);
     }
 
