@@ -27,6 +27,7 @@ QList<ProblemaMarcacao> VerificaMarcacao(const QString& t, bool temPosicao) {
     int primeiraChaveta = -1;   // the first "{": the common part ends there
     int fechado = -1;           // just after the last "}" closed
     QString vistos;             // segment letters met so far (upper case)
+    bool desconhecido = false;  // the open segment's letter is unknown
     for (int i = 0; i < t.size(); ++i) {
         const QChar c = t[i];
         if (c == QLatin1Char('|')) {
@@ -51,6 +52,7 @@ QList<ProblemaMarcacao> VerificaMarcacao(const QString& t, bool temPosicao) {
                 erro(i, n.isNull() ? 1 : 2,
                      QStringLiteral("segmento desconhecido «%1»: os segmentos são {H, {M, {A, {D e {=").arg(t.mid(i, 2)));
                 aberto = i;
+                desconhecido = true; // one message for it, not a second one about its "}"
                 continue;
             }
             if (fechado >= 0 && !t.mid(fechado, i - fechado).trimmed().isEmpty())
@@ -62,6 +64,7 @@ QList<ProblemaMarcacao> VerificaMarcacao(const QString& t, bool temPosicao) {
                                 .arg(NomeSegmento(n)));
             vistos += n;
             aberto = i;
+            desconhecido = false;
             ++i;
         } else if (c == QLatin1Char('}')) {
             if (aberto < 0) {
@@ -74,8 +77,9 @@ QList<ProblemaMarcacao> VerificaMarcacao(const QString& t, bool temPosicao) {
             fechado = i + 1;
         }
     }
-    if (aberto >= 0) erro(aberto, 2, QStringLiteral("segmento «%1» aberto e nunca fechado com «}»").arg(t.mid(aberto, 2)));
-    if (fechado >= 0 && !t.mid(fechado).trimmed().isEmpty())
+    if (aberto >= 0 && !desconhecido)
+        erro(aberto, 2, QStringLiteral("segmento «%1» aberto e nunca fechado com «}»").arg(t.mid(aberto, 2)));
+    if (aberto < 0 && fechado >= 0 && !t.mid(fechado).trimmed().isEmpty())
         aviso(fechado, int(t.size()) - fechado, QStringLiteral("texto depois do último segmento não aparece no relatório"));
     std::stable_sort(r.begin(), r.end(), [](const auto& a, const auto& b) { return a.posicao < b.posicao; });
     return r;

@@ -84,7 +84,6 @@ bool TextosProprios::Le() {
             QSqlQuery q(db);
             if (q.exec(QStringLiteral("PRAGMA quick_check")) && q.next() && q.value(0).toString() != QLatin1String("ok")) {
                 danificada = true;
-                falha = QSqlError(QString(), q.value(0).toString());
             } else if (!danificada) {
                 ok = q.exec(QStringLiteral("SELECT codigo, Texto, Original, Alterado FROM textos"));
                 if (ok)
@@ -105,7 +104,8 @@ bool TextosProprios::Le() {
     }
     QSqlDatabase::removeDatabase(ligacao);
     if (danificada) {
-        PoeDeParte(falha.databaseText().isEmpty() ? falha.text() : falha.databaseText());
+        PoeDeParte(falha.nativeErrorCode() == kNaoEBase ? QStringLiteral("não é uma base de dados")
+                                                        : QStringLiteral("a verificação da base de dados falhou"));
         return false;
     }
     // Busy (the editor writing at this moment): what was read before stays, and the next

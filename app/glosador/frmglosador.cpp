@@ -43,7 +43,7 @@ QString Previa(const QString& texto, const QString& nome, bool masculino, int fr
 frmGlosador::frmGlosador(FonteDados& enviados, TextosProprios& proprios, QWidget* pai)
     : QMainWindow(pai), m_enviados(enviados), m_proprios(proprios) {
     setObjectName(QStringLiteral("frmGlosador"));
-    setWindowTitle(QStringLiteral("Glosador — Editor de Interpretação"));
+    setWindowTitle(QStringLiteral("Editor de Interpretação[*]"));
 
     auto* esquerda = new QWidget;
     auto* le = new QVBoxLayout(esquerda);
@@ -79,6 +79,9 @@ frmGlosador::frmGlosador(FonteDados& enviados, TextosProprios& proprios, QWidget
     m_texto = new QPlainTextEdit;
     m_texto->setObjectName(QStringLiteral("txtTexto"));
     m_texto->setTabChangesFocus(true);
+    QFont letra = m_texto->font();
+    letra.setPointSizeF(letra.pointSizeF() * 1.15);
+    m_texto->setFont(letra);
     m_marcacao = new QLabel;
     m_marcacao->setObjectName(QStringLiteral("lblMarcacao"));
     m_marcacao->setWordWrap(true);
@@ -138,6 +141,7 @@ frmGlosador::frmGlosador(FonteDados& enviados, TextosProprios& proprios, QWidget
     divisor->addWidget(direita);
     divisor->setStretchFactor(0, 2);
     divisor->setStretchFactor(1, 3);
+    divisor->setChildrenCollapsible(false);
     setCentralWidget(divisor);
     statusBar();
     constroiMenus();
@@ -153,8 +157,11 @@ frmGlosador::frmGlosador(FonteDados& enviados, TextosProprios& proprios, QWidget
 
     m_catalogo.Carrega(m_enviados, m_proprios);
     preencheLista();
-    const QSize ecra = screen() ? screen()->availableSize() : QSize(1280, 800);
-    resize(QSize(1100, 760).boundedTo(ecra * 0.9));
+    // A size that fits the screen, centred on it; the browser wide enough for its meanings.
+    const QRect ecra = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    resize(QSize(1200, 800).boundedTo(ecra.size() * 0.92));
+    move(ecra.center() - rect().center());
+    divisor->setSizes({width() * 2 / 5, width() * 3 / 5});
 }
 
 void frmGlosador::constroiMenus() {
@@ -401,11 +408,12 @@ EscolhaConflito frmGlosador::perguntaConflito(const ConflitoImportacao& c) {
                           .arg(Significado(c.codigo.toInt()), c.codigo),
                       QMessageBox::NoButton, this);
     caixa.setDetailedText(QStringLiteral("O seu texto:\n%1\n\nO texto importado:\n%2").arg(c.meu, c.importado));
-    auto* meu = caixa.addButton(QStringLiteral("Manter o meu"), QMessageBox::RejectRole);
-    auto* importado = caixa.addButton(QStringLiteral("Usar o importado"), QMessageBox::AcceptRole);
-    auto* meusTodos = caixa.addButton(QStringLiteral("Manter sempre os meus"), QMessageBox::RejectRole);
-    auto* importadosTodos = caixa.addButton(QStringLiteral("Usar sempre os importados"), QMessageBox::AcceptRole);
-    caixa.addButton(QStringLiteral("Cancelar a importação"), QMessageBox::DestructiveRole);
+    // Action roles keep the buttons in this order; Escape cancels the whole import.
+    auto* meu = caixa.addButton(QStringLiteral("Manter o meu"), QMessageBox::ActionRole);
+    auto* importado = caixa.addButton(QStringLiteral("Usar o importado"), QMessageBox::ActionRole);
+    auto* meusTodos = caixa.addButton(QStringLiteral("Manter sempre os meus"), QMessageBox::ActionRole);
+    auto* importadosTodos = caixa.addButton(QStringLiteral("Usar sempre os importados"), QMessageBox::ActionRole);
+    caixa.setEscapeButton(caixa.addButton(QStringLiteral("Cancelar a importação"), QMessageBox::RejectRole));
     caixa.setDefaultButton(meu);
     caixa.exec();
     const auto* b = caixa.clickedButton();
@@ -435,7 +443,8 @@ bool frmGlosador::Importa(const QString& caminhoDado) {
     m_actual = -1;
     preencheLista();
     if (actual >= 0) MostraCodigo(actual);
-    QString resumo = QStringLiteral("Importação terminada: %1 textos novos, %2 substituídos, %3 seus mantidos, %4 iguais aos que já tinha.")
+    QString resumo = QStringLiteral("Importação terminada.\n\nTextos novos: %1\nSubstituídos pelos importados: %2\n"
+                                    "Seus, mantidos: %3\nIguais aos que já tinha: %4")
                          .arg(r.novos)
                          .arg(r.substituidos)
                          .arg(r.mantidos)
