@@ -2,15 +2,25 @@
 
 #include "ajusteecra.h"
 #include "aspectos.h"
-#include "birroda.h"
 #include "desenhos.h"
 #include "escolhaficheiro.h"
 #include "ficheiromapa.h"
+#include "fontedados.h"
+#include "frmread.h"
 #include "gravacao.h"
+#include "impressao.h"
+#include "mensagens.h"
+#include "opcoes.h"
+#include "saidasduetto.h"
 #include "simbolos.h"
 #include "superficie.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -18,7 +28,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
 #include <QStatusBar>
@@ -97,26 +106,34 @@ JanelaDuetto::JanelaDuetto() : m_orbes(OrbesGuardados()) {
     ficheiro->addSeparator();
     ficheiro->addAction(QStringLiteral("Guardar o mapa &composto…"), this, [this] { guardaMapaDerivado(false); });
     ficheiro->addAction(QStringLiteral("Guardar o mapa de &Davison…"), this, [this] { guardaMapaDerivado(true); });
-    ficheiro->addAction(QStringLiteral("Exportar a &bi-roda (PNG)…"), this, [this] { exportaImagem(false); });
-    ficheiro->addAction(QStringLiteral("Exportar a &grelha (PNG)…"), this, [this] { exportaImagem(true); });
+    ficheiro->addAction(QStringLiteral("Exportar a &bi-roda (PNG, SVG)…"), this, [this] { exportaImagem(false); });
+    ficheiro->addAction(QStringLiteral("Exportar a &grelha (PNG, SVG)…"), this, [this] { exportaImagem(true); });
+    ficheiro->addAction(QStringLiteral("Guardar tudo em P&DF…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                        &JanelaDuetto::guardaPdf);
     ficheiro->addSeparator();
     ficheiro->addAction(QStringLiteral("Sai&r"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
     QMenu* mapas = menuBar()->addMenu(QStringLiteral("&Mapas"));
     mapas->addAction(QStringLiteral("&Trocar dentro e fora"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
                      &JanelaDuetto::Troca);
     mapas->addAction(QStringLiteral("&Orbes da sinastria…"), this, &JanelaDuetto::editaOrbes);
+    QMenu* relatorio = menuBar()->addMenu(QStringLiteral("&Relatório"));
+    relatorio->addAction(QStringLiteral("&Ler a sinastria…"), QKeySequence(Qt::CTRL | Qt::Key_R), this,
+                         &JanelaDuetto::LeRelatorio);
+    QString erro;
+    if (!AbreTextosDuetto(CaminhoPrograma(QStringLiteral("duetto.mdb")), &erro))
+        qWarning("duetto.mdb: %s", qPrintable(erro));
     refazRecentes();
     AjustaAoEcra(this, QSize(900, 760));
     actualiza();
 }
 
 bool JanelaDuetto::AbreMapa(int qual, const QString& caminho) {
-    Lado& l = m_lados[qual];
-    Lado novo;
+    MapaDuetto& l = m_lados[qual];
+    MapaDuetto novo;
     QString erro;
     if (!OpenFile(caminho, novo.campos, novo.mapa, {}, false) || !PessoaDoMapa(novo.campos, novo.mapa, novo.pessoa, &erro)) {
         if (!erro.isEmpty())
-            QMessageBox::warning(this, QStringLiteral("Duetto"),
+            CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Duetto"),
                                  QStringLiteral("O mapa «%1» não tem dados de nascimento legíveis: %2").arg(caminho, erro));
         return false;
     }
@@ -132,7 +149,7 @@ bool JanelaDuetto::AbreMapa(int qual, const QString& caminho) {
 
 void JanelaDuetto::escolheMapa(int qual) {
     // The charts' folder: where the chart already open lies, else the program's chooser's.
-    const Lado& outro = m_lados[1 - qual];
+    const MapaDuetto& outro = m_lados[1 - qual];
     const QString c = outro.aberto ? QFileDialog::getOpenFileName(this, QStringLiteral("Abrir mapa"),
                                                                   QFileInfo(outro.caminho).absolutePath(),
                                                                   QStringLiteral("Mapas (*.anc)"))
@@ -145,7 +162,7 @@ void JanelaDuetto::Troca() {
     std::swap(m_lados[0].campos, m_lados[1].campos);
     std::swap(m_lados[0].pessoa, m_lados[1].pessoa);
     std::swap(m_lados[0].aberto, m_lados[1].aberto);
-    for (Lado& l : m_lados)
+    for (MapaDuetto& l : m_lados)
         if (l.aberto) Rebuild(l.campos, l.mapa);
     actualiza();
 }
@@ -203,17 +220,8 @@ void JanelaDuetto::actualiza() {
 QImage JanelaDuetto::ImagemBiRoda(int lado) {
     QImage im = imagemBranca(lado);
     if (!m_lados[0].aberto) return im;
-    std::vector<CorpoExterior> fora;
-    std::vector<Corda> cordas;
-    if (m_lados[1].aberto) {
-        fora = CorposExteriores(m_lados[1].mapa);
-        for (const InterAspecto& x : InterAspectos(m_lados[0].pessoa, m_lados[1].pessoa, m_orbes))
-            if (x.a < PONTO_ASC && x.b < PONTO_ASC)
-                cordas.push_back({m_lados[0].pessoa.pontos[size_t(x.a)] * PI_NATALIS / 180.0,
-                                  m_lados[1].pessoa.pontos[size_t(x.b)] * PI_NATALIS / 180.0, x.tipo});
-    }
     Superficie s(im);
-    DesenhaBiRoda(s, m_lados[0].mapa, fora, cordas);
+    DesenhaBiRodaPar(s, m_lados[0], m_lados[1], m_orbes);
     return im;
 }
 
@@ -263,10 +271,7 @@ bool JanelaDuetto::GuardaDavison(const QString& caminho) {
 }
 
 void JanelaDuetto::guardaMapaDerivado(bool davison) {
-    if (!m_lados[0].aberto || !m_lados[1].aberto) {
-        QMessageBox::information(this, QStringLiteral("Duetto"), QStringLiteral("Abra primeiro os dois mapas."));
-        return;
-    }
+    if (!temPar(true)) return;
     const Pessoa &a = m_lados[0].pessoa, &b = m_lados[1].pessoa;
     const QString c = ShowFileDialog(this, true, FicheiroMapa, davison ? NomeDavison(a, b) : NomeComposto(a, b));
     if (c.isEmpty()) return;
@@ -274,13 +279,97 @@ void JanelaDuetto::guardaMapaDerivado(bool davison) {
         statusBar()->showMessage(QStringLiteral("Guardado em %1.").arg(c));
 }
 
+bool JanelaDuetto::temPar(bool avisa) {
+    const bool ambos = m_lados[0].aberto && m_lados[1].aberto;
+    if (!ambos && avisa)
+        CaixaMensagens().Mostra(IconeMsg::Informacao, QStringLiteral("Duetto"), QStringLiteral("Abra primeiro os dois mapas."));
+    return ambos;
+}
+
+QString JanelaDuetto::nomePar() const {
+    return m_lados[0].pessoa.nome.trimmed() + QStringLiteral(" & ") + m_lados[1].pessoa.nome.trimmed();
+}
+
 void JanelaDuetto::exportaImagem(bool grelha) {
-    const QString c = ShowFileDialog(this, true, FicheiroImagem, grelha ? QStringLiteral("grelha") : QStringLiteral("bi-roda"));
-    if (c.isEmpty()) return;
-    const QImage im = grelha ? m_grelha->grab().toImage() : ImagemBiRoda(1200);
+    if (!temPar(true)) return;
+    const QString c = ShowFileDialog(this, true, FicheiroDesenho,
+                                     nomePar() + (grelha ? QStringLiteral(" (grelha)") : QStringLiteral(" (bi-roda)")));
+    if (!c.isEmpty() && ExportaDesenho(grelha, c)) statusBar()->showMessage(QStringLiteral("Guardado em %1.").arg(c));
+}
+
+bool JanelaDuetto::ExportaDesenho(bool grelha, const QString& caminho) {
     QString erro;
-    if (!GravaFicheiro(c, [&](QIODevice& d) { return im.save(&d, "PNG"); }, &erro))
-        QMessageBox::warning(this, QStringLiteral("Duetto"), QStringLiteral("Não foi possível guardar %1: %2").arg(c, erro));
+    if (ExportaDesenhoDuetto(m_lados[0], m_lados[1], m_orbes, grelha ? DesenhoDuetto::Grelha : DesenhoDuetto::BiRoda,
+                             caminho, &erro))
+        return true;
+    CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Duetto"), QStringLiteral("Não foi possível guardar %1: %2").arg(caminho, erro));
+    return false;
+}
+
+void JanelaDuetto::escreveRelatorio(QTextDocument& doc, const std::function<void(double)>& progresso) {
+    if (!TextosDuetto().Aberta())
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Duetto"),
+                             QStringLiteral("Os textos da sinastria não estão disponíveis (%1); o relatório sai só com os "
+                                            "títulos.")
+                                 .arg(TextosDuetto().Erro()));
+    RelatorioSinastria r(m_lados[0], m_lados[1], m_orbes, TextosDuetto(), CoresRelatorio::DasOpcoes());
+    r.setProgresso(progresso);
+    r.Escreve(doc);
+}
+
+bool JanelaDuetto::LeRelatorio() {
+    if (!temPar(true)) return false;
+    if (!m_leitura) {
+        m_leitura = new frmread(this);
+        m_leitura->accao(QStringLiteral("mnuoptions"))->setVisible(false);
+        connect(m_leitura, &frmread::pedeImpressao, this, [this] {
+            QPrinter impressora;
+            QString destinoPdf, erro;
+            if (!PreparaImpressora(m_leitura, impressora, nomePar(), &destinoPdf)) return;
+            impressora.setDocName(QStringLiteral("Duetto - ") + nomePar());
+            m_leitura->Imprime(impressora);
+            if (!ConcluiImpressao(impressora, destinoPdf, &erro))
+                CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Duetto"), erro);
+        });
+    }
+    m_leitura->setWindowTitle(QStringLiteral("Sinastria — %1 e %2").arg(m_lados[0].pessoa.nome, m_lados[1].pessoa.nome));
+    // "Refazer" writes the pair open at that moment.
+    return m_leitura->Escreve(
+        [this](QTextDocument& doc, const std::function<void(double)>& progresso) {
+            if (temPar(false)) escreveRelatorio(doc, progresso);
+        },
+        nomePar());
+}
+
+void JanelaDuetto::guardaPdf() {
+    if (!temPar(true)) return;
+    const QString c = ShowFileDialog(this, true, FicheiroPdf, nomePar());
+    if (!c.isEmpty() && GuardaPdf(c)) statusBar()->showMessage(QStringLiteral("Guardado em %1.").arg(c));
+}
+
+bool JanelaDuetto::GuardaPdf(const QString& caminho) {
+    QTextDocument novo;
+    const QTextDocument* relatorio = m_leitura && !m_leitura->txtRTF()->document()->isEmpty() ? m_leitura->txtRTF()->document()
+                                                                                               : nullptr;
+    if (!relatorio) {
+        escreveRelatorio(novo, {});
+        relatorio = &novo;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString erro;
+    const bool ok = EscrevePdfDuetto(caminho, m_lados[0], m_lados[1], m_orbes, relatorio, &erro);
+    QApplication::restoreOverrideCursor();
+    if (!ok)
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Duetto"), QStringLiteral("Não foi possível guardar %1: %2").arg(caminho, erro));
+    return ok;
+}
+
+void JanelaDuetto::closeEvent(QCloseEvent* e) {
+    // The report's edits are asked about before they go with the window.
+    if (m_leitura && !m_leitura->PodeDescartar())
+        e->ignore();
+    else
+        e->accept();
 }
 
 void JanelaDuetto::editaOrbes() {
@@ -295,7 +384,7 @@ void JanelaDuetto::editaOrbes() {
     if (!ok) return;
     OrbesSinastria novas = m_orbes;
     if (!novas.LeTexto(t)) {
-        QMessageBox::warning(this, QStringLiteral("Duetto"),
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Duetto"),
                              QStringLiteral("Indique %1 orbes entre 0 e 15 graus, separadas por vírgulas.").arg(N_PONTOS));
         return;
     }
