@@ -143,7 +143,7 @@ void RelatorioSinastria::Escreve(QTextDocument& doc) {
                         (m->pessoa.masculino ? QStringLiteral(" nascido") : QStringLiteral(" nascida")) +
                         QStringLiteral(" no dia ") + c.txtData;
         if (!c.txtlocal.trimmed().isEmpty()) linha += QStringLiteral(" em ") + c.txtlocal.trimmed();
-        linha += QStringLiteral(" pelas ") + c.txtHora + QStringLiteral(" (GMT") + c.FusoHorario + QLatin1Char(')');
+        linha += QStringLiteral(" pelas ") + c.txtHora;
         EscreveParagrafo(doc, linha, m_cores.CorTexto, false, false, false, kTamanhoTexto, m == &m_b, AlinhaCentro);
     }
 

@@ -71,8 +71,8 @@ double Linhas(QPainter& p, const QRectF& r, const QStringList& linhas, double po
 QRectF Cabecalho(QPainter& p, const QRectF& pagina, const QString& titulo, const MapaDuetto& a, const MapaDuetto& b) {
     QStringList l{titulo};
     for (const MapaDuetto* m : {&a, &b})
-        l << QStringLiteral("%1: %2 às %3 (GMT%4)%5")
-                 .arg(Nome(m->pessoa), m->campos.txtData, m->campos.txtHora, m->campos.FusoHorario,
+        l << QStringLiteral("%1: %2 às %3%4")
+                 .arg(Nome(m->pessoa), m->campos.txtData, m->campos.txtHora,
                       m->campos.txtlocal.trimmed().isEmpty() ? QString() : QStringLiteral(", ") + m->campos.txtlocal.trimmed());
     double y = Linhas(p, pagina, l, 10.0, true);
     const double espaco = p.device()->logicalDpiY() * 0.08;
@@ -105,7 +105,7 @@ void DesenhaGrelhaPar(Superficie& s, const Pessoa& a, const Pessoa& b, const Orb
     s.BackColor = RGBCor(255, 255, 255);
     s.Cls();
     s.ForeColor = 0;
-    s.setFont(FONTE_NUMEROS, 10);
+    s.setFont(FONTE_NUMEROS, 11);
     s.CurrentX = 4;
     s.CurrentY = 4;
     s.Print(QStringLiteral("Linhas: %1    Colunas: %2").arg(Nome(a), Nome(b)));
@@ -115,7 +115,7 @@ void DesenhaGrelhaPar(Superficie& s, const Pessoa& a, const Pessoa& b, const Orb
         s.Line(0, kLegenda + k * kCelula, largura, kLegenda + k * kCelula, cor);
         s.Line(k * kCelula, kLegenda, k * kCelula, kLegenda + largura, cor);
     }
-    s.setFont(FONTE_NUMEROS, 9);
+    s.setFont(FONTE_NUMEROS, 10);
     for (int i = 0; i < N_PONTOS; ++i) {
         Centrado(s, Abreviatura(i), (i + 1.5) * kCelula, kLegenda + kCelula * 0.32);
         Centrado(s, Abreviatura(i), kCelula / 2.0, kLegenda + (i + 1.32) * kCelula);
@@ -124,10 +124,10 @@ void DesenhaGrelhaPar(Superficie& s, const Pessoa& a, const Pessoa& b, const Orb
         const Simbolos::InfoAspecto info = Simbolos::AspectInfo(x.tipo);
         const double cx = (x.b + 1.5) * kCelula, topo = kLegenda + (x.a + 1) * kCelula;
         s.ForeColor = info.cor;
-        s.setFont(FONTE_SIGIL, 15);
-        Centrado(s, info.glifo, cx, topo + kCelula * 0.06);
+        s.setFont(FONTE_SIGIL, 20);
+        Centrado(s, info.glifo, cx, topo + kCelula * 0.02);
         s.ForeColor = 0;
-        s.setFont(FONTE_NUMEROS, 7.5);
+        s.setFont(FONTE_NUMEROS, 8);
         Centrado(s, TextoOrbe(x.orbe), cx, topo + kCelula * 0.6);
     }
 }
@@ -208,7 +208,7 @@ bool EscrevePdfDuetto(const QString& caminho, MapaDuetto& a, MapaDuetto& b, cons
             }
             pdf.newPage();
             QRectF resto = Cabecalho(p, pagina, QStringLiteral("Aspectos entre os mapas e casas"), a, b);
-            const QRectF grelha(resto.topLeft(), QSizeF(resto.width(), resto.width() * 0.62));
+            const QRectF grelha(resto.topLeft(), QSizeF(resto.width(), resto.width() * 0.8));
             DesenhaEm(p, grelha, TamanhoGrelhaPar(),
                       [&](Superficie& s) { DesenhaGrelhaPar(s, a.pessoa, b.pessoa, orbes); });
             const double y = grelha.bottom() + pdf.logicalDpiY() * 0.2;
