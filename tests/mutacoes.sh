@@ -74,6 +74,12 @@ glosa-acentos	glosa/significado.cpp	if (c.category() != QChar::Mark_NonSpacing) 
 glosa-conflito	glosa/partilha.cpp	        if (meu->texto == novo.texto) {	        if (true) {
 glosador-guardar	app/glosador/frmglosador.cpp	m_guardar->setEnabled(mudou && !m_temErros);	m_guardar->setEnabled(mudou);
 glosador-repor	app/glosador/frmglosador.cpp	    if (!m_proprios.Repoe(e.chave, &erro)) {	    if (false) {
+duetto-espelho	app/duetto/relatoriosinastria.cpp	return Texto(CodigoAspectoPar(x.b, x.tipo, x.a), m_b.pessoa, m_a.pessoa);	return Texto(CodigoAspectoPar(x.b, x.tipo, x.a), m_a.pessoa, m_b.pessoa);
+duetto-sexo-par	app/duetto/relatoriosinastria.cpp	(segunda.masculino ? QLatin1Char('H') : QLatin1Char('M'))	(primeira.masculino ? QLatin1Char('H') : QLatin1Char('M'))
+duetto-pontos	app/duetto/relatoriosinastria.cpp	return (ponto >= 0 && ponto <= 6) || ponto == PONTO_ASC;	return (ponto >= 0 && ponto <= 7) || ponto == PONTO_ASC;
+duetto-casas	app/duetto/relatoriosinastria.cpp	Paragrafo(doc, TextoCasa(i, h, doPrimeiro));	Paragrafo(doc, TextoCasa(i, h, true));
+duetto-pdf-relatorio	app/duetto/saidasduetto.cpp	if (relatorio && !relatorio->isEmpty()) ImprimeDocumento	if (false) ImprimeDocumento
+duetto-svg	app/duetto/saidasduetto.cpp	if (extensao == QLatin1String("svg"))	if (extensao == QLatin1String("svgz"))
 FIM
 )
 
