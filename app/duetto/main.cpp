@@ -2,6 +2,10 @@
 #include "caixaqt.h"
 #include "janeladuetto.h"
 #include "mensagens.h"
+#include "motormapa.h"
+#include "opcoes.h"
+#include "opcoesroda.h"
+#include "orbes.h"
 #include "traducaoqt.h"
 
 #include <QApplication>
@@ -12,6 +16,12 @@ int main(int argc, char** argv) {
     InstalaTraducaoQt(app);
     CaixaQt caixa;
     DefineCaixaMensagens(&caixa);
+    // The chart program's orbs, engine and wheel options: its charts drawn here as there (the
+    // composite and Davison wheels' own aspects among them).
+    const QString orbes = GetOption(0);
+    LoadOrbs(orbes == QLatin1String("False") || orbes.isEmpty() || orbes == CaminhoOrbesPadrao(), orbes);
+    EscolhaCalculoActual() = EscolhaDasOpcoes();
+    OpcoesRodaActuais() = OpcoesRodaGuardadas();
     JanelaDuetto janela;
     caixa.definePai(&janela);
     const QStringList args = QApplication::arguments();
