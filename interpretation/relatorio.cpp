@@ -4,6 +4,7 @@
 #include "fontedados.h"
 #include "mapa.h"
 #include "motormapa.h"
+#include "normaliza.h"
 #include "opcoes.h"
 #include "simbolos.h"
 #include "textos.h"
@@ -305,8 +306,8 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
     EscreveParagrafo(doc,
                      QStringLiteral("Mapa calculado para: ") + m_campos.txtlocal +
                          QStringLiteral(" ( Latitude=") + m_campos.txtLatitude +
-                         QStringLiteral(" Longitude=") + m_campos.txtlongitude + QStringLiteral(" GMT") +
-                         m_campos.FusoHorario + QStringLiteral(" )  ") +
+                         QStringLiteral(" Longitude=") + LongitudeParaLeitor(m_campos.txtlongitude) +
+                         QStringLiteral(" GMT") + FusoParaLeitor(m_campos.FusoHorario) + QStringLiteral(" )  ") +
                          (m_campos.escolha.padrao() ? QString() : TextoCalculo(m_campos)),
                      m_cores.CorTexto, false, false, false, kTamanhoTexto, true, AlinhaCentro);
 

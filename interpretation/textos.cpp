@@ -179,7 +179,7 @@ const char* const kSegmentos[12][6] = {
     {"O Sábio", "O Rigoroso", "O Perito", "O Fervoroso", "O Sociável", "O Protector"},
     {"O Sensato", "O Aspirante", "O Fraternal", "O Escriba", "O Lavrador", "O Humanista"},
     {"O Guerreiro", "O Glorioso", "O Erudito", "O Afoito", "O Intuitivo", "O Voluptuoso"},
-    {"O Didático", "O Eloquente", "O Curandeiro", "O Vigoroso", "O Ingénuo", "O Eleito"},
+    {"O Didáctico", "O Eloquente", "O Curandeiro", "O Vigoroso", "O Ingénuo", "O Eleito"},
     {"O Estóico", "O Humilde", "O Resistente", "O Bélico", "O Felizardo", "O Fiel"},
     {"O Independente", "O Simpático", "O Subtil", "O Indulgente", "O Precursor", "O Singular"},
     {"O Encantador", "O Prolífico", "O Herdeiro", "O Inspirado", "O Idealista", "O Receptivo"},
