@@ -212,7 +212,8 @@ QString SignosDePortugal(const QString& texto) {
 }
 
 QString Relatorio::Leitor(const QString& texto) const {
-    return m_sintese.signosTradicionais ? texto : SignosDePortugal(texto);
+    const QString nomes = NomeLeitor(texto);
+    return m_sintese.signosTradicionais ? nomes : SignosDePortugal(nomes);
 }
 
 int Relatorio::SignoDe(int indice) const {

@@ -290,7 +290,7 @@ private slots:
         QCOMPARE(l.count("T13312"), 1);
         // The sign paragraph of a part is joined to the house paragraph: no empty line between.
         QCOMPARE(l.mid(l.indexOf("T14101"), 3), QStringList({"T14101", "T14301", ""}));
-        QVERIFY(l.contains("Parte do Dever em Capricórnio na Casa X, o Meio Céu"));
+        QVERIFY(l.contains("Parte do Dever em Capricórnio na Casa X, o Meio do Céu"));
     }
     void estilos_data() {
         QTest::addColumn<QString>("texto");
