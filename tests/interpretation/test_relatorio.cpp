@@ -73,11 +73,7 @@ class TestRelatorio : public QObject {
     const CoresRelatorio m_cores{RGBCor(200, 0, 0), RGBCor(0, 0, 10), RGBCor(0, 120, 0), RGBCor(0, 0, 250)};
 
     OpcoesSintese m_opcoes;
-    void Escreve(QTextDocument& doc) {
-        Relatorio r(m_campos, m_mapa, m_db, m_cores);
-        r.setSintese(m_opcoes);
-        r.AutoInterpretacao(doc);
-    }
+    void Escreve(QTextDocument& doc) { Relatorio r(m_campos, m_mapa, m_db, m_cores); r.setSintese(m_opcoes); r.AutoInterpretacao(doc); }
     QStringList Linhas() {
         QTextDocument doc;
         Escreve(doc);
