@@ -100,3 +100,11 @@ Normalizado NormalizaLongitude(const QString& texto) {
     n.valor = (oeste ? 1 : -1) * std::llround(std::fabs(horas) * 36000.0) / 36000.0;
     return n;
 }
+
+QString LongitudeParaLeitor(const QString& guardada) {
+    const Normalizado n = NormalizaLongitude(guardada);
+    if (!n.ok) return guardada;
+    const long long s = std::llround(std::fabs(n.valor) * 15.0 * 3600.0);
+    return QStringLiteral("%1º%2'%3'' %4").arg(s / 3600).arg(s / 60 % 60).arg(s % 60)
+        .arg(n.valor > 0 ? QLatin1Char('W') : QLatin1Char('E'));
+}

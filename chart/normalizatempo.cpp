@@ -145,3 +145,11 @@ Normalizado NormalizaFuso(const QString& texto) {
     n.valor = horas;
     return n;
 }
+
+QString FusoParaLeitor(const QString& guardado) {
+    const Normalizado n = NormalizaFuso(guardado);
+    if (!n.ok) return guardado;
+    const long long total = std::llround(n.valor * 3600.0), a = total < 0 ? -total : total;
+    return (total < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) +
+           QStringLiteral("%1h%2'%3''").arg(a / 3600).arg(a / 60 % 60).arg(a % 60);
+}

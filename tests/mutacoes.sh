@@ -44,6 +44,9 @@ relatorio-repetido	interpretation/relatorio.cpp	if (t.trimmed().isEmpty() || ond
 formula-seno	interpretation/evaluator.cpp	return (ex - emx) / 2;	return (ex + emx) / 2;
 sintese-estelio	interpretation/sintese.cpp	if (e.corpos.size() >= 3)	if (e.corpos.size() >= 4)
 pagina-titulo	interpretation/paginacao.cpp	if (paginaTitulo == int(	if (true || paginaTitulo == int(
+pronome-nasal	interpretation/textos.cpp	return verbo.endsWith(QLatin1Char('m')) ||	return verbo.endsWith(QLatin1Char('M')) ||
+signos-portugal	interpretation/relatorio.cpp	return m_sintese.signosTradicionais ? nomes : SignosDePortugal(nomes);	return nomes;
+fuso-leitor	chart/normalizatempo.cpp	total < 0 ? -total : total;	total;
 assinatura-comentario	updater/assinatura.cpp	    if (!confere(global, sig + l[2].mid(prefixo.size()), chave))	    if (false)
 transferencia-resumo	updater/actualizacao.cpp	if (resumo.result() != f.sha256) {	if (false) {
 descricao-acima	updater/descricao.cpp	p.trimmed() == QLatin1String("..")	p.trimmed() == QLatin1String("...")
