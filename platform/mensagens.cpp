@@ -31,3 +31,12 @@ RespostaMsg MensagensGravadas::Mostra(IconeMsg icone, const QString& titulo, con
         return RespostaMsg::Ok;
     return respostas.isEmpty() ? respostaPadrao : respostas.takeFirst();
 }
+
+QString Citacao(const QString& texto, qsizetype limite) {
+    QString curto = texto.size() > limite ? texto.left(limite) : texto;
+    // Never a half of a surrogate pair at the cut.
+    if (curto.size() < texto.size() && !curto.isEmpty() && curto.back().isHighSurrogate()) curto.chop(1);
+    for (QChar& c : curto)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t')) c = QLatin1Char(' ');
+    return curto.size() < texto.size() ? curto + QChar(0x2026) : curto;
+}

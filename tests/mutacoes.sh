@@ -50,6 +50,9 @@ fuso-leitor	chart/normalizatempo.cpp	total < 0 ? -total : total;	total;
 assinatura-comentario	updater/assinatura.cpp	    if (!confere(global, sig + l[2].mid(prefixo.size()), chave))	    if (false)
 transferencia-resumo	updater/actualizacao.cpp	if (resumo.result() != f.sha256) {	if (false) {
 descricao-acima	updater/descricao.cpp	p.trimmed() == QLatin1String("..")	p.trimmed() == QLatin1String("...")
+transaccao-desfaz	platform/transaccao.cpp	if (p.existia && existe(p.antigo)) {	if (false) {
+transaccao-completa	platform/transaccao.cpp	    if (!existe(p.novo)) return true;	    if (!existe(p.novo) || true) return true;
+edicao-recusa	updater/actualizacao.cpp	if (edicao < instalada)	if (edicao < instalada && false)
 preparacao-ligacao	updater/preparacao.cpp	if (info.isSymLink()) return true;	if (false) return true;
 fuso-horamedia	app/atlas/fusohorario.cpp	f.horas = longitudeGraus / 15.0;	f.horas = -longitudeGraus / 15.0;
 fuso-repetida	app/atlas/fusohorario.cpp	const int escolhido = validos.first();	const int escolhido = validos.last();

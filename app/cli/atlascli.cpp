@@ -17,6 +17,10 @@ const Atlas* AtlasDoPrograma(QString* erro) {
     if (!atlas) {
         atlas = new Atlas;
         atlas->Abre(CaminhoPrograma(QStringLiteral("locais.mdb")), Atlas::CaminhoUtilizador(), &falha);
+        if (!atlas->Aviso().isEmpty()) {
+            const QByteArray b = (QStringLiteral("natalis-cli: ") + atlas->Aviso() + QLatin1Char('\n')).toUtf8();
+            std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stderr);
+        }
     }
     if (!atlas->Aberto() && erro)
         *erro = falha;

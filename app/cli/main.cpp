@@ -12,6 +12,7 @@
 #include "orbes.h"
 #include "resumo.h"
 #include "saidas.h"
+#include "sinais.h"
 
 #include <QCoreApplication>
 #ifndef NATALIS_CLI_NUCLEO
@@ -214,6 +215,7 @@ int passaAoCompleto(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    PreparaSinaisDoPrograma();
     std::unique_ptr<QCoreApplication> aplicacao;
     if (precisaGui(argc, argv)) {
 #ifdef NATALIS_CLI_NUCLEO
