@@ -112,12 +112,11 @@ QString descricaoErro(int numero) {
     }
 }
 
-// A stored position no version wrote and no one could mean: more whole degrees than the
-// fields can count, or not a number.
-bool posicaoImpossivel(const QString& texto) {
+// A stored position that cannot be read whole (a sign name garbled by another encoding, a
+// number beyond any circle): damage, never a default sign. An empty one is a chart not cast.
+bool posicaoIlegivel(const QString& texto) {
     PosSigno p;
-    p.SetonbyString(texto);
-    return !PosicaoRepresentavel(p.ValorRads());
+    return !texto.isEmpty() && !LePosicaoZodiacal(texto, p);
 }
 
 QString textoEstado(const CamposMapa& c) {
@@ -131,8 +130,8 @@ QString textoEstado(const CamposMapa& c) {
 }
 } // namespace
 
-int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int* registo) {
-    const QString texto = DeCp1252(bytes);
+int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int* registo, CodificacaoTexto* lida) {
+    const QString texto = DecodificaTexto(bytes, lida);
     LeitorCampos leitor(texto);
     int numero = 0;
     QString valor;
@@ -201,14 +200,14 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
         if (registo)
             *registo = rec;
         if (descricao)
-            *descricao = QStringLiteral("O registo %1 tem uma posição impossível: «%2».").arg(rec).arg(texto);
+            *descricao = QStringLiteral("O registo %1 tem uma posição que não se pode ler: «%2».").arg(rec).arg(texto);
         return ERRO_TIPO;
     };
     for (int i = 0; i <= 11; ++i)
-        if (posicaoImpossivel(c.PosPlaneta[i]))
+        if (posicaoIlegivel(c.PosPlaneta[i]))
             return impossivel(i <= 10 ? 10 + i : 27, c.PosPlaneta[i]);
     for (int k = 0; k < 6; ++k)
-        if (posicaoImpossivel(c.PosCasas[k]))
+        if (posicaoIlegivel(c.PosCasas[k]))
             return impossivel(21 + k, c.PosCasas[k]);
     return 0;
 }
@@ -271,7 +270,8 @@ bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Rede
         return falha(ERRO_ACESSO, caminho);
 
     QString porque;
-    const int numero = LeBytesMapa(bytes, campos, &porque);
+    CodificacaoTexto lida = CodificacaoTexto::Cp1252;
+    const int numero = LeBytesMapa(bytes, campos, &porque, nullptr, &lida);
     if (numero) {
         const QString danificado = numero == ERRO_FIM_DO_FICHEIRO || numero == ERRO_TIPO
                                        ? QStringLiteral(" O ficheiro de mapa «") + QFileInfo(caminho).fileName() +
@@ -280,6 +280,12 @@ bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Rede
         return falha(numero, porque + danificado);
     }
 
+    if (lida == CodificacaoTexto::Utf8)
+        CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao() + QStringLiteral(" OpenFile"),
+                                QStringLiteral("O ficheiro «") + QFileInfo(caminho).fileName() +
+                                    QStringLiteral("» foi gravado em UTF-8 por outro programa e foi lido como tal. "
+                                                   "Ao guardar, o Natalis grava-o em Windows-1252, a codificação "
+                                                   "dos seus ficheiros de mapa."));
     if (juntaAosRecentes)
         AddRecentFile(caminho);
     Rebuild(campos, mapa, redesenha);

@@ -1,7 +1,9 @@
 #pragma once
 // Rich text as the report box and the reading window hold it, read and written as RTF.
 // Covers what the report and the window use: fonts, sizes, bold, italic, underline,
-// colours, alignment, paragraphs, line breaks, tabs and every Unicode character.
+// colours, alignment, paragraphs, line breaks, tabs, every Unicode character, tables
+// ("\trowd ... \cell ... \row", one paragraph or more per cell) and PNG or JPEG pictures
+// ("\pict\pngblip", with their size on the page). Written for an A4 page in Portuguese.
 #include <QByteArray>
 #include <QString>
 

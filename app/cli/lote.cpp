@@ -1,10 +1,14 @@
 #include "lote.h"
 
+#include "aaf.h"
 #include "atlascli.h"
 #include "calculo.h"
+#include "cp1252.h"
+#include "efemerides.h"
 #include "mensagens.h"
 #include "motormapa.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -12,10 +16,9 @@ const char* const kCorpos[12] = {"sol",   "lua",     "mercurio", "venus",   "mar
                                  "saturno", "urano", "neptuno",  "plutao",  "nodo",  "lua_negra"};
 const char* const kPartes[7] = {"fortuna", "devir", "inteligencia", "amor", "audacia", "felicidade", "dever"};
 
-QString graus(double rads) { return QString::number(rads * 180.0 / PI_NATALIS, 'f', 6); }
-
 QStringList cabecalho() {
-    QStringList c{"nome", "data", "hora", "fuso", "latitude", "longitude"};
+    QStringList c{"nome", "sexo", "data", "data_iso", "hora", "fuso", "local", "latitude", "longitude", "latitude_graus",
+                  "longitude_graus"};
     for (const char* n : kCorpos)
         c << QString::fromLatin1(n);
     for (int h = 1; h <= 12; ++h)
@@ -108,26 +111,70 @@ QList<QStringList> LeCsv(const QString& texto, QChar separador) {
     return registos;
 }
 
-QString LinhaCsv(const QStringList& campos) {
+QString LinhaCsv(const QStringList& campos, QChar separador) {
     QStringList l;
     for (const QString& c : campos) {
-        if (c.contains(u',') || c.contains(u'"') || c.contains(u'\n') || c.contains(u'\r') || c.contains(u';'))
+        // A decimal comma under ';' stays bare, so that spreadsheets take it for a number.
+        if (c.contains(separador) || c.contains(u'"') || c.contains(u'\n') || c.contains(u'\r') ||
+            (separador == u',' && c.contains(u';')))
             l << u'"' + QString(c).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
         else
             l << c;
     }
-    return l.join(u',');
+    return l.join(separador);
 }
 
-QByteArray CorreLote(const QByteArray& entrada, int& charts, int& falhas) {
-    QString texto = QString::fromUtf8(entrada);
-    if (texto.startsWith(QChar(0xFEFF)))
-        texto.remove(0, 1);
+QString DataIso(const QString& data) {
+    const RegistoTempo t = LerDataHora(data, QString());
+    if (t.dia < 1 || t.mes < 1 || t.mes > 12)
+        return QString();
+    return (t.ano < 0 ? QStringLiteral("-") : QString()) + QStringLiteral("%1-%2-%3")
+                                                            .arg(std::abs(int(t.ano)), 4, 10, QLatin1Char('0'))
+                                                            .arg(int(t.mes), 2, 10, QLatin1Char('0'))
+                                                            .arg(int(t.dia), 2, 10, QLatin1Char('0'));
+}
+
+QStringList ColunasLote(const CamposMapa& c, const Mapa& mapa, const FormatoLote& formato) {
+    const auto numero = [&](double graus) {
+        QString t = QString::number(graus, 'f', 6);
+        if (formato.decimal != u'.')
+            t.replace(u'.', formato.decimal);
+        return t;
+    };
+    const auto rads = [&](double r) { return numero(r * 180.0 / PI_NATALIS); };
+    // The window's latitude (north positive) and longitude (hours, west positive) as signed
+    // degrees, north and east positive.
+    PosSigno latitude;
+    latitude.SetonbyString(c.txtLatitude);
+    QStringList l{c.txtNome,  c.sexoMasculino ? QStringLiteral("M") : QStringLiteral("F"),
+                  c.txtData,  DataIso(c.txtData),
+                  c.txtHora,  c.FusoHorario,
+                  c.txtlocal, c.txtLatitude,
+                  c.txtlongitude, numero(latitude.ValorGraus()),
+                  numero(LongitudeLesteGraus(c.txtlongitude))};
+    auto& m = const_cast<Mapa&>(mapa);
+    for (int i = 0; i < 12; ++i)
+        l << rads(m.Corpo(i).Posicao().ValorRads());
+    for (int h = 1; h <= 12; ++h)
+        l << rads(m.Cuspide(h).ValorRads());
+    for (int k = 0; k < 7; ++k)
+        l << rads(m.Corpo(12 + k).Posicao().ValorRads());
+    for (int i = 0; i < 12; ++i)
+        l << (c.lblretrogrado[i] ? QStringLiteral("1") : QStringLiteral("0"));
+    l << CodigoMotor(c.escolha.motor) << CodigoCasas(CasasUsadas(c));
+    return l;
+}
+
+QByteArray CorreLote(const QByteArray& entrada, int& charts, int& falhas, const FormatoLote& formato,
+                     QList<CamposMapa>* lancados) {
+    // UTF-8 (with or without its mark) or Windows-1252, as spreadsheets and editors save CSV.
+    const QString texto = DecodificaTexto(entrada);
     const QString primeira = texto.section(u'\n', 0, 0);
     const QChar separador = primeira.count(u';') > primeira.count(u',') ? u';' : u',';
     const QList<QStringList> registos = LeCsv(texto, separador);
 
-    QByteArray saida = LinhaCsv(cabecalho()).toUtf8() + '\n';
+    QByteArray saida = (formato.marca ? QByteArray("\xEF\xBB\xBF") : QByteArray()) +
+                       LinhaCsv(cabecalho(), formato.separador).toUtf8() + '\n';
     saida.reserve(saida.size() + registos.size() * 512); // ~49 fields of up to 11 characters
     MensagensLinha caixa;
     CaixaTemporaria instalada(&caixa);
@@ -183,17 +230,9 @@ QByteArray CorreLote(const QByteArray& entrada, int& charts, int& falhas) {
             ++falhas;
             continue;
         }
-        QStringList l{c.txtNome, c.txtData, c.txtHora, c.FusoHorario, c.txtLatitude, c.txtlongitude};
-        for (int i = 0; i < 12; ++i)
-            l << graus(mapa.Corpo(i).Posicao().ValorRads());
-        for (int h = 1; h <= 12; ++h)
-            l << graus(mapa.Cuspide(h).ValorRads());
-        for (int k = 0; k < 7; ++k)
-            l << graus(mapa.Corpo(12 + k).Posicao().ValorRads());
-        for (int i = 0; i < 12; ++i)
-            l << (c.lblretrogrado[i] ? QStringLiteral("1") : QStringLiteral("0"));
-        l << CodigoMotor(c.escolha.motor) << CodigoCasas(CasasUsadas(c));
-        saida += LinhaCsv(l).toUtf8() + '\n';
+        saida += LinhaCsv(ColunasLote(c, mapa, formato), formato.separador).toUtf8() + '\n';
+        if (lancados)
+            lancados->append(c);
     }
     EscolhaCalculoActual() = escolhaDoLote;
     return saida;

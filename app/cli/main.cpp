@@ -1,5 +1,6 @@
 // natalis-cli: casts a chart from birth data given as options, or opens a chart file, and
 // prints the positions summary and the aspects; batch mode casts the charts of a CSV file.
+#include "aaf.h"
 #include "atlascli.h"
 #include "calculo.h"
 #include "ficheiromapa.h"
@@ -51,6 +52,10 @@ const OpcaoDado kOutras[] = {
     {"abrir", "FICHEIRO.anc", "abre um ficheiro de mapa em vez de calcular"},
     {"lote", "ENTRADA.csv", "calcula os mapas de um ficheiro CSV (nome,sexo,data,hora,fuso,local,latitude,longitude)"},
     {"saida", "SAIDA.csv", "com --lote: escreve o CSV de resultados neste ficheiro (por omissão, a saída padrão)"},
+    {"folha-calculo", nullptr, "com --lote: CSV para folhas de cálculo em português (; entre campos, vírgula decimal, UTF-8 com BOM)"},
+    {"importar-aaf", "F.aaf", "importa os mapas de um ficheiro AAF: um ficheiro de mapa cada, na pasta de --pasta"},
+    {"pasta", "PASTA", "com --importar-aaf: a pasta onde ficam os ficheiros de mapa (nunca substitui nenhum)"},
+    {"exportar-aaf", "F.aaf", "escreve o mapa calculado ou aberto (com --lote, todos os mapas) num ficheiro AAF"},
     {"orbes", "FICHEIRO.orb", "usa as orbes deste ficheiro (por omissão, as do Natalis)"},
     {"motor", "MOTOR", "classico ou preciso (Swiss Ephemeris); por omissão, o das opções do Natalis"},
     {"casas", "SISTEMA",
@@ -146,7 +151,32 @@ bool carregaOrbes(const QString& ficheiro) {
     return true;
 }
 
-int correLote(const QString& entrada, const QString& saida) {
+bool escreveAaf(const QString& caminho, const QList<CamposMapa>& mapas) {
+    QList<RegistoAaf> registos;
+    for (const CamposMapa& c : mapas)
+        registos << AafDeCampos(c);
+    QString erro;
+    if (GravaFicheiro(caminho, EscreveAaf(registos), &erro))
+        return true;
+    escreve(stderr, QStringLiteral("natalis-cli: não foi possível escrever ") + caminho + QStringLiteral(": ") + erro + QLatin1Char('\n'));
+    return false;
+}
+
+int importaAaf(const QString& entrada, const QString& pasta) {
+    QFile f(entrada);
+    if (!f.open(QIODevice::ReadOnly)) {
+        escreve(stderr, QStringLiteral("natalis-cli: não foi possível ler ") + entrada + QStringLiteral(": ") +
+                            f.errorString() + QLatin1Char('\n'));
+        return SAIDA_FALHOU;
+    }
+    const ResumoImportacao r = ImportaAaf(f.readAll(), pasta, [](const QString& local, const QString&, CamposMapa& c, QString* porque) {
+        return PreencheDoAtlas(local, c, porque);
+    });
+    escreve(r.erro.isEmpty() ? stdout : stderr, LinhasResumoImportacao(r).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    return r.erro.isEmpty() && r.ignorados.isEmpty() ? SAIDA_OK : SAIDA_FALHOU;
+}
+
+int correLote(const QString& entrada, const QString& saida, const FormatoLote& formato, const QString& aaf) {
     QFile f(entrada);
     if (!f.open(QIODevice::ReadOnly)) {
         escreve(stderr, QStringLiteral("natalis-cli: não foi possível ler ") + entrada + QStringLiteral(": ") +
@@ -154,7 +184,10 @@ int correLote(const QString& entrada, const QString& saida) {
         return SAIDA_FALHOU;
     }
     int charts = 0, falhas = 0;
-    const QByteArray csv = CorreLote(f.readAll(), charts, falhas);
+    QList<CamposMapa> lancados;
+    const QByteArray csv = CorreLote(f.readAll(), charts, falhas, formato, aaf.isEmpty() ? nullptr : &lancados);
+    if (!aaf.isEmpty() && !escreveAaf(aaf, lancados))
+        return SAIDA_FALHOU;
     if (saida.isEmpty()) {
         std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
     } else {
@@ -291,13 +324,18 @@ int main(int argc, char** argv) {
                             .arg(NATALIS_VERSION_PATCH));
         return SAIDA_OK;
     }
+    if (outras.contains(QStringLiteral("importar-aaf")) != outras.contains(QStringLiteral("pasta")))
+        return erroArgumentos(QStringLiteral("--importar-aaf e --pasta usam-se juntas"));
+    if (outras.contains(QStringLiteral("importar-aaf")))
+        return importaAaf(outras.value(QStringLiteral("importar-aaf")), outras.value(QStringLiteral("pasta")));
     const bool abrir = outras.contains(QStringLiteral("abrir")), lote = outras.contains(QStringLiteral("lote"));
     if (int(abrir) + int(lote) + int(!dados.isEmpty()) > 1)
         return erroArgumentos(QStringLiteral("use dados de nascimento, --abrir ou --lote, um de cada vez"));
     if (!abrir && !lote && dados.isEmpty())
         return erroArgumentos(QStringLiteral("indique os dados de nascimento, --abrir FICHEIRO.anc ou --lote ENTRADA.csv"));
-    if (outras.contains(QStringLiteral("saida")) && !lote)
-        return erroArgumentos(QStringLiteral("--saida só se usa com --lote"));
+    for (const char* soLote : {"saida", "folha-calculo"})
+        if (outras.contains(QString::fromLatin1(soLote)) && !lote)
+            return erroArgumentos(QStringLiteral("--%1 só se usa com --lote").arg(QString::fromLatin1(soLote)));
     if (lote && !saidas.isEmpty())
         return erroArgumentos(QStringLiteral("com --lote, os resultados vão para o CSV; --") + saidas[0].first->opcao +
                               QStringLiteral(" não se aplica"));
@@ -322,7 +360,9 @@ int main(int argc, char** argv) {
     if (!carregaOrbes(outras.value(QStringLiteral("orbes"))))
         return SAIDA_FALHOU;
     if (lote)
-        return correLote(outras.value(QStringLiteral("lote")), outras.value(QStringLiteral("saida")));
+        return correLote(outras.value(QStringLiteral("lote")), outras.value(QStringLiteral("saida")),
+                         outras.contains(QStringLiteral("folha-calculo")) ? FormatoFolhaCalculo() : FormatoLote{},
+                         outras.value(QStringLiteral("exportar-aaf")));
 
     CamposMapa campos;
     Mapa& mapa = MapaActual();
@@ -368,6 +408,8 @@ int main(int argc, char** argv) {
         escreve(stdout, linhas.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     }
     int codigo = SAIDA_OK;
+    if (outras.contains(QStringLiteral("exportar-aaf")) && !escreveAaf(outras.value(QStringLiteral("exportar-aaf")), {campos}))
+        codigo = SAIDA_FALHOU;
     for (const auto& [saida, valor] : saidas)
         codigo = std::max(codigo, saida->escreve(valor, campos, mapa));
     return codigo;
