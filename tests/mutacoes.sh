@@ -73,6 +73,8 @@ glosa-acentos	glosa/significado.cpp	if (c.category() != QChar::Mark_NonSpacing) 
 glosa-conflito	glosa/partilha.cpp	        if (meu->texto == novo.texto) {	        if (true) {
 glosador-guardar	app/glosador/frmglosador.cpp	m_guardar->setEnabled(mudou && !m_temErros);	m_guardar->setEnabled(mudou);
 glosador-repor	app/glosador/frmglosador.cpp	    if (!m_proprios.Repoe(e.chave, &erro)) {	    if (false) {
+arranque-recupera	app/gui/arranque.cpp	if (RecuperaTransaccao(PastaPrograma(), &recuperacao) == Recuperacao::Falhou)	if (false)
+sinais-tamanho	platform/sinais.cpp	std::signal(SIGXFSZ, SIG_IGN);	std::signal(SIGXFSZ, SIG_DFL);
 FIM
 )
 
