@@ -75,6 +75,8 @@ glosador-guardar	app/glosador/frmglosador.cpp	m_guardar->setEnabled(mudou && !m_
 glosador-repor	app/glosador/frmglosador.cpp	    if (!m_proprios.Repoe(e.chave, &erro)) {	    if (false) {
 arranque-recupera	app/gui/arranque.cpp	if (RecuperaTransaccao(PastaPrograma(), &recuperacao) == Recuperacao::Falhou)	if (false)
 sinais-tamanho	platform/sinais.cpp	std::signal(SIGXFSZ, SIG_IGN);	std::signal(SIGXFSZ, SIG_DFL);
+registo-longo	chart/ficheiromapa.cpp	if (k - inicio > MaximoRegisto) return numero;	if (false) return numero;
+opcoes-enormes	platform/opcoes.cpp	if (linha.size() > MaximoValor) {	if (linha.size() > 4 * MaximoValor) {
 FIM
 )
 

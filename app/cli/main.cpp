@@ -266,6 +266,8 @@ int main(int argc, char** argv) {
     QCoreApplication& app = *aplicacao;
     MensagensCli caixa;
     DefineCaixaMensagens(&caixa);
+    if (const QString aviso = TomaAvisoOpcoes(); !aviso.isEmpty())
+        escreve(stderr, QStringLiteral("natalis-cli: ") + aviso + QLatin1Char('\n'));
 
     QMap<QString, QString> dados, outras;
     QList<QPair<const SaidaCli*, QString>> saidas;

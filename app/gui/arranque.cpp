@@ -116,6 +116,8 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
     QString recuperacao;
     if (RecuperaTransaccao(PastaPrograma(), &recuperacao) == Recuperacao::Falhou)
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), recuperacao);
+    if (const QString aviso = TomaAvisoOpcoes(); !aviso.isEmpty())
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), aviso);
     std::unique_ptr<Splash> splash;
     if (opcoes.splash) {
         splash = std::make_unique<Splash>(desenhaSplash());

@@ -11,8 +11,9 @@
 
 namespace {
 struct Resultado { int codigo = -1; QString saida, erros; };
-Resultado corre(const QStringList& args) {
+Resultado corre(const QStringList& args, const QProcessEnvironment& ambiente = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(ambiente);
     p.start(QStringLiteral(NATALIS_PROGRAM_DIR "/natalis-cli"), args);
     Resultado r;
     if (!p.waitForFinished(60000)) return r;
@@ -107,6 +108,23 @@ private slots:
         QCOMPARE(corre({"--atlas", "Recife", "--data", "25/4/1974", "--hora", "0:20", "--motor", "preciso", "--silencioso",
                         "--guardar", anc}).codigo, 0);
         QVERIFY(le(anc).endsWith("\"America/Recife\"\r\n"));
+    }
+
+    // A settings file with a value beyond any sane size: the value is dropped from the file,
+    // said once, and the other settings stay.
+    void opcoesEnormes() {
+        QTemporaryDir d;
+        QVERIFY(QDir().mkpath(d.filePath("Natalis")));
+        const QString conf = d.filePath("Natalis/Natalis.conf");
+        const QByteArray enorme = "Option7=" + QByteArray(200 * 1024, 'x') + "\n";
+        QVERIFY(DiscoCheio::escreve(conf, "[Options]\nOption5=0\n" + enorme + "Option9=abc\n"));
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("XDG_CONFIG_HOME", d.path());
+        const Resultado r = corre(kLisboa, ambiente);
+        QCOMPARE(r.codigo, 0);
+        QVERIFY2(r.erros.contains("tinha 1 valor(es) com mais de 64 KiB"), qPrintable(r.erros));
+        QCOMPARE(DiscoCheio::conteudo(conf), QByteArray("[Options]\nOption5=0\nOption9=abc\n"));
+        QVERIFY(corre(kLisboa, ambiente).erros.isEmpty()); // said once
     }
 
     // The batch: bad lines are reported by number and the rest go on; names with commas or
