@@ -12,7 +12,7 @@ public:
 };
 
 Mensagens*& caixaActual() {
-    static Mensagens* caixa = nullptr;
+    static thread_local Mensagens* caixa = nullptr; // a batch thread records its own messages
     return caixa;
 }
 } // namespace

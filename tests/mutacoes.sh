@@ -77,6 +77,8 @@ arranque-recupera	app/gui/arranque.cpp	if (RecuperaTransaccao(PastaPrograma(), &
 sinais-tamanho	platform/sinais.cpp	std::signal(SIGXFSZ, SIG_IGN);	std::signal(SIGXFSZ, SIG_DFL);
 registo-longo	chart/ficheiromapa.cpp	if (k - inicio > MaximoRegisto) return numero;	if (false) return numero;
 opcoes-enormes	platform/opcoes.cpp	if (linha.size() > MaximoValor) {	if (linha.size() > 4 * MaximoValor) {
+lote-mensagens	app/cli/lote.cpp	t.mensagens << c.texto;	(void)c;
+lote-aspas	app/cli/lote.cpp	else if (espreita('"')) campo += c;	else if (false) campo += c;
 FIM
 )
 

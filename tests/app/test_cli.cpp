@@ -110,6 +110,25 @@ private slots:
         QVERIFY(le(anc).endsWith("\"America/Recife\"\r\n"));
     }
 
+    // Several blocks cast on several threads give the output and the messages of one thread,
+    // line for line and in the input's order (bad dates fail inside the cast, on the threads).
+    void loteEmParalelo() {
+        QTemporaryDir d;
+        QByteArray entrada;
+        for (int k = 0; k < 5000; ++k)
+            entrada += QStringLiteral("N%1,F,%2/%3/%4,%5:%6,0,Lisboa,38º43' N,9º8' W,%7\n")
+                           .arg(k).arg(k % 500 == 7 ? 31 : 1 + k % 28).arg(k % 500 == 7 ? 2 : 1 + k % 12)
+                           .arg(1900 + k % 120).arg(k % 24).arg(k % 60).arg(k % 3 ? "" : "preciso").toUtf8();
+        QVERIFY(DiscoCheio::escreve(d.filePath("e.csv"), entrada));
+        const Resultado um = corre({"--lote", d.filePath("e.csv"), "--nucleos", "1"}),
+                        tres = corre({"--lote", d.filePath("e.csv"), "--nucleos", "3"});
+        QCOMPARE(um.codigo, 1);
+        QCOMPARE(um.saida.count('\n'), 1 + 5000 - 10);
+        QCOMPARE(tres.saida, um.saida);
+        QCOMPARE(tres.erros, um.erros);
+        QVERIFY2(um.erros.startsWith("natalis-cli: linha 8: ") && um.erros.contains("linha 4508: "), qPrintable(um.erros));
+    }
+
     // A settings file with a value beyond any sane size: the value is dropped from the file,
     // said once, and the other settings stay.
     void opcoesEnormes() {
