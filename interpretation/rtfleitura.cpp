@@ -1,5 +1,7 @@
 #include "rtf.h"
 
+#include <functional>
+
 #include "cp1252.h"
 
 #include <QColor>
@@ -94,6 +96,8 @@ public:
 
     // Reads the whole RTF into the document. Paragraphs go into the document as they close, so
     // memory follows the document, not the file, and the time is linear in the file's size.
+    std::function<bool(double)> progresso; // told the share read; false cancels
+
     bool le(QTextDocument& doc, QString* erro) {
         int inicio = 0;
         if (dados.startsWith("\xEF\xBB\xBF")) inicio = 3; // the byte-order mark some editors put first
@@ -114,6 +118,14 @@ public:
         cursor = &c;
         c.beginEditBlock(); // one layout pass at the end, not one per paragraph
         percorre();
+        if (cancelado) {
+            c.endEditBlock();
+            cursor = nullptr;
+            doc.clear();
+            doc.setUndoRedoEnabled(desfazer);
+            if (erro) *erro = QStringLiteral("A importação foi cancelada.");
+            return false;
+        }
         // Without a closing "\par" the last paragraph keeps the alignment its text was read in.
         const Qt::Alignment alinhamento = atual.formato.alignment();
         fechaParagrafo(estadoFinal);
@@ -163,8 +175,18 @@ private:
 
     Estado& estado() { return pilha.last(); }
 
+    bool cancelado = false;
+
     void percorre() {
+        qsizetype proximoAviso = 0;
         while (pos < dados.size()) {
+            if (progresso && pos >= proximoAviso) {
+                proximoAviso = pos + 256 * 1024;
+                if (!progresso(double(pos) / double(dados.size()))) {
+                    cancelado = true;
+                    return;
+                }
+            }
             const char c = dados.at(pos++);
             if (c == '{') {
                 saltoPendente = 0;
@@ -607,7 +629,8 @@ private:
 
 } // namespace
 
-bool LeRtf(const QByteArray& rtf, QTextDocument& documento, QString* erro) {
+bool LeRtf(const QByteArray& rtf, QTextDocument& documento, QString* erro, const std::function<bool(double)>& progresso) {
     Leitor leitor(rtf);
+    leitor.progresso = progresso;
     return leitor.le(documento, erro);
 }

@@ -79,6 +79,8 @@ registo-longo	chart/ficheiromapa.cpp	if (k - inicio > MaximoRegisto) return nume
 opcoes-enormes	platform/opcoes.cpp	if (linha.size() > MaximoValor) {	if (linha.size() > 4 * MaximoValor) {
 lote-mensagens	app/cli/lote.cpp	t.mensagens << c.texto;	(void)c;
 lote-aspas	app/cli/lote.cpp	else if (espreita('"')) campo += c;	else if (false) campo += c;
+rtf-cancela	interpretation/rtfleitura.cpp	if (!progresso(double(pos) / double(dados.size()))) {	if (!progresso(double(pos) / double(dados.size())) && false) {
+importa-limite	interpretation/documento.cpp	if (f.size() > MaximoImportacao) {	if (false) {
 FIM
 )
 
