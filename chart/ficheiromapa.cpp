@@ -186,7 +186,7 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
             *registo = rec;
         if (descricao)
             *descricao = numero == ERRO_TIPO
-                             ? QStringLiteral("O registo %1 devia ser #TRUE# ou #FALSE# e tem «%2».").arg(rec).arg(valor)
+                             ? QStringLiteral("O registo %1 devia ser #TRUE# ou #FALSE# e tem «%2».").arg(rec).arg(Citacao(valor))
                              : QStringLiteral("O ficheiro termina no registo %1; um mapa tem pelo menos 26.").arg(rec);
         return false;
     };
@@ -234,7 +234,7 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
         if (registo)
             *registo = rec;
         if (descricao)
-            *descricao = QStringLiteral("O registo %1 tem uma posição que não se pode ler: «%2».").arg(rec).arg(texto);
+            *descricao = QStringLiteral("O registo %1 tem uma posição que não se pode ler: «%2».").arg(rec).arg(Citacao(texto));
         return ERRO_TIPO;
     };
     for (int i = 0; i <= 11; ++i)

@@ -81,6 +81,7 @@ lote-mensagens	app/cli/lote.cpp	t.mensagens << c.texto;	(void)c;
 lote-aspas	app/cli/lote.cpp	else if (espreita('"')) campo += c;	else if (false) campo += c;
 rtf-cancela	interpretation/rtfleitura.cpp	if (!progresso(double(pos) / double(dados.size()))) {	if (!progresso(double(pos) / double(dados.size())) && false) {
 importa-limite	interpretation/documento.cpp	if (f.size() > MaximoImportacao) {	if (false) {
+citacao-hora	chart/normalizatempo.cpp	QStringLiteral("A hora de nascimento «") + Citacao(t) +	QStringLiteral("A hora de nascimento «") + t +
 FIM
 )
 

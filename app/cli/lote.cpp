@@ -54,9 +54,9 @@ bool LeEscolhaCalculo(const QString& motor, const QString& casas, EscolhaCalculo
     const auto s = LeCasas(casas);
     QString porque;
     if (!motor.trimmed().isEmpty() && !m)
-        porque = QStringLiteral("motor desconhecido «") + motor + QStringLiteral("» (use classico ou preciso)");
+        porque = QStringLiteral("motor desconhecido «") + Citacao(motor) + QStringLiteral("» (use classico ou preciso)");
     else if (!casas.trimmed().isEmpty() && !s)
-        porque = QStringLiteral("sistema de casas desconhecido «") + casas +
+        porque = QStringLiteral("sistema de casas desconhecido «") + Citacao(casas) +
                  QStringLiteral("» (use proprio, placidus, koch, regiomontanus, campanus, porfirio, iguais, "
                                 "signos-inteiros, alcabitius, topocentrico, morinus ou a letra do swetest)");
     if (!porque.isEmpty()) {
@@ -309,7 +309,7 @@ bool CorreLote(QIODevice& entrada, const std::function<bool(const QByteArray&)>&
         if (!sexo.isEmpty() && !QStringLiteral("masculino").startsWith(sexo) &&
             !QStringLiteral("feminino").startsWith(sexo)) {
             caixa.Mostra(IconeMsg::Exclamacao, QString(),
-                         QStringLiteral("o sexo «") + r[1] + QStringLiteral("» não é M (masculino) nem F (feminino)"),
+                         QStringLiteral("o sexo «") + Citacao(r[1]) + QStringLiteral("» não é M (masculino) nem F (feminino)"),
                          BotoesMsg::Ok);
             ++falhas;
             continue;

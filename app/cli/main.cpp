@@ -363,7 +363,7 @@ int main(int argc, char** argv) {
             nomes << QLatin1Char('.') + e;
         const QString ultima = nomes.takeLast();
         return erroArgumentos(QStringLiteral("--%1: «%2» deve terminar em %3")
-                                  .arg(saida->opcao, valor,
+                                  .arg(saida->opcao, Citacao(valor),
                                        nomes.isEmpty() ? ultima : nomes.join(QStringLiteral(", ")) + QStringLiteral(" ou ") + ultima));
     }
     if (abrir && (outras.contains(QStringLiteral("motor")) || outras.contains(QStringLiteral("casas"))))
@@ -380,7 +380,7 @@ int main(int argc, char** argv) {
         bool ok = false;
         nucleos = outras.value(QStringLiteral("nucleos")).toInt(&ok);
         if (!ok || nucleos < 1 || nucleos > 256)
-            return erroArgumentos(QStringLiteral("--nucleos: «%1» não é um número de 1 a 256").arg(outras.value(QStringLiteral("nucleos"))));
+            return erroArgumentos(QStringLiteral("--nucleos: «%1» não é um número de 1 a 256").arg(Citacao(outras.value(QStringLiteral("nucleos")))));
         nucleos = std::min(nucleos, NucleosDoLote() > 1 ? nucleos : 1);
     }
     if (lote)

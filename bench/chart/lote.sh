@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 BUILD_DIR="${BUILD_DIR:-build}"
 N="${N:-10000}"
-PASSO_MIN=5273           # whole minutes (the chart takes no seconds), ~3.7 days: 1900 to ~2000
+# Whole minutes (the chart takes no seconds) spreading the instants over 1900 to ~2000.
+PASSO_MIN=$(( 52596000 / N > 0 ? 52596000 / N : 1 ))
 JD0=2415020.5            # 1900-01-01 0h UT
 LAT=38.716667; LON_LESTE=-9.133333
 

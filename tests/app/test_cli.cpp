@@ -76,6 +76,9 @@ private slots:
                                               << "não existiu";
         QTest::newRow("hora repetida") << atlas + QStringList{"--data", "30/10/2022", "--hora", "1:30"} << 0 << "duas vezes";
         QTest::newRow("data impossível") << atlas + QStringList{"--data", "31/2/1974", "--hora", "0:20"} << 2 << "31/2/1974";
+        // Input quoted in a message is cut to a readable length.
+        QTest::newRow("hora enorme") << lisboa + QStringList{"--hora", "1" + QString(100000, '9')} << 2 << "«199999";
+        QTest::newRow("local enorme") << QStringList{"--atlas", QString(100000, 'x')} + data << 2 << "não está no atlas";
     }
     void argumentos() {
         QFETCH(QStringList, args);
@@ -85,6 +88,7 @@ private slots:
         QCOMPARE(r.codigo, codigo);
         for (const QString& m : mensagem.split('\n'))
             QVERIFY2((r.saida + r.erros).contains(m), qPrintable(r.saida + r.erros));
+        if (codigo) QVERIFY2(r.erros.size() < 2000, qPrintable(r.erros.left(300)));
     }
 
     // A chart cast, saved and opened again shows the same summary and aspects without the
