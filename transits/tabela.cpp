@@ -6,38 +6,59 @@
 #include <cmath>
 
 double PassoTabela(int corpo) {
+    // Steps at which the cubic stays within a few hundredths of an arc second of the engine
+    // (the Moon's and the true node's monthly terms within a few tenths).
     switch (corpo) {
     case 1:
-        return 0.5; // the Moon: 0.5 days keeps the cubic within 0.05″
-    case 2:
     case 10:
-        return 1.0; // Mercury, and the node's fortnightly wobble
+        return 1.0;
+    case 2:
+        return 2.0;
     case 0:
     case 3:
     case 4:
-        return 2.0;
-    default:
         return 4.0;
+    default:
+        return 8.0;
     }
 }
 
 TabelaEfemerides::TabelaEfemerides(double jdInicio, double jdFim, unsigned corpos) {
+    std::array<double, N_TRANSITANTES> i, f;
+    i.fill(jdInicio);
+    f.fill(jdFim);
+    *this = TabelaEfemerides(i, f, corpos);
+}
+
+TabelaEfemerides::TabelaEfemerides(const std::array<double, N_TRANSITANTES>& inicio,
+                                   const std::array<double, N_TRANSITANTES>& fim, unsigned corpos) {
+    // Every step is a whole number of days and every series starts on a multiple of its step,
+    // so the series meet on whole days.
+    double primeiro = 1e300, ultimo = -1e300;
+    std::array<int, N_TRANSITANTES> n{};
     for (int c = 0; c < N_TRANSITANTES; ++c) {
         if (!(corpos & (1u << c))) continue;
         Serie& s = m_series[size_t(c)];
         s.passo = PassoTabela(c);
-        s.inicio = std::floor(jdInicio / s.passo) * s.passo;
-        const int n = int(std::ceil((jdFim - s.inicio) / s.passo)) + 2;
-        s.lon.resize(size_t(n));
-        s.vel.resize(size_t(n));
-        double anterior = 0.0;
-        for (int k = 0; k < n; ++k) {
-            const PosicaoPontual p = CorpoPontual(s.inicio + k * s.passo, c);
+        s.inicio = std::floor(inicio[size_t(c)] / s.passo) * s.passo;
+        n[size_t(c)] = int(std::ceil((fim[size_t(c)] - s.inicio) / s.passo)) + 2;
+        s.lon.reserve(size_t(n[size_t(c)]));
+        s.vel.reserve(size_t(n[size_t(c)]));
+        primeiro = std::min(primeiro, s.inicio);
+        ultimo = std::max(ultimo, s.inicio + (n[size_t(c)] - 1) * s.passo);
+    }
+    for (double jd = primeiro; jd <= ultimo + 0.5; jd += 1.0) {
+        for (int c = 0; c < N_TRANSITANTES; ++c) {
+            Serie& s = m_series[size_t(c)];
+            if (!(corpos & (1u << c)) || int(s.lon.size()) >= n[size_t(c)] || jd < s.inicio - 0.5) continue;
+            const double k = (jd - s.inicio) / s.passo;
+            if (std::fabs(k - std::round(k)) > 1e-9) continue;
+            const PosicaoPontual p = CorpoPontual(jd, c);
             s.ok = s.ok && p.ok;
             double l = p.longitude;
-            if (k > 0) l += 360.0 * std::round((anterior - l) / 360.0);
-            s.lon[size_t(k)] = anterior = l;
-            s.vel[size_t(k)] = p.velocidade;
+            if (!s.lon.empty()) l += 360.0 * std::round((s.lon.back() - l) / 360.0);
+            s.lon.push_back(l);
+            s.vel.push_back(p.velocidade);
         }
     }
 }

@@ -17,6 +17,10 @@ class TabelaEfemerides {
 public:
     // Bodies are those whose bit is set in `corpos` (bit i: body i).
     TabelaEfemerides(double jdInicio, double jdFim, unsigned corpos = (1u << N_TRANSITANTES) - 1);
+    // Each body over its own span (inicio[i] to fim[i]). The engine is asked date by date for
+    // every body due, which lets it reuse the Earth's place among them.
+    TabelaEfemerides(const std::array<double, N_TRANSITANTES>& inicio,
+                     const std::array<double, N_TRANSITANTES>& fim, unsigned corpos);
 
     bool Tem(int corpo) const;
     // Longitude unwrapped (continuous through 0° Carneiro, may leave 0..360), degrees.

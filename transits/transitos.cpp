@@ -341,9 +341,14 @@ std::vector<EventoTransito> TransitosDoPeriodo(const Natal& natal, const PedidoP
     int feitos = 0, total = 0;
     for (int c = 0; c < N_TRANSITANTES; ++c)
         total += (pedido.corpos >> c) & 1;
+    std::array<double, N_TRANSITANTES> de, ate;
+    for (int c = 0; c < N_TRANSITANTES; ++c) {
+        de[size_t(c)] = p.inicio - Margem(c);
+        ate[size_t(c)] = fim + Margem(c);
+    }
+    const TabelaEfemerides tab(de, ate, pedido.corpos);
     for (int c = 0; c < N_TRANSITANTES; ++c) {
         if (!(pedido.corpos & (1u << c))) continue;
-        const TabelaEfemerides tab(p.inicio - Margem(c), fim + Margem(c), 1u << c);
         if (p.aspectos) Aspectos(c, tab, natal, p, r);
         if (p.casas || p.signos) Ingressos(c, tab, natal, p, r);
         if (p.estacoes && c >= 2 && c <= 9) Estacoes(c, tab, p, r);
