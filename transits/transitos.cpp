@@ -5,7 +5,6 @@
 
 #include <QSettings>
 #include <algorithm>
-#include <optional>
 
 namespace {
 
@@ -137,39 +136,21 @@ void Aspectos(int corpo, const TabelaEfemerides& tab, const Natal& natal, const 
             niveis.push_back({l, a, 0});
             niveis.push_back({Reduz360(l + orbe), a, +1});
         }
-    // Where each target stands at the table's start, and its episode when in orb. An episode
-    // that leaves the orb one way and comes back the other (the body turned in between) is
-    // the same transit: its passes join one entry, from the first entry to the last exit.
-    std::vector<EventoTransito> abertos(alvos.size());
-    std::vector<std::optional<EventoTransito>> pendentes(alvos.size());
+    // Where each target stands at the table's start, and its episodes in orb. Two episodes
+    // with exact passes, the body leaving the orb one way and coming back the other (it turned
+    // in between), are one transit: their passes join one entry, from the first entry to the
+    // last exit.
+    std::vector<std::vector<EventoTransito>> episodios(alvos.size());
     std::vector<bool> dentro(alvos.size());
     const double t0 = s.inicio, t1 = s.inicio + (double(s.lon.size()) - 1) * s.passo;
-    auto publica = [&](EventoTransito& e) {
-        const double de = std::isnan(e.entrada) ? t0 : e.entrada, ate = std::isnan(e.saida) ? t1 : e.saida;
-        if (ate >= pedido.inicio && de <= pedido.fim) saida.push_back(std::move(e));
-    };
     auto novo = [&](size_t a, double entrada) {
-        std::optional<EventoTransito>& p = pendentes[a];
-        if (p && !std::isnan(entrada) &&
-            (tab.Velocidade(corpo, p->saida) < 0) != (tab.Velocidade(corpo, entrada) < 0)) {
-            abertos[a] = std::move(*p);
-            abertos[a].saida = SEM_DATA;
-            p.reset();
-            return;
-        }
-        if (p) publica(*p);
-        p.reset();
         EventoTransito e;
         e.tipo = TipoEvento::Aspecto;
         e.corpo = corpo;
         e.alvo = alvos[a].ponto;
         e.aspecto = alvos[a].tipo;
         e.entrada = entrada;
-        abertos[a] = e;
-    };
-    auto fecha = [&](size_t a, double saidaOrbe) {
-        abertos[a].saida = saidaOrbe;
-        pendentes[a] = std::move(abertos[a]);
+        episodios[a].push_back(std::move(e));
     };
     const double l0 = s.lon.front();
     for (size_t a = 0; a < alvos.size(); ++a) {
@@ -180,23 +161,35 @@ void Aspectos(int corpo, const TabelaEfemerides& tab, const Natal& natal, const 
         const Nivel& n = niveis[size_t(t.nivel)];
         const size_t a = size_t(n.alvo);
         if (n.lado == 0) {
-            if (dentro[a]) abertos[a].exactos.push_back(t.t);
+            if (dentro[a]) episodios[a].back().exactos.push_back(t.t);
             continue;
         }
         // Crossing a limit of the orb moves in or out of it, whichever way the body goes.
         if (dentro[a])
-            fecha(a, t.t);
+            episodios[a].back().saida = t.t;
         else
             novo(a, t.t);
         dentro[a] = !dentro[a];
     }
-    for (size_t a = 0; a < alvos.size(); ++a) {
-        if (dentro[a]) {
-            if (pendentes[a]) publica(*pendentes[a]);
-            abertos[a].saida = SEM_DATA;
-            publica(abertos[a]);
-        } else if (pendentes[a]) {
-            publica(*pendentes[a]);
+    for (std::vector<EventoTransito>& lista : episodios) {
+        std::vector<EventoTransito> juntos;
+        for (EventoTransito& e : lista) {
+            if (!juntos.empty()) {
+                EventoTransito& antes = juntos.back();
+                if (!antes.exactos.empty() && !e.exactos.empty() && !std::isnan(antes.saida) &&
+                    !std::isnan(e.entrada) &&
+                    (tab.Velocidade(corpo, antes.saida) < 0) != (tab.Velocidade(corpo, e.entrada) < 0)) {
+                    antes.exactos.insert(antes.exactos.end(), e.exactos.begin(), e.exactos.end());
+                    antes.saida = e.saida;
+                    continue;
+                }
+            }
+            juntos.push_back(std::move(e));
+        }
+        for (EventoTransito& e : juntos) {
+            const double de = std::isnan(e.entrada) ? t0 : e.entrada,
+                         ate = std::isnan(e.saida) ? t1 : e.saida;
+            if (ate >= pedido.inicio && de <= pedido.fim) saida.push_back(std::move(e));
         }
     }
 }

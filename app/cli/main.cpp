@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #ifndef Q_OS_WIN
@@ -49,7 +50,7 @@ const OpcaoDado kDados[] = {
 const OpcaoDado kOutras[] = {
     {"abrir", "FICHEIRO.anc", "abre um ficheiro de mapa em vez de calcular"},
     {"lote", "ENTRADA.csv", "calcula os mapas de um ficheiro CSV (nome,sexo,data,hora,fuso,local,latitude,longitude)"},
-    {"saida", "SAIDA.csv", "com --lote: escreve o CSV de resultados neste ficheiro (por omissão, a saída padrão)"},
+    {"saida", "SAIDA.csv", "com --lote ou --transitos: escreve o CSV neste ficheiro (por omissão, a saída padrão)"},
     {"orbes", "FICHEIRO.orb", "usa as orbes deste ficheiro (por omissão, as do Natalis)"},
     {"motor", "MOTOR", "classico ou preciso (Swiss Ephemeris); por omissão, o das opções do Natalis"},
     {"casas", "SISTEMA",
@@ -274,6 +275,11 @@ int main(int argc, char** argv) {
         if (!precisaValor(comValor))
             return erroArgumentos(comValor ? QStringLiteral("a opção --") + nome + QStringLiteral(" precisa de um valor")
                                            : QStringLiteral("a opção --") + nome + QStringLiteral(" não leva valor"));
+        if (s && s->doisValores && !comIgual) {
+            if (k + 1 >= args.size())
+                return erroArgumentos(QStringLiteral("a opção --") + nome + QStringLiteral(" precisa de dois valores"));
+            valor += QLatin1Char(' ') + args[++k];
+        }
         if (dado)
             dados[nome] = valor;
         else if (outra)
@@ -294,8 +300,10 @@ int main(int argc, char** argv) {
         return erroArgumentos(QStringLiteral("use dados de nascimento, --abrir ou --lote, um de cada vez"));
     if (!abrir && !lote && dados.isEmpty())
         return erroArgumentos(QStringLiteral("indique os dados de nascimento, --abrir FICHEIRO.anc ou --lote ENTRADA.csv"));
-    if (outras.contains(QStringLiteral("saida")) && !lote)
-        return erroArgumentos(QStringLiteral("--saida só se usa com --lote"));
+    const bool comLista = std::any_of(saidas.cbegin(), saidas.cend(), [](const auto& s) { return s.first->doisValores; });
+    if (outras.contains(QStringLiteral("saida")) && !lote && !comLista)
+        return erroArgumentos(QStringLiteral("--saida só se usa com --lote ou --transitos"));
+    FicheiroSaida() = lote ? QString() : outras.value(QStringLiteral("saida"));
     if (lote && !saidas.isEmpty())
         return erroArgumentos(QStringLiteral("com --lote, os resultados vão para o CSV; --") + saidas[0].first->opcao +
                               QStringLiteral(" não se aplica"));
