@@ -58,6 +58,11 @@ janela-fecho	app/gui/frmmain.cpp	closeEvent(QCloseEvent* e) {\n    leCampos();	c
 janela-escritos	app/gui/sessaomapa.cpp	        if (!temDadosEscritos(m_campos))	        if (temDadosEscritos(m_campos))
 leitura-fecho	app/gui/frmread.cpp	    if (PodeDescartar())\n        e->accept();	    if (true)\n        e->accept();
 locais-alterado	app/gui/frmlocais.cpp	if (!m_alterado && !m_emAdicao)	if (!m_emAdicao)
+birroda-grau-fora	drawing/disposicao.cpp	        m.grauParaFora = true;	        m.grauParaFora = false;
+transitos-raiz	transits/transitos.cpp	                    for (int i = 0; i < 36; ++i) {	                    for (int i = 0; i < 6; ++i) {
+transitos-orbe	transits/transitos.cpp	if (std::fabs(h) > o) continue;	if (std::fabs(h) >= o - 0.2) continue;
+transitos-aplicativo	transits/transitos.cpp	h * m.velocidade < 0});	h * m.velocidade > 0});
+retorno-newton	transits/retornos.cpp	        t += passo;	        t += 0.5 * passo;
 FIM
 )
 
