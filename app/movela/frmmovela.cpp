@@ -10,6 +10,7 @@
 #include "possigno.h"
 #include "progressoes.h"
 #include "rodadupla.h"
+#include "textosmovela.h"
 
 #include <QtWidgets>
 #include <QBuffer>
@@ -337,7 +338,12 @@ QWidget* frmMovela::constroiProgressoes() {
     m_progressao = Tabela(QStringLiteral("tblProgressao"), {QStringLiteral("Ponto"), QStringLiteral("Natal"), QStringLiteral("Progredido")});
     h->addWidget(m_progressao, 2);
     m_lunar = Tabela(QStringLiteral("tblLuaProgredida"), {QStringLiteral("Lua progredida"), QStringLiteral("Data")});
-    h->addWidget(m_lunar, 2);
+    auto* lua = new QVBoxLayout;
+    lua->addWidget(m_lunar, 1);
+    m_textoLua = new QTextBrowser;
+    m_textoLua->setObjectName(QStringLiteral("txtLuaProgredida"));
+    lua->addWidget(m_textoLua, 1);
+    h->addLayout(lua, 2);
     v->addLayout(h, 3);
     auto* aspectos = Tabela(QStringLiteral("tblAspectosProgressao"), {QStringLiteral("Progredido"), QStringLiteral("Aspecto"),
                                                                      QStringLiteral("Natal"), QStringLiteral("Orbe"), QStringLiteral("")});
@@ -547,10 +553,12 @@ void frmMovela::linhaEscolhida() {
     }
     QString html = QStringLiteral("<h3>%1</h3><p>%2</p>").arg(LinhaEvento(*e, InstanteNoFuso(m_natal.fuso)).section(QStringLiteral(" — "), 0, 0).toHtmlEscaped(),
                                                               LinhaEvento(*e, InstanteNoFuso(m_natal.fuso)).section(QStringLiteral(" — "), 1).toHtmlEscaped());
-    const QString t = m_textos ? m_textos(*e, m_natal.masculino) : QString();
-    html += t.isEmpty() ? QStringLiteral("<p><i>Sem texto de interpretação para esta linha.</i></p>") : t;
+    const QString t = m_base ? TextoMovela(*m_base, CodigoTextoMovela(*e), m_campos).toHtmlEscaped() : QString();
+    html += t.isEmpty() ? QStringLiteral("<p><i>Sem texto de interpretação para esta linha.</i></p>") : QStringLiteral("<p>%1</p>").arg(t);
     m_texto->setHtml(html);
 }
+
+QString frmMovela::TextoMostrado() const { return m_texto->toPlainText(); }
 
 void frmMovela::abreLinha(int linha) {
     const EventoTransito* e = EventoDaLinha(linha);
@@ -580,6 +588,15 @@ void frmMovela::actualizaProgressoes() {
         PoeLinha(m_lunar, {Texto(t.relacao + QLatin1Char(' ') + t.alvo), Texto(instante(e.Inicio()).left(10))});
     }
     m_lunar->resizeColumnsToContents();
+    // The house the progressed Moon is in at the date, and its text.
+    const double luaP = p.corpos.size() > 1 ? p.corpos[1].longitude : 0.0;
+    EventoTransito casa;
+    casa.tipo = TipoEvento::Casa;
+    casa.corpo = 1;
+    casa.alvo = CasaDe(luaP, m_natal.cuspides);
+    const QString t = m_base ? TextoMovela(*m_base, CodigoTextoMovela(casa, true), m_campos) : QString();
+    m_textoLua->setHtml(QStringLiteral("<h3>A Lua progredida na casa %1, em %2</h3><p>%3</p>")
+                            .arg(DescreveEvento(casa).alvo, Graus(luaP), t.toHtmlEscaped()));
 }
 
 void frmMovela::actualizaArco() {

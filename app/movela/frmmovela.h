@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class FonteDados;
 class QComboBox;
 class QDateEdit;
 class QDateTimeEdit;
@@ -26,9 +27,6 @@ class LinhaTempo;
 // A Julian day (universal time) and the UTC clock, to the millisecond.
 double JdDeDataHora(const QDateTime& utc);
 QDateTime DataHoraDeJd(double jd);
-
-// Where a text for a transit or the progressed Moon comes from: the event's key, the text or empty.
-using FonteTextos = std::function<QString(const EventoTransito& e, bool masculino)>;
 
 class frmMovela : public QMainWindow {
     Q_OBJECT
@@ -55,7 +53,9 @@ public:
     bool ExportaCsv(const QString& caminho = QString());
     bool ExportaPdf(const QString& caminho = QString());
     bool ExportaRoda(const QString& caminho = QString());
-    void DefineTextos(FonteTextos f) { m_textos = std::move(f); }
+    // Movela's texts database (open); without one the lines show no interpretation.
+    void DefineTextos(FonteDados* base) { m_base = base; }
+    QString TextoMostrado() const; // the interpretation shown for the selected line
 
 private:
     void constroiMenus();
@@ -83,7 +83,7 @@ private:
     bool m_temMapa = false;
     OrbesTransito m_orbes;
     std::vector<EventoTransito> m_eventos;
-    FonteTextos m_textos;
+    FonteDados* m_base = nullptr;
 
     CamposMapa m_camposRetorno;
     Mapa m_mapaRetorno;
@@ -108,6 +108,7 @@ private:
     QDateEdit* m_dataProgressao = nullptr;
     QTableWidget* m_progressao = nullptr;
     QTableWidget* m_lunar = nullptr;
+    QTextBrowser* m_textoLua = nullptr;
     QDateEdit* m_dataArco = nullptr;
     QTableWidget* m_arco = nullptr;
     QComboBox* m_tipoRet = nullptr;

@@ -1,6 +1,8 @@
 // Movela: the natal chart in time (transits, progressions, solar arc, returns).
 //   movela [mapa.anc]     opens that chart
 #include "caixaqt.h"
+#include "fontedados.h"
+#include "opcoes.h"
 #include "frmmovela.h"
 #include "mensagens.h"
 #include "orbes.h"
@@ -28,6 +30,14 @@ int main(int argc, char* argv[]) {
 
     OrbesActuais().CarregaPadrao();
     frmMovela janela;
+    FonteDados textos;
+    const QString base = CaminhoPrograma(QStringLiteral("movela.mdb"));
+    if (textos.Abre(base, QStringLiteral("interpretação")))
+        janela.DefineTextos(&textos);
+    else
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Movela"),
+                                QStringLiteral("Não foi possível abrir a base de dados dos textos %1: %2\n"
+                                               "As listas mostram-se sem interpretação.").arg(base, textos.Erro()));
     caixa.definePai(&janela);
     janela.show();
     if (!linha.positionalArguments().isEmpty()) janela.AbreMapa(linha.positionalArguments().first());
