@@ -72,6 +72,10 @@ glosa-acentos	glosa/significado.cpp	if (c.category() != QChar::Mark_NonSpacing) 
 glosa-conflito	glosa/partilha.cpp	        if (meu->texto == novo.texto) {	        if (true) {
 glosador-guardar	app/glosador/frmglosador.cpp	m_guardar->setEnabled(mudou && !m_temErros);	m_guardar->setEnabled(mudou);
 glosador-repor	app/glosador/frmglosador.cpp	    if (!m_proprios.Repoe(e.chave, &erro)) {	    if (false) {
+movela-ordem	app/movela/frmmovela.cpp	return data(Qt::UserRole).toDouble() < o.data(Qt::UserRole).toDouble();	return text() < o.text();
+movela-fuso	app/movela/frmmovela.cpp	return d.addSecs(-qint64(std::lround(m_natal.fuso * 3600.0)));	return d;
+movela-codigo	app/movela/textosmovela.cpp	e.alvo * 100 + e.aspecto;	e.alvo * 100 + 9;
+movela-lua	app/movela/textosmovela.cpp	e.corpo == 1 ? 800000 + e.alvo : 0;	e.corpo == 1 ? 800000 + e.alvo - 1 : 0;
 FIM
 )
 
@@ -109,7 +113,7 @@ while IFS=$'\t' read -r -u 3 id ficheiro de para; do
     fi
     # The tests of the mutated folder run first; the whole suite only if they all pass.
     case $ficheiro in
-        app/cli/*) pasta=app ;; app/gui/*) pasta=gui ;; app/*) pasta='app|data|gui' ;; *) pasta=${ficheiro%%/*} ;;
+        app/cli/*) pasta=app ;; app/movela/*) pasta=movela ;; app/gui/*) pasta=gui ;; app/*) pasta='app|data|gui' ;; *) pasta=${ficheiro%%/*} ;;
     esac
     inicio=$(date +%s)
     : >"$build/mutacao.log"
