@@ -76,6 +76,7 @@ movela-ordem	app/movela/frmmovela.cpp	return data(Qt::UserRole).toDouble() < o.d
 movela-fuso	app/movela/frmmovela.cpp	return d.addSecs(-qint64(std::lround(m_natal.fuso * 3600.0)));	return d;
 movela-codigo	app/movela/textosmovela.cpp	e.alvo * 100 + e.aspecto;	e.alvo * 100 + 9;
 movela-lua	app/movela/textosmovela.cpp	e.corpo == 1 ? 800000 + e.alvo : 0;	e.corpo == 1 ? 800000 + e.alvo - 1 : 0;
+irma-online	updater/descricao.cpp	if (descricao.Valor(seccao, QStringLiteral("online")) != QLatin1String("1")) return {};	if (false) return {};
 FIM
 )
 
