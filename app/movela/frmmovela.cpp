@@ -197,7 +197,7 @@ frmMovela::frmMovela(QWidget* pai) : QMainWindow(pai), m_orbes(LeOrbesTransito()
     m_abas->setEnabled(false);
     // Fits a 1366×768 screen with its task bar.
     const QRect ecra = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 728);
-    resize(std::min(1240, ecra.width() - 20), std::min(700, ecra.height() - 40));
+    resize(std::min(1240, ecra.width() - 20), std::min(680, ecra.height() - 60));
 }
 
 void frmMovela::constroiMenus() {
@@ -665,7 +665,7 @@ namespace {
 // The period's visible lines with the moment's bi-wheel, as a document for a PDF or the printer.
 void DocumentoPeriodo(QTextDocument& doc, const QString& titulo, const QImage& roda, QTableWidget* t) {
     doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("movela://roda")), roda);
-    QString h = QStringLiteral("<h2>%1</h2><p align=center><img src='movela://roda' width=360 height=360></p>"
+    QString h = QStringLiteral("<h2>%1</h2><p align=center><img src='movela://roda' width=300 height=300></p>"
                                "<table border=1 cellspacing=0 cellpadding=2 width=100%><tr>")
                     .arg(titulo.toHtmlEscaped());
     for (int c = 0; c < t->columnCount(); ++c) h += QStringLiteral("<th>%1</th>").arg(t->horizontalHeaderItem(c)->text());
@@ -694,19 +694,22 @@ bool frmMovela::ExportaPdf(const QString& caminho) {
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setTitle(QStringLiteral("Trânsitos de ") + m_natal.nome);
         pdf.setCreator(kTitulo);
-        doc.setPageSize(QSizeF(pdf.width(), pdf.height()));
-        doc.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-        QPainter p(&pdf);
+        // Laid out on an A4 page of 595 units across, then scaled to the writer's resolution.
+        const double escala = pdf.width() / 595.0;
+        const QSizeF pagina(595.0, pdf.height() / escala);
         QFont f(QStringLiteral("DejaVu Sans"));
-        f.setPixelSize(std::max(8, pdf.height() / 110));
+        f.setPixelSize(8);
         doc.setDefaultFont(f);
-        doc.setPageSize(QSizeF(pdf.width(), pdf.height()));
+        doc.setPageSize(pagina);
+        doc.setDocumentMargin(36);
+        QPainter p(&pdf);
+        p.scale(escala, escala);
         const int paginas = doc.pageCount();
         for (int i = 0; i < paginas; ++i) {
             if (i) pdf.newPage();
             p.save();
-            p.translate(0, -i * pdf.height());
-            doc.drawContents(&p, QRectF(0, i * pdf.height(), pdf.width(), pdf.height()));
+            p.translate(0, -i * pagina.height());
+            doc.drawContents(&p, QRectF(0, i * pagina.height(), pagina.width(), pagina.height()));
             p.restore();
         }
         return p.end();

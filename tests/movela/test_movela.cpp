@@ -99,6 +99,19 @@ private slots:
         QVERIFY(visiveis > 3 && visiveis < int(w.Eventos().size()));
         QVERIFY2(linha >= 0, "nenhum aspecto de Saturno com texto em 2027");
 
+        // The outputs hold what is shown: the CSV the visible lines only, the PDF their text.
+        QVERIFY(w.ExportaCsv(m_amb->em("saturno.csv")) && w.ExportaPdf(m_amb->em("saturno.pdf")));
+        QFile csv(m_amb->em("saturno.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList linhasCsv = QString::fromUtf8(csv.readAll()).split(QRegularExpression("\\r?\\n"), Qt::SkipEmptyParts);
+        QCOMPARE(linhasCsv.size(), visiveis + 1);
+        QVERIFY(linhasCsv.mid(1).filter(",Saturno,").size() == visiveis);
+        QProcess pdf;
+        pdf.start("pdftotext", {m_amb->em("saturno.pdf"), "-"});
+        QVERIFY(pdf.waitForFinished(20000));
+        const QString textoPdf = QString::fromUtf8(pdf.readAllStandardOutput());
+        QVERIFY2(textoPdf.count("Saturno") >= visiveis && textoPdf.contains("Maria Silva"), qPrintable(textoPdf.left(400)));
+
         // The line chosen shows its text, with the native's name and her sex's words.
         lista->selectRow(linha);
         const QString texto = w.TextoMostrado();
@@ -128,6 +141,10 @@ private slots:
         for (int r = 0; r < aspectos->rowCount(); ++r)
             if (aspectos->item(r, 0)->text() == "Sol") listados << aspectos->item(r, 1)->text() + ' ' + aspectos->item(r, 2)->text();
         QCOMPARE(listados, esperados);
+        QVERIFY(w.ExportaRoda(m_amb->em("roda.png")) && w.ExportaRoda(m_amb->em("roda.svg")));
+        QCOMPARE(QImage(m_amb->em("roda.png")).size(), QSize(900, 900));
+        QFile svg(m_amb->em("roda.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
     }
 
     void revolucaoGuardada() {
