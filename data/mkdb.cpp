@@ -7,6 +7,7 @@
 #include "dobra.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>

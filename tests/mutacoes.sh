@@ -71,6 +71,11 @@ sinastria-davison-segundos	synastry/sinastria.cpp	t.fuso = -segundos / 3600.0;	t
 duetto-troca	app/duetto/janeladuetto.cpp	    std::swap(m_lados[0].pessoa, m_lados[1].pessoa);\n	
 duetto-pares	app/duetto/janeladuetto.cpp	    pares.prepend(par);	
 cli-sinastria-csv	app/cli/sinastriacli.cpp	    if (!FicheiroSaida().isEmpty()) {	    if (false) {
+birroda-grau-fora	drawing/disposicao.cpp	        m.grauParaFora = true;	        m.grauParaFora = false;
+transitos-raiz	transits/transitos.cpp	                    for (int i = 0; i < 36; ++i) {	                    for (int i = 0; i < 6; ++i) {
+transitos-orbe	transits/transitos.cpp	if (std::fabs(h) > o) continue;	if (std::fabs(h) >= o - 0.2) continue;
+transitos-aplicativo	transits/transitos.cpp	h * m.velocidade < 0});	h * m.velocidade > 0});
+retorno-newton	transits/retornos.cpp	        t += passo;	        t += 0.5 * passo;
 proprios-primeiro	interpretation/textos.cpp	    if (!TextosUtilizador().Procura(codigo, texto)) {	    if (true) {
 proprios-danificado	interpretation/textosproprios.cpp	return e.nativeErrorCode() == kCorrompida || e.nativeErrorCode() == kNaoEBase;	return false;
 proprios-paragrafo	interpretation/textosproprios.cpp	return v.isValid() ? v.toInt() : -1;	return -1;
@@ -86,6 +91,11 @@ duetto-pontos	app/duetto/relatoriosinastria.cpp	return (ponto >= 0 && ponto <= 6
 duetto-casas	app/duetto/relatoriosinastria.cpp	Paragrafo(doc, TextoCasa(i, h, doPrimeiro));	Paragrafo(doc, TextoCasa(i, h, true));
 duetto-pdf-relatorio	app/duetto/saidasduetto.cpp	if (relatorio && !relatorio->isEmpty()) ImprimeDocumento	if (false) ImprimeDocumento
 duetto-svg	app/duetto/saidasduetto.cpp	if (extensao == QLatin1String("svg"))	if (extensao == QLatin1String("svgz"))
+movela-ordem	app/movela/frmmovela.cpp	return data(Qt::UserRole).toDouble() < o.data(Qt::UserRole).toDouble();	return text() < o.text();
+movela-fuso	app/movela/frmmovela.cpp	return d.addSecs(-qint64(std::lround(m_natal.fuso * 3600.0)));	return d;
+movela-codigo	app/movela/textosmovela.cpp	e.alvo * 100 + e.aspecto;	e.alvo * 100 + 9;
+movela-lua	app/movela/textosmovela.cpp	e.corpo == 1 ? 800000 + e.alvo : 0;	e.corpo == 1 ? 800000 + e.alvo - 1 : 0;
+irma-online	updater/descricao.cpp	if (descricao.Valor(seccao, QStringLiteral("online")) != QLatin1String("1")) return {};	if (false) return {};
 arranque-recupera	app/gui/arranque.cpp	if (RecuperaTransaccao(PastaPrograma(), &recuperacao) == Recuperacao::Falhou)	if (false)
 sinais-tamanho	platform/sinais.cpp	std::signal(SIGXFSZ, SIG_IGN);	std::signal(SIGXFSZ, SIG_DFL);
 registo-longo	chart/ficheiromapa.cpp	if (k - inicio > MaximoRegisto) return numero;	if (false) return numero;
@@ -133,7 +143,7 @@ while IFS=$'\t' read -r -u 3 id ficheiro de para; do
     fi
     # The tests of the mutated folder run first; the whole suite only if they all pass.
     case $ficheiro in
-        app/cli/*) pasta=app ;; app/gui/*) pasta=gui ;; app/*) pasta='app|data|gui' ;; *) pasta=${ficheiro%%/*} ;;
+        app/cli/*) pasta=app ;; app/movela/*) pasta=movela ;; app/gui/*) pasta=gui ;; app/*) pasta='app|data|gui' ;; *) pasta=${ficheiro%%/*} ;;
     esac
     inicio=$(date +%s)
     : >"$build/mutacao.log"

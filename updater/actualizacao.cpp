@@ -185,6 +185,16 @@ Actualizador::Resultado Actualizador::Update() {
                                              "já instalada.")
                                   .arg(edicao)
                                   .arg(instalada)));
+    // The companions' own sections are only shown: what the maker publishes for each.
+    QStringList irmas;
+    for (const auto& [seccao, nome] : {std::pair{"movela", "Movela"}, {"duetto", "Duetto"}, {"glosador", "Glosador"}}) {
+        const QString v = VersaoIrma(descricao, QString::fromLatin1(seccao), QString::fromLatin1(nome));
+        if (!v.isEmpty()) irmas << v;
+    }
+    if (!irmas.isEmpty()) {
+        current = current.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') + irmas.join(QLatin1Char('\n'));
+        emit mudou();
+    }
     const auto outros = FicheirosDaSeccao(descricao, QStringLiteral("otherfiles"), &motivo);
     if (!outros) return termina(recusa(MalFormada, motivo));
     const DecisaoPrograma decisao =

@@ -1,5 +1,7 @@
 #include "descricao.h"
 
+#include "leitorini.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -102,4 +104,19 @@ QUrl EnderecoFicheiro(const QString& pastaWeb, const QString& nome) {
         caminho.chop(1);
     url.setPath(caminho + QLatin1Char('/') + n, QUrl::DecodedMode);
     return url;
+}
+
+QString VersaoIrma(const PerfilIni& descricao, const QString& seccao, const QString& nome) {
+    if (descricao.Valor(seccao, QStringLiteral("online")) != QLatin1String("1")) return {};
+    static const QRegularExpression inteiro(QStringLiteral("^[0-9]+$"));
+    QStringList partes;
+    for (const char* chave : {"major", "minor", "revision"}) {
+        const QString v = descricao.Valor(seccao, QString::fromLatin1(chave));
+        if (!inteiro.match(v).hasMatch()) return {};
+        partes << QString::number(v.toLongLong());
+    }
+    QString r = nome + QLatin1Char(' ') + partes.join(QLatin1Char('.'));
+    const QDate data = LeData(descricao.Valor(seccao, QStringLiteral("lastdate")));
+    if (data.isValid()) r += QStringLiteral(", publicada em ") + EscreveData(data);
+    return r;
 }

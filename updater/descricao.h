@@ -6,6 +6,8 @@
 #include <QString>
 #include <QUrl>
 
+class PerfilIni;
+
 // True when the first line, in lower case, is exactly "[natalis]".
 bool DescricaoValida(const QString& primeiraLinha);
 
@@ -42,3 +44,8 @@ bool RelativoSeguro(const QString& localizacao, const QString& nome);
 // The file's address below the web folder; the name's backslashes become "/" and characters
 // with a meaning in addresses ("#", "?", "%", blanks) are escaped.
 QUrl EnderecoFicheiro(const QString& pastaWeb, const QString& nome);
+
+// The published version of a companion program from its own section ("movela", "duetto",
+// "glosador"): "Movela 1.2.0, publicada em 13/4/2027" (without the date when it has none).
+// Empty unless online is exactly "1" and major, minor and revision are whole numbers.
+QString VersaoIrma(const PerfilIni& descricao, const QString& seccao, const QString& nome);

@@ -196,6 +196,13 @@ private slots:
         de("confinado", "unidade", "|C:\\Windows\\x.dll", "", "");
         de("confinado", "nome vazio", "orbs|", "", "");
         de("confinado", "a própria pasta", "|.", "", "");
+        // A companion's published version from its section (mais: the section's name).
+        const QByteArray irma = "[natalis]\r\n[movela]\r\nonline=1\r\nmajor=1\r\nminor=2\r\nrevision=03\r\nlastdate=13/4/27\r\n";
+        de("irma", "publicada com data", irma, "movela", "Movela 1.2.3, publicada em 13/4/2027");
+        de("irma", "sem data", "[movela]\r\nonline=1\r\nmajor=1\r\nminor=0\r\nrevision=0\r\n", "movela", "Movela 1.0.0");
+        de("irma", "fora de linha", "[movela]\r\nonline=0\r\nmajor=1\r\nminor=0\r\nrevision=0\r\n", "movela", "");
+        de("irma", "revisão em falta", "[movela]\r\nonline=1\r\nmajor=1\r\nminor=0\r\n", "movela", "");
+        de("irma", "outra secção", irma, "duetto", "");
         // A file's address below the web folder (mais), escaped.
         de("endereco", "barra final", "a.txt", "https://x.pt/upd/", "https://x.pt/upd/a.txt");
         de("endereco", "barra invertida", "sub\\a.txt", "https://x.pt/upd", "https://x.pt/upd/sub/a.txt");
@@ -227,6 +234,8 @@ private slots:
             r = QDir(raiz).relativeFilePath(r);
         else if (leitor == "endereco")
             r = EnderecoFicheiro(mais, texto).toString(QUrl::FullyEncoded);
+        else if (leitor == "irma")
+            r = VersaoIrma(PerfilIni::Le(entrada), mais, QStringLiteral("Movela"));
         QCOMPARE(r, esperado);
     }
 };
