@@ -265,7 +265,7 @@ private slots:
     // The synthesis reads the chart: Sol 15°, Lua 21° (a new Moon), Ascendant 0° Carneiro and
     // Midheaven 270° with the default orbs: Mercúrio 62° is 2° from the sextile to the Ascendant,
     // the Moon 9° from the trine to the Midheaven (the Sun's orb with the Moon, 10°). Fogo 11
-    // points, Terra only Saturno's 1; Cardinal 12. Houses 1-3 and 10 give 10 east, 9 below.
+    // points, Terra only Saturno's 1; Cardinal 12. Houses 1-3 and 10 give 10 east, exactly 8 below.
     void sinteseDoMapa_data() {
         QTest::addColumn<bool>("hemisferios"); QTest::addColumn<bool>("placidus");
         QTest::addColumn<QStringList>("codigos"); // the balance texts after the dominant ones
@@ -277,7 +277,7 @@ private slots:
         OrbesActuais().CarregaPadrao();
         m_mapa.Corpo(1).Posicao().setValorGraus(21);
         if (hemisferios)
-            for (int i = 0; i < 10; ++i) m_mapa.Corpo(i).Casa = int16_t(i == 9 ? 10 : i % 3 + 1);
+            for (int i = 0; i < 10; ++i) m_mapa.Corpo(i).Casa = int16_t(i >= 8 ? 10 : i % 3 + 1);
         m_campos.escolha.casas = placidus ? SistemaCasas::Placidus : SistemaCasas::Proprio;
         m_mapa.Aspectos().Add(QStringLiteral("Sol em Conjunção com Lua"), 1902);
         m_opcoes.ligada = true;

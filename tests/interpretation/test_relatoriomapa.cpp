@@ -156,7 +156,7 @@ private slots:
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (pdftotext.isEmpty()) QFAIL("pdftotext (Debian package poppler-utils) is the reference reader");
         // Headings followed by paragraphs of one to nine lines, in sizes that put many headings
-        // near the foot of a page; a section heading directly over every fourth heading, and a
+        // near the foot of a page; a section heading directly over every other heading, and a
         // table of a heading row and six rows after every fifth paragraph.
         QTextDocument doc;
         QRandomGenerator aleatorio(7);
@@ -164,7 +164,7 @@ private slots:
         int tabelas = 0;
         for (int k = 0; k < 120; ++k) {
             titulos << QStringLiteral("Titulo%1").arg(k);
-            if (k % 4 == 0) EscreveParagrafo(doc, QStringLiteral("Seccao%1").arg(k), 0, false, false, false, 15, true, AlinhaEsquerda);
+            if (k % 2 == 0) EscreveParagrafo(doc, QStringLiteral("Seccao%1").arg(k), 0, false, false, false, 15, true, AlinhaEsquerda);
             EscreveParagrafo(doc, titulos.last(), 0, true, true, false, 11, true, AlinhaEsquerda);
             EscreveParagrafo(doc, QStringLiteral("texto%1 ").arg(k).repeated(int(aleatorio.bounded(8, 90))), 0, false, false, false, 11,
                              true, AlinhaEsquerda);
