@@ -69,8 +69,9 @@ void MantemTitulosComTexto(QTextDocument& doc) {
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         QTextTable* tabela = nullptr;
         if (ComecoDeTabela(b, &tabela)) {
-            // A table after a paragraph: its first rows go with it to the next page.
-            const double topo = layout->frameBoundingRect(tabela).top();
+            // A table after a paragraph: its first rows go with it to the next page. Its heading
+            // row may stand on that page already (the layout moves whole rows).
+            const double topo = layout->blockBoundingRect(b).top();
             if (paginaDe(topo) != paginaDe(FimDoQueFicaJunto(layout, b) - 1) && topo > 0)
                 novaPagina([&] {
                     QTextTableFormat f = tabela->format();
@@ -112,7 +113,16 @@ void Imprime(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& des
     const double escala = destino.logicalDpiY() / 96.0;
     const QFont letra(doc->defaultFont(), &destino);
     const double ascendente = QFontMetricsF(letra, &destino).ascent();
-    for (int i = 0; i < doc->pageCount(); ++i) {
+    // The empty lines after the last paragraph may spill onto a page of their own; no blank
+    // page is printed for them.
+    int paginas = doc->pageCount();
+    for (QTextBlock b = doc->lastBlock(); b.isValid(); b = b.previous())
+        if (!b.text().trimmed().isEmpty() || QTextCursor(b).currentTable()) {
+            const double fim = layout->blockBoundingRect(b).bottom();
+            paginas = std::clamp(int((fim - 1) / pagina.height()) + 1, 1, paginas);
+            break;
+        }
+    for (int i = 0; i < paginas; ++i) {
         if (i > 0 || novaPagina) destino.newPage();
         p.save();
         p.translate(0, -i * pagina.height());
