@@ -5,7 +5,6 @@
 #include "fontes.h"
 #include "grelha.h"
 #include "mapateste.h"
-#include "opcoes.h"
 #include "opcoesroda.h"
 
 #include <QDir>
@@ -189,10 +188,6 @@ private slots:
         QImage im;
         const ResultadoDesenho r = SoCorpo(im, 10, 10.5); // 10º Carneiro: the South Node in Libra
         QCOMPARE(r.lblplanetMark.at(MARCADOR_NODO_SUL).dica, QStringLiteral("Nodo Lunar Sul a 10 de Balança"));
-        // Option 32 keeps the traditional names.
-        SaveOption(32, QStringLiteral("1"));
-        QCOMPARE(Simbolos::NomeSignoLeitor(6), QStringLiteral("Libra"));
-        SaveOption(32, QStringLiteral("0"));
         QCOMPARE(r.glifos.size(), size_t(2));
         QPERTO(std::cos(r.glifos[1].teta - r.glifos[0].teta), -1.0); // opposite, on the same track
         QCOMPARE(r.glifos[1].raio, r.glifos[0].raio);

@@ -155,9 +155,8 @@ private slots:
     void titulosFicamComOTexto() {
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (pdftotext.isEmpty()) QFAIL("pdftotext (Debian package poppler-utils) is the reference reader");
-        // Headings followed by paragraphs of one to nine lines, in sizes that put many headings
-        // near the foot of a page; a section heading directly over every other heading, and a
-        // table of a heading row and six rows after every fifth paragraph.
+        // Headings over paragraphs of one to nine lines, many near a page foot; a section heading
+        // over every other heading, a table of seven rows after every fifth paragraph.
         QTextDocument doc;
         QRandomGenerator aleatorio(7);
         QStringList titulos;
