@@ -13,6 +13,7 @@ int indiceSigno(const QString& palavra) {
         {"car", nullptr, nullptr}, {"tou", nullptr, nullptr}, {"gém", "gem", nullptr}, {"can", "cân", nullptr},
         {"leo", "leã", "lea"},     {"vir", nullptr, nullptr}, {"lib", "bal", nullptr}, {"esc", nullptr, nullptr},
         {"sag", nullptr, nullptr}, {"cap", nullptr, nullptr}, {"aqu", nullptr, nullptr}, {"pei", nullptr, nullptr}};
+    if (palavra.toLower().startsWith(QLatin1String("cara"))) return 3; // Caranguejo, not Carneiro
     const QString tres = palavra.left(3);
     for (int s = 0; s < 12; ++s)
         for (const char* p : kPalavras[s])

@@ -1,5 +1,7 @@
 #include "simbolos.h"
 
+#include "opcoes.h"
+
 #include <cmath>
 
 namespace Simbolos {
@@ -140,6 +142,16 @@ QString TextoDecanatoSol(double longitudeGraus) {
     const int k = signo * 3 + decanato;
     return QString::number(decanato) + QStringLiteral("º Decanato de ") + NomeSigno(signo) +
            QStringLiteral(": ") + PalavraDecanato(k);
+}
+
+QString NomeSignoLeitor(int indice) {
+    const int i = indice == 12 ? 0 : indice;
+    if (GetOption(32) != QLatin1String("1")) {
+        if (i == 3) return QStringLiteral("Caranguejo");
+        if (i == 5) return QStringLiteral("Virgem");
+        if (i == 6) return QStringLiteral("Balança");
+    }
+    return NomeSigno(i);
 }
 
 QString NomeCorpoMapa(int indice) {

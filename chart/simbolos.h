@@ -25,6 +25,9 @@ struct InfoAspecto {
 };
 
 InfoSigno SignInfo(int16_t indice);     // 0..12 (12 answers like 0); empty record otherwise
+// A sign's name where a person only reads it (tooltips, reports): Caranguejo, Virgem and
+// Balança, or the stored names when option 32 asks for the traditional ones.
+QString NomeSignoLeitor(int indice);
 InfoCorpo BodyInfo(int16_t numero);     // 1..13; empty record otherwise
 InfoAspecto AspectInfo(int codigo);     // 9, 6, 4, 7, 8; empty record otherwise
 QString HouseName(int16_t numero, bool longo);

@@ -108,7 +108,7 @@ QPointF PontoRoda(const GeometriaRoda& g, double raio, double teta) {
 QString DicaCorpo(const QString& nome, double lambda) {
     const PosSigno p = Reduzida(lambda);
     return nome + QStringLiteral(" a ") + QString::number(p.RetornaGraus()) + QStringLiteral(" de ") +
-           Simbolos::SignInfo(p.NumeroSigno()).nome;
+           Simbolos::NomeSignoLeitor(p.NumeroSigno());
 }
 
 void PrintGlyph(Superficie& s, const QString& texto, const QString& fonte, double tamanho, CorRGB cor) {
@@ -164,7 +164,8 @@ void DrawSignGlyphs(Superficie& s, const GeometriaRoda& g, int signoMC, Resultad
         s.CurrentX = sd.canto.x();
         s.CurrentY = sd.canto.y();
         s.setFont(FONTE_SIGIL, TAMANHO_GLIFO);
-        r.lblmark[size_t(k)] = {QRectF(sd.canto, QSizeF(s.TextWidth(info.glifo), s.TextHeight(info.glifo))), info.nome};
+        r.lblmark[size_t(k)] = {QRectF(sd.canto, QSizeF(s.TextWidth(info.glifo), s.TextHeight(info.glifo))),
+                                 Simbolos::NomeSignoLeitor(sd.signo)};
         PrintGlyph(s, info.glifo, FONTE_SIGIL, TAMANHO_GLIFO, CorSigno(esquema, sd.signo, info.cor, g.fundoEscuro));
     }
 }
@@ -222,7 +223,7 @@ void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, const Dispos
         if (c.elemento == MARCADOR_NODO_SUL) {
             const int signoSul = (corpo.Posicao().NumeroSigno() + 6) % 12;
             dica = QStringLiteral("Nodo Lunar Sul a ") + GrauNoSigno(c.lambda) + QStringLiteral(" de ") +
-                   Simbolos::SignInfo(static_cast<int16_t>(signoSul)).nome;
+                   Simbolos::NomeSignoLeitor(signoSul);
         } else {
             const QString nome = corpo.Nome.isEmpty() ? Simbolos::BodyInfo(int16_t(c.corpo + 1)).nome : corpo.Nome;
             dica = DicaCorpo(nome, c.lambda);

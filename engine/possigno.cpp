@@ -70,8 +70,12 @@ int IndiceDaPalavraSigno(const QString& palavra) {
         {u"leo", 4}, {u"leã", 4}, {u"lea", 4}, {u"vir", 5},  {u"lib", 6},  {u"bal", 6},
         {u"esc", 7}, {u"sag", 8}, {u"cap", 9}, {u"aqu", 10}, {u"pei", 11},
     };
+    // "Caranguejo", as a reader in Portugal names the sign, shares its first three letters with
+    // "Carneiro".
+    if (palavra.startsWith(QLatin1String("cara"))) return 3;
+    const QString tres = palavra.left(3);
     for (const auto& e : tabela) {
-        if (palavra == QStringView(e.palavra)) return e.indice;
+        if (tres == QStringView(e.palavra)) return e.indice;
     }
     return -1;
 }
@@ -149,7 +153,7 @@ void PosSigno::SetonbyString(const QString& textoOriginal) {
     const double minutos = ValTexto(WithinText(texto, marca, QStringLiteral("'")));
     const double segundos = ValTexto(WithinText(texto, QStringLiteral("'"), QStringLiteral("''")));
     const QString palavra =
-        WithinText(texto + QStringLiteral("#"), QStringLiteral("''"), QStringLiteral("#")).left(3).toLower();
+        WithinText(texto + QStringLiteral("#"), QStringLiteral("''"), QStringLiteral("#")).left(4).toLower();
     const int signo = IndiceDaPalavraSigno(palavra);
     const double magnitude = graus + minutos / 60.0 + segundos / 3600.0;
     double valor;

@@ -128,7 +128,26 @@ QString Significado(int32_t c) {
             return Junta(QStringLiteral("Estélio"), QStringLiteral(" em "), Signo(k));
         case 5:
             return Junta(QStringLiteral("Estélio"), QStringLiteral(" na "), Casa(k));
+        case 6: {
+            static const char* const hemisferios[4] = {"acima do horizonte", "abaixo do horizonte", "a oriente",
+                                                       "a ocidente"};
+            return k >= 1 && k <= 4 ? QStringLiteral("Oito ou mais planetas ") + QString::fromUtf8(hemisferios[k - 1])
+                                    : QString();
+        }
+        case 7:
+            if (k >= 1 && k <= 4) return QStringLiteral("Elemento fraco (0 ou 1 ponto): ") + QString::fromUtf8(kElementos[k - 1]);
+            return k >= 11 && k <= 13
+                       ? QStringLiteral("Modalidade fraca (0 ou 1 ponto): ") + QString::fromUtf8(kModalidades[k - 11])
+                       : QString();
+        case 8: {
+            static const char* const fases[8] = {"Lua Nova",  "Lua Crescente",     "Quarto Crescente", "Lua Gibosa",
+                                                 "Lua Cheia", "Lua Disseminadora", "Quarto Minguante", "Lua Balsâmica"};
+            return k >= 1 && k <= 8 ? QStringLiteral("Fase da Lua no nascimento: ") + QString::fromUtf8(fases[k - 1])
+                                    : QString();
+        }
         case 9:
+            if (k == 10) return QStringLiteral("O que são o Esclarecedor e o Anjo");
+            if (k == 20) return QStringLiteral("Fecho do relatório");
             return k == 0 ? QStringLiteral("Fecho da síntese") : QString();
         default:
             return QString();

@@ -9,6 +9,8 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
+#include <QTextTable>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -32,24 +34,67 @@ double BaseDaPrimeiraLinha(QAbstractTextDocumentLayout* layout, const QTextBlock
     return r.top() + (tl && tl->lineCount() > 0 ? tl->lineAt(0).rect().bottom() : r.height());
 }
 
+// A table keeps its heading row and this many rows more on the page where it starts.
+constexpr int kLinhasDeTabelaJuntas = 3;
+
+// The bottom of what must share the page with a heading or a table that starts at b: the
+// first line of a paragraph, or the first rows of a table.
+double FimDoQueFicaJunto(QAbstractTextDocumentLayout* layout, const QTextBlock& b) {
+    if (QTextTable* t = QTextCursor(b).currentTable()) {
+        const int ultima = std::min(t->rows(), kLinhasDeTabelaJuntas + 1) - 1;
+        double fim = 0;
+        for (int k = 0; k < t->columns(); ++k)
+            fim = std::max(fim, layout->blockBoundingRect(t->cellAt(ultima, k).firstCursorPosition().block()).bottom());
+        return fim;
+    }
+    return BaseDaPrimeiraLinha(layout, b);
+}
+
+bool ComecoDeTabela(const QTextBlock& b, QTextTable** tabela) {
+    *tabela = QTextCursor(b).currentTable();
+    return *tabela && (*tabela)->cellAt(0, 0).firstCursorPosition().block() == b;
+}
+
 void MantemTitulosComTexto(QTextDocument& doc) {
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     const QSizeF pagina = doc.pageSize();
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        if (!ETitulo(b)) continue;
-        QTextBlock seguinte = b.next();
-        while (seguinte.isValid() && seguinte.text().trimmed().isEmpty())
-            seguinte = seguinte.next();
-        if (!seguinte.isValid()) break;
-        const int paginaTitulo = int(layout->blockBoundingRect(b).top() / pagina.height());
-        if (paginaTitulo == int(BaseDaPrimeiraLinha(layout, seguinte) / pagina.height())) continue;
-        QTextBlockFormat quebra;
-        quebra.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(b).mergeBlockFormat(quebra);
+    const auto novaPagina = [&](auto aplica) {
+        aplica();
         // A format change mid-document leaves the layout after it unfinished; laying the whole
-        // document out again keeps the positions of the headings further on right.
+        // document out again keeps the positions further on right.
         doc.setPageSize(QSizeF());
         doc.setPageSize(pagina);
+    };
+    const auto paginaDe = [&](double y) { return int(y / pagina.height()); };
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        QTextTable* tabela = nullptr;
+        if (ComecoDeTabela(b, &tabela)) {
+            // A table after a paragraph: its first rows go with it to the next page. Its heading
+            // row may stand on that page already (the layout moves whole rows).
+            const double topo = layout->blockBoundingRect(b).top();
+            if (paginaDe(topo) != paginaDe(FimDoQueFicaJunto(layout, b) - 1) && topo > 0)
+                novaPagina([&] {
+                    QTextTableFormat f = tabela->format();
+                    f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                    tabela->setFormat(f);
+                });
+            continue;
+        }
+        if (!ETitulo(b)) continue;
+        // A section heading followed at once by a sub-heading moves with it: the pair and the
+        // first text after them stand on one page.
+        QTextBlock seguinte = b.next();
+        while (seguinte.isValid() && (seguinte.text().trimmed().isEmpty() || ETitulo(seguinte)))
+            seguinte = seguinte.next();
+        if (!seguinte.isValid()) break;
+        if (paginaDe(layout->blockBoundingRect(b).top()) != paginaDe(FimDoQueFicaJunto(layout, seguinte) - 1))
+            novaPagina([&] {
+                QTextBlockFormat quebra;
+                quebra.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                QTextCursor(b).mergeBlockFormat(quebra);
+            });
+        // What follows was kept with this heading; a table there needs no second look.
+        b = seguinte;
     }
 }
 // Lays the document out on the device's pages and paints it with the painter, from a new page
@@ -68,7 +113,16 @@ void Imprime(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& des
     const double escala = destino.logicalDpiY() / 96.0;
     const QFont letra(doc->defaultFont(), &destino);
     const double ascendente = QFontMetricsF(letra, &destino).ascent();
-    for (int i = 0; i < doc->pageCount(); ++i) {
+    // The empty lines after the last paragraph may spill onto a page of their own; no blank
+    // page is printed for them.
+    int paginas = doc->pageCount();
+    for (QTextBlock b = doc->lastBlock(); b.isValid(); b = b.previous())
+        if (!b.text().trimmed().isEmpty() || QTextCursor(b).currentTable()) {
+            const double fim = layout->blockBoundingRect(b).bottom();
+            paginas = std::clamp(int((fim - 1) / pagina.height()) + 1, 1, paginas);
+            break;
+        }
+    for (int i = 0; i < paginas; ++i) {
         if (i > 0 || novaPagina) destino.newPage();
         p.save();
         p.translate(0, -i * pagina.height());

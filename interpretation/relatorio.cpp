@@ -178,6 +178,8 @@ QString NomeLeitor(const QString& nome) {
 QString ComArtigo(const QString& nome) {
     if (nome == QLatin1String("Sol")) return QStringLiteral("o Sol");
     if (nome == QLatin1String("Lua")) return QStringLiteral("a Lua");
+    if (nome.startsWith(QLatin1String("Lua ")) || nome.startsWith(QLatin1String("Parte "))) return QStringLiteral("a ") + nome;
+    if (nome.startsWith(QLatin1String("Nodo "))) return QStringLiteral("o ") + nome;
     return nome;
 }
 
@@ -362,6 +364,7 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
     }
 
     Seccao(doc, QStringLiteral("Aspectos Astrais"));
+    AspectosMaisFortes(doc);
     for (int k = 1; k <= nAspectos; ++k) {
         const Aspecto* a = aspectos.Item(k);
         EscreveAspecto(doc, NomeLeitor(a->Nome()), static_cast<int16_t>(a->codigo().toInt()));
@@ -384,5 +387,6 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
         EscreveParte(doc, i);
         Progresso(i + 19 + nAspectos, total);
     }
+    if (m_sintese.ligada) EscreveFecho(doc);
     doc.setUndoRedoEnabled(desfazer);
 }

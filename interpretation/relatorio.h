@@ -105,6 +105,13 @@ private:
     void SinteseRegente(QTextDocument& doc);
     void SinteseFiguras(QTextDocument& doc);
     void SinteseAspectos(QTextDocument& doc);
+    void SinteseFaseLunar(QTextDocument& doc);
+    void SinteseAngulos(QTextDocument& doc);
+    void SinteseRegentesCasas(QTextDocument& doc);
+    void SinteseLeitura(QTextDocument& doc);
+    // The five closest aspects, at the head of the aspects section; the closing paragraph.
+    void AspectosMaisFortes(QTextDocument& doc);
+    void EscreveFecho(QTextDocument& doc);
     void Tabela(QTextDocument& doc, const QStringList& cabecalho, const QList<QStringList>& linhas) const;
     QString NomeCorpo(int indice) const;
     QString Leitor(const QString& texto) const; // the sign names the options ask for

@@ -2,6 +2,7 @@
 // modalities and hemispheres, the chart ruler, stelliums and aspect figures, the aspects by
 // orb, and a closing line. Its texts have codes of their own (see README, "Códigos da síntese").
 #include "camposmapa.h"
+#include "motormapa.h"
 #include "movimentos.h"
 #include "opcoes.h"
 #include "orbes.h"
@@ -43,12 +44,20 @@ constexpr int32_t kCodigoFigura = 2000300;     // + figure 1..5
 constexpr int32_t kCodigoEstelioSigno = 2000400; // + sign 1..12
 constexpr int32_t kCodigoEstelioCasa = 2000500;  // + house 1..12
 constexpr int32_t kCodigoFecho = 2000900;
+constexpr int32_t kCodigoHemisferio = 2000600;  // + 1 acima, 2 abaixo, 3 oriente, 4 ocidente
+constexpr int32_t kCodigoElementoFraco = 2000700;   // + element 1..4
+constexpr int32_t kCodigoModalidadeFraca = 2000710; // + modality 1..3
+constexpr int32_t kCodigoFaseLunar = 2000800;       // + phase 1..8
+constexpr int32_t kCodigoLeitura = 2000910;
+constexpr int32_t kCodigoFechoRelatorio = 2000920;
 constexpr int32_t kCodigoRegente = 2010000; // + body number 1..10 × 100 + house 1..12
 
 const char* const kElementos[4] = {"Fogo", "Terra", "Ar", "Água"};
 const char* const kModalidades[3] = {"Cardinal", "Fixa", "Mutável"};
 const char* const kFiguras[6] = {"", "Grande Trígono", "T-Quadrada", "Grande Cruz", "Yod", "Papagaio"};
 const char* const kFigurasPlural[6] = {"", "Grandes Trígonos", "T-Quadradas", "Grandes Cruzes", "Yods", "Papagaios"};
+const char* const kFasesLunares[9] = {"", "Lua Nova", "Lua Crescente", "Quarto Crescente", "Lua Gibosa",
+                                      "Lua Cheia", "Lua Disseminadora", "Quarto Minguante", "Lua Balsâmica"};
 const char* const kRomanos[13] = {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
 
 QString Nome(int indice) {
@@ -62,6 +71,13 @@ QString Grau(const PosSigno& p) {
 QString Orbe(double graus) {
     const int minutos = int(std::lround(graus * 60.0));
     return QStringLiteral("%1º%2'").arg(minutos / 60).arg(minutos % 60, 2, 10, QLatin1Char('0'));
+}
+
+// "o Sol em trígono com a Lua Negra", as prose names an aspect.
+QString AspectoEmProsa(int i, int tipo, int j) {
+    return QStringLiteral("%1 em %2 com %3")
+        .arg(ComArtigo(Nome(i)), NomeLeitor(Simbolos::AspectInfo(static_cast<int16_t>(tipo)).nome).toLower(),
+             ComArtigo(Nome(j)));
 }
 
 QString Lista(const QStringList& nomes) {
@@ -190,7 +206,95 @@ void Relatorio::SinteseEquilibrio(QTextDocument& doc) {
         codigos.push_back(kCodigoElemento + k + 1);
     for (int k : e.modalidadesDominantes)
         codigos.push_back(kCodigoModalidade + k + 1);
+    const int hemisferios[4] = {e.acima, e.abaixo, e.oriente, e.ocidente};
+    for (int k = 0; k < 4; ++k)
+        if (hemisferios[k] >= Sintese::kHemisferioMarcado) codigos.push_back(kCodigoHemisferio + k + 1);
+    for (int k = 0; k < 4; ++k)
+        if (e.elementos[k] <= Sintese::kPontosFracos) codigos.push_back(kCodigoElementoFraco + k + 1);
+    for (int k = 0; k < 3; ++k)
+        if (e.modalidades[k] <= Sintese::kPontosFracos) codigos.push_back(kCodigoModalidadeFraca + k + 1);
     Textos(doc, codigos);
+}
+
+void Relatorio::SinteseFaseLunar(QTextDocument& doc) {
+    const int fase = Sintese::FaseLunar(m_mapa.Corpo(0).Posicao().ValorGraus(), m_mapa.Corpo(1).Posicao().ValorGraus());
+    SubTitulo(doc, QStringLiteral("Fase da Lua: ") + QString::fromUtf8(kFasesLunares[fase]));
+    Textos(doc, {kCodigoFaseLunar + fase});
+}
+
+void Relatorio::SinteseRegentesCasas(QTextDocument& doc) {
+    SubTitulo(doc, QStringLiteral("Regentes das casas"));
+    QList<QStringList> linhas;
+    for (int casa = 1; casa <= 12; ++casa) {
+        const int signo = NumeroSigno1(m_mapa.Cuspide(casa)) - 1;
+        const int regente = Sintese::Regente(signo, m_sintese.regenteModerno);
+        const int onde = m_mapa.Corpo(regente).Casa;
+        linhas << QStringList{QString::fromLatin1(kRomanos[casa]), NomeSigno(signo), Nome(regente),
+                              NomeSigno(SignoDe(regente) - 1),
+                              onde >= 1 && onde <= 12 ? QString::fromLatin1(kRomanos[onde]) : QString()};
+    }
+    Tabela(doc, {QStringLiteral("Casa"), QStringLiteral("Cúspide em"), QStringLiteral("Regente"), QStringLiteral("Em"),
+                 QStringLiteral("Na Casa")},
+           linhas);
+}
+
+void Relatorio::SinteseAngulos(QTextDocument& doc) {
+    const auto aspectos = Sintese::AspectosAosAngulos(m_mapa, OrbesActuais());
+    if (aspectos.empty()) return;
+    SubTitulo(doc, QStringLiteral("Aspectos ao Ascendente e ao Meio do Céu"));
+    QList<QStringList> linhas;
+    for (const Sintese::AspectoAngulo& a : aspectos)
+        linhas << QStringList{Nome(a.corpo), NomeLeitor(Simbolos::AspectInfo(static_cast<int16_t>(a.tipo)).nome),
+                              a.angulo == 1 ? QStringLiteral("Ascendente") : QStringLiteral("Meio do Céu"), Orbe(a.orbe)};
+    Tabela(doc, {QStringLiteral("Corpo"), QStringLiteral("Aspecto"), QStringLiteral("Ângulo"), QStringLiteral("Orbe")}, linhas);
+}
+
+void Relatorio::SinteseLeitura(QTextDocument& doc) {
+    SubTitulo(doc, QStringLiteral("Como ler este relatório"));
+    const SistemaCasas casas = CasasUsadas(m_campos);
+    const QString sistema =
+        casas == SistemaCasas::Proprio
+            ? QStringLiteral("pela regra própria do programa, que divide em três casas cada quadrante entre o Ascendente "
+                             "e o Meio do Céu")
+            : QStringLiteral("pelo sistema ") + NomeCasas(casas);
+    Paragrafo(doc, QStringLiteral("As casas deste mapa foram calculadas %1. ").arg(sistema) + GetTexto(kCodigoLeitura));
+}
+
+void Relatorio::AspectosMaisFortes(QTextDocument& doc) {
+    const auto aspectos = Sintese::AspectosPorOrbe(m_mapa, std::nullopt);
+    if (aspectos.empty()) return;
+    QStringList nomes;
+    for (size_t k = 0; k < aspectos.size() && k < 5; ++k) {
+        const Sintese::LinhaAspecto& a = aspectos[k];
+        nomes << AspectoEmProsa(a.i, a.tipo, a.j) + QStringLiteral(" (%1)").arg(Orbe(a.orbe));
+    }
+    SubTitulo(doc, QStringLiteral("Os aspectos mais fortes"));
+    Paragrafo(doc, QStringLiteral("Os aspectos mais próximos do exacto, e por isso os que mais pesam no mapa, são: ") +
+                       ListaNomes(nomes) + QLatin1Char('.'));
+}
+
+void Relatorio::EscreveFecho(QTextDocument& doc) {
+    const Sintese::Equilibrio e = Sintese::CalculaEquilibrio(m_mapa);
+    const int regente = Sintese::Regente(NumeroSigno1(m_mapa.Cuspide(1)) - 1, m_sintese.regenteModerno);
+    const int casa = m_mapa.Corpo(regente).Casa;
+    static const char* const comArtigo[4] = {"o Fogo", "a Terra", "o Ar", "a Água"};
+    static const char* const plural[3] = {"cardinais", "fixos", "mutáveis"};
+    QStringList elementos, modalidades;
+    for (int k : e.elementosDominantes)
+        elementos << QString::fromUtf8(comArtigo[k]);
+    for (int k : e.modalidadesDominantes)
+        modalidades << QString::fromUtf8(plural[k]);
+    QString t = QStringLiteral("Em resumo, no mapa de %1 domina%2 %3 e predominam os signos %4; o regente do mapa é %5, na Casa %6")
+                    .arg(m_campos.txtNome, elementos.size() > 1 ? QStringLiteral("m") : QString(),
+                         ListaNomes(elementos), ListaNomes(modalidades), ComArtigo(Nome(regente)),
+                         casa >= 1 && casa <= 12 ? QString::fromLatin1(kRomanos[casa]) : QString());
+    const auto aspectos = Sintese::AspectosPorOrbe(m_mapa, std::nullopt);
+    if (!aspectos.empty()) {
+        const Sintese::LinhaAspecto& a = aspectos.front();
+        t += QStringLiteral(", e o aspecto mais forte é %1, a %2 do exacto").arg(AspectoEmProsa(a.i, a.tipo, a.j), Orbe(a.orbe));
+    }
+    Seccao(doc, QStringLiteral("Conclusão"));
+    Paragrafo(doc, t + QStringLiteral(". ") + GetTexto(kCodigoFechoRelatorio));
 }
 
 void Relatorio::SinteseRegente(QTextDocument& doc) {
@@ -248,9 +352,13 @@ void Relatorio::SinteseAspectos(QTextDocument& doc) {
 void Relatorio::EscreveSintese(QTextDocument& doc) {
     Seccao(doc, QStringLiteral("Síntese do Mapa"));
     SintesePosicoes(doc);
+    SinteseLeitura(doc);
     SinteseEquilibrio(doc);
+    SinteseFaseLunar(doc);
     SinteseRegente(doc);
+    SinteseRegentesCasas(doc);
     SinteseFiguras(doc);
+    SinteseAngulos(doc);
     SinteseAspectos(doc);
     // The closing line of the synthesis, in the report's closing style.
     EscreveParagrafo(doc, GetTexto(kCodigoFecho), 0, false, true, false, 11, true, AlinhaDireita);

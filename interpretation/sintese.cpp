@@ -176,4 +176,26 @@ std::vector<LinhaAspecto> AspectosPorOrbe(Mapa& mapa, const std::optional<std::a
     return r;
 }
 
+int FaseLunar(double grausSol, double grausLua) {
+    double d = std::fmod(grausLua - grausSol, 360.0);
+    if (d < 0) d += 360.0;
+    return std::clamp(int(d / 45.0) + 1, 1, 8);
+}
+
+std::vector<AspectoAngulo> AspectosAosAngulos(Mapa& mapa, const TabelaOrbes& orbes) {
+    std::vector<AspectoAngulo> r;
+    for (int angulo : {1, 10}) {
+        const double ga = mapa.Cuspide(angulo).ValorGraus();
+        for (int i = 0; i < N_PLANETAS; ++i) {
+            const int orbe = orbes.orb(i + 1, i == 0 ? 2 : 1);
+            const double sep = Separacao(Graus(mapa, i), ga);
+            for (int tipo : TIPOS_ASPECTO) {
+                const double desvio = std::fabs(sep - AnguloAspecto(tipo));
+                if (desvio <= orbe) r.push_back({i, angulo, tipo, desvio});
+            }
+        }
+    }
+    return r;
+}
+
 } // namespace Sintese

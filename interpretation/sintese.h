@@ -72,4 +72,23 @@ std::vector<LinhaAspecto> AspectosPorOrbe(Mapa& mapa, const std::optional<std::a
 // Applying when the distance from exact shrinks with the given motions.
 Fase FaseAspecto(double grausI, double grausJ, double movI, double movJ, int tipo);
 
+// A hemisphere is marked when it holds at least this many of the ten planets; an element or a
+// modality is weak at this many points or fewer.
+inline constexpr int kHemisferioMarcado = 8;
+inline constexpr int kPontosFracos = 1;
+
+// Phase of the Moon at birth from the Moon's distance ahead of the Sun, in eight 45° steps:
+// 1 Lua Nova (0°..45°), 2 Crescente, 3 Quarto Crescente, 4 Gibosa, 5 Cheia (180°..225°),
+// 6 Disseminadora, 7 Quarto Minguante, 8 Balsâmica.
+int FaseLunar(double grausSol, double grausLua);
+
+// A planet's aspect to the Ascendant (angulo 1) or the Midheaven (angulo 10): conjunction,
+// sextile, square, trine or opposition. The angles are weighed as the lights are: the orb is
+// the planet's orb with the Sun (the Sun's own, with the Moon).
+struct AspectoAngulo {
+    int corpo = 0, angulo = 1, tipo = 0;
+    double orbe = 0;
+};
+std::vector<AspectoAngulo> AspectosAosAngulos(Mapa& mapa, const TabelaOrbes& orbes);
+
 } // namespace Sintese

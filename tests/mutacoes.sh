@@ -43,7 +43,17 @@ rtf-chaveta	interpretation/rtfescrita.cpp	if (u == '\\' || u == '{' || u == '}')
 relatorio-repetido	interpretation/relatorio.cpp	if (t.trimmed().isEmpty() || onde == m_escritos.cend()) {	if (true) {
 formula-seno	interpretation/evaluator.cpp	return (ex - emx) / 2;	return (ex + emx) / 2;
 sintese-estelio	interpretation/sintese.cpp	if (e.corpos.size() >= 3)	if (e.corpos.size() >= 4)
-pagina-titulo	interpretation/paginacao.cpp	if (paginaTitulo == int(	if (true || paginaTitulo == int(
+pagina-titulo	interpretation/paginacao.cpp	if (paginaDe(layout->blockBoundingRect(b).top()) != 	if (false && paginaDe(layout->blockBoundingRect(b).top()) != 
+pagina-cadeia	interpretation/paginacao.cpp	(seguinte.text().trimmed().isEmpty() || ETitulo(seguinte))	seguinte.text().trimmed().isEmpty()
+pagina-tabela	interpretation/paginacao.cpp	const int ultima = std::min(t->rows(), kLinhasDeTabelaJuntas + 1) - 1;	const int ultima = 0;
+sintese-hemisferio	interpretation/relatoriosintese.cpp	if (hemisferios[k] >= Sintese::kHemisferioMarcado)	if (hemisferios[k] > Sintese::kHemisferioMarcado)
+sintese-fraco	interpretation/relatoriosintese.cpp	if (e.elementos[k] <= Sintese::kPontosFracos)	if (e.elementos[k] < Sintese::kPontosFracos)
+sintese-fase	interpretation/sintese.cpp	return std::clamp(int(d / 45.0) + 1, 1, 8);	return std::clamp(int(d / 45.0), 1, 8);
+sintese-angulos	interpretation/sintese.cpp	orbes.orb(i + 1, i == 0 ? 2 : 1)	orbes.orb(i + 1, 2)
+sintese-regentes	interpretation/relatoriosintese.cpp	const int regente = Sintese::Regente(signo, m_sintese.regenteModerno);\n        const int onde	const int regente = Sintese::Regente(signo + 1, m_sintese.regenteModerno);\n        const int onde
+aspectos-fortes	interpretation/relatoriosintese.cpp	const Sintese::LinhaAspecto& a = aspectos[k];	const Sintese::LinhaAspecto& a = aspectos[aspectos.size() - 1 - k];
+relatorio-fecho	interpretation/relatorio.cpp	if (m_sintese.ligada) EscreveFecho(doc);	if (false) EscreveFecho(doc);
+signo-caranguejo	engine/possigno.cpp	if (palavra.startsWith(QLatin1String("cara"))) return 3;	if (palavra.startsWith(QLatin1String("cara"))) return 0;
 pronome-nasal	interpretation/textos.cpp	return verbo.endsWith(QLatin1Char('m')) ||	return verbo.endsWith(QLatin1Char('M')) ||
 signos-portugal	interpretation/relatorio.cpp	return m_sintese.signosTradicionais ? nomes : SignosDePortugal(nomes);	return nomes;
 fuso-leitor	chart/normalizatempo.cpp	total < 0 ? -total : total;	total;

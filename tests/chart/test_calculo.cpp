@@ -112,6 +112,7 @@ private slots:
 
         // Zodiac positions keep their sign, also without seconds.
         lido("posicao sem segundos", NormalizaPosicao, "15º30' Touro", "15º30'0''Touro", 45.5);
+        lido("posicao em Caranguejo", NormalizaPosicao, "3º Caranguejo", "3º0'0''Câncer", 93);
         lido("posicao abreviada", NormalizaPosicao, "15°30'12'' tou", "15º30'12''Touro", 45 + 30 / 60.0 + 12 / 3600.0);
         lido("posicao longitude absoluta", NormalizaPosicao, "45.5", "15º30'0''Touro", 45.5);
         recusado("posicao signo desconhecido", NormalizaPosicao, "15º Xpto");

@@ -187,7 +187,7 @@ private slots:
     void nodoSulEParteFortuna() {
         QImage im;
         const ResultadoDesenho r = SoCorpo(im, 10, 10.5); // 10º Carneiro: the South Node in Libra
-        QCOMPARE(r.lblplanetMark.at(MARCADOR_NODO_SUL).dica, QStringLiteral("Nodo Lunar Sul a 10 de Libra"));
+        QCOMPARE(r.lblplanetMark.at(MARCADOR_NODO_SUL).dica, QStringLiteral("Nodo Lunar Sul a 10 de Balança"));
         QCOMPARE(r.glifos.size(), size_t(2));
         QPERTO(std::cos(r.glifos[1].teta - r.glifos[0].teta), -1.0); // opposite, on the same track
         QCOMPARE(r.glifos[1].raio, r.glifos[0].raio);

@@ -70,8 +70,8 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<double>("graus");
         // Every sign name the reader takes, with and without accents, 2° into the sign.
-        const QStringList nomes[12] = {{"Carneiro"}, {"Touro"}, {"Gémeos", "gemeos"}, {"Câncer", "Cancer"},
-                                       {"Leão", "Leo", "Leao"}, {"Virgo"}, {"Libra", "Balança"}, {"Escorpião"},
+        const QStringList nomes[12] = {{"Carneiro"}, {"Touro"}, {"Gémeos", "gemeos"}, {"Câncer", "Cancer", "Caranguejo"},
+                                       {"Leão", "Leo", "Leao"}, {"Virgo", "Virgem"}, {"Libra", "Balança"}, {"Escorpião"},
                                        {"Sagitário"}, {"Capricórnio"}, {"Aquário"}, {"Peixes"}};
         for (int s = 0; s < 12; ++s)
             for (const QString& n : nomes[s])

@@ -4,6 +4,7 @@
 #include "camposmapa.h"
 #include "fontedados.h"
 #include "mapa.h"
+#include "orbes.h"
 #include "relatorio.h"
 #include "test_rtfcomum.h"
 #include "textos.h"
@@ -47,6 +48,7 @@ QList<QPair<QString, QString>> TodosOsTextos() {
         for (int q = 1; q <= 6; ++q) codigos << 1300000 + q * 1000 + s;
     }
     for (int i = 0; i <= 10; ++i) codigos << 1201001 + i;
+    for (int k = 2000601; k <= 2000920; ++k) codigos << k;
     QList<QPair<QString, QString>> r;
     for (int c : codigos) r << qMakePair(QString::number(c), QStringLiteral("T%1").arg(c));
     return r;
@@ -260,6 +262,44 @@ private slots:
         QCOMPARE(Seguintes(l, "Pontos Retrógrados", int(seguintes.size())), seguintes);
     }
     // The option keeps the stored names; the names of Portugal replace whole words only.
+    // Sol 15°, Lua 21° (new Moon), Ascendant 0°, Midheaven 270°, default orbs: Mercúrio 62° 2° from the sextile to
+    // the Ascendant, the Moon 9° from the trine to the Midheaven (orb Sol-Lua 10°). Fogo 11 points, Terra only
+    // Saturno's 1; Cardinal 12. Houses 1-3 and 10 give 10 east, exactly 8 below.
+    void sinteseDoMapa_data() {
+        QTest::addColumn<bool>("hemisferios"); QTest::addColumn<bool>("placidus"); QTest::addColumn<QStringList>("codigos");
+        QTest::newRow("sem ênfase") << false << false << QStringList{"T2000702"};
+        QTest::newRow("oriente e abaixo") << true << true << QStringList{"T2000602", "T2000603", "T2000702"};
+    }
+    void sinteseDoMapa() {
+        QFETCH(bool, hemisferios); QFETCH(bool, placidus); QFETCH(QStringList, codigos);
+        OrbesActuais().CarregaPadrao();
+        m_mapa.Corpo(1).Posicao().setValorGraus(21);
+        if (hemisferios)
+            for (int i = 0; i < 10; ++i) m_mapa.Corpo(i).Casa = int16_t(i >= 8 ? 10 : i % 3 + 1);
+        m_campos.escolha.casas = placidus ? SistemaCasas::Placidus : SistemaCasas::Proprio;
+        m_mapa.Aspectos().Add(QStringLiteral("Sol em Conjunção com Lua"), 1902);
+        m_opcoes.ligada = true;
+        const QStringList l = Linhas();
+        m_opcoes.ligada = false;
+        QCOMPARE(Seguintes(l, "Como ler este relatório", 1).value(0),
+                 (placidus ? QString("As casas deste mapa foram calculadas pelo sistema Placidus. T2000910")
+                           : QString("As casas deste mapa foram calculadas pela regra própria do programa, que divide em três "
+                                     "casas cada quadrante entre o Ascendente e o Meio do Céu. T2000910")));
+        // After the count, 14 cells and the dominant line (no texts here for the dominant ones).
+        QCOMPARE(Seguintes(l, "Elementos, modalidades e hemisférios", 18 + int(codigos.size())).mid(16),
+                 (codigos + QStringList{"Fase da Lua: Lua Nova", "T2000801"}));
+        QCOMPARE(Seguintes(l, "Aspectos ao Ascendente e ao Meio do Céu", 12),
+                 QStringList({"Corpo", "Aspecto", "Ângulo", "Orbe", "Mercúrio", "Sextil", "Ascendente", "2º00'", "Lua", "Trígono",
+                              "Meio do Céu", "9º00'"}));
+        // Houses I and IV: Carneiro ruled by Marte (100°, Caranguejo, house IV), Caranguejo by the Moon.
+        const QStringList regentes = Seguintes(l, "Regentes das casas", 25);
+        QCOMPARE(regentes.mid(5, 5) + regentes.mid(20, 5), QStringList({"I", "Carneiro", "Marte", "Caranguejo", hemisferios ? "II" : "IV",
+                                                                         "IV", "Caranguejo", "Lua", "Carneiro", hemisferios ? "II" : "I"}));
+        QCOMPARE(l.mid(l.lastIndexOf("Conclusão") + 2, 1),
+                 QStringList(QStringLiteral("Em resumo, no mapa de Rui domina o Fogo e predominam os signos cardinais; o regente do "
+                                            "mapa é Marte, na Casa %1, e o aspecto mais forte é o Sol em conjunção com a Lua, a "
+                                            "6º00' do exacto. T2000920").arg(hemisferios ? "II" : "IV")));
+    }
     void signosTradicionais() {
         m_mapa.Corpo(4).Retrogrado = true;
         m_opcoes.signosTradicionais = true;
@@ -274,8 +314,12 @@ private slots:
         m_mapa.Aspectos().Add(QStringLiteral("Mercúrio em Quadratura com Saturno"), 3407);
         m_mapa.Aspectos().Add(QStringLiteral("Sem texto"), 4908);
         const QStringList l = Linhas();
-        QCOMPARE(Seguintes(l, "Aspectos Astrais", 6),
-                 QStringList({"Sol em Conjunção com Lua", "T1902", "Mercúrio em Quadratura com Saturno", "T3407", "Sem texto", "Partes"}));
+        // The five closest first (here three: 5°, 98° − 90° and Vénus 70° against Urano 190°).
+        QCOMPARE(Seguintes(l, "Aspectos Astrais", 8),
+                 QStringList({"Os aspectos mais fortes",
+                              "Os aspectos mais próximos do exacto, e por isso os que mais pesam no mapa, são: o Sol em conjunção com "
+                              "a Lua (5º00'), Mercúrio em quadratura com Saturno (8º00') e Vénus em conjunção com Urano (120º00').",
+                              "Sol em Conjunção com Lua", "T1902", "Mercúrio em Quadratura com Saturno", "T3407", "Sem texto", "Partes"}));
         // The Part of Fortune's two texts stand under the main points and its house already.
         QCOMPARE(Seguintes(l, "Partes", 3),
                  QStringList({"Parte da Fortuna em Peixes na Casa XII",

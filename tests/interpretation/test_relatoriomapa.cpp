@@ -155,17 +155,25 @@ private slots:
     void titulosFicamComOTexto() {
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (pdftotext.isEmpty()) QFAIL("pdftotext (Debian package poppler-utils) is the reference reader");
-        // Headings followed by paragraphs of one to nine lines, in sizes that put many headings
-        // near the foot of a page.
+        // Headings over paragraphs of one to nine lines, many near a page foot; a section heading
+        // over every other heading, a table of seven rows after every fifth paragraph.
         QTextDocument doc;
         QRandomGenerator aleatorio(7);
         QStringList titulos;
+        int tabelas = 0;
         for (int k = 0; k < 120; ++k) {
             titulos << QStringLiteral("Titulo%1").arg(k);
-            if (k % 20 == 0) EscreveParagrafo(doc, QStringLiteral("Seccao%1").arg(k), 0, false, false, false, 15, true, AlinhaEsquerda);
+            if (k % 2 == 0) EscreveParagrafo(doc, QStringLiteral("Seccao%1").arg(k), 0, false, false, false, 15, true, AlinhaEsquerda);
             EscreveParagrafo(doc, titulos.last(), 0, true, true, false, 11, true, AlinhaEsquerda);
             EscreveParagrafo(doc, QStringLiteral("texto%1 ").arg(k).repeated(int(aleatorio.bounded(8, 90))), 0, false, false, false, 11,
                              true, AlinhaEsquerda);
+            if (k % 5 != 2) continue;
+            QTextCursor c(&doc);
+            c.movePosition(QTextCursor::End);
+            QTextTable* t = c.insertTable(7, 2);
+            for (int l = 0; l < 7; ++l)
+                t->cellAt(l, 0).firstCursorPosition().insertText(l == 0 ? QStringLiteral("Cab%1").arg(tabelas) : QStringLiteral("T%1L%2").arg(tabelas).arg(l));
+            ++tabelas;
         }
         const QString caminho = m_pasta.filePath(QStringLiteral("p.pdf"));
         {
@@ -188,6 +196,10 @@ private slots:
                      qPrintable(QStringLiteral("a página %1 acaba num título").arg(numero)));
             for (const QString& l : linhas)
                 if (l.startsWith(QStringLiteral("Titulo"))) vistos << l.trimmed();
+            // A table that starts on this page has its heading row and three rows more here.
+            for (int k = 0; k < tabelas; ++k)
+                if (pagina.contains(QStringLiteral("Cab%1\n").arg(k)))
+                    QVERIFY2(pagina.contains(QStringLiteral("T%1L3\n").arg(k)), qPrintable(QStringLiteral("tabela %1, página %2").arg(k).arg(numero)));
         }
         QCOMPARE(vistos, titulos);
     }

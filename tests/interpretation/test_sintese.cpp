@@ -46,6 +46,11 @@ class TestSintese : public QObject {
 
 private slots:
 
+    // The Moon 45° ahead starts the second phase, 179.9° is still gibbous, 0° Carneiro crossed both ways.
+    void faseLunar() {
+        for (const auto& [sol, lua, fase] : {std::tuple{100.0, 145.0, 2}, {10.0, 189.9, 4}, {10.0, 355.0, 8}, {350.0, 10.0, 1}})
+            QCOMPARE(FaseLunar(sol, lua), fase);
+    }
     void equilibrio_data() {
         QTest::addColumn<QList<double>>("graus"); QTest::addColumn<QList<int>>("casas"); QTest::addColumn<double>("asc");
         // Fogo, Terra, Ar, Água; Cardinal, Fixa, Mutável; above, below, east, west; the dominant
