@@ -124,7 +124,7 @@ private slots:
         const CorpoDisposto& c = r.disposicao.exterior.at(0);
         QVERIFY(ContaCor(im, c.caixaGlifo, QColor(255, 0, 0)) > 5);
         QVERIFY(ContaCor(im, c.caixaGrau, QColor(255, 0, 0)) > 3);
-        QCOMPARE(r.marcadoresExteriores.at(0).dica, QStringLiteral("Marte a 10 de Câncer"));
+        QCOMPARE(r.marcadoresExteriores.at(0).dica, QStringLiteral("Marte a 10 de Caranguejo"));
         // The given chord in the square's red, and no chord of the natal chart's own (its
         // bodies stand 7° apart: none in aspect under zero orbs anyway, so the chord's middle
         // is the test).
