@@ -86,6 +86,8 @@ void frmMain::criaAccoes() {
             AbreMapa(c);
     });
     cria("mnuopenother", QStringLiteral("Abrir Outro ..."), nada, false, [this] { abreOutro(); });
+    cria("mnuimportaaf", QStringLiteral("Importar AAF..."), nada, false, [this] { importaAaf(); });
+    cria("mnuexportaaf", QStringLiteral("Exportar AAF..."), nada, true, [this] { exportaAaf(); });
     cria("mnuFileSave", QStringLiteral("&Guardar Mapa"), QKeySequence(QStringLiteral("Ctrl+S")), true, [this] { Guardar(); });
     cria("mnuFileSaveAs", QStringLiteral("Guardar Mapa como ..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")), true,
          [this] { FileSaveAs(); });
@@ -147,6 +149,8 @@ void frmMain::criaMenus() {
     m_mnuArquivo->addSeparator();
     m_mnuArquivo->addAction(a("mnuFileSave"));
     m_mnuArquivo->addAction(a("mnuFileSaveAs"));
+    m_mnuArquivo->addAction(a("mnuimportaaf"));
+    m_mnuArquivo->addAction(a("mnuexportaaf"));
     auto* exportar = m_mnuArquivo->addMenu(QStringLiteral("Exportar"));
     exportar->setObjectName(QStringLiteral("mnuexport2"));
     for (const char* n : {"mnusaveimage", "mnuexptaspectos", "mnuexport", "mnuexportpositions", "mnumapandresume", "mnutudo", "mnuexportpdf"})
