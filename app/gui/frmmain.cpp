@@ -375,6 +375,10 @@ bool frmMain::AbreMapa(const QString& caminho) {
     if (m_sessao.campos().mapaAberto)
         ShowInfo(1);
     actualizaComandos();
+    // Told once the chart is on screen: a box opened while loading would let the empty
+    // fields be read back over the chart.
+    if (ok && !m_sessao.avisoAbertura().isEmpty())
+        CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao() + QStringLiteral(" OpenFile"), m_sessao.avisoAbertura());
     return ok;
 }
 
