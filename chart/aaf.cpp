@@ -297,6 +297,10 @@ RegistoAaf AafDeCampos(const CamposMapa& c) {
     QStringList palavras = c.txtNome.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     r.apelido = palavras.isEmpty() ? QString() : palavras.takeLast();
     r.nome = palavras.join(QLatin1Char(' '));
+    // "Maria da Conceição, Silva": the comma parted the names, and AAF fields hold none.
+    for (QString* parte : {&r.nome, &r.apelido})
+        while (parte->endsWith(QLatin1Char(',')))
+            parte->chop(1);
     r.tipo = c.sexoMasculino ? u'm' : u'f';
     const RegistoTempo t = LerDataHora(c.txtData, c.txtHora);
     r.data = QStringLiteral("%1.%2.%3").arg(t.dia).arg(t.mes).arg(t.ano);
@@ -304,6 +308,9 @@ RegistoAaf AafDeCampos(const CamposMapa& c) {
     static const QRegularExpression codigoPais(QStringLiteral("^(.*),\\s*([A-Z]{1,3})$"));
     const QRegularExpressionMatch p = codigoPais.match(c.txtlocal.trimmed());
     r.local = p.hasMatch() ? p.captured(1).trimmed() : c.txtlocal.trimmed();
+    // A region after the place goes after a slash, as AAF writes it ("Kandel/Pfalz").
+    static const QRegularExpression virgula(QStringLiteral("\\s*,\\s*"));
+    r.local.replace(virgula, QStringLiteral("/"));
     r.pais = p.hasMatch() ? p.captured(2) : QString();
     r.temB = true;
     r.latitude = leGraus(c.txtLatitude);
@@ -317,7 +324,11 @@ RegistoAaf AafDeCampos(const CamposMapa& c) {
                   ? u'L'
                   : u'0';
     r.zona = c.fusoAtlas;
-    r.comentario = c.cometarios.simplified();
+    QStringList linhas;
+    for (const QString& l : c.cometarios.split(QLatin1Char('\n')))
+        if (!l.trimmed().isEmpty())
+            linhas << l.trimmed();
+    r.comentario = linhas.join(QLatin1Char('\n'));
     return r;
 }
 
@@ -334,7 +345,10 @@ QByteArray EscreveAaf(const QList<RegistoAaf>& registos) {
         if (!r.zona.isEmpty())
             t += QStringLiteral("#ZNAM:") + r.zona + QStringLiteral("\r\n");
         if (!r.comentario.isEmpty())
-            t += QStringLiteral("#COM:") + QString(r.comentario).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
+            // Further lines go on the chunk; one that starts with "#" gets a space before it, so
+            // that it is not taken for a chunk of its own.
+            t += QStringLiteral("#COM:") +
+                 QString(r.comentario).replace(QStringLiteral("\n#"), QStringLiteral("\n #")).replace(QLatin1Char('\n'), QStringLiteral("\r\n")) +
                  QStringLiteral("\r\n");
     }
     return t.toUtf8();

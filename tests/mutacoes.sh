@@ -76,7 +76,7 @@ aaf-verao	chart/aaf.cpp	(r.verao == u'1' ? 1 : r.verao == u'D' ? 2 : 0)	(r.verao
 aaf-juliano	chart/aaf.cpp	std::fabs(jdCivil - *r.diaJuliano) > 1.0 / 1440.0	std::fabs(jdCivil - *r.diaJuliano) > 1.0
 lote-decimal	app/cli/lote.cpp	            t.replace(u'.', formato.decimal);	            t.replace(u'.', u'.');
 leitura-junta-tabelas	interpretation/documento.cpp	c.insertFragment(QTextDocumentFragment(&relatorio));	CopiaDesde(relatorio, 0, c);
-svg-fontes	drawing/imagens.cpp	const QByteArray final = ComFontesAlternativas(bytes);	const QByteArray final = bytes;
+svg-fontes	drawing/imagens.cpp	const QByteArray final = ComFontesAlternativas(bytes);	const QByteArray final = bytes.isEmpty() ? ComFontesAlternativas(bytes) : bytes;
 FIM
 )
 
