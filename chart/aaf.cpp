@@ -189,7 +189,7 @@ QList<RegistoAaf> LeAaf(const QByteArray& bytes, QStringList* avisos) {
             }
             const auto lat = leCoordenada(f[1], u'n', u's'), lon = leCoordenada(f[2], u'e', u'w');
             if (!lat || !lon) {
-                aviso(n + 1, QStringLiteral("coordenadas «%1,%2» ilegíveis").arg(f[1], f[2]));
+                aviso(n + 1, QStringLiteral("coordenadas «%1,%2» ilegíveis").arg(Citacao(f[1]), Citacao(f[2])));
                 continue;
             }
             bool ok = false;
@@ -228,9 +228,9 @@ bool CamposDeAaf(const RegistoAaf& r, CamposMapa& c, const LugarDoAtlas& doAtlas
     static const QRegularExpression formaHora(QStringLiteral("^(\\d{1,2})[:.](\\d{2})(?::(\\d{2}))?$"));
     const QRegularExpressionMatch d = formaData.match(r.data), h = formaHora.match(r.hora);
     if (!d.hasMatch() && !r.diaJuliano)
-        return falha(r.data.isEmpty() ? QStringLiteral("data desconhecida") : QStringLiteral("data «%1» ilegível").arg(r.data));
+        return falha(r.data.isEmpty() ? QStringLiteral("data desconhecida") : QStringLiteral("data «%1» ilegível").arg(Citacao(r.data)));
     if (!h.hasMatch() && !r.hora.isEmpty())
-        return falha(QStringLiteral("hora «%1» ilegível").arg(r.hora));
+        return falha(QStringLiteral("hora «%1» ilegível").arg(Citacao(r.hora)));
     const bool semHora = !h.hasMatch() && !r.diaJuliano;
     double horas = semHora ? 12.0 : h.captured(1).toDouble() + h.captured(2).toDouble() / 60.0 + h.captured(3).toDouble() / 3600.0;
     DataHora civil{d.captured(1).toInt(), d.captured(2).toInt(), d.captured(3).toInt(), horas};
@@ -245,7 +245,7 @@ bool CamposDeAaf(const RegistoAaf& r, CamposMapa& c, const LugarDoAtlas& doAtlas
         QString razao;
         if (!doAtlas || !doAtlas(r.local, r.pais, c, &razao))
             return falha(QStringLiteral("sem coordenadas (#B93): ") +
-                         (razao.isEmpty() ? QStringLiteral("o local «%1» não está no atlas").arg(r.local) : razao));
+                         (razao.isEmpty() ? QStringLiteral("o local «%1» não está no atlas").arg(Citacao(r.local)) : razao));
         return true;
     }
 

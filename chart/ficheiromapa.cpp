@@ -130,7 +130,41 @@ QString textoEstado(const CamposMapa& c) {
 }
 } // namespace
 
+namespace {
+// No real chart needs a record this long; a longer one is damage (or a hostile file), found
+// before the file is decoded so that it costs no more than a look at its bytes.
+constexpr qsizetype MaximoRegisto = 64 * 1024;
+
+// The number (from 1) of the first record longer than MaximoRegisto; 0 when none is. A
+// newline inside quotes (a comment's lines) belongs to its record.
+int RegistoDemasiadoLongo(const QByteArray& bytes) {
+    int numero = 1;
+    qsizetype inicio = 0;
+    bool entreAspas = false;
+    for (qsizetype k = 0; k < bytes.size(); ++k) {
+        const char b = bytes[k];
+        if (b == '"') {
+            entreAspas = !entreAspas;
+        } else if ((b == '\n' || b == '\r') && !entreAspas) {
+            if (k - inicio > MaximoRegisto) return numero;
+            if (b == '\r' && k + 1 < bytes.size() && bytes[k + 1] == '\n') ++k;
+            ++numero;
+            inicio = k + 1;
+        }
+    }
+    return bytes.size() - inicio > MaximoRegisto ? numero : 0;
+}
+} // namespace
+
 int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int* registo, CodificacaoTexto* lida) {
+    if (const int longo = RegistoDemasiadoLongo(bytes)) {
+        if (registo) *registo = longo;
+        if (descricao)
+            *descricao = QStringLiteral("O registo %1 tem mais de %2 KiB; nenhum mapa tem registos tão longos.")
+                             .arg(longo)
+                             .arg(MaximoRegisto / 1024);
+        return ERRO_TIPO;
+    }
     const QString texto = DecodificaTexto(bytes, lida);
     LeitorCampos leitor(texto);
     int numero = 0;
@@ -152,7 +186,7 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
             *registo = rec;
         if (descricao)
             *descricao = numero == ERRO_TIPO
-                             ? QStringLiteral("O registo %1 devia ser #TRUE# ou #FALSE# e tem «%2».").arg(rec).arg(valor)
+                             ? QStringLiteral("O registo %1 devia ser #TRUE# ou #FALSE# e tem «%2».").arg(rec).arg(Citacao(valor))
                              : QStringLiteral("O ficheiro termina no registo %1; um mapa tem pelo menos 26.").arg(rec);
         return false;
     };
@@ -200,7 +234,7 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
         if (registo)
             *registo = rec;
         if (descricao)
-            *descricao = QStringLiteral("O registo %1 tem uma posição que não se pode ler: «%2».").arg(rec).arg(texto);
+            *descricao = QStringLiteral("O registo %1 tem uma posição que não se pode ler: «%2».").arg(rec).arg(Citacao(texto));
         return ERRO_TIPO;
     };
     for (int i = 0; i <= 11; ++i)

@@ -1,5 +1,7 @@
 #include "rtf.h"
 
+#include <functional>
+
 #include "cp1252.h"
 
 #include <QColor>
@@ -94,6 +96,8 @@ public:
 
     // Reads the whole RTF into the document. Paragraphs go into the document as they close, so
     // memory follows the document, not the file, and the time is linear in the file's size.
+    std::function<bool(double)> progresso; // told the share read; false cancels
+
     bool le(QTextDocument& doc, QString* erro) {
         int inicio = 0;
         if (dados.startsWith("\xEF\xBB\xBF")) inicio = 3; // the byte-order mark some editors put first
@@ -114,6 +118,14 @@ public:
         cursor = &c;
         c.beginEditBlock(); // one layout pass at the end, not one per paragraph
         percorre();
+        if (cancelado) {
+            c.endEditBlock();
+            cursor = nullptr;
+            doc.clear();
+            doc.setUndoRedoEnabled(desfazer);
+            if (erro) *erro = QStringLiteral("A importação foi cancelada.");
+            return false;
+        }
         // Without a closing "\par" the last paragraph keeps the alignment its text was read in.
         const Qt::Alignment alinhamento = atual.formato.alignment();
         fechaParagrafo(estadoFinal);
@@ -163,8 +175,18 @@ private:
 
     Estado& estado() { return pilha.last(); }
 
+    bool cancelado = false;
+
     void percorre() {
+        qsizetype proximoAviso = 0;
         while (pos < dados.size()) {
+            if (progresso && pos >= proximoAviso) {
+                proximoAviso = pos + 256 * 1024;
+                if (!progresso(double(pos) / double(dados.size()))) {
+                    cancelado = true;
+                    return;
+                }
+            }
             const char c = dados.at(pos++);
             if (c == '{') {
                 saltoPendente = 0;
@@ -535,13 +557,7 @@ private:
             linhas.clear();
             return;
         }
-        QTextTableFormat f;
-        f.setCellPadding(3);
-        f.setCellSpacing(0);
-        f.setBorder(1);
-        f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        f.setBorderCollapse(true);
-        f.setBorderBrush(QColor(160, 160, 160));
+        QTextTableFormat f = FormatoTabela();
         primeiro = false; // the document's first block, if nothing was written yet, stays before the table
         QTextTable* t = cursor->insertTable(int(linhas.size()), colunas, f);
         for (int l = 0; l < linhas.size(); ++l)
@@ -607,7 +623,19 @@ private:
 
 } // namespace
 
-bool LeRtf(const QByteArray& rtf, QTextDocument& documento, QString* erro) {
+QTextTableFormat FormatoTabela() {
+    QTextTableFormat f;
+    f.setCellPadding(3);
+    f.setCellSpacing(0);
+    f.setBorder(1);
+    f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    f.setBorderCollapse(true);
+    f.setBorderBrush(QColor(160, 160, 160));
+    return f;
+}
+
+bool LeRtf(const QByteArray& rtf, QTextDocument& documento, QString* erro, const std::function<bool(double)>& progresso) {
     Leitor leitor(rtf);
+    leitor.progresso = progresso;
     return leitor.le(documento, erro);
 }

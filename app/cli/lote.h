@@ -5,13 +5,33 @@
 #include "escolhacalculo.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// RFC 4180 records: fields separated by the separator, quoted with double quotes ("" inside
-// quotes is one quote), records ended by LF or CR LF outside quotes.
-QList<QStringList> LeCsv(const QString& texto, QChar separador);
+#include <functional>
+
+// RFC 4180 records read one at a time from a device: fields separated by ',' or ';' (the one
+// the first line has more of), quoted with double quotes ("" inside quotes is one quote),
+// records ended by LF, CR or CR LF outside quotes. The input is UTF-8 (with or without its mark)
+// when all of it is valid UTF-8, else Windows-1252 — decided by a first pass over the device,
+// which must be seekable (a file or a buffer).
+class LeitorCsv {
+public:
+    explicit LeitorCsv(QIODevice& entrada);
+    bool proximo(QStringList& registo); // false at the end of the input
+
+private:
+    bool byte(char& c);
+    bool espreita(char esperado); // consumes the next byte when it is `esperado`
+    QString texto(const QByteArray& bytes) const;
+    QIODevice& m_entrada;
+    QByteArray m_bloco;
+    qsizetype m_pos = 0;
+    char m_separador = ',';
+    bool m_utf8 = false, m_marca = false;
+};
 QString LinhaCsv(const QStringList& campos, QChar separador = u',');
 
 // How the batch output is written: for programs (',' between fields, '.' decimals, no mark),
@@ -45,3 +65,11 @@ bool LeEscolhaCalculo(const QString& motor, const QString& casas, EscolhaCalculo
 // `lancados`, when given, receives the fields of every chart cast.
 QByteArray CorreLote(const QByteArray& entrada, int& charts, int& falhas, const FormatoLote& formato = {},
                      QList<CamposMapa>* lancados = nullptr);
+// The same, streamed: records read as they come and every output line (the header first)
+// handed to `escreve`, so memory stays flat whatever the line count. False as soon as
+// `escreve` fails (the output could not be written).
+// The lines are cast on `nucleos` threads, their output kept in the input's order.
+bool CorreLote(QIODevice& entrada, const std::function<bool(const QByteArray&)>& escreve, int& charts, int& falhas,
+               const FormatoLote& formato = {}, QList<CamposMapa>* lancados = nullptr, int nucleos = 1);
+// Every core where the ephemeris library is safe on several threads at once; else one.
+int NucleosDoLote();

@@ -13,6 +13,7 @@
 #include "orbes.h"
 #include "resumo.h"
 #include "saidas.h"
+#include "sinais.h"
 
 #include <QCoreApplication>
 #ifndef NATALIS_CLI_NUCLEO
@@ -51,6 +52,7 @@ const OpcaoDado kOutras[] = {
     {"abrir", "FICHEIRO.anc", "abre um ficheiro de mapa em vez de calcular"},
     {"lote", "ENTRADA.csv", "calcula os mapas de um ficheiro CSV (nome,sexo,data,hora,fuso,local,latitude,longitude)"},
     {"saida", "SAIDA.csv", "com --lote: escreve o CSV de resultados neste ficheiro (por omissão, a saída padrão)"},
+    {"nucleos", "N", "com --lote: calcula em N núcleos do processador (por omissão, todos)"},
     {"folha-calculo", nullptr, "com --lote: CSV para folhas de cálculo em português (; entre campos, vírgula decimal, UTF-8 com BOM)"},
     {"importar-aaf", "F.aaf", "importa os mapas de um ficheiro AAF: um ficheiro de mapa cada, na pasta de --pasta"},
     {"pasta", "PASTA", "com --importar-aaf: a pasta onde ficam os ficheiros de mapa (nunca substitui nenhum)"},
@@ -175,7 +177,8 @@ int importaAaf(const QString& entrada, const QString& pasta) {
     return r.erro.isEmpty() && r.ignorados.isEmpty() ? SAIDA_OK : SAIDA_FALHOU;
 }
 
-int correLote(const QString& entrada, const QString& saida, const FormatoLote& formato, const QString& aaf) {
+int correLote(const QString& entrada, const QString& saida, const FormatoLote& formato, const QString& aaf,
+              int nucleos) {
     QFile f(entrada);
     if (!f.open(QIODevice::ReadOnly)) {
         escreve(stderr, QStringLiteral("natalis-cli: não foi possível ler ") + entrada + QStringLiteral(": ") +
@@ -184,19 +187,31 @@ int correLote(const QString& entrada, const QString& saida, const FormatoLote& f
     }
     int charts = 0, falhas = 0;
     QList<CamposMapa> lancados;
-    const QByteArray csv = CorreLote(f.readAll(), charts, falhas, formato, aaf.isEmpty() ? nullptr : &lancados);
-    if (!aaf.isEmpty() && !escreveAaf(aaf, lancados))
-        return SAIDA_FALHOU;
+    QList<CamposMapa>* paraAaf = aaf.isEmpty() ? nullptr : &lancados;
+    // Each line goes out as it is cast: to standard output, or to the new file's temporary copy,
+    // put in place only when every line is written.
     if (saida.isEmpty()) {
-        std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
+        CorreLote(
+            f, [](const QByteArray& l) { return std::fwrite(l.constData(), 1, size_t(l.size()), stdout) == size_t(l.size()); },
+            charts, falhas, formato, paraAaf, nucleos);
     } else {
         QString erro;
-        if (!GravaFicheiro(saida, csv, &erro)) {
+        const bool gravado = GravaFicheiro(
+            saida,
+            [&](QIODevice& destino) {
+                return CorreLote(
+                    f, [&](const QByteArray& l) { return destino.write(l) == l.size(); }, charts, falhas, formato,
+                    paraAaf, nucleos);
+            },
+            &erro);
+        if (!gravado) {
             escreve(stderr, QStringLiteral("natalis-cli: não foi possível escrever ") + saida + QStringLiteral(": ") +
                                 erro + QLatin1Char('\n'));
             return SAIDA_FALHOU;
         }
     }
+    if (!aaf.isEmpty() && !escreveAaf(aaf, lancados))
+        return SAIDA_FALHOU;
     if (falhas)
         escreve(stderr, QStringLiteral("natalis-cli: %1 de %2 mapas não foram calculados\n").arg(falhas).arg(charts));
     return falhas ? SAIDA_FALHOU : SAIDA_OK;
@@ -247,6 +262,7 @@ int passaAoCompleto(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    PreparaSinaisDoPrograma();
     std::unique_ptr<QCoreApplication> aplicacao;
     if (precisaGui(argc, argv)) {
 #ifdef NATALIS_CLI_NUCLEO
@@ -264,6 +280,8 @@ int main(int argc, char** argv) {
     QCoreApplication& app = *aplicacao;
     MensagensCli caixa;
     DefineCaixaMensagens(&caixa);
+    if (const QString aviso = TomaAvisoOpcoes(); !aviso.isEmpty())
+        escreve(stderr, QStringLiteral("natalis-cli: ") + aviso + QLatin1Char('\n'));
 
     QMap<QString, QString> dados, outras;
     QList<QPair<const SaidaCli*, QString>> saidas;
@@ -331,7 +349,7 @@ int main(int argc, char** argv) {
         return erroArgumentos(QStringLiteral("use dados de nascimento, --abrir ou --lote, um de cada vez"));
     if (!abrir && !lote && dados.isEmpty())
         return erroArgumentos(QStringLiteral("indique os dados de nascimento, --abrir FICHEIRO.anc ou --lote ENTRADA.csv"));
-    for (const char* soLote : {"saida", "folha-calculo"})
+    for (const char* soLote : {"saida", "folha-calculo", "nucleos"})
         if (outras.contains(QString::fromLatin1(soLote)) && !lote)
             return erroArgumentos(QStringLiteral("--%1 só se usa com --lote").arg(QString::fromLatin1(soLote)));
     if (lote && !saidas.isEmpty())
@@ -345,7 +363,7 @@ int main(int argc, char** argv) {
             nomes << QLatin1Char('.') + e;
         const QString ultima = nomes.takeLast();
         return erroArgumentos(QStringLiteral("--%1: «%2» deve terminar em %3")
-                                  .arg(saida->opcao, valor,
+                                  .arg(saida->opcao, Citacao(valor),
                                        nomes.isEmpty() ? ultima : nomes.join(QStringLiteral(", ")) + QStringLiteral(" ou ") + ultima));
     }
     if (abrir && (outras.contains(QStringLiteral("motor")) || outras.contains(QStringLiteral("casas"))))
@@ -357,10 +375,18 @@ int main(int argc, char** argv) {
         return erroArgumentos(erroEscolha);
     if (!carregaOrbes(outras.value(QStringLiteral("orbes"))))
         return SAIDA_FALHOU;
+    int nucleos = NucleosDoLote();
+    if (outras.contains(QStringLiteral("nucleos"))) {
+        bool ok = false;
+        nucleos = outras.value(QStringLiteral("nucleos")).toInt(&ok);
+        if (!ok || nucleos < 1 || nucleos > 256)
+            return erroArgumentos(QStringLiteral("--nucleos: «%1» não é um número de 1 a 256").arg(Citacao(outras.value(QStringLiteral("nucleos")))));
+        nucleos = std::min(nucleos, NucleosDoLote() > 1 ? nucleos : 1);
+    }
     if (lote)
         return correLote(outras.value(QStringLiteral("lote")), outras.value(QStringLiteral("saida")),
                          outras.contains(QStringLiteral("folha-calculo")) ? FormatoFolhaCalculo() : FormatoLote{},
-                         outras.value(QStringLiteral("exportar-aaf")));
+                         outras.value(QStringLiteral("exportar-aaf")), nucleos);
 
     CamposMapa campos;
     Mapa& mapa = MapaActual();

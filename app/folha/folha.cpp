@@ -4,6 +4,7 @@
 #include "escolhacalculo.h"
 #include "fontes.h"
 #include "gravacao.h"
+#include "normaliza.h"
 #include "paginacao.h"
 #include "superficie.h"
 #include "vectorial.h"
@@ -69,10 +70,10 @@ QImage RodaDoRelatorio(Mapa& mapa) {
 QStringList CabecalhoFolha(const CamposMapa& c) {
     const QString nome = c.txtNome.trimmed().isEmpty() ? QStringLiteral("(sem nome)") : c.txtNome.trimmed();
     QString nascimento = (c.sexoMasculino ? QStringLiteral("Nascido a ") : QStringLiteral("Nascida a ")) + c.txtData +
-                         QStringLiteral(" às ") + c.txtHora + QStringLiteral(" (fuso ") + c.FusoHorario +
+                         QStringLiteral(" às ") + c.txtHora + QStringLiteral(" (fuso ") + FusoParaLeitor(c.FusoHorario) +
                          QStringLiteral(")");
     if (!c.txtlocal.trimmed().isEmpty()) nascimento += QStringLiteral(" em ") + c.txtlocal.trimmed();
-    nascimento += QStringLiteral(", latitude ") + c.txtLatitude + QStringLiteral(", longitude ") + c.txtlongitude;
+    nascimento += QStringLiteral(", latitude ") + c.txtLatitude + QStringLiteral(", longitude ") + LongitudeParaLeitor(c.txtlongitude);
     return {nome, nascimento, QStringLiteral("Calculado pelo Natalis: ") + DescricaoEscolha(c.escolha) + QLatin1Char('.')};
 }
 

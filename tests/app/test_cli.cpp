@@ -12,8 +12,9 @@
 
 namespace {
 struct Resultado { int codigo = -1; QString saida, erros; };
-Resultado corre(const QStringList& args) {
+Resultado corre(const QStringList& args, const QProcessEnvironment& ambiente = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(ambiente);
     p.start(QStringLiteral(NATALIS_PROGRAM_DIR "/natalis-cli"), args);
     Resultado r;
     if (!p.waitForFinished(60000)) return r;
@@ -88,6 +89,9 @@ private slots:
                                               << "não existiu";
         QTest::newRow("hora repetida") << atlas + QStringList{"--data", "30/10/2022", "--hora", "1:30"} << 0 << "duas vezes";
         QTest::newRow("data impossível") << atlas + QStringList{"--data", "31/2/1974", "--hora", "0:20"} << 2 << "31/2/1974";
+        // Input quoted in a message is cut to a readable length.
+        QTest::newRow("hora enorme") << lisboa + QStringList{"--hora", "1" + QString(100000, '9')} << 2 << "«199999";
+        QTest::newRow("local enorme") << QStringList{"--atlas", QString(100000, 'x')} + data << 2 << "não está no atlas";
     }
     void argumentos() {
         QFETCH(QStringList, args);
@@ -97,6 +101,7 @@ private slots:
         QCOMPARE(r.codigo, codigo);
         for (const QString& m : mensagem.split('\n'))
             QVERIFY2((r.saida + r.erros).contains(m), qPrintable(r.saida + r.erros));
+        if (codigo) QVERIFY2(r.erros.size() < 2000, qPrintable(r.erros.left(300)));
     }
 
     // A chart cast, saved and opened again shows the same summary and aspects without the
@@ -120,6 +125,42 @@ private slots:
         QCOMPARE(corre({"--atlas", "Recife", "--data", "25/4/1974", "--hora", "0:20", "--motor", "preciso", "--silencioso",
                         "--guardar", anc}).codigo, 0);
         QVERIFY(le(anc).endsWith("\"America/Recife\"\r\n"));
+    }
+
+    // Several blocks cast on several threads give the output and the messages of one thread,
+    // line for line and in the input's order (bad dates fail inside the cast, on the threads).
+    void loteEmParalelo() {
+        QTemporaryDir d;
+        QByteArray entrada;
+        for (int k = 0; k < 5000; ++k)
+            entrada += QStringLiteral("N%1,F,%2/%3/%4,%5:%6,0,Lisboa,38º43' N,9º8' W,%7\n")
+                           .arg(k).arg(k % 500 == 7 ? 31 : 1 + k % 28).arg(k % 500 == 7 ? 2 : 1 + k % 12)
+                           .arg(1900 + k % 120).arg(k % 24).arg(k % 60).arg(k % 3 ? "" : "preciso").toUtf8();
+        QVERIFY(DiscoCheio::escreve(d.filePath("e.csv"), entrada));
+        const Resultado um = corre({"--lote", d.filePath("e.csv"), "--nucleos", "1"}),
+                        tres = corre({"--lote", d.filePath("e.csv"), "--nucleos", "3"});
+        QCOMPARE(um.codigo, 1);
+        QCOMPARE(um.saida.count('\n'), 1 + 5000 - 10);
+        QCOMPARE(tres.saida, um.saida);
+        QCOMPARE(tres.erros, um.erros);
+        QVERIFY2(um.erros.startsWith("natalis-cli: linha 8: ") && um.erros.contains("linha 4508: "), qPrintable(um.erros));
+    }
+
+    // A settings file with a value beyond any sane size: the value is dropped from the file,
+    // said once, and the other settings stay.
+    void opcoesEnormes() {
+        QTemporaryDir d;
+        QVERIFY(QDir().mkpath(d.filePath("Natalis")));
+        const QString conf = d.filePath("Natalis/Natalis.conf");
+        const QByteArray enorme = "Option7=" + QByteArray(200 * 1024, 'x') + "\n";
+        QVERIFY(DiscoCheio::escreve(conf, "[Options]\nOption5=0\n" + enorme + "Option9=abc\n"));
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("XDG_CONFIG_HOME", d.path());
+        const Resultado r = corre(kLisboa, ambiente);
+        QCOMPARE(r.codigo, 0);
+        QVERIFY2(r.erros.contains("tinha 1 valor(es) com mais de 64 KiB"), qPrintable(r.erros));
+        QCOMPARE(DiscoCheio::conteudo(conf), QByteArray("[Options]\nOption5=0\nOption9=abc\n"));
+        QVERIFY(corre(kLisboa, ambiente).erros.isEmpty()); // said once
     }
 
     // The batch: bad lines are reported by number and the rest go on; names with commas or
