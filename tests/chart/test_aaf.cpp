@@ -76,21 +76,6 @@ private slots:
         QCOMPARE(c.cometarios.contains(QStringLiteral("desconhecida")), QByteArray(QTest::currentDataTag()).startsWith("hora desc"));
     }
 
-    // Records that cannot be charts say why, and a record refused takes its chunks with it.
-    void recusados() {
-        QStringList avisos;
-        const QList<RegistoAaf> r = LeAaf("#A93:So,Tres,m\n#B93:*,1n00,1e00,0he00,0\n#A93:X,Y,m,31-12-2000,12:00,Lx,P\n"
-                                          "#B93:*,38n43,9w08,0he00,0\n#A93:Z,W,m,1.1.2000,12:00,Atl\xc3\xa2ntida,*\n",
-                                          &avisos);
-        QCOMPARE(avisos.size(), 1);
-        QVERIFY(avisos[0].startsWith("linha 1:"));
-        QCOMPARE(r.size(), 2);
-        CamposMapa c;
-        QString porque;
-        QVERIFY(!CamposDeAaf(r[0], c, nullptr, &porque) && porque.contains("«31-12-2000» ilegível"));
-        QVERIFY(!CamposDeAaf(r[1], c, nullptr, &porque) && porque.contains("Atlântida"));
-    }
-
     // The cast of an imported record is the cast of the same data typed in; and a published
     // record's positions (1839, local mean time) agree with the precise engine to a few seconds.
     void lancamento() {
@@ -116,15 +101,12 @@ private slots:
         const bool lancou = Cast(cezanne, m3);
         EscolhaCalculoActual() = antes;
         QVERIFY(lancou);
-        // The record's own #LPOS: SO28CP19:16 MO12PI56:26 ME05CP08:26 VE05AQ48:43 MA29VI16:42
-        // JU18LI22:42 SA07SG27:31 UR10PI04:01 NE09AQ39:38 PL15AR58:34.
-        const double lpos[10] = {270 + 28 + 19 / 60. + 16 / 3600., 330 + 12 + 56 / 60. + 26 / 3600., 270 + 5 + 8 / 60. + 26 / 3600.,
-                                 300 + 5 + 48 / 60. + 43 / 3600., 150 + 29 + 16 / 60. + 42 / 3600., 180 + 18 + 22 / 60. + 42 / 3600.,
-                                 240 + 7 + 27 / 60. + 31 / 3600., 330 + 10 + 4 / 60. + 1 / 3600., 300 + 9 + 39 / 60. + 38 / 3600.,
-                                 15 + 58 / 60. + 34 / 3600.};
+        // The record's own #LPOS (SO28CP19:16 MO12PI56:26 ME05CP08:26 VE05AQ48:43 MA29VI16:42
+        // JU18LI22:42 SA07SG27:31 UR10PI04:01 NE09AQ39:38 PL15AR58:34) in degrees, to 1/3600.
+        const double lpos[10] = {298.3211, 342.9406, 275.1406, 305.8119, 179.2783, 198.3783, 247.4586, 340.0669, 309.6606, 15.9761};
         for (int i = 0; i < 10; ++i) {
             const double d = std::remainder(NormalizaPosicao(cezanne.PosPlaneta[i]).valor - lpos[i], 360.0);
-            QVERIFY2(std::fabs(d) < 10 / 3600.0, qPrintable(QString::number(i) + ": " + cezanne.PosPlaneta[i]));
+            QVERIFY2(std::fabs(d) < 11 / 3600.0, qPrintable(QString::number(i) + ": " + cezanne.PosPlaneta[i]));
         }
     }
 
@@ -154,42 +136,39 @@ private slots:
         const QByteArray bytes = EscreveAaf({r});
         QVERIFY(bytes.contains("\r\n#B93:") && !bytes.contains("\n\n"));
         const QList<RegistoAaf> lidos = LeAaf(bytes);
-        QCOMPARE(lidos.size(), 1);
         CamposMapa v;
-        QVERIFY(CamposDeAaf(lidos[0], v, nullptr, nullptr));
-        QCOMPARE(v.txtNome, QStringLiteral("Ana Conceição Simões"));
-        QCOMPARE(v.sexoMasculino, false);
-        QCOMPARE(v.txtlocal, QStringLiteral("Vila Nova/Cerveira, P"));
-        QCOMPARE(v.cometarios, c.cometarios);
         Mapa m2;
-        QVERIFY(Cast(v, m2));
-        for (const auto& [a, b] : {std::pair{c.txtData, v.txtData}, {c.lblHoras[0], v.lblHoras[0]}, {c.txtLatitude, v.txtLatitude},
-                                   {c.txtlongitude, v.txtlongitude}, {c.PosCasas[3], v.PosCasas[3]}})
-            QCOMPARE(b, a);
+        QVERIFY(lidos.size() == 1 && CamposDeAaf(lidos[0], v, nullptr, nullptr) && Cast(v, m2));
+        QCOMPARE((QStringList{v.txtNome, v.txtlocal, v.cometarios, v.txtData, v.lblHoras[0], v.txtLatitude, v.txtlongitude, v.PosCasas[3]}),
+                 (QStringList{"Ana Conceição Simões", "Vila Nova/Cerveira, P", c.cometarios, c.txtData, c.lblHoras[0],
+                              c.txtLatitude, c.txtlongitude, c.PosCasas[3]}));
+        QVERIFY(!v.sexoMasculino);
         QCOMPARE(NormalizaFuso(v.FusoHorario).valor, NormalizaFuso(c.FusoHorario).valor);
     }
 
     // Import into a folder: one chart file a record, an existing name never replaced, the
-    // skipped ones listed with their reason; the files open as charts.
+    // skipped ones listed with their reason (a record refused at its "#A93:" takes its chunks
+    // with it); the files open as charts.
     void importaPasta() {
         QTemporaryDir d;
         QFile existente(d.filePath("Tobias Ferber.anc"));
-        QVERIFY(existente.open(QIODevice::WriteOnly) && existente.write("x") == 1);
-        existente.close();
+        QVERIFY(existente.open(QIODevice::WriteOnly) && existente.write("x") == 1 && existente.flush());
         const ResumoImportacao r = ImportaAaf(
             "#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel/Pfalz,D\r\n#B93:*,49n05,8e11,1he,0\r\n#COM:Programmierer\r\n"
             "der AAF-DLL\r\n#A93:Sem,Lugar,f,1.1.2000,12:00,Nenhures,P\r\n#A93:A/B:C,*,e,2.2.2000,2:00,Lx,P\r\n"
+            "#B93:*,38n43,9w08,0he00,0\r\n#A93:So,Tres,m\r\n#B93:*,1n00,1e00,0he00,0\r\n#A93:X,Y,m,31-12-2000,12:00,Lx,P\r\n"
             "#B93:*,38n43,9w08,0he00,0\r\n",
             d.path(), nullptr);
         QCOMPARE(r.importados, (QStringList{"Tobias Ferber (2).anc", "A_B_C.anc"}));
         QCOMPARE(r.renomeados.size(), 1);
-        QCOMPARE(r.ignorados.size(), 1);
-        QVERIFY2(r.ignorados[0].first.startsWith("linha 5") && r.ignorados[0].second.contains("Nenhures"),
-             qPrintable(r.ignorados[0].first + r.ignorados[0].second));
-        QFile f(d.filePath("Tobias Ferber.anc"));
-        QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == "x");
-        QFile g(d.filePath("Tobias Ferber (2).anc"));
-        QVERIFY(g.open(QIODevice::ReadOnly));
+        QStringList ignorados;
+        for (const auto& [quem, porque] : r.ignorados) ignorados << quem.section(' ', 0, 1) + ": " + porque;
+        QCOMPARE(ignorados.size(), 3);
+        for (const char* e : {"linha 9: «#A93:» com 3 campos", "linha 5 (Lugar: sem coordenadas (#B93): o local «Nenhures»",
+                              "linha 11 (Y: data «31-12-2000» ilegível"})
+            QVERIFY2(ignorados.filter(QString::fromUtf8(e)).size() == 1, qPrintable(ignorados.join('|')));
+        QFile f(d.filePath("Tobias Ferber.anc")), g(d.filePath("Tobias Ferber (2).anc"));
+        QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == "x" && g.open(QIODevice::ReadOnly));
         CamposMapa c;
         QCOMPARE(LeBytesMapa(g.readAll(), c), 0);
         QCOMPARE(c.cometarios, QStringLiteral("Programmierer\nder AAF-DLL"));
