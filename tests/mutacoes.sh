@@ -93,6 +93,7 @@ rtf-cancela	interpretation/rtfleitura.cpp	if (!progresso(double(pos) / double(da
 importa-limite	interpretation/documento.cpp	if (f.size() > MaximoImportacao) {	if (false) {
 citacao-hora	chart/normalizatempo.cpp	QStringLiteral("A hora de nascimento «") + Citacao(t) +	QStringLiteral("A hora de nascimento «") + t +
 cp1252-tabela	platform/cp1252.cpp	0x2039, 0x0152, 0,	0x2039, 0x0153, 0,
+lote-cp1252	app/cli/lote.cpp	m_utf8 = m_marca || (alto && !verifica.hasError());	m_utf8 = m_marca || alto;
 FIM
 )
 

@@ -164,8 +164,8 @@ private slots:
         QStringList ignorados;
         for (const auto& [quem, porque] : r.ignorados) ignorados << quem.section(' ', 0, 1) + ": " + porque;
         QCOMPARE(ignorados.size(), 3);
-        for (const char* e : {"linha 9: «#A93:» com 3 campos", "linha 5 (Lugar: sem coordenadas (#B93): o local «Nenhures»",
-                              "linha 11 (Y: data «31-12-2000» ilegível"})
+        for (const char* e : {"linha 8: «#A93:» com 3 campos", "linha 5: sem coordenadas (#B93): o local «Nenhures»",
+                              "linha 10: data «31-12-2000» ilegível"})
             QVERIFY2(ignorados.filter(QString::fromUtf8(e)).size() == 1, qPrintable(ignorados.join('|')));
         QFile f(d.filePath("Tobias Ferber.anc")), g(d.filePath("Tobias Ferber (2).anc"));
         QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == "x" && g.open(QIODevice::ReadOnly));
