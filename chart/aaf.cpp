@@ -29,10 +29,12 @@ std::optional<double> leCoordenada(const QString& t, QChar positivo, QChar negat
     return d == negativo ? -v : v;
 }
 
-// Zones "1he00", "5hw00", "0e21:48", "-1h00" (a sign instead of the letter): hours east of UT.
+// Zones "1he00", "1he", "5hw00", "0e21:48", "1" (whole hours east), "-1h00" (a sign instead of
+// the letter): hours east of UT.
 std::optional<double> leFuso(const QString& t) {
     static const QRegularExpression forma(
-        QStringLiteral("^\\s*([+-]?)(\\d{1,2})\\s*h?\\s*([eEwW]?)\\s*(\\d{1,2})(?::(\\d{1,2}))?\\s*$"));
+        QStringLiteral("^\\s*([+-]?)(\\d{1,2})\\s*(?:h\\s*)?([eEwW]?)\\s*(?:(\\d{1,2})(?::(\\d{1,2}))?)?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = forma.match(t);
     if (!m.hasMatch())
         return std::nullopt;
@@ -123,18 +125,37 @@ QList<RegistoAaf> LeAaf(const QByteArray& bytes, QStringList* avisos) {
         if (avisos)
             *avisos << QStringLiteral("linha %1: %2").arg(n).arg(t);
     };
+    // A record refused at its "#A93:" takes its other chunks with it; a line that does not start
+    // with "#" goes on with the chunk above it (long comments are written so).
+    bool recusado = false;
+    QString ultimaMarca;
     for (int n = 0; n < linhas.size(); ++n) {
         QString l = linhas[n];
         if (l.endsWith(QLatin1Char('\r')))
             l.chop(1);
         if (l.trimmed().isEmpty() || l.startsWith(QLatin1String("#:")))
             continue;
+        if (!l.startsWith(QLatin1Char('#'))) {
+            if (recusado)
+                continue;
+            if (registos.isEmpty())
+                aviso(n + 1, QStringLiteral("não pertence a nenhum registo «#A93:»"));
+            else if (ultimaMarca == QLatin1String("#COM"))
+                registos.last().comentario += QLatin1Char('\n') + l.trimmed();
+            continue;
+        }
         const qsizetype doisPontos = l.indexOf(QLatin1Char(':'));
         const QString marca = doisPontos > 0 ? l.left(doisPontos).trimmed().toUpper() : QString();
         const QString resto = l.mid(doisPontos + 1);
+        ultimaMarca = marca;
         if (marca == QLatin1String("#A93")) {
             QStringList f = resto.split(QLatin1Char(','));
-            if (f.size() < 7) {
+            // The type is sometimes left out: the date then stands third.
+            static const QRegularExpression formaData(QStringLiteral("^\\s*\\d{1,2}\\.\\d{1,2}\\.-?\\d{1,4}\\s*$"));
+            if (f.size() == 6 && formaData.match(f[2]).hasMatch())
+                f.insert(2, QStringLiteral("*"));
+            recusado = f.size() < 7;
+            if (recusado) {
                 aviso(n + 1, QStringLiteral("«#A93:» com %1 campos em vez de 7").arg(f.size()));
                 continue;
             }
@@ -152,7 +173,9 @@ QList<RegistoAaf> LeAaf(const QByteArray& bytes, QStringList* avisos) {
             registos << r;
             continue;
         }
-        if (registos.isEmpty() || marca.isEmpty() || !marca.startsWith(QLatin1Char('#'))) {
+        if (recusado)
+            continue;
+        if (registos.isEmpty() || marca.isEmpty()) {
             aviso(n + 1, QStringLiteral("não pertence a nenhum registo «#A93:»"));
             continue;
         }
@@ -195,14 +218,14 @@ bool CamposDeAaf(const RegistoAaf& r, CamposMapa& c, const LugarDoAtlas& doAtlas
     };
     c.Limpa();
     c.txtNome = (r.nome.isEmpty() ? r.apelido : r.apelido.isEmpty() ? r.nome : r.nome + QLatin1Char(' ') + r.apelido);
-    c.sexoMasculino = r.tipo != u'f';
+    c.sexoMasculino = r.tipo != u'f' && r.tipo != u'w'; // w: weiblich
     c.txtlocal = r.local + (r.pais.isEmpty() ? QString() : QStringLiteral(", ") + r.pais);
     c.cometarios = r.comentario;
     if (r.zona.contains(QLatin1Char('/')))
         c.fusoAtlas = r.zona;
 
     static const QRegularExpression formaData(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(-?\\d{1,4})$"));
-    static const QRegularExpression formaHora(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
+    static const QRegularExpression formaHora(QStringLiteral("^(\\d{1,2})[:.](\\d{2})(?::(\\d{2}))?$"));
     const QRegularExpressionMatch d = formaData.match(r.data), h = formaHora.match(r.hora);
     if (!d.hasMatch() && !r.diaJuliano)
         return falha(r.data.isEmpty() ? QStringLiteral("data desconhecida") : QStringLiteral("data «%1» ilegível").arg(Citacao(r.data)));
@@ -226,17 +249,24 @@ bool CamposDeAaf(const RegistoAaf& r, CamposMapa& c, const LugarDoAtlas& doAtlas
         return true;
     }
 
-    double verao = 0;
-    double fuso = 0;
-    if (r.verao == u'L') {
-        fuso = r.longitude / 15.0; // local mean time
-    } else {
-        if (!r.fuso)
-            return falha(QStringLiteral("fuso horário desconhecido"));
-        fuso = *r.fuso;
-        verao = r.verao == u'1' ? 1 : r.verao == u'D' ? 2 : 0;
+    // The offset of the clock from UT: the zone and its daylight hours, the longitude's own for
+    // local mean time, or, when the record leaves them unknown, what the Julian day and the
+    // civil time say (to the second, as local mean time needs).
+    std::optional<double> deslocamento;
+    if (r.verao == u'L')
+        deslocamento = r.longitude / 15.0;
+    else if (r.fuso && r.verao != u'*')
+        deslocamento = *r.fuso + (r.verao == u'1' ? 1 : r.verao == u'D' ? 2 : 0);
+    if (!deslocamento && r.diaJuliano && d.hasMatch() && h.hasMatch()) {
+        const double dias = DiaJuliano0h(civil.dia, civil.mes, civil.ano) + horas / 24.0 - *r.diaJuliano;
+        if (std::fabs(dias) <= 15.0 / 24.0)
+            deslocamento = std::round(dias * 86400.0) / 3600.0;
     }
-    const double total = fuso + verao;
+    if (!deslocamento && r.fuso)
+        deslocamento = *r.fuso; // daylight unknown: standard time
+    if (!deslocamento)
+        return falha(QStringLiteral("fuso horário desconhecido"));
+    const double total = *deslocamento;
     if (r.diaJuliano) {
         // The Julian day is the instant; the civil data only when they agree with it to the minute.
         const double jdCivil = d.hasMatch() ? DiaJuliano0h(civil.dia, civil.mes, civil.ano) + (horas - total) / 24.0 : 0;
@@ -267,6 +297,10 @@ RegistoAaf AafDeCampos(const CamposMapa& c) {
     QStringList palavras = c.txtNome.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     r.apelido = palavras.isEmpty() ? QString() : palavras.takeLast();
     r.nome = palavras.join(QLatin1Char(' '));
+    // "Maria da Conceição, Silva": the comma parted the names, and AAF fields hold none.
+    for (QString* parte : {&r.nome, &r.apelido})
+        while (parte->endsWith(QLatin1Char(',')))
+            parte->chop(1);
     r.tipo = c.sexoMasculino ? u'm' : u'f';
     const RegistoTempo t = LerDataHora(c.txtData, c.txtHora);
     r.data = QStringLiteral("%1.%2.%3").arg(t.dia).arg(t.mes).arg(t.ano);
@@ -274,6 +308,9 @@ RegistoAaf AafDeCampos(const CamposMapa& c) {
     static const QRegularExpression codigoPais(QStringLiteral("^(.*),\\s*([A-Z]{1,3})$"));
     const QRegularExpressionMatch p = codigoPais.match(c.txtlocal.trimmed());
     r.local = p.hasMatch() ? p.captured(1).trimmed() : c.txtlocal.trimmed();
+    // A region after the place goes after a slash, as AAF writes it ("Kandel/Pfalz").
+    static const QRegularExpression virgula(QStringLiteral("\\s*,\\s*"));
+    r.local.replace(virgula, QStringLiteral("/"));
     r.pais = p.hasMatch() ? p.captured(2) : QString();
     r.temB = true;
     r.latitude = leGraus(c.txtLatitude);
@@ -287,7 +324,11 @@ RegistoAaf AafDeCampos(const CamposMapa& c) {
                   ? u'L'
                   : u'0';
     r.zona = c.fusoAtlas;
-    r.comentario = c.cometarios.simplified();
+    QStringList linhas;
+    for (const QString& l : c.cometarios.split(QLatin1Char('\n')))
+        if (!l.trimmed().isEmpty())
+            linhas << l.trimmed();
+    r.comentario = linhas.join(QLatin1Char('\n'));
     return r;
 }
 
@@ -304,7 +345,10 @@ QByteArray EscreveAaf(const QList<RegistoAaf>& registos) {
         if (!r.zona.isEmpty())
             t += QStringLiteral("#ZNAM:") + r.zona + QStringLiteral("\r\n");
         if (!r.comentario.isEmpty())
-            t += QStringLiteral("#COM:") + QString(r.comentario).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
+            // Further lines go on the chunk; one that starts with "#" gets a space before it, so
+            // that it is not taken for a chunk of its own.
+            t += QStringLiteral("#COM:") +
+                 QString(r.comentario).replace(QStringLiteral("\n#"), QStringLiteral("\n #")).replace(QLatin1Char('\n'), QStringLiteral("\r\n")) +
                  QStringLiteral("\r\n");
     }
     return t.toUtf8();

@@ -278,7 +278,7 @@ QStringList SubstituiAspas(CamposMapa& c) {
 }
 
 bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha,
-              bool juntaAosRecentes) {
+              bool juntaAosRecentes, QString* aviso) {
     if (caminho.isEmpty())
         return false;
     campos.Limpa();
@@ -314,12 +314,18 @@ bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Rede
         return falha(numero, porque + danificado);
     }
 
-    if (lida == CodificacaoTexto::Utf8)
-        CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao() + QStringLiteral(" OpenFile"),
-                                QStringLiteral("O ficheiro «") + QFileInfo(caminho).fileName() +
-                                    QStringLiteral("» foi gravado em UTF-8 por outro programa e foi lido como tal. "
-                                                   "Ao guardar, o Natalis grava-o em Windows-1252, a codificação "
-                                                   "dos seus ficheiros de mapa."));
+    if (aviso)
+        aviso->clear();
+    if (lida == CodificacaoTexto::Utf8) {
+        const QString texto = QStringLiteral("O ficheiro «") + QFileInfo(caminho).fileName() +
+                              QStringLiteral("» foi gravado em UTF-8 por outro programa e foi lido como tal. "
+                                             "Ao guardar, o Natalis grava-o em Windows-1252, a codificação "
+                                             "dos seus ficheiros de mapa.");
+        if (aviso)
+            *aviso = texto;
+        else
+            CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao() + QStringLiteral(" OpenFile"), texto);
+    }
     if (juntaAosRecentes)
         AddRecentFile(caminho);
     Rebuild(campos, mapa, redesenha);

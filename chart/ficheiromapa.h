@@ -37,8 +37,10 @@ QStringList SubstituiAspas(CamposMapa& campos);
 // status text. A file that cannot be read, or that ends before record 26, is reported and
 // left exactly as it was; the fields read so far stay. An empty path does nothing. Tools
 // that open charts on the user's behalf without showing them pass juntaAosRecentes = false.
+// A file another program saved as UTF-8 is read so and the user told; a window that must
+// show the fields first takes the notice in `aviso` and shows it itself.
 bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha = {},
-              bool juntaAosRecentes = true);
+              bool juntaAosRecentes = true, QString* aviso = nullptr);
 
 // Writes the chart to the path, replacing any previous file only once the new one is
 // complete. Double quotes become typographic ones (the user is told); characters that the

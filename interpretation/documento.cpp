@@ -7,6 +7,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QUrl>
 
 #include <algorithm>
 #include <functional>
@@ -57,7 +59,15 @@ void JuntaInterpretacao(const QTextDocument& relatorio, const QTextDocument& pes
     destino.setDefaultFont(relatorio.defaultFont());
     QTextCursor c(&destino);
     c.beginEditBlock();
-    CopiaDesde(relatorio, 0, c);
+    // The report whole, its tables and the wheel among them, with the pictures it shows.
+    c.insertFragment(QTextDocumentFragment(&relatorio));
+    for (QTextBlock b = relatorio.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (const QTextCharFormat f = it.fragment().charFormat(); f.isImageFormat()) {
+                const QUrl nome(f.toImageFormat().name());
+                destino.addResource(QTextDocument::ImageResource, nome,
+                                    relatorio.resource(QTextDocument::ImageResource, nome));
+            }
     if (TemTextoPessoal(pessoal)) {
         // The report ends in the empty line its last paragraph leaves; the heading goes there,
         // so splitting the file gives the report back as it was.

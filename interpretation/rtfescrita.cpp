@@ -279,7 +279,7 @@ private:
         // An A4 page with margins of 2.5 cm, so word processors lay the report out as printed.
         h += "}\r\n{\\*\\generator Natalis;}\\paperw" + QByteArray::number(kLarguraA4) + "\\paperh16838\\margl" +
              QByteArray::number(kMargem) + "\\margr" + QByteArray::number(kMargem) + "\\margt" + QByteArray::number(kMargem) +
-             "\\margb" + QByteArray::number(kMargem) + "\\viewkind4\\uc1\r\n";
+             "\\margb" + QByteArray::number(kMargem) + "\\viewkind4\\uc1\\lang2070\r\n";
         return h;
     }
 };

@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth unrtf poppler-utils
   minisign libsodium-dev
   fonts-dejavu-core
+  libreoffice-writer-nogui libreoffice-calc-nogui librsvg2-bin
 )
 
 missing=()

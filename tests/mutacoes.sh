@@ -95,6 +95,16 @@ glosa-acentos	glosa/significado.cpp	if (c.category() != QChar::Mark_NonSpacing) 
 glosa-conflito	glosa/partilha.cpp	        if (meu->texto == novo.texto) {	        if (true) {
 glosador-guardar	app/glosador/frmglosador.cpp	m_guardar->setEnabled(mudou && !m_temErros);	m_guardar->setEnabled(mudou);
 glosador-repor	app/glosador/frmglosador.cpp	    if (!m_proprios.Repoe(e.chave, &erro)) {	    if (false) {
+texto-utf8	platform/cp1252.cpp	        if (!decodificador.hasError()) {	        if (false) {
+posicao-signo-ilegivel	engine/possigno.cpp	if (signo < 0 || minutos >= 60 || segundos >= 60)	if (minutos >= 60 || segundos >= 60)
+rtf-imagem-tamanho	interpretation/rtfescrita.cpp	"\\picwgoal" + QByteArray::number(std::lround(largura * 15))	"\\picwgoal" + QByteArray::number(std::lround(largura * 20))
+rtf-imagem-lida	interpretation/rtfleitura.cpp	acabaImagem(pilha.isEmpty() ? saido : pilha.last());	(void)saido;
+aaf-fuso-oeste	chart/aaf.cpp	const bool oeste = m.captured(3).toLower() == QLatin1String("w") || 	const bool oeste = 
+aaf-verao	chart/aaf.cpp	(r.verao == u'1' ? 1 : r.verao == u'D' ? 2 : 0)	(r.verao == u'1' ? 0 : r.verao == u'D' ? 2 : 0)
+aaf-juliano	chart/aaf.cpp	std::fabs(jdCivil - *r.diaJuliano) > 1.0 / 1440.0	std::fabs(jdCivil - *r.diaJuliano) > 1.0
+lote-decimal	app/cli/lote.cpp	            t.replace(u'.', formato.decimal);	            t.replace(u'.', u'.');
+leitura-junta-tabelas	interpretation/documento.cpp	c.insertFragment(QTextDocumentFragment(&relatorio));	CopiaDesde(relatorio, 0, c);
+svg-fontes	drawing/imagens.cpp	const QByteArray final = ComFontesAlternativas(bytes);	const QByteArray final = bytes.isEmpty() ? ComFontesAlternativas(bytes) : bytes;
 duetto-espelho	app/duetto/relatoriosinastria.cpp	return Texto(CodigoAspectoPar(x.b, x.tipo, x.a), m_b.pessoa, m_a.pessoa);	return Texto(CodigoAspectoPar(x.b, x.tipo, x.a), m_a.pessoa, m_b.pessoa);
 duetto-sexo-par	app/duetto/relatoriosinastria.cpp	(segunda.masculino ? QLatin1Char('H') : QLatin1Char('M'))	(primeira.masculino ? QLatin1Char('H') : QLatin1Char('M'))
 duetto-pontos	app/duetto/relatoriosinastria.cpp	return (ponto >= 0 && ponto <= 6) || ponto == PONTO_ASC;	return (ponto >= 0 && ponto <= 7) || ponto == PONTO_ASC;
@@ -116,6 +126,7 @@ rtf-cancela	interpretation/rtfleitura.cpp	if (!progresso(double(pos) / double(da
 importa-limite	interpretation/documento.cpp	if (f.size() > MaximoImportacao) {	if (false) {
 citacao-hora	chart/normalizatempo.cpp	QStringLiteral("A hora de nascimento «") + Citacao(t) +	QStringLiteral("A hora de nascimento «") + t +
 cp1252-tabela	platform/cp1252.cpp	0x2039, 0x0152, 0,	0x2039, 0x0153, 0,
+lote-cp1252	app/cli/lote.cpp	m_utf8 = m_marca || (alto && !verifica.hasError());	m_utf8 = m_marca || alto;
 FIM
 )
 

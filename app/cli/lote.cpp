@@ -82,7 +82,9 @@ LeitorCsv::LeitorCsv(QIODevice& entrada) : m_entrada(entrada) {
         const QByteArray bloco = entrada.read(1 << 20);
         if (bloco.isEmpty()) break;
         alto = alto || std::any_of(bloco.begin(), bloco.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-        (void)verifica(bloco);
+        // The decoder works only when its result is taken: a bare call checks nothing.
+        const QString decodificado = verifica(bloco);
+        (void)decodificado;
     }
     m_utf8 = m_marca || (alto && !verifica.hasError());
     entrada.seek(inicio + (m_marca ? 3 : 0));

@@ -77,6 +77,11 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
         p.extensao = QStringLiteral(".pdf");
         p.proposto = nomeNativo;
         break;
+    case FicheiroAaf:
+        p.filtro = QStringLiteral("Mapas em AAF (*.aaf *.AAF)");
+        p.extensao = QStringLiteral(".aaf");
+        p.proposto = nomeNativo;
+        break;
     default:
         p.filtro = QStringLiteral("Todos os ficheiros (*)");
         break;

@@ -86,6 +86,8 @@ void frmMain::criaAccoes() {
             AbreMapa(c);
     });
     cria("mnuopenother", QStringLiteral("Abrir Outro ..."), nada, false, [this] { abreOutro(); });
+    cria("mnuimportaaf", QStringLiteral("Importar AAF..."), nada, false, [this] { importaAaf(); });
+    cria("mnuexportaaf", QStringLiteral("Exportar AAF..."), nada, true, [this] { exportaAaf(); });
     cria("mnuFileSave", QStringLiteral("&Guardar Mapa"), QKeySequence(QStringLiteral("Ctrl+S")), true, [this] { Guardar(); });
     cria("mnuFileSaveAs", QStringLiteral("Guardar Mapa como ..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")), true,
          [this] { FileSaveAs(); });
@@ -147,6 +149,8 @@ void frmMain::criaMenus() {
     m_mnuArquivo->addSeparator();
     m_mnuArquivo->addAction(a("mnuFileSave"));
     m_mnuArquivo->addAction(a("mnuFileSaveAs"));
+    m_mnuArquivo->addAction(a("mnuimportaaf"));
+    m_mnuArquivo->addAction(a("mnuexportaaf"));
     auto* exportar = m_mnuArquivo->addMenu(QStringLiteral("Exportar"));
     exportar->setObjectName(QStringLiteral("mnuexport2"));
     for (const char* n : {"mnusaveimage", "mnuexptaspectos", "mnuexport", "mnuexportpositions", "mnumapandresume", "mnutudo", "mnuexportpdf"})
@@ -371,6 +375,10 @@ bool frmMain::AbreMapa(const QString& caminho) {
     if (m_sessao.campos().mapaAberto)
         ShowInfo(1);
     actualizaComandos();
+    // Told once the chart is on screen: a box opened while loading would let the empty
+    // fields be read back over the chart.
+    if (ok && !m_sessao.avisoAbertura().isEmpty())
+        CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao() + QStringLiteral(" OpenFile"), m_sessao.avisoAbertura());
     return ok;
 }
 

@@ -107,6 +107,8 @@ private:
     void exportaImagem(bool aspectos);
     void exportaTudo(bool comRelatorio);
     void exportaPdf();
+    void importaAaf();
+    void exportaAaf();
     void imprime(int que);
     void actualizacaoOnline();
     void lancaCompanheiro(const QString& programa, bool comMapa);

@@ -67,7 +67,7 @@ bool SessaoMapa::Abre(const QString& caminho) {
     if (caminho.isEmpty())
         return false;
     const CamposMapa antes = m_campos;
-    if (!OpenFile(caminho, m_campos, mapa(), m_redesenho)) {
+    if (!OpenFile(caminho, m_campos, mapa(), m_redesenho, true, &m_avisoAbertura)) {
         // Never a half-read chart on screen: the one shown before comes back, model included.
         m_campos = antes;
         if (m_campos.mapaAberto)

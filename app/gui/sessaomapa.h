@@ -37,6 +37,8 @@ public:
     void Novo();
     // A file that cannot be read leaves the chart shown before exactly as it was.
     bool Abre(const QString& caminho);
+    // What the last Abre has to tell once the chart is shown (a file read as UTF-8); empty if nothing.
+    const QString& avisoAbertura() const { return m_avisoAbertura; }
     bool Calcula();
     void Refaz();
     // Refazer Cálculos (Shift+F5): a computed chart cast with another engine or house system than the current choice is
@@ -55,6 +57,7 @@ private:
     void marcaGuardado();
 
     bool m_alterado = false;
+    QString m_avisoAbertura;
     QByteArray m_bytesGuardados; // the file as last read or written whole
     QString m_dadosCalculados;   // the birth data behind the positions shown
 };

@@ -6,6 +6,7 @@
 
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +35,18 @@ double graus(const QString& t) {
     const QRegularExpressionMatch m = QRegularExpression("(\\d+)º(\\d+)'(\\d+)''(\\S+)").match(t);
     return signos.indexOf(m.captured(4)) * 30 + m.captured(1).toInt() + m.captured(2).toInt() / 60.0 +
            m.captured(3).toInt() / 3600.0;
+}
+// The file converted by LibreOffice (installed by scripts/setup.sh) to a flat OpenDocument
+// (fodt, fods): the XML a word processor or a spreadsheet made of it; empty without soffice.
+QString peloLibreOffice(const QString& ficheiro, const QString& formato, const QStringList& antes = {}) {
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty()) return QString();
+    QTemporaryDir perfil;
+    QProcess p;
+    p.start(soffice, QStringList{"-env:UserInstallation=file://" + perfil.path(), "--headless"} + antes +
+                         QStringList{"--convert-to", formato, "--outdir", perfil.path(), ficheiro});
+    if (!p.waitForFinished(120000)) return QString();
+    return le(perfil.filePath(QFileInfo(ficheiro).completeBaseName() + "." + formato));
 }
 } // namespace
 
@@ -233,6 +246,55 @@ private slots:
         const QStringList resumo = r.saida.split('\n');
         QVERIFY(std::fabs(graus(resumo[8].mid(20).section(" em ", 0, 0)) - ref->corpos[0]) < 0.51 / 3600);
         QVERIFY(std::fabs(graus(resumo[25].mid(20)) - ref->cuspides[1]) < 0.51 / 3600);
+    }
+
+    // A batch CSV saved in Windows-1252 (as Excel and Notepad save it) is read; the output for
+    // spreadsheets, opened by LibreOffice Calc in Portuguese, has numbers as numbers, the ISO
+    // date as a date and the accents right. Its charts also go out as AAF.
+    void folhaDeCalculo() {
+        QTemporaryDir d;
+        QVERIFY(DiscoCheio::escreve(d.filePath("nasc.csv"), "nome;sexo;data;hora;fuso;local;latitude;longitude\r\n"
+                                                            "Ant\xf3nia;F;1/2/2000;12:00;10;Sydney;33\xba" "52' S;151\xba" "12' E\r\n"));
+        const QString saida = d.filePath("saida.csv"), aaf = d.filePath("nasc.aaf");
+        const Resultado r = corre({"--lote", d.filePath("nasc.csv"), "--folha-calculo", "--saida", saida, "--exportar-aaf", aaf});
+        QVERIFY2(r.codigo == 0, qPrintable(r.erros));
+        const QByteArray bytes = DiscoCheio::conteudo(saida);
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBFnome;sexo;data;data_iso;"));
+        QVERIFY2(le(saida).contains(QString::fromUtf8("\nAntónia;F;1/2/2000;2000-02-01;")), bytes.constData());
+        QVERIFY(le(aaf).contains(QString::fromUtf8("#A93:Antónia,*,f,1.2.2000,12:00,Sydney,*")));
+        QVERIFY(le(aaf).contains("#B93:2451575.583333,33s52,151e12,10he00,0"));
+
+        const QString xml = peloLibreOffice(saida, "fods", {"--infilter=CSV:59,34,76,1,,2070"});
+        if (xml.isEmpty()) QSKIP("LibreOffice (soffice) não está instalado");
+        // Latitude and longitude in signed degrees, by hand: -33º52' = -33.866667, 151º12' = 151.2.
+        for (const char* celula : {"office:value-type=\"float\" office:value=\"-33.866667\"",
+                                   "office:value-type=\"float\" office:value=\"151.2\"",
+                                   "office:value-type=\"date\" office:date-value=\"2000-02-01\""})
+            QVERIFY2(xml.contains(celula), celula);
+        QVERIFY(xml.contains(QString::fromUtf8(">Antónia<")));
+    }
+
+    // The report as Word and LibreOffice read it: LibreOffice Writer finds the synthesis tables
+    // with their cells, the wheel as a picture about 11 cm wide, an A4 page and Portuguese.
+    void relatorioNoLibreOffice() {
+        QTemporaryDir d;
+        const QString rtf = d.filePath("maria.rtf");
+        QCOMPARE(corre(QStringList(kLisboa) << "--relatorio" << rtf << "--silencioso").codigo, 0);
+        const QString xml = peloLibreOffice(rtf, "fodt");
+        if (xml.isEmpty()) QSKIP("LibreOffice (soffice) não está instalado");
+        QVERIFY(xml.count("<table:table ") >= 3);
+        const QRegularExpression celulas("<table:table-row[^>]*>.*?</table:table-row>",
+                                         QRegularExpression::DotMatchesEverythingOption);
+        QStringList linhas;
+        for (auto it = celulas.globalMatch(xml); it.hasNext();)
+            linhas << it.next().captured(0).remove(QRegularExpression("<[^>]+>|\\s"));
+        QVERIFY2(linhas.contains(QString::fromUtf8("CorpoSignoGrauCasaMovimento")), qPrintable(linhas.mid(0, 3).join('|')));
+        QVERIFY(linhas.contains(QString::fromUtf8("FogoTerraArÁguaCardinalFixaMutável")));
+        const QRegularExpressionMatch imagem = QRegularExpression("<draw:frame [^>]*svg:width=\"([0-9.]+)in\"").match(xml);
+        QVERIFY(imagem.hasMatch() && std::fabs(imagem.captured(1).toDouble() * 2.54 - 11.1) < 0.5);
+        QVERIFY(xml.contains("<office:binary-data>"));
+        QVERIFY(xml.contains("fo:page-width=\"8.2681in\"") && xml.contains("fo:page-height=\"11.6929in\""));
+        QVERIFY(xml.contains("fo:language=\"pt\" fo:country=\"PT\""));
     }
 };
 

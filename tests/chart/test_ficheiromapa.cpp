@@ -268,6 +268,12 @@ private slots:
             << QByteArray(inteiro).replace("\"20\xba" "10'5''G\xe9meos\"", "\"25666666666666666666666\xba" "32'40''Peixes\"") << 13 << "registo 10 ";
         QTest::newRow("cuspide para la de qualquer posicao")
             << QByteArray(inteiro).replace("\"0\xba" "0'0''Aqu\xe1rio\"", "\"1222222222220\xba" "0'0''Aqu\xe1rio\"") << 13 << "registo 22 ";
+        // A sign name that cannot be read is damage, never a default sign: "Gémeos" written in
+        // UTF-8 inside a Windows-1252 file, and a word that names no sign.
+        QTest::newRow("signo ilegivel no Sol")
+            << QByteArray(inteiro).replace("\"20\xba" "10'5''G\xe9meos\"", "\"20\xba" "10'5''G\xc3\xa9meos\"") << 13 << "registo 10 ";
+        QTest::newRow("signo desconhecido na cuspide")
+            << QByteArray(inteiro).replace("\"0\xba" "0'0''Aqu\xe1rio\"", "\"0\xba" "0'0''Oceano\"") << 13 << "registo 22 ";
         QTest::newRow("Lua Negra para la de qualquer posicao")
             << QByteArray(inteiro).replace("\"12\xba" "0'0''Escorpi\xe3o\"", "\"0\xba" "99999999'0''Escorpi\xe3o\"") << 13 << "registo 27 ";
     }
@@ -303,6 +309,35 @@ private slots:
         QVERIFY(!GuardaMapa(c, [&] { return ++perguntas, QString(); }));
         QCOMPARE(perguntas, 1);
         QCOMPARE(leBytes(caminho), bytes);
+    }
+
+    // The hand-made chart saved as UTF-8 by an editor (with and without the mark) opens
+    // as the same chart, says so once, and is written back in Windows-1252 byte for byte.
+    void outraCodificacao_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("avisa");
+        // The fixture holds no byte 0x80..0x9F, where Windows-1252 and Latin-1 differ.
+        const QByteArray utf8 = QString::fromLatin1(leBytes(FIXTURE)).toUtf8();
+        QTest::newRow("UTF-8") << utf8 << true;
+        QTest::newRow("UTF-8 com marca") << QByteArray("\xEF\xBB\xBF") + utf8 << true;
+        QTest::newRow("Windows-1252") << leBytes(FIXTURE) << false;
+    }
+    void outraCodificacao() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, avisa);
+        const QString caminho = pasta.filePath("codificacao.anc");
+        QVERIFY(escreveBytes(caminho, bytes));
+        CamposMapa c;
+        Mapa m;
+        QVERIFY(OpenFile(caminho, c, m));
+        QCOMPARE(c.txtNome, QString::fromUtf8("Maria da Conceição, Silva"));
+        QCOMPARE(c.PosPlaneta[0], QString::fromUtf8("20º10'5''Gémeos"));
+        QCOMPARE(int(m.Corpo(0).Posicao().NumeroSigno()), 2);
+        QCOMPARE(caixa.chamadas.size(), int(avisa));
+        if (avisa)
+            QVERIFY(caixa.chamadas[0].icone == IconeMsg::Informacao && caixa.chamadas[0].texto.contains("UTF-8") &&
+                    caixa.chamadas[0].texto.contains("Windows-1252"));
+        QCOMPARE(BytesMapa(c), leBytes(FIXTURE));
     }
 
     // Characters outside Windows-1252: the user is asked before anything is written, and a

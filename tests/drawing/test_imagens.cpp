@@ -67,6 +67,15 @@ private slots:
         QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(tamanho.width()).arg(tamanho.height()).toLatin1()));
         QVERIFY(!svg.contains("font-family=\"Sigil\""));
         QVERIFY(svg.contains("<path"));
+        // Each font named is followed by fonts of its metrics and a generic family, so that a
+        // renderer without it keeps the labels' widths.
+        const QRegularExpression familia("font-family=\"([^\"]*)\"");
+        int familias = 0;
+        for (auto it = familia.globalMatch(QString::fromUtf8(svg)); it.hasNext(); ++familias) {
+            const QString v = it.next().captured(1);
+            QVERIFY2(v.count(',') >= 3 && (v.endsWith(", serif") || v.endsWith(", sans-serif")), qPrintable(v));
+        }
+        QVERIFY(familias > 0);
         QVERIFY(!ExportaDesenho(m, DesenhoExportado::Roda, pasta.filePath(QStringLiteral("roda.gif")), 400, 1.0, &erro));
         QVERIFY(erro.contains(QStringLiteral(".png, .bmp ou .svg")));
     }

@@ -13,13 +13,13 @@ namespace {
 const QStringList kSempre = QString("mnuFileNew mnuFileOpen mnuopenother mnuFileMRU1 mnuFileMRU2 mnuFileMRU3 "
                                     "mnuFileMRU4 mnuFileExit mnuopenmovela mnuduettoopen mnuglosador mnuorbes "
                                     "mnuViewOptions mnuupdate mnuHelpContents mnuHelpSearch mnuwebsite mnuemailme "
-                                    "mnuHelpAbout tb_new tb_open tb_help").split(' ');
+                                    "mnuHelpAbout tb_new tb_open tb_help mnuimportaaf").split(' ');
 const QStringList kDeMapa = QString("mnuFileSave mnuFileSaveAs mnusaveimage mnuexptaspectos mnuexport "
                                     "mnuexportpositions mnumapandresume mnutudo mnuFilePageSetup mnuprintresume "
                                     "mnuprintMap mnuaspec mnuprintintre mnuprintall mnuprofile mnudata mnumap "
                                     "mnuaspectmap mnupartes mnuviewinterpretacao mnuglobal mnuViewRefresh "
                                     "mnuopenwiththis mnuopenwithduetto tb_save tb_print tb_id tb_data tb_map "
-                                    "tb_aspects tb_partes tb_read tb_global tb_magnus mnuexportpdf mnucalcular").split(' ');
+                                    "tb_aspects tb_partes tb_read tb_global tb_magnus mnuexportpdf mnucalcular mnuexportaaf").split(' ');
 
 QStringList desligados(frmMain* j) {
     QStringList l;

@@ -5,6 +5,7 @@
 #include "rtf.h"
 #include "test_rtfcomum.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextTable>
 
@@ -196,6 +197,38 @@ private slots:
             QCOMPARE(lida->cellAt(k / 3, k % 3).firstCursorPosition().block().text(), celulas[k]);
         QVERIFY(lido.toPlainText().startsWith("Antes") && lido.toPlainText().endsWith("Depois"));
     }
+    // A picture goes out as PNG data with its size on the page in twips (15 to the pixel) and
+    // comes back at that size with its pixels; Word's copy for old readers is not read twice.
+    void imagem() {
+        QImage roda(120, 60, QImage::Format_RGB32);
+        roda.fill(Qt::white);
+        roda.setPixel(7, 5, qRgb(200, 30, 40));
+        QTextDocument doc, lido, word;
+        doc.addResource(QTextDocument::ImageResource, QUrl("natalis://roda"), roda);
+        QTextImageFormat f;
+        f.setName("natalis://roda");
+        f.setWidth(300);
+        f.setHeight(150);
+        QTextCursor(&doc).insertImage(f);
+        const QByteArray rtf = EscreveRtf(doc);
+        QVERIFY(rtf.contains("\\picw120\\pich60\\picwgoal4500\\pichgoal2250\\pngblip"));
+        const QByteArray dados = rtf.mid(rtf.indexOf("\\pngblip") + 8, rtf.indexOf('}', rtf.indexOf("\\pngblip")) - rtf.indexOf("\\pngblip") - 8);
+        const QByteArray deWord = "{\\rtf1 a{\\*\\shppict{\\pict\\pngblip\\picwgoal1800\\pichgoal900 " + dados +
+                                  "}}{\\nonshppict{\\pict\\wmetafile8 0100}}b}";
+        for (auto [documento, largura] : {std::pair{Le(rtf, lido), 300.0}, {Le(deWord, word), 120.0}}) {
+            QList<QTextImageFormat> imagens;
+            for (QTextBlock b = documento->begin(); b.isValid(); b = b.next())
+                for (auto it = b.begin(); !it.atEnd(); ++it)
+                    if (it.fragment().charFormat().isImageFormat()) imagens << it.fragment().charFormat().toImageFormat();
+            QCOMPARE(imagens.size(), 1);
+            QCOMPARE(imagens[0].width(), largura);
+            QCOMPARE(imagens[0].height(), largura / 2);
+            const QImage volta = documento->resource(QTextDocument::ImageResource, QUrl(imagens[0].name())).value<QImage>();
+            QCOMPARE(volta.size(), roda.size());
+            QCOMPARE(volta.pixel(7, 5), qRgb(200, 30, 40));
+        }
+        QCOMPARE(word.toPlainText(), QString("a\uFFFCb"));
+    }
     void separa_data() {
         QTest::addColumn<QString>("texto"); QTest::addColumn<bool>("achou"); QTest::addColumn<QString>("ficaRelatorio");
         QTest::addColumn<QString>("ficaPessoal");
@@ -220,6 +253,30 @@ private slots:
         QCOMPARE(relatorio.toPlainText(), ficaRelatorio);
         QCOMPARE(pessoal.toPlainText(), ficaPessoal);
         if (achou) QCOMPARE(NomeAlinhamento(pessoal.begin().blockFormat().alignment()), QStringLiteral("direita"));
+    }
+    // The reading window's file keeps the report's tables and wheel beside the personal part,
+    // and opening it gives the three back.
+    void guardaTabelaERoda() {
+        QTextDocument relatorio, pessoal, lido, lidoPessoal;
+        QImage roda(40, 40, QImage::Format_RGB32);
+        roda.fill(Qt::blue);
+        relatorio.addResource(QTextDocument::ImageResource, QUrl("natalis://roda"), roda);
+        QTextCursor c(&relatorio);
+        QTextImageFormat f;
+        f.setName("natalis://roda");
+        c.insertImage(f);
+        c.insertTable(2, 2)->cellAt(1, 1).firstCursorPosition().insertText("Júpiter");
+        QTextCursor(&pessoal).insertText(kCabecalhoPessoal + "\nA minha nota.");
+        QTemporaryDir d;
+        QString erro;
+        QVERIFY(GuardaInterpretacao(d.filePath("a.rtf"), relatorio, pessoal, &erro));
+        QVERIFY(ImportaInterpretacao(d.filePath("a.rtf"), lido, lidoPessoal, &erro));
+        QTextTable* tabela = nullptr;
+        for (QTextFrame* q : lido.rootFrame()->childFrames())
+            if (!tabela) tabela = qobject_cast<QTextTable*>(q);
+        QVERIFY(tabela && tabela->cellAt(1, 1).firstCursorPosition().block().text() == QString("Júpiter"));
+        QVERIFY(lido.toPlainText().contains(QChar::ObjectReplacementCharacter));
+        QVERIFY(lidoPessoal.toPlainText().endsWith("A minha nota."));
     }
     void importa() {
         // A file in the layout of the older merge: the personal part's own header, from
