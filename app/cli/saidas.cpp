@@ -1,7 +1,11 @@
 #include "saidas.h"
 
 #include "ficheiromapa.h"
+#include "instalacao.h"
 #include "resumo.h"
+
+#include <QDir>
+#include <cstdio>
 
 namespace {
 std::vector<SaidaCli>& registo() {
@@ -9,10 +13,25 @@ std::vector<SaidaCli>& registo() {
     return saidas;
 }
 
+// A bare file name goes where the window keeps charts (logs/ of a portable copy, the
+// documents folder's Natalis/Mapas of an installed one); a path with a folder is kept.
+QString destinoMapa(const QString& caminho) {
+    if (caminho.contains(QLatin1Char('/')) || caminho.contains(QLatin1Char('\\')))
+        return caminho;
+    return QDir(PastaMapas()).filePath(caminho);
+}
+
 const RegistoSaida guardar({QStringLiteral("guardar"), QStringLiteral("FICHEIRO.anc"),
-                            QStringLiteral("guarda o mapa num ficheiro de mapa (.anc)"),
+                            QStringLiteral("guarda o mapa num ficheiro de mapa (.anc); um nome sem pasta fica na "
+                                           "pasta dos mapas"),
                             [](const QString& caminho, CamposMapa& c, Mapa&) {
-                                return SaveToFile(caminho, c) ? SAIDA_OK : SAIDA_FALHOU;
+                                const QString destino = destinoMapa(caminho);
+                                if (!SaveToFile(destino, c))
+                                    return SAIDA_FALHOU;
+                                if (destino != caminho)
+                                    std::fprintf(stderr, "natalis-cli: mapa guardado em %s\n",
+                                                 QDir::toNativeSeparators(destino).toUtf8().constData());
+                                return SAIDA_OK;
                             },
                             true});
 

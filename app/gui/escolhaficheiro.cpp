@@ -1,10 +1,12 @@
 #include "escolhaficheiro.h"
 
+#include "instalacao.h"
 #include "opcoes.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -12,6 +14,11 @@ namespace {
 std::function<QString(const PedidoFicheiro&)>& respostaTeste() {
     static std::function<QString(const PedidoFicheiro&)> f;
     return f;
+}
+// Of the shipped folder and the user's, the user's as soon as it holds a file of the kind.
+QString pastaParaAbrir(const QStringList& pastas, const QStringList& padroes) {
+    const QString& proprios = pastas.last();
+    return QDir(proprios).entryList(padroes, QDir::Files).isEmpty() ? pastas.first() : proprios;
 }
 } // namespace
 
@@ -39,7 +46,7 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
     case FicheiroMapa:
         p.filtro = QStringLiteral("Astral Native Charts (*.anc)");
         p.extensao = QStringLiteral(".anc");
-        p.pasta = CaminhoPrograma(QStringLiteral("logs"));
+        p.pasta = PastaMapas();
         p.proposto = nomeNativo;
         break;
     case FicheiroRelatorio:
@@ -50,12 +57,15 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
     case FicheiroOrbes:
         p.filtro = QStringLiteral("Astral Obtits Map (*.orb)");
         p.extensao = QStringLiteral(".orb");
-        p.pasta = CaminhoPrograma(QStringLiteral("orbs"));
+        p.pastas = PastasDoTipo(QStringLiteral("orbs"));
+        p.pasta = guardar ? PastaOrbesUtilizador() : pastaParaAbrir(p.pastas, {QStringLiteral("*.orb")});
         p.proposto = QStringLiteral("Orbitas 1");
         break;
     case FicheiroFundo:
         p.filtro = QStringLiteral("Panos de fundo (*.bmp *.gif *.jpg *.png)");
-        p.pasta = CaminhoPrograma(QStringLiteral("backgrounds"));
+        p.pastas = PastasDoTipo(QStringLiteral("backgrounds"));
+        p.pasta = pastaParaAbrir(p.pastas, {QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
+                                            QStringLiteral("*.png")});
         break;
     case FicheiroResumo:
         p.filtro = QStringLiteral("Resumo de posições (*.txt)");
@@ -116,6 +126,12 @@ QString ShowFileDialog(QWidget* pai, bool guardar, int tipo, const QString& nome
             dialogo.setDefaultSuffix(p.extensao.mid(1));
         if (!p.proposto.isEmpty())
             dialogo.selectFile(p.proposto);
+        // The shipped files and the user's own, one click apart.
+        QList<QUrl> lado = dialogo.sidebarUrls();
+        for (const QString& pasta : p.pastas)
+            if (QFileInfo(pasta).isDir() && !lado.contains(QUrl::fromLocalFile(pasta)))
+                lado << QUrl::fromLocalFile(pasta);
+        dialogo.setSidebarUrls(lado);
         if (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty())
             escolhido = dialogo.selectedFiles().first();
     }

@@ -3,6 +3,7 @@
 // 3 background picture, 4 positions summary, 5 bitmap image, 6 PDF document. A name typed or accepted without
 // an extension gets the kind's extension; cancelling is the only empty answer.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -14,6 +15,7 @@ struct PedidoFicheiro {
     bool guardar = false;
     int tipo = FicheiroMapa;
     QString pasta;     // initial folder
+    QStringList pastas; // the shipped folder of the kind and the user's, offered side by side
     QString proposto;  // proposed file name
     QString filtro;    // Qt filter text
     QString extensao;  // ".anc", ... ("" for any)
