@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth unrtf poppler-utils
   minisign libsodium-dev
   fonts-dejavu-core
+  dpkg-dev lintian desktop-file-utils shared-mime-info librsvg2-bin file man-db
 )
 
 missing=()

@@ -20,7 +20,7 @@ gravacao-descarga	platform/gravacao.cpp	    if (!f.flush() || f.error() != QFile
 cp1252-byte	platform/cp1252.cpp	return 0x80 + i;	return 0x81 + i;
 opcoes-recentes	platform/opcoes.cpp	for (int k = 3; k >= 1; --k) {	for (int k = 3; k > 1; --k) {
 instalacao-marca	platform/instalacao.cpp	return !InstaladoPeloSistema() && pasta.isDir()	return pasta.isDir()
-instalacao-mapas	platform/instalacao.cpp	return criada(pastaDocumentos() + QStringLiteral("/Natalis/Mapas"));	return criada(CaminhoPrograma(QStringLiteral("logs")));
+instalacao-documentos	platform/instalacao.cpp	    if (!xdg.isEmpty())\n        return xdg;	    if (xdg.isEmpty())\n        return xdg;
 tempo-gregoriano	engine/tempo.cpp	(m == 10 && dia >= 15)	(m == 10 && dia > 15)
 tempo-fuso	engine/tempo.cpp	(t.hora - t.fuso) / 24.0	(t.hora + t.fuso) / 24.0
 casas-cuspide	engine/casas.cpp	(p >= c1 && p < c2)	(p > c1 && p < c2)

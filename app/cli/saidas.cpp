@@ -22,8 +22,7 @@ QString destinoMapa(const QString& caminho) {
 }
 
 const RegistoSaida guardar({QStringLiteral("guardar"), QStringLiteral("FICHEIRO.anc"),
-                            QStringLiteral("guarda o mapa num ficheiro de mapa (.anc); um nome sem pasta fica na "
-                                           "pasta dos mapas"),
+                            QStringLiteral("guarda o mapa (.anc); um nome sem pasta vai para a pasta dos mapas"),
                             [](const QString& caminho, CamposMapa& c, Mapa&) {
                                 const QString destino = destinoMapa(caminho);
                                 if (!SaveToFile(destino, c))
