@@ -41,7 +41,9 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
     PedidoFicheiro p;
     p.guardar = guardar;
     p.tipo = tipo;
-    p.pasta = PastaPrograma();
+    // Reports, summaries, images and PDFs start in the program folder, or beside the charts
+    // when the program folder is only read.
+    p.pasta = PastaProgramaGravavel() ? PastaPrograma() : PastaMapas();
     switch (tipo) {
     case FicheiroMapa:
         p.filtro = QStringLiteral("Astral Native Charts (*.anc)");

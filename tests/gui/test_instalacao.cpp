@@ -47,6 +47,8 @@ private slots:
         QTest::newRow("instalado: guardar orbes") << false << int(FicheiroOrbes) << true << false << "dados/orbs";
         QTest::newRow("instalado: abrir orbes, só as do programa") << false << int(FicheiroOrbes) << false << false << "programa/orbs";
         QTest::newRow("instalado: abrir orbes do utilizador") << false << int(FicheiroOrbes) << false << true << "dados/orbs";
+        QTest::newRow("instalado: relatório") << false << int(FicheiroRelatorio) << true << false << "documentos/Natalis/Mapas";
+        QTest::newRow("portátil: resumo") << true << int(FicheiroResumo) << true << false << "programa/";
         QTest::newRow("instalado: fundos do utilizador") << false << int(FicheiroFundo) << false << true << "dados/backgrounds";
     }
     void pastas() {
@@ -61,11 +63,11 @@ private slots:
         }
         const QString raiz = onde.section('/', 0, 0);
         const QString base = raiz == "programa" ? amb.pasta.path() : raiz == "documentos" ? m_documentos.path() : DadosNatalis();
-        const QString esperada = base + '/' + onde.section('/', 1);
+        const QString esperada = QDir::cleanPath(base + '/' + onde.section('/', 1));
         const PedidoFicheiro p = PreparaPedido(guardar, tipo, "Ana");
         QCOMPARE(p.pasta, esperada);
         if (guardar) QVERIFY(QFileInfo(p.pasta).isDir()); // created on first use
-        if (tipo != FicheiroMapa) {
+        if (tipo == FicheiroOrbes || tipo == FicheiroFundo) {
             // Both the shipped folder and the user's are offered when they differ.
             QStringList ambas{amb.em(sub)};
             if (!gravavel) ambas << DadosNatalis() + '/' + sub;
