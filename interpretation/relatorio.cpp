@@ -7,9 +7,11 @@
 #include "opcoes.h"
 #include "simbolos.h"
 #include "textos.h"
+#include "textosproprios.h"
 #include <QColor>
 #include <QFont>
 #include <QStringList>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -119,6 +121,7 @@ void Relatorio::Textos(QTextDocument& doc, const std::vector<int32_t>& codigos, 
     // the Ascendant as the first cusp, the Part of Fortune again among the parts) is replaced by
     // a line that says where it stands.
     QStringList novos, vistos;
+    std::vector<int32_t> deQue; // the code of each new paragraph, for the editor
     for (int32_t codigo : codigos) {
         const QString t = GetTexto(codigo);
         const auto onde = m_escritos.constFind(t);
@@ -126,13 +129,20 @@ void Relatorio::Textos(QTextDocument& doc, const std::vector<int32_t>& codigos, 
             if (!t.trimmed().isEmpty())
                 m_escritos.insert(t, QStringLiteral("«%1», em %2").arg(m_subtitulo, m_seccao));
             novos << t;
+            deQue.push_back(codigo);
         } else if (!vistos.contains(*onde)) {
             vistos << *onde;
         }
     }
     if (!vistos.isEmpty()) novos << QStringLiteral("Ver acima: ") + vistos.join(QStringLiteral("; ")) + '.';
-    for (qsizetype k = 0; k < novos.size(); ++k)
+    for (qsizetype k = 0; k < novos.size(); ++k) {
+        const QTextBlock bloco = doc.lastBlock();
         Paragrafo(doc, novos[k], !juntos || k + 1 == novos.size());
+        if (k >= qsizetype(deQue.size())) continue;
+        EmEscrita = true;
+        MarcaCodigoParagrafo(bloco, deQue[size_t(k)]);
+        EmEscrita = false;
+    }
 }
 
 int Relatorio::SignoDe(int indice) const {

@@ -2,6 +2,7 @@
 
 #include "camposmapa.h"
 #include "mapa.h"
+#include "textosproprios.h"
 #include <QVariant>
 #include <algorithm>
 #include <cmath>
@@ -120,27 +121,35 @@ int AdianteNoCirculo(const PosSigno& a, const PosSigno& b) {
     return d < kCirculo / 2 ? 1 : -1;
 }
 
-QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool masculino, Mapa& mapa) {
-    if (!db.FindFirst(QStringLiteral("codigo"), QString::number(codigo))) return QString();
-    const QString t = SubstituiChaves(db.Campo(QStringLiteral("Texto")), ProtegeChavetas(pares));
+QString ExpandeTexto(const QString& texto, const ParesTexto& pares, bool masculino, int frente) {
+    const QString t = SubstituiChaves(texto, ProtegeChavetas(pares));
     if (!t.contains(QLatin1Char('{'))) return RepoeChavetas(t);
 
     const QString comum = WhithinText(QLatin1Char('@') + t, QStringLiteral("@"), QStringLiteral("{"));
     const QString sexo = masculino ? WhithinText(t, QStringLiteral("{H"), QStringLiteral("}"))
                                    : WhithinText(t, QStringLiteral("{M"), QStringLiteral("}"));
     QString posicao;
-    int a = 0, b = 0;
-    if (CorposPosicao(codigo, a, b)) {
-        const int frente = AdianteNoCirculo(mapa.Corpo(a).Posicao(), mapa.Corpo(b).Posicao());
-        if (frente == 1)
-            posicao = WhithinText(t, QStringLiteral("{A"), QStringLiteral("}"));
-        else if (frente == -1)
-            posicao = WhithinText(t, QStringLiteral("{D"), QStringLiteral("}"));
-        else if (frente == 0)
-            posicao = WhithinText(t, QStringLiteral("{="), QStringLiteral("}"));
-    }
+    if (frente == 1)
+        posicao = WhithinText(t, QStringLiteral("{A"), QStringLiteral("}"));
+    else if (frente == -1)
+        posicao = WhithinText(t, QStringLiteral("{D"), QStringLiteral("}"));
+    else if (frente == 0)
+        posicao = WhithinText(t, QStringLiteral("{="), QStringLiteral("}"));
     return RepoeChavetas(comum.trimmed() + QLatin1Char(' ') + posicao.trimmed() + QLatin1Char(' ') +
                          sexo.trimmed());
+}
+
+QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool masculino, Mapa& mapa) {
+    // The user's own text of a code stands in for the shipped one.
+    QString texto;
+    if (!TextosUtilizador().Procura(codigo, texto)) {
+        if (!db.FindFirst(QStringLiteral("codigo"), QString::number(codigo))) return QString();
+        texto = db.Campo(QStringLiteral("Texto"));
+    }
+    int frente = kSemPosicao;
+    int a = 0, b = 0;
+    if (CorposPosicao(codigo, a, b)) frente = AdianteNoCirculo(mapa.Corpo(a).Posicao(), mapa.Corpo(b).Posicao());
+    return ExpandeTexto(texto, pares, masculino, frente);
 }
 
 bool IsMasculino(const CamposMapa& campos) {

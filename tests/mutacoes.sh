@@ -63,6 +63,15 @@ janela-fecho	app/gui/frmmain.cpp	closeEvent(QCloseEvent* e) {\n    leCampos();	c
 janela-escritos	app/gui/sessaomapa.cpp	        if (!temDadosEscritos(m_campos))	        if (temDadosEscritos(m_campos))
 leitura-fecho	app/gui/frmread.cpp	    if (PodeDescartar())\n        e->accept();	    if (true)\n        e->accept();
 locais-alterado	app/gui/frmlocais.cpp	if (!m_alterado && !m_emAdicao)	if (!m_emAdicao)
+proprios-primeiro	interpretation/textos.cpp	    if (!TextosUtilizador().Procura(codigo, texto)) {	    if (true) {
+proprios-danificado	interpretation/textosproprios.cpp	return e.nativeErrorCode() == kCorrompida || e.nativeErrorCode() == kNaoEBase;	return false;
+proprios-paragrafo	interpretation/textosproprios.cpp	return v.isValid() ? v.toInt() : -1;	return -1;
+glosa-marca-nome	glosa/marcacao.cpp	n == QLatin1Char('2') || n == QLatin1Char('3')	n == QLatin1Char('2')
+glosa-casa	glosa/significado.cpp	Junta(Corpo(p), QStringLiteral(" na "), Casa(s));	Junta(Corpo(p), QStringLiteral(" na "), Casa(p));
+glosa-acentos	glosa/significado.cpp	if (c.category() != QChar::Mark_NonSpacing) r += c.toLower();	r += c.toLower();
+glosa-conflito	glosa/partilha.cpp	        if (meu->texto == novo.texto) {	        if (true) {
+glosador-guardar	app/glosador/frmglosador.cpp	m_guardar->setEnabled(mudou && !m_temErros);	m_guardar->setEnabled(mudou);
+glosador-repor	app/glosador/frmglosador.cpp	    if (!m_proprios.Repoe(e.chave, &erro)) {	    if (false) {
 FIM
 )
 

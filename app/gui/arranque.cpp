@@ -13,6 +13,7 @@
 #include "registotipos.h"
 #include "relatorio.h"
 #include "textos.h"
+#include "textosproprios.h"
 
 #include <QApplication>
 #include <QDir>
@@ -127,6 +128,11 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
         fatal(QStringLiteral("Intrepreter.mdb"));
         return nullptr;
     }
+    // The user's own texts, read before the shipped ones; a damaged file is put aside and said.
+    TextosUtilizador().DefineCaminho(TextosProprios::CaminhoPredefinido());
+    const QString avisoTextos = TextosUtilizador().TomaAviso();
+    if (!avisoTextos.isEmpty())
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), avisoTextos);
     const QString baseLocais = CaminhoPrograma(QStringLiteral("locais.mdb"));
     const bool gravavel = PastaProgramaGravavel();
     if (!existe(QStringLiteral("locais.mdb")) || !DataLocais().Abre(baseLocais, QStringLiteral("Locais"), !gravavel)) {

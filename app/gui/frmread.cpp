@@ -1,6 +1,7 @@
 #include "frmread.h"
 
 #include "ajusteecra.h"
+#include "arranque.h"
 #include "documento.h"
 #include "escolhaficheiro.h"
 #include "mensagens.h"
@@ -9,6 +10,7 @@
 #include "relatorio.h"
 #include "sessaomapa.h"
 #include "textos.h"
+#include "textosproprios.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,7 +102,7 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     auto* sepEditor = ver->addSeparator();
     sepEditor->setObjectName(QStringLiteral("sepEditor"));
     ver->addAction(accao("mnueditor", QStringLiteral("Editor de Interpretação"), nada,
-                         [] { QProcess::startDetached(CaminhoPrograma(QStringLiteral("glosador")), {}); }));
+                         [this] { abreEditor(); }));
     ver->addSeparator();
     ver->addAction(accao("mnuoptions", QStringLiteral("Opções"), nada, [this] { emit pedeOpcoes(); }));
 
@@ -330,6 +332,23 @@ void frmread::defineEditor(bool presente) {
     accao(QStringLiteral("sepEditor"))->setVisible(presente);
 }
 
+QStringList frmread::argumentosEditor() const {
+    // The paragraph under the cursor, or the first text below a heading the cursor stands on.
+    QTextBlock b = m_txtRTF->textCursor().block();
+    for (int k = 0; k < 4 && b.isValid(); ++k, b = b.next()) {
+        const int32_t codigo = CodigoParagrafo(b);
+        if (codigo >= 0)
+            return {QStringLiteral("--codigo"), QString::number(codigo)};
+    }
+    return {};
+}
+
+void frmread::abreEditor() {
+    const QString caminho = CaminhoPrograma(NomeExecutavel(QStringLiteral("glosador")));
+    if (!QProcess::startDetached(caminho, argumentosEditor()))
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), QStringLiteral("Não foi possível iniciar ") + caminho);
+}
+
 void frmread::defineEstado(const QString& texto) { m_estado->setText(texto); }
 
 QTextEdit* frmread::focada() const {
@@ -374,6 +393,9 @@ bool frmread::AutoInterpretacao(SessaoMapa& sessao) {
     r.setSintese(sintese);
     r.setProgresso([this](double f) { m_ProgressBar1->setValue(int(std::lround(f * 100.0))); });
     r.AutoInterpretacao(*m_txtRTF->document());
+    const QString avisoTextos = TextosUtilizador().TomaAviso();
+    if (!avisoTextos.isEmpty())
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), avisoTextos);
     m_txtRTF->moveCursor(QTextCursor::Start);
     m_txtRTF->document()->setModified(false);
     pilha->setCurrentWidget(m_holder);
