@@ -13,7 +13,14 @@ saida=$(mkdir -p "${1:-$raiz}" && cd "${1:-$raiz}" && pwd)
 build=$raiz/build-deb
 cd "$raiz"
 
+# Debian's hardening flags (fortified functions, stack protector, read-only relocations bound at
+# start), without the debugging information the package strips anyway.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxxflags=$(echo "$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" | sed 's/ -g / /; s/-O2//')
+ldflags=$(dpkg-buildflags --get LDFLAGS)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNATALIS_TESTES=OFF \
+  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_C_FLAGS="$cxxflags" \
+  -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" \
   $(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache) >/dev/null
 cmake --build "$build" --parallel "${NATALIS_JOBS:-$(nproc)}"
 
@@ -27,10 +34,11 @@ share=$raizdeb/usr/share
 mkdir -p "$lib" "$raizdeb/usr/bin" "$raizdeb/DEBIAN" "$share/applications" "$share/mime/packages" \
   "$share/man/man1" "$share/doc/natalis" "$share/icons/hicolor/scalable/apps"
 
-# The whole program folder as the build made it (companion programs included), without the
-# folders for the user's own files: an installed folder is never written.
-(cd "$build/natalis" && find . -mindepth 1 \( -name logs -prune \) -o -print) | while read -r f; do
-  if [ -d "$build/natalis/$f" ]; then mkdir -p "$lib/$f"; else cp -p "$build/natalis/$f" "$lib/$f"; fi
+# The files of the program folder as the build made it (companion programs included); the
+# empty folders for the user's own files stay out: an installed folder is never written.
+(cd "$build/natalis" && find . -type f ! -path './logs/*') | while read -r f; do
+  mkdir -p "$(dirname "$lib/$f")"
+  cp -p "$build/natalis/$f" "$lib/$f"
 done
 echo "Esta pasta é gerida pelo gestor de pacotes do sistema." > "$lib/instalado-pelo-sistema"
 
@@ -47,7 +55,7 @@ done < <(find "$lib" -type f -print0)
 ln -s ../lib/natalis/natalis "$raizdeb/usr/bin/natalis"
 ln -s ../lib/natalis/natalis-cli "$raizdeb/usr/bin/natalis-cli"
 
-install -m 0644 pacote/natalis.desktop "$share/applications/natalis.desktop"
+install -m 0644 pacote/natalis.desktop pacote/natalis-glosador.desktop "$share/applications/"
 install -m 0644 pacote/natalis-mime.xml "$share/mime/packages/natalis.xml"
 install -m 0644 app/gui/icones/natalis.svg "$share/icons/hicolor/scalable/apps/natalis.svg"
 for t in 16 24 32 48 64 128 256; do
@@ -71,7 +79,7 @@ trap 'rm -rf "$trabalho"' EXIT
 mkdir -p "$trabalho/debian"
 printf 'Source: natalis\n\nPackage: natalis\nArchitecture: any\n' > "$trabalho/debian/control"
 depende=$(cd "$trabalho" && dpkg-shlibdeps -O "${executaveis[@]}" 2>/dev/null | sed -n 's/^shlibs:Depends=//p')
-depende="$depende, qt6-qpa-plugins, libqt6sql6-sqlite, libqt6svg6"
+depende="$depende, qt6-qpa-plugins, libqt6sql6-sqlite"
 tamanho=$(du -sk --exclude=DEBIAN "$raizdeb" | cut -f1)
 
 cat > "$raizdeb/DEBIAN/control" <<FIM
@@ -86,16 +94,18 @@ Section: science
 Priority: optional
 Homepage: https://www.natalis.pt/
 Description: astrology program: natal charts, wheel, aspects and interpretation
- Natalis casts natal charts for Portuguese-speaking astrologers: the Sun, the Moon,
- the planets to Pluto, the true node, the Black Moon, the angles, twelve house
- cusps, seven Arabic parts and the aspects within orbs the user can change. It
- draws and prints the wheel and the aspect grid, keeps charts in .anc files and
- writes an automatic interpretation in rich text from its database of texts.
+ Natalis casts natal charts for Portuguese-speaking astrologers: the Sun, the
+ Moon, the planets to Pluto, the true node, the Black Moon, the angles, twelve
+ house cusps, seven Arabic parts and the aspects within orbs the user can
+ change. It draws and prints the wheel and the aspect grid, keeps charts in
+ chart files (.anc) and writes an automatic interpretation in rich text from
+ its database of texts.
  .
- The package holds the window (natalis), the command-line tool (natalis-cli), the
- interpretation texts and a place atlas with time zones. The Swiss Ephemeris data
- files (swe-basic-data) make the precise engine use them; without them it uses the
- built-in Moshier ephemeris.
+ The package holds the window (natalis), the command-line tool (natalis-cli),
+ the interpretation editor (glosador), the interpretation texts and a place
+ atlas with time zones. With the Swiss Ephemeris data files (swe-basic-data)
+ the precise engine uses them; without them it uses the built-in Moshier
+ ephemeris.
 FIM
 (cd "$raizdeb" && find usr -type f -print0 | sort -z | xargs -0 md5sum) > "$raizdeb/DEBIAN/md5sums"
 chmod 0644 "$raizdeb/DEBIAN/control" "$raizdeb/DEBIAN/md5sums"

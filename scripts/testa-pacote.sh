@@ -19,7 +19,8 @@ conteudo=$(dpkg-deb --contents "$deb" | awk '{print $6}' | sed 's#^\./#/#')
 for f in /usr/bin/natalis /usr/bin/natalis-cli /usr/lib/natalis/natalis /usr/lib/natalis/natalis-cli \
          /usr/lib/natalis/renovo /usr/lib/natalis/Intrepreter.mdb /usr/lib/natalis/locais.mdb \
          /usr/lib/natalis/natalis.html /usr/lib/natalis/instalado-pelo-sistema \
-         /usr/share/applications/natalis.desktop /usr/share/mime/packages/natalis.xml \
+         /usr/share/applications/natalis.desktop /usr/share/applications/natalis-glosador.desktop \
+         /usr/lib/natalis/glosador /usr/share/mime/packages/natalis.xml \
          /usr/share/icons/hicolor/scalable/apps/natalis.svg /usr/share/icons/hicolor/48x48/apps/natalis.png \
          /usr/share/man/man1/natalis-cli.1.gz /usr/share/doc/natalis/copyright /usr/share/doc/natalis/changelog.gz; do
   grep -qx "$f" <<<"$conteudo" || falha "falta $f no pacote"
@@ -32,7 +33,7 @@ lintian --fail-on error "$deb" | tee "$trabalho/lintian.txt" || falha "lintian e
 
 dpkg -x "$deb" "$trabalho/raiz"
 programa=$trabalho/raiz/usr/lib/natalis
-desktop-file-validate "$trabalho/raiz/usr/share/applications/natalis.desktop" || falha "natalis.desktop inválido"
+desktop-file-validate "$trabalho"/raiz/usr/share/applications/*.desktop || falha "entrada de menu inválida"
 chmod -R a-w "$programa"
 antes=$(cd "$programa" && find . | sort && find . -type f -exec md5sum {} + | sort)
 

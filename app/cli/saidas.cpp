@@ -13,16 +13,16 @@ std::vector<SaidaCli>& registo() {
     return saidas;
 }
 
-// A bare file name goes where the window keeps charts (logs/ of a portable copy, the
-// documents folder's Natalis/Mapas of an installed one); a path with a folder is kept.
+// In an installed copy a bare file name goes where the window keeps charts, the documents
+// folder's Natalis/Mapas; a path with a folder, or any name in a portable copy, is kept.
 QString destinoMapa(const QString& caminho) {
-    if (caminho.contains(QLatin1Char('/')) || caminho.contains(QLatin1Char('\\')))
+    if (PastaProgramaGravavel() || caminho.contains(QLatin1Char('/')) || caminho.contains(QLatin1Char('\\')))
         return caminho;
     return QDir(PastaMapas()).filePath(caminho);
 }
 
 const RegistoSaida guardar({QStringLiteral("guardar"), QStringLiteral("FICHEIRO.anc"),
-                            QStringLiteral("guarda o mapa (.anc); um nome sem pasta vai para a pasta dos mapas"),
+                            QStringLiteral("guarda o mapa (.anc); instalado, um nome sem pasta vai para Documentos/Natalis/Mapas"),
                             [](const QString& caminho, CamposMapa& c, Mapa&) {
                                 const QString destino = destinoMapa(caminho);
                                 if (!SaveToFile(destino, c))

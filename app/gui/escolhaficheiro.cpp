@@ -15,10 +15,13 @@ std::function<QString(const PedidoFicheiro&)>& respostaTeste() {
     static std::function<QString(const PedidoFicheiro&)> f;
     return f;
 }
-// Of the shipped folder and the user's, the user's as soon as it holds a file of the kind.
-QString pastaParaAbrir(const QStringList& pastas, const QStringList& padroes) {
-    const QString& proprios = pastas.last();
-    return QDir(proprios).entryList(padroes, QDir::Files).isEmpty() ? pastas.first() : proprios;
+// Of the shipped folder and the user's (created), the shipped one only while it holds files of
+// the kind and the user's none: a chooser never opens on a folder that is empty or missing.
+QString pastaParaAbrir(const QStringList& pastas, const QStringList& padroes, const QString& doUtilizador) {
+    const auto temFicheiros = [&](const QString& pasta) { return !QDir(pasta).entryList(padroes, QDir::Files).isEmpty(); };
+    if (pastas.size() > 1 && temFicheiros(pastas.first()) && !temFicheiros(pastas.last()))
+        return pastas.first();
+    return doUtilizador;
 }
 } // namespace
 
@@ -60,14 +63,14 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
         p.filtro = QStringLiteral("Astral Obtits Map (*.orb)");
         p.extensao = QStringLiteral(".orb");
         p.pastas = PastasDoTipo(QStringLiteral("orbs"));
-        p.pasta = guardar ? PastaOrbesUtilizador() : pastaParaAbrir(p.pastas, {QStringLiteral("*.orb")});
+        p.pasta = guardar ? PastaOrbesUtilizador() : pastaParaAbrir(p.pastas, {QStringLiteral("*.orb")}, PastaOrbesUtilizador());
         p.proposto = QStringLiteral("Orbitas 1");
         break;
     case FicheiroFundo:
         p.filtro = QStringLiteral("Panos de fundo (*.bmp *.gif *.jpg *.png)");
         p.pastas = PastasDoTipo(QStringLiteral("backgrounds"));
         p.pasta = pastaParaAbrir(p.pastas, {QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
-                                            QStringLiteral("*.png")});
+                                            QStringLiteral("*.png")}, PastaFundosUtilizador());
         break;
     case FicheiroResumo:
         p.filtro = QStringLiteral("Resumo de posições (*.txt)");

@@ -1,6 +1,6 @@
 // The two layouts of the program folder: a portable copy keeps the user's files below it, an
 // installed one is never written and sends them to the user's folders; start-up, the update
-// command and renovo in an installed folder.
+// command, renovo and natalis-cli in an installed folder.
 #include "ambientegui.h"
 #include "instalacao.h"
 #include "orbes.h"
@@ -37,36 +37,39 @@ private slots:
     void init() { QDir(DadosNatalis()).removeRecursively(); }
     void cleanup() { DefinePastaProgramaGravavel(std::nullopt); }
 
-    // Where each chooser starts. onde: "programa", "documentos" or "dados", then the folder.
+    // Where each chooser starts. ficheiro: a file of the kind already in the "programa" folder
+    // or the user's "dados" one; onde: "programa", "documentos" or "dados", then the folder.
     void pastas_data() {
-        colunas<bool, int, bool, bool, QString>({"gravavel", "tipo", "guardar", "doUtilizador", "onde"});
-        QTest::newRow("portátil: mapas") << true << int(FicheiroMapa) << true << false << "programa/logs";
-        QTest::newRow("portátil: guardar orbes") << true << int(FicheiroOrbes) << true << false << "programa/orbs";
-        QTest::newRow("portátil: fundos") << true << int(FicheiroFundo) << false << true << "programa/backgrounds";
-        QTest::newRow("instalado: mapas") << false << int(FicheiroMapa) << false << false << "documentos/Natalis/Mapas";
-        QTest::newRow("instalado: guardar orbes") << false << int(FicheiroOrbes) << true << false << "dados/orbs";
-        QTest::newRow("instalado: abrir orbes, só as do programa") << false << int(FicheiroOrbes) << false << false << "programa/orbs";
-        QTest::newRow("instalado: abrir orbes do utilizador") << false << int(FicheiroOrbes) << false << true << "dados/orbs";
-        QTest::newRow("instalado: relatório") << false << int(FicheiroRelatorio) << true << false << "documentos/Natalis/Mapas";
-        QTest::newRow("portátil: resumo") << true << int(FicheiroResumo) << true << false << "programa/";
-        QTest::newRow("instalado: fundos do utilizador") << false << int(FicheiroFundo) << false << true << "dados/backgrounds";
+        colunas<bool, int, bool, QString, QString>({"gravavel", "tipo", "guardar", "ficheiro", "onde"});
+        QTest::newRow("portátil: mapas") << true << int(FicheiroMapa) << true << "" << "programa/logs";
+        QTest::newRow("portátil: guardar orbes") << true << int(FicheiroOrbes) << true << "" << "programa/orbs";
+        QTest::newRow("portátil: fundos") << true << int(FicheiroFundo) << false << "programa" << "programa/backgrounds";
+        QTest::newRow("portátil: resumo") << true << int(FicheiroResumo) << true << "" << "programa/";
+        QTest::newRow("instalado: mapas") << false << int(FicheiroMapa) << false << "" << "documentos/Natalis/Mapas";
+        QTest::newRow("instalado: relatório") << false << int(FicheiroRelatorio) << true << "" << "documentos/Natalis/Mapas";
+        QTest::newRow("instalado: guardar orbes") << false << int(FicheiroOrbes) << true << "programa" << "dados/orbs";
+        QTest::newRow("instalado: abrir orbes, só as do programa") << false << int(FicheiroOrbes) << false << "programa" << "programa/orbs";
+        QTest::newRow("instalado: abrir orbes, nenhumas") << false << int(FicheiroOrbes) << false << "" << "dados/orbs";
+        QTest::newRow("instalado: abrir orbes do utilizador") << false << int(FicheiroOrbes) << false << "dados" << "dados/orbs";
+        QTest::newRow("instalado: fundos do utilizador") << false << int(FicheiroFundo) << false << "dados" << "dados/backgrounds";
     }
     void pastas() {
-        QFETCH(bool, gravavel); QFETCH(int, tipo); QFETCH(bool, guardar); QFETCH(bool, doUtilizador); QFETCH(QString, onde);
+        QFETCH(bool, gravavel); QFETCH(int, tipo); QFETCH(bool, guardar); QFETCH(QString, ficheiro); QFETCH(QString, onde);
         AmbienteGui amb;
         DefinePastaProgramaGravavel(gravavel);
         const QString sub = tipo == FicheiroOrbes ? "orbs" : "backgrounds";
-        if (doUtilizador) {
-            const QString pasta = gravavel ? amb.em(sub) : DadosNatalis() + '/' + sub;
+        if (!ficheiro.isEmpty()) {
+            const QString pasta = ficheiro == "programa" ? amb.em(sub) : DadosNatalis() + '/' + sub;
             QVERIFY(QDir().mkpath(pasta));
             QVERIFY(QFile(pasta + (tipo == FicheiroOrbes ? "/Minhas.orb" : "/ceu.jpg")).open(QIODevice::WriteOnly));
         }
         const QString raiz = onde.section('/', 0, 0);
         const QString base = raiz == "programa" ? amb.pasta.path() : raiz == "documentos" ? m_documentos.path() : DadosNatalis();
         const QString esperada = QDir::cleanPath(base + '/' + onde.section('/', 1));
+        const QStringList antes = Retrato(amb.pasta.path());
         const PedidoFicheiro p = PreparaPedido(guardar, tipo, "Ana");
         QCOMPARE(p.pasta, esperada);
-        if (guardar) QVERIFY(QFileInfo(p.pasta).isDir()); // created on first use
+        QVERIFY(QFileInfo(p.pasta).isDir()); // created on first use
         if (tipo == FicheiroOrbes || tipo == FicheiroFundo) {
             // Both the shipped folder and the user's are offered when they differ.
             QStringList ambas{amb.em(sub)};
@@ -74,7 +77,7 @@ private slots:
             QCOMPARE(p.pastas, ambas);
         }
         if (!gravavel) // nothing made in the installed folder
-            QVERIFY(!QFileInfo::exists(amb.em("logs")) && !QFileInfo::exists(amb.em("orbs")));
+            QCOMPARE(Retrato(amb.pasta.path()), antes);
     }
 
     // The system's mark makes a folder the system's even for a user allowed to write it (root).
@@ -144,6 +147,37 @@ private slots:
         QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains("Esta instalação é actualizada pelo gestor de pacotes do sistema."));
         QCOMPARE(Retrato(pasta.path()), antes);
         QVERIFY(QDir(config.path()).isEmpty());
+    }
+
+    // natalis-cli saves a bare chart name in the current folder of a portable copy, as a script
+    // expects, and in the documents folder's Natalis/Mapas of an installed one.
+    void cliGuardaMapa_data() {
+        colunas<bool>({"instalado"});
+        QTest::newRow("portátil") << false;
+        QTest::newRow("instalado") << true;
+    }
+    void cliGuardaMapa() {
+        QFETCH(bool, instalado);
+        QTemporaryDir pasta, corrente;
+        for (const QString& f : {NomeExecutavel("natalis-cli"), NomeExecutavel("natalis-cli-completo")})
+            QVERIFY(QFile::copy(NATALIS_PROGRAM_DIR "/" + f, pasta.filePath(f)));
+        if (instalado) QVERIFY(QFile(pasta.filePath(kMarcaInstalacaoSistema)).open(QIODevice::WriteOnly));
+        const QStringList antes = Retrato(pasta.path());
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DOCUMENTS_DIR", m_documentos.path());
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(corrente.path());
+        p.start(pasta.filePath(NomeExecutavel("natalis-cli")),
+                {"--nome", "Maria", "--data", "25/4/1974", "--hora", "0:20", "--fuso", "1", "--latitude", "38º43' N",
+                 "--longitude", "9º8' W", "--guardar", "Maria.anc", "--silencioso"});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString mapas = m_documentos.path() + "/Natalis/Mapas/Maria.anc";
+        QCOMPARE(QFileInfo::exists(corrente.filePath("Maria.anc")), !instalado);
+        QCOMPARE(QFileInfo::exists(mapas), instalado);
+        QCOMPARE(Retrato(pasta.path()), antes);
+        QFile::remove(mapas);
     }
 };
 
