@@ -61,6 +61,7 @@ escolha-abrir-vazia	app/gui/escolhaficheiro.cpp	if (pastas.size() > 1 && temFich
 escolha-orbes-utilizador	app/gui/escolhaficheiro.cpp	p.pasta = guardar ? PastaOrbesUtilizador()	p.pasta = guardar ? CaminhoPrograma(QStringLiteral("orbs"))
 arranque-orbes-instalado	app/gui/arranque.cpp	if (gravavel && !existe(QStringLiteral("orbs/Default.orb")))	if (!existe(QStringLiteral("orbs/Default.orb")))
 actualizacao-pacote	app/gui/frmmain_comandos.cpp	    if (!PastaProgramaGravavel()) {\n        CaixaMensagens()	    if (false) {\n        CaixaMensagens()
+renovo-instalado	updater/main.cpp	if (!PastaProgramaGravavel()) {\n            std::fprintf	if (false) {\n            std::fprintf
 janela-fecho	app/gui/frmmain.cpp	closeEvent(QCloseEvent* e) {\n    leCampos();	closeEvent(QCloseEvent* e) {
 janela-escritos	app/gui/sessaomapa.cpp	        if (!temDadosEscritos(m_campos))	        if (temDadosEscritos(m_campos))
 leitura-fecho	app/gui/frmread.cpp	    if (PodeDescartar())\n        e->accept();	    if (true)\n        e->accept();
