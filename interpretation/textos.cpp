@@ -43,6 +43,19 @@ QString WhithinText(const QString& fonte, const QString& abre, const QString& fe
     return fonte.mid(inicio, comprimento).trimmed();
 }
 
+namespace {
+// The pronoun o/a (key |2) put after a verb that ends in a nasal sound takes an n: "mudam-no",
+// "dão-na", "põe-nos".
+bool PronomeAposNasal(const QString& antes, const QString& valor) {
+    static const QStringList pronomes{QStringLiteral("o"), QStringLiteral("a"), QStringLiteral("os"),
+                                      QStringLiteral("as")};
+    if (!pronomes.contains(valor) || !antes.endsWith(QLatin1Char('-'))) return false;
+    const QStringView verbo = QStringView(antes).chopped(1);
+    return verbo.endsWith(QLatin1Char('m')) || verbo.endsWith(QStringLiteral("ão")) ||
+           verbo.endsWith(QStringLiteral("õe"));
+}
+} // namespace
+
 QString SubstituiChaves(const QString& texto, const ParesTexto& pares) {
     QString iniciais;
     for (const auto& par : pares)
@@ -66,6 +79,7 @@ QString SubstituiChaves(const QString& texto, const ParesTexto& pares) {
             continue;
         }
         r += t.mid(copiado, i - copiado);
+        if (par->first == QLatin1String("|2") && PronomeAposNasal(r, par->second)) r += QLatin1Char('n');
         r += par->second;
         i += par->first.size();
         copiado = i;
@@ -174,7 +188,7 @@ const char* const kSegmentos[12][6] = {
     {"O Sábio", "O Rigoroso", "O Perito", "O Fervoroso", "O Sociável", "O Protector"},
     {"O Sensato", "O Aspirante", "O Fraternal", "O Escriba", "O Lavrador", "O Humanista"},
     {"O Guerreiro", "O Glorioso", "O Erudito", "O Afoito", "O Intuitivo", "O Voluptuoso"},
-    {"O Didático", "O Eloquente", "O Curandeiro", "O Vigoroso", "O Ingénuo", "O Eleito"},
+    {"O Didáctico", "O Eloquente", "O Curandeiro", "O Vigoroso", "O Ingénuo", "O Eleito"},
     {"O Estóico", "O Humilde", "O Resistente", "O Bélico", "O Felizardo", "O Fiel"},
     {"O Independente", "O Simpático", "O Subtil", "O Indulgente", "O Precursor", "O Singular"},
     {"O Encantador", "O Prolífico", "O Herdeiro", "O Inspirado", "O Idealista", "O Receptivo"},

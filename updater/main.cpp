@@ -3,12 +3,14 @@
 #include "caixaqt.h"
 #include "frmmain.h"
 #include "instalacao.h"
+#include "sinais.h"
 #include "traducaoqt.h"
 
 #include <QApplication>
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    PreparaSinaisDoPrograma();
     {
         // An installed folder belongs to the package manager: nothing is fetched nor written,
         // and the answer needs no display.

@@ -14,6 +14,7 @@
 #include "relatorio.h"
 #include "textos.h"
 #include "textosproprios.h"
+#include "transaccao.h"
 
 #include <QApplication>
 #include <QDir>
@@ -111,6 +112,13 @@ static void iniciaRecursos() { Q_INIT_RESOURCE(natalis); }
 frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
     iniciaRecursos();
     CarregaSigil();
+    // An update cut short (a crash or a power cut while renovo put its files in place) is
+    // completed or undone before any file of the program folder is read.
+    QString recuperacao;
+    if (RecuperaTransaccao(PastaPrograma(), &recuperacao) == Recuperacao::Falhou)
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), recuperacao);
+    if (const QString aviso = TomaAvisoOpcoes(); !aviso.isEmpty())
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), aviso);
     std::unique_ptr<Splash> splash;
     if (opcoes.splash) {
         splash = std::make_unique<Splash>(desenhaSplash());

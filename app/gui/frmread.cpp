@@ -18,7 +18,9 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFontComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -26,6 +28,8 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -432,11 +436,36 @@ bool frmread::Importa(const QString& caminhoDado) {
     const QString caminho = caminhoDado.isEmpty() ? ShowFileDialog(this, false, FicheiroRelatorio) : caminhoDado;
     if (caminho.isEmpty())
         return false;
+    // Read into documents not yet shown, with a progress dialog that can cancel; the window's
+    // documents (and any edits in them) are replaced only when the whole file was read.
+    auto relatorio = std::make_unique<QTextDocument>(m_txtRTF), pessoal = std::make_unique<QTextDocument>(m_txtRTF2);
+    relatorio->setDefaultFont(m_txtRTF->document()->defaultFont());
+    pessoal->setDefaultFont(m_txtRTF2->document()->defaultFont());
+    QProgressDialog progresso(QStringLiteral("A importar %1…").arg(QFileInfo(caminho).fileName()),
+                              QStringLiteral("Cancelar"), 0, 1000, this);
+    progresso.setWindowTitle(TituloAplicacao());
+    progresso.setWindowModality(Qt::WindowModal);
+    progresso.setMinimumDuration(400);
     QString erro;
-    if (!ImportaInterpretacao(caminho, *m_txtRTF->document(), *m_txtRTF2->document(), &erro)) {
-        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);
+    const bool lido = ImportaInterpretacao(caminho, *relatorio, *pessoal, &erro, [&](double parte) {
+        progresso.setValue(int(parte * 1000));
+        QCoreApplication::processEvents();
+        return !progresso.wasCanceled();
+    });
+    const bool cancelado = progresso.wasCanceled();
+    progresso.reset();
+    if (!lido) {
+        if (!cancelado) CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);
         return false;
     }
+    const auto troca = [](QTextEdit* caixa, std::unique_ptr<QTextDocument> novo) {
+        // The box deletes its own first document itself; one an earlier import gave it, not.
+        const QPointer<QTextDocument> antigo = caixa->document();
+        caixa->setDocument(novo.release());
+        if (antigo && antigo->parent() == caixa) antigo->deleteLater();
+    };
+    troca(m_txtRTF, std::move(relatorio));
+    if (!pessoal->isEmpty()) troca(m_txtRTF2, std::move(pessoal)); // else the personal pane stays
     if (TemTextoPessoal(*m_txtRTF2->document()))
         definePersonal(true);
     marcaGuardado();
