@@ -8,11 +8,6 @@
 #include <QStandardPaths>
 
 namespace {
-std::optional<bool>& gravavelDefinido() {
-    static std::optional<bool> g;
-    return g;
-}
-
 // The per-user data folder of Natalis, the same for every program of the family whatever
 // name the running program gave itself.
 QString pastaDadosUtilizador() {
@@ -45,13 +40,9 @@ bool InstaladoPeloSistema() {
 }
 
 bool PastaProgramaGravavel() {
-    if (gravavelDefinido())
-        return *gravavelDefinido();
     const QFileInfo pasta(PastaPrograma());
     return !InstaladoPeloSistema() && pasta.isDir() && pasta.isWritable();
 }
-
-void DefinePastaProgramaGravavel(std::optional<bool> gravavel) { gravavelDefinido() = gravavel; }
 
 QString PastaMapas() {
     if (PastaProgramaGravavel())

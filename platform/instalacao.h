@@ -7,7 +7,6 @@
 // Every program of the family (Natalis, Movela, Duetto, Glosador) asks here.
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 // The file a package or an installer puts in the program folder: the folder is the system's,
 // updates and file-type registration are the package manager's. Present, the folder counts as
@@ -19,8 +18,6 @@ bool InstaladoPeloSistema();
 
 // Whether the program writes into its own folder: not installed by the system and writable.
 bool PastaProgramaGravavel();
-// Tests force one layout; std::nullopt goes back to looking at the folder.
-void DefinePastaProgramaGravavel(std::optional<bool> gravavel);
 
 // The folders below are created when asked for (a chooser opening, a file being saved).
 // Charts: program folder logs/, or the documents folder's Natalis/Mapas.

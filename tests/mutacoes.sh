@@ -60,14 +60,12 @@ fuso-horamedia	app/atlas/fusohorario.cpp	f.horas = longitudeGraus / 15.0;	f.hora
 fuso-repetida	app/atlas/fusohorario.cpp	const int escolhido = validos.first();	const int escolhido = validos.last();
 atlas-populacao	app/atlas/atlas.cpp	LIMIT ?) ORDER BY Id"	LIMIT ?) ORDER BY Id DESC"
 folha-relatorio	app/folha/folha.cpp	if (relatorio && !relatorio->isEmpty())	if (false)
-cli-mapa-instalado	app/cli/saidas.cpp	if (PastaProgramaGravavel() || caminho.contains	if (caminho.contains
 cli-falhas	app/cli/main.cpp	return falhas ? SAIDA_FALHOU : SAIDA_OK;	return SAIDA_OK;
 cli-csv-aspas	app/cli/lote.cpp	QString(c).replace(QStringLiteral("\""), QStringLiteral("\"\""))	QString(c)
 escolha-abrir-vazia	app/gui/escolhaficheiro.cpp	if (pastas.size() > 1 && temFicheiros(pastas.first()) && !temFicheiros(pastas.last()))	if (pastas.size() > 1 && !temFicheiros(pastas.last()))
 escolha-orbes-utilizador	app/gui/escolhaficheiro.cpp	p.pasta = guardar ? PastaOrbesUtilizador()	p.pasta = guardar ? CaminhoPrograma(QStringLiteral("orbs"))
 arranque-orbes-instalado	app/gui/arranque.cpp	if (gravavel && !existe(QStringLiteral("orbs/Default.orb")))	if (!existe(QStringLiteral("orbs/Default.orb")))
 actualizacao-pacote	app/gui/frmmain_comandos.cpp	    if (!PastaProgramaGravavel()) {\n        CaixaMensagens()	    if (false) {\n        CaixaMensagens()
-renovo-instalado	updater/main.cpp	if (!PastaProgramaGravavel()) {\n            std::fprintf	if (false) {\n            std::fprintf
 janela-fecho	app/gui/frmmain.cpp	closeEvent(QCloseEvent* e) {\n    leCampos();	closeEvent(QCloseEvent* e) {
 janela-escritos	app/gui/sessaomapa.cpp	        if (!temDadosEscritos(m_campos))	        if (temDadosEscritos(m_campos))
 leitura-fecho	app/gui/frmread.cpp	    if (PodeDescartar())\n        e->accept();	    if (true)\n        e->accept();
