@@ -1,28 +1,14 @@
-// The two layouts: a portable folder keeps the user's files below it; one with the installer's mark
-// (writable all the same) is never written and sends them to the user's folders. The package
-// itself, renovo and natalis-cli in it: scripts/testa-pacote.sh.
+// A portable folder keeps the user's files; one with the installer's mark (writable all the same) is
+// never written and sends them to the user's folders. The real package: scripts/testa-pacote.sh.
 #include "ambientegui.h"
 #include "instalacao.h"
-
-namespace {
-QStringList Retrato(const QString& pasta) { // every entry below a folder, with its size and time
-    QStringList r;
-    QDirIterator it(pasta, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo f(it.next());
-        r << f.filePath() + ' ' + QString::number(f.size()) + ' ' + f.lastModified().toString(Qt::ISODateWithMs);
-    }
-    r.sort();
-    return r;
-}
-} // namespace
 
 class TestInstalacao : public QObject {
     Q_OBJECT
     QTemporaryDir m_docs;
+    static QStringList Retrato(const QString& p) { return QDir(p).entryList(QDir::AllEntries | QDir::Hidden); }
     QString pasta(const QString& p, const QString& programa) { // P program, D documents, U user's data
-        const QString dados = qEnvironmentVariable("XDG_DATA_HOME") + "/Natalis/Natalis";
-        return (p[0] == 'P' ? programa : p[0] == 'D' ? m_docs.path() : dados) + p.mid(1);
+        return (p[0] == 'P' ? programa : p[0] == 'D' ? m_docs.path() : qEnvironmentVariable("XDG_DATA_HOME") + "/Natalis/Natalis") + p.mid(1);
     }
 
 private slots:
@@ -38,8 +24,7 @@ private slots:
         QTest::newRow("instalado: abrir sem orbes") << false << int(FicheiroOrbes) << false << false << "U/orbs";
     }
     void pastas() {
-        QFETCH(bool, gravavel); QFETCH(int, tipo); QFETCH(bool, guardar);
-        QFETCH(bool, enviada); QFETCH(QString, esperada);
+        QFETCH(bool, gravavel); QFETCH(int, tipo); QFETCH(bool, guardar); QFETCH(bool, enviada); QFETCH(QString, esperada);
         AmbienteGui amb;
         QVERIFY(gravavel || amb.cria(kMarcaInstalacaoSistema));
         QVERIFY(!enviada || (QDir().mkpath(amb.em("orbs")) && amb.cria("orbs/Enviadas.orb")));
@@ -48,8 +33,7 @@ private slots:
         QVERIFY(gravavel || Retrato(amb.pasta.path()) == antes);
     }
 
-    // An installed start writes nothing in its folder; the update command points to the package
-    // manager.
+    // An installed start writes nothing in its folder; the update command names the package manager.
     void arranqueInstalado() {
         AmbienteGui amb;
         QVERIFY(amb.cria(kMarcaInstalacaoSistema));
