@@ -13,6 +13,7 @@ PACKAGES=(
   minisign libsodium-dev
   fonts-dejavu-core
   libreoffice-writer-nogui libreoffice-calc-nogui librsvg2-bin
+  dpkg-dev lintian desktop-file-utils shared-mime-info file man-db
 )
 
 missing=()

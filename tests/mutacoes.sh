@@ -19,6 +19,8 @@ LISTA=$(cat <<'FIM'
 gravacao-descarga	platform/gravacao.cpp	    if (!f.flush() || f.error() != QFileDevice::NoError)	    if (false)
 cp1252-byte	platform/cp1252.cpp	return 0x80 + i;	return 0x81 + i;
 opcoes-recentes	platform/opcoes.cpp	for (int k = 3; k >= 1; --k) {	for (int k = 3; k > 1; --k) {
+instalacao-marca	platform/instalacao.cpp	return !InstaladoPeloSistema() && pasta.isDir()	return pasta.isDir()
+instalacao-documentos	platform/instalacao.cpp	    if (!xdg.isEmpty())\n        return xdg;	    if (xdg.isEmpty())\n        return xdg;
 tempo-gregoriano	engine/tempo.cpp	(m == 10 && dia >= 15)	(m == 10 && dia > 15)
 tempo-fuso	engine/tempo.cpp	(t.hora - t.fuso) / 24.0	(t.hora + t.fuso) / 24.0
 casas-cuspide	engine/casas.cpp	(p >= c1 && p < c2)	(p > c1 && p < c2)
@@ -70,6 +72,10 @@ atlas-populacao	app/atlas/atlas.cpp	LIMIT ?) ORDER BY Id"	LIMIT ?) ORDER BY Id D
 folha-relatorio	app/folha/folha.cpp	if (relatorio && !relatorio->isEmpty())	if (false)
 cli-falhas	app/cli/main.cpp	return falhas ? SAIDA_FALHOU : SAIDA_OK;	return SAIDA_OK;
 cli-csv-aspas	app/cli/lote.cpp	QString(c).replace(QStringLiteral("\""), QStringLiteral("\"\""))	QString(c)
+escolha-abrir-vazia	app/gui/escolhaficheiro.cpp	if (pastas.size() > 1 && temFicheiros(pastas.first()) && !temFicheiros(pastas.last()))	if (pastas.size() > 1 && !temFicheiros(pastas.last()))
+escolha-orbes-utilizador	app/gui/escolhaficheiro.cpp	p.pasta = guardar ? PastaOrbesUtilizador()	p.pasta = guardar ? CaminhoPrograma(QStringLiteral("orbs"))
+arranque-orbes-instalado	app/gui/arranque.cpp	if (gravavel && !existe(QStringLiteral("orbs/Default.orb")))	if (!existe(QStringLiteral("orbs/Default.orb")))
+actualizacao-pacote	app/gui/frmmain_comandos.cpp	    if (!PastaProgramaGravavel()) {\n        CaixaMensagens()	    if (false) {\n        CaixaMensagens()
 janela-fecho	app/gui/frmmain.cpp	closeEvent(QCloseEvent* e) {\n    leCampos();	closeEvent(QCloseEvent* e) {
 janela-escritos	app/gui/sessaomapa.cpp	        if (!temDadosEscritos(m_campos))	        if (temDadosEscritos(m_campos))
 leitura-fecho	app/gui/frmread.cpp	    if (PodeDescartar())\n        e->accept();	    if (true)\n        e->accept();

@@ -2,13 +2,24 @@
 // with exactly "/N" it runs the update at once without the window and ends.
 #include "caixaqt.h"
 #include "frmmain.h"
+#include "instalacao.h"
 #include "sinais.h"
 #include "traducaoqt.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char** argv) {
     PreparaSinaisDoPrograma();
+    {
+        // An installed folder belongs to the package manager: nothing is fetched nor written,
+        // and the answer needs no display.
+        QCoreApplication nucleo(argc, argv);
+        if (!PastaProgramaGravavel()) {
+            std::fprintf(stderr, "renovo: %s\n", TextoActualizacaoPeloSistema().toUtf8().constData());
+            return 1;
+        }
+    }
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     InstalaTraducaoQt(app);

@@ -1,7 +1,11 @@
 #include "saidas.h"
 
 #include "ficheiromapa.h"
+#include "instalacao.h"
 #include "resumo.h"
+
+#include <QDir>
+#include <cstdio>
 
 namespace {
 std::vector<SaidaCli>& registo() {
@@ -9,10 +13,24 @@ std::vector<SaidaCli>& registo() {
     return saidas;
 }
 
+// In an installed copy a bare file name goes where the window keeps charts, the documents
+// folder's Natalis/Mapas; a path with a folder, or any name in a portable copy, is kept.
+QString destinoMapa(const QString& caminho) {
+    if (PastaProgramaGravavel() || caminho.contains(QLatin1Char('/')) || caminho.contains(QLatin1Char('\\')))
+        return caminho;
+    return QDir(PastaMapas()).filePath(caminho);
+}
+
 const RegistoSaida guardar({QStringLiteral("guardar"), QStringLiteral("FICHEIRO.anc"),
-                            QStringLiteral("guarda o mapa num ficheiro de mapa (.anc)"),
+                            QStringLiteral("guarda o mapa (.anc); instalado, um nome sem pasta vai para Documentos/Natalis/Mapas"),
                             [](const QString& caminho, CamposMapa& c, Mapa&) {
-                                return SaveToFile(caminho, c) ? SAIDA_OK : SAIDA_FALHOU;
+                                const QString destino = destinoMapa(caminho);
+                                if (!SaveToFile(destino, c))
+                                    return SAIDA_FALHOU;
+                                if (destino != caminho)
+                                    std::fprintf(stderr, "natalis-cli: mapa guardado em %s\n",
+                                                 QDir::toNativeSeparators(destino).toUtf8().constData());
+                                return SAIDA_OK;
                             },
                             true});
 

@@ -3,6 +3,7 @@
 #include "fontedados.h"
 #include "fontes.h"
 #include "frmmain.h"
+#include "instalacao.h"
 #include "opcoesroda.h"
 #include "mensagens.h"
 #include "motormapa.h"
@@ -141,15 +142,17 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
     if (!avisoTextos.isEmpty())
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), avisoTextos);
     const QString baseLocais = CaminhoPrograma(QStringLiteral("locais.mdb"));
-    if (!existe(QStringLiteral("locais.mdb")) || !DataLocais().Abre(baseLocais, QStringLiteral("Locais"), false)) {
+    const bool gravavel = PastaProgramaGravavel();
+    if (!existe(QStringLiteral("locais.mdb")) || !DataLocais().Abre(baseLocais, QStringLiteral("Locais"), !gravavel)) {
         fatal(QStringLiteral("Locais.mdb"));
         return nullptr;
     }
     janela->RefreshRecentMenu();
     CoresRelatorio::GuardaPredefinidas();
 
-    // The built-in orbs, written to the default orb file when it is missing.
-    if (!existe(QStringLiteral("orbs/Default.orb"))) {
+    // The built-in orbs, written to the default orb file when it is missing. An installed
+    // folder is never written: the built-in orbs are the default there without a file.
+    if (gravavel && !existe(QStringLiteral("orbs/Default.orb"))) {
         TabelaOrbes padrao;
         padrao.CarregaPadrao();
         QDir().mkpath(CaminhoPrograma(QStringLiteral("orbs")));
@@ -157,10 +160,13 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
         if (!EscreveFicheiroOrbes(CaminhoOrbesPadrao(), padrao.ValoresFicheiro(), &erroOrbes))
             CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erroOrbes);
     }
-    for (const char* pasta : {"logs", "backgrounds"})
-        QDir().mkpath(CaminhoPrograma(QString::fromLatin1(pasta)));
+    if (gravavel) {
+        PastaMapas();
+        PastaFundosUtilizador();
+    }
 
-    const bool renovo = existe(NomeExecutavel(QStringLiteral("renovo")));
+    // An installed copy is updated by the package manager: the update entry says so.
+    const bool renovo = !gravavel || existe(NomeExecutavel(QStringLiteral("renovo")));
     if (!renovo)
         CaixaMensagens().Mostra(
             IconeMsg::Exclamacao, TituloAplicacao(),
@@ -186,7 +192,8 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
     if (opcoes.pausa)
         pausa(2.0);
     janela->show();
-    if (opcoes.registaTipos)
+    // A package registers the file types itself, for every user.
+    if (opcoes.registaTipos && !InstaladoPeloSistema())
         RegistaTiposNatalis(QCoreApplication::applicationFilePath(), CaminhoPrograma(QStringLiteral("natalis.svg")),
                             opcoes.dadosUtilizador);
     if (splash)

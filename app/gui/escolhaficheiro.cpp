@@ -1,10 +1,12 @@
 #include "escolhaficheiro.h"
 
+#include "instalacao.h"
 #include "opcoes.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -12,6 +14,14 @@ namespace {
 std::function<QString(const PedidoFicheiro&)>& respostaTeste() {
     static std::function<QString(const PedidoFicheiro&)> f;
     return f;
+}
+// Of the shipped folder and the user's (created), the shipped one only while it holds files of
+// the kind and the user's none: a chooser never opens on a folder that is empty or missing.
+QString pastaParaAbrir(const QStringList& pastas, const QStringList& padroes, const QString& doUtilizador) {
+    const auto temFicheiros = [&](const QString& pasta) { return !QDir(pasta).entryList(padroes, QDir::Files).isEmpty(); };
+    if (pastas.size() > 1 && temFicheiros(pastas.first()) && !temFicheiros(pastas.last()))
+        return pastas.first();
+    return doUtilizador;
 }
 } // namespace
 
@@ -34,12 +44,14 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
     PedidoFicheiro p;
     p.guardar = guardar;
     p.tipo = tipo;
-    p.pasta = PastaPrograma();
+    // Reports, summaries, images and PDFs start in the program folder, or beside the charts
+    // when the program folder is only read.
+    p.pasta = PastaProgramaGravavel() ? PastaPrograma() : PastaMapas();
     switch (tipo) {
     case FicheiroMapa:
         p.filtro = QStringLiteral("Astral Native Charts (*.anc)");
         p.extensao = QStringLiteral(".anc");
-        p.pasta = CaminhoPrograma(QStringLiteral("logs"));
+        p.pasta = PastaMapas();
         p.proposto = nomeNativo;
         break;
     case FicheiroRelatorio:
@@ -50,12 +62,15 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
     case FicheiroOrbes:
         p.filtro = QStringLiteral("Astral Obtits Map (*.orb)");
         p.extensao = QStringLiteral(".orb");
-        p.pasta = CaminhoPrograma(QStringLiteral("orbs"));
+        p.pastas = PastasDoTipo(QStringLiteral("orbs"));
+        p.pasta = guardar ? PastaOrbesUtilizador() : pastaParaAbrir(p.pastas, {QStringLiteral("*.orb")}, PastaOrbesUtilizador());
         p.proposto = QStringLiteral("Orbitas 1");
         break;
     case FicheiroFundo:
         p.filtro = QStringLiteral("Panos de fundo (*.bmp *.gif *.jpg *.png)");
-        p.pasta = CaminhoPrograma(QStringLiteral("backgrounds"));
+        p.pastas = PastasDoTipo(QStringLiteral("backgrounds"));
+        p.pasta = pastaParaAbrir(p.pastas, {QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
+                                            QStringLiteral("*.png")}, PastaFundosUtilizador());
         break;
     case FicheiroResumo:
         p.filtro = QStringLiteral("Resumo de posições (*.txt)");
@@ -142,6 +157,12 @@ QString ShowFileDialog(QWidget* pai, bool guardar, int tipo, const QString& nome
             });
         if (!p.proposto.isEmpty())
             dialogo.selectFile(p.proposto);
+        // The shipped files and the user's own, one click apart.
+        QList<QUrl> lado = dialogo.sidebarUrls();
+        for (const QString& pasta : p.pastas)
+            if (QFileInfo(pasta).isDir() && !lado.contains(QUrl::fromLocalFile(pasta)))
+                lado << QUrl::fromLocalFile(pasta);
+        dialogo.setSidebarUrls(lado);
         if (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty())
             escolhido = dialogo.selectedFiles().first();
         if (variosFormatos && !ExtensaoDoFiltro(dialogo.selectedNameFilter()).isEmpty())

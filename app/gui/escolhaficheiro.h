@@ -4,6 +4,7 @@
 // 8 AAF charts. A name typed or accepted without
 // an extension gets the kind's extension; cancelling is the only empty answer.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -15,6 +16,7 @@ struct PedidoFicheiro {
     bool guardar = false;
     int tipo = FicheiroMapa;
     QString pasta;     // initial folder
+    QStringList pastas; // the shipped folder of the kind and the user's, offered side by side
     QString proposto;  // proposed file name
     QString filtro;    // Qt filter text
     QString extensao;  // ".anc", ... ("" for any)

@@ -12,6 +12,7 @@
 #include "grelha.h"
 #include "imagens.h"
 #include "impressao.h"
+#include "instalacao.h"
 #include "janelaajuda.h"
 #include "mensagens.h"
 #include "opcoes.h"
@@ -232,6 +233,10 @@ void frmMain::imprime(int que) {
 }
 
 void frmMain::actualizacaoOnline() {
+    if (!PastaProgramaGravavel()) {
+        CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao(), TextoActualizacaoPeloSistema());
+        return;
+    }
     const RespostaMsg r = CaixaMensagens().Mostra(
         IconeMsg::Pergunta, TituloAplicacao(),
         QStringLiteral("Para efectuar a Actualização online este programa terá de ser fechado.\n"
