@@ -55,7 +55,8 @@ done < <(find "$lib" -type f -print0)
 ln -s ../lib/natalis/natalis "$raizdeb/usr/bin/natalis"
 ln -s ../lib/natalis/natalis-cli "$raizdeb/usr/bin/natalis-cli"
 
-install -m 0644 pacote/natalis.desktop pacote/natalis-glosador.desktop "$share/applications/"
+install -m 0644 pacote/natalis.desktop pacote/natalis-glosador.desktop pacote/natalis-movela.desktop \
+  pacote/natalis-duetto.desktop "$share/applications/"
 install -m 0644 pacote/natalis-mime.xml "$share/mime/packages/natalis.xml"
 install -m 0644 app/gui/icones/natalis.svg "$share/icons/hicolor/scalable/apps/natalis.svg"
 for t in 16 24 32 48 64 128 256; do
@@ -102,7 +103,8 @@ Description: astrology program: natal charts, wheel, aspects and interpretation
  its database of texts.
  .
  The package holds the window (natalis), the command-line tool (natalis-cli),
- the interpretation editor (glosador), the interpretation texts and a place
+ the interpretation editor (glosador), the transits program (movela), the
+ synastry program (duetto), the interpretation texts and a place
  atlas with time zones. With the Swiss Ephemeris data files (swe-basic-data)
  the precise engine uses them; without them it uses the built-in Moshier
  ephemeris.

@@ -20,7 +20,9 @@ for f in /usr/bin/natalis /usr/bin/natalis-cli /usr/lib/natalis/natalis /usr/lib
          /usr/lib/natalis/renovo /usr/lib/natalis/Intrepreter.mdb /usr/lib/natalis/locais.mdb \
          /usr/lib/natalis/natalis.html /usr/lib/natalis/instalado-pelo-sistema \
          /usr/share/applications/natalis.desktop /usr/share/applications/natalis-glosador.desktop \
-         /usr/lib/natalis/glosador /usr/lib/natalis/duetto /usr/share/mime/packages/natalis.xml \
+         /usr/lib/natalis/glosador /usr/lib/natalis/duetto /usr/lib/natalis/movela /usr/lib/natalis/movela.mdb \
+         /usr/lib/natalis/duetto.mdb /usr/share/applications/natalis-movela.desktop \
+         /usr/share/applications/natalis-duetto.desktop /usr/share/mime/packages/natalis.xml \
          /usr/share/icons/hicolor/scalable/apps/natalis.svg /usr/share/icons/hicolor/48x48/apps/natalis.png \
          /usr/share/man/man1/natalis-cli.1.gz /usr/share/doc/natalis/copyright /usr/share/doc/natalis/changelog.gz; do
   grep -qx "$f" <<<"$conteudo" || falha "falta $f no pacote"
