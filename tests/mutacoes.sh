@@ -133,6 +133,8 @@ importa-limite	interpretation/documento.cpp	if (f.size() > MaximoImportacao) {	i
 citacao-hora	chart/normalizatempo.cpp	QStringLiteral("A hora de nascimento «") + Citacao(t) +	QStringLiteral("A hora de nascimento «") + t +
 cp1252-tabela	platform/cp1252.cpp	0x2039, 0x0152, 0,	0x2039, 0x0153, 0,
 lote-cp1252	app/cli/lote.cpp	m_utf8 = m_marca || (alto && !verifica.hasError());	m_utf8 = m_marca || alto;
+movela-lugar	app/movela/frmmovela.cpp	if (m_localRetorno && !std::isnan(t)) {	if (false) {
+movela-fuso-lugar	app/movela/frmmovela.cpp	if (f.situacao != FusoLocal::Situacao::ZonaDesconhecida) lugar.fuso = f.horas;	(void)f;
 FIM
 )
 

@@ -1,11 +1,14 @@
 #include "frmmovela.h"
 
 #include "escolhaficheiro.h"
+#include "fusohorario.h"
+#include "frmlocais.h"
 #include "ficheiromapa.h"
 #include "gravacao.h"
 #include "impressao.h"
 #include "listagem.h"
 #include "mensagens.h"
+#include "normaliza.h"
 #include "orbes.h"
 #include "possigno.h"
 #include "progressoes.h"
@@ -393,7 +396,30 @@ QWidget* frmMovela::constroiRetornos() {
     m_resultadoRetorno->setWordWrap(true);
     m_resultadoRetorno->setTextInteractionFlags(Qt::TextSelectableByMouse);
     esquerda->addWidget(m_resultadoRetorno);
-    esquerda->addWidget(new QLabel(QStringLiteral("Lançada para o local do nascimento; no anel exterior, o mapa natal.")));
+    m_lblLocalRetorno = new QLabel;
+    m_lblLocalRetorno->setObjectName(QStringLiteral("lblLocalRetorno"));
+    m_lblLocalRetorno->setWordWrap(true);
+    esquerda->addWidget(m_lblLocalRetorno);
+    auto* locaisBotoes = new QHBoxLayout;
+    auto* doAtlas = new QPushButton(QStringLiteral("Local do &atlas…"));
+    doAtlas->setObjectName(QStringLiteral("btnLocalRetorno"));
+    auto* doNascimento = new QPushButton(QStringLiteral("Local do &nascimento"));
+    doNascimento->setObjectName(QStringLiteral("btnLocalNascimento"));
+    locaisBotoes->addWidget(doAtlas);
+    locaisBotoes->addWidget(doNascimento);
+    esquerda->addLayout(locaisBotoes);
+    connect(doAtlas, &QPushButton::clicked, this, [this] {
+        auto* atlas = new locais(this);
+        atlas->setAttribute(Qt::WA_DeleteOnClose);
+        connect(atlas, &locais::usar, this, [this, atlas](const LocalAtlas& l) {
+            DefineLocalRetorno(l);
+            atlas->close();
+        });
+        atlas->show();
+    });
+    connect(doNascimento, &QPushButton::clicked, this, [this] { DefineLocalRetorno(std::nullopt); });
+    DefineLocalRetorno(std::nullopt);
+    esquerda->addWidget(new QLabel(QStringLiteral("No anel exterior, o mapa natal.")));
     esquerda->addStretch();
     h->addLayout(esquerda, 1);
     m_rodaRetorno = new RodaDupla;
@@ -617,6 +643,21 @@ double frmMovela::CalculaRetorno(TipoRetorno tipo, const QDate& perto) {
     const double t = InstanteRetorno(tipo, m_natal.Longitude(tipo == TipoRetorno::Solar ? 0 : 1), jdDeData(perto) + 0.5);
     QString erro;
     LugarRetorno lugar{m_campos.txtlocal, m_natal.latitude, m_natal.longitudeLeste, m_natal.fuso};
+    if (m_localRetorno && !std::isnan(t)) {
+        // The atlas place's coordinates, and its legal time at the return (summer time included).
+        lugar.nome = m_localRetorno->nome;
+        lugar.latitude = NormalizaLatitude(m_localRetorno->latitude).valor;
+        lugar.longitudeLeste = -15.0 * NormalizaLongitude(m_localRetorno->longitude).valor;
+        // The zone takes a clock time: the offset read at universal time, then again at the
+        // clock time it gives, settles it away from a change of the clocks.
+        const QDateTime utc = DataHoraDeJd(t);
+        lugar.fuso = lugar.longitudeLeste / 15.0;
+        for (int passo = 0; passo < 2; ++passo) {
+            const QDateTime relogio = utc.addSecs(qint64(std::lround(lugar.fuso * 3600.0)));
+            const FusoLocal f = FusoParaLocal(m_localRetorno->fuso, relogio.date(), relogio.time(), lugar.longitudeLeste);
+            if (f.situacao != FusoLocal::Situacao::ZonaDesconhecida) lugar.fuso = f.horas;
+        }
+    }
     m_temRetorno = !std::isnan(t) && MapaRetorno(m_natal, tipo, t, lugar, m_camposRetorno, m_mapaRetorno, &erro);
     if (!m_temRetorno) {
         m_resultadoRetorno->setText(QStringLiteral("Não foi possível calcular a revolução: %1").arg(erro.isEmpty() ? QStringLiteral("sem efemérides para a data") : erro));
@@ -632,6 +673,13 @@ double frmMovela::CalculaRetorno(TipoRetorno tipo, const QDate& perto) {
                                          DataHoraDeJd(t).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))));
     m_rodaRetorno->define(&m_mapaRetorno, {CorposExteriores(*m_mapa), {}});
     return t;
+}
+
+void frmMovela::DefineLocalRetorno(const std::optional<LocalAtlas>& local) {
+    m_localRetorno = local;
+    m_lblLocalRetorno->setText(local ? QStringLiteral("Lançada para %1.").arg(local->nome)
+                                     : QStringLiteral("Lançada para o local do nascimento."));
+    if (m_temRetorno) CalculaRetorno(m_tipoRetorno, m_dataRetorno->date());
 }
 
 bool frmMovela::GuardaRetorno(const QString& caminho) {

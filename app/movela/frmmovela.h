@@ -2,6 +2,7 @@
 // Movela's window: the natal chart in time. The moment (transits on the bi-wheel with their
 // aspects), the period's list (sortable, filtered, with a time-line), secondary progressions,
 // solar-arc directions and the solar and lunar returns (saved as chart files).
+#include "atlas.h"
 #include "camposmapa.h"
 #include "mapa.h"
 #include "natal.h"
@@ -48,6 +49,9 @@ public:
     const EventoTransito* EventoDaLinha(int linha) const;
     // The return nearest a date, shown in its tab; NaN when it cannot be found.
     double CalculaRetorno(TipoRetorno tipo, const QDate& perto);
+    // Where returns are cast: a place of the atlas, with its zone at the return; none for the
+    // birth place.
+    void DefineLocalRetorno(const std::optional<LocalAtlas>& local);
     bool GuardaRetorno(const QString& caminho = QString());
 
     bool ExportaCsv(const QString& caminho = QString());
@@ -90,6 +94,8 @@ private:
     double m_instanteRetorno = 0.0;
     TipoRetorno m_tipoRetorno = TipoRetorno::Solar;
     bool m_temRetorno = false;
+    std::optional<LocalAtlas> m_localRetorno;
+    QLabel* m_lblLocalRetorno = nullptr;
 
     QTabWidget* m_abas = nullptr;
     QLabel* m_titulo = nullptr;

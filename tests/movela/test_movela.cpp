@@ -167,6 +167,24 @@ private slots:
         QVERIFY(std::fabs(n.jd - JdDeDataHora(QDateTime(QDate(2027, 4, 25), QTime(0, 0), Qt::UTC))) < 1.5);
         QCOMPARE(campos.txtlocal, QString("Lisboa"));
         QVERIFY(std::fabs(n.latitude - w.natal().latitude) < 1e-6);
+        // Cast for a place of the atlas instead: its coordinates and its legal time then (São
+        // Paulo has kept UTC−3 all year since 2019), the Ascendant as swetest has it there.
+        LocalAtlas saoPaulo;
+        saoPaulo.nome = "São Paulo (São Paulo, Brasil)";
+        saoPaulo.latitude = "23º33'S", saoPaulo.longitude = "46º38'W", saoPaulo.fuso = "America/Sao_Paulo";
+        w.DefineLocalRetorno(saoPaulo);
+        const double t = w.CalculaRetorno(TipoRetorno::Solar, QDate(2027, 5, 1));
+        QVERIFY(w.GuardaRetorno(caminho));
+        QVERIFY(OpenFile(caminho, campos, mapa, {}, false) && NatalDoMapa(campos, mapa, n));
+        QCOMPARE(campos.txtlocal, QString("São Paulo (São Paulo, Brasil)"));
+        QCOMPARE(campos.FusoHorario, QString("-3h0'0''"));
+        QProcess sw; // the Ascendant at the exact instant there, as house 1
+        sw.start("swetest", {QString("-bj%1").arg(t, 0, 'f', 8), "-ut", "-p0", "-house-46.633333,-23.55,P", "-fPl", "-head"});
+        QVERIFY(sw.waitForFinished(10000));
+        const QString linha = QString::fromUtf8(sw.readAllStandardOutput()).section("house  1", 1, 1).section('\n', 0, 0);
+        const double asc = linha.trimmed().toDouble();
+        QVERIFY2(!linha.isEmpty() && std::fabs(Reduz180(n.Longitude(PONTO_ASCENDENTE) - asc)) * 3600.0 < 2.0,
+                 qPrintable(QString::number(n.Longitude(PONTO_ASCENDENTE), 'f', 5) + " / " + linha));
     }
 
     void textos() {
