@@ -46,6 +46,7 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
         p.filtro = QStringLiteral("Interpretação (*.rtf)");
         p.extensao = QStringLiteral(".rtf");
         p.proposto = nomeNativo;
+        p.pasta = PreparaPedido(guardar, FicheiroMapa, QString()).pasta; // beside the charts
         break;
     case FicheiroOrbes:
         p.filtro = QStringLiteral("Astral Obtits Map (*.orb)");

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -48,6 +49,11 @@ frmMain::frmMain(QWidget* pai) : QMainWindow(pai) {
     v->addWidget(m_painel, 1);
     setCentralWidget(centro);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    m_lblDesactualizado = new QLabel(QStringLiteral("Desactualizado — F5 para calcular"));
+    m_lblDesactualizado->setObjectName(QStringLiteral("lblDesactualizado"));
+    m_lblDesactualizado->setStyleSheet(QStringLiteral("color: #8a1c00; font-weight: bold; padding: 0 6px;"));
+    m_lblDesactualizado->hide();
+    statusBar()->addPermanentWidget(m_lblDesactualizado);
 
     ligaCampos();
     ligaDesenho();
@@ -336,6 +342,7 @@ bool frmMain::Novo() {
     EnableButtons(false);
     actualizaComandos();
     MostraVista(0);
+    m_txtNome->setFocus(); // a new chart begins with the native's name
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "ajusteecra.h"
 #include "documento.h"
 #include "escolhaficheiro.h"
+#include "impressao.h"
 #include "mensagens.h"
 #include "opcoes.h"
 #include "paginacao.h"
@@ -423,7 +424,7 @@ bool frmread::Importa(const QString& caminhoDado) {
 
 void frmread::Imprime(QPrinter& impressora) {
     QTextDocument junto;
-    JuntaInterpretacao(*m_txtRTF->document(), *m_txtRTF2->document(), junto);
+    InterpretacaoImpressa(*m_txtRTF->document(), *m_txtRTF2->document(), junto);
     CopiaRodaRelatorio(*m_txtRTF->document(), junto);
     ImprimeDocumento(junto, impressora);
 }
