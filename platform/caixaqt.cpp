@@ -2,10 +2,21 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
+namespace {
+QPointer<QWidget>& dono() {
+    static QPointer<QWidget> d;
+    return d;
+}
+} // namespace
+
+DonoDasCaixas::DonoDasCaixas(QWidget* janela) : m_antes(dono()) { dono() = janela; }
+DonoDasCaixas::~DonoDasCaixas() { dono() = m_antes; }
+
 RespostaMsg CaixaQt::Mostra(IconeMsg icone, const QString& titulo, const QString& texto, BotoesMsg botoes) {
-    QMessageBox caixa(m_pai ? m_pai : QApplication::activeWindow());
+    QMessageBox caixa(m_pai ? m_pai : dono() ? dono().data() : QApplication::activeWindow());
     caixa.setWindowTitle(titulo);
     caixa.setText(texto);
     switch (icone) {

@@ -108,7 +108,7 @@ private:
     void exportaImagem(bool aspectos);
     void exportaTudo(bool comRelatorio);
     void exportaPdf();
-    void imprime(int que);
+    void imprime(int que, QWidget* origem = nullptr); // origem: the window asking, over which boxes open
     void actualizacaoOnline();
     void lancaCompanheiro(const QString& programa, bool comMapa);
     void mostraAjuda(bool procurar);

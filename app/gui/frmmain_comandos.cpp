@@ -3,6 +3,7 @@
 #include "frmmain.h"
 
 #include "arranque.h"
+#include "caixaqt.h"
 #include "desenhos.h"
 #include "escolhaficheiro.h"
 #include "folha.h"
@@ -230,14 +231,16 @@ void frmMain::preparaImpressao() {
     d.exec();
 }
 
-void frmMain::imprime(int que) {
+void frmMain::imprime(int que, QWidget* origem) {
+    QWidget* pai = origem ? origem : this;
+    const DonoDasCaixas dono(pai);
     if (!confirmaPosicoes())
         return;
     leCampos();
     Redesenha();
     QPrinter& impressora = impressoraPrograma();
     QString destinoPdf;
-    if (!PreparaImpressora(this, impressora, m_sessao.campos().txtNome, &destinoPdf))
+    if (!PreparaImpressora(pai, impressora, m_sessao.campos().txtNome, &destinoPdf))
         return;
     impressora.setDocName(TituloAplicacao() + QStringLiteral(" - ") + m_sessao.campos().txtNome);
     switch (que) {

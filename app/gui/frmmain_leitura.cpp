@@ -33,7 +33,7 @@ frmread* frmMain::leitura() {
         m_leitura->defineEditor(m_temGlosador);
         m_leitura->defineRoda([this] { return RodaDoRelatorio(m_sessao.mapa()); });
         connect(m_leitura, &frmread::pedeOpcoes, this, [this] { abreOpcoes(1); });
-        connect(m_leitura, &frmread::pedeImpressao, this, [this] { imprime(3); });
+        connect(m_leitura, &frmread::pedeImpressao, this, [this] { imprime(3, m_leitura); });
     }
     return m_leitura;
 }

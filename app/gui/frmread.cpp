@@ -1,6 +1,7 @@
 #include "frmread.h"
 
 #include "ajusteecra.h"
+#include "caixaqt.h"
 #include "documento.h"
 #include "escolhaficheiro.h"
 #include "impressao.h"
@@ -299,6 +300,7 @@ void frmread::marcaGuardado() {
 }
 
 bool frmread::PodeDescartar() {
+    const DonoDasCaixas dono(this);
     const bool relatorio = m_txtRTF->document()->isModified();
     const bool pessoal = m_txtRTF2->document()->isModified() && TemTextoPessoal(*m_txtRTF2->document());
     if (!relatorio && !pessoal)
@@ -388,6 +390,7 @@ void frmread::refazer() {
 }
 
 bool frmread::SaveInterpretacao(const QString& caminhoDado) {
+    const DonoDasCaixas dono(this);
     const QString caminho =
         caminhoDado.isEmpty() ? ShowFileDialog(this, true, FicheiroRelatorio, m_sessao ? m_sessao->campos().txtNome : QString())
                               : caminhoDado;
@@ -408,6 +411,7 @@ bool frmread::SaveInterpretacao(const QString& caminhoDado) {
 }
 
 bool frmread::Importa(const QString& caminhoDado) {
+    const DonoDasCaixas dono(this);
     const QString caminho = caminhoDado.isEmpty() ? ShowFileDialog(this, false, FicheiroRelatorio) : caminhoDado;
     if (caminho.isEmpty())
         return false;
