@@ -112,12 +112,11 @@ QString descricaoErro(int numero) {
     }
 }
 
-// A stored position no version wrote and no one could mean: more whole degrees than the
-// fields can count, or not a number.
-bool posicaoImpossivel(const QString& texto) {
+// A stored position that cannot be read whole (a sign name garbled by another encoding, a
+// number beyond any circle): damage, never a default sign. An empty one is a chart not cast.
+bool posicaoIlegivel(const QString& texto) {
     PosSigno p;
-    p.SetonbyString(texto);
-    return !PosicaoRepresentavel(p.ValorRads());
+    return !texto.isEmpty() && !LePosicaoZodiacal(texto, p);
 }
 
 QString textoEstado(const CamposMapa& c) {
@@ -131,8 +130,42 @@ QString textoEstado(const CamposMapa& c) {
 }
 } // namespace
 
-int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int* registo) {
-    const QString texto = DeCp1252(bytes);
+namespace {
+// No real chart needs a record this long; a longer one is damage (or a hostile file), found
+// before the file is decoded so that it costs no more than a look at its bytes.
+constexpr qsizetype MaximoRegisto = 64 * 1024;
+
+// The number (from 1) of the first record longer than MaximoRegisto; 0 when none is. A
+// newline inside quotes (a comment's lines) belongs to its record.
+int RegistoDemasiadoLongo(const QByteArray& bytes) {
+    int numero = 1;
+    qsizetype inicio = 0;
+    bool entreAspas = false;
+    for (qsizetype k = 0; k < bytes.size(); ++k) {
+        const char b = bytes[k];
+        if (b == '"') {
+            entreAspas = !entreAspas;
+        } else if ((b == '\n' || b == '\r') && !entreAspas) {
+            if (k - inicio > MaximoRegisto) return numero;
+            if (b == '\r' && k + 1 < bytes.size() && bytes[k + 1] == '\n') ++k;
+            ++numero;
+            inicio = k + 1;
+        }
+    }
+    return bytes.size() - inicio > MaximoRegisto ? numero : 0;
+}
+} // namespace
+
+int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int* registo, CodificacaoTexto* lida) {
+    if (const int longo = RegistoDemasiadoLongo(bytes)) {
+        if (registo) *registo = longo;
+        if (descricao)
+            *descricao = QStringLiteral("O registo %1 tem mais de %2 KiB; nenhum mapa tem registos tão longos.")
+                             .arg(longo)
+                             .arg(MaximoRegisto / 1024);
+        return ERRO_TIPO;
+    }
+    const QString texto = DecodificaTexto(bytes, lida);
     LeitorCampos leitor(texto);
     int numero = 0;
     QString valor;
@@ -153,7 +186,7 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
             *registo = rec;
         if (descricao)
             *descricao = numero == ERRO_TIPO
-                             ? QStringLiteral("O registo %1 devia ser #TRUE# ou #FALSE# e tem «%2».").arg(rec).arg(valor)
+                             ? QStringLiteral("O registo %1 devia ser #TRUE# ou #FALSE# e tem «%2».").arg(rec).arg(Citacao(valor))
                              : QStringLiteral("O ficheiro termina no registo %1; um mapa tem pelo menos 26.").arg(rec);
         return false;
     };
@@ -201,14 +234,14 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
         if (registo)
             *registo = rec;
         if (descricao)
-            *descricao = QStringLiteral("O registo %1 tem uma posição impossível: «%2».").arg(rec).arg(texto);
+            *descricao = QStringLiteral("O registo %1 tem uma posição que não se pode ler: «%2».").arg(rec).arg(Citacao(texto));
         return ERRO_TIPO;
     };
     for (int i = 0; i <= 11; ++i)
-        if (posicaoImpossivel(c.PosPlaneta[i]))
+        if (posicaoIlegivel(c.PosPlaneta[i]))
             return impossivel(i <= 10 ? 10 + i : 27, c.PosPlaneta[i]);
     for (int k = 0; k < 6; ++k)
-        if (posicaoImpossivel(c.PosCasas[k]))
+        if (posicaoIlegivel(c.PosCasas[k]))
             return impossivel(21 + k, c.PosCasas[k]);
     return 0;
 }
@@ -271,7 +304,8 @@ bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Rede
         return falha(ERRO_ACESSO, caminho);
 
     QString porque;
-    const int numero = LeBytesMapa(bytes, campos, &porque);
+    CodificacaoTexto lida = CodificacaoTexto::Cp1252;
+    const int numero = LeBytesMapa(bytes, campos, &porque, nullptr, &lida);
     if (numero) {
         const QString danificado = numero == ERRO_FIM_DO_FICHEIRO || numero == ERRO_TIPO
                                        ? QStringLiteral(" O ficheiro de mapa «") + QFileInfo(caminho).fileName() +
@@ -280,6 +314,12 @@ bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Rede
         return falha(numero, porque + danificado);
     }
 
+    if (lida == CodificacaoTexto::Utf8)
+        CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao() + QStringLiteral(" OpenFile"),
+                                QStringLiteral("O ficheiro «") + QFileInfo(caminho).fileName() +
+                                    QStringLiteral("» foi gravado em UTF-8 por outro programa e foi lido como tal. "
+                                                   "Ao guardar, o Natalis grava-o em Windows-1252, a codificação "
+                                                   "dos seus ficheiros de mapa."));
     if (juntaAosRecentes)
         AddRecentFile(caminho);
     Rebuild(campos, mapa, redesenha);

@@ -4,6 +4,7 @@
 // may be missing.
 #include "calculo.h"
 #include "camposmapa.h"
+#include "cp1252.h"
 #include "mapa.h"
 
 #include <QByteArray>
@@ -16,10 +17,12 @@ inline constexpr int ERRO_FIM_DO_FICHEIRO = 62;
 inline constexpr int ERRO_TIPO = 13;
 inline constexpr int ERRO_ACESSO = 75;
 
-// Reads chart-file bytes into the fields. Returns 0, or the error number with `descricao`
-// and the record (1..27) at which reading stopped, or whose position is beyond any circle
-// (ERRO_TIPO); the fields read before it stay set.
-int LeBytesMapa(const QByteArray& bytes, CamposMapa& campos, QString* descricao = nullptr, int* registo = nullptr);
+// Reads chart-file bytes into the fields: Windows-1252, or UTF-8 when another program saved
+// them so (`lida` tells which). Returns 0, or the error number with `descricao` and the record
+// (1..27) at which reading stopped, or whose position cannot be read (ERRO_TIPO); the fields
+// read before it stay set.
+int LeBytesMapa(const QByteArray& bytes, CamposMapa& campos, QString* descricao = nullptr, int* registo = nullptr,
+                CodificacaoTexto* lida = nullptr);
 
 // The bytes of the chart file for the fields as they stand (double quotes become typographic
 // ones; characters that Windows-1252 cannot hold become "?").

@@ -39,3 +39,11 @@ Normalizado NormalizaPosicao(const QString& texto);
 
 // Longitude hours (west positive) in the window's form with seconds: "0h36'32'' W".
 QString FormataLongitudeHoras(double horas);
+
+// What a person reads for a stored zone: sign and magnitude ("−0h33'41''" for the stored
+// "-1h26'19''", "+1h0'0''" for "1h0'0''"); a text that cannot be read is shown as it stands.
+QString FusoParaLeitor(const QString& guardado);
+
+// A stored longitude (hours of time, west positive) in degrees of arc: "0h33'40.8'' W" →
+// "8º25'12'' W"; a text that cannot be read is shown as it stands.
+QString LongitudeParaLeitor(const QString& guardada);

@@ -1,4 +1,5 @@
 #include "normalizaleitura.h"
+#include "mensagens.h"
 
 #include <algorithm>
 #include <cmath>
@@ -113,7 +114,7 @@ AnguloLido LeAngulo(const QString& texto) {
         return (c >= u'a' && c <= u'z') || (c.unicode() >= 0xE0 && c.unicode() <= 0xFF);
     });
     if (!palavra) {
-        r.erro = QStringLiteral("tem texto a mais («") + r.resto + QStringLiteral("»)");
+        r.erro = QStringLiteral("tem texto a mais («") + Citacao(r.resto) + QStringLiteral("»)");
         return r;
     }
     if (r.numeros >= 2 && r.minutos >= 60) {

@@ -1,5 +1,6 @@
 // Readers of the latitude and the longitude of the birth place.
 #include "normaliza.h"
+#include "mensagens.h"
 #include "normalizaleitura.h"
 
 #include <QStringList>
@@ -25,7 +26,7 @@ Normalizado NormalizaLatitude(const QString& texto) {
     if (t.isEmpty())
         return falha(QStringLiteral("Preencha o campo 'Latitude'"));
     const auto erro = [&](const QString& porque) {
-        return falha(QStringLiteral("A latitude «") + t + QStringLiteral("» não pode ser lida: ") + porque +
+        return falha(QStringLiteral("A latitude «") + Citacao(t) + QStringLiteral("» não pode ser lida: ") + porque +
                      QStringLiteral(". Escreva, por exemplo, 38º43' N ou 22º54' S."));
     };
     const AnguloLido a = LeAngulo(t);
@@ -40,7 +41,7 @@ Normalizado NormalizaLatitude(const QString& texto) {
         else if (umDe(a.resto, {"s", "sul", "south"}))
             sul = true;
         else
-            return erro(QStringLiteral("«") + a.resto + QStringLiteral("» não é um hemisfério (N ou S)"));
+            return erro(QStringLiteral("«") + Citacao(a.resto) + QStringLiteral("» não é um hemisfério (N ou S)"));
     }
     if (a.magnitude() > 90)
         return erro(QStringLiteral("a latitude vai de 0 a 90 graus"));
@@ -65,7 +66,7 @@ Normalizado NormalizaLongitude(const QString& texto) {
     if (t.isEmpty())
         return falha(QStringLiteral("Preencha o campo 'Longitude'"));
     const auto erro = [&](const QString& porque) {
-        return falha(QStringLiteral("A longitude «") + t + QStringLiteral("» não pode ser lida: ") + porque +
+        return falha(QStringLiteral("A longitude «") + Citacao(t) + QStringLiteral("» não pode ser lida: ") + porque +
                      QStringLiteral(". Escreva, por exemplo, 9º8' W, 151º12' E ou 0h36'32'' W."));
     };
     const AnguloLido a = LeAngulo(t);
@@ -80,7 +81,7 @@ Normalizado NormalizaLongitude(const QString& texto) {
         else if (umDe(a.resto, {"e", "l", "este", "leste", "east"}))
             oeste = false;
         else
-            return erro(QStringLiteral("«") + a.resto + QStringLiteral("» não é um sentido (W ou E)"));
+            return erro(QStringLiteral("«") + Citacao(a.resto) + QStringLiteral("» não é um sentido (W ou E)"));
     }
     double horas = a.magnitude();
     if (a.marcaHoras || a.doisPontos) {
@@ -99,4 +100,12 @@ Normalizado NormalizaLongitude(const QString& texto) {
     // The value of the text written, tenths of a second of time.
     n.valor = (oeste ? 1 : -1) * std::llround(std::fabs(horas) * 36000.0) / 36000.0;
     return n;
+}
+
+QString LongitudeParaLeitor(const QString& guardada) {
+    const Normalizado n = NormalizaLongitude(guardada);
+    if (!n.ok) return guardada;
+    const long long s = std::llround(std::fabs(n.valor) * 15.0 * 3600.0);
+    return QStringLiteral("%1º%2'%3'' %4").arg(s / 3600).arg(s / 60 % 60).arg(s % 60)
+        .arg(n.valor > 0 ? QLatin1Char('W') : QLatin1Char('E'));
 }

@@ -1,5 +1,6 @@
 // Reader of a zodiac position typed by hand.
 #include "normaliza.h"
+#include "mensagens.h"
 #include "normalizaleitura.h"
 #include "simbolos.h"
 
@@ -25,7 +26,7 @@ Normalizado NormalizaPosicao(const QString& texto) {
     const QString t = texto.trimmed();
     Normalizado n;
     const auto erro = [&](const QString& porque) {
-        n.erro = QStringLiteral("A posição «") + t + QStringLiteral("» não pode ser lida: ") + porque +
+        n.erro = QStringLiteral("A posição «") + Citacao(t) + QStringLiteral("» não pode ser lida: ") + porque +
                  QStringLiteral(". Escreva, por exemplo, 15º30' Touro.");
         return n;
     };
@@ -45,7 +46,7 @@ Normalizado NormalizaPosicao(const QString& texto) {
     } else {
         const int s = indiceSigno(a.resto);
         if (s < 0)
-            return erro(QStringLiteral("«") + a.resto + QStringLiteral("» não é um signo"));
+            return erro(QStringLiteral("«") + Citacao(a.resto) + QStringLiteral("» não é um signo"));
         if (graus >= 30)
             return erro(QStringLiteral("dentro do signo, os graus vão de 0 a 29"));
         graus += 30.0 * s;

@@ -1,5 +1,6 @@
 // Readers of the birth date, the clock time and the time zone.
 #include "normaliza.h"
+#include "mensagens.h"
 #include "normalizaleitura.h"
 
 #include <QRegularExpression>
@@ -71,7 +72,7 @@ Normalizado NormalizaData(const QString& texto) {
     static const QRegularExpression forma(QStringLiteral("^(\\d{1,2})\\s*[/.-]\\s*(\\d{1,2})\\s*[/.-]\\s*(\\d{1,4})$"));
     const auto m = forma.match(t);
     if (!m.hasMatch())
-        return falha(QStringLiteral("A data de nascimento «") + t +
+        return falha(QStringLiteral("A data de nascimento «") + Citacao(t) +
                      QStringLiteral("» não pode ser lida. Escreva dia/mês/ano, por exemplo 13/6/1888."));
     const int dia = m.captured(1).toInt();
     const int mes = m.captured(2).toInt();
@@ -80,7 +81,7 @@ Normalizado NormalizaData(const QString& texto) {
         ano += 1900;
     const QString erro = validaDia(dia, mes, ano);
     if (!erro.isEmpty())
-        return falha(QStringLiteral("A data de nascimento «") + t + QStringLiteral("» não existe: ") + erro +
+        return falha(QStringLiteral("A data de nascimento «") + Citacao(t) + QStringLiteral("» não existe: ") + erro +
                      QStringLiteral("."));
     Normalizado n;
     n.ok = true;
@@ -93,7 +94,7 @@ Normalizado NormalizaHora(const QString& texto) {
     if (t.isEmpty())
         return falha(QStringLiteral("Preencha o campo 'Hora de Nascimento'"));
     const auto erro = [&](const QString& porque) {
-        return falha(QStringLiteral("A hora de nascimento «") + t + QStringLiteral("» não pode ser lida: ") + porque +
+        return falha(QStringLiteral("A hora de nascimento «") + Citacao(t) + QStringLiteral("» não pode ser lida: ") + porque +
                      QStringLiteral(". Escreva, por exemplo, 14:30 ou 14h30."));
     };
     const AnguloLido a = LeAngulo(t);
@@ -117,7 +118,7 @@ Normalizado NormalizaFuso(const QString& texto) {
     if (t.isEmpty())
         return falha(QStringLiteral("Preencha o campo 'Fuso Horário'"));
     const auto erro = [&](const QString& porque) {
-        return falha(QStringLiteral("O fuso horário «") + t + QStringLiteral("» não pode ser lido: ") + porque +
+        return falha(QStringLiteral("O fuso horário «") + Citacao(t) + QStringLiteral("» não pode ser lido: ") + porque +
                      QStringLiteral(". Escreva as horas a somar ao tempo universal, por exemplo 1, -3 ou -3h30'."));
     };
     double horas = 0;
@@ -144,4 +145,12 @@ Normalizado NormalizaFuso(const QString& texto) {
     n.texto = propria ? t : formataHoras(horas);
     n.valor = horas;
     return n;
+}
+
+QString FusoParaLeitor(const QString& guardado) {
+    const Normalizado n = NormalizaFuso(guardado);
+    if (!n.ok) return guardado;
+    const long long total = std::llround(n.valor * 3600.0), a = total < 0 ? -total : total;
+    return (total < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) +
+           QStringLiteral("%1h%2'%3''").arg(a / 3600).arg(a / 60 % 60).arg(a % 60);
 }

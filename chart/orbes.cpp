@@ -142,7 +142,7 @@ bool LeFicheiroOrbes(const QString& caminho, ValoresOrbes& valores, QString* err
         if (!leInteiro(p, lidos[n]))
             return falha(QStringLiteral("está danificado: o valor %1 («%2») não é um número inteiro.")
                              .arg(n + 1)
-                             .arg(p.trimmed()));
+                             .arg(Citacao(p.trimmed())));
         ++n;
     }
     if (n < N_VALORES_ORBES)

@@ -6,6 +6,7 @@
 #include "mensagens.h"
 #include "superficie.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QSvgGenerator>
 
@@ -20,8 +21,16 @@ bool GravaEmFicheiro(const QString& caminho, const std::function<bool(QIODevice&
     return false;
 }
 
+// Encoded in memory first: the file is then written by the project's writer alone, so a full
+// disk gives its Portuguese reason and never the image library's own English text.
 bool GravaImagem(const QImage& imagem, const QString& caminho, const char* formato, QString* erro) {
-    return GravaEmFicheiro(caminho, [&](QIODevice& f) { return imagem.save(&f, formato); }, erro);
+    QByteArray bytes;
+    QBuffer memoria(&bytes);
+    if (!memoria.open(QIODevice::WriteOnly) || !imagem.save(&memoria, formato)) {
+        if (erro) *erro = QStringLiteral("Não foi possível codificar a imagem para \"%1\".").arg(caminho);
+        return false;
+    }
+    return GravaEmFicheiro(caminho, [&](QIODevice& f) { return f.write(bytes) == bytes.size(); }, erro);
 }
 
 bool GravaBitmap(const QImage& imagem, const QString& caminho) {

@@ -70,6 +70,6 @@ QString DescricaoEscolha(const EscolhaCalculo& e) {
 }
 
 EscolhaCalculo& EscolhaCalculoActual() {
-    static EscolhaCalculo escolha;
+    static thread_local EscolhaCalculo escolha; // the batch casts on several threads, each with its own
     return escolha;
 }

@@ -46,5 +46,5 @@ std::optional<SistemaCasas> LeCasas(const QString& texto);
 QString DescricaoEscolha(const EscolhaCalculo& e);
 
 // The choice the next cast uses: options 20 and 21 in the program, --motor and --casas in the
-// command-line tool.
+// command-line tool. Each thread has its own (the batch casts on several).
 EscolhaCalculo& EscolhaCalculoActual();

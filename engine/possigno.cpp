@@ -1,5 +1,6 @@
 #include "possigno.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -100,6 +101,27 @@ double ValTexto(const QString& texto) {
     bool ok = false;
     const double v = texto.mid(inicio, i - inicio).toDouble(&ok);
     return (ok && std::isfinite(v)) ? v : 0.0;
+}
+
+bool LePosicaoZodiacal(const QString& texto, PosSigno& p) {
+    static const QRegularExpression forma(
+        QStringLiteral("^\\s*(\\d{1,5})\\s*[\u00BA\u00B0]\\s*(?:(\\d{1,2})\\s*'\\s*(?:(\\d{1,2}(?:\\.\\d+)?)\\s*''\\s*)?)?(\\w+)\\s*$"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpressionMatch m = forma.match(texto);
+    if (!m.hasMatch())
+        return false;
+    const QString palavra = m.captured(4);
+    if (palavra.size() < 3 || std::any_of(palavra.begin(), palavra.end(), [](QChar c) { return !c.isLetter(); }))
+        return false;
+    const int signo = IndiceDaPalavraSigno(palavra.left(3).toLower());
+    const double minutos = m.captured(2).toDouble(), segundos = m.captured(3).toDouble();
+    if (signo < 0 || minutos >= 60 || segundos >= 60)
+        return false;
+    const double graus = signo * 30.0 + m.captured(1).toDouble() + minutos / 60.0 + segundos / 3600.0;
+    if (graus >= LIMITE_GRAUS_POSICAO)
+        return false;
+    p.setValorGraus(graus);
+    return true;
 }
 
 bool PosicaoRepresentavel(double rads) {

@@ -40,6 +40,12 @@ private:
 inline constexpr double LIMITE_GRAUS_POSICAO = 32768.0;
 bool PosicaoRepresentavel(double rads);
 
+// A zodiac position in the forms the program writes ("20º10'5''Gémeos", "20º Gémeos"):
+// degrees, optionally minutes and seconds, then a sign name (its first three letters decide,
+// with or without accents, any case). Any other text, a sign name that cannot be read among
+// them, gives false and leaves `p` untouched: such a position is damage, not a default sign.
+bool LePosicaoZodiacal(const QString& texto, PosSigno& p);
+
 // Val semantics: the leading number of a text (optional sign, digits, one decimal point);
 // 0 for an empty or non-numeric text.
 double ValTexto(const QString& texto);

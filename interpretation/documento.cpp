@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -104,7 +105,7 @@ bool GuardaInterpretacao(const QString& caminho, const QTextDocument& relatorio,
 }
 
 bool ImportaInterpretacao(const QString& caminho, QTextDocument& relatorio, QTextDocument& pessoal,
-                          QString* erro) {
+                          QString* erro, const std::function<bool(double)>& progresso) {
     QFile f(caminho);
     if (!f.open(QIODevice::ReadOnly)) {
         if (erro)
@@ -112,8 +113,16 @@ bool ImportaInterpretacao(const QString& caminho, QTextDocument& relatorio, QTex
                 QStringLiteral("Não foi possível abrir o ficheiro \"%1\".\n%2").arg(caminho, f.errorString());
         return false;
     }
+    if (f.size() > MaximoImportacao) {
+        if (erro)
+            *erro = QStringLiteral("O ficheiro \"%1\" tem %2 MB; a janela de leitura importa ficheiros até %3 MB.")
+                        .arg(caminho)
+                        .arg(double(f.size()) / (1024 * 1024), 0, 'f', 1)
+                        .arg(MaximoImportacao / (1024 * 1024));
+        return false;
+    }
     QString motivo;
-    if (!LeRtf(f.readAll(), relatorio, &motivo)) {
+    if (!LeRtf(f.readAll(), relatorio, &motivo, progresso)) {
         if (erro) *erro = QStringLiteral("Não foi possível importar \"%1\".\n%2").arg(caminho, motivo);
         return false;
     }

@@ -3,6 +3,9 @@
 // as one RTF file (the report, then the personal part from its heading) and split again
 // when such a file is imported.
 #include <QString>
+#include <QtGlobal>
+
+#include <functional>
 
 class QTextDocument;
 
@@ -26,7 +29,12 @@ bool SeparaInterpretacao(QTextDocument& relatorio, QTextDocument& pessoal);
 bool GuardaInterpretacao(const QString& caminho, const QTextDocument& relatorio, const QTextDocument& pessoal,
                          QString* erro = nullptr);
 
+// The largest RTF file the reading window imports: a report with its wheel is well under a
+// megabyte, and a document of hundreds of thousands of paragraphs cannot be edited anyway.
+inline constexpr qint64 MaximoImportacao = 8 * 1024 * 1024;
+
 // Loads an RTF file into the report and gives its personal part back to the personal
-// document. On failure neither document changes.
+// document. On failure neither document changes, except after a cancel through `progresso`
+// (see LeRtf), which leaves the report empty: a window reads into documents not yet shown.
 bool ImportaInterpretacao(const QString& caminho, QTextDocument& relatorio, QTextDocument& pessoal,
-                          QString* erro = nullptr);
+                          QString* erro = nullptr, const std::function<bool(double)>& progresso = {});

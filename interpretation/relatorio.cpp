@@ -4,12 +4,17 @@
 #include "fontedados.h"
 #include "mapa.h"
 #include "motormapa.h"
+#include "normaliza.h"
 #include "opcoes.h"
 #include "simbolos.h"
 #include "textos.h"
+#include "textosproprios.h"
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -87,7 +92,12 @@ Relatorio::Relatorio(const CamposMapa& campos, Mapa& mapa, FonteDados& textos, c
     : m_campos(campos), m_mapa(mapa), m_textos(textos), m_cores(cores) {}
 
 QString Relatorio::GetTexto(int32_t codigo) const {
-    return ::GetTexto(m_textos, codigo, ParesNativo(m_campos), IsMasculino(m_campos), m_mapa);
+    // The parts of a text are joined by blanks whether or not the chart keeps each one; the
+    // reader sees one blank between sentences.
+    static const QRegularExpression brancos(QStringLiteral(" {2,}"));
+    return ::GetTexto(m_textos, codigo, ParesNativo(m_campos), IsMasculino(m_campos), m_mapa)
+        .replace(brancos, QStringLiteral(" "))
+        .trimmed();
 }
 
 void Relatorio::Progresso(double feito, double total) const {
@@ -98,7 +108,8 @@ void Relatorio::Titulo(QTextDocument& doc, const QString& t) const {
     EscreveParagrafo(doc, t, m_cores.CorTitulo, false, false, false, 50, false, AlinhaCentro);
 }
 
-void Relatorio::SubTitulo(QTextDocument& doc, const QString& t) {
+void Relatorio::SubTitulo(QTextDocument& doc, const QString& titulo) {
+    const QString t = Leitor(titulo);
     m_subtitulo = t.trimmed();
     EscreveParagrafo(doc, t, m_cores.CorSub2, true, true, false, kTamanhoTexto, true, AlinhaEsquerda);
 }
@@ -110,7 +121,7 @@ void Relatorio::Seccao(QTextDocument& doc, const QString& t) {
 }
 
 void Relatorio::Paragrafo(QTextDocument& doc, const QString& t, bool linhaEmBranco) const {
-    EscreveParagrafo(doc, t, m_cores.CorTexto, false, false, false, kTamanhoTexto, linhaEmBranco,
+    EscreveParagrafo(doc, Leitor(t), m_cores.CorTexto, false, false, false, kTamanhoTexto, linhaEmBranco,
                      AlinhaEsquerda);
 }
 
@@ -119,6 +130,7 @@ void Relatorio::Textos(QTextDocument& doc, const std::vector<int32_t>& codigos, 
     // the Ascendant as the first cusp, the Part of Fortune again among the parts) is replaced by
     // a line that says where it stands.
     QStringList novos, vistos;
+    std::vector<int32_t> deQue; // the code of each new paragraph, for the editor
     for (int32_t codigo : codigos) {
         const QString t = GetTexto(codigo);
         const auto onde = m_escritos.constFind(t);
@@ -126,13 +138,92 @@ void Relatorio::Textos(QTextDocument& doc, const std::vector<int32_t>& codigos, 
             if (!t.trimmed().isEmpty())
                 m_escritos.insert(t, QStringLiteral("«%1», em %2").arg(m_subtitulo, m_seccao));
             novos << t;
+            deQue.push_back(codigo);
         } else if (!vistos.contains(*onde)) {
             vistos << *onde;
         }
     }
     if (!vistos.isEmpty()) novos << QStringLiteral("Ver acima: ") + vistos.join(QStringLiteral("; ")) + '.';
-    for (qsizetype k = 0; k < novos.size(); ++k)
+    for (qsizetype k = 0; k < novos.size(); ++k) {
+        const QTextBlock bloco = doc.lastBlock();
         Paragrafo(doc, novos[k], !juntos || k + 1 == novos.size());
+        if (k >= qsizetype(deQue.size())) continue;
+        EmEscrita = true;
+        MarcaCodigoParagrafo(bloco, deQue[size_t(k)]);
+        EmEscrita = false;
+    }
+}
+
+namespace {
+const char* const kRomanosCasa[13] = {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
+}
+
+QString ListaNomes(const QStringList& nomes) {
+    if (nomes.size() < 2) return nomes.join(QString());
+    return nomes.mid(0, nomes.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" e ") + nomes.last();
+}
+
+QString NomeLeitor(const QString& nome) {
+    static const std::pair<QString, QString> prosa[] = {
+        {QStringLiteral("Parte Fortuna"), QStringLiteral("Parte da Fortuna")},
+        {QStringLiteral("Trigono"), QStringLiteral("Trígono")},
+        {QStringLiteral("Meio Céu"), QStringLiteral("Meio do Céu")},
+    };
+    QString r = nome;
+    for (const auto& [de, para] : prosa)
+        r.replace(de, para);
+    return r;
+}
+
+QString ComArtigo(const QString& nome) {
+    if (nome == QLatin1String("Sol")) return QStringLiteral("o Sol");
+    if (nome == QLatin1String("Lua")) return QStringLiteral("a Lua");
+    return nome;
+}
+
+QString EmLocal(const QString& local) {
+    // Places whose name takes the article: the first word decides ("Porto, Portugal").
+    static const QHash<QString, QString> artigo{
+        {QStringLiteral("Porto"), QStringLiteral("no")},     {QStringLiteral("Funchal"), QStringLiteral("no")},
+        {QStringLiteral("Cartaxo"), QStringLiteral("no")},   {QStringLiteral("Barreiro"), QStringLiteral("no")},
+        {QStringLiteral("Montijo"), QStringLiteral("no")},   {QStringLiteral("Seixal"), QStringLiteral("no")},
+        {QStringLiteral("Entroncamento"), QStringLiteral("no")}, {QStringLiteral("Fundão"), QStringLiteral("no")},
+        {QStringLiteral("Sabugal"), QStringLiteral("no")},   {QStringLiteral("Bombarral"), QStringLiteral("no")},
+        {QStringLiteral("Cadaval"), QStringLiteral("no")},   {QStringLiteral("Crato"), QStringLiteral("no")},
+        {QStringLiteral("Rio"), QStringLiteral("no")},       {QStringLiteral("Recife"), QStringLiteral("no")},
+        {QStringLiteral("Cairo"), QStringLiteral("no")},     {QStringLiteral("Porto Santo"), QStringLiteral("no")},
+        {QStringLiteral("Guarda"), QStringLiteral("na")},    {QStringLiteral("Horta"), QStringLiteral("na")},
+        {QStringLiteral("Amadora"), QStringLiteral("na")},   {QStringLiteral("Maia"), QStringLiteral("na")},
+        {QStringLiteral("Covilhã"), QStringLiteral("na")},   {QStringLiteral("Lourinhã"), QStringLiteral("na")},
+        {QStringLiteral("Nazaré"), QStringLiteral("na")},    {QStringLiteral("Batalha"), QStringLiteral("na")},
+        {QStringLiteral("Trofa"), QStringLiteral("na")},     {QStringLiteral("Figueira"), QStringLiteral("na")},
+        {QStringLiteral("Póvoa"), QStringLiteral("na")},     {QStringLiteral("Régua"), QStringLiteral("na")},
+        {QStringLiteral("Bahia"), QStringLiteral("na")},     {QStringLiteral("Madeira"), QStringLiteral("na")},
+    };
+    const QString primeira = local.section(QRegularExpression(QStringLiteral("[ ,(]")), 0, 0);
+    return artigo.value(primeira, QStringLiteral("em")) + QLatin1Char(' ') + local;
+}
+
+QString SignosDePortugal(const QString& texto) {
+    static const QRegularExpression signo(QStringLiteral("\\b(Câncer|Virgo|Libra)\\b"),
+                                          QRegularExpression::UseUnicodePropertiesOption);
+    static const QHash<QString, QString> nomes{{QStringLiteral("Câncer"), QStringLiteral("Caranguejo")},
+                                               {QStringLiteral("Virgo"), QStringLiteral("Virgem")},
+                                               {QStringLiteral("Libra"), QStringLiteral("Balança")}};
+    QString r;
+    qsizetype feito = 0;
+    for (auto m = signo.globalMatch(texto); m.hasNext();) {
+        const auto a = m.next();
+        r += QStringView(texto).mid(feito, a.capturedStart() - feito);
+        r += nomes.value(a.captured(1));
+        feito = a.capturedEnd();
+    }
+    return feito == 0 ? texto : r + texto.mid(feito);
+}
+
+QString Relatorio::Leitor(const QString& texto) const {
+    const QString nomes = NomeLeitor(texto);
+    return m_sintese.signosTradicionais ? nomes : SignosDePortugal(nomes);
 }
 
 int Relatorio::SignoDe(int indice) const {
@@ -141,7 +232,7 @@ int Relatorio::SignoDe(int indice) const {
 
 QString Relatorio::NomeCorpo(int indice) const {
     const QString n = m_mapa.Corpo(indice).Nome;
-    return n.isEmpty() ? Simbolos::NomeCorpoMapa(indice) : n;
+    return NomeLeitor(n.isEmpty() ? Simbolos::NomeCorpoMapa(indice) : n);
 }
 
 std::vector<int> Relatorio::ListaEsclarecedores() const {
@@ -154,21 +245,18 @@ std::vector<int> Relatorio::ListaEsclarecedores() const {
 void Relatorio::EscrevePlaneta(QTextDocument& doc, int indice) {
     const int p = indice + 1;
     const int s = SignoDe(indice);
-    SubTitulo(doc, Simbolos::BodyInfo(static_cast<int16_t>(p)).nome + QStringLiteral(" em ") +
+    SubTitulo(doc, NomeCorpo(indice) + QStringLiteral(" em ") +
                        Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome);
     Textos(doc, {p * 1000 + 100 + s});
 }
 
 void Relatorio::EscreveCasa(QTextDocument& doc, int casa) {
-    QString lista;
+    QStringList corpos;
     for (int j = 0; j <= 12; ++j)
-        if (m_mapa.Corpo(j).Casa == casa) lista += NomeCorpo(j) + QStringLiteral(" ,");
-    if (!lista.isEmpty()) {
-        lista.chop(1);
-        lista.prepend(QStringLiteral(" influenciada por "));
-    }
+        if (m_mapa.Corpo(j).Casa == casa) corpos << NomeCorpo(j);
+    const QString lista = corpos.isEmpty() ? QString() : QStringLiteral(" influenciada por ") + ListaNomes(corpos);
     const int s = NumeroSigno1(m_mapa.Cuspide(casa));
-    SubTitulo(doc, QStringLiteral("Casa ") + Simbolos::HouseName(static_cast<int16_t>(casa), true) +
+    SubTitulo(doc, QStringLiteral("Casa ") + NomeLeitor(Simbolos::HouseName(static_cast<int16_t>(casa), true)) +
                        QStringLiteral(" em ") + Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome + lista);
     std::vector<int32_t> codigos{casa * 1000 + 200 + s};
     for (int j = 0; j <= 12; ++j)
@@ -190,8 +278,8 @@ void Relatorio::EscreveRetrogrado(QTextDocument& doc, int indice) {
     const int p = indice + 1;
     const int h = m_mapa.Corpo(indice).Casa;
     const int s = SignoDe(indice);
-    SubTitulo(doc, Simbolos::BodyInfo(static_cast<int16_t>(p)).nome + QStringLiteral(" na casa ") +
-                       Simbolos::HouseName(static_cast<int16_t>(h), false) + QStringLiteral(" em ") +
+    SubTitulo(doc, NomeCorpo(indice) + QStringLiteral(" na Casa ") +
+                       QString::fromLatin1(kRomanosCasa[h >= 1 && h <= 12 ? h : 0]) + QStringLiteral(" em ") +
                        Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome);
     Textos(doc, {900000 + p * 1000 + s, 1000000 + p * 1000 + h});
 }
@@ -223,14 +311,14 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
     EscreveParagrafo(doc,
                      QStringLiteral("Mapa astral de: ") + m_campos.txtNome + QStringLiteral(" nascid") +
                          (m ? QStringLiteral("o") : QStringLiteral("a")) + QStringLiteral(" no dia ") +
-                         m_campos.txtData + QStringLiteral(" em ") + m_campos.txtlocal +
+                         m_campos.txtData + QLatin1Char(' ') + EmLocal(m_campos.txtlocal) +
                          QStringLiteral(" pelas ") + m_campos.txtHora,
                      m_cores.CorTexto, false, false, false, kTamanhoTexto, false, AlinhaCentro);
     EscreveParagrafo(doc,
                      QStringLiteral("Mapa calculado para: ") + m_campos.txtlocal +
                          QStringLiteral(" ( Latitude=") + m_campos.txtLatitude +
-                         QStringLiteral(" Longitude=") + m_campos.txtlongitude + QStringLiteral(" GMT") +
-                         m_campos.FusoHorario + QStringLiteral(" )  ") +
+                         QStringLiteral(" Longitude=") + LongitudeParaLeitor(m_campos.txtlongitude) +
+                         QStringLiteral(" GMT") + FusoParaLeitor(m_campos.FusoHorario) + QStringLiteral(" )  ") +
                          (m_campos.escolha.padrao() ? QString() : TextoCalculo(m_campos)),
                      m_cores.CorTexto, false, false, false, kTamanhoTexto, true, AlinhaCentro);
 
@@ -242,7 +330,11 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
     const int32_t signoSol = NumeroSigno1(sol);
     SubTitulo(doc, m_campos.KeyWord);
     Textos(doc, {1100000 + 1000 * (sol.RetornaGraus() / 10 + 1) + signoSol});
-    SubTitulo(doc, QStringLiteral("Esclarecedor: ") + m_campos.lblesclarecedor);
+    QStringList esclarecedores;
+    for (int i : ListaEsclarecedores())
+        esclarecedores << NomeCorpo(i);
+    SubTitulo(doc, (esclarecedores.size() > 1 ? QStringLiteral("Esclarecedores: ") : QStringLiteral("Esclarecedor: ")) +
+                       (esclarecedores.isEmpty() ? m_campos.lblesclarecedor : ListaNomes(esclarecedores)));
     for (int i : ListaEsclarecedores())
         Textos(doc, {1201001 + i});
     SubTitulo(doc, QStringLiteral("Anjo: ") + m_campos.anjo);
@@ -272,7 +364,7 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
     Seccao(doc, QStringLiteral("Aspectos Astrais"));
     for (int k = 1; k <= nAspectos; ++k) {
         const Aspecto* a = aspectos.Item(k);
-        EscreveAspecto(doc, a->Nome(), static_cast<int16_t>(a->codigo().toInt()));
+        EscreveAspecto(doc, NomeLeitor(a->Nome()), static_cast<int16_t>(a->codigo().toInt()));
         Progresso(k + 21, total);
     }
 

@@ -38,6 +38,7 @@ struct CoresRelatorio {
 struct OpcoesSintese {
     bool ligada = false;
     bool regenteModerno = false;
+    bool signosTradicionais = false; // "Câncer", "Virgo", "Libra" as stored, not the names of Portugal
     QImage roda; // the chart wheel, drawn by the caller; none when null
     static OpcoesSintese DasOpcoes();
 };
@@ -52,6 +53,16 @@ QColor CorRelatorioQt(CorRGB c);
 // Appends one paragraph; the style covers exactly the text, not the line ends after it.
 void EscreveParagrafo(QTextDocument& doc, const QString& texto, CorRGB cor, bool negrito, bool italico,
                       bool sublinhado, int tamanho, bool linhaEmBranco, int alinhamento);
+
+// Names as a reader meets them in the report: "a, b e c"; a body's or an aspect's name as
+// written in prose ("Parte da Fortuna", "Trígono", "Meio do Céu"); "o Sol", "a Lua" with
+// their article; "no Porto", "em Lisboa".
+QString ListaNomes(const QStringList& nomes);
+QString NomeLeitor(const QString& nome);
+QString ComArtigo(const QString& nome);
+QString EmLocal(const QString& local);
+// "Caranguejo", "Virgem" and "Balança" for the stored "Câncer", "Virgo" and "Libra".
+QString SignosDePortugal(const QString& texto);
 
 class Relatorio {
 public:
@@ -96,6 +107,7 @@ private:
     void SinteseAspectos(QTextDocument& doc);
     void Tabela(QTextDocument& doc, const QStringList& cabecalho, const QList<QStringList>& linhas) const;
     QString NomeCorpo(int indice) const;
+    QString Leitor(const QString& texto) const; // the sign names the options ask for
 
     const CamposMapa& m_campos;
     Mapa& m_mapa;

@@ -30,6 +30,7 @@ OpcoesSintese OpcoesSintese::DasOpcoes() {
     OpcoesSintese o;
     o.ligada = GetOption(30) != QLatin1String("0");
     o.regenteModerno = GetOption(31) == QLatin1String("1");
+    o.signosTradicionais = GetOption(32) == QLatin1String("1");
     return o;
 }
 
@@ -50,7 +51,7 @@ const char* const kFigurasPlural[6] = {"", "Grandes Trígonos", "T-Quadradas", "
 const char* const kRomanos[13] = {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
 
 QString Nome(int indice) {
-    return Simbolos::BodyInfo(static_cast<int16_t>(indice + 1)).nome;
+    return NomeLeitor(Simbolos::BodyInfo(static_cast<int16_t>(indice + 1)).nome);
 }
 
 QString Grau(const PosSigno& p) {
@@ -62,10 +63,8 @@ QString Orbe(double graus) {
     return QStringLiteral("%1º%2'").arg(minutos / 60).arg(minutos % 60, 2, 10, QLatin1Char('0'));
 }
 
-// "a, b e c"
 QString Lista(const QStringList& nomes) {
-    if (nomes.size() < 2) return nomes.join(QString());
-    return nomes.mid(0, nomes.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" e ") + nomes.last();
+    return ListaNomes(nomes);
 }
 
 QString NomesCorpos(const std::vector<int>& corpos) {
@@ -108,7 +107,7 @@ void Relatorio::Tabela(QTextDocument& doc, const QStringList& cabecalho, const Q
         t->cellAt(0, k).firstCursorPosition().insertText(cabecalho[k], titulo);
     for (int l = 0; l < linhas.size(); ++l)
         for (int k = 0; k < linhas[l].size() && k < cabecalho.size(); ++k)
-            t->cellAt(l + 1, k).firstCursorPosition().insertText(linhas[l][k], texto);
+            t->cellAt(l + 1, k).firstCursorPosition().insertText(Leitor(linhas[l][k]), texto);
     // An empty line after the table, as after any paragraph.
     Paragrafo(doc, QString(), true);
 }
@@ -207,7 +206,7 @@ void Relatorio::SinteseRegente(QTextDocument& doc) {
     Paragrafo(doc, QStringLiteral("Com o Ascendente em %1, o regente do mapa (regência %2) é %3, em %4 na Casa %5.")
                        .arg(NomeSigno(signoAsc),
                             m_sintese.regenteModerno ? QStringLiteral("moderna") : QStringLiteral("tradicional"),
-                            Nome(regente), NomeSigno(SignoDe(regente) - 1),
+                            ComArtigo(Nome(regente)), NomeSigno(SignoDe(regente) - 1),
                             casa >= 1 && casa <= 12 ? QString::fromLatin1(kRomanos[casa]) : QString()));
     Textos(doc, {kCodigoRegente + (regente + 1) * 100 + casa});
 }
@@ -243,7 +242,7 @@ void Relatorio::SinteseAspectos(QTextDocument& doc) {
         const QString fase = a.fase == Sintese::Fase::Aplicativo   ? QStringLiteral("aplicativo")
                              : a.fase == Sintese::Fase::Separativo ? QStringLiteral("separativo")
                                                                    : QStringLiteral("—");
-        linhas << QStringList{Nome(a.i), Simbolos::AspectInfo(static_cast<int16_t>(a.tipo)).nome, Nome(a.j), Orbe(a.orbe),
+        linhas << QStringList{Nome(a.i), NomeLeitor(Simbolos::AspectInfo(static_cast<int16_t>(a.tipo)).nome), Nome(a.j), Orbe(a.orbe),
                               fase};
     }
     Tabela(doc, {QStringLiteral("Corpo"), QStringLiteral("Aspecto"), QStringLiteral("Corpo"), QStringLiteral("Orbe"),

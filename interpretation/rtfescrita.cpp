@@ -2,7 +2,13 @@
 
 #include "cp1252.h"
 
+#include <QBuffer>
 #include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QTextFrame>
+#include <QTextImageFormat>
+#include <QUrl>
 #include <QFont>
 #include <QList>
 #include <QStringList>
@@ -16,6 +22,11 @@
 #include <cstdint>
 
 namespace {
+
+// The page in twips: A4 (210 mm) with margins of 2.5 cm, and the text width between them.
+constexpr int kLarguraA4 = 11906;
+constexpr int kMargem = 1418;
+constexpr int kLarguraTexto = kLarguraA4 - 2 * kMargem;
 
 // The character properties RTF carries, as table indices and half points.
 struct EstiloLetra {
@@ -36,35 +47,20 @@ public:
 
     QByteArray escreve() {
         QByteArray corpo;
-        bool mesmaLinha = false; // the block goes on the line of the table cell before it
-        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-            if (!mesmaLinha) {
-                corpo += "\\pard";
-                corpo += alinhamento(b.blockFormat().alignment());
-                espaco = true;
+        bool paragrafoAberto = false; // a paragraph was written and waits for its "\par"
+        for (QTextFrame::iterator it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
+            if (QTextTable* tabela = qobject_cast<QTextTable*>(it.currentFrame())) {
+                if (paragrafoAberto) corpo += "\\par\r\n";
+                escreveTabela(*tabela, corpo);
+                paragrafoAberto = false;
+                continue;
             }
-            bool vazio = true;
-            for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const QTextFragment f = it.fragment();
-                if (!f.isValid()) continue;
-                mudaPara(estiloDe(f.charFormat()), corpo);
-                escreveTexto(f.text(), corpo);
-                vazio = false;
-            }
-            // An empty line keeps its own size, as the paragraph mark does in a word processor.
-            if (vazio) mudaPara(estiloDe(b.charFormat()), corpo);
-            // A table row becomes one line, its cells parted by tabs, as word processors paste it.
-            const QTextTable* tabela = QTextCursor(b).currentTable();
-            const QTextTableCell celula = tabela ? tabela->cellAt(b.position()) : QTextTableCell();
-            mesmaLinha = celula.isValid() && celula.column() + celula.columnSpan() < tabela->columns() &&
-                         b.next() == celula.lastCursorPosition().block().next();
-            if (mesmaLinha) {
-                corpo += "\\tab";
-                espaco = true;
-            } else if (b.next().isValid()) {
-                corpo += "\\par\r\n";
-                espaco = false;
-            }
+            const QTextBlock b = it.currentBlock();
+            if (!b.isValid()) continue; // a frame of another kind keeps no text of its own here
+            if (paragrafoAberto) corpo += "\\par\r\n";
+            corpo += "\\pard";
+            escreveParagrafo(b, corpo);
+            paragrafoAberto = true;
         }
         return cabecalho() + corpo + "\r\n}\r\n";
     }
@@ -75,6 +71,85 @@ private:
     QList<QRgb> cores;
     EstiloLetra atual;   // RTF's state at the start of the body: font 0, 12 points, plain
     bool espaco = false; // the last thing written was a control word that text must not touch
+
+    // One paragraph's alignment and text; the "\\pard" (and "\\intbl") come before it.
+    void escreveParagrafo(const QTextBlock& b, QByteArray& corpo) {
+        corpo += alinhamento(b.blockFormat().alignment());
+        espaco = true;
+        bool vazio = true;
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (!f.isValid()) continue;
+            if (f.charFormat().isImageFormat()) {
+                for (int k = 0; k < f.length(); ++k)
+                    escreveImagem(f.charFormat().toImageFormat(), corpo);
+                vazio = false;
+                continue;
+            }
+            mudaPara(estiloDe(f.charFormat()), corpo);
+            escreveTexto(f.text(), corpo);
+            vazio = false;
+        }
+        // An empty line keeps its own size, as the paragraph mark does in a word processor.
+        if (vazio) mudaPara(estiloDe(b.charFormat()), corpo);
+    }
+
+    // A table as word processors keep one: each row defines its cells' right edges across the
+    // text width, with thin borders; the header rows repeat on every page.
+    void escreveTabela(const QTextTable& tabela, QByteArray& corpo) {
+        const int colunas = tabela.columns();
+        const int cabecalhos = tabela.format().headerRowCount();
+        for (int l = 0; l < tabela.rows(); ++l) {
+            corpo += "\\trowd\\trgaph57\\trleft0";
+            if (l < cabecalhos) corpo += "\\trhdr";
+            for (int k = 0; k < colunas; ++k) {
+                const QTextTableCell celula = tabela.cellAt(l, k);
+                if (celula.column() != k) continue; // covered by a cell spanning from the left
+                corpo += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
+                corpo += "\\cellx" + QByteArray::number(kLarguraTexto * (k + celula.columnSpan()) / colunas);
+            }
+            corpo += "\r\n";
+            for (int k = 0; k < colunas; ++k) {
+                const QTextTableCell celula = tabela.cellAt(l, k);
+                if (celula.column() != k) continue;
+                const QTextBlock ultimo = celula.lastCursorPosition().block();
+                for (QTextBlock b = celula.firstCursorPosition().block(); b.isValid(); b = b.next()) {
+                    corpo += "\\pard\\intbl";
+                    escreveParagrafo(b, corpo);
+                    if (b == ultimo) break;
+                    corpo += "\\par\r\n";
+                }
+                corpo += "\\cell\r\n";
+            }
+            corpo += "\\row\r\n";
+            espaco = false;
+        }
+    }
+
+    // A picture of the document as PNG data at its own pixels, shown at the size the document
+    // gives it (96 pixels to the inch, 15 twips to the pixel).
+    void escreveImagem(const QTextImageFormat& formato, QByteArray& corpo) {
+        const QVariant recurso = doc.resource(QTextDocument::ImageResource, QUrl(formato.name()));
+        QImage imagem = recurso.typeId() == QMetaType::QPixmap ? recurso.value<QPixmap>().toImage() : recurso.value<QImage>();
+        if (imagem.isNull()) return;
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!imagem.save(&buffer, "PNG")) return;
+        const QSizeF natural = imagem.deviceIndependentSize();
+        const double largura = formato.width() > 0 ? formato.width() : natural.width();
+        const double altura = formato.height() > 0 ? formato.height()
+                              : natural.width() > 0 ? largura * natural.height() / natural.width()
+                                                    : natural.height();
+        corpo += "{\\pict\\picw" + QByteArray::number(imagem.width()) + "\\pich" + QByteArray::number(imagem.height()) +
+                 "\\picwgoal" + QByteArray::number(std::lround(largura * 15)) + "\\pichgoal" +
+                 QByteArray::number(std::lround(altura * 15)) + "\\pngblip\r\n";
+        const QByteArray hex = png.toHex();
+        for (qsizetype i = 0; i < hex.size(); i += 128)
+            corpo += hex.mid(i, 128) + "\r\n";
+        corpo += '}';
+        espaco = false;
+    }
 
     static QByteArray alinhamento(Qt::Alignment a) {
         switch (a & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute) {
@@ -201,7 +276,10 @@ private:
         for (const QRgb c : cores)
             h += "\\red" + QByteArray::number(qRed(c)) + "\\green" + QByteArray::number(qGreen(c)) +
                  "\\blue" + QByteArray::number(qBlue(c)) + ';';
-        h += "}\r\n{\\*\\generator Natalis;}\\viewkind4\\uc1\r\n";
+        // An A4 page with margins of 2.5 cm, so word processors lay the report out as printed.
+        h += "}\r\n{\\*\\generator Natalis;}\\paperw" + QByteArray::number(kLarguraA4) + "\\paperh16838\\margl" +
+             QByteArray::number(kMargem) + "\\margr" + QByteArray::number(kMargem) + "\\margt" + QByteArray::number(kMargem) +
+             "\\margb" + QByteArray::number(kMargem) + "\\viewkind4\\uc1\r\n";
         return h;
     }
 };

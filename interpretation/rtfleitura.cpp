@@ -1,5 +1,7 @@
 #include "rtf.h"
 
+#include <functional>
+
 #include "cp1252.h"
 
 #include <QColor>
@@ -9,20 +11,24 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextImageFormat>
+#include <QTextTable>
+#include <QImage>
+#include <QUrl>
 
 #include <algorithm>
 #include <cctype>
 
 namespace {
 
-enum class Destino { Texto, Ignora, TabelaFontes, TabelaCores };
+enum class Destino { Texto, Ignora, TabelaFontes, TabelaCores, Imagem };
 
 // Destinations whose text is not part of the document, written by word processors
 // without the "\*" that marks the newer ones.
 bool DestinoIgnorado(const QByteArray& palavra) {
     // clang-format off
     static const QByteArray nomes[] = {
-        "stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf", "footer",
+        "stylesheet", "info", "object", "header", "headerl", "headerr", "headerf", "footer",
         "footerl", "footerr", "footerf", "footnote", "annotation", "listtable", "listoverridetable",
         "revtbl", "rsidtbl", "generator", "xmlnstbl", "fldinst", "bkmkstart", "bkmkend", "nonshppict",
         "themedata", "colorschememapping", "latentstyles", "datastore", "template", "ftnsep", "ftnsepc",
@@ -48,6 +54,7 @@ struct Estado {
     int cor = 0;         // entry of the colour table
     int saltoUnicode = 1;
     Qt::Alignment alinhamento = Qt::AlignLeft;
+    bool naTabela = false; // "\intbl": the paragraph belongs to a table cell
 
     bool mesmaLetra(const Estado& o) const {
         return fonte == o.fonte && meiosPontos == o.meiosPontos && negrito == o.negrito &&
@@ -63,7 +70,7 @@ struct Estado {
 
 struct Troco {
     QString texto;
-    QTextCharFormat formato;
+    QTextCharFormat formato; // an image format: a picture, its text one U+FFFC
 };
 
 struct Paragrafo {
@@ -72,12 +79,25 @@ struct Paragrafo {
     QList<Troco> trocos;
 };
 
+// A picture being read: its kind, pixels, size on the page and hex data.
+struct Imagem {
+    bool png = false, jpeg = false;
+    int goalLargura = 0, goalAltura = 0; // twips
+    int escalaX = 100, escalaY = 100;
+    QByteArray hex;
+};
+
+using Celula = QList<Paragrafo>;
+using Linha = QList<Celula>;
+
 class Leitor {
 public:
     explicit Leitor(const QByteArray& rtf) : dados(rtf) {}
 
     // Reads the whole RTF into the document. Paragraphs go into the document as they close, so
     // memory follows the document, not the file, and the time is linear in the file's size.
+    std::function<bool(double)> progresso; // told the share read; false cancels
+
     bool le(QTextDocument& doc, QString* erro) {
         int inicio = 0;
         if (dados.startsWith("\xEF\xBB\xBF")) inicio = 3; // the byte-order mark some editors put first
@@ -93,14 +113,25 @@ public:
         const bool desfazer = doc.isUndoRedoEnabled();
         doc.setUndoRedoEnabled(false);
         doc.clear();
+        documento = &doc;
         QTextCursor c(&doc);
         cursor = &c;
         c.beginEditBlock(); // one layout pass at the end, not one per paragraph
         percorre();
+        if (cancelado) {
+            c.endEditBlock();
+            cursor = nullptr;
+            doc.clear();
+            doc.setUndoRedoEnabled(desfazer);
+            if (erro) *erro = QStringLiteral("A importação foi cancelada.");
+            return false;
+        }
         // Without a closing "\par" the last paragraph keeps the alignment its text was read in.
         const Qt::Alignment alinhamento = atual.formato.alignment();
         fechaParagrafo(estadoFinal);
         if (!atual.trocos.isEmpty()) atual.formato.setAlignment(alinhamento);
+        if (!celula.isEmpty() || !linha.isEmpty()) acabaLinha(); // a row left without its "\row"
+        if (!linhas.isEmpty()) escreveTabela();
         escreve(atual);
         c.endEditBlock();
         cursor = nullptr;
@@ -123,7 +154,16 @@ private:
     int saltoPendente = 0;
     qsizetype ultimaBarra = -1;
     QTextCursor* cursor = nullptr;
+    QTextDocument* documento = nullptr;
     bool primeiro = true;
+    Imagem imagem;
+    int imagens = 0;
+    // The table being read: its rows, the row and the cell being read; rows are written to the
+    // document once a paragraph outside the table (or the end) follows them.
+    QList<Linha> linhas;
+    Linha linha;
+    Celula celula;
+
     Paragrafo atual;
     Estado letraDoTroco;
     // The last format made, reused while the letter and the tables stay the same.
@@ -135,8 +175,18 @@ private:
 
     Estado& estado() { return pilha.last(); }
 
+    bool cancelado = false;
+
     void percorre() {
+        qsizetype proximoAviso = 0;
         while (pos < dados.size()) {
+            if (progresso && pos >= proximoAviso) {
+                proximoAviso = pos + 256 * 1024;
+                if (!progresso(double(pos) / double(dados.size()))) {
+                    cancelado = true;
+                    return;
+                }
+            }
             const char c = dados.at(pos++);
             if (c == '{') {
                 saltoPendente = 0;
@@ -169,6 +219,8 @@ private:
         const Estado saido = pilha.takeLast();
         if (saido.destino == Destino::TabelaFontes && !nomeFonte.trimmed().isEmpty())
             acabaFonte(); // the last entry's ";" is sometimes left out
+        if (saido.destino == Destino::Imagem && (pilha.isEmpty() || pilha.last().destino != Destino::Imagem))
+            acabaImagem(pilha.isEmpty() ? saido : pilha.last());
         if (pilha.isEmpty()) estadoFinal = saido;
     }
 
@@ -251,12 +303,43 @@ private:
 
     void palavra(const QByteArray& nome, bool temValor, int valor) {
         if (nome == "bin") {
-            // Binary data may hold braces and backslashes; it is never text for us.
-            pos = std::min<qsizetype>(dados.size(), pos + std::max(0, valor));
+            // Binary data may hold braces and backslashes; it is never text for us, but it may
+            // be a picture's data.
+            const qsizetype n = std::min<qsizetype>(dados.size() - pos, std::max(0, valor));
+            if (estado().destino == Destino::Imagem) imagem.hex += dados.mid(pos, n).toHex();
+            pos += n;
             return;
         }
         Estado& e = estado();
+        // Word keeps its pictures in "{\*\shppict{\pict ...}}" and a stand-in for older readers
+        // in "{\nonshppict ...}", which stays skipped.
+        if (nome == "shppict" && pilha.size() > 1 && pilha.at(pilha.size() - 2).destino == Destino::Texto) {
+            e.destino = Destino::Texto;
+            return;
+        }
         if (e.destino == Destino::Ignora) return;
+        if (nome == "nonshppict") {
+            e.destino = Destino::Ignora;
+            return;
+        }
+        if (nome == "pict") {
+            if (e.destino != Destino::Texto) {
+                e.destino = Destino::Ignora;
+                return;
+            }
+            e.destino = Destino::Imagem;
+            imagem = Imagem{};
+            return;
+        }
+        if (e.destino == Destino::Imagem) {
+            if (nome == "pngblip") imagem.png = true;
+            else if (nome == "jpegblip") imagem.jpeg = true;
+            else if (nome == "picwgoal") imagem.goalLargura = valor;
+            else if (nome == "pichgoal") imagem.goalAltura = valor;
+            else if (nome == "picscalex" && valor > 0) imagem.escalaX = valor;
+            else if (nome == "picscaley" && valor > 0) imagem.escalaY = valor;
+            return;
+        }
         if (saltaDoUnicode()) return;
         if (nome == "u") {
             // A value past 16 bits names no character: it shows as the replacement mark
@@ -319,7 +402,6 @@ private:
         // Words that stand for one character; table cells become tabs.
         static const QHash<QByteArray, char16_t> caracteres{{"line", QChar::LineSeparator},
                                                             {"tab", '\t'},
-                                                            {"cell", '\t'},
                                                             {"nestcell", '\t'},
                                                             {"emdash", 0x2014},
                                                             {"endash", 0x2013},
@@ -335,11 +417,18 @@ private:
             {"pard", Qt::AlignLeft},  {"ql", Qt::AlignLeft},    {"qr", Qt::AlignRight},
             {"qc", Qt::AlignHCenter}, {"qj", Qt::AlignJustify}, {"qd", Qt::AlignJustify}};
         const bool liga = !temValor || valor != 0;
+        if (nome == "pard") e.naTabela = false;
         if (const auto c = caracteres.constFind(nome); c != caracteres.cend()) {
             caractere(QChar(*c), false);
         } else if (const auto a = alinhamentos.constFind(nome); a != alinhamentos.cend()) {
             e.alinhamento = *a;
-        } else if (nome == "par" || nome == "row" || nome == "nestrow") {
+        } else if (nome == "cell") {
+            acabaCelula();
+        } else if (nome == "row") {
+            acabaLinha();
+        } else if (nome == "intbl") {
+            e.naTabela = true;
+        } else if (nome == "par" || nome == "nestrow") {
             paragrafo();
         } else if (nome == "page" || nome == "sect") {
             if (!atual.trocos.isEmpty()) paragrafo();
@@ -390,6 +479,9 @@ private:
                 vermelho = verde = azul = -1;
             }
             return;
+        case Destino::Imagem:
+            if (isxdigit(uchar(c.toLatin1())) && c.unicode() < 0x80) imagem.hex += char(c.unicode());
+            return;
         case Destino::Texto:
             break;
         }
@@ -430,9 +522,97 @@ private:
 
     void paragrafo() {
         fechaParagrafo(estado());
-        escreve(atual);
+        if (estado().naTabela) {
+            celula.append(atual); // one more paragraph of the cell
+        } else {
+            if (!celula.isEmpty() || !linha.isEmpty()) acabaLinha();
+            if (!linhas.isEmpty()) escreveTabela();
+            escreve(atual);
+        }
         atual = Paragrafo{};
         trocoAberto = false;
+    }
+
+    void acabaCelula() {
+        fechaParagrafo(estado());
+        celula.append(atual);
+        linha.append(celula);
+        celula.clear();
+        atual = Paragrafo{};
+        trocoAberto = false;
+    }
+
+    void acabaLinha() {
+        if (!celula.isEmpty() || !atual.trocos.isEmpty()) acabaCelula();
+        if (!linha.isEmpty()) linhas.append(linha);
+        linha.clear();
+    }
+
+    // The rows read become one table of as many columns as its widest row.
+    void escreveTabela() {
+        int colunas = 0;
+        for (const Linha& l : linhas)
+            colunas = std::max(colunas, int(l.size()));
+        if (colunas == 0) {
+            linhas.clear();
+            return;
+        }
+        QTextTableFormat f;
+        f.setCellPadding(3);
+        f.setCellSpacing(0);
+        f.setBorder(1);
+        f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        f.setBorderCollapse(true);
+        f.setBorderBrush(QColor(160, 160, 160));
+        primeiro = false; // the document's first block, if nothing was written yet, stays before the table
+        QTextTable* t = cursor->insertTable(int(linhas.size()), colunas, f);
+        for (int l = 0; l < linhas.size(); ++l)
+            for (int k = 0; k < linhas[l].size(); ++k) {
+                QTextCursor c = t->cellAt(l, k).firstCursorPosition();
+                bool primeiroDaCelula = true;
+                for (const Paragrafo& p : linhas[l][k]) {
+                    if (primeiroDaCelula) {
+                        c.setBlockFormat(p.formato);
+                        c.setBlockCharFormat(p.formatoMarca);
+                        primeiroDaCelula = false;
+                    } else {
+                        c.insertBlock(p.formato, p.formatoMarca);
+                    }
+                    insereTrocos(c, p);
+                }
+            }
+        cursor->movePosition(QTextCursor::End);
+        linhas.clear();
+        primeiro = true; // the block after the table takes the next paragraph
+    }
+
+    // The picture read becomes a resource of the document, shown at its size on the page
+    // (15 twips to the pixel at 96 to the inch) in the paragraph being read.
+    void acabaImagem(const Estado& e) {
+        if (!imagem.png && !imagem.jpeg) return; // metafiles and bitmaps of old readers: skipped
+        QImage lida;
+        if (!lida.loadFromData(QByteArray::fromHex(imagem.hex), imagem.png ? "PNG" : "JPG")) return;
+        const QUrl nome(QStringLiteral("natalis://rtf/imagem%1").arg(++imagens));
+        documento->addResource(QTextDocument::ImageResource, nome, lida);
+        QTextImageFormat f;
+        f.setName(nome.toString());
+        const double largura = imagem.goalLargura > 0 ? imagem.goalLargura / 15.0 : lida.width();
+        const double altura = imagem.goalAltura > 0 ? imagem.goalAltura / 15.0 : lida.height();
+        f.setWidth(largura * imagem.escalaX / 100.0);
+        f.setHeight(altura * imagem.escalaY / 100.0);
+        if (atual.formato.alignment() != e.alinhamento) atual.formato.setAlignment(e.alinhamento);
+        atual.trocos.append(Troco{QString(QChar::ObjectReplacementCharacter), f});
+        trocoAberto = false;
+        imagem = Imagem{};
+    }
+
+    static void insereTrocos(QTextCursor& c, const Paragrafo& p) {
+        for (const Troco& t : p.trocos) {
+            if (t.formato.isImageFormat())
+                c.insertImage(t.formato.toImageFormat());
+            else
+                c.insertText(t.texto, t.formato);
+        }
     }
 
     void escreve(const Paragrafo& p) {
@@ -443,14 +623,14 @@ private:
         } else {
             cursor->insertBlock(p.formato, p.formatoMarca);
         }
-        for (const Troco& t : p.trocos)
-            cursor->insertText(t.texto, t.formato);
+        insereTrocos(*cursor, p);
     }
 };
 
 } // namespace
 
-bool LeRtf(const QByteArray& rtf, QTextDocument& documento, QString* erro) {
+bool LeRtf(const QByteArray& rtf, QTextDocument& documento, QString* erro, const std::function<bool(double)>& progresso) {
     Leitor leitor(rtf);
+    leitor.progresso = progresso;
     return leitor.le(documento, erro);
 }

@@ -2,6 +2,7 @@
 
 #include "camposmapa.h"
 #include "mapa.h"
+#include "textosproprios.h"
 #include <QVariant>
 #include <algorithm>
 #include <cmath>
@@ -42,6 +43,19 @@ QString WhithinText(const QString& fonte, const QString& abre, const QString& fe
     return fonte.mid(inicio, comprimento).trimmed();
 }
 
+namespace {
+// The pronoun o/a (key |2) put after a verb that ends in a nasal sound takes an n: "mudam-no",
+// "dão-na", "põe-nos".
+bool PronomeAposNasal(const QString& antes, const QString& valor) {
+    static const QStringList pronomes{QStringLiteral("o"), QStringLiteral("a"), QStringLiteral("os"),
+                                      QStringLiteral("as")};
+    if (!pronomes.contains(valor) || !antes.endsWith(QLatin1Char('-'))) return false;
+    const QStringView verbo = QStringView(antes).chopped(1);
+    return verbo.endsWith(QLatin1Char('m')) || verbo.endsWith(QStringLiteral("ão")) ||
+           verbo.endsWith(QStringLiteral("õe"));
+}
+} // namespace
+
 QString SubstituiChaves(const QString& texto, const ParesTexto& pares) {
     QString iniciais;
     for (const auto& par : pares)
@@ -65,6 +79,7 @@ QString SubstituiChaves(const QString& texto, const ParesTexto& pares) {
             continue;
         }
         r += t.mid(copiado, i - copiado);
+        if (par->first == QLatin1String("|2") && PronomeAposNasal(r, par->second)) r += QLatin1Char('n');
         r += par->second;
         i += par->first.size();
         copiado = i;
@@ -120,27 +135,35 @@ int AdianteNoCirculo(const PosSigno& a, const PosSigno& b) {
     return d < kCirculo / 2 ? 1 : -1;
 }
 
-QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool masculino, Mapa& mapa) {
-    if (!db.FindFirst(QStringLiteral("codigo"), QString::number(codigo))) return QString();
-    const QString t = SubstituiChaves(db.Campo(QStringLiteral("Texto")), ProtegeChavetas(pares));
+QString ExpandeTexto(const QString& texto, const ParesTexto& pares, bool masculino, int frente) {
+    const QString t = SubstituiChaves(texto, ProtegeChavetas(pares));
     if (!t.contains(QLatin1Char('{'))) return RepoeChavetas(t);
 
     const QString comum = WhithinText(QLatin1Char('@') + t, QStringLiteral("@"), QStringLiteral("{"));
     const QString sexo = masculino ? WhithinText(t, QStringLiteral("{H"), QStringLiteral("}"))
                                    : WhithinText(t, QStringLiteral("{M"), QStringLiteral("}"));
     QString posicao;
-    int a = 0, b = 0;
-    if (CorposPosicao(codigo, a, b)) {
-        const int frente = AdianteNoCirculo(mapa.Corpo(a).Posicao(), mapa.Corpo(b).Posicao());
-        if (frente == 1)
-            posicao = WhithinText(t, QStringLiteral("{A"), QStringLiteral("}"));
-        else if (frente == -1)
-            posicao = WhithinText(t, QStringLiteral("{D"), QStringLiteral("}"));
-        else if (frente == 0)
-            posicao = WhithinText(t, QStringLiteral("{="), QStringLiteral("}"));
-    }
+    if (frente == 1)
+        posicao = WhithinText(t, QStringLiteral("{A"), QStringLiteral("}"));
+    else if (frente == -1)
+        posicao = WhithinText(t, QStringLiteral("{D"), QStringLiteral("}"));
+    else if (frente == 0)
+        posicao = WhithinText(t, QStringLiteral("{="), QStringLiteral("}"));
     return RepoeChavetas(comum.trimmed() + QLatin1Char(' ') + posicao.trimmed() + QLatin1Char(' ') +
                          sexo.trimmed());
+}
+
+QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool masculino, Mapa& mapa) {
+    // The user's own text of a code stands in for the shipped one.
+    QString texto;
+    if (!TextosUtilizador().Procura(codigo, texto)) {
+        if (!db.FindFirst(QStringLiteral("codigo"), QString::number(codigo))) return QString();
+        texto = db.Campo(QStringLiteral("Texto"));
+    }
+    int frente = kSemPosicao;
+    int a = 0, b = 0;
+    if (CorposPosicao(codigo, a, b)) frente = AdianteNoCirculo(mapa.Corpo(a).Posicao(), mapa.Corpo(b).Posicao());
+    return ExpandeTexto(texto, pares, masculino, frente);
 }
 
 bool IsMasculino(const CamposMapa& campos) {
@@ -165,7 +188,7 @@ const char* const kSegmentos[12][6] = {
     {"O Sábio", "O Rigoroso", "O Perito", "O Fervoroso", "O Sociável", "O Protector"},
     {"O Sensato", "O Aspirante", "O Fraternal", "O Escriba", "O Lavrador", "O Humanista"},
     {"O Guerreiro", "O Glorioso", "O Erudito", "O Afoito", "O Intuitivo", "O Voluptuoso"},
-    {"O Didático", "O Eloquente", "O Curandeiro", "O Vigoroso", "O Ingénuo", "O Eleito"},
+    {"O Didáctico", "O Eloquente", "O Curandeiro", "O Vigoroso", "O Ingénuo", "O Eleito"},
     {"O Estóico", "O Humilde", "O Resistente", "O Bélico", "O Felizardo", "O Fiel"},
     {"O Independente", "O Simpático", "O Subtil", "O Indulgente", "O Precursor", "O Singular"},
     {"O Encantador", "O Prolífico", "O Herdeiro", "O Inspirado", "O Idealista", "O Receptivo"},

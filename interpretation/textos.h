@@ -46,7 +46,13 @@ bool CorposPosicao(int32_t codigo, int& a, int& b);
 // text ("{A", "{D", "{=") follow it: a Moon 6° behind a Sun at 0°22' Carneiro is behind it.
 int AdianteNoCirculo(const PosSigno& a, const PosSigno& b);
 
-// Fetches the text of `codigo` and expands it; empty when no record has that code.
+// Expands a text: placeholders, the sex segment, and the position segment chosen by `frente`
+// (AdianteNoCirculo of the code's two bodies; kSemPosicao when the code names none).
+inline constexpr int kSemPosicao = 3;
+QString ExpandeTexto(const QString& texto, const ParesTexto& pares, bool masculino, int frente);
+
+// Fetches the text of `codigo` (the user's own text first, see textosproprios.h) and expands
+// it; empty when neither has that code.
 QString GetTexto(FonteDados& db, int32_t codigo, const ParesTexto& pares, bool masculino, Mapa& mapa);
 
 // The three pairs every caller passes: "|1" name, "|2" "o"/"a", "|3" ""/"a".

@@ -1,5 +1,8 @@
 #include "cp1252.h"
 
+#include <QStringDecoder>
+#include <algorithm>
+
 namespace {
 // Code points of bytes 0x80..0x9F; 0 marks the five bytes Windows-1252 leaves unassigned.
 constexpr char16_t kAltos[32] = {
@@ -73,4 +76,21 @@ QString ForaDeCp1252(const QString& texto) {
         i += n;
     }
     return fora;
+}
+
+QString DecodificaTexto(const QByteArray& bytes, CodificacaoTexto* lida) {
+    const bool marca = bytes.startsWith("\xEF\xBB\xBF");
+    bool utf8 = marca;
+    if (!utf8 && std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+        QStringDecoder decodificador(QStringDecoder::Utf8);
+        const QString texto = decodificador(bytes);
+        if (!decodificador.hasError()) {
+            if (lida)
+                *lida = CodificacaoTexto::Utf8;
+            return texto;
+        }
+    }
+    if (lida)
+        *lida = utf8 ? CodificacaoTexto::Utf8 : CodificacaoTexto::Cp1252;
+    return utf8 ? QString::fromUtf8(bytes.mid(3)) : DeCp1252(bytes);
 }

@@ -12,7 +12,7 @@ public:
 };
 
 Mensagens*& caixaActual() {
-    static Mensagens* caixa = nullptr;
+    static thread_local Mensagens* caixa = nullptr; // a batch thread records its own messages
     return caixa;
 }
 } // namespace
@@ -30,4 +30,13 @@ RespostaMsg MensagensGravadas::Mostra(IconeMsg icone, const QString& titulo, con
     if (botoes == BotoesMsg::Ok)
         return RespostaMsg::Ok;
     return respostas.isEmpty() ? respostaPadrao : respostas.takeFirst();
+}
+
+QString Citacao(const QString& texto, qsizetype limite) {
+    QString curto = texto.size() > limite ? texto.left(limite) : texto;
+    // Never a half of a surrogate pair at the cut.
+    if (curto.size() < texto.size() && !curto.isEmpty() && curto.back().isHighSurrogate()) curto.chop(1);
+    for (QChar& c : curto)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t')) c = QLatin1Char(' ');
+    return curto.size() < texto.size() ? curto + QChar(0x2026) : curto;
 }

@@ -48,3 +48,7 @@ public:
 
 // The application title used in message-box titles.
 inline QString TituloAplicacao() { return QStringLiteral("Natalis"); }
+
+// A piece of the user's input quoted in a message, cut to a readable length: at most
+// `limite` characters, the rest replaced by "…", line ends shown as spaces.
+QString Citacao(const QString& texto, qsizetype limite = 60);

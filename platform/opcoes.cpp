@@ -4,6 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include <utility>
+
+#include "gravacao.h"
 
 namespace {
 QString& pastaDefinida() {
@@ -11,15 +16,75 @@ QString& pastaDefinida() {
     return pasta;
 }
 
+QString& avisoOpcoes() {
+    static QString aviso;
+    return aviso;
+}
+
+// A settings file holds a few hundred short values. A line beyond any sane size (a damaged or
+// hostile file) would be read at every start and every sync: such lines are dropped from the
+// file, through a complete copy put in its place, before the store reads it.
+constexpr qint64 MaximoValor = 64 * 1024;
+void limpaValoresEnormes(const QString& caminho) {
+    QFile f(caminho);
+    if (f.size() <= MaximoValor || !f.open(QIODevice::ReadOnly)) return;
+    QByteArray limpo, linha;
+    int largadas = 0;
+    bool longa = false;
+    const auto fechaLinha = [&] {
+        if (longa) ++largadas;
+        else limpo += linha;
+        linha.clear();
+        longa = false;
+    };
+    while (!f.atEnd()) {
+        const QByteArray bloco = f.read(MaximoValor);
+        if (bloco.isEmpty()) break;
+        for (qsizetype k = 0; k < bloco.size();) {
+            const qsizetype fim = bloco.indexOf('\n', k);
+            const qsizetype ate = fim < 0 ? bloco.size() : fim + 1;
+            if (!longa) linha += QByteArrayView(bloco).sliced(k, ate - k);
+            if (linha.size() > MaximoValor) {
+                longa = true;
+                linha.clear();
+            }
+            if (fim >= 0) fechaLinha();
+            k = ate;
+        }
+    }
+    fechaLinha();
+    f.close();
+    if (largadas == 0) return;
+    QString erro;
+    avisoOpcoes() = GravaFicheiro(caminho, limpo, &erro)
+                        ? QStringLiteral("O ficheiro de opções %1 tinha %2 valor(es) com mais de %3 KiB, que foram "
+                                         "ignorados e retirados.")
+                              .arg(QDir::toNativeSeparators(caminho))
+                              .arg(largadas)
+                              .arg(MaximoValor / 1024)
+                        : erro;
+}
+
 QSettings& loja() {
-    static QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Natalis"),
-                       QStringLiteral("Natalis"));
+    static QSettings s = [] {
+#ifndef Q_OS_WIN // the registry bounds its values itself
+        limpaValoresEnormes(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                            QStringLiteral("/Natalis/Natalis.conf"));
+#endif
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Natalis"),
+                         QStringLiteral("Natalis"));
+    }();
     return s;
 }
 
 QString chaveOpcao(int n) { return QStringLiteral("Options/Option") + QString::number(n); }
 QString chaveRecente(int k) { return QStringLiteral("RecentFiles/RecentFile") + QString::number(k); }
 } // namespace
+
+QString TomaAvisoOpcoes() {
+    loja();
+    return std::exchange(avisoOpcoes(), QString());
+}
 
 QString PastaPrograma() {
     if (!pastaDefinida().isEmpty())

@@ -11,6 +11,10 @@ void DefinePastaPrograma(const QString& pasta);
 // A path below the program folder, given with "/" separators ("orbs/Default.orb").
 QString CaminhoPrograma(const QString& relativo);
 
+// What the user is to be told once about the settings file: values beyond a sane size that
+// were dropped from it. Empty when nothing.
+QString TomaAvisoOpcoes();
+
 // A missing or empty option reads as "False".
 QString GetOption(int n);
 void SaveOption(int n, const QString& valor);

@@ -4,20 +4,21 @@
 #   scripts/assina-actualizacao.sh chaves PASTA
 #       Makes a key pair: PASTA/natalis.key (secret, keep it off the repository and off the web
 #       server) and PASTA/natalis.pub (public; renovo is built with updater/natalis.pub).
-#   scripts/assina-actualizacao.sh assina PUBLICACAO CHAVE_SECRETA [--programa NOME]...
+#   scripts/assina-actualizacao.sh assina PUBLICACAO CHAVE_SECRETA [--programa NOME]... [--edicao N]
 #       PUBLICACAO is the folder to publish: update.txt and every file it names, each at its
-#       name below the folder. Writes into update.txt the section [integridade] with the size and
-#       SHA-256 of every file of [natalis] and [otherfiles], then signs update.txt into
-#       update.txt.minisig. An additional file that replaces one of the program's executables
-#       (natalis, natalis-cli, natalis-cli-completo, renovo) must be named with --programa, or
-#       renovo refuses it.
+#       name below the folder. Writes into update.txt the section [integridade] with the release
+#       number and the size and SHA-256 of every file of [natalis] and [otherfiles], then signs
+#       update.txt into update.txt.minisig. An additional file that replaces one of the
+#       program's executables (natalis, natalis-cli, natalis-cli-completo, renovo) must be named
+#       with --programa, or renovo refuses it. The release number is one more than the last one
+#       signed with that key (kept in CHAVE_SECRETA.edicao), or N when given (never lower).
 set -euo pipefail
 export LC_ALL=C
 
 erro() { echo "assina-actualizacao: $*" >&2; exit 1; }
 command -v minisign >/dev/null || erro "falta o minisign (apt-get install minisign)"
 
-uso() { sed -n '3,13p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+uso() { sed -n '3,14p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
 [ $# -ge 2 ] || uso
 
 case "$1" in
@@ -33,11 +34,30 @@ assina)
   pasta=$2; chave=${3:-}
   [ -n "$chave" ] && [ -f "$chave" ] || erro "indique a chave secreta"
   shift 3
-  programas=" "
+  programas=" "; pedida=""
   while [ $# -gt 0 ]; do
-    [ "$1" = "--programa" ] && [ $# -ge 2 ] || uso
-    programas+="$(printf '%s' "$2" | tr 'A-Z' 'a-z') "; shift 2
+    [ $# -ge 2 ] || uso
+    case "$1" in
+    --programa) programas+="$(printf '%s' "$2" | tr 'A-Z' 'a-z') " ;;
+    --edicao) [[ "$2" =~ ^[0-9]{1,18}$ ]] || erro "--edicao: $2 não é um número inteiro"; pedida=$((10#$2)) ;;
+    *) uso ;;
+    esac
+    shift 2
   done
+  # The release number renovo compares, so that an older signed description served again is
+  # refused: it grows by one at each signing with this key.
+  contador="$chave.edicao"
+  ultima=0
+  if [ -f "$contador" ]; then
+    ultima=$(tr -d ' \r\n' < "$contador")
+    [[ "$ultima" =~ ^[0-9]{1,18}$ ]] || erro "$contador não tem um número"
+    ultima=$((10#$ultima))
+  fi
+  edicao=$((ultima + 1))
+  if [ -n "$pedida" ]; then
+    [ "$pedida" -ge "$ultima" ] || erro "--edicao $pedida é anterior à edição $ultima já assinada"
+    edicao=$pedida
+  fi
   descricao="$pasta/update.txt"
   [ -f "$descricao" ] || erro "$descricao não existe"
 
@@ -73,7 +93,7 @@ assina)
     }' "$descricao"
 
   {
-    printf '[integridade]\r\n'
+    printf '[integridade]\r\nedicao=%s\r\n' "$edicao"
     while IFS=$'\t' read -r seccao i nome; do
       ficheiro="$pasta/${nome//\\//}"
       [ -f "$ficheiro" ] && [ ! -L "$ficheiro" ] || erro "falta $ficheiro, nomeado em [$seccao]"
@@ -89,7 +109,8 @@ assina)
   cp "$sem" "$descricao"
   minisign -S -s "$chave" -m "$descricao" -x "$descricao.minisig" \
     -t "Natalis update.txt $(date -u +%Y-%m-%dT%H:%MZ)" >/dev/null
-  echo "Assinado: $descricao.minisig"
+  [ "$edicao" -gt "$ultima" ] && printf '%s\n' "$edicao" > "$contador"
+  echo "Assinado: $descricao.minisig (edição $edicao)"
   ;;
 *) uso ;;
 esac

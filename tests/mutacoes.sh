@@ -44,9 +44,15 @@ relatorio-repetido	interpretation/relatorio.cpp	if (t.trimmed().isEmpty() || ond
 formula-seno	interpretation/evaluator.cpp	return (ex - emx) / 2;	return (ex + emx) / 2;
 sintese-estelio	interpretation/sintese.cpp	if (e.corpos.size() >= 3)	if (e.corpos.size() >= 4)
 pagina-titulo	interpretation/paginacao.cpp	if (paginaTitulo == int(	if (true || paginaTitulo == int(
+pronome-nasal	interpretation/textos.cpp	return verbo.endsWith(QLatin1Char('m')) ||	return verbo.endsWith(QLatin1Char('M')) ||
+signos-portugal	interpretation/relatorio.cpp	return m_sintese.signosTradicionais ? nomes : SignosDePortugal(nomes);	return nomes;
+fuso-leitor	chart/normalizatempo.cpp	total < 0 ? -total : total;	total;
 assinatura-comentario	updater/assinatura.cpp	    if (!confere(global, sig + l[2].mid(prefixo.size()), chave))	    if (false)
 transferencia-resumo	updater/actualizacao.cpp	if (resumo.result() != f.sha256) {	if (false) {
 descricao-acima	updater/descricao.cpp	p.trimmed() == QLatin1String("..")	p.trimmed() == QLatin1String("...")
+transaccao-desfaz	platform/transaccao.cpp	if (p.existia && existe(p.antigo)) {	if (false) {
+transaccao-completa	platform/transaccao.cpp	    if (!existe(p.novo)) return true;	    if (!existe(p.novo) || true) return true;
+edicao-recusa	updater/actualizacao.cpp	if (edicao < instalada)	if (edicao < instalada && false)
 preparacao-ligacao	updater/preparacao.cpp	if (info.isSymLink()) return true;	if (false) return true;
 fuso-horamedia	app/atlas/fusohorario.cpp	f.horas = longitudeGraus / 15.0;	f.horas = -longitudeGraus / 15.0;
 fuso-repetida	app/atlas/fusohorario.cpp	const int escolhido = validos.first();	const int escolhido = validos.last();
@@ -58,6 +64,24 @@ janela-fecho	app/gui/frmmain.cpp	closeEvent(QCloseEvent* e) {\n    leCampos();	c
 janela-escritos	app/gui/sessaomapa.cpp	        if (!temDadosEscritos(m_campos))	        if (temDadosEscritos(m_campos))
 leitura-fecho	app/gui/frmread.cpp	    if (PodeDescartar())\n        e->accept();	    if (true)\n        e->accept();
 locais-alterado	app/gui/frmlocais.cpp	if (!m_alterado && !m_emAdicao)	if (!m_emAdicao)
+proprios-primeiro	interpretation/textos.cpp	    if (!TextosUtilizador().Procura(codigo, texto)) {	    if (true) {
+proprios-danificado	interpretation/textosproprios.cpp	return e.nativeErrorCode() == kCorrompida || e.nativeErrorCode() == kNaoEBase;	return false;
+proprios-paragrafo	interpretation/textosproprios.cpp	return v.isValid() ? v.toInt() : -1;	return -1;
+glosa-marca-nome	glosa/marcacao.cpp	n == QLatin1Char('2') || n == QLatin1Char('3')	n == QLatin1Char('2')
+glosa-casa	glosa/significado.cpp	Junta(Corpo(p), QStringLiteral(" na "), Casa(s));	Junta(Corpo(p), QStringLiteral(" na "), Casa(p));
+glosa-acentos	glosa/significado.cpp	if (c.category() != QChar::Mark_NonSpacing) r += c.toLower();	r += c.toLower();
+glosa-conflito	glosa/partilha.cpp	        if (meu->texto == novo.texto) {	        if (true) {
+glosador-guardar	app/glosador/frmglosador.cpp	m_guardar->setEnabled(mudou && !m_temErros);	m_guardar->setEnabled(mudou);
+glosador-repor	app/glosador/frmglosador.cpp	    if (!m_proprios.Repoe(e.chave, &erro)) {	    if (false) {
+arranque-recupera	app/gui/arranque.cpp	if (RecuperaTransaccao(PastaPrograma(), &recuperacao) == Recuperacao::Falhou)	if (false)
+sinais-tamanho	platform/sinais.cpp	std::signal(SIGXFSZ, SIG_IGN);	std::signal(SIGXFSZ, SIG_DFL);
+registo-longo	chart/ficheiromapa.cpp	if (k - inicio > MaximoRegisto) return numero;	if (false) return numero;
+opcoes-enormes	platform/opcoes.cpp	if (linha.size() > MaximoValor) {	if (linha.size() > 4 * MaximoValor) {
+lote-mensagens	app/cli/lote.cpp	t.mensagens << c.texto;	(void)c;
+lote-aspas	app/cli/lote.cpp	else if (espreita('"')) campo += c;	else if (false) campo += c;
+rtf-cancela	interpretation/rtfleitura.cpp	if (!progresso(double(pos) / double(dados.size()))) {	if (!progresso(double(pos) / double(dados.size())) && false) {
+importa-limite	interpretation/documento.cpp	if (f.size() > MaximoImportacao) {	if (false) {
+citacao-hora	chart/normalizatempo.cpp	QStringLiteral("A hora de nascimento «") + Citacao(t) +	QStringLiteral("A hora de nascimento «") + t +
 FIM
 )
 

@@ -46,6 +46,16 @@ QString PaginaWeb() {
     return QStringLiteral("https://www.natalis.pt/");
 }
 
+QString FicheiroEdicao() {
+    return CaminhoPrograma(QStringLiteral("actualizacao-instalada.txt"));
+}
+
+quint64 EdicaoInstalada() {
+    QFile f(FicheiroEdicao());
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    return f.read(64).trimmed().toULongLong();
+}
+
 Rgb RgbDe(CorEstado cor) {
     switch (cor) {
     case CorEstado::Azul:
@@ -158,6 +168,23 @@ Actualizador::Resultado Actualizador::Update() {
     if (!VerificaAssinatura(texto, assinatura, chave, &motivo)) return termina(recusa(NaoAssinada, motivo));
 
     descricao = PerfilIni::Le(texto);
+    // A signed description older than one installed already is a replay: installing it would
+    // bring back files the maker replaced.
+    const QString textoEdicao = descricao.Valor(SeccaoIntegridade, QStringLiteral("edicao"));
+    bool edicaoLida = true;
+    const quint64 edicao = textoEdicao.isEmpty() ? 0 : textoEdicao.toULongLong(&edicaoLida);
+    if (!edicaoLida)
+        return termina(recusa(MalFormada, QStringLiteral("A edição da informação de actualização (%1) não é um "
+                                                         "número inteiro.")
+                                              .arg(Citacao(textoEdicao))));
+    const quint64 instalada = EdicaoInstalada();
+    if (edicao < instalada)
+        return termina(recusa(QStringLiteral("A actualização foi recusada: a informação de actualização é mais "
+                                             "antiga do que a instalada. Nenhum ficheiro foi alterado."),
+                              QStringLiteral("A informação de actualização é a edição %1, anterior à edição %2 "
+                                             "já instalada.")
+                                  .arg(edicao)
+                                  .arg(instalada)));
     const auto outros = FicheirosDaSeccao(descricao, QStringLiteral("otherfiles"), &motivo);
     if (!outros) return termina(recusa(MalFormada, motivo));
     const DecisaoPrograma decisao =
@@ -183,6 +210,8 @@ Actualizador::Resultado Actualizador::Update() {
     }
 
     preparacao = std::make_unique<Preparacao>(PastaPrograma());
+    if (!preparacao->Utilizavel(&motivo))
+        return termina(recusa(QStringLiteral("A actualização não foi feita: a anterior ficou a meio."), motivo));
     qsizetype previstos = outros->size();
     bool certo = preparaSeccao(*outros, QStringLiteral("Actualizando outros ficheiros..."));
     if (interrompido) return termina(Interrompida);
@@ -197,6 +226,12 @@ Actualizador::Resultado Actualizador::Update() {
     }
     if (interrompido) return termina(Interrompida);
 
+    // The release number goes in with the files, in the same transaction.
+    if (certo && edicao > instalada &&
+        !preparacao->Acrescenta(FicheiroEdicao(), QByteArray::number(edicao) + '\n', &motivo)) {
+        certo = false;
+        erro(motivo);
+    }
     if (certo && !preparacao->PoeNoLugar(&motivo)) {
         certo = false;
         erro(motivo);

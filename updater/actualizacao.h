@@ -23,6 +23,11 @@ QString PastaWeb();
 // The program's page on the maker's web site.
 QString PaginaWeb();
 
+// The release number of the newest description installed, kept in the program folder so
+// every user of the installation shares it (0 when none was recorded), and the file it is in.
+QString FicheiroEdicao();
+quint64 EdicaoInstalada();
+
 enum class CorEstado { Azul, Vermelho, Verde };
 // The status colours as red, green, blue.
 struct Rgb {

@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 frmmain::frmmain(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral("Actualização do Natalis"));
@@ -76,7 +78,14 @@ bool frmmain::SemJanela(const QStringList& argumentos) {
 
 int frmmain::ExecutaSemJanela() {
     const Actualizador::Resultado r = act.Update();
-    return r == Actualizador::Concluida && act.Errlist.isEmpty() ? 0 : 1;
+    if (r == Actualizador::Concluida && act.Errlist.isEmpty()) return 0;
+    // Without a window, the reason goes where the caller can read it: the status line and the
+    // error list, as the window would show them.
+    QStringList linhas{act.msg};
+    linhas += act.Errlist;
+    std::fputs((QStringLiteral("renovo: ") + linhas.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit().constData(),
+               stderr);
+    return 1;
 }
 
 void frmmain::Actualizar() {

@@ -2,11 +2,13 @@
 // with exactly "/N" it runs the update at once without the window and ends.
 #include "caixaqt.h"
 #include "frmmain.h"
+#include "sinais.h"
 #include "traducaoqt.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    PreparaSinaisDoPrograma();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     InstalaTraducaoQt(app);

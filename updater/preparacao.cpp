@@ -1,22 +1,16 @@
 #include "preparacao.h"
 
+#include "transaccao.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <filesystem>
-#include <system_error>
-
-namespace fs = std::filesystem;
 
 namespace {
 const QString Prefixo = QStringLiteral(".renovo-");
-
-fs::path caminhoFs(const QString& q) {
-    return fs::path(QFile::encodeName(q).toStdString());
-}
 
 bool falha(QString* motivo, const QString& texto) {
     if (motivo) *motivo = texto;
@@ -60,10 +54,17 @@ bool AlvoInseguro(const QString& raiz, const QString& alvo) {
 }
 
 Preparacao::Preparacao(const QString& pastaPrograma) : raiz(QDir::cleanPath(QDir(pastaPrograma).absolutePath())) {
+    if (RecuperaTransaccao(raiz, &recuperacaoFalhada) == Recuperacao::Falhou) return;
+    recuperacaoFalhada.clear();
     // Staging folders a crash left behind; links of that name are left alone, never followed.
     QDirIterator antigas(raiz, {Prefixo + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
     while (antigas.hasNext())
         QDir(antigas.next()).removeRecursively();
+}
+
+bool Preparacao::Utilizavel(QString* motivo) const {
+    if (recuperacaoFalhada.isEmpty()) return true;
+    return falha(motivo, recuperacaoFalhada);
 }
 
 Preparacao::~Preparacao() = default;
@@ -96,52 +97,29 @@ bool Preparacao::Abre(const QString& alvo, QFile& ficheiro, QString* motivo) {
     return true;
 }
 
-bool Preparacao::PoeNoLugar(QString* motivo) {
-    for (Entrada& e : entradas) {
-        const QString nome = QFileInfo(e.alvo).fileName();
-        // Checked again: the folder may have changed while the files arrived.
-        if (AlvoInseguro(raiz, e.alvo)) {
-            desfaz();
-            return falha(motivo, QStringLiteral("%1 passou a ser uma ligação simbólica; nada foi substituído.").arg(nome));
-        }
-        std::error_code erro;
-        if (QFileInfo::exists(e.alvo)) {
-            QFile::setPermissions(e.novo, QFile::permissions(e.alvo));
-            // A second name for the old file keeps it reachable, without a moment where the
-            // target is missing; a file system without hard links falls back to a rename.
-            fs::create_hard_link(caminhoFs(e.alvo), caminhoFs(e.antigo), erro);
-            if (erro) {
-                erro.clear();
-                fs::rename(caminhoFs(e.alvo), caminhoFs(e.antigo), erro);
-                e.viaRenomear = true;
-            }
-            if (erro) {
-                desfaz();
-                return falha(motivo, MotivoEscritaDisco(erro.value(), nome));
-            }
-            e.guardado = true;
-        }
-        fs::rename(caminhoFs(e.novo), caminhoFs(e.alvo), erro);
-        if (erro) {
-            desfaz();
-            return falha(motivo, MotivoEscritaDisco(erro.value(), nome));
-        }
-        e.colocado = true;
+bool Preparacao::Acrescenta(const QString& alvo, const QByteArray& conteudo, QString* motivo) {
+    QFile f;
+    if (!Abre(alvo, f, motivo)) return false;
+    errno = 0;
+    if (f.write(conteudo) != conteudo.size() || !f.flush()) {
+        const int e = errno ? errno : EIO;
+        return falha(motivo, MotivoEscritaDisco(e, QFileInfo(alvo).fileName()));
     }
+    f.close();
     return true;
 }
 
-bool Preparacao::desfaz() {
-    bool certo = true;
-    for (qsizetype i = entradas.size() - 1; i >= 0; --i) {
-        Entrada& e = entradas[i];
-        std::error_code erro;
-        if (e.guardado && (e.colocado || e.viaRenomear))
-            fs::rename(caminhoFs(e.antigo), caminhoFs(e.alvo), erro);
-        else if (e.colocado)
-            fs::remove(caminhoFs(e.alvo), erro);
-        certo = certo && !erro;
-        e.colocado = e.guardado = false;
-    }
+bool Preparacao::PoeNoLugar(QString* motivo) {
+    if (entradas.isEmpty()) return true;
+    // Checked again: the folder may have changed while the files arrived.
+    for (const Entrada& e : std::as_const(entradas))
+        if (AlvoInseguro(raiz, e.alvo))
+            return falha(motivo, QStringLiteral("%1 passou a ser uma ligação simbólica; nada foi substituído.")
+                                     .arg(QFileInfo(e.alvo).fileName()));
+    QList<TrocaFicheiro> trocas;
+    for (const Entrada& e : std::as_const(entradas)) trocas.append({e.alvo, e.novo, e.antigo});
+    const bool certo = ExecutaTransaccao(raiz, pasta->path(), trocas, motivo);
+    // The old copies stay while a journal still names them.
+    if (QFileInfo::exists(DiarioTransaccao(raiz))) pasta->setAutoRemove(false);
     return certo;
 }

@@ -2,8 +2,10 @@
 // The staging of one update. Its files arrive in a private folder inside the program folder
 // (so every later rename stays on the same file system and nothing is created outside the
 // program folder), and are put in place together once every one arrived whole and matched
-// what was signed. If putting one in place fails, those already placed are put back: the old
-// installation stays whole. The folder and whatever is left in it go away with the object.
+// what was signed. Putting them in place is one transaction (transaccao.h): after a failure,
+// or a crash at any instant followed by the next start, the folder holds all the old files or
+// all the new ones. The staging folder and whatever is left in it go away with the object,
+// unless a journal still needs the old copies it holds.
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
@@ -14,6 +16,8 @@ class QFile;
 
 class Preparacao {
 public:
+    // First finishes a transaction a crash left unfinished; staging folders left behind are
+    // removed only when no journal needs them.
     explicit Preparacao(const QString& pastaPrograma);
     ~Preparacao();
     Preparacao(const Preparacao&) = delete;
@@ -27,16 +31,21 @@ public:
     // Puts every staged file in place, keeping the permissions of the file it replaces.
     bool PoeNoLugar(QString* motivo);
 
+    // Stages a small file written whole (the record of the installed release).
+    bool Acrescenta(const QString& alvo, const QByteArray& conteudo, QString* motivo);
+
     bool Vazia() const { return entradas.isEmpty(); }
+    // False, with the reason, when an unfinished update could be neither completed nor undone:
+    // nothing is to be installed over it.
+    bool Utilizavel(QString* motivo) const;
 
 private:
     struct Entrada {
         QString alvo, novo, antigo;
-        bool guardado = false, colocado = false, viaRenomear = false;
     };
-    bool desfaz();
 
     QString raiz;
+    QString recuperacaoFalhada;
     std::unique_ptr<QTemporaryDir> pasta;
     QList<Entrada> entradas;
 };

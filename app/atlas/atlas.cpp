@@ -2,11 +2,14 @@
 
 #include "dobra.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSet>
 #include <QSettings>
 #include <QUuid>
 
@@ -41,12 +44,46 @@ bool ComecaPalavra(const QString& texto, const QString& frase) {
 bool ServeOnde(const LocalAtlas& l, const QString& onde) {
     return ComecaPalavra(DobraTexto(l.regiao + QLatin1Char(' ') + l.pais), onde);
 }
+
+// SQLite reads a damaged page only when a query reaches it, so damage would read as "not in
+// the atlas". quick_check walks every page once; the verdict is kept per file state, so a file
+// opened again in the same run is not walked twice.
+bool Integra(const QSqlDatabase& db, const QString& tabela) {
+    static QSet<QString> verificadas;
+    const QFileInfo info(db.databaseName());
+    const QString chave = info.canonicalFilePath() + QLatin1Char('|') + QString::number(info.size()) +
+                          QLatin1Char('|') + QString::number(info.lastModified().toMSecsSinceEpoch());
+    if (verificadas.contains(chave)) return true;
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next() || q.value(0).toString() != QLatin1String("ok") ||
+        db.record(tabela).isEmpty())
+        return false;
+    verificadas.insert(chave);
+    return true;
+}
+
+// A name beside the damaged file that no other file has: "locais-proprios.danificado-2026-12-07.db".
+QString NomeAParte(const QString& caminho) {
+    const QFileInfo info(caminho);
+    const QString base = info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".danificado-") +
+                                                     QDate::currentDate().toString(Qt::ISODate));
+    QString nome = base + QStringLiteral(".db");
+    for (int n = 2; QFileInfo::exists(nome) || QFileInfo(nome).isSymLink(); ++n)
+        nome = base + QStringLiteral("-%1.db").arg(n);
+    return nome;
+}
 } // namespace
+
+QString MensagemAtlasDanificado() {
+    return QStringLiteral("O ficheiro Locais.mdb não foi encontrado ou está corrompido.\n"
+                          "Reinstale esta aplicação ou coloque o ficheiro no local original");
+}
 
 struct Atlas::Dados {
     QString ligacao = QStringLiteral("atlas-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     QString ligacaoUtilizador = ligacao + QStringLiteral("-utilizador");
     bool aberto = false;
+    QString aviso;
     // The user's places are few: kept in memory with their folded keys.
     QList<LocalAtlas> proprios;
     QStringList chaves;
@@ -100,30 +137,54 @@ bool Atlas::Abre(const QString& base, const QString& baseUtilizador, QString* er
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->ligacao);
     db.setDatabaseName(base);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-    if (!QFileInfo::exists(base) || !db.open())
-        return falha(QStringLiteral("Não foi possível abrir o atlas %1.").arg(base));
+    if (!QFileInfo(base).isFile() || !db.open() || !Integra(db, QStringLiteral("Locais"))) {
+        db.close();
+        return falha(MensagemAtlasDanificado());
+    }
 
     d->caminhoUtilizador = baseUtilizador;
-    d->proprios.clear();
-    d->chaves.clear();
-    // Nothing is created until the user stores a place.
-    if (QFileInfo::exists(baseUtilizador)) {
-        if (!d->abreUtilizador())
-            return falha(QStringLiteral("Não foi possível abrir os locais próprios em %1.").arg(baseUtilizador));
-        QSqlQuery q(d->baseUtilizador());
-        if (!q.exec(QStringLiteral("SELECT ") + kColunas + QStringLiteral(", Original FROM \"Locais\" ORDER BY rowid")))
-            return falha(q.lastError().text());
-        while (q.next()) {
-            LocalAtlas l = LeLocal(q);
-            l.proprio = true;
-            l.original = q.value(7).toString();
-            d->proprios << l;
-            d->chaves << DobraTexto(l.nome);
-        }
+    d->aviso.clear();
+    // Nothing is created until the user stores a place. A damaged file of the user's own places
+    // never takes the shipped atlas with it: it is put aside, kept for whoever can mend it.
+    const QFileInfo proprio(baseUtilizador);
+    if ((proprio.exists() || proprio.isSymLink()) && !leProprios()) {
+        if (QSqlDatabase::contains(d->ligacaoUtilizador)) QSqlDatabase::database(d->ligacaoUtilizador, false).close();
+        d->proprios.clear();
+        d->chaves.clear();
+        const QString aParte = NomeAParte(baseUtilizador);
+        const bool posto = QDir().rename(baseUtilizador, aParte);
+        d->aviso = posto ? QStringLiteral("O ficheiro dos seus locais próprios estava danificado e foi posto de parte "
+                                          "como %1. O atlas do programa continua disponível; os locais que acrescentar "
+                                          "a partir de agora ficam num ficheiro novo.")
+                               .arg(QDir::toNativeSeparators(aParte))
+                         : QStringLiteral("O ficheiro dos seus locais próprios (%1) está danificado e não pôde ser posto "
+                                          "de parte. O atlas do programa continua disponível.")
+                               .arg(QDir::toNativeSeparators(baseUtilizador));
     }
     d->aberto = true;
     return true;
 }
+
+bool Atlas::leProprios() {
+    d->proprios.clear();
+    d->chaves.clear();
+    if (!QFileInfo(d->caminhoUtilizador).isFile() || !d->abreUtilizador() ||
+        !Integra(d->baseUtilizador(), QStringLiteral("Locais")))
+        return false;
+    QSqlQuery q(d->baseUtilizador());
+    if (!q.exec(QStringLiteral("SELECT ") + kColunas + QStringLiteral(", Original FROM \"Locais\" ORDER BY rowid")))
+        return false;
+    while (q.next()) {
+        LocalAtlas l = LeLocal(q);
+        l.proprio = true;
+        l.original = q.value(7).toString();
+        d->proprios << l;
+        d->chaves << DobraTexto(l.nome);
+    }
+    return true;
+}
+
+QString Atlas::Aviso() const { return d->aviso; }
 
 QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
     QList<LocalAtlas> r;

@@ -27,8 +27,12 @@ public:
     Atlas(const Atlas&) = delete;
     Atlas& operator=(const Atlas&) = delete;
 
-    // The shipped database (read only) and the user's own (created when missing).
+    // The shipped database (read only) and the user's own (created when missing). A damaged
+    // or missing shipped atlas is refused with MensagemAtlasDanificado(); a damaged file of the
+    // user's own is renamed aside ("locais-proprios.danificado-<data>.db") and Aviso() says so.
     bool Abre(const QString& base, const QString& baseUtilizador, QString* erro = nullptr);
+    // What the user is to be told once about the last Abre; empty when nothing.
+    QString Aviso() const;
     bool Aberto() const;
     // Where the user's places live: the per-user configuration folder.
     static QString CaminhoUtilizador();
@@ -42,9 +46,13 @@ public:
     bool Guarda(const LocalAtlas& local, QString* erro = nullptr);
 
 private:
+    bool leProprios();
     struct Dados;
     Dados* d;
 };
+
+// The message of a missing or damaged shipped atlas.
+QString MensagemAtlasDanificado();
 
 // For the command line and the batch: the one place a text names, or the candidates.
 struct EscolhaAtlas {

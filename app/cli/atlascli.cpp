@@ -1,4 +1,5 @@
 #include "atlascli.h"
+#include "mensagens.h"
 
 #include "atlas.h"
 #include "fusoatlas.h"
@@ -17,6 +18,10 @@ const Atlas* AtlasDoPrograma(QString* erro) {
     if (!atlas) {
         atlas = new Atlas;
         atlas->Abre(CaminhoPrograma(QStringLiteral("locais.mdb")), Atlas::CaminhoUtilizador(), &falha);
+        if (!atlas->Aviso().isEmpty()) {
+            const QByteArray b = (QStringLiteral("natalis-cli: ") + atlas->Aviso() + QLatin1Char('\n')).toUtf8();
+            std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stderr);
+        }
     }
     if (!atlas->Aberto() && erro)
         *erro = falha;
@@ -38,11 +43,11 @@ bool PreencheDoAtlas(const QString& texto, CamposMapa& c, QString* erro) {
     const EscolhaAtlas e = EscolheLocal(*atlas, texto);
     if (!e.local) {
         if (e.candidatos.isEmpty()) {
-            *erro = QStringLiteral("o local «%1» não está no atlas").arg(texto);
+            *erro = QStringLiteral("o local «%1» não está no atlas").arg(Citacao(texto));
         } else {
             *erro = QStringLiteral("o local «%1» é ambíguo; acrescente a região ou o país depois de uma vírgula "
                                    "(\"Calheta, Madeira\"). Candidatos:")
-                        .arg(texto);
+                        .arg(Citacao(texto));
             for (const LocalAtlas& l : e.candidatos)
                 *erro += QStringLiteral("\n  ") + l.nome;
         }

@@ -1,5 +1,6 @@
 // natalis-cli: casts a chart from birth data given as options, or opens a chart file, and
 // prints the positions summary and the aspects; batch mode casts the charts of a CSV file.
+#include "aaf.h"
 #include "atlascli.h"
 #include "calculo.h"
 #include "ficheiromapa.h"
@@ -12,6 +13,7 @@
 #include "orbes.h"
 #include "resumo.h"
 #include "saidas.h"
+#include "sinais.h"
 
 #include <QCoreApplication>
 #ifndef NATALIS_CLI_NUCLEO
@@ -50,6 +52,11 @@ const OpcaoDado kOutras[] = {
     {"abrir", "FICHEIRO.anc", "abre um ficheiro de mapa em vez de calcular"},
     {"lote", "ENTRADA.csv", "calcula os mapas de um ficheiro CSV (nome,sexo,data,hora,fuso,local,latitude,longitude)"},
     {"saida", "SAIDA.csv", "com --lote: escreve o CSV de resultados neste ficheiro (por omissão, a saída padrão)"},
+    {"nucleos", "N", "com --lote: calcula em N núcleos do processador (por omissão, todos)"},
+    {"folha-calculo", nullptr, "com --lote: CSV para folhas de cálculo em português (; entre campos, vírgula decimal, UTF-8 com BOM)"},
+    {"importar-aaf", "F.aaf", "importa os mapas de um ficheiro AAF: um ficheiro de mapa cada, na pasta de --pasta"},
+    {"pasta", "PASTA", "com --importar-aaf: a pasta onde ficam os ficheiros de mapa (nunca substitui nenhum)"},
+    {"exportar-aaf", "F.aaf", "escreve o mapa calculado ou aberto (com --lote, todos os mapas) num ficheiro AAF"},
     {"orbes", "FICHEIRO.orb", "usa as orbes deste ficheiro (por omissão, as do Natalis)"},
     {"motor", "MOTOR", "classico ou preciso (Swiss Ephemeris); por omissão, o das opções do Natalis"},
     {"casas", "SISTEMA",
@@ -145,7 +152,33 @@ bool carregaOrbes(const QString& ficheiro) {
     return true;
 }
 
-int correLote(const QString& entrada, const QString& saida) {
+bool escreveAaf(const QString& caminho, const QList<CamposMapa>& mapas) {
+    QList<RegistoAaf> registos;
+    for (const CamposMapa& c : mapas)
+        registos << AafDeCampos(c);
+    QString erro;
+    if (GravaFicheiro(caminho, EscreveAaf(registos), &erro))
+        return true;
+    escreve(stderr, QStringLiteral("natalis-cli: não foi possível escrever ") + caminho + QStringLiteral(": ") + erro + QLatin1Char('\n'));
+    return false;
+}
+
+int importaAaf(const QString& entrada, const QString& pasta) {
+    QFile f(entrada);
+    if (!f.open(QIODevice::ReadOnly)) {
+        escreve(stderr, QStringLiteral("natalis-cli: não foi possível ler ") + entrada + QStringLiteral(": ") +
+                            f.errorString() + QLatin1Char('\n'));
+        return SAIDA_FALHOU;
+    }
+    const ResumoImportacao r = ImportaAaf(f.readAll(), pasta, [](const QString& local, const QString&, CamposMapa& c, QString* porque) {
+        return PreencheDoAtlas(local, c, porque);
+    });
+    escreve(r.erro.isEmpty() ? stdout : stderr, LinhasResumoImportacao(r).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    return r.erro.isEmpty() && r.ignorados.isEmpty() ? SAIDA_OK : SAIDA_FALHOU;
+}
+
+int correLote(const QString& entrada, const QString& saida, const FormatoLote& formato, const QString& aaf,
+              int nucleos) {
     QFile f(entrada);
     if (!f.open(QIODevice::ReadOnly)) {
         escreve(stderr, QStringLiteral("natalis-cli: não foi possível ler ") + entrada + QStringLiteral(": ") +
@@ -153,17 +186,32 @@ int correLote(const QString& entrada, const QString& saida) {
         return SAIDA_FALHOU;
     }
     int charts = 0, falhas = 0;
-    const QByteArray csv = CorreLote(f.readAll(), charts, falhas);
+    QList<CamposMapa> lancados;
+    QList<CamposMapa>* paraAaf = aaf.isEmpty() ? nullptr : &lancados;
+    // Each line goes out as it is cast: to standard output, or to the new file's temporary copy,
+    // put in place only when every line is written.
     if (saida.isEmpty()) {
-        std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
+        CorreLote(
+            f, [](const QByteArray& l) { return std::fwrite(l.constData(), 1, size_t(l.size()), stdout) == size_t(l.size()); },
+            charts, falhas, formato, paraAaf, nucleos);
     } else {
         QString erro;
-        if (!GravaFicheiro(saida, csv, &erro)) {
+        const bool gravado = GravaFicheiro(
+            saida,
+            [&](QIODevice& destino) {
+                return CorreLote(
+                    f, [&](const QByteArray& l) { return destino.write(l) == l.size(); }, charts, falhas, formato,
+                    paraAaf, nucleos);
+            },
+            &erro);
+        if (!gravado) {
             escreve(stderr, QStringLiteral("natalis-cli: não foi possível escrever ") + saida + QStringLiteral(": ") +
                                 erro + QLatin1Char('\n'));
             return SAIDA_FALHOU;
         }
     }
+    if (!aaf.isEmpty() && !escreveAaf(aaf, lancados))
+        return SAIDA_FALHOU;
     if (falhas)
         escreve(stderr, QStringLiteral("natalis-cli: %1 de %2 mapas não foram calculados\n").arg(falhas).arg(charts));
     return falhas ? SAIDA_FALHOU : SAIDA_OK;
@@ -214,6 +262,7 @@ int passaAoCompleto(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    PreparaSinaisDoPrograma();
     std::unique_ptr<QCoreApplication> aplicacao;
     if (precisaGui(argc, argv)) {
 #ifdef NATALIS_CLI_NUCLEO
@@ -231,6 +280,8 @@ int main(int argc, char** argv) {
     QCoreApplication& app = *aplicacao;
     MensagensCli caixa;
     DefineCaixaMensagens(&caixa);
+    if (const QString aviso = TomaAvisoOpcoes(); !aviso.isEmpty())
+        escreve(stderr, QStringLiteral("natalis-cli: ") + aviso + QLatin1Char('\n'));
 
     QMap<QString, QString> dados, outras;
     QList<QPair<const SaidaCli*, QString>> saidas;
@@ -289,13 +340,18 @@ int main(int argc, char** argv) {
                             .arg(NATALIS_VERSION_PATCH));
         return SAIDA_OK;
     }
+    if (outras.contains(QStringLiteral("importar-aaf")) != outras.contains(QStringLiteral("pasta")))
+        return erroArgumentos(QStringLiteral("--importar-aaf e --pasta usam-se juntas"));
+    if (outras.contains(QStringLiteral("importar-aaf")))
+        return importaAaf(outras.value(QStringLiteral("importar-aaf")), outras.value(QStringLiteral("pasta")));
     const bool abrir = outras.contains(QStringLiteral("abrir")), lote = outras.contains(QStringLiteral("lote"));
     if (int(abrir) + int(lote) + int(!dados.isEmpty()) > 1)
         return erroArgumentos(QStringLiteral("use dados de nascimento, --abrir ou --lote, um de cada vez"));
     if (!abrir && !lote && dados.isEmpty())
         return erroArgumentos(QStringLiteral("indique os dados de nascimento, --abrir FICHEIRO.anc ou --lote ENTRADA.csv"));
-    if (outras.contains(QStringLiteral("saida")) && !lote)
-        return erroArgumentos(QStringLiteral("--saida só se usa com --lote"));
+    for (const char* soLote : {"saida", "folha-calculo", "nucleos"})
+        if (outras.contains(QString::fromLatin1(soLote)) && !lote)
+            return erroArgumentos(QStringLiteral("--%1 só se usa com --lote").arg(QString::fromLatin1(soLote)));
     if (lote && !saidas.isEmpty())
         return erroArgumentos(QStringLiteral("com --lote, os resultados vão para o CSV; --") + saidas[0].first->opcao +
                               QStringLiteral(" não se aplica"));
@@ -307,7 +363,7 @@ int main(int argc, char** argv) {
             nomes << QLatin1Char('.') + e;
         const QString ultima = nomes.takeLast();
         return erroArgumentos(QStringLiteral("--%1: «%2» deve terminar em %3")
-                                  .arg(saida->opcao, valor,
+                                  .arg(saida->opcao, Citacao(valor),
                                        nomes.isEmpty() ? ultima : nomes.join(QStringLiteral(", ")) + QStringLiteral(" ou ") + ultima));
     }
     if (abrir && (outras.contains(QStringLiteral("motor")) || outras.contains(QStringLiteral("casas"))))
@@ -319,8 +375,18 @@ int main(int argc, char** argv) {
         return erroArgumentos(erroEscolha);
     if (!carregaOrbes(outras.value(QStringLiteral("orbes"))))
         return SAIDA_FALHOU;
+    int nucleos = NucleosDoLote();
+    if (outras.contains(QStringLiteral("nucleos"))) {
+        bool ok = false;
+        nucleos = outras.value(QStringLiteral("nucleos")).toInt(&ok);
+        if (!ok || nucleos < 1 || nucleos > 256)
+            return erroArgumentos(QStringLiteral("--nucleos: «%1» não é um número de 1 a 256").arg(Citacao(outras.value(QStringLiteral("nucleos")))));
+        nucleos = std::min(nucleos, NucleosDoLote() > 1 ? nucleos : 1);
+    }
     if (lote)
-        return correLote(outras.value(QStringLiteral("lote")), outras.value(QStringLiteral("saida")));
+        return correLote(outras.value(QStringLiteral("lote")), outras.value(QStringLiteral("saida")),
+                         outras.contains(QStringLiteral("folha-calculo")) ? FormatoFolhaCalculo() : FormatoLote{},
+                         outras.value(QStringLiteral("exportar-aaf")), nucleos);
 
     CamposMapa campos;
     Mapa& mapa = MapaActual();
@@ -366,6 +432,8 @@ int main(int argc, char** argv) {
         escreve(stdout, linhas.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     }
     int codigo = SAIDA_OK;
+    if (outras.contains(QStringLiteral("exportar-aaf")) && !escreveAaf(outras.value(QStringLiteral("exportar-aaf")), {campos}))
+        codigo = SAIDA_FALHOU;
     for (const auto& [saida, valor] : saidas)
         codigo = std::max(codigo, saida->escreve(valor, campos, mapa));
     return codigo;

@@ -17,6 +17,7 @@
 #include "simbolos.h"
 #include "superficie.h"
 #include "textos.h"
+#include "textosproprios.h"
 
 #include <QTextDocument>
 
@@ -30,6 +31,10 @@ bool CompoeRelatorio(CamposMapa& campos, Mapa& mapa, QTextDocument& doc) {
                 .arg(base, textos.Erro()));
         return false;
     }
+    // The user's own texts stand in for the shipped ones, as in the window.
+    TextosUtilizador().DefineCaminho(TextosProprios::CaminhoPredefinido());
+    const QString aviso = TextosUtilizador().TomaAviso();
+    if (!aviso.isEmpty()) CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), aviso);
     campos.KeyWord = Simbolos::TextoDecanatoSol(mapa.Corpo(0).Posicao().ValorGraus());
     campos.lblesclarecedor = DominantPlanets(mapa);
     campos.anjo = NomeAnjo(mapa);

@@ -4,6 +4,7 @@
 #include "escolhacalculo.h"
 #include "fontes.h"
 #include "gravacao.h"
+#include "normaliza.h"
 #include "paginacao.h"
 #include "superficie.h"
 #include "vectorial.h"
@@ -73,28 +74,29 @@ double PintaCabecalho(QPainter& p, const QRectF& pagina, const CamposMapa& campo
 } // namespace
 
 QImage RodaDoRelatorio(Mapa& mapa) {
-    // Drawn at the window's own size, where its layout keeps every label apart, then reduced
-    // smoothly to about 11 cm on an A4 page of the report.
+    // Drawn at the window's own size, where its layout keeps every label apart, with as many
+    // pixels as about 11 cm on an A4 page need at 300 dpi; the picture's logical size is those
+    // 11 cm (420 pixels of 96 to the inch), so a word processor prints it sharp.
     constexpr int kDesenho = 510;
-    constexpr int kPagina = 420;
-    QImage imagem(QSize(kDesenho, kDesenho) * 2, QImage::Format_RGB32);
-    imagem.setDevicePixelRatio(2);
+    constexpr double kPagina = 420.0;
+    constexpr int kPixeis = int(kPagina / 96.0 * 300.0 + 0.5);
+    QImage imagem(QSize(kPixeis, kPixeis), QImage::Format_RGB32);
+    imagem.setDevicePixelRatio(double(kPixeis) / kDesenho);
     imagem.fill(Qt::white);
     Superficie s(imagem);
     RedrawChart(s, nullptr, mapa, false);
     s.Termina();
-    QImage reduzida = imagem.scaled(QSize(kPagina, kPagina) * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    reduzida.setDevicePixelRatio(2);
-    return reduzida;
+    imagem.setDevicePixelRatio(kPixeis / kPagina);
+    return imagem;
 }
 
 QStringList CabecalhoFolha(const CamposMapa& c) {
     const QString nome = c.txtNome.trimmed().isEmpty() ? QStringLiteral("(sem nome)") : c.txtNome.trimmed();
     QString nascimento = (c.sexoMasculino ? QStringLiteral("Nascido a ") : QStringLiteral("Nascida a ")) + c.txtData +
-                         QStringLiteral(" às ") + c.txtHora + QStringLiteral(" (fuso ") + c.FusoHorario +
+                         QStringLiteral(" às ") + c.txtHora + QStringLiteral(" (fuso ") + FusoParaLeitor(c.FusoHorario) +
                          QStringLiteral(")");
     if (!c.txtlocal.trimmed().isEmpty()) nascimento += QStringLiteral(" em ") + c.txtlocal.trimmed();
-    nascimento += QStringLiteral(", latitude ") + c.txtLatitude + QStringLiteral(", longitude ") + c.txtlongitude;
+    nascimento += QStringLiteral(", latitude ") + c.txtLatitude + QStringLiteral(", longitude ") + LongitudeParaLeitor(c.txtlongitude);
     return {nome, nascimento, QStringLiteral("Calculado pelo Natalis: ") + DescricaoEscolha(c.escolha) + QLatin1Char('.')};
 }
 

@@ -12,6 +12,8 @@
 #include "registotipos.h"
 #include "relatorio.h"
 #include "textos.h"
+#include "textosproprios.h"
+#include "transaccao.h"
 
 #include <QApplication>
 #include <QDir>
@@ -109,6 +111,13 @@ static void iniciaRecursos() { Q_INIT_RESOURCE(natalis); }
 frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
     iniciaRecursos();
     CarregaSigil();
+    // An update cut short (a crash or a power cut while renovo put its files in place) is
+    // completed or undone before any file of the program folder is read.
+    QString recuperacao;
+    if (RecuperaTransaccao(PastaPrograma(), &recuperacao) == Recuperacao::Falhou)
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), recuperacao);
+    if (const QString aviso = TomaAvisoOpcoes(); !aviso.isEmpty())
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), aviso);
     std::unique_ptr<Splash> splash;
     if (opcoes.splash) {
         splash = std::make_unique<Splash>(desenhaSplash());
@@ -126,6 +135,11 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
         fatal(QStringLiteral("Intrepreter.mdb"));
         return nullptr;
     }
+    // The user's own texts, read before the shipped ones; a damaged file is put aside and said.
+    TextosUtilizador().DefineCaminho(TextosProprios::CaminhoPredefinido());
+    const QString avisoTextos = TextosUtilizador().TomaAviso();
+    if (!avisoTextos.isEmpty())
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), avisoTextos);
     const QString baseLocais = CaminhoPrograma(QStringLiteral("locais.mdb"));
     if (!existe(QStringLiteral("locais.mdb")) || !DataLocais().Abre(baseLocais, QStringLiteral("Locais"), false)) {
         fatal(QStringLiteral("Locais.mdb"));

@@ -58,8 +58,12 @@ Interpolacao Interpola(const QString& campo0, const QString& campo1, int alvo, c
     r.campo0 = CompletaSegundos(campo0);
     r.campo1 = CompletaSegundos(campo1);
     PosSigno a, b;
-    a.SetonbyString(r.campo0);
-    b.SetonbyString(r.campo1);
+    // A sign name that cannot be read is refused, never taken as some default sign.
+    for (int i = 0; i < 2; ++i)
+        if (!LePosicaoZodiacal(i == 0 ? r.campo0 : r.campo1, i == 0 ? a : b)) {
+            r.erro = QStringLiteral("O formato usado em ") + rotulos[i] + QStringLiteral(" não é válido");
+            return r;
+        }
     const double ga = a.ValorGraus();
     const double gb = b.ValorGraus();
     // The motion between the two entries taken on the circle: 359° then 1° is 2° forward.

@@ -37,7 +37,9 @@ locais::locais(QWidget* pai) : QDialog(pai) {
     setModal(false);
     QString erro;
     if (!m_atlas.Abre(CaminhoPrograma(QStringLiteral("locais.mdb")), Atlas::CaminhoUtilizador(), &erro))
-        Avisa(erro);
+        CaixaMensagens().Mostra(IconeMsg::Critico, TituloAplicacao(), erro);
+    else if (!m_atlas.Aviso().isEmpty())
+        Avisa(m_atlas.Aviso());
 
     auto* v = new QVBoxLayout(this);
     auto* linhaProcura = new QHBoxLayout;

@@ -20,9 +20,14 @@ OpcoesRelatorioPagina::OpcoesRelatorioPagina(QWidget* pai) : QGroupBox(QStringLi
     regentes->addWidget(m_tradicional);
     regentes->addWidget(m_moderno);
     regentes->addStretch();
+    m_signosTradicionais = new QCheckBox(QStringLiteral("Nomes tradicionais dos signos (Câncer, Virgo, Libra)"));
+    m_signosTradicionais->setObjectName(QStringLiteral("chkSignosTradicionais"));
+    m_signosTradicionais->setToolTip(
+        QStringLiteral("Sem esta opção, o relatório diz Caranguejo, Virgem e Balança."));
     auto* v = new QVBoxLayout(this);
     v->addWidget(m_sintese);
     v->addLayout(regentes);
+    v->addWidget(m_signosTradicionais);
     connect(m_sintese, &QCheckBox::toggled, this, [this](bool ligada) {
         m_tradicional->setEnabled(ligada);
         m_moderno->setEnabled(ligada);
@@ -36,9 +41,11 @@ void OpcoesRelatorioPagina::carrega() {
     m_tradicional->setChecked(!o.regenteModerno);
     m_tradicional->setEnabled(o.ligada);
     m_moderno->setEnabled(o.ligada);
+    m_signosTradicionais->setChecked(o.signosTradicionais);
 }
 
 void OpcoesRelatorioPagina::guarda() const {
     SaveOption(30, m_sintese->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     SaveOption(31, m_moderno->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    SaveOption(32, m_signosTradicionais->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }

@@ -16,4 +16,5 @@ private:
     QCheckBox* m_sintese = nullptr;
     QRadioButton* m_tradicional = nullptr;
     QRadioButton* m_moderno = nullptr;
+    QCheckBox* m_signosTradicionais = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "frmread.h"
 
 #include "ajusteecra.h"
+#include "arranque.h"
 #include "caixaqt.h"
 #include "documento.h"
 #include "escolhaficheiro.h"
@@ -11,6 +12,7 @@
 #include "relatorio.h"
 #include "sessaomapa.h"
 #include "textos.h"
+#include "textosproprios.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +20,9 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFontComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -26,6 +30,8 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -102,7 +108,7 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     auto* sepEditor = ver->addSeparator();
     sepEditor->setObjectName(QStringLiteral("sepEditor"));
     ver->addAction(accao("mnueditor", QStringLiteral("Editor de Interpretação"), nada,
-                         [] { QProcess::startDetached(CaminhoPrograma(QStringLiteral("glosador")), {}); }));
+                         [this] { abreEditor(); }));
     ver->addSeparator();
     ver->addAction(accao("mnuoptions", QStringLiteral("Opções"), nada, [this] { emit pedeOpcoes(); }));
 
@@ -333,6 +339,23 @@ void frmread::defineEditor(bool presente) {
     accao(QStringLiteral("sepEditor"))->setVisible(presente);
 }
 
+QStringList frmread::argumentosEditor() const {
+    // The paragraph under the cursor, or the first text below a heading the cursor stands on.
+    QTextBlock b = m_txtRTF->textCursor().block();
+    for (int k = 0; k < 4 && b.isValid(); ++k, b = b.next()) {
+        const int32_t codigo = CodigoParagrafo(b);
+        if (codigo >= 0)
+            return {QStringLiteral("--codigo"), QString::number(codigo)};
+    }
+    return {};
+}
+
+void frmread::abreEditor() {
+    const QString caminho = CaminhoPrograma(NomeExecutavel(QStringLiteral("glosador")));
+    if (!QProcess::startDetached(caminho, argumentosEditor()))
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), QStringLiteral("Não foi possível iniciar ") + caminho);
+}
+
 void frmread::defineEstado(const QString& texto) { m_estado->setText(texto); }
 
 QTextEdit* frmread::focada() const {
@@ -377,6 +400,9 @@ bool frmread::AutoInterpretacao(SessaoMapa& sessao) {
     r.setSintese(sintese);
     r.setProgresso([this](double f) { m_ProgressBar1->setValue(int(std::lround(f * 100.0))); });
     r.AutoInterpretacao(*m_txtRTF->document());
+    const QString avisoTextos = TextosUtilizador().TomaAviso();
+    if (!avisoTextos.isEmpty())
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), avisoTextos);
     m_txtRTF->moveCursor(QTextCursor::Start);
     m_txtRTF->document()->setModified(false);
     pilha->setCurrentWidget(m_holder);
@@ -415,11 +441,36 @@ bool frmread::Importa(const QString& caminhoDado) {
     const QString caminho = caminhoDado.isEmpty() ? ShowFileDialog(this, false, FicheiroRelatorio) : caminhoDado;
     if (caminho.isEmpty())
         return false;
+    // Read into documents not yet shown, with a progress dialog that can cancel; the window's
+    // documents (and any edits in them) are replaced only when the whole file was read.
+    auto relatorio = std::make_unique<QTextDocument>(m_txtRTF), pessoal = std::make_unique<QTextDocument>(m_txtRTF2);
+    relatorio->setDefaultFont(m_txtRTF->document()->defaultFont());
+    pessoal->setDefaultFont(m_txtRTF2->document()->defaultFont());
+    QProgressDialog progresso(QStringLiteral("A importar %1…").arg(QFileInfo(caminho).fileName()),
+                              QStringLiteral("Cancelar"), 0, 1000, this);
+    progresso.setWindowTitle(TituloAplicacao());
+    progresso.setWindowModality(Qt::WindowModal);
+    progresso.setMinimumDuration(400);
     QString erro;
-    if (!ImportaInterpretacao(caminho, *m_txtRTF->document(), *m_txtRTF2->document(), &erro)) {
-        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);
+    const bool lido = ImportaInterpretacao(caminho, *relatorio, *pessoal, &erro, [&](double parte) {
+        progresso.setValue(int(parte * 1000));
+        QCoreApplication::processEvents();
+        return !progresso.wasCanceled();
+    });
+    const bool cancelado = progresso.wasCanceled();
+    progresso.reset();
+    if (!lido) {
+        if (!cancelado) CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);
         return false;
     }
+    const auto troca = [](QTextEdit* caixa, std::unique_ptr<QTextDocument> novo) {
+        // The box deletes its own first document itself; one an earlier import gave it, not.
+        const QPointer<QTextDocument> antigo = caixa->document();
+        caixa->setDocument(novo.release());
+        if (antigo && antigo->parent() == caixa) antigo->deleteLater();
+    };
+    troca(m_txtRTF, std::move(relatorio));
+    if (!pessoal->isEmpty()) troca(m_txtRTF2, std::move(pessoal)); // else the personal pane stays
     if (TemTextoPessoal(*m_txtRTF2->document()))
         definePersonal(true);
     marcaGuardado();

@@ -4,6 +4,7 @@
 // back, and printing.
 #include <QImage>
 #include <QMainWindow>
+#include <QStringList>
 #include <functional>
 
 class QAction;
@@ -35,6 +36,9 @@ public:
     void definePersonal(bool ligado);
     void defineEstado(const QString& texto);
     void defineEditor(bool presente);
+    // The editor's command line for the paragraph under the cursor ("--codigo N"), empty when
+    // no text code wrote it.
+    QStringList argumentosEditor() const;
     // Where the report's synthesis takes the wheel picture from (the main window's wheel).
     void defineRoda(std::function<QImage()> roda) { m_roda = std::move(roda); }
 
@@ -60,6 +64,7 @@ private:
     void escreveCabecalhoPessoal();
     void refazer();
     void marcaGuardado();
+    void abreEditor();
 
     SessaoMapa* m_sessao = nullptr;
     std::function<QImage()> m_roda;

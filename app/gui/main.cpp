@@ -3,6 +3,7 @@
 #include "caixaqt.h"
 #include "frmmain.h"
 #include "mensagens.h"
+#include "sinais.h"
 #include "traducaoqt.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
+    PreparaSinaisDoPrograma();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Natalis"));
     QApplication::setOrganizationName(QStringLiteral("Natalis"));

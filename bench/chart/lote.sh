@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Batch mode beside Swiss Ephemeris: natalis-cli --lote casts 10,000 charts (two ephemeris
-# runs, rebuild, parts, houses and aspects each) and swetest computes the same bodies and
-# houses for the same instants; both are timed in this run and the ratio is printed.
-#   bench/chart/lote.sh            (build folder: build/; another with BUILD_DIR=...)
+# runs, rebuild, parts, houses and aspects each), on one core and on all, with the peak memory
+# of each run, and swetest computes the same bodies and houses for the same instants; all are
+# timed in this run and the ratio is printed. The goal: memory flat (under 100 MB) for any count.
+#   bench/chart/lote.sh            (build folder: build/; another with BUILD_DIR=...; N=1000000)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 BUILD_DIR="${BUILD_DIR:-build}"
 N="${N:-10000}"
-PASSO_MIN=5273           # whole minutes (the chart takes no seconds), ~3.7 days: 1900 to ~2000
+# Whole minutes (the chart takes no seconds) spreading the instants over 1900 to ~2000.
+PASSO_MIN=$(( 52596000 / N > 0 ? 52596000 / N : 1 ))
 JD0=2415020.5            # 1900-01-01 0h UT
 LAT=38.716667; LON_LESTE=-9.133333
 
@@ -30,9 +32,20 @@ PY
 
 agora() { date +%s.%N; }
 
-t1=$(agora)
-"$CLI" --lote "$TMP/entrada.csv" --saida "$TMP/saida.csv"
-t2=$(agora)
+# Wall time and peak resident memory (KiB) of one run of the batch on $1 cores.
+corre() {
+  /usr/bin/python3 - "$@" <<'PY'
+import resource, subprocess, sys, time
+cli, entrada, saida, nucleos = sys.argv[1:5]
+t = time.monotonic()
+subprocess.run([cli, "--lote", entrada, "--saida", saida, "--nucleos", nucleos], check=True, stdin=subprocess.DEVNULL)
+print(f"{time.monotonic() - t:.3f} {resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss}")
+PY
+}
+NUCLEOS=$(nproc)
+read -r um pico_um < <(corre "$CLI" "$TMP/entrada.csv" "$TMP/saida1.csv" 1)
+read -r todos pico_todos < <(corre "$CLI" "$TMP/entrada.csv" "$TMP/saida.csv" "$NUCLEOS")
+cmp -s "$TMP/saida1.csv" "$TMP/saida.csv" || { echo "a saída num núcleo difere da saída em $NUCLEOS" >&2; exit 1; }
 
 # swetest prints at most 36525 lines per call, so the instants go in blocks.
 BLOCO=1000
@@ -46,9 +59,12 @@ done
 t4=$(agora)
 
 linhas=$(( $(wc -l < "$TMP/saida.csv") - 1 ))
-awk -v a="$t1" -v b="$t2" -v c="$t3" -v d="$t4" -v n="$N" -v l="$linhas" 'BEGIN {
+awk -v a=0 -v b="$todos" -v c="$t3" -v d="$t4" -v n="$N" -v l="$linhas" -v um="$um" -v pu="$pico_um" \
+    -v nu="$NUCLEOS" -v pt="$pico_todos" 'BEGIN {
   natalis = b - a; swe = d - c
   printf "Mapas pedidos: %d, escritos: %d\n", n, l
+  printf "1 núcleo: %.0f mapas/s, pico de memória %.1f MB\n", n / um, pu / 1024
+  printf "%d núcleos: %.0f mapas/s, pico de memória %.1f MB\n", nu, n / natalis, pt / 1024
   printf "natalis-cli --lote: %.3f s (%.1f µs por mapa, com as duas corridas das efemérides, casas, partes e aspectos)\n", natalis, natalis / n * 1e6
   printf "swetest (mesmos corpos e casas, mesmos instantes): %.3f s (%.1f µs por instante)\n", swe, swe / n * 1e6
   printf "Razão natalis-cli / swetest: %.2f\n", natalis / swe

@@ -59,8 +59,10 @@ public:
     }
 
     // The file-size limit, for a child process (before exec) or, undone by the caller, this one.
-    static void limitaTamanho(rlim_t bytes = 64) {
-        std::signal(SIGXFSZ, SIG_IGN);
+    // `ignora`: SIGXFSZ ignored here, as a program that dies of it would need; false leaves the
+    // signal as a shell's `ulimit -f` does, for the programs to ignore it themselves.
+    static void limitaTamanho(rlim_t bytes = 64, bool ignora = true) {
+        std::signal(SIGXFSZ, ignora ? SIG_IGN : SIG_DFL);
         rlimit l{};
         getrlimit(RLIMIT_FSIZE, &l);
         l.rlim_cur = bytes;

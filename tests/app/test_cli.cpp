@@ -11,8 +11,9 @@
 
 namespace {
 struct Resultado { int codigo = -1; QString saida, erros; };
-Resultado corre(const QStringList& args) {
+Resultado corre(const QStringList& args, const QProcessEnvironment& ambiente = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(ambiente);
     p.start(QStringLiteral(NATALIS_PROGRAM_DIR "/natalis-cli"), args);
     Resultado r;
     if (!p.waitForFinished(60000)) return r;
@@ -75,6 +76,9 @@ private slots:
                                               << "não existiu";
         QTest::newRow("hora repetida") << atlas + QStringList{"--data", "30/10/2022", "--hora", "1:30"} << 0 << "duas vezes";
         QTest::newRow("data impossível") << atlas + QStringList{"--data", "31/2/1974", "--hora", "0:20"} << 2 << "31/2/1974";
+        // Input quoted in a message is cut to a readable length.
+        QTest::newRow("hora enorme") << lisboa + QStringList{"--hora", "1" + QString(100000, '9')} << 2 << "«199999";
+        QTest::newRow("local enorme") << QStringList{"--atlas", QString(100000, 'x')} + data << 2 << "não está no atlas";
     }
     void argumentos() {
         QFETCH(QStringList, args);
@@ -84,6 +88,7 @@ private slots:
         QCOMPARE(r.codigo, codigo);
         for (const QString& m : mensagem.split('\n'))
             QVERIFY2((r.saida + r.erros).contains(m), qPrintable(r.saida + r.erros));
+        if (codigo) QVERIFY2(r.erros.size() < 2000, qPrintable(r.erros.left(300)));
     }
 
     // A chart cast, saved and opened again shows the same summary and aspects without the
@@ -107,6 +112,42 @@ private slots:
         QCOMPARE(corre({"--atlas", "Recife", "--data", "25/4/1974", "--hora", "0:20", "--motor", "preciso", "--silencioso",
                         "--guardar", anc}).codigo, 0);
         QVERIFY(le(anc).endsWith("\"America/Recife\"\r\n"));
+    }
+
+    // Several blocks cast on several threads give the output and the messages of one thread,
+    // line for line and in the input's order (bad dates fail inside the cast, on the threads).
+    void loteEmParalelo() {
+        QTemporaryDir d;
+        QByteArray entrada;
+        for (int k = 0; k < 5000; ++k)
+            entrada += QStringLiteral("N%1,F,%2/%3/%4,%5:%6,0,Lisboa,38º43' N,9º8' W,%7\n")
+                           .arg(k).arg(k % 500 == 7 ? 31 : 1 + k % 28).arg(k % 500 == 7 ? 2 : 1 + k % 12)
+                           .arg(1900 + k % 120).arg(k % 24).arg(k % 60).arg(k % 3 ? "" : "preciso").toUtf8();
+        QVERIFY(DiscoCheio::escreve(d.filePath("e.csv"), entrada));
+        const Resultado um = corre({"--lote", d.filePath("e.csv"), "--nucleos", "1"}),
+                        tres = corre({"--lote", d.filePath("e.csv"), "--nucleos", "3"});
+        QCOMPARE(um.codigo, 1);
+        QCOMPARE(um.saida.count('\n'), 1 + 5000 - 10);
+        QCOMPARE(tres.saida, um.saida);
+        QCOMPARE(tres.erros, um.erros);
+        QVERIFY2(um.erros.startsWith("natalis-cli: linha 8: ") && um.erros.contains("linha 4508: "), qPrintable(um.erros));
+    }
+
+    // A settings file with a value beyond any sane size: the value is dropped from the file,
+    // said once, and the other settings stay.
+    void opcoesEnormes() {
+        QTemporaryDir d;
+        QVERIFY(QDir().mkpath(d.filePath("Natalis")));
+        const QString conf = d.filePath("Natalis/Natalis.conf");
+        const QByteArray enorme = "Option7=" + QByteArray(200 * 1024, 'x') + "\n";
+        QVERIFY(DiscoCheio::escreve(conf, "[Options]\nOption5=0\n" + enorme + "Option9=abc\n"));
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("XDG_CONFIG_HOME", d.path());
+        const Resultado r = corre(kLisboa, ambiente);
+        QCOMPARE(r.codigo, 0);
+        QVERIFY2(r.erros.contains("tinha 1 valor(es) com mais de 64 KiB"), qPrintable(r.erros));
+        QCOMPARE(DiscoCheio::conteudo(conf), QByteArray("[Options]\nOption5=0\nOption9=abc\n"));
+        QVERIFY(corre(kLisboa, ambiente).erros.isEmpty()); // said once
     }
 
     // The batch: bad lines are reported by number and the rest go on; names with commas or
@@ -134,25 +175,28 @@ private slots:
         const QStringList linhas = le(saida).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(linhas.size(), 6);
         const QStringList cabeca = linhas[0].split(',');
-        QCOMPARE(cabeca.size(), 6 + 12 + 12 + 7 + 12 + 2);
-        QCOMPARE((QStringList{cabeca[6], cabeca[18], cabeca[48], cabeca[49], cabeca[50]}),
+        QCOMPARE(cabeca.size(), 11 + 12 + 12 + 7 + 12 + 2);
+        QCOMPARE((QStringList{cabeca[11], cabeca[23], cabeca[53], cabeca[54], cabeca[55]}),
                  (QStringList{"sol", "casa1", "retro_lua_negra", "motor", "casas"}));
         QVERIFY(linhas[1].endsWith(",classico,proprio"));
-        QVERIFY(linhas[2].startsWith("\"Silva, Rui \"\"o Ruca\"\"\",15/1/1985,14h30',-3h0'0'',")); // RFC 4180
+        QVERIFY(linhas[2].startsWith("\"Silva, Rui \"\"o Ruca\"\"\",M,15/1/1985,1985-01-15,14h30',-3h0'0'',")); // RFC 4180
         QVERIFY(linhas[3].startsWith("Preciso,") && linhas[3].endsWith(",preciso,koch"));
         const QStringList ana = linhas[4].split(','), rui = linhas[5].split(',');
-        QCOMPARE((QStringList{ana[0], ana[3], rui[3]}), (QStringList{"Ana", "1h0'0''", "3h0'0''"}));
-        QVERIFY2(ana[4].startsWith(QString::fromUtf8("42º1'")), qPrintable(ana[4]));
+        // The place "Valença, Viana do Castelo" is quoted and splits in two here.
+        QCOMPARE((QStringList{ana[0], ana[5], rui[5]}), (QStringList{"Ana", "1h0'0''", "3h0'0''"}));
+        QVERIFY2(ana[8].startsWith(QString::fromUtf8("42º1'")), qPrintable(ana[8]));
 
         const QStringList campos = linhas[1].split(','), resumo = corre(kLisboa).saida.split('\n');
-        QCOMPARE(campos.size(), 51);
+        QCOMPARE(campos.size(), 56);
+        // Lisboa 38º43' N, 9º8' W in signed degrees by hand: 38.716667, -9.133333.
+        QCOMPARE((QStringList{campos[1], campos[6], campos[9], campos[10]}), (QStringList{"F", "Lisboa", "38.716667", "-9.133333"}));
         for (int i = 0; i < 12; ++i) {
             const QString linha = resumo[8 + i];
-            QVERIFY2(std::fabs(campos[6 + i].toDouble() - graus(linha.mid(20).section(" em ", 0, 0))) < 1e-5,
+            QVERIFY2(std::fabs(campos[11 + i].toDouble() - graus(linha.mid(20).section(" em ", 0, 0))) < 1e-5,
                      qPrintable(linha + " / " + campos[6 + i]));
-            QCOMPARE(campos[37 + i] == "1", linha.endsWith("( Retrogrado )"));
+            QCOMPARE(campos[42 + i] == "1", linha.endsWith("( Retrogrado )"));
         }
-        QVERIFY(std::fabs(campos[18].toDouble() - graus(resumo[25].mid(20))) < 1e-5); // Ascendant
+        QVERIFY(std::fabs(campos[23].toDouble() - graus(resumo[25].mid(20))) < 1e-5); // Ascendant
     }
 
     // The precise engine from the command line: the summary names it, and the Ascendant and

@@ -49,6 +49,21 @@ private slots:
     void cleanupTestCase() { DefineCaixaMensagens(nullptr); }
     void init() { caixa.chamadas.clear(); }
 
+    // Coimbra 1905 kept local mean time (8º25'12'' W, 0h33'40.8'' of time); Buenos Aires 1919, −4h16'48''.
+    void paraLeitor_data() {
+        QTest::addColumn<bool>("fuso"); QTest::addColumn<QString>("guardado"); QTest::addColumn<QString>("lido");
+        QTest::newRow("Coimbra 1905") << true << "-1h26'19''" << QString::fromUtf8("\u22120h33'41''");
+        QTest::newRow("Buenos Aires 1919") << true << "-5h43'12''" << QString::fromUtf8("\u22124h16'48''");
+        QTest::newRow("Lisboa de Verão") << true << "1h0'0''" << "+1h0'0''";
+        QTest::newRow("fuso ilegível") << true << "abc" << "abc";
+        QTest::newRow("longitude de Coimbra") << false << "0h33'40.8'' W" << "8º25'12'' W";
+        QTest::newRow("longitude a leste") << false << "10h4'48'' E" << "151º12'0'' E";
+    }
+    void paraLeitor() {
+        QFETCH(bool, fuso); QFETCH(QString, guardado); QFETCH(QString, lido);
+        QCOMPARE(fuso ? FusoParaLeitor(guardado) : LongitudeParaLeitor(guardado), lido);
+    }
+
     void leitores_data() {
         QTest::addColumn<Leitor>("leitor");
         QTest::addColumn<QString>("entrada");

@@ -202,6 +202,35 @@ private slots:
         }
     }
 
+    // A record longer than any chart needs (64 KiB) makes the file damaged, named by its
+    // number, without decoding it; a long comment of many lines is one record and below it.
+    void registoEnorme_data() {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("comentarios");
+        QTest::addColumn<int>("registo"); // 0: the file reads
+        const QString linhas = QString("uma linha de comentário com oitenta caracteres mais ou menos, para o teste..\n").repeated(800);
+        QTest::newRow("comentário de 62 KiB em linhas") << "Ana" << linhas << 0;
+        QTest::newRow("nome de 100 KiB") << QString(100 * 1024, 'a') << "" << 1;
+        QTest::newRow("comentário de 70 KiB") << "Ana" << linhas + QString(8 * 1024, 'b') << 28;
+    }
+    void registoEnorme() {
+        QFETCH(QString, nome);
+        QFETCH(QString, comentarios);
+        QFETCH(int, registo);
+        CamposMapa c, lido;
+        c.txtNome = nome;
+        c.cometarios = comentarios;
+        c.txtData = "1/1/2000";
+        for (int i = 0; i < 12; ++i) c.PosPlaneta[i] = "1º0'0''Touro";
+        for (int k = 0; k < 6; ++k) c.PosCasas[k] = "1º0'0''Leão";
+        QString descricao;
+        int onde = 0;
+        QCOMPARE(LeBytesMapa(BytesMapa(c), lido, &descricao, &onde), registo ? ERRO_TIPO : 0);
+        QCOMPARE(onde, registo);
+        if (registo) QVERIFY2(descricao.startsWith(QString("O registo %1 tem mais de 64 KiB").arg(registo)), qPrintable(descricao));
+        else QCOMPARE(lido.cometarios, comentarios);
+    }
+
     // The tail (records 27..29) may be missing: 26 records load with no message. Opening
     // replaces the bodies of the chart shown before.
     void caudaOpcional() {

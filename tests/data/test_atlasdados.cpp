@@ -165,6 +165,81 @@ private slots:
             nomes << l.nome;
         QVERIFY2(nomes.indexOf(local) >= 0 && nomes.indexOf(local) < ate, qPrintable(nomes.join("; ")));
     }
+
+    // A damaged shipped atlas is refused with the reinstall message, never read as an atlas
+    // without the place: cut to half, emptied, its header overwritten, 16 KiB of noise inside.
+    void atlasDanificado_data() {
+        QTest::addColumn<qint64>("inicio");
+        QTest::addColumn<qint64>("tamanho"); // bytes of noise; -1 cuts the file at `inicio` per mil
+        QTest::newRow("metade") << qint64(500) << qint64(-1);
+        QTest::newRow("vazio") << qint64(0) << qint64(-1);
+        QTest::newRow("cabeçalho") << qint64(0) << qint64(100);
+        QTest::newRow("ruído a meio") << qint64(500) << qint64(16 * 1024);
+    }
+    void atlasDanificado() {
+        QFETCH(qint64, inicio);
+        QFETCH(qint64, tamanho);
+        const QString copia = m_pasta.filePath(QStringLiteral("danificado.mdb"));
+        QFile::remove(copia);
+        QVERIFY(QFile::copy(kBase, copia));
+        QFile f(copia);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        if (tamanho < 0) {
+            QVERIFY(f.resize(f.size() * inicio / 1000));
+        } else {
+            QByteArray ruido(tamanho, Qt::Uninitialized);
+            for (qsizetype k = 0; k < ruido.size(); ++k) ruido[k] = char((k * 7919 + 13) % 251);
+            QVERIFY(f.seek(f.size() * inicio / 1000) && f.write(ruido) == tamanho);
+        }
+        f.close();
+        Atlas a;
+        QString erro;
+        QVERIFY(!a.Abre(copia, m_pasta.filePath(QStringLiteral("proprios-%1.db").arg(QTest::currentDataTag())), &erro));
+        QCOMPARE(erro, MensagemAtlasDanificado());
+    }
+
+    // A damaged file of the user's own places is put aside under a new name, said once, and the
+    // shipped places are still found.
+    void propriosDanificados_data() {
+        QTest::addColumn<QString>("tipo");
+        QTest::newRow("ruído") << "ruido";
+        QTest::newRow("pasta") << "pasta";
+        QTest::newRow("cortado") << "cortado";
+    }
+    void propriosDanificados() {
+        QFETCH(QString, tipo);
+        QTemporaryDir d;
+        const QString proprios = d.filePath(QStringLiteral("locais-proprios.db"));
+        if (tipo == QLatin1String("pasta")) {
+            QVERIFY(QDir().mkpath(proprios + QStringLiteral("/x")));
+        } else {
+            Atlas inicial; // a real file of own places, with one place stored
+            QVERIFY(inicial.Abre(kBase, proprios));
+            QVERIFY(!inicial.Procura(QStringLiteral("Lisboa")).isEmpty());
+            LocalAtlas l = inicial.Procura(QStringLiteral("Lisboa")).first();
+            l.nome = QStringLiteral("Casa da avó (Lisboa, Portugal)");
+            l.original.clear();
+            QVERIFY(inicial.Guarda(l));
+        }
+        QFile f(proprios);
+        if (tipo == QLatin1String("ruido")) {
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QByteArray ruido(100 * 1000, Qt::Uninitialized);
+            for (qsizetype k = 0; k < ruido.size(); ++k) ruido[k] = char((k * 31 + 7) % 253);
+            QVERIFY(f.write(ruido) == ruido.size());
+        } else if (tipo == QLatin1String("cortado")) {
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.resize(f.size() / 2));
+        }
+        f.close();
+        Atlas a;
+        QVERIFY(a.Abre(kBase, proprios));
+        QVERIFY(!a.Procura(QStringLiteral("Lisboa")).isEmpty());
+        QVERIFY2(a.Aviso().contains(QStringLiteral("danificado")), qPrintable(a.Aviso()));
+        const QStringList postos = QDir(d.path()).entryList({QStringLiteral("locais-proprios.danificado-*.db")},
+                                                           QDir::AllEntries | QDir::NoDotAndDotDot);
+        QCOMPARE(postos.size(), 1);
+        QVERIFY(!QFileInfo::exists(proprios));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAtlasDados)

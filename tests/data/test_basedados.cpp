@@ -18,6 +18,15 @@ bool Aspecto(int codigo) {
     return codigo < 100000 && (t == 4 || t == 6 || t == 7 || t == 8 || t == 9);
 }
 
+// Aspects the sky never shows with the built-in orbs: Mercúrio (3) stays within 28° of the Sun,
+// Vénus (4) within 47°, and the two within 76° of each other (sextile 6, square 4, trine 7,
+// opposition 8; a sextile of Sol-Vénus needs 60 - 9 = 51°).
+bool Impossivel(int codigo) {
+    const int a = codigo / 1000, t = (codigo / 100) % 10, b = codigo % 100;
+    if (a == 1 && (b == 3 || b == 4)) return t != 9;
+    return a == 3 && b == 4 && t != 9 && t != 6;
+}
+
 // Runs natalis-mkdb; its exit code, and its standard error in `erro`.
 int Mkdb(const QStringList& args, QString* erro) {
     QProcess p;
@@ -145,7 +154,8 @@ private slots:
         for (int a = 1; a <= 13; ++a)
             for (int b = a + 1; b <= 13; ++b)
                 for (int t : {9, 6, 4, 7, 8})
-                    if (t == 9 || (a != 11 && b != 11 && a != 13 && b != 13)) aspectos << a * 1000 + t * 100 + b;
+                    if ((t == 9 || (a != 11 && b != 11 && a != 13 && b != 13)) && !Impossivel(a * 1000 + t * 100 + b))
+                        aspectos << a * 1000 + t * 100 + b;
         QTest::newRow("aspectos") << aspectos;
     }
     void todosOsCodigos() {
@@ -155,6 +165,24 @@ private slots:
             if (m_texto.value(QString::number(c)).trimmed().isEmpty()) faltam << QString::number(c);
         QVERIFY2(faltam.isEmpty(), qPrintable(QStringLiteral("%1 of %2 texts missing or empty, e.g. %3")
                                                   .arg(faltam.size()).arg(codigos.size()).arg(faltam.mid(0, 12).join(' '))));
+    }
+
+    // What a reader in Portugal stops at, none of it in the shipped texts: pronouns after a
+    // nasal verb ending without their n, Brazilian words, post-1990 spelling, slips once found,
+    // a blank before a comma, and texts of aspects that never occur.
+    void textosRevistos() {
+        static const QRegularExpression slips(QString::fromUtf8(
+            "(m|ão|õe)-(\\|2|[oa]s?)\\b|sem sempre|desiludente|praticidade|reencontrar.*reencontrar|Didático|Trigono| ,|casa "
+            "MC|em Porto\\b|Meio Céu|Parte Fortuna"));
+        QStringList erros;
+        for (auto it = m_texto.cbegin(); it != m_texto.cend(); ++it) {
+            if (const auto m = slips.match(it.value()); m.hasMatch()) erros << it.key() + ": " + m.captured();
+            if (Aspecto(it.key().toInt()) && Impossivel(it.key().toInt())) erros << "aspecto impossível: " + it.key();
+        }
+        // The Part of Intelligence in Capricórnio concludes slowly, then meets the first house.
+        if (m_texto.value("15110").contains("lentas") && m_texto.value("15301").contains("depressa"))
+            erros << "15110 e 15301 contradizem-se";
+        QVERIFY2(erros.isEmpty(), qPrintable(erros.join("; ")));
     }
 
     // The expander drops the character before the first "{" and the one before each "}", so

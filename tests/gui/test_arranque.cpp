@@ -3,6 +3,9 @@
 #include "ambientegui.h"
 #include "ficheiromapa.h"
 #include "orbes.h"
+#include "transaccao.h"
+#include <sys/wait.h>
+#include <unistd.h>
 
 class TestArranque : public QObject {
     Q_OBJECT
@@ -102,6 +105,32 @@ private slots:
         QCOMPARE(OrbesActuais().orb(1, 2), int16_t(3));
         QCOMPARE(GetOption(0), orbes);
         LoadOrbs(true, QString());
+    }
+
+    // An update stopped dead after its first step on the orb file: the next start completes it
+    // before it reads the orb file, so the new one is in place.
+    void actualizacaoInterrompida() {
+        AmbienteGui amb;
+        ValoresOrbes v{};
+        v.fill(3);
+        QVERIFY(QDir().mkpath(amb.em("orbs")));
+        QVERIFY(amb.cria("orbs/Default.orb", "antigo"));
+        QVERIFY(QDir().mkpath(amb.em(".renovo-teste")) && EscreveFicheiroOrbes(amb.em(".renovo-teste/novo.orb"), v));
+        const QList<TrocaFicheiro> trocas{{amb.em("orbs/Default.orb"), amb.em(".renovo-teste/novo.orb"),
+                                           amb.em(".renovo-teste/antigo.orb")}};
+        const pid_t filho = fork();
+        if (filho == 0) {
+            GanchoTransaccao = [](int) { _exit(42); };
+            _exit(ExecutaTransaccao(PastaPrograma(), amb.em(".renovo-teste"), trocas, nullptr) ? 0 : 1);
+        }
+        int estado = 0;
+        QVERIFY(waitpid(filho, &estado, 0) == filho && WIFEXITED(estado) && WEXITSTATUS(estado) == 42);
+        QVERIFY(QFile::exists(DiarioTransaccao(PastaPrograma())));
+        std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
+        ValoresOrbes lidos{};
+        QVERIFY(j && LeFicheiroOrbes(amb.em("orbs/Default.orb"), lidos));
+        QCOMPARE(lidos[0], 3);
+        QVERIFY(!QFile::exists(DiarioTransaccao(PastaPrograma())) && !QFileInfo::exists(amb.em(".renovo-teste")));
     }
 
     // The help viewer lists its sections, as the help file's text has them, and finds words

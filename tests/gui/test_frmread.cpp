@@ -126,6 +126,34 @@ private slots:
         m_l->accao("mnuimport")->trigger();
         QCOMPARE(r->toPlainText(), antes);
     }
+
+    // A file beyond the import limit is refused at once; a long import cancelled from its
+    // progress dialog leaves the edits in the window; let run, it replaces them.
+    void importaGrandeOuCancelado() {
+        QVERIFY(m_l);
+        QTextEdit* r = m_l->txtRTF();
+        r->moveCursor(QTextCursor::End);
+        r->insertPlainText("A minha edição por guardar.");
+        const QString antes = r->toPlainText();
+        const QString grande = m_amb->em("grande.rtf"), longo = m_amb->em("longo.rtf");
+        QVERIFY(m_amb->cria("grande.rtf", "{\\rtf1 " + QByteArray(9 * 1024 * 1024, 'a') + "}"));
+        QVERIFY(m_amb->cria("longo.rtf", "{\\rtf1\\ansi " + QByteArray("linha curta\\par\n").repeated(200000) + "}"));
+        m_amb->respostas << grande;
+        m_l->accao("mnuimport")->trigger();
+        QVERIFY2(m_amb->ultima().contains("a janela de leitura importa ficheiros até 8 MB"), qPrintable(m_amb->ultima()));
+        QCOMPARE(r->toPlainText(), antes);
+        const qsizetype avisos = m_amb->caixa.chamadas.size();
+        QTimer::singleShot(0, m_l, [this] {
+            if (auto* d = m_l->findChild<QProgressDialog*>()) d->cancel();
+        });
+        m_amb->respostas << longo;
+        m_l->accao("mnuimport")->trigger();
+        QCOMPARE(r->toPlainText(), antes);
+        QCOMPARE(m_amb->caixa.chamadas.size(), avisos); // a cancel is not an error to report
+        m_amb->respostas << longo;
+        m_l->accao("mnuimport")->trigger();
+        QVERIFY(!r->toPlainText().contains("A minha edição") && r->toPlainText().count("linha curta") == 200000);
+    }
 };
 
 QTEST_MAIN(TestFrmRead)

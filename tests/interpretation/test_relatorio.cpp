@@ -72,7 +72,8 @@ class TestRelatorio : public QObject {
     CamposMapa m_campos;
     const CoresRelatorio m_cores{RGBCor(200, 0, 0), RGBCor(0, 0, 10), RGBCor(0, 120, 0), RGBCor(0, 0, 250)};
 
-    void Escreve(QTextDocument& doc) { Relatorio(m_campos, m_mapa, m_db, m_cores).AutoInterpretacao(doc); }
+    OpcoesSintese m_opcoes;
+    void Escreve(QTextDocument& doc) { Relatorio r(m_campos, m_mapa, m_db, m_cores); r.setSintese(m_opcoes); r.AutoInterpretacao(doc); }
     QStringList Linhas() {
         QTextDocument doc;
         Escreve(doc);
@@ -173,6 +174,10 @@ private slots:
         QTest::newRow("nome com a própria chave") << 1101 << "Olá |1, bem-vind|2" << true << "|1" << zero << "Olá |1, bem-vindo";
         QTest::newRow("nome com chavetas") << 1101 << "Olá |1, bem-vind|2. " << true << "Rui {H}" << zero << "Olá Rui {H}, bem-vindo. ";
         QTest::newRow("nome com chavetas e segmentos") << 1101 << "Olá |1. {H para ele } {M para ela }" << false << "Ana}{M x" << zero << "Olá Ana}{M x.  para ela";
+        // A pronoun after a nasal verb ending takes an n; after any other ending, and a name, do not.
+        QTest::newRow("pronome após -m") << 1101 << "As parcerias mudam-|2 e obrigam-|2." << false << "Ana" << zero << "As parcerias mudam-na e obrigam-na.";
+        QTest::newRow("pronome após -ão e -õe") << 1101 << "Dão-|2 e põe-|2; vê-|2" << true << "Rui" << zero << "Dão-no e põe-no; vê-o";
+        QTest::newRow("nome após -m") << 1101 << "chamam-|1" << true << "o" << zero << "chamam-o";
         QTest::newRow("código inexistente") << 1101 << QString() << true << "Rui" << zero << "";
     }
     void markup() {
@@ -212,11 +217,11 @@ private slots:
         QCOMPARE(l.mid(0, 4), QStringList({"Natalis", "Auto - Interpretação", "",
                                            "Mapa astral de: Rui nascido no dia 5/4/1980 em Lisboa pelas 14h30'0''"}));
         // Sol at 15° Carneiro: decan 2, segment 4.
-        QCOMPARE(Seguintes(l, m_campos.KeyWord, 3), QStringList({"T1102001", "Esclarecedor: Lua, Saturno", "T1201002"}));
+        QCOMPARE(Seguintes(l, m_campos.KeyWord, 3), QStringList({"T1102001", "Esclarecedores: Lua e Saturno", "T1201002"}));
         QCOMPARE(Seguintes(l, "T1201002", 3), QStringList({"T1201007", "Anjo: O Viajante", "T1304001"}));
         QCOMPARE(Seguintes(l, "Pontos Principais", 4), QStringList({"Sol em Carneiro", "T1101", "Ascendente em Carneiro", "T1201"}));
         QCOMPARE(Seguintes(l, "T1201", 8), QStringList({"Lua em Carneiro", "T2101", "Nodo Lunar Norte em Capricórnio", "T11110",
-                                                         "Parte Fortuna em Peixes", "T13112", "Lua Negra em Aquário", "T12111"}));
+                                                         "Parte da Fortuna em Peixes", "T13112", "Lua Negra em Aquário", "T12111"}));
         // The Moon's heading comes again among the helping points, its text only once.
         QCOMPARE(l.count("Lua em Carneiro"), 2);
         QCOMPARE(l.count("T2101"), 1);
@@ -225,10 +230,10 @@ private slots:
     }
     void casas_data() {
         QTest::addColumn<QString>("titulo"); QTest::addColumn<QStringList>("seguintes");
-        QTest::newRow("com Sol e Lua") << "Casa I, o Ascendente em Carneiro influenciada por Sol ,Lua "
+        QTest::newRow("com Sol e Lua") << "Casa I, o Ascendente em Carneiro influenciada por Sol e Lua"
                                        << QStringList{"T1301", "T2301", "Ver acima: «Ascendente em Carneiro», em Pontos Principais.", "Casa II em Touro"};
-        QTest::newRow("vazia") << "Casa II em Touro" << QStringList{"T2202", "Casa III em Gémeos influenciada por Mercúrio ,Vénus "};
-        QTest::newRow("a Fortuna entra") << "Casa XII em Peixes influenciada por Parte da Fortuna "
+        QTest::newRow("vazia") << "Casa II em Touro" << QStringList{"T2202", "Casa III em Gémeos influenciada por Mercúrio e Vénus"};
+        QTest::newRow("a Fortuna entra") << "Casa XII em Peixes influenciada por Parte da Fortuna"
                                          << QStringList{"T12212", "T13312", "Aspectos Astrais"};
     }
     void casas() {
@@ -243,9 +248,9 @@ private slots:
         QTest::newRow("só Lua e Lua Negra") << QList<int>{1, 11} << QStringList{};
         QTest::newRow("Mercúrio e Saturno")
             << QList<int>{6, 2}
-            << QStringList{"Mercúrio na casa III em Gémeos", "T903003", "T1003003", "Saturno na casa VI em Virgo", "T907006", "T1007006", "Partes"};
+            << QStringList{"Mercúrio na Casa III em Gémeos", "T903003", "T1003003", "Saturno na Casa VI em Virgem", "T907006", "T1007006", "Partes"};
         // The short house name: "IV", not "IV, o Baixo Céu".
-        QTest::newRow("Marte em casa angular") << QList<int>{4} << QStringList{"Marte na casa IV em Câncer", "T905004", "T1005004"};
+        QTest::newRow("Marte em casa angular") << QList<int>{4} << QStringList{"Marte na Casa IV em Caranguejo", "T905004", "T1005004"};
     }
     void retrogrados() {
         QFETCH(QList<int>, indices); QFETCH(QStringList, seguintes);
@@ -253,6 +258,16 @@ private slots:
         const QStringList l = Linhas();
         QCOMPARE(l.contains("Pontos Retrógrados"), !seguintes.isEmpty());
         QCOMPARE(Seguintes(l, "Pontos Retrógrados", int(seguintes.size())), seguintes);
+    }
+    // The option keeps the stored names; the names of Portugal replace whole words only.
+    void signosTradicionais() {
+        m_mapa.Corpo(4).Retrogrado = true;
+        m_opcoes.signosTradicionais = true;
+        const QStringList l = Linhas();
+        m_opcoes.signosTradicionais = false;
+        m_mapa.Corpo(4).Retrogrado = false;
+        QCOMPARE(Seguintes(l, "Pontos Retrógrados", 1), QStringList{"Marte na Casa IV em Câncer"});
+        QCOMPARE(SignosDePortugal("Libra, Virgo e Câncer; Libras, Virgoso"), QString("Balança, Virgem e Caranguejo; Libras, Virgoso"));
     }
     void partesEAspectos() {
         m_mapa.Aspectos().Add(QStringLiteral("Sol em Conjunção com Lua"), 1902);
@@ -264,14 +279,14 @@ private slots:
         // The Part of Fortune's two texts stand under the main points and its house already.
         QCOMPARE(Seguintes(l, "Partes", 3),
                  QStringList({"Parte da Fortuna em Peixes na Casa XII",
-                              "Ver acima: «Parte Fortuna em Peixes», em Pontos Principais; «Casa XII em Peixes influenciada por Parte "
+                              "Ver acima: «Parte da Fortuna em Peixes», em Pontos Principais; «Casa XII em Peixes influenciada por Parte "
                               "da Fortuna», em As Casas.",
                               "Parte do Devir em Carneiro na Casa I, o Ascendente"}));
         QCOMPARE(l.count("T13112"), 1);
         QCOMPARE(l.count("T13312"), 1);
         // The sign paragraph of a part is joined to the house paragraph: no empty line between.
         QCOMPARE(l.mid(l.indexOf("T14101"), 3), QStringList({"T14101", "T14301", ""}));
-        QVERIFY(l.contains("Parte do Dever em Capricórnio na Casa X, o Meio Céu"));
+        QVERIFY(l.contains("Parte do Dever em Capricórnio na Casa X, o Meio do Céu"));
     }
     void estilos_data() {
         QTest::addColumn<QString>("texto");

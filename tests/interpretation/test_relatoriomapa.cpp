@@ -149,7 +149,7 @@ private slots:
         const QString texto = TextoDoHtml(HtmlDoUnrtf(bytes));
         QVERIFY2(texto.contains(QStringLiteral("Mapa astral de: Maria Costa nascida no dia 23/8/1988 em Lisboa")), qPrintable(texto.left(400)));
         for (const char* t : {"Síntese do Mapa", "Aspectos por orbe", "Pontos de Resumo", "Pontos Principais", "As Casas",
-                              "Aspectos Astrais", "Partes", "Sol em Virgo"})
+                              "Aspectos Astrais", "Partes", "Sol em Virgem"})
             QVERIFY2(texto.contains(QString::fromUtf8(t)), t);
     }
     void titulosFicamComOTexto() {

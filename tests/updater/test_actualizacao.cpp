@@ -233,7 +233,48 @@ private slots:
         QCOMPARE(QFile::permissions(amb.programa(QStringLiteral("Natalis"))), permissoes);
         QCOMPARE(GetOption(1000), QStringLiteral("1/2/2003"));
         QCOMPARE(QDir(amb.programa(QString())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 (QStringList{"Natalis", "orbs"}));
+                 (QStringList{"actualizacao-instalada.txt", "Natalis", "orbs"}));
+    }
+
+    // A signed description older than the one installed, served again (a replay, or a mirror
+    // left behind), is refused whole: neither the additional file nor the program goes back,
+    // even for a user who never recorded the installed date. The same release again is fine.
+    void edicaoAnteriorRecusada_data() {
+        QTest::addColumn<bool>("semEdicao");
+        QTest::newRow("edição anterior") << false;
+        QTest::newRow("sem edição") << true;
+    }
+    void edicaoAnteriorRecusada() {
+        QFETCH(bool, semEdicao);
+        const QByteArray v1 = descricaoDeDois();
+        QVERIFY(amb.publica(v1, {{"Natalis", ProgramaAntigo + "v1"}, {"Default.orb", "orbes v1"}}));
+        QMap<QString, QByteArray> servidoV1;
+        for (const char* n : {"/upd/update.txt", "/upd/update.txt.minisig", "/upd/Natalis", "/upd/Default.orb"})
+            servidoV1[n] = amb.servidor.Corpo(n);
+        QVERIFY(amb.publica(QByteArray(v1).replace("1/2/2003", "1/2/2004"),
+                            {{"Natalis", ProgramaNovo}, {"Default.orb", "orbes v2"}}));
+        QByteArray edicaoV2;
+        for (const QByteArray& l : amb.servidor.Corpo("/upd/update.txt").split('\n'))
+            if (l.startsWith("edicao=")) edicaoV2 = l;
+        ComChave a(amb.chave);
+        QCOMPARE(a.Update(), Actualizador::Concluida);
+        QVERIFY2(a.Errlist.isEmpty(), qPrintable(erros(a)));
+        QCOMPARE("edicao=" + le(FicheiroEdicao()).trimmed(), edicaoV2.trimmed());
+        QCOMPARE(a.Update(), Actualizador::Concluida); // the same release again
+        QVERIFY2(a.Errlist.isEmpty(), qPrintable(erros(a)));
+
+        if (semEdicao)
+            QVERIFY(amb.publicaTalQual(publicada("[natalis]\nonline=0\n[otherfiles]\nfilescount=0\n")));
+        else
+            for (auto s = servidoV1.cbegin(); s != servidoV1.cend(); ++s) amb.servidor.Serve(s.key(), s.value());
+        SaveOption(1000, QString()); // another user of the installation
+        const QByteArray antes = ImpressaoPasta(amb.pasta.path());
+        QCOMPARE(a.Update(), Actualizador::Invalida);
+        QCOMPARE(ImpressaoPasta(amb.pasta.path()), antes);
+        QCOMPARE(le(amb.programa(QStringLiteral("orbs/Default.orb"))), QByteArray("orbes v2"));
+        QVERIFY2(a.msg.contains(QStringLiteral("mais antiga do que a instalada")), qPrintable(a.msg));
+        QVERIFY2(erros(a).contains(QStringLiteral("anterior à edição")), qPrintable(erros(a)));
+        QCOMPARE(amb.servidor.Pedidos("/upd/Default.orb"), 2); // fetched by the two good runs only
     }
 
     // 1 GiB made up by the server as it goes: streamed to the staging folder, checked, refused,

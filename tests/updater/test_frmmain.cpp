@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 template <class T = QLabel> T* controlo(QWidget& w, const char* nome) {
     T* c = w.findChild<T*>(QString::fromLatin1(nome));
@@ -50,8 +52,20 @@ private slots:
         QCOMPARE(w.ExecutaSemJanela(), 0);
         QVERIFY(!w.testAttribute(Qt::WA_WState_ExplicitShowHide)); // never shown, nor hidden again
         QVERIFY(QFile::exists(amb.programa(QStringLiteral("orbs/a.orb"))));
+        // A refusal says why on standard error: the status line and the error list.
         w.actualizador().DefineChave(ChaveDoNatalis());
-        QCOMPARE(w.ExecutaSemJanela(), 1);
+        QTemporaryFile saida;
+        QVERIFY(saida.open());
+        const int antigo = dup(2);
+        dup2(saida.handle(), 2);
+        const int r = w.ExecutaSemJanela();
+        dup2(antigo, 2);
+        ::close(antigo);
+        QCOMPARE(r, 1);
+        const QString escrito = QString::fromLocal8Bit(le(saida.fileName()));
+        QVERIFY2(escrito.startsWith(QStringLiteral("renovo: A actualização foi recusada")), qPrintable(escrito));
+        QCOMPARE(w.actualizador().Errlist.size(), 1);
+        QVERIFY2(escrito.endsWith(w.actualizador().Errlist[0] + QLatin1Char('\n')), qPrintable(escrito));
     }
 
     void runComExito() {
