@@ -37,7 +37,7 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
     p.pasta = PastaPrograma();
     switch (tipo) {
     case FicheiroMapa:
-        p.filtro = QStringLiteral("Astral Native Charts (*.anc)");
+        p.filtro = QStringLiteral("Mapas astrais (*.anc)");
         p.extensao = QStringLiteral(".anc");
         p.pasta = CaminhoPrograma(QStringLiteral("logs"));
         p.proposto = nomeNativo;
@@ -49,7 +49,7 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
         p.pasta = PreparaPedido(guardar, FicheiroMapa, QString()).pasta; // beside the charts
         break;
     case FicheiroOrbes:
-        p.filtro = QStringLiteral("Astral Obtits Map (*.orb)");
+        p.filtro = QStringLiteral("Orbes (*.orb)");
         p.extensao = QStringLiteral(".orb");
         p.pasta = CaminhoPrograma(QStringLiteral("orbs"));
         p.proposto = QStringLiteral("Orbitas 1");
@@ -72,6 +72,7 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
         p.filtro = QStringLiteral("Documentos PDF (*.pdf)");
         p.extensao = QStringLiteral(".pdf");
         p.proposto = nomeNativo;
+        p.pasta = PreparaPedido(guardar, FicheiroMapa, QString()).pasta; // beside the charts
         break;
     default:
         p.filtro = QStringLiteral("Todos os ficheiros (*)");

@@ -89,7 +89,7 @@ bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomePr
                                 QStringLiteral("Não há nenhuma impressora instalada.\nDeseja guardar a impressão num ficheiro PDF?"),
                                 BotoesMsg::SimNao) != RespostaMsg::Sim)
         return false;
-    const QString caminho = ComExtensao(ShowFileDialog(pai, true, 99, nomeProposto), QStringLiteral(".pdf"));
+    const QString caminho = ComExtensao(ShowFileDialog(pai, true, FicheiroPdf, nomeProposto), QStringLiteral(".pdf"));
     if (caminho.isEmpty())
         return false;
     // The printer writes its file as it goes; it prints to a scratch file, which the checked

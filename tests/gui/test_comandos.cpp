@@ -185,6 +185,11 @@ private slots:
         amb.caixa.respostas << RespostaMsg::Sim;
         amb.respostas << amb.em("leitura.pdf") << amb.em("mapa.pdf");
         clicaBarra(l, "tb_print");
+        // The chooser starts beside the charts, on PDF files, with the chart's name.
+        QVERIFY(!amb.pedidos.isEmpty());
+        QCOMPARE(amb.pedidos.last().pasta, amb.em("logs"));
+        QCOMPARE(amb.pedidos.last().filtro, "Documentos PDF (*.pdf)");
+        QCOMPARE(amb.pedidos.last().proposto, j->sessao().campos().txtNome);
         j->accao("mnuexportpdf")->trigger();
         QCOMPARE(paginas(amb.em("leitura.pdf")), paginas(amb.em("mapa.pdf")) - 2);
         const QString impresso = corre("pdftotext", {"-layout", amb.em("leitura.pdf"), "-"});
@@ -195,9 +200,9 @@ private slots:
         while (it.hasNext()) QVERIFY(it.next().captured(1).toDouble() <= largura - 18 / 25.4 * 72 + 1);
         QString texto = corre("pdftotext", {"-f", "1", "-l", "1", amb.em("mapa.pdf"), "-"});
         texto.replace(QChar(0xA0), ' ').replace('\n', ' ');
-        const QString longitude = "longitude " + filho<QLineEdit>(j.get(), "txtlongitude")->text();
+        const QString longitude = "longitude 125º34'42''"; // in degrees, as typed (the field shows it in hours)
         for (const QString& v : {QString("latitude 8º33'31''S"), longitude, QString("ilha de Timor")})
-            QVERIFY2(texto.contains(v), qPrintable(texto));
+            QVERIFY2(texto.contains(v), qPrintable(v + " | " + texto));
     }
 
     // Entering the zone casts with the zone it holds; a zone typed over it casts again when the
