@@ -26,12 +26,13 @@ frmcalculosdirectos::frmcalculosdirectos(CamposMapa& campos, int alvo, QWidget* 
     m_txtvalor->setPlaceholderText(QStringLiteral("por exemplo 15º30'0''Touro"));
     m_txtvalor->selectAll(); // what is typed replaces the old value
     f->addRow(QStringLiteral("Posição"), m_txtvalor);
-    m_Check1 = new QCheckBox(QStringLiteral("Retrogrado"));
+    m_Check1 = new QCheckBox(QStringLiteral("Retrógrado"));
     m_Check1->setObjectName(QStringLiteral("Check1"));
     m_Check1->setChecked(alvo < 12 && campos.lblretrogrado[size_t(alvo)]);
     f->addRow(QString(), m_Check1);
     v->addLayout(f);
     m_erro = new QLabel;
+    m_erro->setObjectName(QStringLiteral("lblErro"));
     m_erro->setStyleSheet(QStringLiteral("color: #b00020;"));
     m_erro->setWordWrap(true);
     v->addWidget(m_erro);
