@@ -146,7 +146,7 @@ void frmMain::criaMenus() {
     auto* barra = menuBar();
     auto a = [this](const char* n) { return accao(QString::fromLatin1(n)); };
 
-    m_mnuArquivo = barra->addMenu(QStringLiteral("&Arquivo"));
+    m_mnuArquivo = barra->addMenu(QStringLiteral("&Ficheiro"));
     m_mnuArquivo->addAction(a("mnuFileNew"));
     m_mnuArquivo->addAction(a("mnuFileOpen"));
     m_mnuArquivo->addAction(a("mnuopenother"));

@@ -320,7 +320,7 @@ void frmMain::mostraAjuda(bool procurar) {
     if (!m_ajuda)
         m_ajuda = new JanelaAjuda(this);
     if (!m_ajuda->abre(m_ficheiroAjuda)) {
-        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao() + (procurar ? QStringLiteral(" Help") : QString()),
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao() + (procurar ? QStringLiteral(" - Ajuda") : QString()),
                                 QStringLiteral("Não foi possível abrir a ajuda: ") + m_ficheiroAjuda);
         return;
     }
