@@ -6,6 +6,7 @@
 #include "opcoes.h"
 #include "orbes.h"
 #include "relatorio.h"
+#include "rtf.h"
 #include "simbolos.h"
 #include "sintese.h"
 #include "textos.h"
@@ -88,13 +89,7 @@ QString MembrosFigura(const Sintese::Figura& f) {
 void Relatorio::Tabela(QTextDocument& doc, const QStringList& cabecalho, const QList<QStringList>& linhas) const {
     QTextCursor c(&doc);
     c.movePosition(QTextCursor::End);
-    QTextTableFormat f;
-    f.setCellPadding(3);
-    f.setCellSpacing(0);
-    f.setBorder(1);
-    f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    f.setBorderCollapse(true);
-    f.setBorderBrush(QColor(160, 160, 160));
+    QTextTableFormat f = FormatoTabela();
     f.setHeaderRowCount(1);
     QTextTable* t = c.insertTable(int(linhas.size()) + 1, int(cabecalho.size()), f);
     QTextCharFormat titulo, texto;

@@ -9,7 +9,12 @@
 
 #include <functional>
 
+#include <QTextTableFormat>
+
 class QTextDocument;
+
+// The one look of the report's tables, also given to the tables an RTF file brings.
+QTextTableFormat FormatoTabela();
 
 // The whole document as RTF. The header ends at "\deflang2070", the default-language word
 // that older files of this program are merged at.

@@ -557,13 +557,7 @@ private:
             linhas.clear();
             return;
         }
-        QTextTableFormat f;
-        f.setCellPadding(3);
-        f.setCellSpacing(0);
-        f.setBorder(1);
-        f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        f.setBorderCollapse(true);
-        f.setBorderBrush(QColor(160, 160, 160));
+        QTextTableFormat f = FormatoTabela();
         primeiro = false; // the document's first block, if nothing was written yet, stays before the table
         QTextTable* t = cursor->insertTable(int(linhas.size()), colunas, f);
         for (int l = 0; l < linhas.size(); ++l)
@@ -628,6 +622,17 @@ private:
 };
 
 } // namespace
+
+QTextTableFormat FormatoTabela() {
+    QTextTableFormat f;
+    f.setCellPadding(3);
+    f.setCellSpacing(0);
+    f.setBorder(1);
+    f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    f.setBorderCollapse(true);
+    f.setBorderBrush(QColor(160, 160, 160));
+    return f;
+}
 
 bool LeRtf(const QByteArray& rtf, QTextDocument& documento, QString* erro, const std::function<bool(double)>& progresso) {
     Leitor leitor(rtf);

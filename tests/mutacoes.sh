@@ -86,6 +86,7 @@ lote-aspas	app/cli/lote.cpp	else if (espreita('"')) campo += c;	else if (false) 
 rtf-cancela	interpretation/rtfleitura.cpp	if (!progresso(double(pos) / double(dados.size()))) {	if (!progresso(double(pos) / double(dados.size())) && false) {
 importa-limite	interpretation/documento.cpp	if (f.size() > MaximoImportacao) {	if (false) {
 citacao-hora	chart/normalizatempo.cpp	QStringLiteral("A hora de nascimento «") + Citacao(t) +	QStringLiteral("A hora de nascimento «") + t +
+cp1252-tabela	platform/cp1252.cpp	0x2039, 0x0152, 0,	0x2039, 0x0153, 0,
 FIM
 )
 

@@ -3,6 +3,7 @@
 #include "cp1252.h"
 #include "opcoes.h"
 
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -95,6 +96,34 @@ private slots:
         QCOMPARE(DeCp1252(QByteArray("\x81\x8d\x8f\x90\x9d")), QString(5, QChar(0xFFFD)));
         QCOMPARE(ForaDeCp1252(QString::fromUtf8("☉a☉😀b😀")), QString::fromUtf8("☉😀"));
         QCOMPARE(ForaDeCp1252("Vénus"), QString());
+    }
+
+    // Every byte against the C library's own Windows-1252 table (iconv), both ways: the five
+    // bytes it leaves unassigned read as U+FFFD and nothing writes them.
+    void cp1252ComoIconv() {
+        QByteArray entrada;
+        for (int b = 0; b < 256; ++b)
+            if (b != '\n') entrada += char(b), entrada += '\n';
+        QProcess iconv;
+        iconv.start("iconv", {"-c", "-f", "CP1252", "-t", "UTF-8"});
+        QVERIFY(iconv.waitForStarted());
+        iconv.write(entrada);
+        iconv.closeWriteChannel();
+        QVERIFY(iconv.waitForFinished());
+        const QList<QByteArray> linhas = iconv.readAllStandardOutput().split('\n');
+        QCOMPARE(linhas.size(), 256); // 255 lines and the empty rest after the last end of line
+        for (int b = 0, k = 0; b < 256; ++b) {
+            if (b == '\n') continue;
+            const QString referencia = QString::fromUtf8(linhas[k++]);
+            const QString lido = DeCp1252(QByteArray(1, char(b)));
+            QByteArray escrito;
+            if (referencia.isEmpty()) {
+                QVERIFY2(lido == QString(QChar(0xFFFD)), qPrintable(QString::number(b, 16)));
+                continue;
+            }
+            QVERIFY2(lido == referencia, qPrintable(QString::number(b, 16)));
+            QVERIFY2(ParaCp1252(referencia, escrito) && escrito == QByteArray(1, char(b)), qPrintable(QString::number(b, 16)));
+        }
     }
 };
 
