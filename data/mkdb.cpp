@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -131,7 +132,7 @@ void ConstroiTextos(const QString& destino, const QString& versao, const QString
             if (!q.exec()) Falha(q.lastError().text());
         }
     });
-    std::printf("Intrepreter.mdb: %lld textos\n", static_cast<long long>(textos.size()));
+    std::printf("%s: %lld textos\n", qPrintable(QFileInfo(destino).fileName()), static_cast<long long>(textos.size()));
 }
 
 // The atlas source has ten columns (see data/atlas/gerar_locais.js), sorted most populous

@@ -33,6 +33,8 @@ Marcador MarcadorCorpo(const QPointF& canto, double lado, const QString& dica) {
             dica};
 }
 
+} // namespace
+
 CorRGB CorCorda(int tipo, CorRGB contraste, bool fundoEscuro) {
     const EsquemaCores esquema = OpcoesRodaActuais().esquema;
     if (esquema == EsquemaCores::AltoContraste && tipo != ASPECTO_OPOSICAO)
@@ -50,8 +52,6 @@ CorRGB CorCorda(int tipo, CorRGB contraste, bool fundoEscuro) {
         return Simbolos::AspectInfo(tipo).cor;
     }
 }
-
-} // namespace
 
 GeometriaRoda CalculaGeometria(double scaleWidth, double scaleHeight) {
     GeometriaRoda g;
@@ -246,24 +246,27 @@ void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, const Dispos
     }
 }
 
-ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, bool fundo,
-                             const QString& caminhoFundo, const QString& caminhoFundoGrelha) {
-    ResultadoDesenho r;
-    const OpcoesRoda& opcoes = OpcoesRodaActuais();
-    // The contrast is read once the new background is in place: read before it, the first
-    // redraw after a change of picture would draw in the old picture's contrast.
-    if (fundo) roda.setPicture(caminhoFundo.isEmpty() ? QImage() : QImage(caminhoFundo));
-    roda.Cls();
-
-    r.geometria = CalculaGeometria(roda.ScaleWidth(), roda.ScaleHeight());
-    GeometriaRoda& g = r.geometria;
+void PreparaGeometria(Superficie& roda, GeometriaRoda& g, Mapa& mapa) {
     const CorRGB pixel = roda.Point(0, 0);
     g.contraste = CorContraste(pixel);
     g.fundoEscuro = FundoEscuro(pixel);
-    const int signoMC = mapa.Cuspide(10).NumeroSigno();
-    g.ZeroAriesAngle = opcoes.ascendenteEsquerda ? ZeroAriesAngleAscendente(mapa.Cuspide(1).ValorRads())
-                                                 : ZeroAriesAngle(signoMC);
+    g.ZeroAriesAngle = OpcoesRodaActuais().ascendenteEsquerda ? ZeroAriesAngleAscendente(mapa.Cuspide(1).ValorRads())
+                                                              : ZeroAriesAngle(mapa.Cuspide(10).NumeroSigno());
+}
 
+void DrawChords(Superficie& s, const GeometriaRoda& g, const std::vector<Corda>& cordas) {
+    for (const Corda& c : cordas) {
+        const QPointF p1 = PontoRoda(g, g.AspectRadius, g.ZeroAriesAngle - c.lambda1);
+        const QPointF p2 = PontoRoda(g, g.AspectRadius, g.ZeroAriesAngle - c.lambda2);
+        s.Line(p1.x(), p1.y(), p2.x(), p2.y(), CorCorda(c.tipo, g.contraste, g.fundoEscuro));
+    }
+}
+
+void DrawWheel(Superficie& roda, Superficie* grelha, Mapa& mapa, const QString& caminhoFundoGrelha,
+               const std::vector<Corda>* cordas, ResultadoDesenho& r) {
+    const OpcoesRoda& opcoes = OpcoesRodaActuais();
+    GeometriaRoda& g = r.geometria;
+    const int signoMC = mapa.Cuspide(10).NumeroSigno();
     DrawRing(g.centro, g.OuterRadius, roda, g.contraste);
     DrawRing(g.centro, g.ZodiacInnerRadius, roda, g.contraste);
     DrawRing(g.centro, g.AspectRadius, roda, g.contraste);
@@ -280,19 +283,27 @@ ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, b
     // glyphs and degree numbers near the aspect ring instead of striking through them.
     if (grelha) r.unidadeGrelha = DrawAspectGrid(*grelha, caminhoFundoGrelha);
     r.aspectos = DetectaAspectos(mapa);
+    std::vector<Corda> natais;
     for (const AspectoEncontrado& a : r.aspectos) {
         if (grelha) EscreveCelula(*grelha, r.unidadeGrelha, a);
-        if (a.i < 10 && a.j < 10) {
-            const QPointF p1 =
-                PontoRoda(g, g.AspectRadius, g.ZeroAriesAngle - mapa.Corpo(a.i).Posicao().ValorRads());
-            const QPointF p2 =
-                PontoRoda(g, g.AspectRadius, g.ZeroAriesAngle - mapa.Corpo(a.j).Posicao().ValorRads());
-            roda.Line(p1.x(), p1.y(), p2.x(), p2.y(), CorCorda(a.tipo, g.contraste, g.fundoEscuro));
-        }
+        if (a.i < 10 && a.j < 10)
+            natais.push_back({mapa.Corpo(a.i).Posicao().ValorRads(), mapa.Corpo(a.j).Posicao().ValorRads(), a.tipo});
     }
+    DrawChords(roda, g, cordas ? *cordas : natais);
     PlaceBodies(g, roda, mapa, r.disposicao, r);
-
     r.Eclipse = mapa.Aspectos().ExistsItem(QVariant::fromValue<int16_t>(CODIGO_ECLIPSE));
+}
+
+ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, bool fundo,
+                             const QString& caminhoFundo, const QString& caminhoFundoGrelha) {
+    ResultadoDesenho r;
+    // The contrast is read once the new background is in place: read before it, the first
+    // redraw after a change of picture would draw in the old picture's contrast.
+    if (fundo) roda.setPicture(caminhoFundo.isEmpty() ? QImage() : QImage(caminhoFundo));
+    roda.Cls();
+    r.geometria = CalculaGeometria(roda.ScaleWidth(), roda.ScaleHeight());
+    PreparaGeometria(roda, r.geometria, mapa);
+    DrawWheel(roda, grelha, mapa, caminhoFundoGrelha, nullptr, r);
     r.lblesclarecedor = DominantPlanets(mapa);
     return r;
 }

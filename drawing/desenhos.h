@@ -90,6 +90,23 @@ ResultadoDesenho RedrawChart(Superficie& roda, Superficie* grelha, Mapa& mapa, b
                              const QString& caminhoFundo = QString(),
                              const QString& caminhoFundoGrelha = QString());
 
+// An aspect chord across the aspect circle between two longitudes (radians).
+struct Corda {
+    double lambda1 = 0.0, lambda2 = 0.0;
+    int tipo = 0;
+};
+
+// Contrast, dark background and the angle of 0° of the first sign for the chart, read from
+// the surface as it stands (its background already shown).
+void PreparaGeometria(Superficie& roda, GeometriaRoda& g, Mapa& mapa);
+// The wheel on the geometry in `r`: rings, signs, houses, chords, bodies and the aspect grid
+// when given. The chords are the chart's own aspects, or `cordas` when given.
+void DrawWheel(Superficie& roda, Superficie* grelha, Mapa& mapa, const QString& caminhoFundoGrelha,
+               const std::vector<Corda>* cordas, ResultadoDesenho& r);
+void DrawChords(Superficie& s, const GeometriaRoda& g, const std::vector<Corda>& cordas);
+// The colour of an aspect's chord under the wheel's colour scheme.
+CorRGB CorCorda(int tipo, CorRGB contraste, bool fundoEscuro);
+
 // The steps of the redraw, in their order; the placing comes from the wheel's layout
 // (disposicao.h) and the colours from the wheel's options (opcoesroda.h).
 void DrawRing(const Ponto& centro, double raio, Superficie& s, CorRGB cor);

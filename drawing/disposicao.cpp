@@ -51,6 +51,7 @@ struct Molde {
         QPointF canto, cantoRetrogrado;
         QRectF caixa, retrogrado;
     } baixo, cima;
+    bool grauParaFora = false; // on an outer ring: the degree on the glyph's far side from the centre
 };
 
 Molde::Grau PoeRetrogrado(Superficie& s, Molde::Grau g, bool retrogrado) {
@@ -97,7 +98,12 @@ bool DentroDoCirculo(const GeometriaRoda& g, const QRectF& r) {
 
 void Coloca(const GeometriaRoda& g, Molde& m, const QPointF& p) {
     CorpoDisposto& c = m.corpo;
-    const Molde::Grau& grau = DentroDoCirculo(g, m.baixo.caixa.translated(p)) ? m.cima : m.baixo;
+    auto distancia = [&](const QRectF& r) {
+        return std::hypot(r.center().x() + p.x() - g.centro.x(), r.center().y() + p.y() - g.centro.y());
+    };
+    const bool emCima = m.grauParaFora ? distancia(m.cima.caixa) > distancia(m.baixo.caixa) + 1e-9
+                                       : DentroDoCirculo(g, m.baixo.caixa.translated(p));
+    const Molde::Grau& grau = emCima ? m.cima : m.baixo;
     c.canto = p + m.canto;
     c.cantoGrau = p + grau.canto;
     c.cantoRetrogrado = p + grau.cantoRetrogrado;
@@ -247,6 +253,34 @@ std::vector<QRectF> DisposicaoRoda::todas() const {
     std::vector<QRectF> v(signos.cbegin(), signos.cend());
     for (const CorpoDisposto& c : corpos) Ocupa(c, v);
     for (const RotuloCasaDisposto& r : casas) v.push_back(r.caixa);
+    return v;
+}
+
+std::vector<CorpoDisposto> DispoeAnel(const GeometriaRoda& g, Superficie& s, const std::vector<CorpoAnel>& corpos,
+                                      double raio, double raioExacto, std::vector<QRectF>& ocupadas) {
+    std::vector<CorpoDisposto> v;
+    for (const CorpoAnel& a : corpos) {
+        if (!std::isfinite(a.lambda)) continue;
+        CorpoDisposto c;
+        c.elemento = a.elemento;
+        c.corpo = a.corpo;
+        c.lambda = a.lambda;
+        c.raio = raio;
+        c.tetaExacto = AnguloEcra(g, a.lambda);
+        c.glifo = a.glifo;
+        c.tamanhoGlifo = TAMANHO_GLIFO;
+        Molde m = FazMolde(s, std::move(c), a.retrogrado);
+        m.grauParaFora = true;
+        Espalha(g, m, ocupadas);
+        // Along one track a leader from the track would run through the neighbours' glyphs:
+        // it starts at the exact degree on the inner edge instead.
+        CorpoDisposto& d = m.corpo;
+        d.exacto = PontoRoda(g, raioExacto, d.tetaExacto);
+        d.comGuia = QLineF(PontoRoda(g, d.raio, d.teta), PontoRoda(g, d.raio, d.tetaExacto)).length() > DESVIO_COM_GUIA &&
+                    !d.caixaGlifo.contains(d.exacto);
+        if (d.comGuia) d.fimGuia = Fronteira(d.exacto, d.caixaGlifo);
+        v.push_back(m.corpo);
+    }
     return v;
 }
 

@@ -65,6 +65,21 @@ std::array<SignoDisposto, 12> DispoeSignos(const GeometriaRoda& g, int signoMC);
 // Lays out the whole wheel for the chart on a surface (its fonts give the sizes).
 DisposicaoRoda DispoeRoda(const GeometriaRoda& g, Superficie& s, Mapa& mapa, int signoMC);
 
+// A body of a second set on a ring of its own (the outer ring of a bi-wheel).
+struct CorpoAnel {
+    int elemento = 0; // what the caller calls it (body index, or its own marker)
+    int corpo = 0;    // body index whose colour and name it takes
+    double lambda = 0.0;
+    bool retrogrado = false;
+    QString glifo;
+};
+// Lays a second set of bodies out along a ring of radius `raio`, each degree number on the
+// glyph's side away from the centre, spread clear of `ocupadas` and of one another as the
+// wheel's own bodies are; their boxes are added to `ocupadas`. A spread glyph's leader starts
+// at its exact degree at `raioExacto`. Bodies without a finite longitude are left out.
+std::vector<CorpoDisposto> DispoeAnel(const GeometriaRoda& g, Superficie& s, const std::vector<CorpoAnel>& corpos,
+                                      double raio, double raioExacto, std::vector<QRectF>& ocupadas);
+
 // The whole degree within the sign of a longitude (radians), as printed under a glyph.
 QString GrauNoSigno(double lambda);
 

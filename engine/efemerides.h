@@ -60,6 +60,10 @@ ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLuga
 // The run of the chosen engine, with the cusps of the chosen house system.
 ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLugar& lugar, const EscolhaCalculo& escolha);
 
+// The angles and cusps of a sidereal angle (RAMC, radians) at a latitude (degrees) under an
+// obliquity (radians), by a house system: a sky with no instant, as the composite chart has.
+ResultadoEfemerides CuspidesDoRamc(double ramc, double obliquidade, double latitudeGraus, SistemaCasas casas);
+
 // House cusp n (1..12) from the angles of a run; 5, 6, 8 and 9 give 0 (they are always the
 // opposites of 11, 12, 2 and 3). Radians in [0, 2π).
 double HouseCusp(int16_t n, const ResultadoEfemerides& r);

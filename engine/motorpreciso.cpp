@@ -119,3 +119,23 @@ ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLuga
     }
     return r;
 }
+
+ResultadoEfemerides CuspidesDoRamc(double ramc, double obliquidade, double latitudeGraus, SistemaCasas casas) {
+    ResultadoEfemerides r;
+    r.ramc = ramc;
+    r.obliquidade = obliquidade;
+    r.tempoSideralLocal = graus(ramc) / 15.0;
+    const Angulos a = CalculaAngulos(ramc, obliquidade, rad(latitudeGraus));
+    r.asc = a.asc;
+    r.mc = a.mc;
+    r.vertice = a.vertice;
+    const char letra = LetraCasas(casas);
+    if (!letra) {
+        cuspidesProprias(r);
+        return r;
+    }
+    double c[13] = {}, ascmc[10] = {};
+    r.recursoPolar = swe_houses_armc(graus(ramc), latitudeGraus, graus(obliquidade), letra, c, ascmc) < 0;
+    copiaCuspides(r, c);
+    return r;
+}

@@ -64,6 +64,13 @@ janela-fecho	app/gui/frmmain.cpp	closeEvent(QCloseEvent* e) {\n    leCampos();	c
 janela-escritos	app/gui/sessaomapa.cpp	        if (!temDadosEscritos(m_campos))	        if (temDadosEscritos(m_campos))
 leitura-fecho	app/gui/frmread.cpp	    if (PodeDescartar())\n        e->accept();	    if (true)\n        e->accept();
 locais-alterado	app/gui/frmlocais.cpp	if (!m_alterado && !m_emAdicao)	if (!m_emAdicao)
+sinastria-medio	synastry/sinastria.cpp	return Reduz360Graus(a + Reduz180Graus(b - a) / 2.0);	return Reduz360Graus((a + b) / 2.0);
+sinastria-davison-lugar	synastry/sinastria.cpp	m.longitudeLeste = Reduz180Graus(PontoMedio(a.longitudeLeste, b.longitudeLeste));	m.longitudeLeste = (a.longitudeLeste + b.longitudeLeste) / 2.0;
+sinastria-orbe-par	synastry/sinastria.cpp	return std::max(orbe[size_t(a)], orbe[size_t(b)]);	return std::min(orbe[size_t(a)], orbe[size_t(b)]);
+sinastria-davison-segundos	synastry/sinastria.cpp	t.fuso = -segundos / 3600.0;	t.fuso = 0.0;
+duetto-troca	app/duetto/janeladuetto.cpp	    std::swap(m_lados[0].pessoa, m_lados[1].pessoa);\n	
+duetto-pares	app/duetto/janeladuetto.cpp	    pares.prepend(par);	
+cli-sinastria-csv	app/cli/sinastriacli.cpp	    if (!FicheiroSaida().isEmpty()) {	    if (false) {
 proprios-primeiro	interpretation/textos.cpp	    if (!TextosUtilizador().Procura(codigo, texto)) {	    if (true) {
 proprios-danificado	interpretation/textosproprios.cpp	return e.nativeErrorCode() == kCorrompida || e.nativeErrorCode() == kNaoEBase;	return false;
 proprios-paragrafo	interpretation/textosproprios.cpp	return v.isValid() ? v.toInt() : -1;	return -1;
@@ -73,6 +80,12 @@ glosa-acentos	glosa/significado.cpp	if (c.category() != QChar::Mark_NonSpacing) 
 glosa-conflito	glosa/partilha.cpp	        if (meu->texto == novo.texto) {	        if (true) {
 glosador-guardar	app/glosador/frmglosador.cpp	m_guardar->setEnabled(mudou && !m_temErros);	m_guardar->setEnabled(mudou);
 glosador-repor	app/glosador/frmglosador.cpp	    if (!m_proprios.Repoe(e.chave, &erro)) {	    if (false) {
+duetto-espelho	app/duetto/relatoriosinastria.cpp	return Texto(CodigoAspectoPar(x.b, x.tipo, x.a), m_b.pessoa, m_a.pessoa);	return Texto(CodigoAspectoPar(x.b, x.tipo, x.a), m_a.pessoa, m_b.pessoa);
+duetto-sexo-par	app/duetto/relatoriosinastria.cpp	(segunda.masculino ? QLatin1Char('H') : QLatin1Char('M'))	(primeira.masculino ? QLatin1Char('H') : QLatin1Char('M'))
+duetto-pontos	app/duetto/relatoriosinastria.cpp	return (ponto >= 0 && ponto <= 6) || ponto == PONTO_ASC;	return (ponto >= 0 && ponto <= 7) || ponto == PONTO_ASC;
+duetto-casas	app/duetto/relatoriosinastria.cpp	Paragrafo(doc, TextoCasa(i, h, doPrimeiro));	Paragrafo(doc, TextoCasa(i, h, true));
+duetto-pdf-relatorio	app/duetto/saidasduetto.cpp	if (relatorio && !relatorio->isEmpty()) ImprimeDocumento	if (false) ImprimeDocumento
+duetto-svg	app/duetto/saidasduetto.cpp	if (extensao == QLatin1String("svg"))	if (extensao == QLatin1String("svgz"))
 arranque-recupera	app/gui/arranque.cpp	if (RecuperaTransaccao(PastaPrograma(), &recuperacao) == Recuperacao::Falhou)	if (false)
 sinais-tamanho	platform/sinais.cpp	std::signal(SIGXFSZ, SIG_IGN);	std::signal(SIGXFSZ, SIG_DFL);
 registo-longo	chart/ficheiromapa.cpp	if (k - inicio > MaximoRegisto) return numero;	if (false) return numero;

@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #ifndef Q_OS_WIN
@@ -51,7 +52,7 @@ const OpcaoDado kDados[] = {
 const OpcaoDado kOutras[] = {
     {"abrir", "FICHEIRO.anc", "abre um ficheiro de mapa em vez de calcular"},
     {"lote", "ENTRADA.csv", "calcula os mapas de um ficheiro CSV (nome,sexo,data,hora,fuso,local,latitude,longitude)"},
-    {"saida", "SAIDA.csv", "com --lote: escreve o CSV de resultados neste ficheiro (por omissão, a saída padrão)"},
+    {"saida", "SAIDA.csv", "com --lote ou --sinastria: escreve o CSV neste ficheiro (por omissão, a saída padrão)"},
     {"nucleos", "N", "com --lote: calcula em N núcleos do processador (por omissão, todos)"},
     {"folha-calculo", nullptr, "com --lote: CSV para folhas de cálculo em português (; entre campos, vírgula decimal, UTF-8 com BOM)"},
     {"importar-aaf", "F.aaf", "importa os mapas de um ficheiro AAF: um ficheiro de mapa cada, na pasta de --pasta"},
@@ -349,9 +350,14 @@ int main(int argc, char** argv) {
         return erroArgumentos(QStringLiteral("use dados de nascimento, --abrir ou --lote, um de cada vez"));
     if (!abrir && !lote && dados.isEmpty())
         return erroArgumentos(QStringLiteral("indique os dados de nascimento, --abrir FICHEIRO.anc ou --lote ENTRADA.csv"));
-    for (const char* soLote : {"saida", "folha-calculo", "nucleos"})
+    const bool comSinastria = std::any_of(saidas.cbegin(), saidas.cend(),
+                                          [](const auto& s) { return s.first->opcao == QLatin1String("sinastria"); });
+    if (outras.contains(QStringLiteral("saida")) && !lote && !comSinastria)
+        return erroArgumentos(QStringLiteral("--saida só se usa com --lote ou --sinastria"));
+    for (const char* soLote : {"folha-calculo", "nucleos"})
         if (outras.contains(QString::fromLatin1(soLote)) && !lote)
             return erroArgumentos(QStringLiteral("--%1 só se usa com --lote").arg(QString::fromLatin1(soLote)));
+    FicheiroSaida() = lote ? QString() : outras.value(QStringLiteral("saida"));
     if (lote && !saidas.isEmpty())
         return erroArgumentos(QStringLiteral("com --lote, os resultados vão para o CSV; --") + saidas[0].first->opcao +
                               QStringLiteral(" não se aplica"));

@@ -34,3 +34,8 @@ const SaidaCli* ProcuraSaida(const QString& opcao) {
             return &s;
     return nullptr;
 }
+
+QString& FicheiroSaida() {
+    static QString caminho;
+    return caminho;
+}

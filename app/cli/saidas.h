@@ -30,7 +30,13 @@ struct SaidaCli {
     // The file extensions the output can write (lower case, without the dot); any when empty.
     // Another is a bad command line, refused before anything is cast.
     QStringList extensoes = {};
+    // Takes two values (--transitos INÍCIO FIM), joined by a space.
+    bool doisValores = false;
 };
+
+// The --saida file of the outputs that write a list (the batch's, the transits'); empty for
+// the standard output.
+QString& FicheiroSaida();
 
 void RegistaSaida(SaidaCli saida);
 const std::vector<SaidaCli>& SaidasRegistadas();

@@ -68,6 +68,11 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
         p.extensao = QStringLiteral(".bmp");
         p.proposto = nomeNativo;
         break;
+    case FicheiroDesenho:
+        p.filtro = QStringLiteral("Imagens PNG (*.png);;Desenhos SVG (*.svg)");
+        p.extensao = QStringLiteral(".png");
+        p.proposto = nomeNativo;
+        break;
     case FicheiroPdf:
         p.filtro = QStringLiteral("Documentos PDF (*.pdf)");
         p.extensao = QStringLiteral(".pdf");
@@ -80,6 +85,15 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
     }
     return p;
 }
+
+namespace {
+// ".svg" of "Desenhos SVG (*.svg)".
+QString ExtensaoDoFiltro(const QString& filtro) {
+    const qsizetype i = filtro.indexOf(QStringLiteral("(*."));
+    const qsizetype f = filtro.indexOf(QLatin1Char(')'), i);
+    return i < 0 || f < 0 ? QString() : filtro.mid(i + 2, f - i - 2);
+}
+} // namespace
 
 QString ComExtensao(const QString& caminho, const QString& extensao) {
     if (caminho.isEmpty() || extensao.isEmpty())
@@ -101,6 +115,7 @@ QString ComExtensao(const QString& caminho, const QString& extensao) {
 QString ShowFileDialog(QWidget* pai, bool guardar, int tipo, const QString& nomeNativo) {
     const PedidoFicheiro p = PreparaPedido(guardar, tipo, nomeNativo);
     QString escolhido;
+    QString extensao = p.extensao;
     if (respostaTeste()) {
         escolhido = respostaTeste()(p);
     } else {
@@ -116,10 +131,18 @@ QString ShowFileDialog(QWidget* pai, bool guardar, int tipo, const QString& nome
         dialogo.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
         if (!p.extensao.isEmpty())
             dialogo.setDefaultSuffix(p.extensao.mid(1));
+        // With a choice of formats, the one chosen gives a bare name its extension.
+        const bool variosFormatos = p.filtro.contains(QStringLiteral(";;"));
+        if (variosFormatos)
+            QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, [&dialogo](const QString& f) {
+                dialogo.setDefaultSuffix(ExtensaoDoFiltro(f).mid(1));
+            });
         if (!p.proposto.isEmpty())
             dialogo.selectFile(p.proposto);
         if (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty())
             escolhido = dialogo.selectedFiles().first();
+        if (variosFormatos && !ExtensaoDoFiltro(dialogo.selectedNameFilter()).isEmpty())
+            extensao = ExtensaoDoFiltro(dialogo.selectedNameFilter());
     }
-    return guardar ? ComExtensao(escolhido, p.extensao) : escolhido;
+    return guardar ? ComExtensao(escolhido, extensao) : escolhido;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The one file chooser of the program, by kind: 0 chart, 1 interpretation report, 2 orb file,
-// 3 background picture, 4 positions summary, 5 bitmap image, 6 PDF document. A name typed or accepted without
+// 3 background picture, 4 positions summary, 5 bitmap image, 6 PDF document, 7 PNG or SVG drawing. A name typed or accepted without
 // an extension gets the kind's extension; cancelling is the only empty answer.
 #include <QString>
 #include <functional>
@@ -8,7 +8,7 @@
 class QWidget;
 
 enum TipoFicheiro { FicheiroMapa = 0, FicheiroRelatorio = 1, FicheiroOrbes = 2, FicheiroFundo = 3,
-                    FicheiroResumo = 4, FicheiroImagem = 5, FicheiroPdf = 6 };
+                    FicheiroResumo = 4, FicheiroImagem = 5, FicheiroPdf = 6, FicheiroDesenho = 7 };
 
 struct PedidoFicheiro {
     bool guardar = false;

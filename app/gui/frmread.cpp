@@ -383,26 +383,35 @@ void frmread::definePersonal(bool ligado) {
 }
 
 bool frmread::AutoInterpretacao(SessaoMapa& sessao) {
+    return Escreve(
+        [this, &sessao](QTextDocument& doc, const std::function<void(double)>& progresso) {
+            Relatorio r(sessao.campos(), sessao.mapa(), DataDB(), CoresRelatorio::DasOpcoes());
+            OpcoesSintese sintese = OpcoesSintese::DasOpcoes();
+            if (sintese.ligada && m_roda) sintese.roda = m_roda();
+            r.setSintese(sintese);
+            r.setProgresso(progresso);
+            r.AutoInterpretacao(doc);
+            const QString avisoTextos = TextosUtilizador().TomaAviso();
+            if (!avisoTextos.isEmpty())
+                CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), avisoTextos);
+        },
+        sessao.campos().txtNome);
+}
+
+bool frmread::Escreve(EscritorRelatorio escritor, const QString& nomeProposto) {
     show();
     raise();
     // Writing the report again replaces what the user edited: asked first.
     if (!PodeDescartar())
         return false;
-    m_sessao = &sessao;
+    m_escritor = std::move(escritor);
+    m_nomeProposto = nomeProposto;
     auto* pilha = static_cast<QStackedWidget*>(centralWidget());
     pilha->setCurrentWidget(m_frame1);
     m_ProgressBar1->setValue(0);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::processEvents();
-    Relatorio r(sessao.campos(), sessao.mapa(), DataDB(), CoresRelatorio::DasOpcoes());
-    OpcoesSintese sintese = OpcoesSintese::DasOpcoes();
-    if (sintese.ligada && m_roda) sintese.roda = m_roda();
-    r.setSintese(sintese);
-    r.setProgresso([this](double f) { m_ProgressBar1->setValue(int(std::lround(f * 100.0))); });
-    r.AutoInterpretacao(*m_txtRTF->document());
-    const QString avisoTextos = TextosUtilizador().TomaAviso();
-    if (!avisoTextos.isEmpty())
-        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), avisoTextos);
+    m_escritor(*m_txtRTF->document(), [this](double f) { m_ProgressBar1->setValue(int(std::lround(f * 100.0))); });
     m_txtRTF->moveCursor(QTextCursor::Start);
     m_txtRTF->document()->setModified(false);
     pilha->setCurrentWidget(m_holder);
@@ -411,14 +420,14 @@ bool frmread::AutoInterpretacao(SessaoMapa& sessao) {
 }
 
 void frmread::refazer() {
-    if (m_sessao)
-        AutoInterpretacao(*m_sessao);
+    if (m_escritor)
+        Escreve(m_escritor, m_nomeProposto);
 }
 
 bool frmread::SaveInterpretacao(const QString& caminhoDado) {
     const DonoDasCaixas dono(this);
     const QString caminho =
-        caminhoDado.isEmpty() ? ShowFileDialog(this, true, FicheiroRelatorio, m_sessao ? m_sessao->campos().txtNome : QString())
+        caminhoDado.isEmpty() ? ShowFileDialog(this, true, FicheiroRelatorio, m_nomeProposto)
                               : caminhoDado;
     if (caminho.isEmpty())
         return false;

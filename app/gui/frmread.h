@@ -13,6 +13,7 @@ class QFontComboBox;
 class QLabel;
 class QProgressBar;
 class QSplitter;
+class QTextDocument;
 class QTextEdit;
 class QToolButton;
 class QPrinter;
@@ -26,6 +27,10 @@ public:
     // Writes the report of the open chart, with the progress panel shown meanwhile; false
     // when the user kept unsaved edits of the report instead.
     bool AutoInterpretacao(SessaoMapa& sessao);
+    // The same for any report writer (a companion program's): it fills the document and tells
+    // the fraction done. "Refazer" runs it again; the name is what saving proposes.
+    using EscritorRelatorio = std::function<void(QTextDocument&, const std::function<void(double)>&)>;
+    bool Escreve(EscritorRelatorio escritor, const QString& nomeProposto);
     // The question about unsaved edits of the report and of the personal interpretation;
     // true when they were saved or the user chose to let them go.
     bool PodeDescartar();
@@ -66,7 +71,8 @@ private:
     void marcaGuardado();
     void abreEditor();
 
-    SessaoMapa* m_sessao = nullptr;
+    EscritorRelatorio m_escritor;
+    QString m_nomeProposto;
     std::function<QImage()> m_roda;
     QTextEdit* m_txtRTF = nullptr;
     QTextEdit* m_txtRTF2 = nullptr;

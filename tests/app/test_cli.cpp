@@ -114,6 +114,28 @@ private slots:
         QVERIFY(le(anc).endsWith("\"America/Recife\"\r\n"));
     }
 
+    // --sinastria: the Suns of two charts cast by the precise engine make the trine whose orb
+    // swetest's longitudes give; the overlays come both ways; a missing second chart fails.
+    void sinastria() {
+        QTemporaryDir d;
+        const QString a = d.filePath("maria.anc"), b = d.filePath("joao.anc"), csv = d.filePath("s.csv");
+        QCOMPARE(corre(QStringList(kLisboa) << "--motor" << "preciso" << "--silencioso" << "--guardar" << a).codigo, 0);
+        QCOMPARE(corre({"--nome", "João", "--data", "27/8/1974", "--hora", "12:00", "--fuso", "1", "--latitude", "41º9' N",
+                        "--longitude", "8º37' W", "--motor", "preciso", "--silencioso", "--guardar", b}).codigo, 0);
+        QCOMPARE(corre({"--abrir", a, "--sinastria", b, "--silencioso", "--saida", csv}).codigo, 0);
+        const QStringList linhas = le(csv).split("\r\n", Qt::SkipEmptyParts);
+        const auto sa = CorreSwetest("24.4.1974", "23:20", 38.7, -9.1, 'P', false), sb = CorreSwetest("27.8.1974", "11:00", 41.1, -8.6, 'P');
+        if (!sa || !sb) QSKIP("swetest is not installed");
+        const double orbe = std::fabs(std::fabs(std::remainder(sb->corpos[0] - sa->corpos[0], 360.0)) - 120.0);
+        const QStringList sol = linhas.filter("aspecto;Sol;Maria;trígono;Sol;João;");
+        QVERIFY2(sol.size() == 1 && std::fabs(sol[0].section(';', 6).toDouble() - orbe) <= 0.006, qPrintable(sol.join('|')));
+        for (const char* casas : {"^casa;[^;]+;Maria;casa;[IVX]+;João;$", "^casa;[^;]+;João;casa;[IVX]+;Maria;$"})
+            QCOMPARE(linhas.filter(QRegularExpression(casas)).size(), 14);
+        const Resultado falta = corre({"--abrir", a, "--sinastria", d.filePath("nenhum.anc"), "--silencioso"});
+        QVERIFY(falta.codigo == 1 && falta.erros.contains("nenhum.anc"));
+        QCOMPARE(corre({"--abrir", a, "--saida", csv}).codigo, 2);
+    }
+
     // Several blocks cast on several threads give the output and the messages of one thread,
     // line for line and in the input's order (bad dates fail inside the cast, on the threads).
     void loteEmParalelo() {
