@@ -286,9 +286,8 @@ bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Rede
     campos.caminhoFicheiro = caminho;
 
     const auto falha = [&](int numero, const QString& porque) {
-        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao() + QStringLiteral(" OpenFile"),
-                                QStringLiteral("Erro numero ") + QString::number(numero) + QLatin1Char('\n') +
-                                    descricaoErro(numero) + QStringLiteral(": ") + porque);
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao() + QStringLiteral(" - Abrir mapa"),
+                                descricaoErro(numero) + QStringLiteral(": ") + porque);
         return false;
     };
     QFile f(caminho);
@@ -307,11 +306,14 @@ bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Rede
     CodificacaoTexto lida = CodificacaoTexto::Cp1252;
     const int numero = LeBytesMapa(bytes, campos, &porque, nullptr, &lida);
     if (numero) {
-        const QString danificado = numero == ERRO_FIM_DO_FICHEIRO || numero == ERRO_TIPO
-                                       ? QStringLiteral(" O ficheiro de mapa «") + QFileInfo(caminho).fileName() +
-                                             QStringLiteral("» está danificado e foi deixado como estava.")
-                                       : QString();
-        return falha(numero, porque + danificado);
+        // Damage is told in plain words: which file, that it was left as it was, and which record is wrong.
+        if (numero == ERRO_FIM_DO_FICHEIRO || numero == ERRO_TIPO) {
+            CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao() + QStringLiteral(" - Abrir mapa"),
+                                    QStringLiteral("O ficheiro de mapa «") + QFileInfo(caminho).fileName() +
+                                        QStringLiteral("» está danificado e foi deixado como estava.\n") + porque);
+            return false;
+        }
+        return falha(numero, porque);
     }
 
     if (aviso)
@@ -324,7 +326,7 @@ bool OpenFile(const QString& caminho, CamposMapa& campos, Mapa& mapa, const Rede
         if (aviso)
             *aviso = texto;
         else
-            CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao() + QStringLiteral(" OpenFile"), texto);
+            CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao() + QStringLiteral(" - Abrir mapa"), texto);
     }
     if (juntaAosRecentes)
         AddRecentFile(caminho);

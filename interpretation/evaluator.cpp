@@ -237,13 +237,13 @@ double Evaluator::Result() {
 QString Evaluator::MensagemErro(int32_t erro) {
     switch (erro) {
     case ErroSeparador:
-        return QStringLiteral("Error: Wrong decimal separator placement!");
+        return QStringLiteral("Erro: separador decimal mal colocado!");
     case ErroSintaxe:
-        return QStringLiteral("Error: Wrong syntax!");
+        return QStringLiteral("Erro: sintaxe errada!");
     case ErroSinal:
-        return QStringLiteral("Error: Wrong sign or bracket placement!");
+        return QStringLiteral("Erro: sinal ou parêntese mal colocado!");
     case ErroParenteses:
-        return QStringLiteral("Error: Wrong bracket placement!");
+        return QStringLiteral("Erro: parênteses mal colocados!");
     default:
         return QString();
     }
@@ -254,10 +254,10 @@ double Evaluator::Evaluate(const QString& texto, bool silencioso) {
     const double v = Result();
     if (!silencioso) {
         if (m_erro == SemErro)
-            CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Eval Result"),
-                                    QStringLiteral("Result: ") + QLocale::system().toString(v, 'g', 15));
+            CaixaMensagens().Mostra(IconeMsg::Exclamacao, QStringLiteral("Resultado do cálculo"),
+                                    QStringLiteral("Resultado: ") + QLocale::system().toString(v, 'g', 15));
         else if (!MensagemErro(m_erro).isEmpty())
-            CaixaMensagens().Mostra(IconeMsg::Critico, QStringLiteral("Eval Error"), MensagemErro(m_erro));
+            CaixaMensagens().Mostra(IconeMsg::Critico, QStringLiteral("Erro no cálculo"), MensagemErro(m_erro));
     }
     return v;
 }

@@ -2,10 +2,24 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
+namespace {
+QPointer<QWidget>& dono() {
+    static QPointer<QWidget> d;
+    return d;
+}
+} // namespace
+
+DonoDasCaixas::DonoDasCaixas(QWidget* janela) : m_antes(dono()) { dono() = janela; }
+DonoDasCaixas::~DonoDasCaixas() { dono() = m_antes; }
+
 RespostaMsg CaixaQt::Mostra(IconeMsg icone, const QString& titulo, const QString& texto, BotoesMsg botoes) {
-    QMessageBox caixa(m_pai ? m_pai : QApplication::activeWindow());
+    // Over the window whose command asks, else the one the user works in, else the main window: a box over
+    // a window behind would bring that window in front of the one in use.
+    QWidget* activa = QApplication::activeWindow();
+    QMessageBox caixa(dono() ? dono().data() : activa && activa->isVisible() ? activa : m_pai);
     caixa.setWindowTitle(titulo);
     caixa.setText(texto);
     switch (icone) {

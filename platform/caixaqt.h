@@ -14,3 +14,16 @@ public:
 private:
     QWidget* m_pai;
 };
+
+// While one lives, the boxes open over `janela` (the window whose command asks), whichever
+// window the system holds active: a box over another window would raise that one over it.
+class DonoDasCaixas {
+public:
+    explicit DonoDasCaixas(QWidget* janela);
+    ~DonoDasCaixas();
+    DonoDasCaixas(const DonoDasCaixas&) = delete;
+    DonoDasCaixas& operator=(const DonoDasCaixas&) = delete;
+
+private:
+    QWidget* m_antes;
+};

@@ -1597,6 +1597,22 @@ Verifique se o nome do ficheiro está correcto.</translation>
     </message>
   </context>
   <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+      <source>Folder</source>
+      <comment>All other platforms</comment>
+      <translation>Pasta</translation>
+    </message>
+    <message>
+      <source>Drive</source>
+      <translation>Unidade</translation>
+    </message>
+    <message>
+      <source>Unknown</source>
+      <translation>Desconhecido</translation>
+    </message>
+  </context>
+  <context>
     <name>QFileSystemModel</name>
     <message>
       <source>Kind</source>

@@ -127,6 +127,10 @@ sinais-tamanho	platform/sinais.cpp	std::signal(SIGXFSZ, SIG_IGN);	std::signal(SI
 registo-longo	chart/ficheiromapa.cpp	if (k - inicio > MaximoRegisto) return numero;	if (false) return numero;
 opcoes-enormes	platform/opcoes.cpp	if (linha.size() > MaximoValor) {	if (linha.size() > 4 * MaximoValor) {
 lote-mensagens	app/cli/lote.cpp	t.mensagens << c.texto;	(void)c;
+caixa-dono	platform/caixaqt.cpp	QMessageBox caixa(dono() ? dono().data() : activa && activa->isVisible() ? activa : m_pai);	QMessageBox caixa(m_pai ? m_pai : activa);
+renovo-ecra	updater/frmmain.cpp	if (topo != janela.top() || esquerda != janela.left()) {	if (false) {
+impressao-pdf-pasta	app/gui/impressao.cpp	ShowFileDialog(pai, true, FicheiroPdf, nomeProposto)	ShowFileDialog(pai, true, 99, nomeProposto)
+ficheiro-danificado	chart/ficheiromapa.cpp	if (numero == ERRO_FIM_DO_FICHEIRO || numero == ERRO_TIPO) {	if (false) {
 lote-aspas	app/cli/lote.cpp	else if (espreita('"')) campo += c;	else if (false) campo += c;
 rtf-cancela	interpretation/rtfleitura.cpp	if (!progresso(double(pos) / double(dados.size()))) {	if (!progresso(double(pos) / double(dados.size())) && false) {
 importa-limite	interpretation/documento.cpp	if (f.size() > MaximoImportacao) {	if (false) {

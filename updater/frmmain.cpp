@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 frmmain::frmmain(QWidget* parent) : QWidget(parent) {
@@ -113,24 +115,52 @@ void frmmain::closeEvent(QCloseEvent* evento) {
 
 void frmmain::mostraNoticias(const QString& texto) {
     noticias->DefineTexto(texto);
-    colaNoticias();
     noticias->show();
+    colaNoticias();
 }
 
+// The window and the news hung below it stay inside the free area of the screen: the pair is
+// moved up (or the news goes above the window) when the bottom edge would pass the screen's.
 void frmmain::colaNoticias() {
-    const QRect janela = frameGeometry();
-    noticias->move(janela.left(), janela.top() + janela.height());
+    const QScreen* ecra = screen();
+    const QRect livre = ecra ? ecra->availableGeometry() : QRect();
+    QRect janela = frameGeometry();
+    const int altura = noticias->isVisible() ? noticias->frameGeometry().height() : 0;
+    if (livre.isValid()) {
+        const int topo = std::clamp(janela.top(), livre.top(), std::max(livre.top(), livre.bottom() + 1 - altura - janela.height()));
+        const int esquerda = std::clamp(janela.left(), livre.left(), std::max(livre.left(), livre.right() + 1 - janela.width()));
+        if (topo != janela.top() || esquerda != janela.left()) {
+            move(x() + esquerda - janela.left(), y() + topo - janela.top()); // moveEvent comes back here
+            return;
+        }
+    }
+    const int abaixo = janela.top() + janela.height();
+    noticias->move(janela.left(), livre.isValid() && abaixo + altura > livre.bottom() + 1
+                                      ? std::max(livre.top(), janela.top() - altura)
+                                      : abaixo);
+}
+
+void frmmain::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    // The first place is the middle of the free area, wholly on the screen whatever the window manager chose.
+    if (const QScreen* ecra = screen(); ecra && !colocada) {
+        colocada = true;
+        const QRect livre = ecra->availableGeometry();
+        const QSize moldura = frameGeometry().size().expandedTo(size());
+        move(livre.left() + std::max(0, (livre.width() - moldura.width()) / 2),
+             livre.top() + std::max(0, (livre.height() - moldura.height()) / 3));
+    }
 }
 
 // The news window stays attached below the window when the window grows or moves.
 void frmmain::moveEvent(QMoveEvent* evento) {
     QWidget::moveEvent(evento);
-    if (noticias->isVisible()) colaNoticias();
+    if (isVisible()) colaNoticias();
 }
 
 void frmmain::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
-    if (noticias->isVisible()) colaNoticias();
+    if (isVisible()) colaNoticias();
 }
 
 void frmmain::reflecte() {

@@ -40,8 +40,10 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
     void moveEvent(QMoveEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
 
 private:
+    bool colocada = false;
     void Cancelar();
     void mostraNoticias(const QString& texto);
     void colaNoticias();

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace {
 
@@ -28,6 +29,29 @@ QRectF AreaPagina(QPagedPaintDevice& d) {
     return QRectF(0, 0, r.width(), r.height());
 }
 
+// One header line within the page's width: broken between its items (", "), an item broken
+// inside only when it alone is wider than the page. Returns the height taken.
+double PintaQuebrada(QPainter& p, const QFont& f, const QString& linha, const QPointF& origem, double largura) {
+    QStringList itens = linha.split(QStringLiteral(", "));
+    for (QString& item : itens)
+        item.replace(QLatin1Char(' '), QChar(0x00A0));
+    QTextLayout layout(itens.join(QStringLiteral(", ")), f, p.device());
+    QTextOption opcao;
+    opcao.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(opcao);
+    layout.beginLayout();
+    double altura = 0;
+    for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+        l.setLineWidth(largura);
+        l.setPosition(QPointF(0, altura));
+        altura += l.height();
+    }
+    layout.endLayout();
+    p.setPen(Qt::black);
+    layout.draw(&p, origem);
+    return altura;
+}
+
 // The header at the top of the page; returns where the space below it begins.
 double PintaCabecalho(QPainter& p, const QRectF& pagina, const CamposMapa& campos) {
     const QStringList linhas = CabecalhoFolha(campos);
@@ -35,11 +59,10 @@ double PintaCabecalho(QPainter& p, const QRectF& pagina, const CamposMapa& campo
     for (int i = 0; i < linhas.size(); ++i) {
         QFont f = FonteDesenho(FONTE_NUMEROS, i == 0 ? PONTOS_NOME : PONTOS_LINHA);
         f.setBold(i == 0);
-        p.setFont(f);
-        p.setPen(Qt::black);
         const QFontMetricsF fm(f, p.device());
-        p.drawText(QPointF(pagina.left(), y + fm.ascent()), linhas[i]);
-        y += fm.lineSpacing() * (i == 0 ? 1.2 : 1.0);
+        y += PintaQuebrada(p, f, linhas[i], QPointF(pagina.left(), y), pagina.width());
+        if (i == 0)
+            y += fm.lineSpacing() * 0.2;
     }
     const double espaco = QFontMetricsF(FonteDesenho(FONTE_NUMEROS, PONTOS_LINHA), p.device()).lineSpacing() / 2.0;
     y += espaco;
@@ -93,14 +116,17 @@ bool ImprimeFolha(QPagedPaintDevice& dispositivo, const CamposMapa& campos, Mapa
     return p.end();
 }
 
+QPageLayout PaginaPdf() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
+}
+
 bool EscrevePdfMapa(const QString& caminho, const CamposMapa& campos, Mapa& mapa, const QTextDocument* relatorio,
                     QString* erro) {
     return GravaFicheiro(
         caminho,
         [&](QIODevice& destino) {
             QPdfWriter pdf(&destino);
-            pdf.setPageSize(QPageSize(QPageSize::A4));
-            pdf.setPageMargins(QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
+            pdf.setPageLayout(PaginaPdf());
             pdf.setResolution(600);
             pdf.setTitle(QStringLiteral("Natalis - ") + campos.txtNome);
             pdf.setCreator(QStringLiteral("Natalis"));

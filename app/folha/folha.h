@@ -13,6 +13,7 @@ class QPainter;
 class QPagedPaintDevice;
 class QRectF;
 class QImage;
+class QPageLayout;
 class QTextDocument;
 
 // The wheel as the report's synthesis shows it: the size it is shown at on the page, with twice
@@ -29,6 +30,10 @@ void PintaFolha(QPainter& p, const QRectF& pagina, const CamposMapa& campos, Map
 
 // Prints one sheet on a printer (or any paged device); false when nothing could be painted.
 bool ImprimeFolha(QPagedPaintDevice& dispositivo, const CamposMapa& campos, Mapa& mapa, ConteudoFolha conteudo);
+
+// The page of the chart's PDF (A4, margins of 18 mm at the sides and 15 mm above and below);
+// a print to a PDF file takes it too, so both lay the report out alike.
+QPageLayout PaginaPdf();
 
 // Writes the chart's PDF: the wheel on the first page, the grid on the second, each under the
 // header, then the report (when given) on the pages after them. Written through a temporary

@@ -49,7 +49,7 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
     p.pasta = PastaProgramaGravavel() ? PastaPrograma() : PastaMapas();
     switch (tipo) {
     case FicheiroMapa:
-        p.filtro = QStringLiteral("Astral Native Charts (*.anc)");
+        p.filtro = QStringLiteral("Mapas astrais (*.anc)");
         p.extensao = QStringLiteral(".anc");
         p.pasta = PastaMapas();
         p.proposto = nomeNativo;
@@ -58,9 +58,10 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
         p.filtro = QStringLiteral("Interpretação (*.rtf)");
         p.extensao = QStringLiteral(".rtf");
         p.proposto = nomeNativo;
+        p.pasta = PreparaPedido(guardar, FicheiroMapa, QString()).pasta; // beside the charts
         break;
     case FicheiroOrbes:
-        p.filtro = QStringLiteral("Astral Obtits Map (*.orb)");
+        p.filtro = QStringLiteral("Orbes (*.orb)");
         p.extensao = QStringLiteral(".orb");
         p.pastas = PastasDoTipo(QStringLiteral("orbs"));
         p.pasta = guardar ? PastaOrbesUtilizador() : pastaParaAbrir(p.pastas, {QStringLiteral("*.orb")}, PastaOrbesUtilizador());
@@ -91,6 +92,7 @@ PedidoFicheiro PreparaPedido(bool guardar, int tipo, const QString& nomeNativoDa
         p.filtro = QStringLiteral("Documentos PDF (*.pdf)");
         p.extensao = QStringLiteral(".pdf");
         p.proposto = nomeNativo;
+        p.pasta = PreparaPedido(guardar, FicheiroMapa, QString()).pasta; // beside the charts
         break;
     case FicheiroAaf:
         p.filtro = QStringLiteral("Mapas em AAF (*.aaf *.AAF)");

@@ -24,13 +24,15 @@ frmcalculosdirectos::frmcalculosdirectos(CamposMapa& campos, int alvo, QWidget* 
     m_txtvalor = new QLineEdit(campos.PosPlaneta[size_t(alvo)]);
     m_txtvalor->setObjectName(QStringLiteral("txtvalor"));
     m_txtvalor->setPlaceholderText(QStringLiteral("por exemplo 15º30'0''Touro"));
+    m_txtvalor->selectAll(); // what is typed replaces the old value
     f->addRow(QStringLiteral("Posição"), m_txtvalor);
-    m_Check1 = new QCheckBox(QStringLiteral("Retrogrado"));
+    m_Check1 = new QCheckBox(QStringLiteral("Retrógrado"));
     m_Check1->setObjectName(QStringLiteral("Check1"));
     m_Check1->setChecked(alvo < 12 && campos.lblretrogrado[size_t(alvo)]);
     f->addRow(QString(), m_Check1);
     v->addLayout(f);
     m_erro = new QLabel;
+    m_erro->setObjectName(QStringLiteral("lblErro"));
     m_erro->setStyleSheet(QStringLiteral("color: #b00020;"));
     m_erro->setWordWrap(true);
     v->addWidget(m_erro);
@@ -46,8 +48,11 @@ frmcalculosdirectos::frmcalculosdirectos(CamposMapa& campos, int alvo, QWidget* 
 void frmcalculosdirectos::ok() {
     const PosicaoDirecta p = LePosicaoDirecta(m_txtvalor->text());
     if (!p.ok) {
-        // A text that cannot be read is never written as 0º Carneiro.
+        // A text that cannot be read is never written as 0º Carneiro. The box grows to show the
+        // whole of the reason.
         m_erro->setText(p.erro);
+        m_erro->setMinimumHeight(m_erro->heightForWidth(m_erro->width()));
+        adjustSize();
         return;
     }
     m_campos.PosPlaneta[size_t(m_alvo)] = p.texto;

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -48,6 +49,11 @@ frmMain::frmMain(QWidget* pai) : QMainWindow(pai) {
     v->addWidget(m_painel, 1);
     setCentralWidget(centro);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    m_lblDesactualizado = new QLabel(QStringLiteral("Desactualizado — F5 para calcular"));
+    m_lblDesactualizado->setObjectName(QStringLiteral("lblDesactualizado"));
+    m_lblDesactualizado->setStyleSheet(QStringLiteral("color: #8a1c00; font-weight: bold; padding: 0 6px;"));
+    m_lblDesactualizado->hide();
+    statusBar()->addPermanentWidget(m_lblDesactualizado);
 
     ligaCampos();
     ligaDesenho();
@@ -142,7 +148,7 @@ void frmMain::criaMenus() {
     auto* barra = menuBar();
     auto a = [this](const char* n) { return accao(QString::fromLatin1(n)); };
 
-    m_mnuArquivo = barra->addMenu(QStringLiteral("&Arquivo"));
+    m_mnuArquivo = barra->addMenu(QStringLiteral("&Ficheiro"));
     m_mnuArquivo->addAction(a("mnuFileNew"));
     m_mnuArquivo->addAction(a("mnuFileOpen"));
     m_mnuArquivo->addAction(a("mnuopenother"));
@@ -340,6 +346,7 @@ bool frmMain::Novo() {
     EnableButtons(false);
     actualizaComandos();
     MostraVista(0);
+    m_txtNome->setFocus(); // a new chart begins with the native's name
     return true;
 }
 
@@ -378,7 +385,7 @@ bool frmMain::AbreMapa(const QString& caminho) {
     // Told once the chart is on screen: a box opened while loading would let the empty
     // fields be read back over the chart.
     if (ok && !m_sessao.avisoAbertura().isEmpty())
-        CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao() + QStringLiteral(" OpenFile"), m_sessao.avisoAbertura());
+        CaixaMensagens().Mostra(IconeMsg::Informacao, TituloAplicacao() + QStringLiteral(" - Abrir mapa"), m_sessao.avisoAbertura());
     return ok;
 }
 

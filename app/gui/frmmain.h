@@ -95,7 +95,8 @@ private:
     void actualizaFusoDescrito();
     void cuspideDeixada(int k);
     void posicaoClicada(int k);
-    void actualizaEstado();
+    void actualizaEstado(); // the title, status line and wheel say whether the chart is out of date
+    bool confirmaPosicoes(); // asked before a chart out of date leaves the window
     bool perguntaGuardar();
     void calcula();
     void refaz();
@@ -109,7 +110,7 @@ private:
     void exportaPdf();
     void importaAaf();
     void exportaAaf();
-    void imprime(int que);
+    void imprime(int que, QWidget* origem = nullptr); // origem: the window asking, over which boxes open
     void actualizacaoOnline();
     void lancaCompanheiro(const QString& programa, bool comMapa);
     void mostraAjuda(bool procurar);
@@ -186,6 +187,8 @@ private:
     QLabel* m_anjo = nullptr;
     QLabel* m_lblesclarecedor = nullptr;
     QLabel* m_Eclipse = nullptr;
+    QLabel* m_lblDesactualizado = nullptr;
+    bool m_desenhadoDesactualizado = false;
 
     // View 4.
     std::array<QLabel*, 7> m_partes{};

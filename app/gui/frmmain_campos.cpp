@@ -64,6 +64,17 @@ void frmMain::ligaCampos() {
         connect(c, &QLineEdit::textChanged, this, [this, c] {
             actualizaAviso(c, false);
             actualizaComandos();
+            if (m_aMostrar)
+                return;
+            // Whatever route changed a birth datum (typed, pasted, the atlas), the chart on
+            // screen says at once whether its positions still belong to the data shown.
+            CamposMapa& m = m_sessao.campos();
+            m.txtData = m_txtData->text();
+            m.txtHora = m_txtHora->text();
+            m.FusoHorario = m_FusoHorario->text();
+            m.txtLatitude = m_txtLatitude->text();
+            m.txtlongitude = m_txtlongitude->text();
+            actualizaEstado();
         });
     connect(m_txtlocal, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (t.isEmpty())
@@ -169,6 +180,22 @@ void frmMain::MostraCampos() {
         actualizaAviso(it.key(), false);
     actualizaFusoDescrito();
     m_aMostrar = false;
+    actualizaEstado();
+}
+
+void frmMain::actualizaEstado() {
+    const bool desactualizado = m_sessao.desactualizado();
+    setWindowTitle(desactualizado ? TituloAplicacao() + QStringLiteral(" — mapa desactualizado") : TituloAplicacao());
+    m_lblDesactualizado->setVisible(desactualizado);
+    if (desactualizado != m_desenhadoDesactualizado)
+        Redesenha();
+}
+
+bool frmMain::confirmaPosicoes() {
+    leCampos();
+    const bool ok = m_sessao.ConfirmaPosicoes();
+    MostraCampos();
+    return ok;
 }
 
 void frmMain::mostraPosicoes() {
@@ -229,9 +256,10 @@ void frmMain::validaCampo(QLineEdit* campo) {
 void frmMain::actualizaComandos() {
     const CamposMapa& c = m_sessao.campos();
     EnableButtons(c.mapaAberto);
-    // A new chart typed by hand needs the positions view before anything is cast.
+    // A new chart typed by hand needs the positions view before anything is cast, and the way
+    // back to the birth data from it.
     if (!c.mapaAberto && c.optwrite != 2)
-        for (const char* n : {"mnudata", "tb_data"})
+        for (const char* n : {"mnudata", "tb_data", "mnuprofile", "tb_id"})
             accao(QString::fromLatin1(n))->setEnabled(true);
     const bool completos = dadosCompletos();
     accao(QStringLiteral("mnucalcular"))->setEnabled(completos);
@@ -254,8 +282,12 @@ void frmMain::campoDeixado(QLineEdit* campo) {
         MostraCampos();
     }
     // The zone was entered to cast; cast again when it changed, so that the positions shown
-    // and saved are those of the zone typed.
-    if (campo == m_FusoHorario && m_textoAoEntrar.value(campo) != campo->text() && calculaNoFuso())
+    // and saved are those of the zone typed. Any other birth datum changed after a cast casts
+    // again as it is left, the same way.
+    const bool nascimento = campo == m_txtData || campo == m_txtHora || campo == m_FusoHorario ||
+                            campo == m_txtLatitude || campo == m_txtlongitude;
+    if (nascimento && m_textoAoEntrar.value(campo) != campo->text() &&
+        (campo == m_FusoHorario || m_sessao.campos().mapaAberto) && calculaNoFuso())
         calcula();
 }
 

@@ -3,6 +3,7 @@
 #include "frmmain.h"
 
 #include "arranque.h"
+#include "caixaqt.h"
 #include "desenhos.h"
 #include "escolhaficheiro.h"
 #include "folha.h"
@@ -44,6 +45,24 @@ QPrinter& impressoraPrograma() {
 }
 
 bool gravaBmp(const QImage& imagem, const QString& caminho) { return SalvarImagem(imagem, caminho); }
+
+// A picture whose positions no longer belong to the birth data: greyed, with what to do.
+void marcaDesactualizado(QImage& imagem) {
+    QPainter p(&imagem);
+    const QRectF area(QPointF(0, 0), imagem.deviceIndependentSize());
+    p.fillRect(area, QColor(128, 128, 128, 150));
+    QFont f = p.font();
+    f.setPixelSize(std::max(12, int(area.width() / 26)));
+    f.setBold(true);
+    p.setFont(f);
+    const QString texto = QStringLiteral("Desactualizado — F5 para calcular");
+    QRectF caixa = p.boundingRect(area, Qt::AlignCenter, texto).adjusted(-12, -8, 12, 8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 230));
+    p.drawRoundedRect(caixa, 6, 6);
+    p.setPen(QColor(0x8a, 0x1c, 0x00));
+    p.drawText(area, Qt::AlignCenter, texto);
+}
 } // namespace
 
 QFont fonteSimbolos(int pontos) { return FonteDesenho(FONTE_SIGIL, pontos); }
@@ -115,6 +134,7 @@ void frmMain::ligaDesenho() {
 
 void frmMain::Redesenha() {
     CamposMapa& c = m_sessao.campos();
+    m_desenhadoDesactualizado = m_sessao.desactualizado();
     if (!c.mapaAberto) {
         m_Mapa->limpa();
         m_aspectospic->limpa();
@@ -134,6 +154,10 @@ void frmMain::Redesenha() {
         r = RedrawChart(sRoda, &sGrelha, m_sessao.mapa(), true, m_fundoMapa, m_fundoGrelha);
         sRoda.Termina();
         sGrelha.Termina();
+    }
+    if (m_desenhadoDesactualizado) {
+        marcaDesactualizado(roda);
+        marcaDesactualizado(grelha);
     }
     m_Mapa->defineImagem(roda);
     m_aspectospic->defineImagem(grelha);
@@ -163,6 +187,8 @@ void frmMain::abreOutro() {
 }
 
 void frmMain::exportaImagem(bool aspectos) {
+    if (!confirmaPosicoes())
+        return;
     Redesenha();
     const QString nome = m_sessao.campos().txtNome;
     const QString caminho = ShowFileDialog(this, true, FicheiroImagem,
@@ -172,6 +198,8 @@ void frmMain::exportaImagem(bool aspectos) {
 }
 
 void frmMain::exportaResumo() {
+    if (!confirmaPosicoes())
+        return;
     leCampos();
     const QString caminho = ShowFileDialog(this, true, FicheiroResumo, m_sessao.campos().txtNome);
     if (!caminho.isEmpty())
@@ -179,6 +207,8 @@ void frmMain::exportaResumo() {
 }
 
 void frmMain::exportaTudo(bool comRelatorio) {
+    if (!confirmaPosicoes())
+        return;
     leCampos();
     const QString caminho = ShowFileDialog(this, true, FicheiroResumo, m_sessao.campos().txtNome);
     if (caminho.isEmpty())
@@ -202,12 +232,16 @@ void frmMain::preparaImpressao() {
     d.exec();
 }
 
-void frmMain::imprime(int que) {
+void frmMain::imprime(int que, QWidget* origem) {
+    QWidget* pai = origem ? origem : this;
+    const DonoDasCaixas dono(pai);
+    if (!confirmaPosicoes())
+        return;
     leCampos();
     Redesenha();
     QPrinter& impressora = impressoraPrograma();
     QString destinoPdf;
-    if (!PreparaImpressora(this, impressora, m_sessao.campos().txtNome, &destinoPdf))
+    if (!PreparaImpressora(pai, impressora, m_sessao.campos().txtNome, &destinoPdf))
         return;
     impressora.setDocName(TituloAplicacao() + QStringLiteral(" - ") + m_sessao.campos().txtNome);
     switch (que) {
@@ -291,7 +325,7 @@ void frmMain::mostraAjuda(bool procurar) {
     if (!m_ajuda)
         m_ajuda = new JanelaAjuda(this);
     if (!m_ajuda->abre(m_ficheiroAjuda)) {
-        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao() + (procurar ? QStringLiteral(" Help") : QString()),
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao() + (procurar ? QStringLiteral(" - Ajuda") : QString()),
                                 QStringLiteral("Não foi possível abrir a ajuda: ") + m_ficheiroAjuda);
         return;
     }

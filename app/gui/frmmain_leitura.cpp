@@ -6,6 +6,7 @@
 #include "escolhaficheiro.h"
 #include "folha.h"
 #include "frmcalculos.h"
+#include "frmglobal.h"
 #include "frmlocais.h"
 #include "frmoptions.h"
 #include "frmread.h"
@@ -24,6 +25,7 @@
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QToolButton>
 
 frmread* frmMain::leitura() {
     if (!m_leitura) {
@@ -31,7 +33,7 @@ frmread* frmMain::leitura() {
         m_leitura->defineEditor(m_temGlosador);
         m_leitura->defineRoda([this] { return RodaDoRelatorio(m_sessao.mapa()); });
         connect(m_leitura, &frmread::pedeOpcoes, this, [this] { abreOpcoes(1); });
-        connect(m_leitura, &frmread::pedeImpressao, this, [this] { imprime(3); });
+        connect(m_leitura, &frmread::pedeImpressao, this, [this] { imprime(3, m_leitura); });
     }
     return m_leitura;
 }
@@ -56,6 +58,8 @@ void frmMain::abreLeitura() {
                                 QStringLiteral("Tem de abrir ou criar um perfil astrologico antes de ler a sua observação"));
         return;
     }
+    if (!confirmaPosicoes())
+        return;
     Redesenha();
     leitura()->defineEstado(statusBar()->currentMessage());
     leitura()->AutoInterpretacao(m_sessao);
@@ -79,6 +83,8 @@ bool frmMain::guardaRelatorio(const QString& caminho) {
 }
 
 void frmMain::exportaRelatorio() {
+    if (!confirmaPosicoes())
+        return;
     const QString caminho = ShowFileDialog(this, true, FicheiroRelatorio, m_sessao.campos().txtNome);
     if (!caminho.isEmpty())
         guardaRelatorio(caminho);
@@ -101,6 +107,14 @@ void frmMain::imprimeRelatorio(QPrinter& impressora, bool tudo) {
 }
 
 void frmMain::opcoesConfirmadas() {
+    // New orbs or options change the aspects: every view that shows them follows at once.
+    if (m_sessao.campos().mapaAberto) {
+        for (int k = 0; k < 13; ++k)
+            if (m_botoesInfo[size_t(k)]->isChecked())
+                ShowInfo(k + 1);
+        if (m_global && m_global->isVisible())
+            abreGlobal(m_global->modo());
+    }
     if (m_leitura && m_leitura->isVisible())
         m_leitura->AutoInterpretacao(m_sessao);
 }
@@ -145,6 +159,10 @@ void frmMain::usaLocal(const LocalAtlas& l) {
     m_localAtlas = l;
     m_fusoDoAtlas.reset();
     aplicaFusoAtlas();
+    // A place changed after a cast moves the whole chart: cast again where the mode says so,
+    // otherwise the chart is left marked out of date.
+    if (m_sessao.campos().mapaAberto && calculaNoFuso())
+        calcula();
 }
 
 void frmMain::aplicaFusoAtlas() {

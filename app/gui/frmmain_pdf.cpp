@@ -11,7 +11,8 @@
 #include <QTextEdit>
 
 void frmMain::exportaPdf() {
-    leCampos();
+    if (!confirmaPosicoes())
+        return;
     const QString caminho = ShowFileDialog(this, true, FicheiroPdf, m_sessao.campos().txtNome);
     if (caminho.isEmpty())
         return;

@@ -2,8 +2,10 @@
 
 #include "ajusteecra.h"
 #include "arranque.h"
+#include "caixaqt.h"
 #include "documento.h"
 #include "escolhaficheiro.h"
+#include "impressao.h"
 #include "mensagens.h"
 #include "opcoes.h"
 #include "paginacao.h"
@@ -304,6 +306,7 @@ void frmread::marcaGuardado() {
 }
 
 bool frmread::PodeDescartar() {
+    const DonoDasCaixas dono(this);
     const bool relatorio = m_txtRTF->document()->isModified();
     const bool pessoal = m_txtRTF2->document()->isModified() && TemTextoPessoal(*m_txtRTF2->document());
     if (!relatorio && !pessoal)
@@ -422,6 +425,7 @@ void frmread::refazer() {
 }
 
 bool frmread::SaveInterpretacao(const QString& caminhoDado) {
+    const DonoDasCaixas dono(this);
     const QString caminho =
         caminhoDado.isEmpty() ? ShowFileDialog(this, true, FicheiroRelatorio, m_nomeProposto)
                               : caminhoDado;
@@ -442,6 +446,7 @@ bool frmread::SaveInterpretacao(const QString& caminhoDado) {
 }
 
 bool frmread::Importa(const QString& caminhoDado) {
+    const DonoDasCaixas dono(this);
     const QString caminho = caminhoDado.isEmpty() ? ShowFileDialog(this, false, FicheiroRelatorio) : caminhoDado;
     if (caminho.isEmpty())
         return false;
@@ -483,7 +488,7 @@ bool frmread::Importa(const QString& caminhoDado) {
 
 void frmread::Imprime(QPrinter& impressora) {
     QTextDocument junto;
-    JuntaInterpretacao(*m_txtRTF->document(), *m_txtRTF2->document(), junto);
+    InterpretacaoImpressa(*m_txtRTF->document(), *m_txtRTF2->document(), junto);
     CopiaRodaRelatorio(*m_txtRTF->document(), junto);
     ImprimeDocumento(junto, impressora);
 }

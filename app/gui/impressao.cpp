@@ -3,6 +3,7 @@
 #include "camposmapa.h"
 #include "documento.h"
 #include "escolhaficheiro.h"
+#include "folha.h"
 #include "gravacao.h"
 #include "mapa.h"
 #include "mensagens.h"
@@ -88,7 +89,7 @@ bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomePr
                                 QStringLiteral("Não há nenhuma impressora instalada.\nDeseja guardar a impressão num ficheiro PDF?"),
                                 BotoesMsg::SimNao) != RespostaMsg::Sim)
         return false;
-    const QString caminho = ComExtensao(ShowFileDialog(pai, true, 99, nomeProposto), QStringLiteral(".pdf"));
+    const QString caminho = ComExtensao(ShowFileDialog(pai, true, FicheiroPdf, nomeProposto), QStringLiteral(".pdf"));
     if (caminho.isEmpty())
         return false;
     // The printer writes its file as it goes; it prints to a scratch file, which the checked
@@ -103,6 +104,7 @@ bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomePr
     rascunho.close();
     impressora.setOutputFormat(QPrinter::PdfFormat);
     impressora.setOutputFileName(rascunho.fileName());
+    impressora.setPageLayout(PaginaPdf()); // the page of the chart's PDF
     *destinoPdf = caminho;
     return true;
 }
@@ -147,8 +149,22 @@ void DocumentoTudo(const CamposMapa& campos, Mapa& mapa, const QImage& roda, con
         img.setHeight(img.width() * logico.height() / std::max(1.0, logico.width()));
         c.insertImage(img);
     }
-    QTextDocument junto;
-    JuntaInterpretacao(relatorio, pessoal, junto);
     c.insertBlock(quebra);
-    c.insertFragment(QTextDocumentFragment(&junto));
+    c.insertFragment(QTextDocumentFragment(&relatorio));
+    if (TemTextoPessoal(pessoal)) {
+        c.insertBlock();
+        c.insertFragment(QTextDocumentFragment(&pessoal));
+    }
+}
+
+void InterpretacaoImpressa(const QTextDocument& relatorio, const QTextDocument& pessoal, QTextDocument& destino) {
+    // Whole fragments, not block by block: the report's tables stay tables on paper.
+    destino.clear();
+    destino.setDefaultFont(relatorio.defaultFont());
+    QTextCursor c(&destino);
+    c.insertFragment(QTextDocumentFragment(&relatorio));
+    if (TemTextoPessoal(pessoal)) {
+        c.insertBlock();
+        c.insertFragment(QTextDocumentFragment(&pessoal));
+    }
 }

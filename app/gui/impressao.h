@@ -19,6 +19,10 @@ void DocumentoResumo(const CamposMapa& campos, Mapa& mapa, QTextDocument& doc);
 void DocumentoTudo(const CamposMapa& campos, Mapa& mapa, const QImage& roda, const QImage& grelha,
                    const QTextDocument& relatorio, const QTextDocument& pessoal, QTextDocument& doc);
 
+// The reading window's report and personal part as they are printed: one document, the
+// report's tables and images kept (its resources are the caller's to copy).
+void InterpretacaoImpressa(const QTextDocument& relatorio, const QTextDocument& pessoal, QTextDocument& destino);
+
 // A printer ready to print: the installed default one, or, with none installed, a PDF file the
 // user chose (destinoPdf), printed first to a scratch file. False when the user cancelled.
 bool PreparaImpressora(QWidget* pai, QPrinter& impressora, const QString& nomeProposto, QString* destinoPdf);

@@ -29,6 +29,37 @@ bool SessaoMapa::alterado() const {
 
 bool SessaoMapa::dadosPorCalcular() const { return dadosNascimento(m_campos) != m_dadosCalculados; }
 
+bool SessaoMapa::desactualizado() const {
+    return m_campos.mapaAberto && !m_dadosCalculados.isNull() && dadosPorCalcular();
+}
+
+void SessaoMapa::mantemPosicoes() {
+    if (m_campos.mapaAberto)
+        m_dadosCalculados = dadosNascimento(m_campos);
+}
+
+bool SessaoMapa::ConfirmaPosicoes() {
+    if (!desactualizado())
+        return true;
+    const RespostaMsg r = CaixaMensagens().Mostra(
+        IconeMsg::Pergunta, TituloAplicacao(),
+        QStringLiteral("Os dados de nascimento foram alterados depois do cálculo: as posições do mapa já não lhes "
+                       "correspondem.\nDeseja calcular o mapa de novo?\n\n"
+                       "Sim: calcula as posições para os dados actuais.\n"
+                       "Não: mantém as posições como estão (por exemplo, escritas à mão)."),
+        BotoesMsg::SimNaoCancelar);
+    if (r == RespostaMsg::Cancelar)
+        return false;
+    if (r == RespostaMsg::Nao) {
+        mantemPosicoes();
+        return true;
+    }
+    if (!Calcula())
+        return false;
+    m_campos.optwrite = 2; // computed now, whatever way they were obtained before
+    return true;
+}
+
 void SessaoMapa::marcaGuardado() {
     m_alterado = false;
     m_bytesGuardados = BytesMapa(m_campos);
@@ -110,6 +141,8 @@ bool SessaoMapa::RefazComEscolha() {
 }
 
 bool SessaoMapa::Guarda() {
+    if (!ConfirmaPosicoes())
+        return false;
     const bool ok = GuardaMapa(m_campos, m_escolhe ? m_escolhe : [] { return QString(); });
     if (ok)
         marcaGuardado();
@@ -117,6 +150,8 @@ bool SessaoMapa::Guarda() {
 }
 
 bool SessaoMapa::GuardaComo() {
+    if (!ConfirmaPosicoes())
+        return false;
     const bool ok = FileSaveAs(m_campos, m_escolhe ? m_escolhe : [] { return QString(); });
     if (ok)
         marcaGuardado();
@@ -124,7 +159,9 @@ bool SessaoMapa::GuardaComo() {
 }
 
 bool SessaoMapa::GuardaAutomatico() {
-    if (!m_campos.mapaAberto || m_campos.caminhoFicheiro.isEmpty() || !m_campos.caminhoValido || !alterado())
+    // Never the new birth data over the old positions, unasked.
+    if (!m_campos.mapaAberto || m_campos.caminhoFicheiro.isEmpty() || !m_campos.caminhoValido || !alterado() ||
+        desactualizado())
         return false;
     const bool ok = SaveToFile(m_campos.caminhoFicheiro, m_campos);
     if (ok)

@@ -28,6 +28,15 @@ public:
     void marcaAlterado() { m_alterado = true; }
     // The birth data differ from those of the positions shown (never cast, or edited since).
     bool dadosPorCalcular() const;
+    // The positions shown are those of other birth data than the fields now hold (edited after
+    // the cast or after the file was read). Positions typed by hand for a chart never cast or
+    // read are the user's, whatever the data.
+    bool desactualizado() const;
+    // The positions stay as they are, taken from now on as those of the birth data shown.
+    void mantemPosicoes();
+    // Before a chart out of date is saved, printed, exported or read: cast it again, keep its
+    // positions, or stop. True when the caller may go on.
+    bool ConfirmaPosicoes();
 
     // The question before the open chart is left; true when the caller may go on (saved,
     // or the user chose not to save). Nothing is asked without changes; birth data typed

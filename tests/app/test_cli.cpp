@@ -77,7 +77,7 @@ private slots:
         QTest::newRow("motor com abrir") << QStringList{"--abrir", "x.anc", "--motor", "preciso"} << 2 << "não se aplicam";
         // An image format the tool does not write is a bad command line, refused before casting.
         QTest::newRow("roda em jpg") << lisboa + QStringList{"--roda", "r.jpg"} << 2 << ".png, .bmp ou .svg";
-        QTest::newRow("ficheiro em falta") << QStringList{"--abrir", "/nao/existe.anc"} << 1 << "Erro numero 53";
+        QTest::newRow("ficheiro em falta") << QStringList{"--abrir", "/nao/existe.anc"} << 1 << QString::fromUtf8("Ficheiro não encontrado: /nao/existe.anc");
         // The zone of the birth's date is filled from the atlas; an ambiguous or unknown name
         // lists the candidates. Lisbon's clocks went from 1h to 2h on 27/3/2022 and back on 30/10/2022.
         QTest::newRow("atlas com região")

@@ -292,10 +292,13 @@ private slots:
         QCOMPARE(caixa.chamadas.size(), 1);
         const auto& aviso = caixa.chamadas[0];
         QCOMPARE(aviso.icone, IconeMsg::Exclamacao);
-        QCOMPARE(aviso.titulo, QString("Natalis OpenFile"));
-        QVERIFY2(aviso.texto.startsWith(QString("Erro numero %1\n").arg(erro)) &&
-                     aviso.texto.contains(QString::fromUtf8("está danificado e foi deixado como estava")) && aviso.texto.contains(registo),
+        QCOMPARE(aviso.titulo, QString("Natalis - Abrir mapa"));
+        // Said in plain words, with no error number for the user to look up.
+        QVERIFY2(aviso.texto.startsWith(QString::fromUtf8("O ficheiro de mapa «danificado.anc» está danificado e foi deixado como estava.\n")) &&
+                     aviso.texto.contains(registo) && !aviso.texto.contains("numero"),
                  qPrintable(aviso.texto));
+        CamposMapa outro;
+        QCOMPARE(LeBytesMapa(bytes, outro), erro);
         QVERIFY(RecentFiles().isEmpty());
         QCOMPARE(c.caminhoFicheiro, caminho);
         QVERIFY(!c.caminhoValido);

@@ -30,7 +30,10 @@ public:
         DefinePastaPrograma(pasta.path());
         SaveOption(0, QString()); // an orb file of an earlier test's folder is not this one's
         DefineRespostaFicheiro(
-            [this](const PedidoFicheiro&) { return respostas.isEmpty() ? QString() : respostas.takeFirst(); });
+            [this](const PedidoFicheiro& p) {
+                pedidos << p;
+                return respostas.isEmpty() ? QString() : respostas.takeFirst();
+            });
     }
     ~AmbienteGui() { DefineRespostaFicheiro({}); }
 
@@ -49,6 +52,7 @@ public:
     QTemporaryDir pasta;
     MensagensGravadas caixa;
     QStringList respostas; // the names the file chooser returns, in turn
+    QList<PedidoFicheiro> pedidos; // what the file chooser was asked, in turn
 
 private:
     CaixaTemporaria m_caixa;

@@ -90,6 +90,24 @@ private slots:
         filho<QPushButton>(&d, "cmdOK")->click();
         QCOMPARE(c.PosPlaneta[7], "15º30'0''Touro");
         QVERIFY(c.lblretrogrado[7]);
+        // Opened again on the value, the form has it selected: what is typed replaces it. An unreadable
+        // text keeps the form open with the whole of its reason in view.
+        frmcalculosdirectos e(c, 7);
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        auto* valor = filho<QLineEdit>(&e, "txtvalor");
+        digita(valor, "quinze graus e meio de Touro, mais ou menos, como vem na efeméride");
+        QTest::keyClick(valor, Qt::Key_Return);
+        QCOMPARE(valor->text(), "quinze graus e meio de Touro, mais ou menos, como vem na efeméride");
+        auto* erro = filho<QLabel>(&e, "lblErro");
+        QApplication::processEvents();
+        QVERIFY(e.isVisible() && !erro->text().isEmpty() && c.PosPlaneta[7] == "15º30'0''Touro");
+        QVERIFY2(erro->height() >= erro->heightForWidth(erro->width()) && e.rect().contains(erro->geometry()),
+                 qPrintable(erro->text()));
+        QTest::keyClick(valor, Qt::Key_A, Qt::ControlModifier);
+        digita(valor, "10º30' Capricórnio");
+        QTest::keyClick(valor, Qt::Key_Return);
+        QCOMPARE(c.PosPlaneta[7], "10º30'0''Capricórnio");
         // The Black Moon form names the two dates to copy, the last days of the month before and of
         // the birth month; 3º over the 30 days of June is 0.1º a day, 15 days after 31 May: 1º30'.
         CamposMapa ln;
@@ -131,7 +149,7 @@ private slots:
         // An unclosed bracket: the message, and no position at all rather than 0º Carneiro.
         campo->setText("(1+2");
         tecla("pad27");
-        QCOMPARE(erro->text(), "Error: Wrong bracket placement!");
+        QCOMPARE(erro->text(), QString::fromUtf8("Erro: parênteses mal colocados!"));
         QVERIFY(posicao->text().isEmpty() && casa->text().isEmpty());
         // Division by zero has no message of the evaluator's own, but is not shown as 0º either.
         campo->setText("1/0");

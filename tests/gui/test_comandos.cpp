@@ -2,6 +2,7 @@
 // (missing folder, full disk keeping the old file), the printed sheet and PDF, leaving an edited chart, update.
 #include "../app/discocheio.h"
 #include "ambientegui.h"
+#include "frmread.h"
 #include "rtf.h"
 
 #include <QPrinterInfo>
@@ -165,6 +166,43 @@ private slots:
         QCOMPARE(imagens(pdf, folhas), 0); // the report after them may show the wheel as a picture
         for (int p = 1; p <= folhas; ++p) QVERIFY(tintaDoDesenho(pdf, p) > 200);
         if (folhas == 2) verificaFolha(pdf, 3, {"Auto - Interpretação"});
+    }
+
+    // The reading printed from its own window (no printer: to a PDF) is laid out as in the chart's PDF: as many
+    // pages as the report there, its tables kept (a row's cells on one line). That PDF's header, for a place far
+    // east and south, keeps every value whole inside the page's margins (18 mm each side).
+    void leituraImpressaComoNoPdf() {
+        if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("há uma impressora instalada nesta máquina");
+        AmbienteGui amb;
+        auto j = janela(true);
+        escreve(j.get(), "txtlocal", "Díli (Timor-Leste), na costa norte da ilha de Timor");
+        escreve(j.get(), "txtLatitude", "8º33'31'' S");
+        escreve(j.get(), "txtlongitude", "125º34'42'' E");
+        filho(j.get(), "txtNome")->setFocus();
+        clicaBarra(j.get(), "tb_read");
+        auto* l = j->findChild<frmread*>();
+        QVERIFY(l && QTest::qWaitForWindowActive(l));
+        amb.caixa.respostas << RespostaMsg::Sim;
+        amb.respostas << amb.em("leitura.pdf") << amb.em("mapa.pdf");
+        clicaBarra(l, "tb_print");
+        // The chooser starts beside the charts, on PDF files, with the chart's name.
+        QVERIFY(!amb.pedidos.isEmpty());
+        QCOMPARE(amb.pedidos.last().pasta, amb.em("logs"));
+        QCOMPARE(amb.pedidos.last().filtro, "Documentos PDF (*.pdf)");
+        QCOMPARE(amb.pedidos.last().proposto, j->sessao().campos().txtNome);
+        j->accao("mnuexportpdf")->trigger();
+        QCOMPARE(paginas(amb.em("leitura.pdf")), paginas(amb.em("mapa.pdf")) - 2);
+        const QString impresso = corre("pdftotext", {"-layout", amb.em("leitura.pdf"), "-"});
+        QVERIFY2(QRegularExpression("Fogo +Terra +Ar +Água").match(impresso).hasMatch(), qPrintable(impresso.left(3000)));
+        const QString caixas = corre("pdftotext", {"-f", "1", "-l", "1", "-bbox", amb.em("mapa.pdf"), "-"});
+        const double largura = QRegularExpression("<page width=\"([\\d.]+)\"").match(caixas).captured(1).toDouble();
+        auto it = QRegularExpression("xMax=\"([\\d.]+)\"").globalMatch(caixas);
+        while (it.hasNext()) QVERIFY(it.next().captured(1).toDouble() <= largura - 18 / 25.4 * 72 + 1);
+        QString texto = corre("pdftotext", {"-f", "1", "-l", "1", amb.em("mapa.pdf"), "-"});
+        texto.replace(QChar(0xA0), ' ').replace('\n', ' ');
+        const QString longitude = "longitude 125º34'42''"; // in degrees, as typed (the field shows it in hours)
+        for (const QString& v : {QString("latitude 8º33'31''S"), longitude, QString("ilha de Timor")})
+            QVERIFY2(texto.contains(v), qPrintable(v + " | " + texto));
     }
 
     // Entering the zone casts with the zone it holds; a zone typed over it casts again when the

@@ -1,6 +1,7 @@
 // The reading window: the report written with its progress bar, formatting on a selection, saving with and
 // without the personal part (read back by unrtf) and importing it again.
 #include "ambientegui.h"
+#include "caixaqt.h"
 #include "frmread.h"
 #include "relatorio.h"
 
@@ -98,6 +99,7 @@ private slots:
         m_amb->caixa.respostas << RespostaMsg::Nao; // do not open it in another program
         m_l->accao("tb_save")->trigger();
         QVERIFY(m_amb->ultima().contains("Deseja abrir este ficheiro"));
+        QCOMPARE(m_amb->pedidos.last().pasta, m_amb->em("logs")); // beside the charts, not in the program's folder
         const QString lidoSo = corre("unrtf", {"--text", m_amb->em("so relatorio.rtf")}, true);
         QVERIFY2(lidoSo.contains("Auto - Interpretação"), qPrintable(lidoSo.left(400)));
         QVERIFY(!lidoSo.contains("Interpretação Pessoal"));
@@ -153,6 +155,37 @@ private slots:
         m_amb->respostas << longo;
         m_l->accao("mnuimport")->trigger();
         QVERIFY(!r->toPlainText().contains("A minha edição") && r->toPlainText().count("linha curta") == 200000);
+    }
+
+    // The reading window's questions open over it, not over the main window (which they would raise over it),
+    // even when the system holds the main window active.
+    void perguntasSobreALeitura_data() {
+        QTest::addColumn<QString>("comando");
+        QTest::newRow("guardar: abrir no programa próprio?") << "mnuExport";
+        QTest::newRow("fechar com edições") << "mnuclose";
+    }
+    void perguntasSobreALeitura() {
+        QFETCH(QString, comando);
+        QVERIFY(m_l && m_l->isVisible());
+        m_l->txtRTF()->moveCursor(QTextCursor::End);
+        m_l->txtRTF()->insertPlainText("Mais uma nota.");
+        CaixaQt real(m_j.get()); // as the program makes it: boxes with no other owner go over the main window
+        DefineCaixaMensagens(&real);
+        QApplication::setActiveWindow(m_j.get());
+        QWidget* sobre = nullptr;
+        QString texto;
+        QTimer::singleShot(50, m_l, [&] {
+            auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!caixa) return;
+            sobre = caixa->parentWidget();
+            texto = caixa->text();
+            QTest::keyClick(caixa, Qt::Key_Escape);
+        });
+        if (comando == "mnuExport") m_amb->respostas << m_amb->em("pergunta.rtf");
+        m_l->accao(qPrintable(comando))->trigger();
+        DefineCaixaMensagens(&m_amb->caixa);
+        QVERIFY2(sobre == m_l, qPrintable(texto));
+        QVERIFY(m_l->isVisible()); // Escape keeps the window and its edits
     }
 };
 

@@ -26,6 +26,8 @@ private slots:
         QCOMPARE(QApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 1024, 700));
         QVERIFY(InstalaTraducaoQt(*qApp)); // as the program does at start: Portugal's Portuguese, not Brazil's
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Create New Folder"), "Criar pasta nova");
+        // The type column of the file chooser names a folder so.
+        QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"), "Pasta");
         m_amb = std::make_unique<AmbienteGui>();
         m_j.reset(Arranca({}, AmbienteGui::opcoesTeste()));
         QVERIFY(m_j && QTest::qWaitForWindowExposed(m_j.get()));

@@ -216,7 +216,8 @@ private slots:
         amb.caixa.chamadas.clear();
         amb.respostas << amb.em("logs/danificado.anc");
         QTest::keyClick(j.get(), Qt::Key_O, Qt::ControlModifier);
-        QVERIFY(amb.perguntou("Erro numero 13"));
+        QVERIFY(amb.perguntou(QString::fromUtf8("O ficheiro de mapa «danificado.anc» está danificado")));
+        QVERIFY2(amb.ultima().contains(QString::fromUtf8("O registo 12 devia ser #TRUE# ou #FALSE# e tem «talvez»")), qPrintable(amb.ultima()));
         QCOMPARE(estado(), antes);
         QCOMPARE(j->accao("mnumap")->isEnabled(), comMapa);
         QCOMPARE(j->sessao().campos().caminhoFicheiro, comMapa ? bom : QString());

@@ -101,8 +101,9 @@ private slots:
     }
     void mensagens() {
         // What the keypad shows for each error code; an arithmetic fault (16) says nothing.
-        const QStringList textos{"Error: Wrong decimal separator placement!", "Error: Wrong syntax!",
-                                 "Error: Wrong sign or bracket placement!", "Error: Wrong bracket placement!", ""};
+        const QStringList textos{"Erro: separador decimal mal colocado!", "Erro: sintaxe errada!",
+                                 QString::fromUtf8("Erro: sinal ou parêntese mal colocado!"),
+                                 QString::fromUtf8("Erro: parênteses mal colocados!"), ""};
         for (int k = 0; k < 5; ++k) QCOMPARE(Evaluator::MensagemErro(1 << k), textos[k]);
         QCOMPARE(Evaluator::MensagemErro(0), QString());
     }
