@@ -401,7 +401,7 @@ QWidget* frmMovela::constroiRetornos() {
     m_lblLocalRetorno->setWordWrap(true);
     esquerda->addWidget(m_lblLocalRetorno);
     auto* locaisBotoes = new QHBoxLayout;
-    auto* doAtlas = new QPushButton(QStringLiteral("Local do &atlas…"));
+    auto* doAtlas = new QPushButton(QStringLiteral("Local do atla&s…"));
     doAtlas->setObjectName(QStringLiteral("btnLocalRetorno"));
     auto* doNascimento = new QPushButton(QStringLiteral("Local do &nascimento"));
     doNascimento->setObjectName(QStringLiteral("btnLocalNascimento"));
