@@ -13,6 +13,7 @@
 #include "possigno.h"
 #include "progressoes.h"
 #include "rodadupla.h"
+#include "simbolos.h"
 #include "textosmovela.h"
 
 #include <QtWidgets>
@@ -37,7 +38,7 @@ public:
     }
 };
 
-// "12°34′ Carneiro"
+// "12°34′ Carneiro", with the names of Portugal a reader expects ("Caranguejo").
 QString Graus(double longitude) {
     const double l = Reduz360(longitude);
     const int minutos = int(std::floor(l * 60.0 + 1e-9));
@@ -45,7 +46,7 @@ QString Graus(double longitude) {
     return QStringLiteral("%1°%2′ %3")
         .arg((minutos % 1800) / 60)
         .arg(minutos % 60, 2, 10, QLatin1Char('0'))
-        .arg(NomeSigno(signo));
+        .arg(Simbolos::NomeSignoLeitor(signo));
 }
 
 QString Orbe(double graus) {
