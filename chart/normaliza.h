@@ -47,3 +47,14 @@ QString FusoParaLeitor(const QString& guardado);
 // A stored longitude (hours of time, west positive) in degrees of arc: "0h33'40.8'' W" →
 // "8º25'12'' W"; a text that cannot be read is shown as it stands.
 QString LongitudeParaLeitor(const QString& guardada);
+
+// The birth instant and place that a chart's fields hold, read as the window reads them.
+struct NascimentoLido {
+    double jd = 0.0;             // universal time
+    double fuso = 0.0;           // hours east
+    double latitude = 0.0;       // degrees, north positive
+    double longitudeLeste = 0.0; // degrees, east positive
+};
+struct CamposMapa;
+// False, with the first field's reason, when a field cannot be read.
+bool LeNascimento(const CamposMapa& campos, NascimentoLido& lido, QString* erro = nullptr);

@@ -1,5 +1,7 @@
 // Readers of the birth date, the clock time and the time zone.
 #include "normaliza.h"
+#include "camposmapa.h"
+#include "tempo.h"
 #include "mensagens.h"
 #include "normalizaleitura.h"
 
@@ -153,4 +155,22 @@ QString FusoParaLeitor(const QString& guardado) {
     const long long total = std::llround(n.valor * 3600.0), a = total < 0 ? -total : total;
     return (total < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) +
            QStringLiteral("%1h%2'%3''").arg(a / 3600).arg(a / 60 % 60).arg(a % 60);
+}
+
+bool LeNascimento(const CamposMapa& campos, NascimentoLido& lido, QString* erro) {
+    const Normalizado data = NormalizaData(campos.txtData), hora = NormalizaHora(campos.txtHora);
+    const Normalizado fuso = NormalizaFuso(campos.FusoHorario), lat = NormalizaLatitude(campos.txtLatitude),
+                      lon = NormalizaLongitude(campos.txtlongitude);
+    for (const Normalizado* n : {&data, &hora, &fuso, &lat, &lon})
+        if (!n->ok) {
+            if (erro) *erro = n->erro;
+            return false;
+        }
+    RegistoTempo t = LerDataHora(data.texto, hora.texto);
+    t.fuso = fuso.valor;
+    lido.jd = DiaJuliano0h(t.dia, t.mes, t.ano) + FraccaoDia(t);
+    lido.fuso = fuso.valor;
+    lido.latitude = lat.valor;
+    lido.longitudeLeste = -15.0 * lon.valor;
+    return true;
 }

@@ -86,22 +86,14 @@ double PontoMedio(double a, double b) {
 }
 
 bool PessoaDoMapa(const CamposMapa& campos, Mapa& mapa, Pessoa& pessoa, QString* erro) {
-    const Normalizado data = NormalizaData(campos.txtData), hora = NormalizaHora(campos.txtHora);
-    const Normalizado fuso = NormalizaFuso(campos.FusoHorario), lat = NormalizaLatitude(campos.txtLatitude),
-                      lon = NormalizaLongitude(campos.txtlongitude);
-    for (const Normalizado* n : {&data, &hora, &fuso, &lat, &lon})
-        if (!n->ok) {
-            if (erro) *erro = n->erro;
-            return false;
-        }
-    RegistoTempo t = LerDataHora(data.texto, hora.texto);
-    t.fuso = fuso.valor;
+    NascimentoLido n;
+    if (!LeNascimento(campos, n, erro)) return false;
     pessoa = Pessoa{};
     pessoa.nome = campos.txtNome;
     pessoa.masculino = campos.sexoMasculino;
-    pessoa.jd = DiaJuliano0h(t.dia, t.mes, t.ano) + FraccaoDia(t);
-    pessoa.latitude = lat.valor;
-    pessoa.longitudeLeste = -15.0 * lon.valor;
+    pessoa.jd = n.jd;
+    pessoa.latitude = n.latitude;
+    pessoa.longitudeLeste = n.longitudeLeste;
     pessoa.escolha = campos.escolha;
     for (int i = 0; i < 12; ++i) {
         pessoa.pontos[size_t(i)] = Reduz360Graus(mapa.Corpo(i).Posicao().ValorGraus());

@@ -26,23 +26,15 @@ double Natal::Longitude(int codigo) const {
 }
 
 bool NatalDoMapa(const CamposMapa& campos, Mapa& mapa, Natal& natal, QString* erro) {
-    const Normalizado data = NormalizaData(campos.txtData), hora = NormalizaHora(campos.txtHora);
-    const Normalizado fuso = NormalizaFuso(campos.FusoHorario), lat = NormalizaLatitude(campos.txtLatitude),
-                      lon = NormalizaLongitude(campos.txtlongitude);
-    for (const Normalizado* n : {&data, &hora, &fuso, &lat, &lon})
-        if (!n->ok) {
-            if (erro) *erro = n->erro;
-            return false;
-        }
-    RegistoTempo t = LerDataHora(data.texto, hora.texto);
-    t.fuso = fuso.valor;
+    NascimentoLido n;
+    if (!LeNascimento(campos, n, erro)) return false;
     natal = Natal{};
     natal.nome = campos.txtNome;
     natal.masculino = campos.sexoMasculino;
-    natal.jd = DiaJuliano0h(t.dia, t.mes, t.ano) + FraccaoDia(t);
-    natal.fuso = fuso.valor;
-    natal.latitude = lat.valor;
-    natal.longitudeLeste = -15.0 * lon.valor;
+    natal.jd = n.jd;
+    natal.fuso = n.fuso;
+    natal.latitude = n.latitude;
+    natal.longitudeLeste = n.longitudeLeste;
     natal.casas = campos.escolha.casas;
     for (int i = 0; i < 12; ++i)
         natal.pontos.push_back({i, Reduz360(mapa.Corpo(i).Posicao().ValorGraus())});
