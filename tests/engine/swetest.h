@@ -54,3 +54,20 @@ inline std::optional<SaidaSwetest> CorreSwetest(const QString& dataUT, const QSt
     s.vertice = valores[27].first;
     return s;
 }
+
+inline bool TemSwetest() { return !QStandardPaths::findExecutable(QStringLiteral("swetest")).isEmpty(); }
+
+struct CorpoSwetest {
+    double longitude = -1000.0, velocidade = 0.0; // -1000: swetest gave nothing
+};
+// swetest's apparent longitude and speed of one body (0..9, 10 the true node) at a Julian day
+// in universal time.
+inline CorpoSwetest SwetestNoDia(double jd, int corpo) {
+    QProcess p;
+    const QString planeta = corpo == 10 ? QStringLiteral("t") : QString::number(corpo);
+    p.start(QStringLiteral("swetest"), {QStringLiteral("-j%1").arg(jd, 0, 'f', 8), QStringLiteral("-ut"),
+                                        QStringLiteral("-p") + planeta, QStringLiteral("-fls"), QStringLiteral("-head")});
+    p.waitForFinished(10000);
+    const QStringList v = QString::fromLatin1(p.readAllStandardOutput()).simplified().split(QLatin1Char(' '));
+    return v.size() >= 2 ? CorpoSwetest{v[0].toDouble(), v[1].toDouble()} : CorpoSwetest{};
+}

@@ -1,6 +1,7 @@
 // Movela worked as a user works it: a chart opened, the period computed, filtered, sorted and a
 // line opened at its exact moment; the moment's aspects against swetest; a solar return saved
 // and read back as a chart; every text of movela.mdb expanded; natalis-cli's period list.
+#include "../engine/swetest.h"
 #include "../gui/ambientegui.h"
 #include "aspectos.h"
 #include "ficheiromapa.h"
@@ -9,16 +10,7 @@
 #include "textosmovela.h"
 
 namespace {
-// swetest's longitude of a body (0..9) at a UT instant.
-double Swetest(double jd, int corpo) {
-    QProcess p;
-    p.start("swetest", {QString("-j%1").arg(jd, 0, 'f', 8), "-ut", "-p" + QString::number(corpo), "-fl", "-head"});
-    p.waitForFinished(10000);
-    bool ok = false;
-    const double l = QString::fromLatin1(p.readAllStandardOutput()).trimmed().toDouble(&ok);
-    return ok ? l : -1000.0;
-}
-bool TemSwetest() { return !QStandardPaths::findExecutable("swetest").isEmpty(); }
+double Swetest(double jd, int corpo) { return SwetestNoDia(jd, corpo).longitude; }
 // How far a body is from the exact aspect to a natal longitude, in arc seconds.
 double Falta(double transito, double natal, int tipo) {
     const double a = AnguloAspecto(tipo);

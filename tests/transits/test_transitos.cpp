@@ -10,6 +10,8 @@
 #include "tempo.h"
 #include "transitos.h"
 
+#include "../engine/swetest.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -17,22 +19,8 @@
 namespace {
 constexpr double SEGUNDO = 1.0 / 3600.0;
 
-struct Referencia {
-    double longitude = 0.0, velocidade = 0.0;
-};
-
-// swetest's apparent longitude and speed of a body (0..9, 10 the true node) at a UT instant.
-Referencia Swetest(double jd, int corpo) {
-    QProcess p;
-    const QString planeta = corpo == 10 ? QStringLiteral("t") : QString::number(corpo);
-    p.start(QStringLiteral("swetest"), {QStringLiteral("-j%1").arg(jd, 0, 'f', 8), QStringLiteral("-ut"),
-                                        QStringLiteral("-p") + planeta, QStringLiteral("-fls"), QStringLiteral("-head")});
-    p.waitForFinished(10000);
-    const QStringList v = QString::fromLatin1(p.readAllStandardOutput()).simplified().split(QLatin1Char(' '));
-    return v.size() >= 2 ? Referencia{v[0].toDouble(), v[1].toDouble()} : Referencia{-1000.0, 0.0};
-}
-
-bool TemSwetest() { return !QStandardPaths::findExecutable(QStringLiteral("swetest")).isEmpty(); }
+using Referencia = CorpoSwetest;
+Referencia Swetest(double jd, int corpo) { return SwetestNoDia(jd, corpo); }
 
 double Jd(int d, int m, int a, double horas = 0.0) { return DiaJuliano0h(d, m, a) + horas / 24.0; }
 
