@@ -530,7 +530,7 @@ void frmread::alinha(Qt::Alignment a) {
 }
 
 void frmread::seleccaoMudou() {
-    if (EmEscrita)
+    if (EmEscrita())
         return;
     QTextEdit* e = focada();
     const QTextCursor c = e->textCursor();
