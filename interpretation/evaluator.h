@@ -24,7 +24,6 @@ public:
 
     // Removes every blank, upper-cases and turns "." into ",".
     void setExpression(const QString& texto);
-    QString Expression() const { return m_expressao; }
     int32_t Error() const { return m_erro; }
     // Evaluates the stored expression afresh.
     double Result();
