@@ -110,7 +110,7 @@ aaf-verao	chart/aaf.cpp	(r.verao == u'1' ? 1 : r.verao == u'D' ? 2 : 0)	(r.verao
 aaf-juliano	chart/aaf.cpp	std::fabs(jdCivil - *r.diaJuliano) > 1.0 / 1440.0	std::fabs(jdCivil - *r.diaJuliano) > 1.0
 lote-decimal	app/cli/lote.cpp	            t.replace(u'.', formato.decimal);	            t.replace(u'.', u'.');
 leitura-junta-tabelas	interpretation/documento.cpp	c.insertFragment(QTextDocumentFragment(&relatorio));	CopiaDesde(relatorio, 0, c);
-svg-contornos	drawing/superficie.cpp	if (svg || (!m_imagem && m_nomeFonte == FONTE_SIGIL)) {	if ((!m_imagem && m_nomeFonte == FONTE_SIGIL)) {
+svg-contornos	drawing/superficie.cpp	m_pintor->paintEngine()->type() == QPaintEngine::SVG;	m_pintor->paintEngine()->type() == QPaintEngine::Pdf;
 duetto-espelho	app/duetto/relatoriosinastria.cpp	return Texto(CodigoAspectoPar(x.b, x.tipo, x.a), m_b.pessoa, m_a.pessoa);	return Texto(CodigoAspectoPar(x.b, x.tipo, x.a), m_a.pessoa, m_b.pessoa);
 duetto-sexo-par	app/duetto/relatoriosinastria.cpp	(segunda.masculino ? QLatin1Char('H') : QLatin1Char('M'))	(primeira.masculino ? QLatin1Char('H') : QLatin1Char('M'))
 duetto-pontos	app/duetto/relatoriosinastria.cpp	return (ponto >= 0 && ponto <= 6) || ponto == PONTO_ASC;	return (ponto >= 0 && ponto <= 7) || ponto == PONTO_ASC;
