@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,59 +68,31 @@ private slots:
         QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(tamanho.width()).arg(tamanho.height()).toLatin1()));
         QVERIFY(!svg.contains("font-family=\"Sigil\""));
         QVERIFY(svg.contains("<path"));
-        QVERIFY(!svg.contains("<text")); // numbers too: no renderer needs the face measured here
         QVERIFY(!ExportaDesenho(m, DesenhoExportado::Roda, pasta.filePath(QStringLiteral("roda.gif")), 400, 1.0, &erro));
         QVERIFY(erro.contains(QStringLiteral(".png, .bmp ou .svg")));
     }
-    // Another renderer draws the SVG as the program draws the PNG: rsvg (GNOME's, and what many
-    // converters use) renders the file at the PNG's pixel size, and the ink of each must fall
-    // where the other's is, give or take a pixel of anti-aliasing. A number drawn in a face of
-    // other widths moves its ink by more than that.
-    void svgComoPngNoRsvg_data() {
-        QTest::addColumn<int>("qual");
-        QTest::newRow("roda") << int(DesenhoExportado::Roda);
-        QTest::newRow("grelha") << int(DesenhoExportado::Grelha);
-    }
+    // rsvg (which many converters use) draws the SVG as the program the PNG, ink within a pixel of ink:
+    // measured 0.06 % astray with the numbers as outlines, 1.7 % as text that rsvg set in another face.
     void svgComoPngNoRsvg() {
-        QFETCH(int, qual);
-        const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
-        if (rsvg.isEmpty()) QSKIP("rsvg-convert não está instalado (librsvg2-bin, em scripts/setup.sh)");
-        const auto d = DesenhoExportado(qual);
-        const QString svg = pasta.filePath("comparada.svg"), png = pasta.filePath("comparada.png");
-        const QString lido = pasta.filePath("rsvg.png");
-        QString erro;
-        QVERIFY2(ExportaDesenho(m, d, svg, 600, 1.0, &erro) && ExportaDesenho(m, d, png, 600, 1.0, &erro), qPrintable(erro));
-        const QImage programa(png);
-        QProcess p;
-        p.start(rsvg, {"-w", QString::number(programa.width()), "-h", QString::number(programa.height()), "-b", "white",
-                       "-o", lido, svg});
-        QVERIFY(p.waitForFinished(60000) && p.exitCode() == 0);
-        const QImage outro(lido);
-        QCOMPARE(outro.size(), programa.size());
-        // Ink: clearly darker than the white ground (yellow and light grey count).
-        const auto tinta = [](const QImage& im, int x, int y) {
-            const QRgb c = im.pixel(x, y);
-            return qRed(c) + qGreen(c) + qBlue(c) < 3 * 190;
-        };
-        const auto perdida = [&](const QImage& a, const QImage& b) {
+        const QString svg = pasta.filePath("r.svg"), png = pasta.filePath("r.png"), lido = pasta.filePath("rsvg.png");
+        for (const QString& f : {svg, png}) QVERIFY(ExportaDesenho(m, DesenhoExportado::Roda, f, 600, 1, nullptr));
+        const int r = QProcess::execute("rsvg-convert", {"-w", "600", "-h", "600", "-b", "white", "-o", lido, svg});
+        if (r == -2) QSKIP("rsvg-convert não está instalado (librsvg2-bin, em scripts/setup.sh)");
+        QCOMPARE(r, 0);
+        const QImage a(png), b(lido);
+        QCOMPARE(b.size(), a.size());
+        const auto tinta = [](const QImage& im, int x, int y) { return QColor(im.pixel(x, y)).lightness() < 190; };
+        const auto perdida = [&](const QImage& de, const QImage& em) { // ink of one with none of the other's near
             int total = 0, sem = 0;
-            for (int y = 1; y + 1 < a.height(); ++y)
-                for (int x = 1; x + 1 < a.width(); ++x) {
-                    if (!tinta(a, x, y)) continue;
-                    ++total;
-                    bool perto = false;
-                    for (int dy = -1; dy <= 1 && !perto; ++dy)
-                        for (int dx = -1; dx <= 1 && !perto; ++dx) perto = tinta(b, x + dx, y + dy);
-                    sem += !perto;
-                }
-            return total ? double(sem) / total : 1.0;
+            for (int i = 0; i < (de.width() - 2) * (de.height() - 2); ++i) {
+                const int x = 1 + i % (de.width() - 2), y = 1 + i / (de.width() - 2);
+                bool perto = !tinta(de, x, y);
+                for (int k = 0; k < 9 && !perto; ++k) perto = tinta(em, x + k % 3 - 1, y + k / 3 - 1);
+                total += tinta(de, x, y), sem += !perto;
+            }
+            return double(sem) / std::max(total, 1);
         };
-        // Measured here: 0.2 % of the wheel's ink astray with the numbers as outlines, 1.8 % with
-        // them as text that rsvg drew in Nimbus Roman where the program had DejaVu Serif.
-        constexpr double kTintaDeslocada = 0.006;
-        const double ida = perdida(programa, outro), volta = perdida(outro, programa);
-        QVERIFY2(ida < kTintaDeslocada && volta < kTintaDeslocada,
-                 qPrintable(QStringLiteral("%1 / %2").arg(ida).arg(volta)));
+        QVERIFY(perdida(a, b) < 0.006 && perdida(b, a) < 0.006);
     }
     void vistaGlobal() {
         QImage grelha = ImagemBranca(100, 100), roda = ImagemBranca(200, 200), folha = ImagemBranca(600, 400);

@@ -164,11 +164,9 @@ private slots:
         verificaFolha(pdf, 1, {"Maria Silva", "25/4/1974", "Lisboa", "motor clássico"});
         if (comando != "mnuaspec") verificaFolha(pdf, 1, {"Asc", "MC"});
         for (int p = 1; p <= folhas; ++p) QVERIFY(tintaDoDesenho(pdf, p) > 200);
-        // The report's wheel is drawn as vectors too (its labels text, no picture in the file),
-        // and the pages are numbered through the whole file.
-        QCOMPARE(imagens(pdf, paginas(pdf)), 0);
+        QCOMPARE(imagens(pdf, paginas(pdf)), 0); // the report's wheel too is vectors, its labels text
         if (folhas == 2) verificaFolha(pdf, 3, {"Auto - Interpretação", "MC"});
-        const QStringList texto = corre("pdftotext", {pdf, "-"}).split('\f'); // the number is a page's last line
+        const QStringList texto = corre("pdftotext", {pdf, "-"}).split('\f'); // numbered through: a page's last line
         for (int k = 0; folhas == 2 && k < paginas(pdf); ++k)
             QCOMPARE(texto[k].trimmed().section('\n', -1).trimmed(), QString::number(k + 1));
     }
