@@ -173,10 +173,10 @@ void Imprime(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& des
 }
 } // namespace
 
-void ImprimeDocumento(const QTextDocument& documento, QPagedPaintDevice& destino) {
+void ImprimeDocumento(const QTextDocument& documento, QPagedPaintDevice& destino, const PinturaNoLugar& pintura) {
     QPainter p(&destino);
     if (p.isActive())
-        Imprime(documento, p, destino, false, 1, {});
+        Imprime(documento, p, destino, false, 1, pintura);
 }
 
 void ImprimeDocumento(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& destino, int primeiroNumero,

@@ -10,13 +10,13 @@ class QRectF;
 class QString;
 class QTextDocument;
 
-// Lays the document out on the device's pages with 2 cm margins and the page number at the
-// foot, as QTextDocument::print does, and prints it. The document itself is not changed.
-void ImprimeDocumento(const QTextDocument& documento, QPagedPaintDevice& destino);
-
 // Paints a picture of the document, by its resource name, in the place the layout gives it
 // instead of its pixels (the chart's wheel as vectors); false leaves the picture to be printed.
 using PinturaNoLugar = std::function<bool(QPainter&, const QRectF& lugar, const QString& nome)>;
+
+// Lays the document out on the device's pages with 2 cm margins and the page number at the
+// foot, as QTextDocument::print does, and prints it. The document itself is not changed.
+void ImprimeDocumento(const QTextDocument& documento, QPagedPaintDevice& destino, const PinturaNoLugar& pintura = {});
 
 // The same with a painter already open on the device, after pages drawn before it (as in the
 // chart's PDF): the document starts on a new page, its pages numbered from `primeiroNumero`.

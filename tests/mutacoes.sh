@@ -70,7 +70,8 @@ fuso-horamedia	app/atlas/fusohorario.cpp	f.horas = longitudeGraus / 15.0;	f.hora
 fuso-repetida	app/atlas/fusohorario.cpp	const int escolhido = validos.first();	const int escolhido = validos.last();
 atlas-populacao	app/atlas/atlas.cpp	LIMIT ?) ORDER BY Id"	LIMIT ?) ORDER BY Id DESC"
 folha-relatorio	app/folha/folha.cpp	if (relatorio && !relatorio->isEmpty())	if (false)
-folha-numeracao	app/folha/folha.cpp	ImprimeDocumento(*relatorio, p, pdf, pagina, rodaVectorial)	ImprimeDocumento(*relatorio, p, pdf, 1, rodaVectorial)
+folha-numeracao	app/folha/folha.cpp	ImprimeDocumento(*relatorio, p, pdf, pagina, RodaVectorialDoRelatorio(mapa))	ImprimeDocumento(*relatorio, p, pdf, 1, RodaVectorialDoRelatorio(mapa))
+relatorio-pdf-vectorial	app/cli/saidarelatorio.cpp	GravaRelatorio(doc, caminho, &erro, RodaVectorialDoRelatorio(mapa))	GravaRelatorio(doc, caminho, &erro)
 folha-roda-vectorial	app/folha/folha.cpp	if (nome != kNomeRodaRelatorio) return false;	if (nome == kNomeRodaRelatorio) return false;
 cli-falhas	app/cli/main.cpp	return falhas ? SAIDA_FALHOU : SAIDA_OK;	return SAIDA_OK;
 cli-csv-aspas	app/cli/lote.cpp	QString(c).replace(QStringLiteral("\""), QStringLiteral("\"\""))	QString(c)

@@ -93,6 +93,14 @@ QImage RodaDoRelatorio(Mapa& mapa) {
     return imagem;
 }
 
+std::function<bool(QPainter&, const QRectF&, const QString&)> RodaVectorialDoRelatorio(Mapa& mapa) {
+    return [&mapa](QPainter& p, const QRectF& lugar, const QString& nome) {
+        if (nome != kNomeRodaRelatorio) return false;
+        DesenhaVectorial(p, lugar, mapa, DesenhoExportado::Roda, kLadoRodaRelatorio);
+        return true;
+    };
+}
+
 QStringList CabecalhoFolha(const CamposMapa& c) {
     const QString nome = c.txtNome.trimmed().isEmpty() ? QStringLiteral("(sem nome)") : c.txtNome.trimmed();
     QString nascimento = (c.sexoMasculino ? QStringLiteral("Nascido a ") : QStringLiteral("Nascida a ")) + c.txtData +
@@ -147,12 +155,8 @@ bool EscrevePdfMapa(const QString& caminho, const CamposMapa& campos, Mapa& mapa
             }
             // The report keeps each heading with its first paragraph, as when it is printed alone;
             // its wheel is drawn as vectors, as on the first page, not as the window's picture.
-            const auto rodaVectorial = [&](QPainter& q, const QRectF& lugar, const QString& nome) {
-                if (nome != kNomeRodaRelatorio) return false;
-                DesenhaVectorial(q, lugar, mapa, DesenhoExportado::Roda, kLadoRodaRelatorio);
-                return true;
-            };
-            if (relatorio && !relatorio->isEmpty()) ImprimeDocumento(*relatorio, p, pdf, pagina, rodaVectorial);
+            if (relatorio && !relatorio->isEmpty())
+                ImprimeDocumento(*relatorio, p, pdf, pagina, RodaVectorialDoRelatorio(mapa));
             return p.end();
         },
         erro);
