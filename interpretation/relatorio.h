@@ -53,6 +53,9 @@ struct OpcoesSintese {
     static OpcoesSintese DasOpcoes();
 };
 
+// The resource name of the synthesis's wheel picture; a PDF draws the wheel in its place.
+inline const QString kNomeRodaRelatorio = QStringLiteral("natalis://roda");
+
 // The synthesis's wheel picture travels with the document's resources: a copy of the report
 // made through fragments (joined with the personal part, for printing) takes it along with this.
 void CopiaRodaRelatorio(const QTextDocument& de, QTextDocument& para);
