@@ -25,7 +25,7 @@ tempo-gregoriano	engine/tempo.cpp	(m == 10 && dia >= 15)	(m == 10 && dia > 15)
 tempo-fuso	engine/tempo.cpp	(t.hora - t.fuso) / 24.0	(t.hora + t.fuso) / 24.0
 casas-cuspide	engine/casas.cpp	(p >= c1 && p < c2)	(p > c1 && p < c2)
 casas-intermedia	engine/casas.cpp	(n == 2 ? A / 3.0	(n == 3 ? A / 3.0
-posicao-segundos	engine/possigno.cpp	minutos / 60.0 + segundos / 3600.0	minutos / 60.0 - segundos / 3600.0
+posicao-segundos	engine/possigno.cpp	magnitude = graus + minutos / 60.0 + segundos / 3600.0	magnitude = graus + minutos / 60.0 - segundos / 3600.0
 preciso-nodo	engine/motorpreciso.cpp	SE_TRUE_NODE, SE_MEAN_APOG	SE_MEAN_NODE, SE_MEAN_APOG
 classico-quadrante	engine/planetas.cpp	    if (y < 0) L += PI;	    if (y > 0) L += PI;
 aspecto-orbe	chart/aspectos.cpp	if (separacao <= orbe)	if (separacao < orbe)

@@ -30,9 +30,7 @@ private slots:
 
     // Each row: the program, its arguments (%1 = the target, %2 = a batch input), the target's name.
     void discoCheio_data() {
-        QTest::addColumn<QString>("programa");
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("programa"); QTest::addColumn<QStringList>("args"); QTest::addColumn<QString>("nome");
         QTest::newRow("mapa (natalis-cli --guardar)") << kCli << kMaria + QStringList{"--guardar", "%1"} << "mapa.anc";
         QTest::newRow("resumo (natalis-cli --resumo)") << kCli << kMaria + QStringList{"--resumo", "%1"} << "resumo.txt";
         QTest::newRow("roda PNG (natalis-cli --roda)") << kCli << kMaria + QStringList{"--roda", "%1"} << "roda.png";
@@ -46,9 +44,7 @@ private slots:
         QTest::newRow("imagem BMP") << kGravador << QStringList{"imagem", "%1"} << "roda.bmp";
     }
     void discoCheio() {
-        QFETCH(QString, programa);
-        QFETCH(QStringList, args);
-        QFETCH(QString, nome);
+        QFETCH(QString, programa); QFETCH(QStringList, args); QFETCH(QString, nome);
         const QString alvo = m_disco->pasta() + QLatin1Char('/') + nome,
                       entrada = m_disco->pasta() + QStringLiteral("/entrada.csv");
         const QByteArray antigo = "conteúdo anterior de " + nome.toUtf8() + "\r\n" + QByteArray(500, 'x');
@@ -93,8 +89,7 @@ private slots:
     // The helper stops inside its first write to the save's temporary file; SIGKILL lands
     // there, with half the new content on the disk.
     void mortoAMeio_data() {
-        QTest::addColumn<QString>("modo");
-        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("modo"); QTest::addColumn<QString>("nome");
         QTest::newRow("mapa") << "mapa" << "mapa.anc";
         QTest::newRow("resumo") << "resumo" << "resumo.txt";
         QTest::newRow("orbes") << "orbes" << "Meu.orb";
@@ -102,8 +97,7 @@ private slots:
         QTest::newRow("imagem PNG") << "imagem" << "roda.png";
     }
     void mortoAMeio() {
-        QFETCH(QString, modo);
-        QFETCH(QString, nome);
+        QFETCH(QString, modo); QFETCH(QString, nome);
         QTemporaryDir d;
         const QString alvo = d.filePath(nome);
         const QByteArray antigo = "conteúdo anterior de " + nome.toUtf8() + "\r\n" + QByteArray(4000, 'x');

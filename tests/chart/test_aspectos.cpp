@@ -3,6 +3,7 @@
 // the writer's bytes; the file holds 1..46, one per line with CR LF, so every line shows where it
 // lands) and aspect detection against the worked examples of the aspect rules.
 #include "aspectos.h"
+#include "discocheio.h"
 #include "mensagens.h"
 #include "opcoes.h"
 #include "orbes.h"
@@ -30,22 +31,16 @@ class TestAspectos : public QObject {
     Q_OBJECT
     QTemporaryDir pasta;
     MensagensGravadas caixa;
+    CaixaTemporaria instalada{&caixa};
     QByteArray ordem;
     const QString caminhoOrdem = pasta.filePath("ordem.orb");
 
-    bool escreve(const QString& caminho, const QByteArray& bytes) {
-        QFile f(caminho);
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    }
-
 private slots:
     void initTestCase() {
-        DefineCaixaMensagens(&caixa);
         for (int linha = 1; linha <= 46; ++linha)
             ordem += QByteArray::number(linha) + "\r\n";
-        QVERIFY(escreve(caminhoOrdem, ordem));
+        QVERIFY(DiscoCheio::escreve(caminhoOrdem, ordem));
     }
-    void cleanupTestCase() { DefineCaixaMensagens(nullptr); }
     void init() {
         caixa.chamadas.clear();
         QVERIFY(LoadOrbs(false, caminhoOrdem));
@@ -114,18 +109,15 @@ private slots:
     // A malformed file (the orb file with one fault) is refused whole: the orbs in use and
     // option 0 stay as they were.
     void malformado_data() {
-        QTest::addColumn<QString>("ficheiro");
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("ficheiro"); QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("motivo");
         QTest::newRow("45 numeros") << "curto.orb" << ordem.left(ordem.indexOf("46\r\n")) << "45";
         QTest::newRow("palavra na linha 20") << "texto.orb" << QByteArray(ordem).replace("\n20\r", "\nquatro\r") << "quatro";
         QTest::newRow("decimal na linha 20") << "decimal.orb" << QByteArray(ordem).replace("\n20\r", "\n4.5\r") << "4.5";
     }
     void malformado() {
-        QFETCH(QString, ficheiro);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, motivo);
-        QVERIFY(escreve(pasta.filePath(ficheiro), bytes));
+        QFETCH(QString, ficheiro); QFETCH(QByteArray, bytes); QFETCH(QString, motivo);
+        QVERIFY(DiscoCheio::escreve(pasta.filePath(ficheiro), bytes));
         const TabelaOrbes antes = OrbesActuais();
         QVERIFY(!LoadOrbs(false, pasta.filePath(ficheiro)));
         QVERIFY(OrbesActuais() == antes);
@@ -159,8 +151,7 @@ private slots:
             v[k] = static_cast<int16_t>(k % 7 - 2);
         const QString caminho = pasta.filePath("Orbitas 1.orb");
         QVERIFY(EscreveFicheiroOrbes(caminho, v));
-        QFile f(caminho);
-        const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        const QByteArray bytes = DiscoCheio::conteudo(caminho);
         QVERIFY(bytes.startsWith("-2\r\n-1\r\n0\r\n1\r\n2\r\n3\r\n4\r\n-2\r\n"));
         QCOMPARE(bytes.count("\r\n"), 46);
         QVERIFY(!bytes.contains("\n\n"));
@@ -197,9 +188,7 @@ private slots:
 
     // Two bodies placed at a given distance among bodies spread out of aspect.
     void deteccao_data() {
-        QTest::addColumn<QList<int>>("par");
-        QTest::addColumn<double>("li");
-        QTest::addColumn<double>("lj");
+        QTest::addColumn<QList<int>>("par"); QTest::addColumn<double>("li"); QTest::addColumn<double>("lj");
         QTest::addColumn<int>("tipo"); // 0 = nothing recorded
         QTest::newRow("Sol Lua conjuncao por 0 Carneiro") << QList<int>{0, 1} << 359.6 << 0.2 << 9;
         QTest::newRow("Sol Mercurio 8.5 com orbe 9 e conjuncao") << QList<int>{0, 2} << 100.0 << 108.5 << 9;
@@ -215,10 +204,7 @@ private slots:
         QTest::newRow("Plutao Lua Negra quadratura exacta") << QList<int>{9, 11} << 50.0 << 140.2 << 4;
     }
     void deteccao() {
-        QFETCH(QList<int>, par);
-        QFETCH(double, li);
-        QFETCH(double, lj);
-        QFETCH(int, tipo);
+        QFETCH(QList<int>, par); QFETCH(double, li); QFETCH(double, lj); QFETCH(int, tipo);
         const int i = par[0], j = par[1];
         TabelaOrbes padrao;
         padrao.CarregaPadrao();

@@ -40,13 +40,10 @@ class TestCalculo : public QObject {
     Q_OBJECT
 
     MensagensGravadas caixa;
+    CaixaTemporaria instalada{&caixa};
 
 private slots:
-    void initTestCase() {
-        DefineCaixaMensagens(&caixa);
-        LoadOrbs(true, QString());
-    }
-    void cleanupTestCase() { DefineCaixaMensagens(nullptr); }
+    void initTestCase() { LoadOrbs(true, QString()); }
     void init() { caixa.chamadas.clear(); }
 
     // Coimbra 1905 kept local mean time (8º25'12'' W, 0h33'40.8'' of time); Buenos Aires 1919, −4h16'48''.
@@ -65,11 +62,8 @@ private slots:
     }
 
     void leitores_data() {
-        QTest::addColumn<Leitor>("leitor");
-        QTest::addColumn<QString>("entrada");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("esperado");
-        QTest::addColumn<double>("valor");
+        QTest::addColumn<Leitor>("leitor"); QTest::addColumn<QString>("entrada"); QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("esperado"); QTest::addColumn<double>("valor");
         // Dates: leap days by the calendar of the time; the ten days the reform left out.
         lido("data juliana bissexta", NormalizaData, "29/2/1500", "29/2/1500", 0);
         recusado("data 29 de Fevereiro de 1900", NormalizaData, "29/2/1900");
@@ -121,10 +115,7 @@ private slots:
     }
 
     void leitores() {
-        QFETCH(Leitor, leitor);
-        QFETCH(QString, entrada);
-        QFETCH(bool, ok);
-        QFETCH(QString, esperado);
+        QFETCH(Leitor, leitor); QFETCH(QString, entrada); QFETCH(bool, ok); QFETCH(QString, esperado);
         QFETCH(double, valor);
         const Normalizado n = leitor(entrada);
         QCOMPARE(n.ok, ok);
@@ -167,9 +158,7 @@ private slots:
         QTest::newRow("hora ilegivel avisa e nao calcula") << QStringList{"meio-dia", "0", "0h0'0'' W", "1h0'0''"} << QStringList{} << 1;
     }
     void temposDerivados() {
-        QFETCH(QStringList, entrada);
-        QFETCH(QStringList, horas);
-        QFETCH(int, avisos);
+        QFETCH(QStringList, entrada); QFETCH(QStringList, horas); QFETCH(int, avisos);
         CamposMapa c;
         c.txtHora = entrada[0];
         c.FusoHorario = entrada[1];

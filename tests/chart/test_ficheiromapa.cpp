@@ -2,6 +2,7 @@
 // iconv) read and summarised, written back byte for byte, the optional tail, damaged files
 // (reported, never altered), characters the file cannot hold, and Save / Save As. A missing
 // file, quotes and failed writes are driven through the window and the command line.
+#include "discocheio.h"
 #include "ficheiromapa.h"
 #include "mensagens.h"
 #include "opcoes.h"
@@ -15,16 +16,8 @@
 namespace {
 const QString FIXTURE = QStringLiteral(NATALIS_TEST_DATA "/maria.anc");
 
-QByteArray leBytes(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool escreveBytes(const QString& caminho, const QByteArray& bytes) {
-    QFile f(caminho);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
+QByteArray leBytes(const QString& caminho) { return DiscoCheio::conteudo(caminho); }
+bool escreveBytes(const QString& caminho, const QByteArray& bytes) { return DiscoCheio::escreve(caminho, bytes); }
 // The first n records (lines) of the fixture; record 28 spans two lines.
 QByteArray primeirosRegistos(const QByteArray& bytes, int n) {
     int linhas = n >= 28 ? n + 1 : n;
@@ -40,14 +33,13 @@ class TestFicheiroMapa : public QObject {
 
     QTemporaryDir pasta;
     MensagensGravadas caixa;
+    CaixaTemporaria instalada{&caixa};
 
 private slots:
     void initTestCase() {
         QVERIFY(pasta.isValid());
-        DefineCaixaMensagens(&caixa);
         LoadOrbs(true, QString());
     }
-    void cleanupTestCase() { DefineCaixaMensagens(nullptr); }
     void init() {
         caixa.chamadas.clear();
         caixa.respostas.clear();
@@ -131,9 +123,7 @@ private slots:
     // records before are the default file's bytes, so a reader of 29 records reads every
     // field as before. The defaults add nothing.
     void registosExtra_data() {
-        QTest::addColumn<int>("motor");
-        QTest::addColumn<int>("casas");
-        QTest::addColumn<QString>("fusoAtlas");
+        QTest::addColumn<int>("motor"); QTest::addColumn<int>("casas"); QTest::addColumn<QString>("fusoAtlas");
         QTest::addColumn<QByteArray>("cauda");
         QTest::newRow("predefinido: 29 registos") << int(Motor::Classico) << int(SistemaCasas::Proprio) << "Europe/Lisbon" << QByteArray();
         QTest::newRow("preciso Placidus") << int(Motor::Preciso) << int(SistemaCasas::Placidus) << ""
@@ -143,10 +133,7 @@ private slots:
             << QByteArray("\"classico\"\r\n\"signos-inteiros\"\r\n\"America/Sao_Paulo\"\r\n");
     }
     void registosExtra() {
-        QFETCH(int, motor);
-        QFETCH(int, casas);
-        QFETCH(QString, fusoAtlas);
-        QFETCH(QByteArray, cauda);
+        QFETCH(int, motor); QFETCH(int, casas); QFETCH(QString, fusoAtlas); QFETCH(QByteArray, cauda);
         const EscolhaCalculo escolha{Motor(motor), SistemaCasas(casas)};
         CamposMapa c;
         Mapa m;
@@ -205,8 +192,7 @@ private slots:
     // A record longer than any chart needs (64 KiB) makes the file damaged, named by its
     // number, without decoding it; a long comment of many lines is one record and below it.
     void registoEnorme_data() {
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<QString>("comentarios");
+        QTest::addColumn<QString>("nome"); QTest::addColumn<QString>("comentarios");
         QTest::addColumn<int>("registo"); // 0: the file reads
         const QString linhas = QString("uma linha de comentário com oitenta caracteres mais ou menos, para o teste..\n").repeated(800);
         QTest::newRow("comentário de 62 KiB em linhas") << "Ana" << linhas << 0;
@@ -214,9 +200,7 @@ private slots:
         QTest::newRow("comentário de 70 KiB") << "Ana" << linhas + QString(8 * 1024, 'b') << 28;
     }
     void registoEnorme() {
-        QFETCH(QString, nome);
-        QFETCH(QString, comentarios);
-        QFETCH(int, registo);
+        QFETCH(QString, nome); QFETCH(QString, comentarios); QFETCH(int, registo);
         CamposMapa c, lido;
         c.txtNome = nome;
         c.cometarios = comentarios;
@@ -256,8 +240,7 @@ private slots:
     // A file that stops inside records 1..26, or whose flag records hold something else, is
     // reported and left exactly as it was; the fields read before the fault stay.
     void danificado_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("erro");
+        QTest::addColumn<QByteArray>("bytes"); QTest::addColumn<int>("erro");
         QTest::addColumn<QString>("registo"); // the record the message names, when it names one
         const QByteArray inteiro = leBytes(FIXTURE);
         QTest::newRow("acaba no registo 20") << primeirosRegistos(inteiro, 19) << 62 << "";
@@ -278,9 +261,7 @@ private slots:
             << QByteArray(inteiro).replace("\"12\xba" "0'0''Escorpi\xe3o\"", "\"0\xba" "99999999'0''Escorpi\xe3o\"") << 13 << "registo 27 ";
     }
     void danificado() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, erro);
-        QFETCH(QString, registo);
+        QFETCH(QByteArray, bytes); QFETCH(int, erro); QFETCH(QString, registo);
         const QString caminho = pasta.filePath("danificado.anc");
         QVERIFY(escreveBytes(caminho, bytes));
         CamposMapa c;
@@ -317,8 +298,7 @@ private slots:
     // The hand-made chart saved as UTF-8 by an editor (with and without the mark) opens
     // as the same chart, says so once, and is written back in Windows-1252 byte for byte.
     void outraCodificacao_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("avisa");
+        QTest::addColumn<QByteArray>("bytes"); QTest::addColumn<bool>("avisa");
         // The fixture holds no byte 0x80..0x9F, where Windows-1252 and Latin-1 differ.
         const QByteArray utf8 = QString::fromLatin1(leBytes(FIXTURE)).toUtf8();
         QTest::newRow("UTF-8") << utf8 << true;
@@ -326,8 +306,7 @@ private slots:
         QTest::newRow("Windows-1252") << leBytes(FIXTURE) << false;
     }
     void outraCodificacao() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, avisa);
+        QFETCH(QByteArray, bytes); QFETCH(bool, avisa);
         const QString caminho = pasta.filePath("codificacao.anc");
         QVERIFY(escreveBytes(caminho, bytes));
         CamposMapa c;

@@ -40,18 +40,15 @@ class TestMapaReal : public QObject {
     Q_OBJECT
 
     MensagensGravadas caixa;
+    CaixaTemporaria instalada{&caixa};
 
 private slots:
     void initTestCase() {
-        DefineCaixaMensagens(&caixa);
         LoadOrbs(true, QString());
         QVERIFY2(!QStandardPaths::findExecutable("swetest").isEmpty(),
                  "swetest (Debian package swetest) is needed as the independent reference; scripts/setup.sh installs it");
     }
-    void cleanupTestCase() {
-        EscolhaCalculoActual() = {};
-        DefineCaixaMensagens(nullptr);
-    }
+    void cleanupTestCase() { EscolhaCalculoActual() = {}; }
     void init() { caixa.chamadas.clear(); }
 
     void nascimentos_data() {

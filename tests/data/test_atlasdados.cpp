@@ -50,9 +50,7 @@ private slots:
     }
 
     void fusos_data() {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QDate>("data");
-        QTest::addColumn<double>("horas");
+        QTest::addColumn<QString>("texto"); QTest::addColumn<QDate>("data"); QTest::addColumn<double>("horas");
         // Portuguese towns on the Spanish border: Portugal was at +1 in summer 1990, Spain at +2.
         grupo({1990, 7, 15}, 1, {"Alcoutim, Portugal", "Barrancos, Portugal", "Monção, Portugal", "Moura, Beja",
                                  "Mourão, Portugal", "Valença, Viana do Castelo"});
@@ -93,9 +91,7 @@ private slots:
                               {"Rio Branco, Acre", -4}});
     }
     void fusos() {
-        QFETCH(QString, texto);
-        QFETCH(QDate, data);
-        QFETCH(double, horas);
+        QFETCH(QString, texto); QFETCH(QDate, data); QFETCH(double, horas);
         const LocalAtlas l = um(texto);
         QVERIFY2(!l.nome.isEmpty(), qPrintable(texto));
         QCOMPARE(Offset(l, data), horas);
@@ -106,11 +102,8 @@ private slots:
     // both offsets named; before 1912 the place's own mean time (Porto, 8°36'40'' W: 0h34m27s
     // behind Greenwich); Newfoundland's half hour (NST, UTC-3:30).
     void horaLegal_data() {
-        QTest::addColumn<QString>("zona");
-        QTest::addColumn<QDate>("data");
-        QTest::addColumn<QTime>("hora");
-        QTest::addColumn<S>("situacao");
-        QTest::addColumn<QString>("explicacao"); // part of what the window says
+        QTest::addColumn<QString>("zona"); QTest::addColumn<QDate>("data"); QTest::addColumn<QTime>("hora");
+        QTest::addColumn<S>("situacao"); QTest::addColumn<QString>("explicacao"); // part of what the window says
         const QString lisboa = QStringLiteral("Europe/Lisbon");
         QTest::newRow("Verão de 1994, CEST") << lisboa << QDate(1994, 7, 15) << QTime(10, 0) << S::Normal << "): UTC+2h.";
         QTest::newRow("Porto em 1900") << lisboa << QDate(1900, 5, 3) << QTime(8, 0) << S::HoraMediaLocal
@@ -126,10 +119,7 @@ private slots:
                                            << S::ZonaDesconhecida << "preencha o fuso à mão";
     }
     void horaLegal() {
-        QFETCH(QString, zona);
-        QFETCH(QDate, data);
-        QFETCH(QTime, hora);
-        QFETCH(S, situacao);
+        QFETCH(QString, zona); QFETCH(QDate, data); QFETCH(QTime, hora); QFETCH(S, situacao);
         QFETCH(QString, explicacao);
         const FusoLocal f = FusoParaLocal(zona, data, hora, -(8 + 36 / 60.0 + 40 / 3600.0));
         QCOMPARE(f.situacao, situacao);
@@ -148,8 +138,7 @@ private slots:
     // exactly so before the more populous Arco da Calheta. (The atlas window's search rows show
     // the accent-free and first-word cases through the window.)
     void procura_data() {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("local");
+        QTest::addColumn<QString>("texto"); QTest::addColumn<QString>("local");
         QTest::addColumn<int>("ate"); // found among the first `ate` rows
         QTest::newRow("segunda palavra") << "paulo" << "São Paulo (São Paulo, Brasil)" << 10;
         QTest::newRow("maiúsculas") << "RECIFE" << "Recife (Pernambuco, Brasil)" << 1;
@@ -157,9 +146,7 @@ private slots:
         QTest::newRow("nome inglês") << "lisbon, portugal" << "Lisboa (Lisboa, Portugal)" << 1;
     }
     void procura() {
-        QFETCH(QString, texto);
-        QFETCH(QString, local);
-        QFETCH(int, ate);
+        QFETCH(QString, texto); QFETCH(QString, local); QFETCH(int, ate);
         QStringList nomes;
         for (const LocalAtlas& l : m_atlas.Procura(texto, 20))
             nomes << l.nome;
@@ -177,8 +164,7 @@ private slots:
         QTest::newRow("ruído a meio") << qint64(500) << qint64(16 * 1024);
     }
     void atlasDanificado() {
-        QFETCH(qint64, inicio);
-        QFETCH(qint64, tamanho);
+        QFETCH(qint64, inicio); QFETCH(qint64, tamanho);
         const QString copia = m_pasta.filePath(QStringLiteral("danificado.mdb"));
         QFile::remove(copia);
         QVERIFY(QFile::copy(kBase, copia));

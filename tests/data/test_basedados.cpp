@@ -98,8 +98,7 @@ private slots:
     // A faulty source stops the build naming its file and line (or the text at fault), and
     // the database already there stays as it was.
     void mkdbFonteComDefeito_data() {
-        QTest::addColumn<QString>("tabela");
-        QTest::addColumn<QByteArray>("conteudo");
+        QTest::addColumn<QString>("tabela"); QTest::addColumn<QByteArray>("conteudo");
         QTest::addColumn<QString>("mensagem");
         QTest::newRow("código repetido noutro ficheiro") << "textos" << QByteArray("1101\tdois\n") << "a.tsv:1";
         QTest::newRow("zero à esquerda") << "textos" << QByteArray("01101\tum\n") << "01101";
@@ -113,9 +112,7 @@ private slots:
                                                       "Populacao\tSede\tOutros\n" + lisboa + lisboa << "mau.tsv:3:\n:2";
     }
     void mkdbFonteComDefeito() {
-        QFETCH(QString, tabela);
-        QFETCH(QByteArray, conteudo);
-        QFETCH(QString, mensagem);
+        QFETCH(QString, tabela); QFETCH(QByteArray, conteudo); QFETCH(QString, mensagem);
         QVERIFY(DiscoCheio::escreve(caminho("a.tsv"), "1101\tum\n") && DiscoCheio::escreve(caminho("mau.tsv"), conteudo));
         QVERIFY(DiscoCheio::escreve(caminho("velha.mdb"), "a base anterior"));
         const QStringList fontes =

@@ -54,10 +54,8 @@ private slots:
     }
 
     void nadaSeSobrepoe_data() {
-        QTest::addColumn<double>("mc");
-        QTest::addColumn<std::vector<double>>("graus"); // the outer set, bodies 0..10
-        QTest::addColumn<int>("retrogrados");
-        QTest::addColumn<bool>("ascendenteEsquerda");
+        QTest::addColumn<double>("mc"); QTest::addColumn<std::vector<double>>("graus"); // the outer set, bodies 0..10
+        QTest::addColumn<int>("retrogrados"); QTest::addColumn<bool>("ascendenteEsquerda");
         for (bool esquerda : {false, true}) {
             const char* lado = esquerda ? ", Ascendente à esquerda" : ", anel fixo";
             QTest::newRow(qPrintable(QStringLiteral("estélio sobre 0° Carneiro") + lado))

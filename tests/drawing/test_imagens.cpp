@@ -1,4 +1,5 @@
 // Images: bitmaps of the wheel and the grid, exports by extension, the global view's sheet.
+#include "discocheio.h"
 #include "grelha.h"
 #include "imagens.h"
 #include "mapateste.h"
@@ -62,9 +63,7 @@ private slots:
         }
         // The reader measures millimetres at 90 dpi; the drawing's own units are the view box.
         // Symbols are outlines, so the file shows them without the font installed.
-        QFile f(caminho);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray svg = f.readAll();
+        const QByteArray svg = DiscoCheio::conteudo(caminho);
         QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(tamanho.width()).arg(tamanho.height()).toLatin1()));
         QVERIFY(!svg.contains("font-family=\"Sigil\""));
         QVERIFY(svg.contains("<path"));

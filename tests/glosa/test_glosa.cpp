@@ -13,10 +13,8 @@ class TestGlosa : public QObject {
     Q_OBJECT
 private slots:
     void marcacao_data() {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<bool>("posicao"); // the code names two bodies
-        QTest::addColumn<bool>("erro");
-        QTest::addColumn<int>("onde"); // 0-based column of the first problem; -1 none
+        QTest::addColumn<QString>("texto"); QTest::addColumn<bool>("posicao"); // the code names two bodies
+        QTest::addColumn<bool>("erro"); QTest::addColumn<int>("onde"); // 0-based column of the first problem; -1 none
         QTest::newRow("sem marcas") << "Olá |1, és muito inteligente|2. " << false << false << -1;
         QTest::newRow("sexo dos dois") << "Comum. {H para ele }{M para ela }" << false << false << -1;
         QTest::newRow("minúsculas") << "Comum. {h x }{m y }" << false << false << -1;
@@ -36,10 +34,7 @@ private slots:
         QTest::newRow("segundo {H") << "T {H a }{H b }" << false << false << 8;
     }
     void marcacao() {
-        QFETCH(QString, texto);
-        QFETCH(bool, posicao);
-        QFETCH(bool, erro);
-        QFETCH(int, onde);
+        QFETCH(QString, texto); QFETCH(bool, posicao); QFETCH(bool, erro); QFETCH(int, onde);
         const auto p = VerificaMarcacao(texto, posicao);
         QCOMPARE(TemErros(p), erro);
         QCOMPARE(p.isEmpty() ? -1 : p.first().posicao, onde);
@@ -48,9 +43,7 @@ private slots:
     }
 
     void significado_data() {
-        QTest::addColumn<int>("codigo");
-        QTest::addColumn<QString>("esperado");
-        QTest::addColumn<int>("familia");
+        QTest::addColumn<int>("codigo"); QTest::addColumn<QString>("esperado"); QTest::addColumn<int>("familia");
         // Codes built by hand from the code table: P·1000 + 100 + S and the like.
         QTest::newRow("corpo em signo") << 1101 << "Sol em Carneiro" << int(Familia::CorposSignos);
         QTest::newRow("parte em signo") << 19112 << "Parte do Dever em Peixes" << int(Familia::CorposSignos);
@@ -71,9 +64,7 @@ private slots:
         QTest::newRow("signo 13") << 1113 << "" << int(Familia::CorposSignos);
     }
     void significado() {
-        QFETCH(int, codigo);
-        QFETCH(QString, esperado);
-        QFETCH(int, familia);
+        QFETCH(int, codigo); QFETCH(QString, esperado); QFETCH(int, familia);
         QCOMPARE(Significado(codigo), esperado);
         QCOMPARE(int(FamiliaDe(codigo)), familia);
     }

@@ -37,7 +37,7 @@ private slots:
     // The user's text comes first, with the same markup; codes the user has not touched, and
     // a code the shipped base lacks, are looked up as before.
     void sobreposicaoERepor() {
-        const QByteArray enviado = leBytes(m_d.filePath("Intrepreter.mdb"));
+        const QByteArray enviado = DiscoCheio::conteudo(m_d.filePath("Intrepreter.mdb"));
         QCOMPARE(texto(1101), "Enviado, Ana.  dela");
         QString erro;
         QVERIFY2(TextosUtilizador().Grava({"1101", "Meu, |1 cansad|2. {H ele }{M ela }", "", {}}, &erro), qPrintable(erro));
@@ -50,7 +50,7 @@ private slots:
         outro.DefineCaminho(m_d.filePath("meus.db"));
         QVERIFY(outro.Repoe("1101", &erro));
         QCOMPARE(texto(1101), "Enviado, Ana.  dela");
-        QCOMPARE(leBytes(m_d.filePath("Intrepreter.mdb")), enviado); // never written
+        QCOMPARE(DiscoCheio::conteudo(m_d.filePath("Intrepreter.mdb")), enviado); // never written
     }
 
     // A new shipped database (an update) replaces the old file; the user's texts are elsewhere
@@ -102,9 +102,7 @@ private slots:
 
     void importacao_data() {
         QTest::addColumn<int>("resposta"); // EscolhaConflito for each question
-        QTest::addColumn<QString>("t1101");
-        QTest::addColumn<QString>("t1102");
-        QTest::addColumn<int>("perguntas");
+        QTest::addColumn<QString>("t1101"); QTest::addColumn<QString>("t1102"); QTest::addColumn<int>("perguntas");
         QTest::newRow("manter o meu") << int(EscolhaConflito::Manter) << "B 1101." << "B 1102." << 2;
         QTest::newRow("usar o importado") << int(EscolhaConflito::Importar) << "A 1101." << "A 1102." << 2;
         QTest::newRow("importar todos") << int(EscolhaConflito::ImportarTodos) << "A 1101." << "A 1102." << 1;
@@ -114,10 +112,7 @@ private slots:
     // same way, imports: a question per conflict (or one for all), new codes taken, equal ones
     // counted, the shipped text not copied, a line with broken markup refused.
     void importacao() {
-        QFETCH(int, resposta);
-        QFETCH(QString, t1101);
-        QFETCH(QString, t1102);
-        QFETCH(int, perguntas);
+        QFETCH(int, resposta); QFETCH(QString, t1101); QFETCH(QString, t1102); QFETCH(int, perguntas);
         TextosProprios a;
         a.DefineCaminho(m_d.filePath("meus.db-a"));
         QVERIFY(a.GravaVarios({{"1101", "A 1101.", "", {}}, {"1102", "A 1102.", "", {}}, {"1103", "Igual.", "", {}},
@@ -170,12 +165,6 @@ private slots:
         QCOMPARE(r.iguais, 1);
         QVERIFY(TextosUtilizador().Todos().isEmpty());
         QVERIFY(!ImportaTextos(m_d.filePath("Intrepreter.mdb"), TextosUtilizador(), m_db, {}, r, nullptr));
-    }
-
-private:
-    static QByteArray leBytes(const QString& caminho) {
-        QFile f(caminho);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
 

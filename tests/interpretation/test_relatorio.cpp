@@ -1,6 +1,7 @@
 // The texts store (first record in table order with exactly the code asked for), the markup's
 // documented cases worked by hand, and the report of a hand-made chart: every text there is "T"
 // + its code, so each paragraph shows which code the report asked for, worked out by hand.
+#include "basetextos.h"
 #include "camposmapa.h"
 #include "fontedados.h"
 #include "mapa.h"
@@ -14,27 +15,9 @@
 namespace {
 const QString C = QStringLiteral("codigo"), X = QStringLiteral("Texto"), T = QStringLiteral("interpretação");
 
-// A throw-away database shaped like Intrepreter.mdb, written straight through SQLite (not by
-// the program's own tools), so a test controls exactly which texts exist and in what order.
-QString CriaBaseTextos(const QString& caminho, const QList<QPair<QString, QString>>& textos) {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("teste-base"));
-        db.setDatabaseName(caminho);
-        if (!db.open()) return QString();
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("CREATE TABLE \"interpretação\" (codigo TEXT, Texto TEXT)"));
-        db.transaction();
-        q.prepare(QStringLiteral("INSERT INTO \"interpretação\" VALUES (?, ?)"));
-        for (const auto& [codigo, texto] : textos) {
-            q.addBindValue(codigo);
-            q.addBindValue(texto);
-            q.exec();
-        }
-        db.commit();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("teste-base"));
-    return caminho;
+// A throw-away database shaped like Intrepreter.mdb: its path, or nothing when it cannot be made.
+QString CriaBase(const QString& caminho, const QList<QPair<QString, QString>>& textos) {
+    return CriaBaseTextos(caminho, textos) ? caminho : QString();
 }
 
 QList<QPair<QString, QString>> TodosOsTextos() {
@@ -86,9 +69,9 @@ class TestRelatorio : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY2(m_db.Abre(CriaBaseTextos(m_pasta.filePath(QStringLiteral("r.mdb")), TodosOsTextos()), T), qPrintable(m_db.Erro()));
+        QVERIFY2(m_db.Abre(CriaBase(m_pasta.filePath(QStringLiteral("r.mdb")), TodosOsTextos()), T), qPrintable(m_db.Erro()));
         // Code 20 twice: the first in table order must win.
-        m_base = CriaBaseTextos(m_pasta.filePath(QStringLiteral("t.mdb")),
+        m_base = CriaBase(m_pasta.filePath(QStringLiteral("t.mdb")),
                                 {{"10", "dez"}, {"20", "primeiro vinte"}, {"30", ""}, {"20", "segundo vinte"}, {"Lisboa", "capital"}});
     }
     void init() {
@@ -112,8 +95,7 @@ private slots:
         m_campos.anjo = QStringLiteral("O Viajante");
     }
     void procura_data() {
-        QTest::addColumn<QString>("valor");
-        QTest::addColumn<QString>("texto"); // null: not found
+        QTest::addColumn<QString>("valor"); QTest::addColumn<QString>("texto"); // null: not found
         QTest::newRow("primeiro na ordem da tabela") << "20" << "primeiro vinte";
         QTest::newRow("campo vazio") << "30" << QStringLiteral("");
         QTest::newRow("zero à esquerda difere") << "010" << QString();
@@ -141,8 +123,7 @@ private slots:
         QCOMPARE(f.Campo(X), QString());
     }
     void markup_data() {
-        QTest::addColumn<int>("codigo");
-        QTest::addColumn<QString>("texto"); // null: no record with that code
+        QTest::addColumn<int>("codigo"); QTest::addColumn<QString>("texto"); // null: no record with that code
         QTest::addColumn<bool>("masculino"); QTest::addColumn<QString>("nome");
         QTest::addColumn<QList<double>>("graus"); // longitudes of chart bodies 0..5
         QTest::addColumn<QString>("esperado");
@@ -188,7 +169,7 @@ private slots:
         QList<QPair<QString, QString>> registos{{"999", "outro"}};
         if (!texto.isNull()) registos << qMakePair(QString::number(codigo), texto);
         FonteDados db;
-        QVERIFY(db.Abre(CriaBaseTextos(m_pasta.filePath(QStringLiteral("m%1.mdb").arg(++m_bases)), registos), T));
+        QVERIFY(db.Abre(CriaBase(m_pasta.filePath(QStringLiteral("m%1.mdb").arg(++m_bases)), registos), T));
         Mapa mapa;
         for (int i = 0; i < graus.size(); ++i) mapa.Corpo(i).Posicao().setValorGraus(graus[i]);
         CamposMapa campos;

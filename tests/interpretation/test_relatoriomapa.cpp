@@ -2,6 +2,7 @@
 // the sex chooses the endings, and unrtf and our reader read the whole of it back from RTF;
 // natalis-cli --relatorio by extension; pages read back by pdftotext never end on a heading.
 #include "calculo.h"
+#include "discocheio.h"
 #include "fontedados.h"
 #include "mensagens.h"
 #include "nascimento.h"
@@ -34,11 +35,7 @@ class TestRelatorioMapa : public QObject {
         *erro = QString::fromUtf8(p.readAllStandardError());
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
     }
-    static QByteArray Le(const QString& caminho) {
-        QFile f(caminho);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
+    static QByteArray Le(const QString& caminho) { return DiscoCheio::conteudo(caminho); }
 
     // The report of a cast chart, the side labels filled as the main window fills them.
     bool Escreve(CamposMapa campos, QTextDocument& doc, const OpcoesSintese& sintese = {}) {
@@ -139,9 +136,7 @@ private slots:
         QVERIFY(bytes.contains("\\red140\\green30\\blue40;"));
         // Any other extension is refused, and the file already there left as it was.
         const QString doc = m_pasta.filePath(QStringLiteral("maria.doc"));
-        QFile f(doc);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("anterior") == 8);
-        f.close();
+        QVERIFY(DiscoCheio::escreve(doc, "anterior"));
         QCOMPARE(Cli({"--relatorio", doc}, &erro), 1);
         QCOMPARE(Le(doc), QByteArray("anterior"));
         QVERIFY2(erro.contains(QStringLiteral("use .rtf ou .pdf")), qPrintable(erro));

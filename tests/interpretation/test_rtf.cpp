@@ -1,6 +1,7 @@
 // The RTF codec: what it writes unrtf (Debian's independent reader) and our reader read back
 // with every style; hand-made RTF is read as a word processor shows it. The reading window's
 // file of the report and the personal part is split again on import.
+#include "discocheio.h"
 #include "documento.h"
 #include "rtf.h"
 #include "test_rtfcomum.h"
@@ -16,10 +17,7 @@ QTextDocument* Constroi(const QString& html, QTextDocument& doc) {
     return &doc;
 }
 
-QByteArray Fixture(const QString& nome) {
-    QFile f(QStringLiteral(NATALIS_TEST_DATA "/") + nome);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+QByteArray Fixture(const QString& nome) { return DiscoCheio::conteudo(QStringLiteral(NATALIS_TEST_DATA "/") + nome); }
 
 QTextDocument* Le(const QByteArray& rtf, QTextDocument& doc) {
     QString erro;
@@ -35,8 +33,7 @@ private slots:
     // Documents shaped like the report, with everything the writer must carry, built from HTML
     // over the report box's font (Times New Roman, 11 pt).
     void lidoPeloUnrtf_data() {
-        QTest::addColumn<QString>("html");
-        QTest::addColumn<QString>("texto"); // as a reader shows it, written by hand
+        QTest::addColumn<QString>("html"); QTest::addColumn<QString>("texto"); // as a reader shows it, written by hand
         // What unrtf's HTML must hold for the styles; /usr/share/unrtf/html.conf says how it
         // shows each (8, 10, 12, 14, 18 and 24 points as <font size>, other sizes in points).
         QTest::addColumn<QStringList>("marcasHtml");

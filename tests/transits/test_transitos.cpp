@@ -19,12 +19,7 @@
 namespace {
 constexpr double SEGUNDO = 1.0 / 3600.0;
 
-using Referencia = CorpoSwetest;
-Referencia Swetest(double jd, int corpo) { return SwetestNoDia(jd, corpo); }
-
 double Jd(int d, int m, int a, double horas = 0.0) { return DiaJuliano0h(d, m, a) + horas / 24.0; }
-
-int Angulo(int tipo) { return AnguloAspecto(tipo); }
 
 // A chart made by hand: the Sun at 24° Carneiro, where Saturn passes three times in
 // 2027–2028 (direct in May, retrograde in October, direct again in February: swetest's table).
@@ -80,19 +75,19 @@ private slots:
             if (e.tipo != TipoEvento::Aspecto) continue;
             QVERIFY(e.Fim() >= p.inicio && e.Inicio() <= p.fim);
             if (e.corpo == 1 && ++lua > 25) continue; // the Moon's first passes stand for the rest
-            const double alvo = n.Longitude(e.alvo) + Angulo(e.aspecto);
+            const double alvo = n.Longitude(e.alvo) + AnguloAspecto(e.aspecto);
             const double tolerancia = (e.alvo >= PONTO_ASCENDENTE ? 5.0 : 1.0) * SEGUNDO;
             // Each exact pass, and the orb's limits, on the reference ephemeris.
             for (double t : e.exactos) {
-                const double h = std::fabs(Reduz180(Swetest(t, e.corpo).longitude - alvo));
-                const double h2 = std::fabs(Reduz180(Swetest(t, e.corpo).longitude - (n.Longitude(e.alvo) - Angulo(e.aspecto))));
+                const double h = std::fabs(Reduz180(SwetestNoDia(t, e.corpo).longitude - alvo));
+                const double h2 = std::fabs(Reduz180(SwetestNoDia(t, e.corpo).longitude - (n.Longitude(e.alvo) - AnguloAspecto(e.aspecto))));
                 QVERIFY2(std::min(h, h2) < tolerancia, qPrintable(QStringLiteral("%1 %2 %3: %4″").arg(NomeTransitante(e.corpo), NomeAspecto(e.aspecto), NomePontoNatal(e.alvo)).arg(std::min(h, h2) * 3600.0)));
                 ++verificados;
             }
             for (double t : {e.entrada, e.saida}) {
                 if (std::isnan(t) || e.corpo != 9) continue; // Pluto's slow limits: a day's error would show
-                const double l = Swetest(t, e.corpo).longitude;
-                const double orbe = std::min(std::fabs(Reduz180(l - alvo)), std::fabs(Reduz180(l - n.Longitude(e.alvo) + Angulo(e.aspecto))));
+                const double l = SwetestNoDia(t, e.corpo).longitude;
+                const double orbe = std::min(std::fabs(Reduz180(l - alvo)), std::fabs(Reduz180(l - n.Longitude(e.alvo) + AnguloAspecto(e.aspecto))));
                 QVERIFY(std::fabs(orbe - 1.5) < SEGUNDO);
             }
         }
@@ -115,7 +110,7 @@ private slots:
         // first entry into the orb to the last exit, though Saturn leaves the orb between passes.
         const double sinais[3] = {1, -1, 1};
         for (size_t k = 0; k < 3; ++k) {
-            const Referencia r = Swetest(e->exactos[k], 6);
+            const CorpoSwetest r = SwetestNoDia(e->exactos[k], 6);
             QVERIFY(std::fabs(Reduz180(r.longitude - 24.0)) < SEGUNDO);
             QVERIFY(r.velocidade * sinais[k] > 0);
         }
@@ -132,12 +127,12 @@ private slots:
         int signosSol = 0, estacoes = 0;
         for (const EventoTransito& e : TransitosDoPeriodo(maria, p)) {
             const double t = e.exactos.at(0);
-            const Referencia r = Swetest(t, e.corpo);
+            const CorpoSwetest r = SwetestNoDia(t, e.corpo);
             if (e.tipo == TipoEvento::Estacao) {
                 // The speed changes sign within a quarter of an hour either side.
                 QCOMPARE(e.corpo, 2);
-                QVERIFY(Swetest(t - 0.01, 2).velocidade * Swetest(t + 0.01, 2).velocidade < 0);
-                QCOMPARE(e.alvo == 0, Swetest(t + 0.01, 2).velocidade < 0);
+                QVERIFY(SwetestNoDia(t - 0.01, 2).velocidade * SwetestNoDia(t + 0.01, 2).velocidade < 0);
+                QCOMPARE(e.alvo == 0, SwetestNoDia(t + 0.01, 2).velocidade < 0);
                 ++estacoes;
                 continue;
             }
@@ -153,12 +148,8 @@ private slots:
     }
 
     void aspectosNoMomento_data() {
-        QTest::addColumn<double>("movel");
-        QTest::addColumn<double>("velocidade");
-        QTest::addColumn<double>("fixo");
-        QTest::addColumn<int>("tipo");
-        QTest::addColumn<double>("orbe");
-        QTest::addColumn<bool>("aplicativo");
+        QTest::addColumn<double>("movel"); QTest::addColumn<double>("velocidade"); QTest::addColumn<double>("fixo");
+        QTest::addColumn<int>("tipo"); QTest::addColumn<double>("orbe"); QTest::addColumn<bool>("aplicativo");
         QTest::newRow("quadratura a aplicar") << 100.0 << 1.0 << 10.5 << ASPECTO_QUADRATURA << 0.5 << true;
         QTest::newRow("a mesma, retrógrado: separa") << 100.0 << -0.1 << 10.5 << ASPECTO_QUADRATURA << 0.5 << false;
         QTest::newRow("oposição através de 0° Carneiro, a aplicar") << 359.5 << 1.0 << 180.25 << ASPECTO_OPOSICAO << 0.75 << true;
@@ -177,8 +168,7 @@ private slots:
     }
 
     void retornos_data() {
-        QTest::addColumn<int>("tipo");
-        QTest::addColumn<double>("perto");
+        QTest::addColumn<int>("tipo"); QTest::addColumn<double>("perto");
         QTest::newRow("solar, 2027") << int(TipoRetorno::Solar) << Jd(1, 6, 2027);
         QTest::newRow("solar, perto do fim do ano") << int(TipoRetorno::Solar) << Jd(20, 12, 2027);
         QTest::newRow("lunar, Março de 2027") << int(TipoRetorno::Lunar) << Jd(10, 3, 2027);
@@ -190,7 +180,7 @@ private slots:
         const double alvo = maria.Longitude(corpo);
         const double instante = InstanteRetorno(t, alvo, perto);
         // To the second: the Sun moves 0.04″ in a second, the Moon 0.55″.
-        const double h = std::fabs(Reduz180(Swetest(instante, corpo).longitude - alvo)) * 3600.0;
+        const double h = std::fabs(Reduz180(SwetestNoDia(instante, corpo).longitude - alvo)) * 3600.0;
         QVERIFY2(h < (corpo == 0 ? 0.05 : 0.6), qPrintable(QString::number(h)));
         QVERIFY(std::fabs(instante - perto) < (corpo == 0 ? 183.0 : 14.8));
         // The chart of the return: its clock time to the minute, its Sun or Moon on the natal one.
@@ -213,7 +203,7 @@ private slots:
         QVERIFY(v.size() >= 8); // about 13° a year over ten years: four or five signs and houses
         for (const EventoTransito& e : v) {
             const double tp = DiaProgredido(maria, e.exactos.at(0));
-            const double l = Swetest(tp, 1).longitude;
+            const double l = SwetestNoDia(tp, 1).longitude;
             const double borda = e.tipo == TipoEvento::Signo ? 30.0 * e.alvo : maria.cuspides[size_t(e.alvo)];
             QVERIFY2(std::fabs(Reduz180(l - borda)) < SEGUNDO, qPrintable(QString::number(Reduz180(l - borda) * 3600)));
         }
@@ -225,7 +215,7 @@ private slots:
         // The progressed Sun less the natal one (both from swetest) moves every natal point.
         const double jd = Jd(13, 6, 2027);
         const double tp = DiaProgredido(maria, jd);
-        const double arco = Reduz360(Swetest(tp, 0).longitude - Swetest(maria.jd, 0).longitude);
+        const double arco = Reduz360(SwetestNoDia(tp, 0).longitude - SwetestNoDia(maria.jd, 0).longitude);
         const Progressao p = Progride(maria, jd);
         QVERIFY(std::fabs(p.arcoSolar - arco) < SEGUNDO);
         for (const PontoMovel& d : Direcciona(maria, jd))
@@ -233,7 +223,7 @@ private slots:
         // The progressed Midheaven: the natal one's right ascension plus the Sun's arc in right
         // ascension, back to the ecliptic (obliquities from the engine).
         const double en = ObliquidadeVerdadeira(maria.jd), ep = ObliquidadeVerdadeira(tp);
-        const double ra = AscensaoRecta(270.0, en) + AscensaoRecta(Swetest(tp, 0).longitude, ep) - AscensaoRecta(Swetest(maria.jd, 0).longitude, en);
+        const double ra = AscensaoRecta(270.0, en) + AscensaoRecta(SwetestNoDia(tp, 0).longitude, ep) - AscensaoRecta(SwetestNoDia(maria.jd, 0).longitude, en);
         const double l = Reduz360(std::atan2(std::sin(ra * M_PI / 180) , std::cos(ra * M_PI / 180) * std::cos(ep * M_PI / 180)) * 180 / M_PI);
         QVERIFY2(std::fabs(Reduz180(p.meioCeu - l)) < 5 * SEGUNDO, qPrintable(QString::number(p.meioCeu) + " " + QString::number(l)));
     }

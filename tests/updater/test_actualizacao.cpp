@@ -82,8 +82,7 @@ private slots:
     }
 
     void prioridade_data() {
-        QTest::addColumn<int>("prioridade");
-        QTest::addColumn<RespostaMsg>("resposta");
+        QTest::addColumn<int>("prioridade"); QTest::addColumn<RespostaMsg>("resposta");
         QTest::addColumn<QString>("pergunta"); // empty: none asked
         const QString inicio = QStringLiteral("Está disponivel uma nova actualização para o Natalis.\n"),
                       fim = QStringLiteral("\nDeseja proceder à actualização?");
@@ -96,9 +95,7 @@ private slots:
         QTest::newRow("sem perguntar") << 2 << RespostaMsg::Nao << QString();
     }
     void prioridade() {
-        QFETCH(int, prioridade);
-        QFETCH(RespostaMsg, resposta);
-        QFETCH(QString, pergunta);
+        QFETCH(int, prioridade); QFETCH(RespostaMsg, resposta); QFETCH(QString, pergunta);
         const bool instala = pergunta.isEmpty() || resposta == RespostaMsg::Sim;
         QVERIFY(amb.publica(comPrograma(prioridade), FicheirosDoPrograma));
         QVERIFY(escreve(amb.programa(QStringLiteral("Natalis.exe")), "programa antigo"));
@@ -142,8 +139,7 @@ private slots:
     // section the section table refuses (its reasons: test_descricao); or a file that does not
     // arrive exactly as signed.
     void recusadaSemAlterar_data() {
-        QTest::addColumn<QString>("caso");
-        QTest::addColumn<QString>("motivo"); // part of an error line
+        QTest::addColumn<QString>("caso"); QTest::addColumn<QString>("motivo"); // part of an error line
         QTest::addColumn<bool>("antesDeBuscar"); // refused with nothing but the description fetched
         QTest::newRow("sem assinatura") << "sem assinatura" << "update.txt.minisig" << true;
         QTest::newRow("descrição alterada depois de assinada") << "alterada" << "não corresponde" << true;
@@ -165,9 +161,7 @@ private slots:
         QTest::newRow("pasta que é ligação para fora") << "pasta ligação" << "fora da pasta do programa" << false;
     }
     void recusadaSemAlterar() {
-        QFETCH(QString, caso);
-        QFETCH(QString, motivo);
-        QFETCH(bool, antesDeBuscar);
+        QFETCH(QString, caso); QFETCH(QString, motivo); QFETCH(bool, antesDeBuscar);
         QVERIFY(amb.publica(descricaoDeDois(), {{"Natalis", ProgramaNovo}, {"Default.orb", "orbes novas"}}));
         if (caso.startsWith("filename2=")) // a signed description with the fault
             QVERIFY(amb.publicaTalQual("[natalis]\r\nonline=0\r\n[otherfiles]\r\nfilescount=2\r\nfilename1=bom.txt\r\n" +

@@ -27,9 +27,7 @@ private slots:
     }
 
     void verifica_data() {
-        QTest::addColumn<QString>("chaveAssina");
-        QTest::addColumn<bool>("legado");
-        QTest::addColumn<int>("estrago");
+        QTest::addColumn<QString>("chaveAssina"); QTest::addColumn<bool>("legado"); QTest::addColumn<int>("estrago");
         QTest::addColumn<QString>("motivo"); // empty: valid
         const QString difere = QStringLiteral("não corresponde");
         QTest::newRow("resumo BLAKE2b (ED)") << "a" << false << 0 << "";
@@ -43,10 +41,7 @@ private slots:
         QTest::newRow("página de erro") << "a" << false << 5 << "formato";
     }
     void verifica() {
-        QFETCH(QString, chaveAssina);
-        QFETCH(bool, legado);
-        QFETCH(int, estrago);
-        QFETCH(QString, motivo);
+        QFETCH(QString, chaveAssina); QFETCH(bool, legado); QFETCH(int, estrago); QFETCH(QString, motivo);
         QByteArray texto("[natalis]\r\nonline=1\r\n[integridade]\r\n");
         QByteArray assinatura = assina(texto, chaveAssina, legado);
         QVERIFY(!assinatura.isEmpty());
@@ -75,8 +70,7 @@ private slots:
     // the names given, and nothing may leave the program folder or replace a program unless
     // signed as one.
     void ficheirosDaSeccao_data() {
-        QTest::addColumn<QByteArray>("descricao");
-        QTest::addColumn<QStringList>("nomes");
+        QTest::addColumn<QByteArray>("descricao"); QTest::addColumn<QStringList>("nomes");
         QTest::addColumn<QString>("motivo"); // empty: accepted
         const QByteArray h = "23f3770b6441c8d5c9c5fd6b364972b0bf29ae5cd1782749edaae17847dac020";
         const QByteArray i1 = "otherfiles1=3 " + h + "\n", i2 = "otherfiles2=3 " + h + "\n",
@@ -105,9 +99,7 @@ private slots:
         de("Natalis.exe na pasta \".\"", "filescount=1\nfilename1=Natalis.exe\nfilelocation1=.\n", i1, {}, programa);
     }
     void ficheirosDaSeccao() {
-        QFETCH(QByteArray, descricao);
-        QFETCH(QStringList, nomes);
-        QFETCH(QString, motivo);
+        QFETCH(QByteArray, descricao); QFETCH(QStringList, nomes); QFETCH(QString, motivo);
         QString porque;
         const auto lista = FicheirosDaSeccao(PerfilIni::Le(descricao), QStringLiteral("otherfiles"), &porque);
         QCOMPARE(lista.has_value(), motivo.isEmpty());
@@ -124,9 +116,7 @@ private slots:
     // The description's small readers and decisions, one hand-worked row each: the reader,
     // its input, a second argument where it takes one, and the result as text.
     void leitores_data() {
-        QTest::addColumn<QString>("leitor");
-        QTest::addColumn<QByteArray>("entrada");
-        QTest::addColumn<QString>("mais");
+        QTest::addColumn<QString>("leitor"); QTest::addColumn<QByteArray>("entrada"); QTest::addColumn<QString>("mais");
         QTest::addColumn<QString>("esperado");
         const auto de = [](const char* leitor, const char* caso, const QByteArray& entrada, const char* mais,
                            const QString& e) {
@@ -210,10 +200,7 @@ private slots:
            "http://127.0.0.1:8080/u/a%20b%231%3F.txt");
     }
     void leitores() {
-        QFETCH(QString, leitor);
-        QFETCH(QByteArray, entrada);
-        QFETCH(QString, mais);
-        QFETCH(QString, esperado);
+        QFETCH(QString, leitor); QFETCH(QByteArray, entrada); QFETCH(QString, mais); QFETCH(QString, esperado);
         const QString texto = QString::fromLatin1(entrada);
         const QStringList partes = texto.split(QLatin1Char('|'));
         const QString raiz = pasta.filePath(QStringLiteral("prog"));

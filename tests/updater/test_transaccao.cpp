@@ -1,6 +1,7 @@
 // Putting an update in place survives a crash at any instant: the process is stopped dead
 // (a child ends with _exit, nothing unwound) after each change of a name in turn, and the next
 // start finds the folder all old or all new, never a mix, and the old copies never lost.
+#include "discocheio.h"
 #include "preparacao.h"
 #include "transaccao.h"
 
@@ -15,14 +16,9 @@ constexpr int Ficheiros = 60; // in three folders; the last one is new to the in
 QString nomeDe(int i) {
     return QStringLiteral("%1/f%2.dat").arg(i % 3 == 0 ? QStringLiteral(".") : QStringLiteral("sub%1").arg(i % 3)).arg(i);
 }
-QByteArray conteudo(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<não existe>");
-}
+QByteArray conteudo(const QString& caminho) { return DiscoCheio::conteudo(caminho); }
 bool escreve(const QString& caminho, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(caminho).absolutePath());
-    QFile f(caminho);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(caminho).absolutePath()) && DiscoCheio::escreve(caminho, bytes);
 }
 } // namespace
 
