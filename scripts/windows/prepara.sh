@@ -117,11 +117,11 @@ fi
 # --- libsodium -----------------------------------------------------------------------------------
 if ! feito sodium; then
   passo "libsodium"
-  d="$(dir_fonte libsodium)"; b="$WIN_CACHE/obra/sodium"; rm -rf "$b"; mkdir -p "$b"
+  d="$(dir_fonte libsodium)"; b="$WIN_CACHE/obra/sodium"; mkdir -p "$b"
   # Debian's tarball is the project's repository: the configure script is generated here.
   [ -x "$d/configure" ] || (cd "$d" && autoreconf -fi >"$REGISTO/sodium-autoreconf.txt" 2>&1)
   cd "$b"
-  "$d/configure" --host=$WIN_TRIPLE --prefix="$WIN_PREFIXO" --enable-shared --disable-static \
+  [ -f Makefile ] || "$d/configure" --host=$WIN_TRIPLE --prefix="$WIN_PREFIXO" --enable-shared --disable-static \
     CC=$WIN_TRIPLE-gcc-posix >"$REGISTO/sodium.txt" 2>&1
   nice -n 10 make -j"$NUCLEOS" >>"$REGISTO/sodium.txt" 2>&1
   make install >>"$REGISTO/sodium.txt" 2>&1
@@ -135,7 +135,7 @@ if ! feito swe; then
   src="$d"; [ -f "$d/src/swephlib.c" ] && src="$d/src"
   fontes_swe=(swedate.c swehouse.c swejpl.c swemmoon.c swemplan.c sweph.c swephlib.c swecl.c swehel.c)
   for c in "${fontes_swe[@]}"; do
-    nice -n 10 $WIN_TRIPLE-gcc-posix -O2 -c "$src/$c" -o "${c%.c}.o" -DMAKE_DLL -DUSE_DLL >>"$REGISTO/swe.txt" 2>&1
+    nice -n 10 $WIN_TRIPLE-gcc-posix -O2 -c "$src/$c" -o "${c%.c}.o" -DMAKE_DLL >>"$REGISTO/swe.txt" 2>&1
   done
   $WIN_TRIPLE-gcc-posix -shared -o swe.dll ./*.o -Wl,--out-implib,libswe.dll.a >>"$REGISTO/swe.txt" 2>&1
   mkdir -p "$WIN_PREFIXO"/{bin,lib/pkgconfig,include}
@@ -165,7 +165,8 @@ if ! feito qtbase; then
     -DFEATURE_openssl=OFF -DFEATURE_schannel=ON -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
     -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
     -DFEATURE_tabletevent=OFF \
-    -DFEATURE_zstd=OFF -DFEATURE_brotli=OFF -DFEATURE_vulkan=OFF \
+    -DFEATURE_zstd=OFF -DFEATURE_brotli=OFF -DFEATURE_vulkan=OFF -DFEATURE_freetype=OFF \
+    -DFEATURE_direct2d=OFF -DFEATURE_tuiotouch=OFF \
     -DFEATURE_testlib=ON -DFEATURE_printsupport=ON -DFEATURE_widgets=ON \
     -DSQLite3_INCLUDE_DIR="$WIN_PREFIXO/include" -DSQLite3_LIBRARY="$WIN_PREFIXO/lib/libsqlite3.dll.a" \
     >"$REGISTO/qtbase-configura.txt" 2>&1 || { tail -40 "$REGISTO/qtbase-configura.txt"; exit 1; }
