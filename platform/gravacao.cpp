@@ -110,7 +110,8 @@ bool GravaFicheiro(const QString& caminho, const std::function<bool(QIODevice&)>
     const bool escrito = escreve(f);
     if (!escrito || f.erroFalha)
         return falha(f.erroFalha);
-    const HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(f.handle()));
+    const int fd = f.handle();
+    const HANDLE h = fd >= 0 ? reinterpret_cast<HANDLE>(_get_osfhandle(fd)) : INVALID_HANDLE_VALUE;
     if (h == INVALID_HANDLE_VALUE || !FlushFileBuffers(h))
         return falha(int(GetLastError()));
     f.close();

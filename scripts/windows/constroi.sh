@@ -11,12 +11,18 @@ OBRA="$WIN_RAIZ/build-windows"
 PASTA="$OBRA/natalis"
 INICIO=$SECONDS
 
-for etapa in sqlite sodium swe qtbase svg; do
+for etapa in sqlite sodium swe qtnucleo svg; do
   if [ ! -e "$WIN_CACHE/.feito-$etapa" ]; then
     echo "Falta o conjunto de ferramentas em $WIN_CACHE ($etapa): corra primeiro scripts/windows/prepara.sh" >&2
     exit 1
   fi
 done
+# While prepara.sh is still building the rest of Qt, only the command-line tool can be built.
+ALVOS=()
+if [ ! -e "$WIN_CACHE/.feito-qtbase" ]; then
+  echo "O Qt ainda não está completo: só natalis-cli.exe e natalis-cli-completo.exe"
+  ALVOS=(--target natalis-cli natalis-cli-completo natalis_databases)
+fi
 mkdir -p "$OBRA"
 
 # The databases are built by the tool of a native build (they are the same on every system).
@@ -43,31 +49,33 @@ LANCADOR=()
 command -v ccache >/dev/null && LANCADOR=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 export PKG_CONFIG_LIBDIR="$WIN_PREFIXO/lib/pkgconfig"
 cmake -S "$WIN_RAIZ" -B "$OBRA" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN" -DCMAKE_PREFIX_PATH="$WIN_PREFIXO" \
+  -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN" -DCMAKE_PREFIX_PATH="$WIN_QT;$WIN_PREFIXO" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DNATALIS_MKDB="$NATIVO/tools/natalis-mkdb" -DNATALIS_ICONE_WINDOWS="$ICONE" \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$WIN_RAIZ/scripts/windows/wine-corre.sh" \
   "${LANCADOR[@]}" >"$OBRA/configura.log" 2>&1 || { tail -30 "$OBRA/configura.log"; exit 1; }
 
 passo "Compilação (${NUCLEOS} núcleos)"
-nice -n 10 cmake --build "$OBRA" --parallel "$NUCLEOS" 2>&1 | grep -E "error|FAILED|^\[[0-9]+/[0-9]+\] Linking" | tail -40
+nice -n 10 cmake --build "$OBRA" --parallel "$NUCLEOS" "${ALVOS[@]}" 2>&1 | grep -E "error|FAILED|^\[[0-9]+/[0-9]+\] Linking" | tail -40
 [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "A compilação falhou (veja cmake --build $OBRA)" >&2; exit 1; }
 
 passo "Pasta do programa: bibliotecas, extensões do Qt, dados"
 copia() { mkdir -p "$2"; cp -u "$1" "$2/"; }
-for m in Core Gui Widgets Sql PrintSupport Network Test; do copia "$WIN_PREFIXO/bin/Qt6$m.dll" "$PASTA"; done
+for m in Core Gui Widgets Sql PrintSupport Network Test; do
+  [ -f "$WIN_QT/bin/Qt6$m.dll" ] && copia "$WIN_QT/bin/Qt6$m.dll" "$PASTA"
+done
 for f in sqlite3.dll libsodium-23.dll swe.dll; do copia "$WIN_PREFIXO/bin/$f" "$PASTA"; done
 # The MinGW runtime (POSIX threads flavour, as the compiler).
 for f in libstdc++-6.dll libgcc_s_seh-1.dll; do
   copia "$($WIN_TRIPLE-g++-posix -print-file-name=$f)" "$PASTA"
 done
 copia "/usr/$WIN_TRIPLE/lib/libwinpthread-1.dll" "$PASTA"
-P="$WIN_PREFIXO/plugins"
+P="$WIN_QT/plugins"
 copia "$P/platforms/qwindows.dll" "$PASTA/platforms"
 copia "$P/platforms/qoffscreen.dll" "$PASTA/platforms"   # tests and natalis-cli's pictures
-copia "$P/styles/qwindowsvistastyle.dll" "$PASTA/styles"
+[ -f "$P/styles/qwindowsvistastyle.dll" ] && copia "$P/styles/qwindowsvistastyle.dll" "$PASTA/styles"
 copia "$P/sqldrivers/qsqlite.dll" "$PASTA/sqldrivers"
-for f in "$P"/imageformats/*.dll; do copia "$f" "$PASTA/imageformats"; done
+for f in "$P"/imageformats/*.dll; do [ -f "$f" ] && copia "$f" "$PASTA/imageformats"; done
 for f in "$P"/tls/*.dll; do [ -f "$f" ] && copia "$f" "$PASTA/tls"; done
 for f in "$P"/networkinformation/*.dll; do [ -f "$f" ] && copia "$f" "$PASTA/networkinformation"; done
 [ -f "$P/printsupport/windowsprintersupport.dll" ] && copia "$P/printsupport/windowsprintersupport.dll" "$PASTA/printsupport"

@@ -85,7 +85,7 @@ set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER   $WIN_TRIPLE-gcc-posix)
 set(CMAKE_CXX_COMPILER $WIN_TRIPLE-g++-posix)
 set(CMAKE_RC_COMPILER  $WIN_TRIPLE-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/$WIN_TRIPLE $WIN_PREFIXO)
+set(CMAKE_FIND_ROOT_PATH /usr/$WIN_TRIPLE $WIN_PREFIXO $WIN_QT)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
@@ -146,15 +146,43 @@ if ! feito swe; then
   marca swe
 fi
 
+# --- The SVG writer -------------------------------------------------------------------------------
+# Debian's archive here serves no longer the files of its qt6-svg source, only those of Qt 5's
+# qtsvg. Natalis uses one class of the module, QSvgGenerator (SVG images of the wheel), whose
+# source is the same in both series but for the text codec: it is built from Qt 5's source
+# against this Qt as a small library, and offered to the build as Qt6::Svg (CMakeLists.txt).
+constroi_svg() {
+  feito svg && return 0
+  passo "Gerador de SVG (QSvgGenerator)"
+  d="$(dir_fonte qtsvg-opensource-src)"; b="$WIN_CACHE/obra/svg"; rm -rf "$b"; mkdir -p "$b"; cd "$b"
+  sed -e '/#include "qtextcodec.h"/d' -e '/setCodec(QTextCodec::codecForName("UTF-8"))/d' \
+      -e 's/color\.midRef(1)/QStringView(color).mid(1)/' "$d/src/svg/qsvggenerator.cpp" > qsvggenerator.cpp
+  sed -e 's/#include <QtSvg\/qtsvgglobal.h>/#include <QtGui\/qtguiglobal.h>\n#define Q_SVG_EXPORT/' \
+      "$d/src/svg/qsvggenerator.h" > qsvggenerator.h
+  I="$WIN_QT/include"; V="$WIN_QT_VERSAO"
+  nice -n 10 $WIN_TRIPLE-g++-posix -std=c++17 -O2 -DQT_NO_DEBUG -DQT_BUILD_SVG_LIB -I. -I"$I" -I"$I/QtCore" -I"$I/QtGui" \
+    -I"$I/QtCore/$V" -I"$I/QtCore/$V/QtCore" -I"$I/QtGui/$V" -I"$I/QtGui/$V/QtGui" \
+    -c qsvggenerator.cpp -o qsvggenerator.o >"$REGISTO/svg.txt" 2>&1 || { tail -30 "$REGISTO/svg.txt"; return 1; }
+  $WIN_TRIPLE-ar rcs libQt6SvgGerador.a qsvggenerator.o
+  S="$WIN_PREFIXO/include/QtSvg"; mkdir -p "$S"; cp qsvggenerator.h "$S/"; echo '#include "qsvggenerator.h"' > "$S/QSvgGenerator"
+  cp libQt6SvgGerador.a "$WIN_PREFIXO/lib/"
+  marca svg
+}
+
 # --- Qt base -------------------------------------------------------------------------------------
 # Only what Natalis uses: Core, Gui, Widgets, PrintSupport, Sql (SQLite only), Network, Test.
 # Debian's source drops the Wintab headers, hence no tablet events (Windows Ink pointers remain).
+# FreeType (bundled) is what the offscreen platform draws text with on Windows (tests, natalis-cli).
+# Qt is built in place, not installed: its build folder is its prefix (a non-prefix build), so
+# what is built is usable at once. natalis-cli's part (Core, Gui, Sql, the SQLite driver and
+# the platform plugins) is built first, then the SVG writer over it, so the command-line tool
+# can be built and checked while the rest goes on.
 if ! feito qtbase; then
-  passo "Qt base $WIN_QT_VERSAO (a parte longa: perto de uma hora em dois núcleos)"
-  d="$(dir_fonte qt6-base)"; b="$WIN_CACHE/obra/qtbase"; mkdir -p "$b"
-  cmake -S "$d" -B "$b" -G Ninja -Wno-dev \
+  passo "Qt base $WIN_QT_VERSAO (a parte longa: mais de uma hora em dois núcleos)"
+  d="$(dir_fonte qt6-base)"; mkdir -p "$WIN_QT"
+  [ -f "$WIN_QT/build.ninja" ] || cmake -S "$d" -B "$WIN_QT" -G Ninja -Wno-dev \
     -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$WIN_PREFIXO" -DCMAKE_PREFIX_PATH="$WIN_PREFIXO" \
+    -DCMAKE_INSTALL_PREFIX="$WIN_QT" -DCMAKE_PREFIX_PATH="$WIN_PREFIXO" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DQT_FORCE_FIND_TOOLS=ON -DBUILD_SHARED_LIBS=ON \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
@@ -165,38 +193,24 @@ if ! feito qtbase; then
     -DFEATURE_openssl=OFF -DFEATURE_schannel=ON -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
     -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
     -DFEATURE_tabletevent=OFF \
-    -DFEATURE_zstd=OFF -DFEATURE_brotli=OFF -DFEATURE_vulkan=OFF -DFEATURE_freetype=OFF \
+    -DFEATURE_zstd=OFF -DFEATURE_brotli=OFF -DFEATURE_vulkan=OFF -DFEATURE_freetype=ON \
     -DFEATURE_direct2d=OFF -DFEATURE_tuiotouch=OFF \
     -DFEATURE_testlib=ON -DFEATURE_printsupport=ON -DFEATURE_widgets=ON \
     -DSQLite3_INCLUDE_DIR="$WIN_PREFIXO/include" -DSQLite3_LIBRARY="$WIN_PREFIXO/lib/libsqlite3.dll.a" \
     >"$REGISTO/qtbase-configura.txt" 2>&1 || { tail -40 "$REGISTO/qtbase-configura.txt"; exit 1; }
-  grep -E '^(  )?(SQL|Gui|Widgets|Network|PNG|JPEG|HarfBuzz|FreeType|PCRE2|zlib)' "$REGISTO/qtbase-configura.txt" | head -30 || true
-  nice -n 10 cmake --build "$b" --parallel "$NUCLEOS" >"$REGISTO/qtbase.txt" 2>&1 \
+  if ! feito qtnucleo; then
+    passo "Qt: Core, Gui, Sql, o controlador SQLite e as plataformas"
+    nice -n 10 cmake --build "$WIN_QT" --parallel "$NUCLEOS" --target Core Gui Sql QSQLiteDriverPlugin \
+      QOffscreenIntegrationPlugin QWindowsIntegrationPlugin >"$REGISTO/qtnucleo.txt" 2>&1 \
+      || { tail -40 "$REGISTO/qtnucleo.txt"; exit 1; }
+    marca qtnucleo
+  fi
+  constroi_svg || echo "  (o gerador de SVG falhou: veja $REGISTO/svg.txt; o resto do Qt segue)"
+  passo "Qt: o resto (Widgets, Network, PrintSupport, Test, extensões)"
+  nice -n 10 cmake --build "$WIN_QT" --parallel "$NUCLEOS" >"$REGISTO/qtbase.txt" 2>&1 \
     || { tail -40 "$REGISTO/qtbase.txt"; exit 1; }
-  cmake --install "$b" >>"$REGISTO/qtbase.txt" 2>&1
   marca qtbase
 fi
-
-# --- The SVG writer -------------------------------------------------------------------------------
-# Debian's archive here serves no longer the files of its qt6-svg source, only those of Qt 5's
-# qtsvg. Natalis uses one class of the module, QSvgGenerator (SVG images of the wheel), whose
-# source is the same in both series but for the text codec: it is built from Qt 5's source
-# against this Qt as a small library, and offered to the build as Qt6::Svg (CMakeLists.txt).
-if ! feito svg; then
-  passo "Gerador de SVG (QSvgGenerator)"
-  d="$(dir_fonte qtsvg-opensource-src)"; b="$WIN_CACHE/obra/svg"; rm -rf "$b"; mkdir -p "$b"; cd "$b"
-  sed -e '/#include "qtextcodec.h"/d' -e '/setCodec(QTextCodec::codecForName("UTF-8"))/d' \
-      -e 's/color\.midRef(1)/QStringView(color).mid(1)/' "$d/src/svg/qsvggenerator.cpp" > qsvggenerator.cpp
-  sed -e 's/#include <QtSvg\/qtsvgglobal.h>/#include <QtGui\/qtguiglobal.h>\n#define Q_SVG_EXPORT/' \
-      "$d/src/svg/qsvggenerator.h" > qsvggenerator.h
-  I="$WIN_PREFIXO/include"; V="$WIN_QT_VERSAO"
-  nice -n 10 $WIN_TRIPLE-g++-posix -std=c++17 -O2 -DQT_NO_DEBUG -DQT_BUILD_SVG_LIB -I. -I"$I" -I"$I/QtCore" -I"$I/QtGui" \
-    -I"$I/QtCore/$V" -I"$I/QtCore/$V/QtCore" -I"$I/QtGui/$V" -I"$I/QtGui/$V/QtGui" \
-    -c qsvggenerator.cpp -o qsvggenerator.o >"$REGISTO/svg.txt" 2>&1 || { tail -30 "$REGISTO/svg.txt"; exit 1; }
-  $WIN_TRIPLE-ar rcs libQt6SvgGerador.a qsvggenerator.o
-  mkdir -p "$I/QtSvg"; cp qsvggenerator.h "$I/QtSvg/"; echo '#include "qsvggenerator.h"' > "$I/QtSvg/QSvgGenerator"
-  cp libQt6SvgGerador.a "$WIN_PREFIXO/lib/"
-  marca svg
-fi
+constroi_svg
 
 passo "Conjunto de ferramentas pronto em $WIN_CACHE ($(( (SECONDS - INICIO) / 60 )) min)"
