@@ -26,11 +26,16 @@ fi
 mkdir -p "$OBRA"
 
 # The databases are built by the tool of a native build (they are the same on every system).
-passo "Ferramenta nativa das bases de dados"
-NATIVO="$OBRA/nativo"
-[ -f "$NATIVO/CMakeCache.txt" ] || cmake -S "$WIN_RAIZ" -B "$NATIVO" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DNATALIS_TESTES=OFF >/dev/null
-cmake --build "$NATIVO" --target natalis-mkdb --parallel "$NUCLEOS" | tail -1
+# NATALIS_MKDB names one already built (build/tools/natalis-mkdb of the Linux build).
+MKDB="${NATALIS_MKDB:-}"
+if [ -z "$MKDB" ]; then
+  passo "Ferramenta nativa das bases de dados"
+  NATIVO="$OBRA/nativo"
+  [ -f "$NATIVO/CMakeCache.txt" ] || cmake -S "$WIN_RAIZ" -B "$NATIVO" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DNATALIS_TESTES=OFF >/dev/null
+  cmake --build "$NATIVO" --target natalis-mkdb --parallel "$NUCLEOS" | tail -1
+  MKDB="$NATIVO/tools/natalis-mkdb"
+fi
 
 # The executable's icon, from the same drawing as the Linux one.
 ICONE="$OBRA/natalis.ico"
@@ -51,7 +56,7 @@ export PKG_CONFIG_LIBDIR="$WIN_PREFIXO/lib/pkgconfig"
 cmake -S "$WIN_RAIZ" -B "$OBRA" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN" -DCMAKE_PREFIX_PATH="$WIN_QT;$WIN_PREFIXO" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  -DNATALIS_MKDB="$NATIVO/tools/natalis-mkdb" -DNATALIS_ICONE_WINDOWS="$ICONE" \
+  -DNATALIS_MKDB="$MKDB" -DNATALIS_ICONE_WINDOWS="$ICONE" \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$WIN_RAIZ/scripts/windows/wine-corre.sh" \
   "${LANCADOR[@]}" >"$OBRA/configura.log" 2>&1 || { tail -30 "$OBRA/configura.log"; exit 1; }
 
