@@ -11,7 +11,12 @@ INICIO=$SECONDS
 REGISTO="$OBRA/testa.log"
 # The Wine prefix is made once, before the clock of the first test starts.
 "$WIN_RAIZ/scripts/windows/wine-corre.sh" cmd /c exit >/dev/null 2>&1
-ctest --test-dir "$OBRA" --output-on-failure --timeout 900 "$@" </dev/null 2>&1 | tee "$REGISTO"
+# Only the test programs the build made (all of them once prepara.sh has built the whole Qt).
+feitos=$(cd "$OBRA/tests-bin" 2>/dev/null && ls *.exe 2>/dev/null | sed 's/\.exe$//' | paste -sd'|')
+todos=$(ctest --test-dir "$OBRA" -N | sed -n 's/^ *Test *#[0-9]*: //p')
+em_falta=$(echo "$todos" | grep -vxE "${feitos:-^$}|test_gravacao" | paste -sd' ' || true)
+[ -n "$em_falta" ] && echo "Por construir (o Qt ainda não tem os módulos deles): $em_falta"
+ctest --test-dir "$OBRA" --output-on-failure --timeout 900 -R "^(${feitos}|test_gravacao)\$" "$@" </dev/null 2>&1 | tee "$REGISTO"
 estado=${PIPESTATUS[0]}
 # Qt Test reports its skipped cases per program ("Totals: 10 passed, 0 failed, 2 skipped").
 saltados=$(grep -ho 'Totals: .*' "$OBRA"/Testing/Temporary/LastTest.log 2>/dev/null | awk '{s += $6} END {print s + 0}')
