@@ -1,5 +1,7 @@
 #include "pastaefemerides.h"
 
+#include <QtGlobal> // Q_OS_WIN
+
 #include <swephexp.h>
 
 #ifdef Q_OS_WIN

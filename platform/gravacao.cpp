@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #ifdef Q_OS_UNIX
@@ -75,19 +75,31 @@ QString MotivoEscrita(const QString& caminho, int e, const QFileDevice& f) {
 
 #ifdef Q_OS_WIN
 namespace {
-// Windows: the content goes to a temporary file beside the target, unbuffered so that
-// each write reports its own failure, is forced to the disk with FlushFileBuffers and takes
-// the target's place with ReplaceFileW (QSaveFile would rename with neither).
-class TemporarioWindows : public QTemporaryFile {
+// Windows: the content goes to a temporary file beside the target, unbuffered so that each
+// write reports its own failure, is forced to the disk with FlushFileBuffers and takes the
+// target's place with ReplaceFileW (QSaveFile would rename with neither). A plain QFile: a
+// closed QTemporaryFile keeps its handle open, and no open file can be moved over another.
+class TemporarioWindows : public QFile {
 public:
-    using QTemporaryFile::QTemporaryFile;
     int erroFalha = 0;
-    bool abre() { return QTemporaryFile::open(QIODevice::ReadWrite | QIODevice::Unbuffered); }
+    bool abre(const QString& alvo) {
+        const QFileInfo info(alvo);
+        for (int tentativa = 0; tentativa < 16; ++tentativa) {
+            setFileName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.') +
+                        QString::number(QRandomGenerator::global()->generate(), 36));
+            SetLastError(ERROR_SUCCESS);
+            if (open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+                return true;
+            if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
+                return false;
+        }
+        return false;
+    }
 
 protected:
     qint64 writeData(const char* dados, qint64 n) override {
         SetLastError(ERROR_SUCCESS);
-        const qint64 r = QTemporaryFile::writeData(dados, n);
+        const qint64 r = QFile::writeData(dados, n);
         if (r != n && erroFalha == 0)
             erroFalha = GetLastError() ? int(GetLastError()) : int(ERROR_WRITE_FAULT);
         return r;
@@ -96,16 +108,17 @@ protected:
 } // namespace
 
 bool GravaFicheiro(const QString& caminho, const std::function<bool(QIODevice&)>& escreve, QString* erro) {
-    const QFileInfo info(caminho);
-    TemporarioWindows f(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    TemporarioWindows f;
+    bool aberto = false;
     const auto falha = [&](int erroWindows) {
         f.close();
+        if (aberto)
+            f.remove();
         if (erro)
             *erro = MotivoEscrita(caminho, ErrnoDoSistema(erroWindows ? erroWindows : int(ERROR_WRITE_FAULT)), f);
-        return false; // the temporary file goes away with `f`
+        return false;
     };
-    SetLastError(ERROR_SUCCESS);
-    if (!f.abre())
+    if (!(aberto = f.abre(caminho)))
         return falha(int(GetLastError()));
     const bool escrito = escreve(f);
     if (!escrito || f.erroFalha)
@@ -115,12 +128,8 @@ bool GravaFicheiro(const QString& caminho, const std::function<bool(QIODevice&)>
     if (h == INVALID_HANDLE_VALUE || !FlushFileBuffers(h))
         return falha(int(GetLastError()));
     f.close();
-    if (const int e = SubstituiFicheiro(f.fileName(), caminho)) {
-        if (erro)
-            *erro = MotivoEscrita(caminho, ErrnoDoSistema(e), f);
-        return false;
-    }
-    f.setAutoRemove(false);
+    if (const int e = SubstituiFicheiro(f.fileName(), caminho))
+        return falha(e);
     return true;
 }
 #else

@@ -13,8 +13,9 @@
 
 namespace {
 #ifdef Q_OS_WIN
+// Absolute: ReplaceFileW refuses relative names (ERROR_DIRECTORY under Wine).
 std::wstring largo(const QString& caminho) {
-    return QDir::toNativeSeparators(caminho).toStdWString();
+    return QDir::toNativeSeparators(QFileInfo(caminho).absoluteFilePath()).toStdWString();
 }
 #endif
 } // namespace

@@ -103,6 +103,7 @@ if ! feito sqlite; then
   "$d/configure" --disable-tcl --disable-readline >"$REGISTO/sqlite.txt" 2>&1
   nice -n 10 make -j"$NUCLEOS" sqlite3.c >>"$REGISTO/sqlite.txt" 2>&1
   $WIN_TRIPLE-gcc-posix -O2 -shared -DSQLITE_API='__declspec(dllexport)' -DSQLITE_ENABLE_FTS5 \
+    -DSQLITE_ENABLE_COLUMN_METADATA -DSQLITE_ENABLE_FTS3 -DSQLITE_ENABLE_FTS3_PARENTHESIS -DSQLITE_ENABLE_RTREE \
     -DSQLITE_ENABLE_JSON1 -DSQLITE_THREADSAFE=1 sqlite3.c -o sqlite3.dll \
     -Wl,--out-implib,libsqlite3.dll.a >>"$REGISTO/sqlite.txt" 2>&1
   mkdir -p "$WIN_PREFIXO"/{bin,lib/pkgconfig,include}
@@ -156,7 +157,7 @@ constroi_svg() {
   passo "Gerador de SVG (QSvgGenerator)"
   d="$(dir_fonte qtsvg-opensource-src)"; b="$WIN_CACHE/obra/svg"; rm -rf "$b"; mkdir -p "$b"; cd "$b"
   sed -e '/#include "qtextcodec.h"/d' -e '/setCodec(QTextCodec::codecForName("UTF-8"))/d' \
-      -e 's/color\.midRef(1)/QStringView(color).mid(1)/' "$d/src/svg/qsvggenerator.cpp" > qsvggenerator.cpp
+      -e 's/color\.midRef(1)/color.mid(1)/' "$d/src/svg/qsvggenerator.cpp" > qsvggenerator.cpp
   sed -e 's/#include <QtSvg\/qtsvgglobal.h>/#include <QtGui\/qtguiglobal.h>\n#define Q_SVG_EXPORT/' \
       "$d/src/svg/qsvggenerator.h" > qsvggenerator.h
   I="$WIN_QT/include"; V="$WIN_QT_VERSAO"
@@ -175,7 +176,7 @@ constroi_svg() {
 # FreeType (bundled) is what the offscreen platform draws text with on Windows (tests, natalis-cli).
 # Qt is built in place, not installed: its build folder is its prefix (a non-prefix build), so
 # what is built is usable at once. natalis-cli's part (Core, Gui, Sql, the SQLite driver and
-# the platform plugins) is built first, then the SVG writer over it, so the command-line tool
+# the platform plugins, with Test for the test programs) is built first, then the SVG writer over it, so the command-line tool
 # can be built and checked while the rest goes on.
 if ! feito qtbase; then
   passo "Qt base $WIN_QT_VERSAO (a parte longa: mais de uma hora em dois núcleos)"
@@ -199,8 +200,8 @@ if ! feito qtbase; then
     -DSQLite3_INCLUDE_DIR="$WIN_PREFIXO/include" -DSQLite3_LIBRARY="$WIN_PREFIXO/lib/libsqlite3.dll.a" \
     >"$REGISTO/qtbase-configura.txt" 2>&1 || { tail -40 "$REGISTO/qtbase-configura.txt"; exit 1; }
   if ! feito qtnucleo; then
-    passo "Qt: Core, Gui, Sql, o controlador SQLite e as plataformas"
-    nice -n 10 cmake --build "$WIN_QT" --parallel "$NUCLEOS" --target Core Gui Sql QSQLiteDriverPlugin \
+    passo "Qt: Core, Gui, Sql, Test, o controlador SQLite e as plataformas"
+    nice -n 10 cmake --build "$WIN_QT" --parallel "$NUCLEOS" --target Core Gui Sql Test QSQLiteDriverPlugin \
       QOffscreenIntegrationPlugin QWindowsIntegrationPlugin >"$REGISTO/qtnucleo.txt" 2>&1 \
       || { tail -40 "$REGISTO/qtnucleo.txt"; exit 1; }
     marca qtnucleo
