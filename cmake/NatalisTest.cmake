@@ -38,3 +38,10 @@ function(natalis_add_benchmark name)
   target_compile_definitions(${name} PRIVATE NATALIS_PROGRAM_DIR="${NATALIS_PROGRAM_DIR}")
   add_dependencies(benchmarks ${name})
 endfunction()
+
+# natalis_skip_test(<name> <reason>): a test program that needs what only Linux has (a tmpfs
+# mounted, a process killed at a chosen write), listed on Windows as a skipped test.
+function(natalis_skip_test name reason)
+  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E echo "SKIP: ${reason}")
+  set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "SKIP: " LABELS "skip")
+endfunction()

@@ -8,6 +8,8 @@
 
 #include <swephexp.h>
 
+#include "pastaefemerides.h"
+
 #include <cmath>
 
 namespace {
@@ -28,7 +30,7 @@ double reduz360(double g) {
 // package among them) or in SE_EPHE_PATH; without them it uses the Moshier theory.
 void preparaBiblioteca() {
     static const bool pronta = [] {
-        swe_set_ephe_path(nullptr);
+        PreparaPastaEfemerides();
         return true;
     }();
     (void)pronta;

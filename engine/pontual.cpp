@@ -2,6 +2,8 @@
 
 #include <swephexp.h>
 
+#include "pastaefemerides.h"
+
 #include <atomic>
 #include <cmath>
 
@@ -20,7 +22,7 @@ double reduz360(double g) {
 
 void prepara() {
     static const bool pronta = [] {
-        swe_set_ephe_path(nullptr);
+        PreparaPastaEfemerides();
         return true;
     }();
     (void)pronta;

@@ -4,11 +4,18 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#endif
+
+#include "sistemaficheiros.h"
 
 namespace {
 
@@ -33,7 +40,7 @@ QString Intacto(const QString& caminho) {
     return QFileInfo::exists(caminho) ? QStringLiteral(" O ficheiro anterior ficou intacto.") : QString();
 }
 
-QString MotivoEscrita(const QString& caminho, int e, const QSaveFile& f) {
+QString MotivoEscrita(const QString& caminho, int e, const QFileDevice& f) {
     const QString nome = QFileInfo(caminho).fileName();
     const QString pasta = QDir::toNativeSeparators(QFileInfo(caminho).absolutePath());
     const QString intacto = Intacto(caminho);
@@ -49,6 +56,9 @@ QString MotivoEscrita(const QString& caminho, int e, const QSaveFile& f) {
         return QStringLiteral("Sem permissão para escrever «%1» em %2.").arg(nome, pasta) + intacto;
     if (e == EROFS)
         return QStringLiteral("O disco de %1 só permite leitura: «%2» não foi gravado.").arg(pasta, nome) + intacto;
+    if (e == EBUSY || e == ETXTBSY)
+        return QStringLiteral("«%1» está aberto noutro programa, que não deixa substituí-lo; feche-o e grave de "
+                              "novo.").arg(nome) + intacto;
     if (e == ENOENT || e == ENOTDIR)
         return QStringLiteral("A pasta %1 não existe: «%2» não foi gravado.").arg(pasta, nome);
     const QStorageInfo disco(QFileInfo(caminho).absolutePath());
@@ -63,6 +73,66 @@ QString MotivoEscrita(const QString& caminho, int e, const QSaveFile& f) {
 
 } // namespace
 
+#ifdef Q_OS_WIN
+namespace {
+// Windows: the content goes to a temporary file beside the target, unbuffered so that each
+// write reports its own failure, is forced to the disk with FlushFileBuffers and takes the
+// target's place with ReplaceFileW (QSaveFile would rename with neither). A plain QFile: a
+// closed QTemporaryFile keeps its handle open, and no open file can be moved over another.
+class TemporarioWindows : public QFile {
+public:
+    int erroFalha = 0;
+    bool abre(const QString& alvo) {
+        const QFileInfo info(alvo);
+        for (int tentativa = 0; tentativa < 16; ++tentativa) {
+            setFileName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.') +
+                        QString::number(QRandomGenerator::global()->generate(), 36));
+            SetLastError(ERROR_SUCCESS);
+            if (open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+                return true;
+            if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
+                return false;
+        }
+        return false;
+    }
+
+protected:
+    qint64 writeData(const char* dados, qint64 n) override {
+        SetLastError(ERROR_SUCCESS);
+        const qint64 r = QFile::writeData(dados, n);
+        if (r != n && erroFalha == 0)
+            erroFalha = GetLastError() ? int(GetLastError()) : int(ERROR_WRITE_FAULT);
+        return r;
+    }
+};
+} // namespace
+
+bool GravaFicheiro(const QString& caminho, const std::function<bool(QIODevice&)>& escreve, QString* erro) {
+    TemporarioWindows f;
+    bool aberto = false;
+    const auto falha = [&](int erroWindows) {
+        f.close();
+        if (aberto)
+            f.remove();
+        if (erro)
+            *erro = MotivoEscrita(caminho, ErrnoDoSistema(erroWindows ? erroWindows : int(ERROR_WRITE_FAULT)), f);
+        return false;
+    };
+    if (!(aberto = f.abre(caminho)))
+        return falha(int(GetLastError()));
+    const bool escrito = escreve(f);
+    if (!escrito || f.erroFalha)
+        return falha(f.erroFalha);
+    const int fd = f.handle();
+    const HANDLE h = fd >= 0 ? reinterpret_cast<HANDLE>(_get_osfhandle(fd)) : INVALID_HANDLE_VALUE;
+    if (h == INVALID_HANDLE_VALUE || !FlushFileBuffers(h))
+        return falha(int(GetLastError()));
+    f.close();
+    if (const int e = SubstituiFicheiro(f.fileName(), caminho))
+        return falha(e);
+    return true;
+}
+#else
 bool GravaFicheiro(const QString& caminho, const std::function<bool(QIODevice&)>& escreve, QString* erro) {
     FicheiroTemporario f(caminho);
     const auto falha = [&](int e) {
@@ -95,6 +165,8 @@ bool GravaFicheiro(const QString& caminho, const std::function<bool(QIODevice&)>
     }
     return true;
 }
+
+#endif
 
 bool GravaFicheiro(const QString& caminho, const QByteArray& bytes, QString* erro) {
     return GravaFicheiro(

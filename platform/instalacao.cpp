@@ -1,6 +1,7 @@
 #include "instalacao.h"
 
 #include "opcoes.h"
+#include "sistemaficheiros.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,8 +41,7 @@ bool InstaladoPeloSistema() {
 }
 
 bool PastaProgramaGravavel() {
-    const QFileInfo pasta(PastaPrograma());
-    return !InstaladoPeloSistema() && pasta.isDir() && pasta.isWritable();
+    return !InstaladoPeloSistema() && PastaAceitaFicheiros(PastaPrograma());
 }
 
 QString PastaMapas() {
@@ -70,5 +70,10 @@ QStringList PastasDoTipo(const QString& subpasta) {
 }
 
 QString TextoActualizacaoPeloSistema() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("Esta instalação é actualizada pelo instalador do Natalis: obtenha a nova versão e "
+                          "instale-a por cima desta.");
+#else
     return QStringLiteral("Esta instalação é actualizada pelo gestor de pacotes do sistema.");
+#endif
 }

@@ -24,6 +24,7 @@ QString& avisoOpcoes() {
 // A settings file holds a few hundred short values. A line beyond any sane size (a damaged or
 // hostile file) would be read at every start and every sync: such lines are dropped from the
 // file, through a complete copy put in its place, before the store reads it.
+#ifndef Q_OS_WIN // the registry bounds its values itself
 constexpr qint64 MaximoValor = 64 * 1024;
 void limpaValoresEnormes(const QString& caminho) {
     QFile f(caminho);
@@ -64,6 +65,7 @@ void limpaValoresEnormes(const QString& caminho) {
                               .arg(MaximoValor / 1024)
                         : erro;
 }
+#endif
 
 QSettings& loja() {
     static QSettings s = [] {

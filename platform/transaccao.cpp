@@ -39,7 +39,11 @@ void mudou() {
 }
 
 fs::path caminhoFs(const QString& q) {
+#ifdef Q_OS_WIN
+    return fs::path(q.toStdWString()); // every letter of the name, whatever the ANSI code page
+#else
     return fs::path(QFile::encodeName(q).toStdString());
+#endif
 }
 
 bool existe(const QString& c) {
@@ -66,18 +70,23 @@ void sincronizaPastas(const QList<Passo>& passos, const QString& raiz) {
     for (const QString& p : std::as_const(pastas)) sincronizaPasta(p);
 }
 
-QString razao(const QString& alvo, int erro) {
+QString razao(const QString& alvo, const std::error_code& erro) {
     return QStringLiteral("Não foi possível pôr «%1» no lugar (%2).")
-        .arg(QFileInfo(alvo).fileName(), QString::fromLocal8Bit(std::strerror(erro)));
+        .arg(QFileInfo(alvo).fileName(), QString::fromLocal8Bit(erro.message()));
 }
 
 // Keeps the old file under its second name: a hard link, so the target never goes missing,
-// or a rename where the file system has none.
+// or a rename where the file system has none. On Windows always a rename: a running program
+// (renovo itself, a companion left open) cannot be replaced, but it can be moved aside, and
+// its old copy is removed with the staging folder by a later run once it has exited.
 bool guardaAntigo(const Passo& p, std::error_code& erro) {
     if (existe(p.antigo)) return true;
     QFile::setPermissions(p.novo, QFile::permissions(p.alvo));
+#ifndef Q_OS_WIN
     fs::create_hard_link(caminhoFs(p.alvo), caminhoFs(p.antigo), erro);
-    if (erro) {
+    if (erro)
+#endif
+    {
         erro.clear();
         fs::rename(caminhoFs(p.alvo), caminhoFs(p.antigo), erro);
     }
@@ -187,7 +196,7 @@ bool ExecutaTransaccao(const QString& raizDada, const QString& trabalho, const Q
     for (const Passo& p : std::as_const(passos)) {
         std::error_code erro;
         if (!completa(p, erro)) {
-            if (motivo) *motivo = razao(p.alvo, erro.value());
+            if (motivo) *motivo = razao(p.alvo, erro);
             // When the old files cannot all go back, the journal stays for the next start.
             if (desfaz(passos)) removeDiario(raiz, passos);
             return false;
@@ -225,11 +234,11 @@ Recuperacao RecuperaTransaccao(const QString& raizDada, QString* motivo) {
         if (motivo)
             *motivo = QStringLiteral("A última actualização ficou a meio e não foi possível completá-la nem "
                                      "desfazê-la: %1")
-                          .arg(razao(falhado, erro.value()));
+                          .arg(razao(falhado, erro));
         return Recuperacao::Falhou;
     }
     if (!removeDiario(raiz, passos)) {
-        if (motivo) *motivo = razao(DiarioTransaccao(raiz), errno);
+        if (motivo) *motivo = razao(DiarioTransaccao(raiz), std::error_code(errno, std::generic_category()));
         return Recuperacao::Falhou;
     }
     QDir(trabalho).removeRecursively();

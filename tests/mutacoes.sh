@@ -19,7 +19,9 @@ LISTA=$(cat <<'FIM'
 gravacao-descarga	platform/gravacao.cpp	    if (!f.flush() || f.error() != QFileDevice::NoError)	    if (false)
 cp1252-byte	platform/cp1252.cpp	return 0x80 + i;	return 0x81 + i;
 opcoes-recentes	platform/opcoes.cpp	for (int k = 3; k >= 1; --k) {	for (int k = 3; k > 1; --k) {
-instalacao-marca	platform/instalacao.cpp	return !InstaladoPeloSistema() && pasta.isDir()	return pasta.isDir()
+instalacao-marca	platform/instalacao.cpp	return !InstaladoPeloSistema() && PastaAceitaFicheiros(	return PastaAceitaFicheiros(
+ligacao-reparacao	platform/sistemaficheiros.cpp	return QFileInfo(caminho).isSymLink();	return QFileInfo(caminho).isSymLink() && caminho.isEmpty();
+renovo-ligacao	updater/preparacao.cpp	if (LigacaoOuReparacao(caminho)) return true;	if (false) return true;
 instalacao-documentos	platform/instalacao.cpp	    if (!xdg.isEmpty())\n        return xdg;	    if (xdg.isEmpty())\n        return xdg;
 tempo-gregoriano	engine/tempo.cpp	(m == 10 && dia >= 15)	(m == 10 && dia > 15)
 tempo-fuso	engine/tempo.cpp	(t.hora - t.fuso) / 24.0	(t.hora + t.fuso) / 24.0

@@ -1,5 +1,6 @@
 #include "preparacao.h"
 
+#include "sistemaficheiros.h"
 #include "transaccao.h"
 
 #include <QDir>
@@ -45,7 +46,7 @@ bool AlvoInseguro(const QString& raiz, const QString& alvo) {
     for (qsizetype i = 0; i < partes.size(); ++i) {
         caminho += QLatin1Char('/') + partes[i];
         const QFileInfo info(caminho);
-        if (info.isSymLink()) return true;
+        if (LigacaoOuReparacao(caminho)) return true; // a junction or mount point on Windows too
         const bool ultimo = i + 1 == partes.size();
         if (!ultimo && !info.isDir()) return true;
         if (ultimo && info.exists() && !info.isFile()) return true;
@@ -56,10 +57,13 @@ bool AlvoInseguro(const QString& raiz, const QString& alvo) {
 Preparacao::Preparacao(const QString& pastaPrograma) : raiz(QDir::cleanPath(QDir(pastaPrograma).absolutePath())) {
     if (RecuperaTransaccao(raiz, &recuperacaoFalhada) == Recuperacao::Falhou) return;
     recuperacaoFalhada.clear();
-    // Staging folders a crash left behind; links of that name are left alone, never followed.
+    // Staging folders a crash left behind, or that held a program still running when it was
+    // replaced (Windows); links and junctions of that name are left alone, never followed.
     QDirIterator antigas(raiz, {Prefixo + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
-    while (antigas.hasNext())
-        QDir(antigas.next()).removeRecursively();
+    while (antigas.hasNext()) {
+        const QString p = antigas.next();
+        if (!LigacaoOuReparacao(p)) QDir(p).removeRecursively();
+    }
 }
 
 bool Preparacao::Utilizavel(QString* motivo) const {

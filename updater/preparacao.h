@@ -53,6 +53,7 @@ private:
 // Why writing failed, in Portuguese, from the system's error number.
 QString MotivoEscritaDisco(int erro, const QString& nome);
 
-// True when `alvo`, or a folder between `raiz` and it, is a symbolic link, or when it exists
+// True when `alvo`, or a folder between `raiz` and it, is a symbolic link (on Windows any reparse
+// point: a junction, a mount point), or when it exists
 // and is not a regular file.
 bool AlvoInseguro(const QString& raiz, const QString& alvo);

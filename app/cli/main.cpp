@@ -26,7 +26,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -240,10 +244,11 @@ bool precisaGui(int argc, char** argv) {
 // Hands the run to the whole tool beside this program, with the same arguments.
 int passaAoCompleto(int argc, char** argv) {
     const QString programa = QCoreApplication::applicationDirPath() + QStringLiteral("/natalis-cli-completo");
-    QStringList argumentos;
-    for (int k = 1; k < argc; ++k)
-        argumentos << QString::fromLocal8Bit(argv[k]);
+    Q_UNUSED(argc);
 #ifdef Q_OS_WIN
+    Q_UNUSED(argv);
+    // The wide command line, so a chart named "Conceição.anc" reaches the whole tool intact.
+    const QStringList argumentos = QCoreApplication::arguments().mid(1);
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     p.setInputChannelMode(QProcess::ForwardedInputChannel);
@@ -434,6 +439,13 @@ int escreveResultados(const Pedido& p, CamposMapa& campos, Mapa& mapa) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef Q_OS_WIN
+    // The same bytes as on Linux (UTF-8, bare line ends) for the scripts that read them; the
+    // console is told the text is UTF-8.
+    SetConsoleOutputCP(CP_UTF8);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     PreparaSinaisDoPrograma();
     std::unique_ptr<QCoreApplication> aplicacao;
     if (precisaGui(argc, argv)) {

@@ -194,8 +194,14 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
     janela->show();
     // A package registers the file types itself, for every user.
     if (opcoes.registaTipos && !InstaladoPeloSistema())
+#ifdef Q_OS_WIN // the icon inside the executable; Windows reads no SVG icon
+        RegistaTiposNatalis(QCoreApplication::applicationFilePath(),
+                            QDir::toNativeSeparators(QCoreApplication::applicationFilePath()) + QStringLiteral(",0"),
+                            opcoes.dadosUtilizador);
+#else
         RegistaTiposNatalis(QCoreApplication::applicationFilePath(), CaminhoPrograma(QStringLiteral("natalis.svg")),
                             opcoes.dadosUtilizador);
+#endif
     if (splash)
         splash->finish(janela.get());
 

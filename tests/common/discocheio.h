@@ -1,19 +1,33 @@
 #pragma once
 // A folder with no room left, for the tests of saving: a 256 KiB tmpfs mounted over it and
 // filled to the last byte (root may mount), or else a 64-byte file-size limit with SIGXFSZ
-// ignored, so that a write fails with EFBIG instead of killing the process.
+// ignored, so that a write fails with EFBIG instead of killing the process. Windows has
+// neither: there `Possivel` is false and the tests of a full disk skip.
 #include <QDir>
 #include <QFile>
 
 #include <cerrno>
 #include <csignal>
+#ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#else
+using rlim_t = long long;
+#endif
 
 class DiscoCheio {
 public:
+#ifdef Q_OS_WIN
+    static constexpr bool Possivel = false;
+    explicit DiscoCheio(const QString& pasta) : m_pasta(pasta) { QDir().mkpath(pasta); }
+    ~DiscoCheio() { esvazia(); }
+    bool enche() { return true; }
+    static void limitaTamanho(rlim_t = 64, bool = true) {}
+    static void levantaLimite() {}
+#else
+    static constexpr bool Possivel = true;
     explicit DiscoCheio(const QString& pasta) : m_pasta(pasta) {
         QDir().mkpath(pasta);
         m_montado = ::mount("tmpfs", QFile::encodeName(pasta).constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
@@ -22,6 +36,7 @@ public:
         esvazia();
         if (m_montado) ::umount2(QFile::encodeName(m_pasta).constData(), MNT_DETACH);
     }
+#endif
     DiscoCheio(const DiscoCheio&) = delete;
     DiscoCheio& operator=(const DiscoCheio&) = delete;
 
@@ -33,6 +48,7 @@ public:
                          : QStringLiteral("«%1» excede o tamanho máximo").arg(nome);
     }
 
+#ifndef Q_OS_WIN
     // Fills the tmpfs until it refuses with ENOSPC; false if it never does. Nothing to do
     // under a size limit.
     bool enche() {
@@ -46,6 +62,7 @@ public:
         ::close(fd);
         return e == ENOSPC;
     }
+#endif
     void esvazia() { QFile::remove(enchimento()); }
     QString enchimento() const { return m_pasta + QStringLiteral("/enchimento"); }
 
@@ -58,6 +75,7 @@ public:
         return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
     }
 
+#ifndef Q_OS_WIN
     // The file-size limit, for a child process (before exec) or, undone by the caller, this one.
     // `ignora`: SIGXFSZ ignored here, as a program that dies of it would need; false leaves the
     // signal as a shell's `ulimit -f` does, for the programs to ignore it themselves.
@@ -74,6 +92,7 @@ public:
         l.rlim_cur = l.rlim_max;
         setrlimit(RLIMIT_FSIZE, &l);
     }
+#endif
 
 private:
     QString m_pasta;

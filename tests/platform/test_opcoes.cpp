@@ -1,12 +1,17 @@
 // Numbered options, the recent-files list, the file-name helpers and the Windows-1252 codec.
 // Runs with a private settings store (XDG_CONFIG_HOME set by the test runner).
 #include "cp1252.h"
+#include "gravacao.h"
 #include "opcoes.h"
+#include "sistemaficheiros.h"
 
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 QSettings Armazem() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Natalis", "Natalis"); }
@@ -16,9 +21,38 @@ class TestOpcoes : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        // The store must be the private one, never the user's own.
+        // The store must be the private one, never the user's own (on Windows, the registry of
+        // the tests' own Wine prefix, emptied before each program).
+#ifndef Q_OS_WIN
         const QString privado = qEnvironmentVariable("XDG_CONFIG_HOME");
         QVERIFY2(!privado.isEmpty() && Armazem().fileName().startsWith(privado), qPrintable(Armazem().fileName()));
+#endif
+    }
+
+    // Saving over a file named with accents: the new bytes in place, no temporary file left
+    // beside it; a missing folder said so; a link (any reparse point on Windows) told apart.
+    void gravacao() {
+        QTemporaryDir d;
+        const QString alvo = d.filePath("Conceição Ávila.anc");
+        QString erro;
+        QVERIFY2(GravaFicheiro(alvo, "antigo", &erro) && GravaFicheiro(alvo, "novo\r\n", &erro), qPrintable(erro));
+        QFile f(alvo);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("novo\r\n"));
+        QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Conceição Ávila.anc"});
+        QVERIFY(!GravaFicheiro(d.filePath("Não há/x.anc"), "x", &erro));
+        QVERIFY2(erro.startsWith("A pasta ") && erro.contains("Não há"), qPrintable(erro));
+        QVERIFY(PastaAceitaFicheiros(d.path()) && !PastaAceitaFicheiros(d.filePath("Não há")));
+        const QString ligacao = d.filePath("ligação");
+#ifdef Q_OS_WIN
+        const bool ligou = CreateSymbolicLinkW(QDir::toNativeSeparators(ligacao).toStdWString().c_str(),
+                                               QDir::toNativeSeparators(d.path()).toStdWString().c_str(), 0x3);
+#else
+        const bool ligou = QFile::link(d.path(), ligacao);
+#endif
+        QVERIFY(!LigacaoOuReparacao(alvo) && !LigacaoOuReparacao(d.path()));
+        if (!ligou) QSKIP("o sistema não deixa criar ligações simbólicas");
+        QVERIFY(LigacaoOuReparacao(ligacao));
     }
 
     // Text and leading number of an option; the key is "Option" + the number with its sign in

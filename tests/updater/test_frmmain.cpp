@@ -10,7 +10,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace {
 template <class T = QLabel> T* controlo(QWidget& w, const char* nome) {
