@@ -315,6 +315,15 @@ RotuloCasaDisposto DispoeCasa(const GeometriaRoda& g, Superficie& s, Mapa& mapa,
     // The first place free of every box, out of the aspect circle (where the aspects' lines
     // are) and off the leader lines, within the outer half of the cusp; else the first free of
     // boxes and out of the circle; else the place that covers least.
+    // Where the cusp is crowded all along, further aside from it too.
+    const size_t perto = candidatos.size();
+    for (double recuo = 0.0; recuo < g.ZodiacInnerRadius - g.AspectRadius; recuo += PASSO_RECUO) {
+        const QPointF fora = PontoRoda(g, g.ZodiacInnerRadius - recuo, r.teta);
+        for (double afasta : {2.0 * longe, 3.0 * longe})
+            for (double dy : {0.0, -altura})
+                for (double dx : {d + afasta, outroLado - afasta})
+                    candidatos.push_back(fora + QPointF(dx, dy));
+    }
     std::vector<QPointF> ancoras;
     std::vector<double> sobras;
     std::vector<bool> cruzaGuia;
@@ -327,7 +336,7 @@ RotuloCasaDisposto DispoeCasa(const GeometriaRoda& g, Superficie& s, Mapa& mapa,
         cruzaGuia.push_back(CruzaAlguma(c, guias));
     }
     size_t escolha = ancoras.size();
-    for (size_t i = 0; i < ancoras.size() / 2 && escolha == ancoras.size(); ++i)
+    for (size_t i = 0; i < perto / 2 && escolha == ancoras.size(); ++i)
         if (sobras[i] == 0.0 && !cruzaGuia[i]) escolha = i;
     for (size_t i = 0; i < ancoras.size() && escolha == ancoras.size(); ++i)
         if (sobras[i] == 0.0) escolha = i;

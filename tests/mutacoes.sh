@@ -68,7 +68,7 @@ edicao-recusa	updater/actualizacao.cpp	if (edicao < instalada)	if (edicao < inst
 preparacao-ligacao	updater/preparacao.cpp	if (info.isSymLink()) return true;	if (false) return true;
 fuso-horamedia	app/atlas/fusohorario.cpp	f.horas = longitudeGraus / 15.0;	f.horas = -longitudeGraus / 15.0;
 fuso-repetida	app/atlas/fusohorario.cpp	const int escolhido = validos.first();	const int escolhido = validos.last();
-atlas-populacao	app/atlas/atlas.cpp	"LocaisBusca MATCH ? ORDER BY rowid LIMIT ?)"	"LocaisBusca MATCH ? ORDER BY rowid DESC LIMIT ?)"
+atlas-populacao	app/atlas/atlas.cpp	" ORDER BY Id LIMIT ?"));\n                q.addBindValue(QLatin1Char('"')	" ORDER BY Id DESC LIMIT ?"));\n                q.addBindValue(QLatin1Char('"')
 atlas-pais	app/atlas/atlas.cpp	            if (doPais && d->paisPrimeiro.isEmpty())	            if (doPais)
 atlas-pais-opcao	app/atlas/atlas.cpp	        return QStringLiteral("Portugal");	        return QString();
 folha-relatorio	app/folha/folha.cpp	if (relatorio && !relatorio->isEmpty())	if (false)
@@ -91,7 +91,7 @@ duetto-pares	app/duetto/janeladuetto.cpp	    pares.prepend(par);
 cli-sinastria-csv	app/cli/sinastriacli.cpp	    if (!FicheiroSaida().isEmpty()) {	    if (false) {
 birroda-grau-fora	drawing/disposicao.cpp	        m.grauParaFora = true;	        m.grauParaFora = false;
 roda-guias	drawing/disposicao.cpp	    return guia.isNull() || std::none_of(	    return true || std::none_of(
-roda-legivel	drawing/disposicao.cpp	    if (!LegivelComOsOutros(c, o.colocados)) return false;	    if (false) return false;
+roda-legivel	drawing/disposicao.cpp	    if (!LegivelComOsOutros(c, o.colocados)) return false;	    if (!LegivelComOsOutros(c, {})) return false;
 roda-casa-circulo	drawing/disposicao.cpp	sobras.push_back(Livre(c, ocupadas) && !DentroDoCirculo(g, c) ? 0.0	sobras.push_back(Livre(c, ocupadas) ? 0.0
 painel-rolagem	app/gui/frmmain_vistas.cpp	    rolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);\n    rolagem->setMinimumWidth(	    rolagem->setMinimumWidth(0 * 
 transitos-raiz	transits/transitos.cpp	                    for (int i = 0; i < 36; ++i) {	                    for (int i = 0; i < 6; ++i) {

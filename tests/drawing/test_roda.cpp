@@ -248,8 +248,7 @@ private slots:
             m.Corpo(i).Retrogrado = (retrogrados >> i) & 1;
         }
         OpcoesRodaActuais().ascendenteEsquerda = ascendenteEsquerda;
-        // The window's sizes, on a screen at scale factor 1 and 2 (the smallest wheel the window
-        // allows is 360 pixels).
+        // The window's sizes, on a screen at scale factor 1 and 2.
         for (const auto& [lado, escala] : {std::pair{600, 1.0}, {480, 1.0}, {480, 2.0}, {400, 2.0}}) {
             if (lado < menor) continue;
             const QString onde = QStringLiteral("%1 px, escala %2").arg(lado).arg(escala);
