@@ -8,36 +8,9 @@
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSvgGenerator>
 
 namespace {
-// Other renderers (browsers, rsvg, Inkscape) that lack a named font fall back to one of other
-// widths, and the labels drift: each font is followed by fonts of the same metrics that free
-// systems have, then by its generic family.
-QByteArray ComFontesAlternativas(const QByteArray& svg) {
-    static const QRegularExpression familia(QStringLiteral("font-family=\"([^\"']+)\""));
-    QString t = QString::fromUtf8(svg);
-    QString r;
-    qsizetype desde = 0;
-    for (auto it = familia.globalMatch(t); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const QString nome = m.captured(1);
-        const bool serifada = nome.contains(QLatin1String("Times"), Qt::CaseInsensitive) ||
-                              nome.contains(QLatin1String("Roman"), Qt::CaseInsensitive) ||
-                              (nome.contains(QLatin1String("Serif"), Qt::CaseInsensitive) &&
-                               !nome.contains(QLatin1String("Sans"), Qt::CaseInsensitive));
-        const QString pilha = serifada ? QStringLiteral("'Liberation Serif', 'Nimbus Roman', 'DejaVu Serif', serif")
-                                       : QStringLiteral("'Liberation Sans', Arial, 'DejaVu Sans', sans-serif");
-        r += t.mid(desde, m.capturedStart() - desde) + QStringLiteral("font-family=\"'") + nome +
-             QStringLiteral("', ") + pilha + QLatin1Char('"');
-        desde = m.capturedEnd();
-    }
-    r += t.mid(desde);
-    return r.toUtf8();
-}
-
-
 bool GravaEmFicheiro(const QString& caminho, const std::function<bool(QIODevice&)>& escreve, QString* erro) {
     QString motivo;
     if (GravaFicheiro(caminho, escreve, &motivo))
@@ -124,8 +97,7 @@ bool ExportaDesenho(Mapa& mapa, DesenhoExportado qual, const QString& caminho, i
                     Superficie s(svg, tamanho.width(), tamanho.height());
                     Desenha(s, mapa, qual);
                 }
-                const QByteArray final = ComFontesAlternativas(bytes);
-                return f.write(final) == final.size();
+                return f.write(bytes) == bytes.size();
             },
             erro);
     }

@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <cmath>
 
@@ -111,10 +112,13 @@ void Superficie::Circle(double cx, double cy, double raio, CorRGB cor) {
 void Superficie::Print(const QString& texto) {
     const QFontMetricsF fm(m_fonte, m_dispositivo);
     const QPointF base(CurrentX, CurrentY + fm.ascent());
-    if (!m_imagem && m_nomeFonte == FONTE_SIGIL) {
-        // In a vector file the symbols go as outlines: a viewer without Sigil would show letters.
-        // Built large and scaled to the size the metrics give (points on a 96-dpi screen), so
-        // the outline matches whatever the device's resolution.
+    // In a vector file the symbols go as outlines: a viewer without Sigil would show letters.
+    // An SVG file takes every text so: a renderer without the face the layout measured would
+    // draw the numbers in another of other widths, crowding or parting them. Built large and
+    // scaled to the size the metrics give (points on a 96-dpi screen), so the outline matches
+    // whatever the device's resolution.
+    const bool svg = m_pintor->paintEngine() && m_pintor->paintEngine()->type() == QPaintEngine::SVG;
+    if (svg || (!m_imagem && m_nomeFonte == FONTE_SIGIL)) {
         constexpr int PIXEIS_CONTORNO = 1000;
         QFont grande(m_fonte);
         grande.setPixelSize(PIXEIS_CONTORNO);

@@ -9,7 +9,8 @@
 #include <QTextDocument>
 #include <memory>
 
-bool GravaRelatorio(const QTextDocument& documento, const QString& caminho, QString* erro) {
+bool GravaRelatorio(const QTextDocument& documento, const QString& caminho, QString* erro,
+                    const PinturaNoLugar& pintura) {
     auto falha = [&](const QString& m) {
         if (erro) *erro = m;
         return false;
@@ -31,7 +32,7 @@ bool GravaRelatorio(const QTextDocument& documento, const QString& caminho, QStr
             pdf->setPageSize(QPageSize(QPageSize::A4));
             pdf->setTitle(QStringLiteral("Natalis - Auto - Interpretação"));
             pdf->setCreator(QStringLiteral("Natalis"));
-            ImprimeDocumento(documento, *pdf);
+            ImprimeDocumento(documento, *pdf, pintura);
             pdf.reset();
             return true;
         },

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
+#include <QTextObjectInterface>
 #include <QTextTable>
 #include <algorithm>
 #include <memory>
@@ -97,12 +98,50 @@ void MantemTitulosComTexto(QTextDocument& doc) {
         b = seguinte;
     }
 }
+// The document's pictures as the layout prints them, save those the caller paints in place.
+class ImagemNoLugar : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    ImagemNoLugar(QTextObjectInterface* original, const PinturaNoLugar& pintura)
+        : m_original(original), m_pintura(pintura) {}
+    QSizeF intrinsicSize(QTextDocument* doc, int pos, const QTextFormat& f) override {
+        return m_original->intrinsicSize(doc, pos, f);
+    }
+    void drawObject(QPainter* p, const QRectF& r, QTextDocument* doc, int pos, const QTextFormat& f) override {
+        if (!m_pintura(*p, r, f.toImageFormat().name())) m_original->drawObject(p, r, doc, pos, f);
+    }
+
+private:
+    QTextObjectInterface* m_original;
+    const PinturaNoLugar& m_pintura;
+};
+
+double Rodape(QPagedPaintDevice& destino) {
+    return destino.height() - kMargem * destino.logicalDpiY() / 96.0;
+}
+
+void Numera(QPainter& p, QPagedPaintDevice& destino, const QFont& letra, int numero) {
+    const double ascendente = QFontMetricsF(letra, &destino).ascent();
+    p.setFont(letra);
+    p.setPen(Qt::black);
+    const QPointF canto(destino.width() - kMargem * destino.logicalDpiX() / 96.0,
+                        Rodape(destino) + 5 * destino.logicalDpiY() / 72.0);
+    p.drawText(QRectF(0, canto.y(), canto.x(), 2 * ascendente), Qt::AlignRight | Qt::AlignTop, QString::number(numero));
+}
+
 // Lays the document out on the device's pages and paints it with the painter, from a new page
 // when pages were painted before it.
-void Imprime(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& destino, bool novaPagina) {
+void Imprime(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& destino, bool novaPagina,
+             int primeiroNumero, const PinturaNoLugar& pintura) {
     std::unique_ptr<QTextDocument> doc(documento.clone());
     QAbstractTextDocumentLayout* layout = doc->documentLayout();
     layout->setPaintDevice(&destino);
+    std::unique_ptr<ImagemNoLugar> imagens;
+    if (QTextObjectInterface* original = layout->handlerForObject(QTextFormat::ImageObject); original && pintura) {
+        imagens = std::make_unique<ImagemNoLugar>(original, pintura);
+        layout->registerHandler(QTextFormat::ImageObject, imagens.get());
+    }
     QTextFrameFormat moldura = doc->rootFrame()->frameFormat();
     moldura.setMargin(kMargem);
     doc->rootFrame()->setFrameFormat(moldura);
@@ -110,9 +149,7 @@ void Imprime(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& des
     doc->setPageSize(pagina);
     MantemTitulosComTexto(*doc);
 
-    const double escala = destino.logicalDpiY() / 96.0;
     const QFont letra(doc->defaultFont(), &destino);
-    const double ascendente = QFontMetricsF(letra, &destino).ascent();
     // The empty lines after the last paragraph may spill onto a page of their own; no blank
     // page is printed for them.
     int paginas = doc->pageCount();
@@ -131,22 +168,25 @@ void Imprime(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& des
         contexto.palette.setColor(QPalette::Text, Qt::black);
         layout->draw(&p, contexto);
         p.restore();
-        p.setFont(letra);
-        p.setPen(Qt::black);
-        const QPointF numero(pagina.width() - kMargem * escala,
-                             pagina.height() - kMargem * escala + ascendente + 5 * destino.logicalDpiY() / 72.0);
-        p.drawText(QRectF(0, numero.y() - ascendente, numero.x(), 2 * ascendente), Qt::AlignRight | Qt::AlignTop,
-                   QString::number(i + 1));
+        Numera(p, destino, letra, primeiroNumero + i);
     }
 }
 } // namespace
 
-void ImprimeDocumento(const QTextDocument& documento, QPagedPaintDevice& destino) {
+void ImprimeDocumento(const QTextDocument& documento, QPagedPaintDevice& destino, const PinturaNoLugar& pintura) {
     QPainter p(&destino);
     if (p.isActive())
-        Imprime(documento, p, destino, false);
+        Imprime(documento, p, destino, false, 1, pintura);
 }
 
-void ImprimeDocumento(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& destino) {
-    Imprime(documento, p, destino, true);
+void ImprimeDocumento(const QTextDocument& documento, QPainter& p, QPagedPaintDevice& destino, int primeiroNumero,
+                      const PinturaNoLugar& pintura) {
+    Imprime(documento, p, destino, true, primeiroNumero, pintura);
 }
+
+double NumeraPagina(QPainter& p, QPagedPaintDevice& destino, int numero, const QFont& letra) {
+    Numera(p, destino, QFont(letra, &destino), numero);
+    return Rodape(destino);
+}
+
+#include "paginacao.moc"

@@ -19,13 +19,9 @@
 #include <QUrl>
 #include <cmath>
 
-namespace {
-const QString kNomeRoda = QStringLiteral("natalis://roda");
-}
-
 void CopiaRodaRelatorio(const QTextDocument& de, QTextDocument& para) {
-    const QVariant roda = de.resource(QTextDocument::ImageResource, QUrl(kNomeRoda));
-    if (roda.isValid()) para.addResource(QTextDocument::ImageResource, QUrl(kNomeRoda), roda);
+    const QVariant roda = de.resource(QTextDocument::ImageResource, QUrl(kNomeRodaRelatorio));
+    if (roda.isValid()) para.addResource(QTextDocument::ImageResource, QUrl(kNomeRodaRelatorio), roda);
 }
 
 OpcoesSintese OpcoesSintese::DasOpcoes() {
@@ -125,7 +121,7 @@ void Relatorio::Tabela(QTextDocument& doc, const QStringList& cabecalho, const Q
 
 void Relatorio::SintesePosicoes(QTextDocument& doc) {
     if (!m_sintese.roda.isNull()) {
-        const QUrl nome(kNomeRoda);
+        const QUrl nome(kNomeRodaRelatorio);
         doc.addResource(QTextDocument::ImageResource, nome, m_sintese.roda);
         QTextCursor c(&doc);
         c.movePosition(QTextCursor::End);

@@ -72,6 +72,9 @@ atlas-populacao	app/atlas/atlas.cpp	" ORDER BY Id LIMIT ?"));\n                q
 atlas-pais	app/atlas/atlas.cpp	            if (doPais && d->paisPrimeiro.isEmpty())	            if (doPais)
 atlas-pais-opcao	app/atlas/atlas.cpp	        return QStringLiteral("Portugal");	        return QString();
 folha-relatorio	app/folha/folha.cpp	if (relatorio && !relatorio->isEmpty())	if (false)
+folha-numeracao	app/folha/folha.cpp	ImprimeDocumento(*relatorio, p, pdf, pagina, RodaVectorialDoRelatorio(mapa))	ImprimeDocumento(*relatorio, p, pdf, 1, RodaVectorialDoRelatorio(mapa))
+relatorio-pdf-vectorial	app/cli/saidarelatorio.cpp	GravaRelatorio(doc, caminho, &erro, RodaVectorialDoRelatorio(mapa))	GravaRelatorio(doc, caminho, &erro)
+folha-roda-vectorial	app/folha/folha.cpp	if (nome != kNomeRodaRelatorio) return false;	if (nome == kNomeRodaRelatorio) return false;
 cli-falhas	app/cli/main.cpp	return falhas ? SAIDA_FALHOU : SAIDA_OK;	return SAIDA_OK;
 cli-csv-aspas	app/cli/lote.cpp	QString(c).replace(QStringLiteral("\""), QStringLiteral("\"\""))	QString(c)
 escolha-abrir-vazia	app/gui/escolhaficheiro.cpp	if (pastas.size() > 1 && temFicheiros(pastas.first()) && !temFicheiros(pastas.last()))	if (pastas.size() > 1 && !temFicheiros(pastas.last()))
@@ -116,7 +119,7 @@ aaf-verao	chart/aaf.cpp	(r.verao == u'1' ? 1 : r.verao == u'D' ? 2 : 0)	(r.verao
 aaf-juliano	chart/aaf.cpp	std::fabs(jdCivil - *r.diaJuliano) > 1.0 / 1440.0	std::fabs(jdCivil - *r.diaJuliano) > 1.0
 lote-decimal	app/cli/lote.cpp	            t.replace(u'.', formato.decimal);	            t.replace(u'.', u'.');
 leitura-junta-tabelas	interpretation/documento.cpp	c.insertFragment(QTextDocumentFragment(&relatorio));	CopiaDesde(relatorio, 0, c);
-svg-fontes	drawing/imagens.cpp	const QByteArray final = ComFontesAlternativas(bytes);	const QByteArray final = bytes.isEmpty() ? ComFontesAlternativas(bytes) : bytes;
+svg-contornos	drawing/superficie.cpp	m_pintor->paintEngine()->type() == QPaintEngine::SVG;	m_pintor->paintEngine()->type() == QPaintEngine::Pdf;
 duetto-espelho	app/duetto/relatoriosinastria.cpp	return Texto(CodigoAspectoPar(x.b, x.tipo, x.a), m_b.pessoa, m_a.pessoa);	return Texto(CodigoAspectoPar(x.b, x.tipo, x.a), m_a.pessoa, m_b.pessoa);
 duetto-sexo-par	app/duetto/relatoriosinastria.cpp	(segunda.masculino ? QLatin1Char('H') : QLatin1Char('M'))	(primeira.masculino ? QLatin1Char('H') : QLatin1Char('M'))
 duetto-pontos	app/duetto/relatoriosinastria.cpp	return (ponto >= 0 && ponto <= 6) || ponto == PONTO_ASC;	return (ponto >= 0 && ponto <= 7) || ponto == PONTO_ASC;

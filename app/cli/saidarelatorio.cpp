@@ -52,7 +52,8 @@ int EscreveRelatorio(const QString& caminho, CamposMapa& campos, Mapa& mapa) {
     if (!CompoeRelatorio(campos, mapa, doc))
         return SAIDA_FALHOU;
     QString erro;
-    if (!GravaRelatorio(doc, caminho, &erro)) {
+    // A PDF draws the synthesis's wheel as vectors, as the chart's PDF does.
+    if (!GravaRelatorio(doc, caminho, &erro, RodaVectorialDoRelatorio(mapa))) {
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erro);
         return SAIDA_FALHOU;
     }

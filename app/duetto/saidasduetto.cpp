@@ -187,26 +187,34 @@ bool EscrevePdfDuetto(const QString& caminho, MapaDuetto& a, MapaDuetto& b, cons
             if (!p.isActive()) return false;
             p.setRenderHint(QPainter::Antialiasing);
             const QRect r = pdf.pageLayout().paintRectPixels(pdf.logicalDpiX());
-            const QRectF pagina(0, 0, r.width(), r.height());
+            // One numbering for the whole file, at the foot where the report's pages have it.
+            const QFont numeros = relatorio ? relatorio->defaultFont() : QFont(QStringLiteral("Times New Roman"), 10);
+            int folhas = 0;
+            QRectF pagina;
+            const auto novaFolha = [&] {
+                if (folhas > 0) pdf.newPage();
+                pagina = QRectF(0, 0, r.width(), NumeraPagina(p, pdf, ++folhas, numeros));
+            };
             constexpr int kLado = 600;
             const auto roda = [&](const QString& titulo, const std::function<void(Superficie&)>& desenha) {
                 DesenhaEm(p, Cabecalho(p, pagina, titulo, a, b), QSizeF(kLado, kLado), desenha);
             };
+            novaFolha();
             roda(QStringLiteral("Bi-roda: %1 dentro, %2 fora").arg(Nome(a.pessoa), Nome(b.pessoa)),
                  [&](Superficie& s) { DesenhaBiRodaPar(s, a, b, orbes); });
-            pdf.newPage();
+            novaFolha();
             roda(QStringLiteral("Bi-roda: %1 dentro, %2 fora").arg(Nome(b.pessoa), Nome(a.pessoa)),
                  [&](Superficie& s) { DesenhaBiRodaPar(s, b, a, orbes); });
             CamposMapa campos;
             Mapa mapa;
             MapaComposto(a.pessoa, b.pessoa, campos, mapa);
-            pdf.newPage();
+            novaFolha();
             roda(NomeComposto(a.pessoa, b.pessoa), [&](Superficie& s) { RedrawChart(s, nullptr, mapa); });
             if (MapaDavison(a.pessoa, b.pessoa, campos, mapa)) {
-                pdf.newPage();
+                novaFolha();
                 roda(NomeDavison(a.pessoa, b.pessoa), [&](Superficie& s) { RedrawChart(s, nullptr, mapa); });
             }
-            pdf.newPage();
+            novaFolha();
             QRectF resto = Cabecalho(p, pagina, QStringLiteral("Aspectos entre os mapas e casas"), a, b);
             const QRectF grelha(resto.topLeft(), QSizeF(resto.width(), resto.width() * 0.8));
             DesenhaEm(p, grelha, TamanhoGrelhaPar(),
@@ -216,7 +224,7 @@ bool EscrevePdfDuetto(const QString& caminho, MapaDuetto& a, MapaDuetto& b, cons
             Linhas(p, QRectF(resto.left(), y, meio, resto.bottom() - y), LinhasSobreposicoes(a.pessoa, b.pessoa), 9.0, false);
             Linhas(p, QRectF(resto.left() + meio, y, meio, resto.bottom() - y), LinhasSobreposicoes(b.pessoa, a.pessoa), 9.0,
                    false);
-            if (relatorio && !relatorio->isEmpty()) ImprimeDocumento(*relatorio, p, pdf);
+            if (relatorio && !relatorio->isEmpty()) ImprimeDocumento(*relatorio, p, pdf, folhas + 1);
             return p.end();
         },
         erro);

@@ -6,6 +6,7 @@
 #include "gravacao.h"
 #include "normaliza.h"
 #include "paginacao.h"
+#include "relatorio.h"
 #include "superficie.h"
 #include "vectorial.h"
 
@@ -21,6 +22,8 @@
 
 namespace {
 
+// The side the report's wheel is laid out on, in the picture and on the PDF's pages alike.
+constexpr int kLadoRodaRelatorio = 510;
 constexpr double PONTOS_NOME = 14.0;
 constexpr double PONTOS_LINHA = 10.0;
 
@@ -77,7 +80,7 @@ QImage RodaDoRelatorio(Mapa& mapa) {
     // Drawn at the window's own size, where its layout keeps every label apart, with as many
     // pixels as about 11 cm on an A4 page need at 300 dpi; the picture's logical size is those
     // 11 cm (420 pixels of 96 to the inch), so a word processor prints it sharp.
-    constexpr int kDesenho = 510;
+    constexpr int kDesenho = kLadoRodaRelatorio;
     constexpr double kPagina = 420.0;
     constexpr int kPixeis = int(kPagina / 96.0 * 300.0 + 0.5);
     QImage imagem(QSize(kPixeis, kPixeis), QImage::Format_RGB32);
@@ -88,6 +91,14 @@ QImage RodaDoRelatorio(Mapa& mapa) {
     s.Termina();
     imagem.setDevicePixelRatio(kPixeis / kPagina);
     return imagem;
+}
+
+std::function<bool(QPainter&, const QRectF&, const QString&)> RodaVectorialDoRelatorio(Mapa& mapa) {
+    return [&mapa](QPainter& p, const QRectF& lugar, const QString& nome) {
+        if (nome != kNomeRodaRelatorio) return false;
+        DesenhaVectorial(p, lugar, mapa, DesenhoExportado::Roda, kLadoRodaRelatorio);
+        return true;
+    };
 }
 
 QStringList CabecalhoFolha(const CamposMapa& c) {
@@ -133,11 +144,19 @@ bool EscrevePdfMapa(const QString& caminho, const CamposMapa& campos, Mapa& mapa
             QPainter p(&pdf);
             if (!p.isActive()) return false;
             p.setRenderHint(QPainter::Antialiasing);
-            PintaFolha(p, AreaPagina(pdf), campos, mapa, ConteudoFolha::Roda);
-            pdf.newPage();
-            PintaFolha(p, AreaPagina(pdf), campos, mapa, ConteudoFolha::Grelha);
-            // The report keeps each heading with its first paragraph, as when it is printed alone.
-            if (relatorio && !relatorio->isEmpty()) ImprimeDocumento(*relatorio, p, pdf);
+            // One numbering for the whole file, at the foot where the report's pages have it.
+            const QFont numeros = relatorio ? relatorio->defaultFont() : FonteDesenho(FONTE_NUMEROS, PONTOS_LINHA);
+            int pagina = 1;
+            for (const ConteudoFolha c : {ConteudoFolha::Roda, ConteudoFolha::Grelha}) {
+                if (pagina > 1) pdf.newPage();
+                QRectF area = AreaPagina(pdf);
+                area.setBottom(NumeraPagina(p, pdf, pagina++, numeros));
+                PintaFolha(p, area, campos, mapa, c);
+            }
+            // The report keeps each heading with its first paragraph, as when it is printed alone;
+            // its wheel is drawn as vectors, as on the first page, not as the window's picture.
+            if (relatorio && !relatorio->isEmpty())
+                ImprimeDocumento(*relatorio, p, pdf, pagina, RodaVectorialDoRelatorio(mapa));
             return p.end();
         },
         erro);

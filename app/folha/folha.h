@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QPainter;
 class QPagedPaintDevice;
@@ -19,6 +20,10 @@ class QTextDocument;
 // The wheel as the report's synthesis shows it: the size it is shown at on the page, with twice
 // the pixels so that lines stay whole on the screen and sharp on paper.
 QImage RodaDoRelatorio(Mapa& mapa);
+
+// Paints the report's wheel picture (by its name) in its place on a PDF's page as vectors, for
+// the report's printer (ImprimeDocumento, GravaRelatorio).
+std::function<bool(QPainter&, const QRectF&, const QString&)> RodaVectorialDoRelatorio(Mapa& mapa);
 
 // The header's lines: the name, then the birth line, then the engine.
 QStringList CabecalhoFolha(const CamposMapa& campos);

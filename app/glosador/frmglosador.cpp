@@ -45,6 +45,39 @@ frmGlosador::frmGlosador(FonteDados& enviados, TextosProprios& proprios, QWidget
     setObjectName(QStringLiteral("frmGlosador"));
     setWindowTitle(QStringLiteral("Editor de Interpretação[*]"));
 
+    QWidget* esquerda = criaLista();
+    QWidget* direita = criaEditor();
+
+    auto* divisor = new QSplitter;
+    divisor->addWidget(esquerda);
+    divisor->addWidget(direita);
+    divisor->setStretchFactor(0, 2);
+    divisor->setStretchFactor(1, 3);
+    divisor->setChildrenCollapsible(false);
+    setCentralWidget(divisor);
+    statusBar();
+    constroiMenus();
+
+    connect(m_familia, &QComboBox::currentIndexChanged, this, &frmGlosador::preencheLista);
+    connect(m_procura, &QLineEdit::textChanged, this, &frmGlosador::preencheLista);
+    connect(m_lista, &QListWidget::currentRowChanged, this, &frmGlosador::seleccionou);
+    connect(m_texto, &QPlainTextEdit::textChanged, this, &frmGlosador::textoMudou);
+    connect(m_nome, &QLineEdit::textChanged, this, &frmGlosador::actualizaPrevia);
+    connect(m_posicao, &QComboBox::currentIndexChanged, this, &frmGlosador::actualizaPrevia);
+    connect(m_guardar, &QPushButton::clicked, this, &frmGlosador::Guarda);
+    connect(m_repor, &QPushButton::clicked, this, &frmGlosador::Repoe);
+
+    m_catalogo.Carrega(m_enviados, m_proprios);
+    preencheLista();
+    // A size that fits the screen, centred on it; the browser wide enough for its meanings.
+    const QRect ecra = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    resize(QSize(1200, 800).boundedTo(ecra.size() * 0.92));
+    move(ecra.center() - rect().center());
+    divisor->setSizes({width() * 2 / 5, width() * 3 / 5});
+}
+
+// The left side: the family, the search and the list of texts.
+QWidget* frmGlosador::criaLista() {
     auto* esquerda = new QWidget;
     auto* le = new QVBoxLayout(esquerda);
     m_familia = new QComboBox;
@@ -65,7 +98,12 @@ frmGlosador::frmGlosador(FonteDados& enviados, TextosProprios& proprios, QWidget
     le->addWidget(m_procura);
     le->addWidget(m_lista, 1);
     le->addWidget(m_contagem);
+    return esquerda;
+}
 
+// The right side: what the code means, its text, the markup's help, the buttons and the
+// two previews.
+QWidget* frmGlosador::criaEditor() {
     auto* direita = new QWidget;
     auto* ld = new QVBoxLayout(direita);
     m_significado = new QLabel;
@@ -101,6 +139,17 @@ frmGlosador::frmGlosador(FonteDados& enviados, TextosProprios& proprios, QWidget
     botoes->addWidget(m_repor);
     botoes->addStretch();
 
+    ld->addWidget(m_significado);
+    ld->addWidget(m_texto, 3);
+    ld->addWidget(ajuda);
+    ld->addWidget(m_marcacao);
+    ld->addLayout(botoes);
+    criaPrevias(ld);
+    return direita;
+}
+
+// The previews of the text for a man and for a woman, with the name and positions they use.
+void frmGlosador::criaPrevias(QVBoxLayout* ld) {
     auto* opcoesPrevia = new QFormLayout;
     m_nome = new QLineEdit(QStringLiteral("Alex"));
     m_nome->setObjectName(QStringLiteral("txtNome"));
@@ -127,41 +176,8 @@ frmGlosador::frmGlosador(FonteDados& enviados, TextosProprios& proprios, QWidget
         coluna->addWidget(caixa);
         previas->addLayout(coluna);
     }
-
-    ld->addWidget(m_significado);
-    ld->addWidget(m_texto, 3);
-    ld->addWidget(ajuda);
-    ld->addWidget(m_marcacao);
-    ld->addLayout(botoes);
     ld->addLayout(opcoesPrevia);
     ld->addLayout(previas, 2);
-
-    auto* divisor = new QSplitter;
-    divisor->addWidget(esquerda);
-    divisor->addWidget(direita);
-    divisor->setStretchFactor(0, 2);
-    divisor->setStretchFactor(1, 3);
-    divisor->setChildrenCollapsible(false);
-    setCentralWidget(divisor);
-    statusBar();
-    constroiMenus();
-
-    connect(m_familia, &QComboBox::currentIndexChanged, this, &frmGlosador::preencheLista);
-    connect(m_procura, &QLineEdit::textChanged, this, &frmGlosador::preencheLista);
-    connect(m_lista, &QListWidget::currentRowChanged, this, &frmGlosador::seleccionou);
-    connect(m_texto, &QPlainTextEdit::textChanged, this, &frmGlosador::textoMudou);
-    connect(m_nome, &QLineEdit::textChanged, this, &frmGlosador::actualizaPrevia);
-    connect(m_posicao, &QComboBox::currentIndexChanged, this, &frmGlosador::actualizaPrevia);
-    connect(m_guardar, &QPushButton::clicked, this, &frmGlosador::Guarda);
-    connect(m_repor, &QPushButton::clicked, this, &frmGlosador::Repoe);
-
-    m_catalogo.Carrega(m_enviados, m_proprios);
-    preencheLista();
-    // A size that fits the screen, centred on it; the browser wide enough for its meanings.
-    const QRect ecra = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-    resize(QSize(1200, 800).boundedTo(ecra.size() * 0.92));
-    move(ecra.center() - rect().center());
-    divisor->setSizes({width() * 2 / 5, width() * 3 / 5});
 }
 
 void frmGlosador::constroiMenus() {

@@ -17,6 +17,7 @@ class QPushButton;
 class QTextBrowser;
 class TextosProprios;
 
+class QVBoxLayout;
 class frmGlosador : public QMainWindow {
     Q_OBJECT
 public:
@@ -41,6 +42,9 @@ protected:
 
 private:
     void constroiMenus();
+    QWidget* criaLista();
+    QWidget* criaEditor();
+    void criaPrevias(QVBoxLayout* ld);
     void preencheLista();
     void seleccionou();
     void carrega(int indice);

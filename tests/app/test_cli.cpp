@@ -1,7 +1,7 @@
 // natalis-cli as a script uses it: exit codes, Portuguese messages, the summary in UTF-8, a
 // chart saved and opened again, the batch CSV, places from the atlas, and the user's settings
 // left alone.
-#include "../engine/swetest.h"
+#include "swetest.h"
 #include "discocheio.h"
 
 #include <QProcess>
@@ -278,8 +278,8 @@ private slots:
     // with their cells, the wheel as a picture about 11 cm wide, an A4 page and Portuguese.
     void relatorioNoLibreOffice() {
         QTemporaryDir d;
-        const QString rtf = d.filePath("maria.rtf");
-        QCOMPARE(corre(QStringList(kLisboa) << "--relatorio" << rtf << "--silencioso").codigo, 0);
+        const QString rtf = d.filePath("maria.rtf"), pdf = d.filePath("maria.pdf");
+        QCOMPARE(corre(QStringList(kLisboa) << "--relatorio" << rtf << "--relatorio" << pdf << "--silencioso").codigo, 0);
         const QString xml = peloLibreOffice(rtf, "fodt");
         if (xml.isEmpty()) QSKIP("LibreOffice (soffice) não está instalado");
         QVERIFY(xml.count("<table:table ") >= 3);
@@ -295,6 +295,11 @@ private slots:
         QVERIFY(xml.contains("<office:binary-data>"));
         QVERIFY(xml.contains("fo:page-width=\"8.2681in\"") && xml.contains("fo:page-height=\"11.6929in\""));
         QVERIFY(xml.contains("fo:language=\"pt\" fo:country=\"PT\""));
+        // As PDF the wheel is vectors: pdfimages lists no picture, pdftotext reads the wheel's labels.
+        QProcess i, t;
+        i.start("pdfimages", {"-list", pdf}), t.start("pdftotext", {"-l", "1", pdf, "-"});
+        if (!i.waitForFinished() || !t.waitForFinished()) QSKIP("pdfimages e pdftotext (poppler-utils) não estão instalados");
+        QVERIFY(i.readAllStandardOutput().count('\n') == 2 && t.readAllStandardOutput().contains("\nMC\n"));
     }
 };
 

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,17 +68,30 @@ private slots:
         QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(tamanho.width()).arg(tamanho.height()).toLatin1()));
         QVERIFY(!svg.contains("font-family=\"Sigil\""));
         QVERIFY(svg.contains("<path"));
-        // Each font named is followed by fonts of its metrics and a generic family, so that a
-        // renderer without it keeps the labels' widths.
-        const QRegularExpression familia("font-family=\"([^\"]*)\"");
-        int familias = 0;
-        for (auto it = familia.globalMatch(QString::fromUtf8(svg)); it.hasNext(); ++familias) {
-            const QString v = it.next().captured(1);
-            QVERIFY2(v.count(',') >= 3 && (v.endsWith(", serif") || v.endsWith(", sans-serif")), qPrintable(v));
-        }
-        QVERIFY(familias > 0);
         QVERIFY(!ExportaDesenho(m, DesenhoExportado::Roda, pasta.filePath(QStringLiteral("roda.gif")), 400, 1.0, &erro));
         QVERIFY(erro.contains(QStringLiteral(".png, .bmp ou .svg")));
+    }
+    // rsvg (which many converters use) draws the SVG as the program the PNG, ink within a pixel of ink:
+    // measured 0.06 % astray with the numbers as outlines, 1.7 % as text that rsvg set in another face.
+    void svgComoPngNoRsvg() {
+        const QString svg = pasta.filePath("r.svg"), png = pasta.filePath("r.png"), lido = pasta.filePath("rsvg.png");
+        for (const QString& f : {svg, png}) QVERIFY(ExportaDesenho(m, DesenhoExportado::Roda, f, 600, 1, nullptr));
+        const int r = QProcess::execute("rsvg-convert", {"-w", "600", "-h", "600", "-b", "white", "-o", lido, svg});
+        if (r == -2) QSKIP("rsvg-convert não está instalado (librsvg2-bin, em scripts/setup.sh)");
+        QCOMPARE(r, 0);
+        const QImage a(png), b(lido);
+        const auto tinta = [](const QImage& im, int x, int y) { return QColor(im.pixel(x, y)).lightness() < 190; };
+        const auto perdida = [&](const QImage& de, const QImage& em) { // ink of one with none of the other's near
+            int total = 0, sem = 0;
+            for (int i = 0; i < (de.width() - 2) * (de.height() - 2); ++i) {
+                const int x = 1 + i % (de.width() - 2), y = 1 + i / (de.width() - 2);
+                bool perto = !tinta(de, x, y);
+                for (int k = 0; k < 9 && !perto; ++k) perto = tinta(em, x + k % 3 - 1, y + k / 3 - 1);
+                total += tinta(de, x, y), sem += !perto;
+            }
+            return double(sem) / std::max(total, 1);
+        };
+        QVERIFY(perdida(a, b) < 0.006 && perdida(b, a) < 0.006);
     }
     void vistaGlobal() {
         QImage grelha = ImagemBranca(100, 100), roda = ImagemBranca(200, 200), folha = ImagemBranca(600, 400);

@@ -1,6 +1,6 @@
 // The main window's commands: open without a chart and after a cast, every file written reporting a failure
 // (missing folder, full disk keeping the old file), the printed sheet and PDF, leaving an edited chart, update.
-#include "../app/discocheio.h"
+#include "discocheio.h"
 #include "ambientegui.h"
 #include "frmread.h"
 #include "rtf.h"
@@ -163,9 +163,12 @@ private slots:
         // The wheel's labels are text on the page, not pixels.
         verificaFolha(pdf, 1, {"Maria Silva", "25/4/1974", "Lisboa", "motor clássico"});
         if (comando != "mnuaspec") verificaFolha(pdf, 1, {"Asc", "MC"});
-        QCOMPARE(imagens(pdf, folhas), 0); // the report after them may show the wheel as a picture
         for (int p = 1; p <= folhas; ++p) QVERIFY(tintaDoDesenho(pdf, p) > 200);
-        if (folhas == 2) verificaFolha(pdf, 3, {"Auto - Interpretação"});
+        QCOMPARE(imagens(pdf, paginas(pdf)), 0); // the report's wheel too is vectors, its labels text
+        if (folhas == 2) verificaFolha(pdf, 3, {"Auto - Interpretação", "MC"});
+        const QStringList texto = corre("pdftotext", {pdf, "-"}).split('\f'); // numbered through: a page's last line
+        for (int k = 0; folhas == 2 && k < paginas(pdf); ++k)
+            QCOMPARE(texto[k].trimmed().section('\n', -1).trimmed(), QString::number(k + 1));
     }
 
     // The reading printed from its own window (no printer: to a PDF) is laid out as in the chart's PDF: as many

@@ -190,6 +190,9 @@ private slots:
             for (const char* t : {"Bi-roda: Ana dentro, Rui fora", "Bi-roda: Rui dentro, Ana fora", "Ana & Rui (composto)",
                                   "Ana & Rui (Davison)", "Sol (Ana) na casa", "Aspectos entre os Mapas", "Rui nas Casas de Ana"})
                 QVERIFY2(pdf.contains(QString::fromUtf8(t)), t);
+            const QStringList paginas = corre("pdftotext", {d.filePath("par.pdf"), "-"}).split('\f'); // numbered through
+            for (int k = 0; k + 1 < paginas.size(); ++k)
+                QCOMPARE(paginas[k].trimmed().section('\n', -1).trimmed(), QString::number(k + 1));
         }
         JanelaDuetto outra;
         const QList<QAction*> accoes = outra.findChildren<QAction*>();
