@@ -40,7 +40,6 @@ locais::locais(QWidget* pai) : QDialog(pai) {
         CaixaMensagens().Mostra(IconeMsg::Critico, TituloAplicacao(), erro);
     else if (!m_atlas.Aviso().isEmpty())
         Avisa(m_atlas.Aviso());
-    m_atlas.DefinePaisPrimeiro(PaisDoUtilizador());
 
     auto* v = new QVBoxLayout(this);
     auto* linhaProcura = new QHBoxLayout;
@@ -147,8 +146,6 @@ void locais::reject() {
 
 void locais::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    // The options may have named another country since the window was last shown.
-    m_atlas.DefinePaisPrimeiro(PaisDoUtilizador());
     // Reopened, the window waits for a new search: typing never lands on a button.
     m_procura->setFocus();
     m_procura->selectAll();
@@ -183,6 +180,7 @@ bool locais::eventFilter(QObject* objecto, QEvent* evento) {
 }
 
 void locais::PreencheLista() {
+    m_atlas.DefinePaisPrimeiro(PaisDoUtilizador()); // the options may name another country meanwhile
     m_resultados = m_atlas.Procura(m_procura->text(), kLinhas);
     m_ComboLocais->setUpdatesEnabled(false);
     m_ComboLocais->clear();

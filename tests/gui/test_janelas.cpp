@@ -96,16 +96,12 @@ private slots:
         m_j->accao("mnumap")->trigger();
         auto* rolagem = filho<QScrollArea>(m_j.get(), "rolagemInfo");
         auto* info = filho<QLabel>(m_j.get(), "info");
-        QVERIFY(!info->text().isEmpty());
-        const QString longo = info->text() + QString("<br>Em Conjunção com Saturno").repeated(30);
-        info->setText(longo);
+        info->setText(info->text() + QString("<br>Em Conjunção com Saturno").repeated(30));
         for (const QSize& tamanho : {QSize(1, 1), QSize(1024, 700)}) {
             m_j->resize(tamanho);
             QCoreApplication::processEvents();
-            QVERIFY2(rolagem->isVisible() && rolagem->verticalScrollBar()->isVisible(), qPrintable(QTest::toString(rolagem->size())));
-            QVERIFY(!rolagem->horizontalScrollBar()->isVisible());
-            QVERIFY2(info->width() <= rolagem->viewport()->width() && info->width() >= info->minimumWidth(),
-                     qPrintable(QStringLiteral("%1 em %2").arg(info->width()).arg(rolagem->viewport()->width())));
+            QVERIFY(rolagem->verticalScrollBar()->isVisible() && !rolagem->horizontalScrollBar()->isVisible());
+            QVERIFY(info->width() <= rolagem->viewport()->width() && info->width() >= info->minimumWidth());
         }
     }
 
