@@ -18,6 +18,8 @@ namespace {
 // How many of a prefix's first matches (most populous first) are looked through for the first
 // country's places.
 constexpr int kLidosPais = 20000;
+// How many times as populous a place must be as the next to be taken for the one meant.
+constexpr qint64 kDominante = 50;
 const QString kColunas = QStringLiteral("\"Local\", \"Latitude\", \"Longitude\", \"Fuso\", Regiao, Pais, Populacao");
 
 LocalAtlas LeLocal(const QSqlQuery& q) {
@@ -230,6 +232,7 @@ QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
         // last one is a prefix. Table order is most populous first. With a region or country
         // to match, more rows are read and filtered here. The first country's places are read
         // first, by a query of their own, so a small town of it is not lost behind the limit.
+        const qsizetype inicioPais = r.size();
         for (const bool doPais : {true, false}) {
             if (doPais && d->paisPrimeiro.isEmpty())
                 continue;
@@ -256,6 +259,7 @@ QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
             q.addBindValue(lidos);
             if (!q.exec())
                 continue;
+            const qsizetype antes = r.size();
             while (r.size() < limite && q.next()) {
                 LocalAtlas l = LeLocal(q);
                 if (!substituidos.contains(l.nome) && !vistos.contains(l.nome) && ServeOnde(l, p.onde)) {
@@ -263,6 +267,11 @@ QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
                     vistos << l.nome;
                 }
             }
+            // A foreign place far more populous than the country's of the same name is the one
+            // meant ("São Paulo" is Brazil's city, not a Lisbon street): it goes before them.
+            if (exacto && !doPais && !d->paisPrimeiro.isEmpty() && r.size() > antes && antes > inicioPais &&
+                r[antes].populacao >= kDominante * std::max<qint64>(1, r[inicioPais].populacao))
+                r.move(antes, inicioPais);
         }
     }
     return r;
@@ -359,7 +368,7 @@ EscolhaAtlas EscolheLocal(const Atlas& atlas, const QString& texto) {
     const QList<LocalAtlas>& escolha = iguais.isEmpty() ? achados : iguais;
     // One far more populous than the next is the one meant: "Luanda" is Angola's capital, not
     // a Kenyan village of the same name.
-    const bool dominante = escolha.size() > 1 && escolha[0].populacao >= 50 * std::max<qint64>(1, escolha[1].populacao);
+    const bool dominante = escolha.size() > 1 && escolha[0].populacao >= kDominante * std::max<qint64>(1, escolha[1].populacao);
     if (escolha.size() == 1 || dominante)
         e.local = escolha.first();
     else

@@ -153,6 +153,7 @@ private slots:
         QTest::addColumn<QString>("local");
         QTest::addColumn<int>("ate"); // found among the first `ate` rows
         QTest::newRow("segunda palavra") << "paulo" << "" << "São Paulo (São Paulo, Brasil)" << 10;
+        QTest::newRow("cidade estrangeira") << "São Paulo" << "Portugal" << "São Paulo (São Paulo, Brasil)" << 1;
         QTest::newRow("maiúsculas") << "RECIFE" << "Portugal" << "Recife (Pernambuco, Brasil)" << 1;
         QTest::newRow("com região") << "calheta, madeira" << "" << "Calheta (Madeira, Portugal)" << 1;
         QTest::newRow("nome inglês") << "lisbon, portugal" << "" << "Lisboa (Lisboa, Portugal)" << 1;
