@@ -1,7 +1,7 @@
 // renovo: the online updater of Natalis. Without arguments it shows its window and waits;
 // with exactly "/N" it runs the update at once without the window and ends.
 #include "caixaqt.h"
-#include "frmmain.h"
+#include "frmrenovo.h"
 #include "instalacao.h"
 #include "sinais.h"
 #include "traducaoqt.h"

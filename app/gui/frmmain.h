@@ -22,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QToolBar;
+class QVBoxLayout;
 class QToolButton;
 class SuperficieEcra;
 class frmOptions;
@@ -73,6 +74,8 @@ private:
     void criaMenus();
     void criaBarras();
     QWidget* criaVistaDados();
+    QWidget* criaFormNascimento(QWidget* vista);
+    QVBoxLayout* criaPainelTempos();
     QWidget* criaVistaEfemerides();
     QWidget* criaVistaMapa();
     QWidget* criaVistaAspectos();

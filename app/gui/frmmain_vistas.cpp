@@ -47,7 +47,13 @@ QWidget* frmMain::criaVistaDados() {
     auto* vista = new QWidget;
     vista->setObjectName(QStringLiteral("painel0"));
     auto* principal = new QHBoxLayout(vista);
+    principal->addWidget(criaFormNascimento(vista), 3);
+    principal->addLayout(criaPainelTempos(), 2);
+    return vista;
+}
 
+// The birth data form, each field with its warning line below it, in the order Tab follows.
+QWidget* frmMain::criaFormNascimento(QWidget* vista) {
     auto* nascimento = new QGroupBox(QStringLiteral("Dados de nascimento"));
     auto* form = new QFormLayout(nascimento);
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
@@ -91,7 +97,7 @@ QWidget* frmMain::criaVistaDados() {
     cria(m_txtlocal, "txtlocal", QStringLiteral("local de nascimento"));
     m_cmdatlas = new QPushButton(QStringLiteral("Atlas…"));
     m_cmdatlas->setObjectName(QStringLiteral("cmdatlas"));
-    m_cmdatlas->setToolTip(QStringLiteral("Registro de locais"));
+    m_cmdatlas->setToolTip(QStringLiteral("Registo de locais"));
     form->addRow(QStringLiteral("&Local:"), comAviso(m_txtlocal, m_avisos[m_txtlocal], m_cmdatlas));
     cria(m_txtLatitude, "txtLatitude", QStringLiteral("por exemplo 38º43' N"));
     form->addRow(QStringLiteral("La&titude:"), comAviso(m_txtLatitude, m_avisos[m_txtLatitude]));
@@ -123,7 +129,11 @@ QWidget* frmMain::criaVistaDados() {
                         m_txtlongitude, m_FusoHorario, m_txttemposideral, m_txtemail, m_cmdCalcular};
     for (size_t i = 1; i < std::size(ordem); ++i)
         setTabOrder(ordem[i - 1], ordem[i]);
+    return nascimento;
+}
 
+// The derived times, the positions' mode and the comments, right of the form.
+QVBoxLayout* frmMain::criaPainelTempos() {
     auto* direita = new QVBoxLayout;
     auto* tempos = new QGroupBox(QStringLiteral("Tempos derivados"));
     auto* ft = new QFormLayout(tempos);
@@ -158,10 +168,7 @@ QWidget* frmMain::criaVistaDados() {
     m_cometarios->installEventFilter(this);
     vc->addWidget(m_cometarios);
     direita->addWidget(comentarios, 1);
-
-    principal->addWidget(nascimento, 3);
-    principal->addLayout(direita, 2);
-    return vista;
+    return direita;
 }
 
 QWidget* frmMain::criaVistaEfemerides() {

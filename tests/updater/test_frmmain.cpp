@@ -1,7 +1,7 @@
 // The updater window and the "/N" mode, on the offscreen platform against a loopback HTTP
 // server, driven by clicks on the window's own buttons.
 #include "ambienterun.h"
-#include "frmmain.h"
+#include "frmrenovo.h"
 #include "frmmsg.h"
 
 #include <QLabel>

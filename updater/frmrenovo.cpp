@@ -1,4 +1,4 @@
-#include "frmmain.h"
+#include "frmrenovo.h"
 
 #include "frmmsg.h"
 
