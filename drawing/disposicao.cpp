@@ -20,6 +20,11 @@ constexpr double TAMANHO_GRAU = 8.0;
 constexpr double TAMANHO_CASA = 10.0;
 // Spreading moves a glyph along its track in steps of this many pixels of arc.
 constexpr double PASSO_ARCO = 1.5;
+// ... and off its track in steps of this many pixels.
+constexpr double PASSO_RAIO = 5.0;
+// How far along its track a glyph is looked for with a leader clear of the others, before one
+// whose leader may cross is taken.
+constexpr double ARCO_COM_GUIA_LIVRE = 70.0;
 // House labels that find no room beside the cusp's outer end slide in along the cusp.
 constexpr double PASSO_RECUO = 6.0;
 
@@ -29,6 +34,19 @@ QRectF ComFolga(const QRectF& r) {
 
 bool Livre(const QRectF& r, const std::vector<QRectF>& ocupadas) {
     return std::none_of(ocupadas.cbegin(), ocupadas.cend(), [&](const QRectF& o) { return o.intersects(r); });
+}
+
+// A segment that enters a box: an end inside, or a crossing of one of its sides.
+bool Cruza(const QLineF& l, const QRectF& r) {
+    if (r.contains(l.p1()) || r.contains(l.p2())) return true;
+    const QLineF lados[] = {{r.topLeft(), r.topRight()}, {r.topRight(), r.bottomRight()},
+                            {r.bottomRight(), r.bottomLeft()}, {r.bottomLeft(), r.topLeft()}};
+    return std::any_of(std::begin(lados), std::end(lados),
+                       [&](const QLineF& lado) { return l.intersects(lado, nullptr) == QLineF::BoundedIntersection; });
+}
+
+bool CruzaAlguma(const QRectF& r, const std::vector<QLineF>& guias) {
+    return std::any_of(guias.cbegin(), guias.cend(), [&](const QLineF& g) { return Cruza(g, r); });
 }
 
 double Sobreposicao(const QRectF& r, const std::vector<QRectF>& ocupadas) {
@@ -112,15 +130,34 @@ void Coloca(const GeometriaRoda& g, Molde& m, const QPointF& p) {
     c.caixaRetrogrado = grau.retrogrado.isNull() ? QRectF() : grau.retrogrado.translated(p);
 }
 
-bool CabeEm(const CorpoDisposto& c, const std::vector<QRectF>& ocupadas) {
-    return Livre(c.caixaGlifo, ocupadas) && Livre(c.caixaGrau, ocupadas) &&
-           (c.caixaRetrogrado.isNull() || Livre(c.caixaRetrogrado, ocupadas));
+// What a body already placed leaves for the next: its boxes and its leader line.
+struct Ocupado {
+    std::vector<QRectF>& caixas;
+    std::vector<QLineF>* guias = nullptr; // none: leaders are not laid out (the bi-wheel's ring)
+    std::vector<std::pair<int, QPointF>> exactos{}; // every body's exact degree on its track
+    std::vector<CorpoDisposto> colocados{};          // the bodies placed so far, with leaders
+};
+
+double Afastamento(const QRectF& a, const QRectF& b) {
+    return std::hypot(std::max({0.0, a.left() - b.right(), b.left() - a.right()}),
+                      std::max({0.0, a.top() - b.bottom(), b.top() - a.bottom()}));
 }
 
-void Ocupa(const CorpoDisposto& c, std::vector<QRectF>& ocupadas) {
-    ocupadas.push_back(c.caixaGlifo);
-    ocupadas.push_back(c.caixaGrau);
-    if (!c.caixaRetrogrado.isNull()) ocupadas.push_back(c.caixaRetrogrado);
+// A degree or retrograde mark nearer its own glyph than any other glyph, both ways round.
+bool LegivelComOsOutros(const CorpoDisposto& c, const std::vector<CorpoDisposto>& outros) {
+    for (const CorpoDisposto& o : outros)
+        for (const auto& [dono, texto] : {std::pair{&c, c.caixaGrau}, {&c, c.caixaRetrogrado}, {&o, o.caixaGrau},
+                                          {&o, o.caixaRetrogrado}}) {
+            const QRectF& alheio = dono == &c ? o.caixaGlifo : c.caixaGlifo;
+            if (!texto.isNull() && Afastamento(texto, alheio) <= Afastamento(texto, dono->caixaGlifo)) return false;
+        }
+    return true;
+}
+
+std::vector<QRectF> CaixasDe(const CorpoDisposto& c) {
+    std::vector<QRectF> v{c.caixaGlifo, c.caixaGrau};
+    if (!c.caixaRetrogrado.isNull()) v.push_back(c.caixaRetrogrado);
+    return v;
 }
 
 // Where the line from the exact degree towards the glyph's centre meets the glyph's box.
@@ -133,29 +170,81 @@ QPointF Fronteira(const QPointF& exacto, const QRectF& caixa) {
     return fora;
 }
 
+// The leader a body standing at c.teta would need; a null line when it needs none.
+QLineF GuiaDe(const GeometriaRoda& g, const CorpoDisposto& c) {
+    const QPointF exacto = PontoRoda(g, c.raio, c.tetaExacto);
+    if (QLineF(c.ponto, exacto).length() <= DESVIO_COM_GUIA || c.caixaGlifo.contains(exacto))
+        return {};
+    return {exacto, Fronteira(exacto, c.caixaGlifo)};
+}
+
+// A body's boxes keep SEPARACAO_CORPOS from every other body's, so its degree and retrograde mark
+// read as its own and not a neighbour's; with leaders, none crosses a box and no box a leader.
+bool CabeEm(const GeometriaRoda& g, const CorpoDisposto& c, const Ocupado& o, bool comGuias) {
+    const double sep = o.guias ? SEPARACAO_CORPOS : 0.0;
+    for (const QRectF& r : CaixasDe(c)) {
+        const QRectF largo = r.adjusted(-sep, -sep, sep, sep);
+        if (!Livre(largo, o.caixas) || (comGuias && o.guias && CruzaAlguma(r, *o.guias))) return false;
+    }
+    if (!o.guias) return true;
+    if (!LegivelComOsOutros(c, o.colocados)) return false;
+    if (!comGuias) return true;
+    // Another body's exact degree stays uncovered, so that its leader can start there.
+    for (const auto& [elemento, p] : o.exactos)
+        if (elemento != c.elemento)
+            for (const QRectF& r : CaixasDe(c))
+                if (r.adjusted(-1.5, -1.5, 1.5, 1.5).contains(p)) return false;
+    const QLineF guia = GuiaDe(g, c);
+    return guia.isNull() || std::none_of(o.caixas.cbegin(), o.caixas.cend(), [&](const QRectF& r) { return Cruza(guia, r); });
+}
+
+void Ocupa(const CorpoDisposto& c, std::vector<QRectF>& ocupadas) {
+    ocupadas.push_back(c.caixaGlifo);
+    ocupadas.push_back(c.caixaGrau);
+    if (!c.caixaRetrogrado.isNull()) ocupadas.push_back(c.caixaRetrogrado);
+}
+
 // Spreads a body along its track: the nearest angle, alternately after and before its own,
-// at which none of its boxes touches what is already placed.
-void Espalha(const GeometriaRoda& g, Molde& m, std::vector<QRectF>& ocupadas) {
+// at which none of its boxes comes near what is already placed, nor its leader line through
+// it; failing that on a crowded wheel, the nearest where only the boxes are clear.
+bool Espalha(const GeometriaRoda& g, Molde& m, Ocupado& o, bool procuraGuias = true) {
     CorpoDisposto& c = m.corpo;
     const double passo = PASSO_ARCO / std::max(c.raio, 1.0);
     const int maximo = int(PI / passo);
-    c.teta = c.tetaExacto;
-    Coloca(g, m, PontoRoda(g, c.raio, c.teta));
-    for (int k = 1; k <= maximo && !CabeEm(c, ocupadas); ++k)
-        for (double sinal : {1.0, -1.0}) {
-            c.teta = c.tetaExacto + sinal * k * passo;
-            Coloca(g, m, PontoRoda(g, c.raio, c.teta));
-            if (CabeEm(c, ocupadas)) break;
-        }
-    if (!CabeEm(c, ocupadas)) { // a wheel too small for its bodies: keep the exact degree
-        c.teta = c.tetaExacto;
-        Coloca(g, m, PontoRoda(g, c.raio, c.teta));
-    }
+    auto poe = [&](double teta, double raio) {
+        c.teta = teta;
+        c.ponto = PontoRoda(g, raio, teta);
+        Coloca(g, m, c.ponto);
+    };
+    // With leaders laid out, a glyph may also stand a step off its track, in or out, so that
+    // in a crowd its leader finds a clear way within a short arc.
+    std::vector<double> raios{c.raio};
+    if (o.guias)
+        for (double dr : {PASSO_RAIO, -PASSO_RAIO, 2.0 * PASSO_RAIO, -2.0 * PASSO_RAIO})
+            if (c.raio + dr > g.AspectRadius + 8.0 && c.raio + dr < g.ZodiacInnerRadius - 8.0) raios.push_back(c.raio + dr);
+    auto tenta = [&](bool comGuias, int ate) {
+        for (int k = 0; k <= ate; ++k)
+            for (double sinal : {1.0, -1.0}) {
+                for (double raio : comGuias ? raios : std::vector<double>{c.raio}) {
+                    poe(c.tetaExacto + sinal * k * passo, raio);
+                    if (CabeEm(g, c, o, comGuias)) return true;
+                }
+                if (k == 0) break;
+            }
+        return false;
+    };
+    const int curto = std::min(maximo, int(ARCO_COM_GUIA_LIVRE / PASSO_ARCO));
+    const bool livre = procuraGuias && tenta(true, curto);
+    if (!livre && !tenta(false, maximo)) // a wheel too small for its bodies: keep the exact degree
+        poe(c.tetaExacto, c.raio);
     c.exacto = PontoRoda(g, c.raio, c.tetaExacto);
-    const QPointF ponto = PontoRoda(g, c.raio, c.teta);
-    c.comGuia = QLineF(ponto, c.exacto).length() > DESVIO_COM_GUIA && !c.caixaGlifo.contains(c.exacto);
-    if (c.comGuia) c.fimGuia = Fronteira(c.exacto, c.caixaGlifo);
-    Ocupa(c, ocupadas);
+    const QLineF guia = GuiaDe(g, c);
+    c.comGuia = !guia.isNull();
+    if (c.comGuia) c.fimGuia = guia.p2();
+    Ocupa(c, o.caixas);
+    if (o.guias && c.comGuia) o.guias->push_back(guia);
+    o.colocados.push_back(c);
+    return livre;
 }
 
 std::vector<Molde> MoldesDosCorpos(const GeometriaRoda& g, Superficie& s, Mapa& mapa) {
@@ -190,7 +279,7 @@ std::vector<Molde> MoldesDosCorpos(const GeometriaRoda& g, Superficie& s, Mapa& 
 }
 
 RotuloCasaDisposto DispoeCasa(const GeometriaRoda& g, Superficie& s, Mapa& mapa, int h,
-                              std::vector<QRectF>& ocupadas) {
+                              std::vector<QRectF>& ocupadas, const std::vector<QLineF>& guias) {
     RotuloCasaDisposto r;
     const double c = mapa.Cuspide(h).ValorRads();
     r.teta = AnguloCuspide(g, c);
@@ -223,17 +312,37 @@ RotuloCasaDisposto DispoeCasa(const GeometriaRoda& g, Superficie& s, Mapa& mapa,
         return ComFolga(tintaNome.translated(a.x() - largura / 2.0, a.y())
                             .united(tintaGrau.translated(a.x() - larguraGrau / 2.0, a.y() + linha)));
     };
-    QPointF ancora;
-    double menor = -1.0;
+    // The first place free of every box, out of the aspect circle (where the aspects' lines
+    // are) and off the leader lines, within the outer half of the cusp; else the first free of
+    // boxes and out of the circle; else the place that covers least.
+    // Where the cusp is crowded all along, further aside from it too.
+    const size_t perto = candidatos.size();
+    for (double recuo = 0.0; recuo < g.ZodiacInnerRadius - g.AspectRadius; recuo += PASSO_RECUO) {
+        const QPointF fora = PontoRoda(g, g.ZodiacInnerRadius - recuo, r.teta);
+        for (double afasta : {2.0 * longe, 3.0 * longe})
+            for (double dy : {0.0, -altura})
+                for (double dx : {d + afasta, outroLado - afasta})
+                    candidatos.push_back(fora + QPointF(dx, dy));
+    }
+    std::vector<QPointF> ancoras;
+    std::vector<double> sobras;
+    std::vector<bool> cruzaGuia;
     for (const QPointF& candidato : candidatos) {
         const QPointF a = DentroDaRoda(g, candidato, bloco, altura, r.teta);
-        const double sobra = Sobreposicao(caixa(a), ocupadas);
-        if (menor < 0.0 || sobra < menor) {
-            menor = sobra;
-            ancora = a;
-        }
-        if (sobra == 0.0 && Livre(caixa(a), ocupadas)) break;
+        const QRectF c = caixa(a);
+        ancoras.push_back(a);
+        sobras.push_back(Livre(c, ocupadas) && !DentroDoCirculo(g, c) ? 0.0
+                                                                     : Sobreposicao(c, ocupadas) + (DentroDoCirculo(g, c) ? 0.5 : 0.0) + 1e-3);
+        cruzaGuia.push_back(CruzaAlguma(c, guias));
     }
+    size_t escolha = ancoras.size();
+    for (size_t i = 0; i < perto / 2 && escolha == ancoras.size(); ++i)
+        if (sobras[i] == 0.0 && !cruzaGuia[i]) escolha = i;
+    for (size_t i = 0; i < ancoras.size() && escolha == ancoras.size(); ++i)
+        if (sobras[i] == 0.0) escolha = i;
+    if (escolha == ancoras.size())
+        escolha = size_t(std::min_element(sobras.begin(), sobras.end()) - sobras.begin());
+    const QPointF ancora = ancoras[escolha];
     r.canto = QPointF(ancora.x() - largura / 2.0, ancora.y());
     r.cantoGrau = QPointF(ancora.x() - larguraGrau / 2.0, ancora.y() + linha);
     r.caixa = caixa(ancora);
@@ -271,7 +380,8 @@ std::vector<CorpoDisposto> DispoeAnel(const GeometriaRoda& g, Superficie& s, con
         c.tamanhoGlifo = TAMANHO_GLIFO;
         Molde m = FazMolde(s, std::move(c), a.retrogrado);
         m.grauParaFora = true;
-        Espalha(g, m, ocupadas);
+        Ocupado o{ocupadas};
+        Espalha(g, m, o);
         // Along one track a leader from the track would run through the neighbours' glyphs:
         // it starts at the exact degree on the inner edge instead.
         CorpoDisposto& d = m.corpo;
@@ -317,11 +427,52 @@ DisposicaoRoda DispoeRoda(const GeometriaRoda& g, Superficie& s, Mapa& mapa, int
         d.signos[size_t(k)] = ComFolga(s.AreaImpressa(glifo).translated(signos[size_t(k)].canto));
         ocupadas.push_back(d.signos[size_t(k)]);
     }
-    for (Molde& m : MoldesDosCorpos(g, s, mapa)) {
-        Espalha(g, m, ocupadas);
-        d.corpos.push_back(m.corpo);
+    // Bodies are placed one by one, each clear of those before it. Where one finds no place
+    // whose leader is clear, it is placed first and the wheel laid out again, a few times at most;
+    // the layout with fewest such bodies is kept.
+    std::vector<Molde> moldes = MoldesDosCorpos(g, s, mapa);
+    std::vector<size_t> ordem(moldes.size());
+    for (size_t i = 0; i < ordem.size(); ++i) ordem[i] = i;
+    const std::vector<QRectF> soSignos = ocupadas;
+    std::vector<QRectF> melhorCaixas;
+    std::vector<QLineF> guias, melhorGuias;
+    std::vector<Molde> melhor;
+    size_t menosPresos = moldes.size() + 1;
+    for (size_t tentativa = 0; tentativa <= std::min<size_t>(moldes.size(), 8); ++tentativa) {
+        std::vector<Molde> postos = moldes;
+        std::vector<QRectF> caixas = soSignos;
+        guias.clear();
+        Ocupado o{caixas, &guias};
+        for (const Molde& m : moldes) o.exactos.emplace_back(m.corpo.elemento, PontoRoda(g, m.corpo.raio, m.corpo.tetaExacto));
+        std::vector<size_t> presos;
+        for (size_t i : ordem)
+            if (!Espalha(g, postos[i], o)) presos.push_back(i);
+        if (presos.size() < menosPresos) {
+            menosPresos = presos.size();
+            melhor = std::move(postos);
+            melhorCaixas = std::move(caixas);
+            melhorGuias = guias;
+        }
+        if (presos.empty()) break;
+        if (tentativa == std::min<size_t>(moldes.size(), 8)) {
+            // A crowd too dense for clear leaders: each body at the nearest place its boxes fit.
+            postos = moldes;
+            caixas = soSignos;
+            guias.clear();
+            Ocupado solto{caixas, &guias};
+            for (Molde& m : postos) Espalha(g, m, solto, false);
+            melhor = std::move(postos);
+            melhorCaixas = std::move(caixas);
+            melhorGuias = guias;
+            break;
+        }
+        ordem.erase(std::find(ordem.begin(), ordem.end(), presos.front()));
+        ordem.insert(ordem.begin(), presos.front());
     }
+    ocupadas = std::move(melhorCaixas);
+    guias = std::move(melhorGuias);
+    for (const Molde& m : melhor) d.corpos.push_back(m.corpo);
     for (int h = 1; h <= 12; ++h)
-        d.casas[size_t(h - 1)] = DispoeCasa(g, s, mapa, h, ocupadas);
+        d.casas[size_t(h - 1)] = DispoeCasa(g, s, mapa, h, ocupadas, guias);
     return d;
 }

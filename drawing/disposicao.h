@@ -3,7 +3,7 @@
 // bodies' glyphs, degree numbers and retrograde marks, spread along their tracks where they
 // would print over one another (each keeps a short leader line to its exact degree), and the
 // house labels placed clear of them. Every box is the ink of what is printed there, with a
-// little room around it; no two boxes overlap.
+// little room around it; no two boxes overlap, and no leader line crosses another body's box.
 #include "mapa.h"
 
 #include <QPointF>
@@ -17,6 +17,9 @@ struct GeometriaRoda;
 
 // Room kept around each box, so that the inks of neighbours never touch.
 inline constexpr double FOLGA_CAIXA = 0.75;
+// Room kept between the boxes of two bodies, more than within one body's, so that a degree or
+// retrograde mark is read with its own glyph.
+inline constexpr double SEPARACAO_CORPOS = 1.5;
 // A glyph moved further than this from its exact degree gets a leader line.
 inline constexpr double DESVIO_COM_GUIA = 2.0;
 
@@ -27,6 +30,7 @@ struct CorpoDisposto {
     double raio = 0.0;       // track radius
     double tetaExacto = 0.0; // screen angle of its longitude
     double teta = 0.0;       // screen angle where its glyph stands
+    QPointF ponto;           // where its glyph stands: on its track, or a step in or out in a crowd
     QString glifo;
     double tamanhoGlifo = 0.0;
     QPointF canto;           // top-left of the glyph's print position

@@ -70,7 +70,9 @@ edicao-recusa	updater/actualizacao.cpp	if (edicao < instalada)	if (edicao < inst
 preparacao-ligacao	updater/preparacao.cpp	if (info.isSymLink()) return true;	if (false) return true;
 fuso-horamedia	app/atlas/fusohorario.cpp	f.horas = longitudeGraus / 15.0;	f.horas = -longitudeGraus / 15.0;
 fuso-repetida	app/atlas/fusohorario.cpp	const int escolhido = validos.first();	const int escolhido = validos.last();
-atlas-populacao	app/atlas/atlas.cpp	LIMIT ?) ORDER BY Id"	LIMIT ?) ORDER BY Id DESC"
+atlas-populacao	app/atlas/atlas.cpp	" ORDER BY Id LIMIT ?"));\n                q.addBindValue(QLatin1Char('"')	" ORDER BY Id DESC LIMIT ?"));\n                q.addBindValue(QLatin1Char('"')
+atlas-pais	app/atlas/atlas.cpp	            if (doPais && d->paisPrimeiro.isEmpty())	            if (doPais)
+atlas-pais-opcao	app/atlas/atlas.cpp	        return QStringLiteral("Portugal");	        return QString();
 folha-relatorio	app/folha/folha.cpp	if (relatorio && !relatorio->isEmpty())	if (false)
 folha-numeracao	app/folha/folha.cpp	ImprimeDocumento(*relatorio, p, pdf, pagina, RodaVectorialDoRelatorio(mapa))	ImprimeDocumento(*relatorio, p, pdf, 1, RodaVectorialDoRelatorio(mapa))
 relatorio-pdf-vectorial	app/cli/saidarelatorio.cpp	GravaRelatorio(doc, caminho, &erro, RodaVectorialDoRelatorio(mapa))	GravaRelatorio(doc, caminho, &erro)
@@ -93,6 +95,10 @@ duetto-troca	app/duetto/janeladuetto.cpp	    std::swap(m_lados[0].pessoa, m_lado
 duetto-pares	app/duetto/janeladuetto.cpp	    pares.prepend(par);	
 cli-sinastria-csv	app/cli/sinastriacli.cpp	    if (!FicheiroSaida().isEmpty()) {	    if (false) {
 birroda-grau-fora	drawing/disposicao.cpp	        m.grauParaFora = true;	        m.grauParaFora = false;
+roda-guias	drawing/disposicao.cpp	    return guia.isNull() || std::none_of(	    return true || std::none_of(
+roda-legivel	drawing/disposicao.cpp	    if (!LegivelComOsOutros(c, o.colocados)) return false;	    if (!LegivelComOsOutros(c, {})) return false;
+roda-casa-circulo	drawing/disposicao.cpp	sobras.push_back(Livre(c, ocupadas) && !DentroDoCirculo(g, c) ? 0.0	sobras.push_back(Livre(c, ocupadas) ? 0.0
+painel-rolagem	app/gui/frmmain_vistas.cpp	    rolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);\n    rolagem->setMinimumWidth(	    rolagem->setMinimumWidth(0 * 
 transitos-raiz	transits/transitos.cpp	                    for (int i = 0; i < 36; ++i) {	                    for (int i = 0; i < 6; ++i) {
 transitos-orbe	transits/transitos.cpp	if (std::fabs(h) > o) continue;	if (std::fabs(h) >= o - 0.2) continue;
 transitos-aplicativo	transits/transitos.cpp	h * m.velocidade < 0});	h * m.velocidade > 0});

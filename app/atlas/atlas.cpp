@@ -1,6 +1,7 @@
 #include "atlas.h"
 
 #include "dobra.h"
+#include "opcoes.h"
 
 #include <QDate>
 #include <QDir>
@@ -14,6 +15,11 @@
 #include <QUuid>
 
 namespace {
+// How many of a prefix's first matches (most populous first) are looked through for the first
+// country's places.
+constexpr int kLidosPais = 20000;
+// How many times as populous a place must be as the next to be taken for the one meant.
+constexpr qint64 kDominante = 50;
 const QString kColunas = QStringLiteral("\"Local\", \"Latitude\", \"Longitude\", \"Fuso\", Regiao, Pais, Populacao");
 
 LocalAtlas LeLocal(const QSqlQuery& q) {
@@ -74,6 +80,19 @@ QString NomeAParte(const QString& caminho) {
 }
 } // namespace
 
+namespace {
+const QString kNenhumPais = QStringLiteral("Nenhum");
+} // namespace
+
+QString PaisDoUtilizador() {
+    const QString v = GetOption(OPCAO_PAIS_ATLAS);
+    if (v == QLatin1String("False"))
+        return QStringLiteral("Portugal");
+    return v == kNenhumPais ? QString() : v;
+}
+
+void GuardaPaisDoUtilizador(const QString& pais) { SaveOption(OPCAO_PAIS_ATLAS, pais.isEmpty() ? kNenhumPais : pais); }
+
 QString MensagemAtlasDanificado() {
     return QStringLiteral("O ficheiro Locais.mdb não foi encontrado ou está corrompido.\n"
                           "Reinstale esta aplicação ou coloque o ficheiro no local original");
@@ -89,6 +108,7 @@ struct Atlas::Dados {
     QStringList chaves;
 
     QString caminhoUtilizador;
+    QString paisPrimeiro;
 
     QSqlDatabase base() const { return QSqlDatabase::database(ligacao, false); }
     QSqlDatabase baseUtilizador() const { return QSqlDatabase::database(ligacaoUtilizador, false); }
@@ -186,6 +206,8 @@ bool Atlas::leProprios() {
 
 QString Atlas::Aviso() const { return d->aviso; }
 
+void Atlas::DefinePaisPrimeiro(const QString& pais) { d->paisPrimeiro = pais; }
+
 QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
     QList<LocalAtlas> r;
     const Pedido p = Interpreta(texto);
@@ -208,29 +230,48 @@ QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
         }
         // The folded words are letters and digits only, so they are safe inside the phrase; the
         // last one is a prefix. Table order is most populous first. With a region or country
-        // to match, more rows are read and filtered here.
-        const int lidos = p.onde.isEmpty() ? limite + int(substituidos.size()) : 4000;
-        QSqlQuery q(d->base());
-        q.setForwardOnly(true);
-        if (exacto) {
-            q.prepare(QStringLiteral("SELECT ") + kColunas +
-                      QStringLiteral(" FROM \"Locais\" WHERE Chave = ? ORDER BY Id LIMIT ?"));
-            q.addBindValue(p.nome);
-        } else {
-            q.prepare(QStringLiteral("SELECT ") + kColunas +
-                      QStringLiteral(" FROM \"Locais\" WHERE Id IN (SELECT rowid FROM LocaisBusca WHERE LocaisBusca "
-                                     "MATCH ? ORDER BY rowid LIMIT ?) ORDER BY Id"));
-            q.addBindValue(QLatin1Char('"') + p.nome + QStringLiteral("\" *"));
-        }
-        q.addBindValue(lidos);
-        if (!q.exec())
-            continue;
-        while (r.size() < limite && q.next()) {
-            LocalAtlas l = LeLocal(q);
-            if (!substituidos.contains(l.nome) && !vistos.contains(l.nome) && ServeOnde(l, p.onde)) {
-                r << l;
-                vistos << l.nome;
+        // to match, more rows are read and filtered here. The first country's places are read
+        // first, by a query of their own, so a small town of it is not lost behind the limit.
+        const qsizetype inicioPais = r.size();
+        for (const bool doPais : {true, false}) {
+            if (doPais && d->paisPrimeiro.isEmpty())
+                continue;
+            const QString filtroPais = doPais ? QStringLiteral(" AND Pais = ?") : QString();
+            const int lidos = p.onde.isEmpty() ? limite + int(substituidos.size() + vistos.size()) : 4000;
+            QSqlQuery q(d->base());
+            q.setForwardOnly(true);
+            if (exacto) {
+                q.prepare(QStringLiteral("SELECT ") + kColunas + QStringLiteral(" FROM \"Locais\" WHERE Chave = ?") +
+                          filtroPais + QStringLiteral(" ORDER BY Id LIMIT ?"));
+                q.addBindValue(p.nome);
+            } else {
+                // The country's places among the first matches only: a prefix of one letter
+                // matches most of the atlas, and reading all of it would cost every keystroke.
+                q.prepare(QStringLiteral("SELECT ") + kColunas +
+                          QStringLiteral(" FROM \"Locais\" WHERE Id IN (SELECT rowid FROM LocaisBusca WHERE "
+                                         "LocaisBusca MATCH ? ORDER BY rowid LIMIT ?)") +
+                          filtroPais + QStringLiteral(" ORDER BY Id LIMIT ?"));
+                q.addBindValue(QLatin1Char('"') + p.nome + QStringLiteral("\" *"));
+                q.addBindValue(doPais ? kLidosPais : lidos);
             }
+            if (doPais)
+                q.addBindValue(d->paisPrimeiro);
+            q.addBindValue(lidos);
+            if (!q.exec())
+                continue;
+            const qsizetype antes = r.size();
+            while (r.size() < limite && q.next()) {
+                LocalAtlas l = LeLocal(q);
+                if (!substituidos.contains(l.nome) && !vistos.contains(l.nome) && ServeOnde(l, p.onde)) {
+                    r << l;
+                    vistos << l.nome;
+                }
+            }
+            // A foreign place far more populous than the country's of the same name is the one
+            // meant ("São Paulo" is Brazil's city, not a Lisbon street): it goes before them.
+            if (exacto && !doPais && !d->paisPrimeiro.isEmpty() && r.size() > antes && antes > inicioPais &&
+                r[antes].populacao >= kDominante * std::max<qint64>(1, r[inicioPais].populacao))
+                r.move(antes, inicioPais);
         }
     }
     return r;
@@ -251,6 +292,17 @@ std::optional<LocalAtlas> Atlas::FindLocal(const QString& local) const {
     if (q.exec() && q.next())
         return LeLocal(q);
     return std::nullopt;
+}
+
+QStringList Atlas::Paises() const {
+    QStringList r;
+    QSqlQuery q(d->base());
+    if (d->aberto && q.exec(QStringLiteral("SELECT DISTINCT Pais FROM \"Locais\" WHERE Pais <> '' ORDER BY Pais")))
+        while (q.next())
+            r << q.value(0).toString();
+    // "Áustria" among the A's, as a reader looks for it.
+    std::stable_sort(r.begin(), r.end(), [](const QString& a, const QString& b) { return DobraTexto(a) < DobraTexto(b); });
+    return r;
 }
 
 bool Atlas::Guarda(const LocalAtlas& local, QString* erro) {
@@ -316,7 +368,7 @@ EscolhaAtlas EscolheLocal(const Atlas& atlas, const QString& texto) {
     const QList<LocalAtlas>& escolha = iguais.isEmpty() ? achados : iguais;
     // One far more populous than the next is the one meant: "Luanda" is Angola's capital, not
     // a Kenyan village of the same name.
-    const bool dominante = escolha.size() > 1 && escolha[0].populacao >= 50 * std::max<qint64>(1, escolha[1].populacao);
+    const bool dominante = escolha.size() > 1 && escolha[0].populacao >= kDominante * std::max<qint64>(1, escolha[1].populacao);
     if (escolha.size() == 1 || dominante)
         e.local = escolha.first();
     else

@@ -38,10 +38,15 @@ public:
     static QString CaminhoUtilizador();
 
     // "sao paulo", "paulo", "São P", "Calheta, Madeira": the text after a comma must start a
-    // word of the region or the country.
+    // word of the region or the country. Places named exactly as typed come first, then those
+    // whose name starts so; within each, the user's own, then those of the country given here
+    // (its name as the atlas writes it, "Portugal"; empty for none), then the most populous.
+    void DefinePaisPrimeiro(const QString& pais);
     QList<LocalAtlas> Procura(const QString& texto, int limite = 50) const;
     // The place whose "Local" is exactly this text (letter case counts), the user's first.
     std::optional<LocalAtlas> FindLocal(const QString& local) const;
+    // The countries of the shipped places, in alphabetical order.
+    QStringList Paises() const;
     // Stores a new place (empty `original`) or an edit of a shipped or own place.
     bool Guarda(const LocalAtlas& local, QString* erro = nullptr);
 
@@ -50,6 +55,12 @@ private:
     struct Dados;
     Dados* d;
 };
+
+// The country whose places the atlas window ranks first, as the atlas names it (option 50;
+// Portugal when never set, empty when the user chose none, stored as "Nenhum"), and its choice.
+inline constexpr int OPCAO_PAIS_ATLAS = 50;
+QString PaisDoUtilizador();
+void GuardaPaisDoUtilizador(const QString& pais);
 
 // The message of a missing or damaged shipped atlas.
 QString MensagemAtlasDanificado();

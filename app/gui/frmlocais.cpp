@@ -180,6 +180,7 @@ bool locais::eventFilter(QObject* objecto, QEvent* evento) {
 }
 
 void locais::PreencheLista() {
+    m_atlas.DefinePaisPrimeiro(PaisDoUtilizador()); // the options may name another country meanwhile
     m_resultados = m_atlas.Procura(m_procura->text(), kLinhas);
     m_ComboLocais->setUpdatesEnabled(false);
     m_ComboLocais->clear();

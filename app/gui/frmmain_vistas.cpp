@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -257,9 +258,14 @@ QWidget* frmMain::criaVistaMapa() {
     m_info->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_info->setMinimumWidth(240);
     auto* rolagem = new QScrollArea;
+    rolagem->setObjectName(QStringLiteral("rolagemInfo"));
     rolagem->setWidget(m_info);
     rolagem->setWidgetResizable(true);
     rolagem->setFrameShape(QFrame::NoFrame);
+    // The text wraps to the panel's width: it scrolls down only, with room kept for the
+    // vertical bar, so a long panel never grows a horizontal one.
+    rolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rolagem->setMinimumWidth(m_info->minimumWidth() + rolagem->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     lado->addWidget(m_KeyWord);
     lado->addWidget(m_anjo);
     lado->addWidget(m_lblesclarecedor);

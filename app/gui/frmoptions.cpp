@@ -1,4 +1,6 @@
 #include "frmoptions.h"
+
+#include "atlas.h"
 #include "frmoptions_relatorio.h"
 #include "frmoptions_roda.h"
 
@@ -16,6 +18,8 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -75,6 +79,14 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     m_Checkvoltar = new QCheckBox(QStringLiteral("Voltar ao Painel de Dados ao Abrir um mapa."));
     m_Checkvoltar->setObjectName(QStringLiteral("Checkvoltar"));
     vg->addWidget(m_Checkvoltar);
+    auto* quadroAtlas = new QGroupBox(QStringLiteral("Atlas"));
+    auto* fa = new QFormLayout(quadroAtlas);
+    m_paisAtlas = new QComboBox;
+    m_paisAtlas->setObjectName(QStringLiteral("cboPaisAtlas"));
+    m_paisAtlas->setToolTip(QStringLiteral("Numa procura do atlas, os locais deste país vêm antes dos de "
+                                           "outros países com o mesmo nome."));
+    fa->addRow(QStringLiteral("Locais mostrados &primeiro:"), m_paisAtlas);
+    vg->addWidget(quadroAtlas);
     vg->addStretch();
     m_tabs->addTab(geral, QStringLiteral("Geral"));
 
@@ -218,6 +230,21 @@ void frmOptions::CarregaArranque() {
     EscolhaCalculoActual() = EscolhaDasOpcoes();
 }
 
+// The atlas's countries are read once, when the dialog is first opened.
+void frmOptions::mostraPaisAtlas() {
+    if (m_paisAtlas->count() == 0) {
+        m_paisAtlas->addItem(QStringLiteral("Nenhum (só pela população)"), QString());
+        Atlas atlas;
+        if (atlas.Abre(CaminhoPrograma(QStringLiteral("locais.mdb")), Atlas::CaminhoUtilizador()))
+            for (const QString& p : atlas.Paises())
+                m_paisAtlas->addItem(p, p);
+    }
+    const QString pais = PaisDoUtilizador();
+    if (m_paisAtlas->findData(pais) < 0)
+        m_paisAtlas->addItem(pais, pais);
+    m_paisAtlas->setCurrentIndex(m_paisAtlas->findData(pais));
+}
+
 int frmOptions::modoCalculo() const { return std::max(0, m_OptionMDC->checkedId()); }
 
 void frmOptions::abre(int pagina) {
@@ -225,6 +252,7 @@ void frmOptions::abre(int pagina) {
     LoadPanos();
     m_relatorio->carrega();
     mostraCalculo(EscolhaCalculoActual());
+    mostraPaisAtlas();
     m_roda->carrega();
     m_tabs->setCurrentIndex(pagina);
     show();
@@ -314,6 +342,7 @@ void frmOptions::ok() {
     SaveOption(5, QString::number(modoCalculo()));
     m_relatorio->guarda();
     guardaCalculo();
+    GuardaPaisDoUtilizador(m_paisAtlas->currentData().toString());
     m_roda->aplica();
     hide();
     emit confirmado();

@@ -54,6 +54,7 @@ private:
     QWidget* criaPaginaCalculo();
     void mostraCalculo(const EscolhaCalculo& e);
     void guardaCalculo();
+    void mostraPaisAtlas();
     void defineOrbesEditaveis(bool editaveis);
     ValoresOrbes valoresGrelha() const;
     bool aplicaOrbesEditadas();
@@ -77,6 +78,7 @@ private:
     OpcoesRelatorioPagina* m_relatorio = nullptr;
     QButtonGroup* m_motor = nullptr;
     QComboBox* m_casas = nullptr;
+    QComboBox* m_paisAtlas = nullptr;
     PaginaRoda* m_roda = nullptr;
     QLabel* m_avisoOrbes = nullptr;
 };

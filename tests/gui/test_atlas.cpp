@@ -94,6 +94,26 @@ private slots:
             QVERIFY(!a->atlas().FindLocal(visto)->proprio);
     }
 
+    // The user's country first: Portugal when never chosen ("Valença" and Enter take the Minho's,
+    // though Bahia's is more populous); another country chosen in the options takes its place.
+    void paisPrimeiro() {
+        AmbienteGui amb;
+        SaveOption(OPCAO_PAIS_ATLAS, QString());
+        auto j = janela();
+        locais* a = abreAtlas(j.get());
+        procura(a, "Valença", true);
+        QCOMPARE(texto(a, "localNome"), "Valença (Viana do Castelo, Portugal)");
+        j->accao("mnuViewOptions")->trigger();
+        auto* d = j->findChild<QDialog*>("frmOptions");
+        auto* pais = filho<QComboBox>(d, "cboPaisAtlas");
+        QVERIFY(pais->currentText() == "Portugal" && pais->findText("Espanha") > 0);
+        pais->setCurrentIndex(pais->findText("Brasil"));
+        filho<QPushButton>(d, "cmdOK")->click();
+        procura(a, "Valença", true);
+        QCOMPARE(texto(a, "localNome"), "Valença (Bahia, Brasil)");
+        SaveOption(OPCAO_PAIS_ATLAS, QString());
+    }
+
     void fusoEscritoMantido() {
         AmbienteGui amb;
         SaveOption(5, "1"); // positions typed: entering the zone does not cast

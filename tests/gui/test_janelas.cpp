@@ -90,6 +90,21 @@ private slots:
         QVERIFY(m_j->isVisible());
     }
 
+    // The wheel's side panel wraps its text: at the window's smallest size and on the whole screen,
+    // with the vertical bar shown, it never grows a horizontal scroll bar, and no line is cut.
+    void painelSemBarraHorizontal() {
+        m_j->accao("mnumap")->trigger();
+        auto* rolagem = filho<QScrollArea>(m_j.get(), "rolagemInfo");
+        auto* info = filho<QLabel>(m_j.get(), "info");
+        info->setText(info->text() + QString("<br>Em Conjunção com Saturno").repeated(30));
+        for (const QSize& tamanho : {QSize(1, 1), QSize(1024, 700)}) {
+            m_j->resize(tamanho);
+            QCoreApplication::processEvents();
+            QVERIFY(rolagem->verticalScrollBar()->isVisible() && !rolagem->horizontalScrollBar()->isVisible());
+            QVERIFY(info->width() <= rolagem->viewport()->width() && info->width() >= info->minimumWidth());
+        }
+    }
+
     // Qt's offscreen platform has no program for addresses, like a desktop without a browser: the
     // site's address is given instead. With a program for it, it opens and nothing is said.
     void sitioSemNavegador() {
