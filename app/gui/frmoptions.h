@@ -54,6 +54,8 @@ private:
     QWidget* criaPaginaCalculo();
     void mostraCalculo(const EscolhaCalculo& e);
     void guardaCalculo();
+    void disponibilidadePontos();
+    ConjuntoPontos pontosMarcados() const;
     void defineOrbesEditaveis(bool editaveis);
     ValoresOrbes valoresGrelha() const;
     bool aplicaOrbesEditadas();
@@ -77,6 +79,9 @@ private:
     OpcoesRelatorioPagina* m_relatorio = nullptr;
     QButtonGroup* m_motor = nullptr;
     QComboBox* m_casas = nullptr;
+    std::array<QCheckBox*, N_PONTOS_EXTRA> m_pontos{};
+    std::array<QSpinBox*, N_PONTOS_EXTRA> m_orbesPontos{};
+    QLabel* m_notaPontos = nullptr;
     PaginaRoda* m_roda = nullptr;
     QLabel* m_avisoOrbes = nullptr;
 };
