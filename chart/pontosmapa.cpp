@@ -72,7 +72,10 @@ std::vector<AspectoEncontrado> DetectaAspectosExtra(Mapa& mapa, const OrbesPonto
             planeta& pj = mapa.CorpoComPontos(j);
             const int tipo = TipoAspecto(SeparacaoArredondada(pi.Posicao().ValorRads(), pj.Posicao().ValorRads()),
                                          OrbePonto(i, j, o));
-            if (tipo == 0 || ((i == 10 || i == 12) && tipo != ASPECTO_CONJUNCAO))
+            // The mean node is the node too: like it, and the Part of Fortune, only in conjunction.
+            constexpr int nodoMedio = PRIMEIRO_PONTO_EXTRA + int(PontoExtra::NodoMedio);
+            const bool soConjuncao = i == 10 || i == 12 || i == nodoMedio || j == nodoMedio;
+            if (tipo == 0 || (soConjuncao && tipo != ASPECTO_CONJUNCAO))
                 continue;
             mapa.AspectosExtra().Add(pi.Nome + QStringLiteral(" em ") + Simbolos::AspectInfo(tipo).nome +
                                          QStringLiteral(" com ") + pj.Nome,

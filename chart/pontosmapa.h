@@ -27,8 +27,8 @@ void GuardaOrbesPontos(const OrbesPontos& o);
 int16_t OrbePonto(int i, int j, const OrbesPontos& o);
 
 // Records in the chart's collection of the points' aspects every aspect of a shown point with
-// bodies 0..12 and with the other shown points (the Node and the Part of Fortune only in
-// conjunction, as with the other bodies); i < j, chart-body indices, codes as the global ones.
+// bodies 0..12 and with the other shown points (the Node, the mean node and the Part of Fortune
+// only in conjunction, as with the other bodies); i < j, chart-body indices, codes as the global ones.
 std::vector<AspectoEncontrado> DetectaAspectosExtra(Mapa& mapa);
 std::vector<AspectoEncontrado> DetectaAspectosExtra(Mapa& mapa, const OrbesPontos& o);
 

@@ -283,6 +283,7 @@ private slots:
         QTest::newRow("Sol–Quíron a 3°30′: arredonda a 4, nada") << 0 << quiron << 3.5 << 0;
         QTest::newRow("Lua–Quíron a 267°: quadratura") << 1 << quiron << 267.0 << 2420;
         QTest::newRow("Nodo–Quíron a 90°: só conjunções") << 10 << quiron << 90.0 << 0;
+        QTest::newRow("Sol–Nodo médio a 180°: só conjunções") << 0 << PRIMEIRO_PONTO_EXTRA + 6 << 180.0 << 0;
         QTest::newRow("Quíron (5)–Vesta (2) a 2°: conjunção") << quiron << vesta << 2.0 << 20924;
         QTest::newRow("Quíron (5)–Vesta (2) a 4°: vale a menor") << quiron << vesta << 4.0 << 0;
     }
