@@ -283,7 +283,7 @@ bool CamposDeAaf(const RegistoAaf& r, CamposMapa& c, const LugarDoAtlas& doAtlas
     c.txtHora = QStringLiteral("%1:%2").arg(minutos / 60).arg(minutos % 60, 2, 10, QLatin1Char('0'));
     PosSigno z;
     z.setValorGraus(total);
-    c.FusoHorario = z.RetornaFormatado(1);
+    c.FusoHorario = z.RetornaFormatado(FormatoHoras);
     int g, m, s;
     divide(r.latitude, g, m, s);
     c.txtLatitude = QStringLiteral("%1º%2'%3''%4").arg(g).arg(m).arg(s).arg(QChar(r.latitude < 0 ? u'S' : u'N'));

@@ -63,12 +63,12 @@ double LeGraus(const QString& texto) {
     return p.ValorGraus();
 }
 
-QString Modo2(double rads) { return PosSigno(rads).RetornaFormatado(2); }
+QString Modo2(double rads) { return PosSigno(rads).RetornaFormatado(FormatoCompleto); }
 
 QString Modo1Horas(double horas) {
     PosSigno p;
     p.setValorGraus(horas);
-    return p.RetornaFormatado(1, false);
+    return p.RetornaFormatado(FormatoHoras, false);
 }
 
 double Reduz24(double horas) {
@@ -321,7 +321,7 @@ bool Cast(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
         PosSigno& p = mapa.CorpoEfemerides(i).Posicao();
         p.setValorGraus(hoje.longitudes[i]);
         mapa.Corpo(i).Posicao() = p;
-        campos.PosPlaneta[i] = p.RetornaFormatado(2);
+        campos.PosPlaneta[i] = p.RetornaFormatado(FormatoCompleto);
     }
 
     // The local mean time is needed before the sidereal field holds anything, so it is

@@ -25,7 +25,7 @@ std::array<double, N_CORPOS_MOVIMENTO> Longitudes(const ResultadoEfemerides& r) 
     std::array<double, N_CORPOS_MOVIMENTO> l{};
     for (int i = 0; i < N_CORPOS_EFEMERIDES; ++i)
         l[i] = r.longitudes[i];
-    constexpr double kGrau = 3.14159265358979 / 180.0;
+    constexpr double kGrau = PI_NATALIS / 180.0;
     l[12] = CalculaPartes(r.asc, l[0] * kGrau, l[1] * kGrau, 0, 0, 0, 0, 0)[0] / kGrau;
     return l;
 }

@@ -10,7 +10,7 @@
 QStringList LinhasResumo(const CamposMapa& campos, Mapa& mapa);
 
 // Writes the summary file, replacing any previous one only when the new one is complete.
-// An empty path does nothing. Failures are reported.
+// An empty path does nothing. Failures are shown in a message box (CaixaMensagens()).
 bool SaveResume(const QString& caminho, const CamposMapa& campos, Mapa& mapa);
 
 // One line per aspect of the chart's global collection, in detection order, then those of

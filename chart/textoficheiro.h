@@ -9,7 +9,7 @@
 bool EscreveTextoCp1252(const QString& caminho, const QString& texto, QString* erro);
 
 // Characters of the named texts that Windows-1252 cannot hold. When there are some, asks the
-// user (question box) whether to save with "?" in their place; true when there are none or
+// user (a question box through CaixaMensagens()) whether to save with "?" in their place; true when there are none or
 // the user agrees.
 struct TextoNomeado {
     QString campo;

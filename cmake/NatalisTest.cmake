@@ -5,6 +5,8 @@ function(natalis_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests-bin)
+  # tests/common: the helpers tests and benchmarks share (swetest, a full disk, birth data).
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
   target_link_libraries(${name} PRIVATE natalis_flags Qt6::Test ${T_LIBS})
   target_compile_definitions(${name} PRIVATE
     NATALIS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
@@ -31,6 +33,7 @@ function(natalis_add_benchmark name)
   cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} EXCLUDE_FROM_ALL ${B_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench-bin)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
   target_link_libraries(${name} PRIVATE natalis_flags benchmark::benchmark ${B_LIBS})
   target_compile_definitions(${name} PRIVATE NATALIS_PROGRAM_DIR="${NATALIS_PROGRAM_DIR}")
   add_dependencies(benchmarks ${name})

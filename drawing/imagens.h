@@ -13,7 +13,7 @@ inline const QString FILTRO_BITMAPS = QStringLiteral("Bitmaps(*.bmp)|*.bmp|");
 QString NomePropostoImagem(const QString& nomeNativo, bool aspectos);
 
 // Writes the picture's current image as a bitmap through a temporary file. A file that
-// cannot be written is reported in a message box and leaves any existing file as it was; an
+// cannot be written is reported in a message box (CaixaMensagens()) and leaves any existing file as it was; an
 // empty path (the chooser cancelled) writes nothing and shows nothing.
 bool SalvarImagem(const QImage& mapa, const QString& caminho);
 bool SalvarImagemAspectos(const QImage& aspectospic, const QString& caminho);

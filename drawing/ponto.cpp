@@ -3,6 +3,8 @@
 #include <cmath>
 
 namespace {
+// The full double, not the positions' PI_NATALIS: this only places pixels, and the wheel's
+// layout was measured with it.
 double Pi() {
     return 4.0 * std::atan(1.0);
 }
@@ -23,24 +25,8 @@ double Ponto::x() const {
     return m_raio * std::cos(m_teta);
 }
 
-void Ponto::CopyPoint(const Ponto& p) {
-    SetPoint(p.x(), p.y());
-}
-
-void Ponto::OrgVector(const Ponto& a, const Ponto& b) {
-    SetPoint(b.x() - a.x(), b.y() - a.y());
-}
-
 void Ponto::Rotate(int16_t graus) {
     m_teta += CoorTrans(graus, 2);
-}
-
-void Ponto::AddVector(const Ponto& p) {
-    SetPoint(x() + p.x(), y() + p.y());
-}
-
-void Ponto::MinusVector(const Ponto& p) {
-    SetPoint(x() - p.x(), y() - p.y());
 }
 
 double Ponto::CoorTrans(double valor, int16_t modo) {

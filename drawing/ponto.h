@@ -10,14 +10,9 @@ public:
     double x() const;
     double Teta() const { return m_teta; }
     void setTeta(double teta) { m_teta = teta; }
-    double Raio() const { return m_raio; }
     void setRaio(double raio) { m_raio = raio; }
-    void CopyPoint(const Ponto& p);
-    void OrgVector(const Ponto& a, const Ponto& b);
     // Positive degrees turn from the x axis towards the y axis (clockwise on a y-down surface).
     void Rotate(int16_t graus);
-    void AddVector(const Ponto& p);
-    void MinusVector(const Ponto& p);
     // Mode 1: radians to degrees; any other mode: degrees to radians.
     static double CoorTrans(double valor, int16_t modo);
 

@@ -38,13 +38,9 @@ public:
     CorRGB BackColor = RGBCor(255, 255, 255);
 
     void setFont(const QString& nome, double pontos);
-    QString FontName() const { return m_nomeFonte; }
-    double FontSize() const { return m_pontos; }
-    const QFont& Fonte() const { return m_fonte; }
 
     // The background picture shown under every drawing; a null image removes it.
     void setPicture(const QImage& imagem) { m_figura = imagem; }
-    const QImage& Picture() const { return m_figura; }
 
     // Fills with the background colour, shows the picture and returns the position to (0, 0).
     void Cls();

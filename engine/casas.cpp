@@ -7,32 +7,30 @@
 
 namespace {
 
-constexpr double PI = PI_NATALIS;
-constexpr double DOIS_PI = DOIS_PI_NATALIS;
 constexpr double MINIMO = 1e-15;
 
 double ReduzCuspide(double x) {
-    x = (x / DOIS_PI - std::floor(x / DOIS_PI)) * DOIS_PI;
-    if (x < 0) x += DOIS_PI;
-    return x >= DOIS_PI ? 0.0 : x;
+    x = (x / DOIS_PI_NATALIS - std::floor(x / DOIS_PI_NATALIS)) * DOIS_PI_NATALIS;
+    if (x < 0) x += DOIS_PI_NATALIS;
+    return x >= DOIS_PI_NATALIS ? 0.0 : x;
 }
 
 double Oposto(double x) {
-    x += PI;
-    return x >= DOIS_PI ? x - DOIS_PI : x;
+    x += PI_NATALIS;
+    return x >= DOIS_PI_NATALIS ? x - DOIS_PI_NATALIS : x;
 }
 
 // A distance on the circle, the shorter way round.
 double ArcoMenor(double a, double b) {
     double d = std::fabs(a - b);
-    if (d > PI) d = DOIS_PI - d;
+    if (d > PI_NATALIS) d = DOIS_PI_NATALIS - d;
     return d;
 }
 
 // The arc from a forward to b, 0..2π.
 double ArcoAdiante(double a, double b) {
-    double d = std::fmod(b - a, DOIS_PI);
-    if (d < 0) d += DOIS_PI;
+    double d = std::fmod(b - a, DOIS_PI_NATALIS);
+    if (d < 0) d += DOIS_PI_NATALIS;
     return d;
 }
 
@@ -52,25 +50,25 @@ Angulos CalculaAngulos(double R, double eps, double phi) {
     Angulos a;
 
     a.mc = std::atan(std::sin(R) / (std::cos(R) * std::cos(eps)));
-    if (a.mc < 0) a.mc += PI;
-    if (std::sin(R) < 0) a.mc += PI;
+    if (a.mc < 0) a.mc += PI_NATALIS;
+    if (std::sin(R) < 0) a.mc += PI_NATALIS;
 
     a.asc = std::atan(std::cos(R) / -(std::sin(R) * std::cos(eps) + std::tan(phi) * std::sin(eps)));
-    if (a.asc < 0) a.asc += PI;
-    if (std::cos(R) < 0) a.asc += PI;
+    if (a.asc < 0) a.asc += PI_NATALIS;
+    if (std::cos(R) < 0) a.asc += PI_NATALIS;
 
     // The vertex point is taken with the latitude's size: south of the equator the formula
     // would put it in the eastern half of the chart, and the cusps measured to it would run
     // past the Ascendant or crowd into one degree.
-    const double N = std::cos(R + PI);
-    double D = -std::sin(R + PI) * std::cos(eps) - std::sin(eps) / std::tan(std::fabs(phi));
+    const double N = std::cos(R + PI_NATALIS);
+    double D = -std::sin(R + PI_NATALIS) * std::cos(eps) - std::sin(eps) / std::tan(std::fabs(phi));
     if (std::fabs(D) < MINIMO) {
         D += (D > 0 ? MINIMO : (D < 0 ? -MINIMO : 0.0));
         if (D == 0.0) D = MINIMO;
     }
     a.vertice = std::atan(N / D);
-    if (a.vertice < 0) a.vertice += PI;
-    if (N < 0) a.vertice += PI;
+    if (a.vertice < 0) a.vertice += PI_NATALIS;
+    if (N < 0) a.vertice += PI_NATALIS;
 
     a.mc = ReduzCuspide(a.mc);
     a.asc = ReduzCuspide(a.asc);
@@ -116,7 +114,7 @@ int16_t HouseOf(double x, const std::array<double, 13>& cusps) {
     // Compared in whole arc seconds, the resolution positions and cusps are shown and read
     // at: a body written with its cusp's very text is on that cusp, so in its house.
     const auto segundos = [](double rads) {
-        long long s = std::llround(rads * (180.0 * 3600.0) / PI) % 1296000;
+        long long s = std::llround(rads * (180.0 * 3600.0) / PI_NATALIS) % 1296000;
         return s < 0 ? s + 1296000 : s;
     };
     const long long p = segundos(x);

@@ -6,18 +6,16 @@
 
 namespace {
 
-constexpr double PI = PI_NATALIS;
-constexpr double DOIS_PI = DOIS_PI_NATALIS;
 // Guards against dividing by an exact 0 in the quadrant arithmetic.
 constexpr double MINIMO = 1e-15;
 
 double Rad(double graus) {
-    return graus * PI / 180.0;
+    return graus * PI_NATALIS / 180.0;
 }
 
 double Reduz2Pi(double x) {
-    const double r = x - DOIS_PI * std::floor(x / DOIS_PI);
-    return r >= DOIS_PI ? 0.0 : r; // a tiny negative value would round up to a whole turn
+    const double r = x - DOIS_PI_NATALIS * std::floor(x / DOIS_PI_NATALIS);
+    return r >= DOIS_PI_NATALIS ? 0.0 : r; // a tiny negative value would round up to a whole turn
 }
 
 double AfastaDeZero(double v) {
@@ -97,22 +95,22 @@ double ResolveKepler(double M, double e) {
 }
 
 double AnomaliaVerdadeira(double M, double E, double e) {
-    const double mGraus = M * 180.0 / PI;
+    const double mGraus = M * 180.0 / PI_NATALIS;
     if (mGraus > 179.9999 && mGraus < 180.0001) return E;
     double nu = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(E / 2.0));
-    if (nu < 0) nu += DOIS_PI;
+    if (nu < 0) nu += DOIS_PI_NATALIS;
     return nu;
 }
 
 double AnguloNoQuadrante(double y, double x) {
     double L = std::atan(y / x);
-    if (L < 0) L += PI;
-    if (y < 0) L += PI;
+    if (L < 0) L += PI_NATALIS;
+    if (y < 0) L += PI_NATALIS;
     return L;
 }
 
 double CorreccaoEmpirica(int linha, double T) {
-    const double dp = 2.0 * PI;
+    const double dp = 2.0 * PI_NATALIS;
     switch (linha) {
     case 6:
         return 0.85 - 0.05 * T - 0.2 * std::cos(dp * T / 0.84 + 0.6) + 0.05 * std::cos(dp * T / 0.0101 + 2.7);
@@ -171,14 +169,14 @@ ResultadoPlanetas CalculaPlanetas(const TabelaElementos& tabela, double T) {
         if (b == 0) {
             xT = x;
             yT = y;
-            double sol = L + PI;
-            if (sol > DOIS_PI) sol -= DOIS_PI;
-            r.sol = sol * 180.0 / PI;
+            double sol = L + PI_NATALIS;
+            if (sol > DOIS_PI_NATALIS) sol -= DOIS_PI_NATALIS;
+            r.sol = sol * 180.0 / PI_NATALIS;
             continue;
         }
         const double gx = AfastaDeZero(x - xT);
         const double gy = AfastaDeZero(y - yT);
-        double lambda = AnguloNoQuadrante(gy, gx) * 180.0 / PI;
+        double lambda = AnguloNoQuadrante(gy, gx) * 180.0 / PI_NATALIS;
         lambda -= CorreccaoEmpirica(b, T);
         lambda -= 360.0 * std::floor(lambda / 360.0);
         if (lambda >= 360.0) lambda = 0.0;

@@ -8,6 +8,7 @@
 namespace {
 constexpr int32 kCorpos[12] = {SE_SUN,    SE_MOON,   SE_MERCURY, SE_VENUS, SE_MARS,      SE_JUPITER,
                                SE_SATURN, SE_URANUS, SE_NEPTUNE, SE_PLUTO, SE_TRUE_NODE, SE_MEAN_APOG};
+// The full double, not the positions' PI_NATALIS: this engine must equal the Swiss Ephemeris.
 constexpr double PI = 3.14159265358979323846;
 
 std::atomic<bool> g_moshier{false};

@@ -171,7 +171,7 @@ QString PosSigno::RetornaFormatado(int16_t modo, bool lesteOeste) const {
     // should one arrive, it is shown as 0 rather than as garbage digits.
     const double D = PosicaoRepresentavel(m_rads) ? ValorGraus() : 0.0;
     switch (modo) {
-    case 1: {
+    case FormatoHoras: {
         if (lesteOeste) {
             const GrausMinSeg p = DivideTruncado(std::fabs(D));
             return Inteiro(p.graus) + u'h' + Inteiro(p.minutos) +
@@ -181,13 +181,13 @@ QString PosSigno::RetornaFormatado(int16_t modo, bool lesteOeste) const {
         return Inteiro(p.graus) + u'h' + Inteiro(p.minutos) + u'\'' + Inteiro(p.segundos) +
                QStringLiteral("''");
     }
-    case 2:
-    case 3: {
+    case FormatoCompleto:
+    case FormatoGraus: {
         const GrausMinSeg p = DivideArredondado(D);
         const double signo = std::trunc(p.graus / 30.0);
         const QString nome = NomeSigno(static_cast<int>(std::clamp(signo, -1.0, 13.0)));
         const QString grausNoSigno = Inteiro(p.graus - 30.0 * signo);
-        if (modo == 2)
+        if (modo == FormatoCompleto)
             return grausNoSigno + QStringLiteral("º") + Inteiro(p.minutos) + u'\'' + Inteiro(p.segundos) +
                    QStringLiteral("''") + nome;
         return grausNoSigno + QStringLiteral("º ") + nome;

@@ -9,6 +9,11 @@
 inline constexpr double PI_NATALIS = 3.14159265358979;
 inline constexpr double DOIS_PI_NATALIS = 6.28318530717958;
 
+// The forms RetornaFormatado writes a value in.
+inline constexpr int16_t FormatoHoras = 1;    // 14h30'0'' (a longitude with lesteOeste: 8h22' W)
+inline constexpr int16_t FormatoCompleto = 2; // 28º54'4''Libra: what a chart file stores
+inline constexpr int16_t FormatoGraus = 3;    // 28º Libra: the wheel's and the lists' form
+
 class PosSigno {
 public:
     PosSigno() = default;

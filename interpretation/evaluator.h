@@ -25,12 +25,12 @@ public:
 
     // Removes every blank, upper-cases and turns "." into ",".
     void setExpression(const QString& texto);
-    QString Expression() const { return m_expressao; }
     int32_t Error() const { return m_erro; }
     // Evaluates the stored expression afresh.
     double Result();
     bool Assigned() const { return m_atribuido; }
-    // Sets the expression and evaluates it; unless quiet, shows the result or the error.
+    // Sets the expression and evaluates it; unless quiet, shows the result or the error in a
+    // message box (CaixaMensagens()), as the keypad always has.
     double Evaluate(const QString& texto, bool silencioso);
 
     // Replaces every occurrence of `procura`. A replacement that contains the searched text is

@@ -100,7 +100,6 @@ void FonteDados::SemRegisto(bool fim) {
     m_alterados.clear();
     m_novo = false;
     m_fim = fim;
-    m_inicio = !fim;
 }
 
 bool FonteDados::Le(QSqlQuery& q) {
@@ -111,7 +110,7 @@ bool FonteDados::Le(QSqlQuery& q) {
         m_valores << q.value(i + 1).toString();
     m_alterados.clear();
     m_novo = false;
-    m_fim = m_inicio = false;
+    m_fim = false;
     return true;
 }
 
@@ -155,23 +154,6 @@ void FonteDados::MoveNext() {
     Mover(QStringLiteral("rowid > ?"), QStringLiteral("ASC"), true);
 }
 
-void FonteDados::MovePrevious() {
-    GuardaPendente();
-    if (m_rowid < 0) {
-        SemRegisto(false);
-        return;
-    }
-    Mover(QStringLiteral("rowid < ?"), QStringLiteral("DESC"), false);
-}
-
-int FonteDados::RecordCount() {
-    if (!m_aberta) return 0;
-    QSqlQuery q(QSqlDatabase::database(m_ligacao, false));
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM %1").arg(Identificador(m_tabela))) || !q.next())
-        return 0;
-    return q.value(0).toInt();
-}
-
 bool FonteDados::FindFirst(const QString& campo, const QString& valor) {
     GuardaPendente();
     m_semCorrespondencia = true;
@@ -212,7 +194,7 @@ void FonteDados::AddNew() {
     m_valores.clear();
     m_alterados.clear();
     m_novo = true;
-    m_fim = m_inicio = false;
+    m_fim = false;
 }
 
 void FonteDados::SetCampo(const QString& nome, const QString& valor) {

@@ -23,16 +23,12 @@ public:
     bool Aberta() const { return m_aberta; }
     QString Erro() const { return m_erro; }
     QString Caminho() const { return m_caminho; }
-    QStringList Campos() const { return m_campos; }
 
     void MoveFirst();
     void MoveLast();
     void MoveNext();
-    void MovePrevious();
     bool EOF_() const { return m_fim; }
-    bool BOF() const { return m_inicio; }
     bool TemRegisto() const { return m_rowid >= 0; }
-    int RecordCount();
 
     // Makes the first record in table order whose field equals the value (exact, letter case
     // counts) the current one. Without a match no record is current and NoMatch() is true.
@@ -47,7 +43,6 @@ public:
     // Leaving a changed or new record (any move or search) stores it, as a bound form does;
     // a new record left without any field set is dropped.
     void AddNew();
-    bool EmAdicao() const { return m_novo; }
     void SetCampo(const QString& nome, const QString& valor);
     bool Update();
     void CancelUpdate();
@@ -72,7 +67,6 @@ private:
     qint64 m_rowid = -1;
     bool m_aberta = false;
     bool m_fim = true;
-    bool m_inicio = true;
     bool m_semCorrespondencia = false;
     bool m_novo = false;
 };

@@ -21,7 +21,13 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-bool EmEscrita = false;
+namespace {
+thread_local int profundidadeEscrita = 0;
+}
+
+bool EmEscrita() { return profundidadeEscrita > 0; }
+GuardaEscrita::GuardaEscrita() { ++profundidadeEscrita; }
+GuardaEscrita::~GuardaEscrita() { --profundidadeEscrita; }
 
 namespace {
 // The program's own scheme for settings that hold no colour yet (titles purple, body text
@@ -68,7 +74,7 @@ constexpr int kTamanhoTexto = 11;
 
 void EscreveParagrafo(QTextDocument& doc, const QString& texto, CorRGB cor, bool negrito, bool italico,
                       bool sublinhado, int tamanho, bool linhaEmBranco, int alinhamento) {
-    EmEscrita = true;
+    const GuardaEscrita escrita;
     QTextCursor c(&doc);
     c.movePosition(QTextCursor::End);
     // The document always ends in the empty block the previous paragraph's line feed left;
@@ -86,7 +92,6 @@ void EscreveParagrafo(QTextDocument& doc, const QString& texto, CorRGB cor, bool
     // Line ends carry no style of their own.
     c.insertBlock(QTextBlockFormat(), QTextCharFormat());
     if (linhaEmBranco) c.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    EmEscrita = false;
 }
 
 Relatorio::Relatorio(const CamposMapa& campos, Mapa& mapa, FonteDados& textos, const CoresRelatorio& cores)
@@ -149,9 +154,8 @@ void Relatorio::Textos(QTextDocument& doc, const std::vector<int32_t>& codigos, 
         const QTextBlock bloco = doc.lastBlock();
         Paragrafo(doc, novos[k], !juntos || k + 1 == novos.size());
         if (k >= qsizetype(deQue.size())) continue;
-        EmEscrita = true;
+        const GuardaEscrita escrita;
         MarcaCodigoParagrafo(bloco, deQue[size_t(k)]);
-        EmEscrita = false;
     }
 }
 

@@ -15,9 +15,19 @@ class Mapa;
 class QTextDocument;
 struct CamposMapa;
 
-// True while EscreveParagrafo is changing a document: the reading window's selection handlers
-// ignore the changes the writer makes.
-extern bool EmEscrita;
+// True while the report writer is changing a document on this thread: the reading window's
+// selection handlers ignore the changes the writer makes.
+bool EmEscrita();
+
+// Marks the writer at work for the guard's lifetime (nested guards keep the mark until the
+// outermost ends), so an early return or an exception never leaves it set.
+class GuardaEscrita {
+public:
+    GuardaEscrita();
+    ~GuardaEscrita();
+    GuardaEscrita(const GuardaEscrita&) = delete;
+    GuardaEscrita& operator=(const GuardaEscrita&) = delete;
+};
 
 enum AlinhamentoRelatorio { AlinhaEsquerda = 0, AlinhaDireita = 1, AlinhaCentro = 2 };
 

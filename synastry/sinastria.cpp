@@ -24,7 +24,7 @@ QSettings& definicoes() {
 QString textoGraus(double g) {
     PosSigno p;
     p.setValorGraus(Reduz360Graus(g));
-    return p.RetornaFormatado(2);
+    return p.RetornaFormatado(FormatoCompleto);
 }
 
 struct DataCivil {

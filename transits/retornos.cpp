@@ -14,7 +14,7 @@ namespace {
 QString Graus(double g) {
     PosSigno p;
     p.setValorGraus(Reduz360(g));
-    return p.RetornaFormatado(2);
+    return p.RetornaFormatado(FormatoCompleto);
 }
 
 // "38º43'0''N" and the window's longitude in hours, from degrees.

@@ -18,5 +18,5 @@ std::optional<FusoPreenchido> FusoDoAtlas(const QString& zona, const QString& da
         return std::nullopt;
     PosSigno p;
     p.setValorGraus(f.horas);
-    return FusoPreenchido{f, p.RetornaFormatado(1, false)};
+    return FusoPreenchido{f, p.RetornaFormatado(FormatoHoras, false)};
 }

@@ -266,35 +266,28 @@ int passaAoCompleto(int argc, char** argv) {
 #endif
 } // namespace
 
-int main(int argc, char** argv) {
-    PreparaSinaisDoPrograma();
-    std::unique_ptr<QCoreApplication> aplicacao;
-    if (precisaGui(argc, argv)) {
-#ifdef NATALIS_CLI_NUCLEO
-        QCoreApplication nucleo(argc, argv);
-        return passaAoCompleto(argc, argv);
-#else
-        // The report's text layout and PDF pages need Qt's GUI side, but never a screen.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        aplicacao = std::make_unique<QGuiApplication>(argc, argv);
-#endif
-    } else {
-        aplicacao = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    QCoreApplication& app = *aplicacao;
-    MensagensCli caixa;
-    DefineCaixaMensagens(&caixa);
-    if (const QString aviso = TomaAvisoOpcoes(); !aviso.isEmpty())
-        escreve(stderr, QStringLiteral("natalis-cli: ") + aviso + QLatin1Char('\n'));
-
+namespace {
+// What the command line asks: birth data, other options and the outputs, in their order.
+struct Pedido {
     QMap<QString, QString> dados, outras;
     QList<QPair<const SaidaCli*, QString>> saidas;
-    const QStringList args = app.arguments().mid(1);
+    bool ajuda = false;
+};
+
+const OpcaoDado* procura(const OpcaoDado* inicio, const OpcaoDado* fim, const QString& nome) {
+    for (const OpcaoDado* o = inicio; o != fim; ++o)
+        if (nome == QLatin1String(o->nome))
+            return o;
+    return nullptr;
+}
+
+// Reads the arguments into the request against the options' tables; SAIDA_OK or the exit
+// code of the message already written.
+int leArgumentos(const QStringList& args, Pedido& pedido) {
     for (qsizetype k = 0; k < args.size(); ++k) {
         const QString a = args[k];
         if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("--ajuda")) {
-            escreve(stdout, ajuda());
+            pedido.ajuda = true;
             return SAIDA_OK;
         }
         if (!a.startsWith(QLatin1String("--")) || a.size() == 2)
@@ -315,14 +308,8 @@ int main(int argc, char** argv) {
             valor = args[++k];
             return true;
         };
-        const OpcaoDado* dado = nullptr;
-        for (const OpcaoDado& o : kDados)
-            if (nome == QLatin1String(o.nome))
-                dado = &o;
-        const OpcaoDado* outra = nullptr;
-        for (const OpcaoDado& o : kOutras)
-            if (nome == QLatin1String(o.nome))
-                outra = &o;
+        const OpcaoDado* dado = procura(std::begin(kDados), std::end(kDados), nome);
+        const OpcaoDado* outra = procura(std::begin(kOutras), std::end(kOutras), nome);
         const SaidaCli* s = ProcuraSaida(nome);
         if (!dado && !outra && !s)
             return erroArgumentos(QStringLiteral("opção desconhecida: --") + nome);
@@ -336,30 +323,25 @@ int main(int argc, char** argv) {
             valor += QLatin1Char(' ') + args[++k];
         }
         if (dado)
-            dados[nome] = valor;
+            pedido.dados[nome] = valor;
         else if (outra)
-            outras[nome] = valor;
+            pedido.outras[nome] = valor;
         else
-            saidas.append({s, valor});
+            pedido.saidas.append({s, valor});
     }
+    return SAIDA_OK;
+}
 
-    if (outras.contains(QStringLiteral("versao"))) {
-        escreve(stdout, QStringLiteral("natalis-cli %1.%2.%3\n")
-                            .arg(NATALIS_VERSION_MAJOR)
-                            .arg(NATALIS_VERSION_MINOR)
-                            .arg(NATALIS_VERSION_PATCH));
-        return SAIDA_OK;
-    }
-    if (outras.contains(QStringLiteral("importar-aaf")) != outras.contains(QStringLiteral("pasta")))
-        return erroArgumentos(QStringLiteral("--importar-aaf e --pasta usam-se juntas"));
-    if (outras.contains(QStringLiteral("importar-aaf")))
-        return importaAaf(outras.value(QStringLiteral("importar-aaf")), outras.value(QStringLiteral("pasta")));
+// The options that only make sense together, or never together, and the outputs' file
+// names; SAIDA_OK or the exit code of the message written.
+int verificaCombinacoes(const Pedido& p) {
+    const auto& outras = p.outras;
     const bool abrir = outras.contains(QStringLiteral("abrir")), lote = outras.contains(QStringLiteral("lote"));
-    if (int(abrir) + int(lote) + int(!dados.isEmpty()) > 1)
+    if (int(abrir) + int(lote) + int(!p.dados.isEmpty()) > 1)
         return erroArgumentos(QStringLiteral("use dados de nascimento, --abrir ou --lote, um de cada vez"));
-    if (!abrir && !lote && dados.isEmpty())
+    if (!abrir && !lote && p.dados.isEmpty())
         return erroArgumentos(QStringLiteral("indique os dados de nascimento, --abrir FICHEIRO.anc ou --lote ENTRADA.csv"));
-    const bool comLista = std::any_of(saidas.cbegin(), saidas.cend(), [](const auto& s) {
+    const bool comLista = std::any_of(p.saidas.cbegin(), p.saidas.cend(), [](const auto& s) {
         return s.first->doisValores || s.first->opcao == QLatin1String("sinastria");
     });
     if (outras.contains(QStringLiteral("saida")) && !lote && !comLista)
@@ -367,11 +349,10 @@ int main(int argc, char** argv) {
     for (const char* soLote : {"folha-calculo", "nucleos"})
         if (outras.contains(QString::fromLatin1(soLote)) && !lote)
             return erroArgumentos(QStringLiteral("--%1 só se usa com --lote").arg(QString::fromLatin1(soLote)));
-    FicheiroSaida() = lote ? QString() : outras.value(QStringLiteral("saida"));
-    if (lote && !saidas.isEmpty())
-        return erroArgumentos(QStringLiteral("com --lote, os resultados vão para o CSV; --") + saidas[0].first->opcao +
+    if (lote && !p.saidas.isEmpty())
+        return erroArgumentos(QStringLiteral("com --lote, os resultados vão para o CSV; --") + p.saidas[0].first->opcao +
                               QStringLiteral(" não se aplica"));
-    for (const auto& [saida, valor] : saidas) {
+    for (const auto& [saida, valor] : p.saidas) {
         if (saida->extensoes.isEmpty() || saida->extensoes.contains(QFileInfo(valor).suffix().toLower()))
             continue;
         QStringList nomes;
@@ -384,6 +365,11 @@ int main(int argc, char** argv) {
     }
     if (abrir && (outras.contains(QStringLiteral("motor")) || outras.contains(QStringLiteral("casas"))))
         return erroArgumentos(QStringLiteral("com --abrir, as posições vêm do ficheiro; --motor e --casas não se aplicam"));
+    return SAIDA_OK;
+}
+
+// The engine, houses and orbs of this run, and the batch's cores.
+int preparaCalculo(const QMap<QString, QString>& outras, int& nucleos) {
     EscolhaCalculoActual() = EscolhaDasOpcoes();
     CarregaOrbesPontos();
     QString erroEscolha;
@@ -406,7 +392,7 @@ int main(int argc, char** argv) {
     }
     if (!carregaOrbes(outras.value(QStringLiteral("orbes"))))
         return SAIDA_FALHOU;
-    int nucleos = NucleosDoLote();
+    nucleos = NucleosDoLote();
     if (outras.contains(QStringLiteral("nucleos"))) {
         bool ok = false;
         nucleos = outras.value(QStringLiteral("nucleos")).toInt(&ok);
@@ -414,6 +400,105 @@ int main(int argc, char** argv) {
             return erroArgumentos(QStringLiteral("--nucleos: «%1» não é um número de 1 a 256").arg(Citacao(outras.value(QStringLiteral("nucleos")))));
         nucleos = std::min(nucleos, NucleosDoLote() > 1 ? nucleos : 1);
     }
+    return SAIDA_OK;
+}
+
+// Casts the chart of the birth data given as options (the atlas may fill the place).
+int calculaDosDados(QMap<QString, QString> dados, CamposMapa& campos, Mapa& mapa) {
+    QString fusoAtlas;
+    if (dados.contains(QStringLiteral("atlas")))
+        if (const int r = PreencheOpcoesDoAtlas(dados, &fusoAtlas); r != SAIDA_OK)
+            return r;
+    for (const char* obrigatorio : {"data", "hora", "fuso", "latitude", "longitude"})
+        if (!dados.contains(QString::fromLatin1(obrigatorio)))
+            return erroArgumentos(QStringLiteral("falta a opção --") + QString::fromLatin1(obrigatorio));
+    const QString sexo = dados.value(QStringLiteral("sexo")).trimmed().toLower();
+    if (!sexo.isEmpty() && !QStringLiteral("masculino").startsWith(sexo) &&
+        !QStringLiteral("feminino").startsWith(sexo))
+        return erroArgumentos(QStringLiteral("--sexo deve ser M (masculino) ou F (feminino)"));
+    campos.sexoMasculino = !sexo.startsWith(QLatin1Char('f'));
+    campos.txtNome = dados.value(QStringLiteral("nome"));
+    campos.txtData = dados.value(QStringLiteral("data"));
+    campos.txtHora = dados.value(QStringLiteral("hora"));
+    campos.fusoAtlas = fusoAtlas;
+    campos.FusoHorario = dados.value(QStringLiteral("fuso"));
+    campos.txtlocal = dados.value(QStringLiteral("local"));
+    campos.txtLatitude = dados.value(QStringLiteral("latitude"));
+    campos.txtlongitude = dados.value(QStringLiteral("longitude"));
+    campos.cometarios = dados.value(QStringLiteral("comentarios"));
+    campos.txtemail = dados.value(QStringLiteral("email"));
+    QString erro;
+    CamposMapa prova = campos;
+    if (!NormalizaDadosNascimento(prova, &erro))
+        return erroArgumentos(erro.replace(QLatin1Char('\n'), QStringLiteral("\nnatalis-cli: ")));
+    return Cast(campos, mapa) ? SAIDA_OK : SAIDA_FALHOU;
+}
+
+// The summary and aspects on standard output (unless --silencioso), then each output asked.
+int escreveResultados(const Pedido& p, CamposMapa& campos, Mapa& mapa) {
+    if (!p.outras.contains(QStringLiteral("silencioso"))) {
+        QStringList linhas = LinhasResumo(campos, mapa);
+        linhas << QString() << QStringLiteral("Aspectos");
+        const QStringList aspectos = LinhasAspectos(mapa);
+        linhas << (aspectos.isEmpty() ? QStringList{QStringLiteral("[sem aspectos]")} : aspectos);
+        escreve(stdout, linhas.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+    int codigo = SAIDA_OK;
+    if (p.outras.contains(QStringLiteral("exportar-aaf")) && !escreveAaf(p.outras.value(QStringLiteral("exportar-aaf")), {campos}))
+        codigo = SAIDA_FALHOU;
+    for (const auto& [saida, valor] : p.saidas)
+        codigo = std::max(codigo, saida->escreve(valor, campos, mapa));
+    return codigo;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    PreparaSinaisDoPrograma();
+    std::unique_ptr<QCoreApplication> aplicacao;
+    if (precisaGui(argc, argv)) {
+#ifdef NATALIS_CLI_NUCLEO
+        QCoreApplication nucleo(argc, argv);
+        return passaAoCompleto(argc, argv);
+#else
+        // The report's text layout and PDF pages need Qt's GUI side, but never a screen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        aplicacao = std::make_unique<QGuiApplication>(argc, argv);
+#endif
+    } else {
+        aplicacao = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    MensagensCli caixa;
+    DefineCaixaMensagens(&caixa);
+    if (const QString aviso = TomaAvisoOpcoes(); !aviso.isEmpty())
+        escreve(stderr, QStringLiteral("natalis-cli: ") + aviso + QLatin1Char('\n'));
+
+    Pedido pedido;
+    if (const int r = leArgumentos(aplicacao->arguments().mid(1), pedido); r != SAIDA_OK)
+        return r;
+    const auto& outras = pedido.outras;
+    if (pedido.ajuda) {
+        escreve(stdout, ajuda());
+        return SAIDA_OK;
+    }
+    if (outras.contains(QStringLiteral("versao"))) {
+        escreve(stdout, QStringLiteral("natalis-cli %1.%2.%3\n")
+                            .arg(NATALIS_VERSION_MAJOR)
+                            .arg(NATALIS_VERSION_MINOR)
+                            .arg(NATALIS_VERSION_PATCH));
+        return SAIDA_OK;
+    }
+    if (outras.contains(QStringLiteral("importar-aaf")) != outras.contains(QStringLiteral("pasta")))
+        return erroArgumentos(QStringLiteral("--importar-aaf e --pasta usam-se juntas"));
+    if (outras.contains(QStringLiteral("importar-aaf")))
+        return importaAaf(outras.value(QStringLiteral("importar-aaf")), outras.value(QStringLiteral("pasta")));
+    if (const int r = verificaCombinacoes(pedido); r != SAIDA_OK)
+        return r;
+    const bool abrir = outras.contains(QStringLiteral("abrir")), lote = outras.contains(QStringLiteral("lote"));
+    FicheiroSaida() = lote ? QString() : outras.value(QStringLiteral("saida"));
+    int nucleos = 1;
+    if (const int r = preparaCalculo(outras, nucleos); r != SAIDA_OK)
+        return r;
     if (lote)
         return correLote(outras.value(QStringLiteral("lote")), outras.value(QStringLiteral("saida")),
                          outras.contains(QStringLiteral("folha-calculo")) ? FormatoFolhaCalculo() : FormatoLote{},
@@ -424,48 +509,8 @@ int main(int argc, char** argv) {
     if (abrir) {
         if (!OpenFile(outras.value(QStringLiteral("abrir")), campos, mapa, {}, false))
             return SAIDA_FALHOU;
-    } else {
-        QString fusoAtlas;
-        if (dados.contains(QStringLiteral("atlas")))
-            if (const int r = PreencheOpcoesDoAtlas(dados, &fusoAtlas); r != SAIDA_OK)
-                return r;
-        for (const char* obrigatorio : {"data", "hora", "fuso", "latitude", "longitude"})
-            if (!dados.contains(QString::fromLatin1(obrigatorio)))
-                return erroArgumentos(QStringLiteral("falta a opção --") + QString::fromLatin1(obrigatorio));
-        const QString sexo = dados.value(QStringLiteral("sexo")).trimmed().toLower();
-        if (!sexo.isEmpty() && !QStringLiteral("masculino").startsWith(sexo) &&
-            !QStringLiteral("feminino").startsWith(sexo))
-            return erroArgumentos(QStringLiteral("--sexo deve ser M (masculino) ou F (feminino)"));
-        campos.sexoMasculino = !sexo.startsWith(QLatin1Char('f'));
-        campos.txtNome = dados.value(QStringLiteral("nome"));
-        campos.txtData = dados.value(QStringLiteral("data"));
-        campos.txtHora = dados.value(QStringLiteral("hora"));
-        campos.fusoAtlas = fusoAtlas;
-        campos.FusoHorario = dados.value(QStringLiteral("fuso"));
-        campos.txtlocal = dados.value(QStringLiteral("local"));
-        campos.txtLatitude = dados.value(QStringLiteral("latitude"));
-        campos.txtlongitude = dados.value(QStringLiteral("longitude"));
-        campos.cometarios = dados.value(QStringLiteral("comentarios"));
-        campos.txtemail = dados.value(QStringLiteral("email"));
-        QString erro;
-        CamposMapa prova = campos;
-        if (!NormalizaDadosNascimento(prova, &erro))
-            return erroArgumentos(erro.replace(QLatin1Char('\n'), QStringLiteral("\nnatalis-cli: ")));
-        if (!Cast(campos, mapa))
-            return SAIDA_FALHOU;
+    } else if (const int r = calculaDosDados(pedido.dados, campos, mapa); r != SAIDA_OK) {
+        return r;
     }
-
-    if (!outras.contains(QStringLiteral("silencioso"))) {
-        QStringList linhas = LinhasResumo(campos, mapa);
-        linhas << QString() << QStringLiteral("Aspectos");
-        const QStringList aspectos = LinhasAspectos(mapa);
-        linhas << (aspectos.isEmpty() ? QStringList{QStringLiteral("[sem aspectos]")} : aspectos);
-        escreve(stdout, linhas.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    }
-    int codigo = SAIDA_OK;
-    if (outras.contains(QStringLiteral("exportar-aaf")) && !escreveAaf(outras.value(QStringLiteral("exportar-aaf")), {campos}))
-        codigo = SAIDA_FALHOU;
-    for (const auto& [saida, valor] : saidas)
-        codigo = std::max(codigo, saida->escreve(valor, campos, mapa));
-    return codigo;
+    return escreveResultados(pedido, campos, mapa);
 }

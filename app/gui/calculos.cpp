@@ -42,7 +42,7 @@ DiaDoMes LeDiaDoMes(const QString& data) {
 QString formata(double graus) {
     PosSigno p;
     p.setValorGraus(graus);
-    return p.RetornaFormatado(2);
+    return p.RetornaFormatado(FormatoCompleto);
 }
 } // namespace
 

@@ -90,7 +90,7 @@ frmcalculos::frmcalculos(CamposMapa& campos, int alvo, QWidget* pai) : QDialog(p
     const QString textoNota =
         luaNegra ? NotaLuaNegra(campos.txtData)
         : comDia ? QStringLiteral("Copie as posições às 0h UT de %1 e de %2: o nascimento foi às %3 UT de %1.")
-                       .arg(dataTexto(diaUT), dataTexto(diaUT.addDays(1)), hora.RetornaFormatado(1, false).section(QLatin1Char('\''), 0, 0) + QLatin1Char('\''))
+                       .arg(dataTexto(diaUT), dataTexto(diaUT.addDays(1)), hora.RetornaFormatado(FormatoHoras, false).section(QLatin1Char('\''), 0, 0) + QLatin1Char('\''))
                  : QStringLiteral("Posições às 0h UT do dia de nascimento e do dia seguinte.");
     auto* nota = new QLabel(textoNota);
     nota->setObjectName(QStringLiteral("lblnota"));

@@ -47,36 +47,64 @@
 
 namespace {
 QColor corQt(CorRGB c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+// A named action of the window, with its shortcut, calling f.
+template <class F>
+QAction* novaAccao(QMainWindow* janela, const char* nome, const QString& texto, const QKeySequence& atalho, F&& f) {
+    auto* a = new QAction(texto, janela);
+    a->setObjectName(QString::fromLatin1(nome));
+    if (!atalho.isEmpty())
+        a->setShortcut(atalho);
+    QObject::connect(a, &QAction::triggered, janela, std::forward<F>(f));
+    return a;
+}
+
+// A button of a tool bar, named tb_<chave>, calling f.
+template <class F>
+QAction* novoBotao(QMainWindow* janela, QToolBar* barra, const char* chave, const QString& texto, const QString& dica,
+                   bool alterna, F&& f) {
+    auto* a = barra->addAction(texto);
+    a->setObjectName(QStringLiteral("tb_") + QString::fromLatin1(chave));
+    a->setToolTip(dica);
+    a->setCheckable(alterna);
+    QObject::connect(a, &QAction::triggered, janela, std::forward<F>(f));
+    return a;
+}
 } // namespace
 
 frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     setObjectName(QStringLiteral("frmread"));
     setWindowTitle(QStringLiteral("Interpretação"));
+    QMenu* cores = criaMenus();
+    criaBarras(pai, cores);
+    criaEditores();
 
-    auto accao = [this](const char* nome, const QString& texto, const QKeySequence& atalho, auto&& f) {
-        auto* a = new QAction(texto, this);
-        a->setObjectName(QString::fromLatin1(nome));
-        if (!atalho.isEmpty())
-            a->setShortcut(atalho);
-        connect(a, &QAction::triggered, this, f);
-        return a;
-    };
+    m_corPalet = corQt(CoresRelatorio::DasOpcoes().CorTexto);
+    m_palet->setStyleSheet(QStringLiteral("background-color: %1;").arg(m_corPalet.name()));
+    escreveCabecalhoPessoal();
+    defineEditor(false);
+    AjustaAoEcra(this, QSize(900, 700));
+    FechaComEscape(this);
+}
+
+// The menus Interpretação, Editar and Ver; returns the colours menu the tool bar opens.
+QMenu* frmread::criaMenus() {
     const QKeySequence nada;
     auto* inter = menuBar()->addMenu(QStringLiteral("&Interpretação"));
     inter->setObjectName(QStringLiteral("mnuinter"));
-    inter->addAction(accao("mnuimport", QStringLiteral("Abrir..."), QKeySequence(QStringLiteral("Ctrl+O")), [this] { Importa(); }));
-    inter->addAction(accao("mnuopen", QStringLiteral("Abrir em pré-definido ..."), nada, [this] {
+    inter->addAction(novaAccao(this, "mnuimport", QStringLiteral("Abrir..."), QKeySequence(QStringLiteral("Ctrl+O")), [this] { Importa(); }));
+    inter->addAction(novaAccao(this, "mnuopen", QStringLiteral("Abrir em pré-definido ..."), nada, [this] {
         const QString c = ShowFileDialog(this, false, FicheiroRelatorio);
         if (!c.isEmpty())
             QDesktopServices::openUrl(QUrl::fromLocalFile(c));
     }));
-    inter->addAction(accao("mnuExport", QStringLiteral("Guardar..."), QKeySequence(QStringLiteral("Ctrl+S")),
+    inter->addAction(novaAccao(this, "mnuExport", QStringLiteral("Guardar..."), QKeySequence(QStringLiteral("Ctrl+S")),
                            [this] { SaveInterpretacao(); }));
-    inter->addAction(accao("mnuactualizar", QStringLiteral("Refazer"), QKeySequence(Qt::Key_F5), [this] { refazer(); }));
-    inter->addAction(accao("mnuprint", QStringLiteral("Imprimir Interpretação"), QKeySequence(QStringLiteral("Ctrl+P")),
+    inter->addAction(novaAccao(this, "mnuactualizar", QStringLiteral("Refazer"), QKeySequence(Qt::Key_F5), [this] { refazer(); }));
+    inter->addAction(novaAccao(this, "mnuprint", QStringLiteral("Imprimir Interpretação"), QKeySequence(QStringLiteral("Ctrl+P")),
                            [this] { emit pedeImpressao(); }));
     inter->addSeparator();
-    inter->addAction(accao("mnuclose", QStringLiteral("Fechar"), QKeySequence(QStringLiteral("Ctrl+W")), [this] { close(); }));
+    inter->addAction(novaAccao(this, "mnuclose", QStringLiteral("Fechar"), QKeySequence(QStringLiteral("Ctrl+W")), [this] { close(); }));
 
     auto* editar = menuBar()->addMenu(QStringLiteral("&Editar"));
     editar->setObjectName(QStringLiteral("mnuedit"));
@@ -88,55 +116,54 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
         QApplication::clipboard()->setText(c.selection().toPlainText());
         return true;
     };
-    editar->addAction(accao("mnucopy", QStringLiteral("Copiar"), QKeySequence::Copy, [copiar] { copiar(); }));
-    editar->addAction(accao("mnucurt", QStringLiteral("Cortar"), QKeySequence::Cut, [this, copiar] {
+    editar->addAction(novaAccao(this, "mnucopy", QStringLiteral("Copiar"), QKeySequence::Copy, [copiar] { copiar(); }));
+    editar->addAction(novaAccao(this, "mnucurt", QStringLiteral("Cortar"), QKeySequence::Cut, [this, copiar] {
         if (copiar())
             m_txtRTF->textCursor().removeSelectedText();
     }));
-    editar->addAction(accao("mnupaste", QStringLiteral("Colar"), QKeySequence::Paste,
+    editar->addAction(novaAccao(this, "mnupaste", QStringLiteral("Colar"), QKeySequence::Paste,
                             [this] { focada()->textCursor().insertText(QApplication::clipboard()->text()); }));
-    editar->addAction(accao("mnuselectall", QStringLiteral("Selecionar Tudo"), QKeySequence::SelectAll,
+    editar->addAction(novaAccao(this, "mnuselectall", QStringLiteral("Selecionar Tudo"), QKeySequence::SelectAll,
                             [this] { focada()->selectAll(); }));
-    editar->addAction(accao("mnuapagar", QStringLiteral("Apagar"), QKeySequence::Delete,
+    editar->addAction(novaAccao(this, "mnuapagar", QStringLiteral("Apagar"), QKeySequence::Delete,
                             [this] { focada()->textCursor().removeSelectedText(); }));
 
     auto* ver = menuBar()->addMenu(QStringLiteral("&Ver"));
     ver->setObjectName(QStringLiteral("mnuview"));
-    auto* pessoal = accao("mnupersonal", QStringLiteral("Interpretação pessoal"), nada, [this](bool l) { definePersonal(l); });
+    auto* pessoal = novaAccao(this, "mnupersonal", QStringLiteral("Interpretação pessoal"), nada, [this](bool l) { definePersonal(l); });
     pessoal->setCheckable(true);
     ver->addAction(pessoal);
     auto* sepEditor = ver->addSeparator();
     sepEditor->setObjectName(QStringLiteral("sepEditor"));
-    ver->addAction(accao("mnueditor", QStringLiteral("Editor de Interpretação"), nada,
+    ver->addAction(novaAccao(this, "mnueditor", QStringLiteral("Editor de Interpretação"), nada,
                          [this] { abreEditor(); }));
     ver->addSeparator();
-    ver->addAction(accao("mnuoptions", QStringLiteral("Opções"), nada, [this] { emit pedeOpcoes(); }));
+    ver->addAction(novaAccao(this, "mnuoptions", QStringLiteral("Opções"), nada, [this] { emit pedeOpcoes(); }));
 
     auto* cores = new QMenu(QStringLiteral("cores"), this);
     cores->setObjectName(QStringLiteral("mnucores"));
     auto aplicaCor = [this](const QColor& c, bool soRelatorio) {
         aplica([c](QTextCharFormat& f) { f.setForeground(c); }, soRelatorio);
     };
-    cores->addAction(accao("mnuchossen", QStringLiteral("Cor Escolhida"), nada, [this, aplicaCor] { aplicaCor(m_corPalet, true); }));
-    cores->addAction(accao("mnutexto", QStringLiteral("Cor Texto"), nada,
+    cores->addAction(novaAccao(this, "mnuchossen", QStringLiteral("Cor Escolhida"), nada, [this, aplicaCor] { aplicaCor(m_corPalet, true); }));
+    cores->addAction(novaAccao(this, "mnutexto", QStringLiteral("Cor Texto"), nada,
                            [aplicaCor] { aplicaCor(corQt(CoresRelatorio::DasOpcoes().CorTexto), false); }));
-    cores->addAction(accao("mnucortitulo", QStringLiteral("Cor Titulo"), nada,
+    cores->addAction(novaAccao(this, "mnucortitulo", QStringLiteral("Cor Titulo"), nada,
                            [aplicaCor] { aplicaCor(corQt(CoresRelatorio::DasOpcoes().CorTitulo), false); }));
-    cores->addAction(accao("mnucorsub1", QStringLiteral("Cor Subtitulo 1"), nada,
+    cores->addAction(novaAccao(this, "mnucorsub1", QStringLiteral("Cor Subtitulo 1"), nada,
                            [aplicaCor] { aplicaCor(corQt(CoresRelatorio::DasOpcoes().CorSub1), false); }));
-    cores->addAction(accao("mnusub2", QStringLiteral("Cor Subtitulo 2"), nada,
+    cores->addAction(novaAccao(this, "mnusub2", QStringLiteral("Cor Subtitulo 2"), nada,
                            [aplicaCor] { aplicaCor(corQt(CoresRelatorio::DasOpcoes().CorSub2), false); }));
+    return cores;
+}
 
+// The two tool bars: commands and styles, then the font boxes and the colours.
+void frmread::criaBarras(QWidget* pai, QMenu* cores) {
     auto* barra = addToolBar(QStringLiteral("Ferramentas"));
     barra->setObjectName(QStringLiteral("Toolbar1"));
     barra->setMovable(false);
     auto botao = [this, barra](const char* chave, const QString& texto, const QString& dica, bool alterna, auto&& f) {
-        auto* a = barra->addAction(texto);
-        a->setObjectName(QStringLiteral("tb_") + QString::fromLatin1(chave));
-        a->setToolTip(dica);
-        a->setCheckable(alterna);
-        connect(a, &QAction::triggered, this, f);
-        return a;
+        return novoBotao(this, barra, chave, texto, dica, alterna, f);
     };
     auto* st = style();
     botao("fechar", QStringLiteral("Fechar"), QStringLiteral("Fechar"), false, [this] { close(); })
@@ -182,8 +209,15 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     barra->addSeparator();
     botao("up", QStringLiteral("A+"), QStringLiteral("Aumentar a letra"), false, [this] { tamanho(+1); });
     botao("down", QStringLiteral("A−"), QStringLiteral("Diminuir a letra"), false, [this] { tamanho(-1); });
-    // The font boxes and the colours on a second row, so that no key hides behind the
-    // tool bar's overflow arrow in a window of ordinary width.
+    criaBarraLetras(barra, cores);
+}
+
+// The font boxes and the colours on a second row, so that no key hides behind the tool bar's
+// overflow arrow in a window of ordinary width.
+void frmread::criaBarraLetras(QToolBar* barra, QMenu* cores) {
+    auto botao = [this, barra](const char* chave, const QString& texto, const QString& dica, bool alterna, auto&& f) {
+        return novoBotao(this, barra, chave, texto, dica, alterna, f);
+    };
     addToolBarBreak();
     auto* barraLetras = addToolBar(QStringLiteral("Letra"));
     barraLetras->setObjectName(QStringLiteral("barraLetras"));
@@ -234,7 +268,10 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
         m_palet->setStyleSheet(QStringLiteral("background-color: %1;").arg(c.name()));
         aplica([c](QTextCharFormat& f) { f.setForeground(c); });
     });
+}
 
+// The two text boxes with the bar between them, the progress panel and the status line.
+void frmread::criaEditores() {
     // The two boxes with the draggable bar between them, and the progress panel behind them.
     auto* pilha = new QStackedWidget;
     m_holder = new QSplitter(Qt::Vertical);
@@ -275,13 +312,6 @@ frmread::frmread(QWidget* pai) : QMainWindow(pai, Qt::Window) {
     setCentralWidget(pilha);
     m_estado = new QLabel;
     statusBar()->addWidget(m_estado, 1);
-
-    m_corPalet = corQt(CoresRelatorio::DasOpcoes().CorTexto);
-    m_palet->setStyleSheet(QStringLiteral("background-color: %1;").arg(m_corPalet.name()));
-    escreveCabecalhoPessoal();
-    defineEditor(false);
-    AjustaAoEcra(this, QSize(900, 700));
-    FechaComEscape(this);
 }
 
 bool frmread::eventFilter(QObject* objecto, QEvent* evento) {
@@ -530,7 +560,7 @@ void frmread::alinha(Qt::Alignment a) {
 }
 
 void frmread::seleccaoMudou() {
-    if (EmEscrita)
+    if (EmEscrita())
         return;
     QTextEdit* e = focada();
     const QTextCursor c = e->textCursor();

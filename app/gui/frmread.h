@@ -19,6 +19,9 @@ class QToolButton;
 class QPrinter;
 class SessaoMapa;
 
+class QMenu;
+class QToolBar;
+
 class frmread : public QMainWindow {
     Q_OBJECT
 public:
@@ -61,6 +64,10 @@ signals:
     void pedeImpressao();
 
 private:
+    QMenu* criaMenus();
+    void criaBarras(QWidget* pai, QMenu* cores);
+    void criaBarraLetras(QToolBar* barra, QMenu* cores);
+    void criaEditores();
     QTextEdit* focada() const;
     void seleccaoMudou();
     void aplica(const std::function<void(class QTextCharFormat&)>& muda, bool soRelatorio = false);

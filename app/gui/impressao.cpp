@@ -65,7 +65,7 @@ void DocumentoResumo(const CamposMapa& c, Mapa& mapa, QTextDocument& doc) {
     linha(QStringLiteral("Partes"), true);
     for (int i = 12; i <= 18; ++i) {
         planeta& p = mapa.Corpo(i);
-        linha(coluna30(p.Nome) + p.Posicao().RetornaFormatado(2) + QStringLiteral(" na Casa ") + QString::number(p.Casa));
+        linha(coluna30(p.Nome) + p.Posicao().RetornaFormatado(FormatoCompleto) + QStringLiteral(" na Casa ") + QString::number(p.Casa));
     }
     // Columns line up only in a font where blanks have a fixed width on paper; the name column
     // is kept as the summary writes it.

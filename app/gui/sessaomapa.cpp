@@ -174,7 +174,7 @@ QString TextoShowInfo(Mapa& mapa, int corpo) {
         return QString();
     planeta& p = mapa.Corpo(corpo - 1);
     QString t = p.Nome + QLatin1Char(' ') + QLatin1Char('\n');
-    t += p.Posicao().RetornaFormatado(2) + QLatin1Char(' ') + QLatin1Char('\n');
+    t += p.Posicao().RetornaFormatado(FormatoCompleto) + QLatin1Char(' ') + QLatin1Char('\n');
     if (p.Retrogrado)
         t += QStringLiteral(" (Retrógrado)") + QLatin1Char('\n');
     t += QStringLiteral("Na casa ") + QString::number(p.Casa) + QLatin1Char('\n');

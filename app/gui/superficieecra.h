@@ -18,7 +18,6 @@ public:
     void defineImagem(const QImage& imagem);
     void limpa();
     const QImage& imagem() const { return m_imagem; }
-    double escala() const { return m_escala; }
     // Keeps the widget square inside its layout.
     void defineQuadrada(bool q) { m_quadrada = q; }
     // A fixed logical size (the grid); an invalid size lets the layout decide.

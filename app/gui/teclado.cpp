@@ -60,7 +60,7 @@ ResultadoTeclado AvaliaFormula(const QString& formula, Mapa& mapa) {
         x += DOIS_PI_NATALIS;
     const PosSigno p(x);
     r.ok = true;
-    r.posicao = p.RetornaFormatado(3);
+    r.posicao = p.RetornaFormatado(FormatoGraus);
     r.casa = QString::number(HouseOf(x, mapa.CuspidesRads())) + QStringLiteral("ª casa");
     return r;
 }

@@ -8,7 +8,7 @@
 #include "ficheiromapa.h"
 #include "imagens.h"
 #include "mapa.h"
-#include "../interpretation/nascimento.h"
+#include "nascimento.h"
 #include "orbes.h"
 #include "resumo.h"
 

@@ -1,7 +1,7 @@
 // natalis-cli as a script uses it: exit codes, Portuguese messages, the summary in UTF-8, a
 // chart saved and opened again, the batch CSV, places from the atlas, and the user's settings
 // left alone.
-#include "../engine/swetest.h"
+#include "swetest.h"
 #include "discocheio.h"
 
 #include <QProcess>

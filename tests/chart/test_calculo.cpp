@@ -247,7 +247,7 @@ private slots:
             QCOMPARE(segundos(m.Corpo(5).Posicao().ValorRads()), qRound(esperado * 3600.0));
             QCOMPARE(segundos(m.Cuspide(2).ValorRads()), qRound(esperado * 3600.0));
             QCOMPARE(segundos(m.Cuspide(8).ValorRads()), qRound(std::fmod(esperado + 180.0, 360.0) * 3600.0));
-            QVERIFY(!m.Cuspide(2).RetornaFormatado(2).endsWith(QLatin1String("''")));
+            QVERIFY(!m.Cuspide(2).RetornaFormatado(FormatoCompleto).endsWith(QLatin1String("''")));
             for (int i = 0; i < N_CORPOS_MAPA; ++i)
                 QVERIFY2(m.Corpo(i).Casa >= 1 && m.Corpo(i).Casa <= 12, qPrintable(texto));
         }

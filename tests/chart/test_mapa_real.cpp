@@ -4,7 +4,7 @@
 // second, with swetest's cusps of the chosen system. Zones are those in force on the day (tz
 // database: Lisbon +1 in 1974, Rio -3 in January 1985, Sydney +10 in July 1990, Tokyo +9).
 #include "../engine/registos.h"
-#include "../engine/swetest.h"
+#include "swetest.h"
 #include "calculo.h"
 #include "mensagens.h"
 #include "motormapa.h"

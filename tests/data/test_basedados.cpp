@@ -2,7 +2,7 @@
 // a faulty source with its file and line, leaving the old database alone; the shipped texts
 // hold every text the report can ask for, with well-formed markup, looked up by an index; the
 // shipped atlas holds every seat. (Its places and zones are the atlas test's.)
-#include "../app/discocheio.h"
+#include "discocheio.h"
 
 #include <QProcess>
 #include <QSqlDatabase>

@@ -161,20 +161,20 @@ private slots:
             // Half the cases sit exactly on whole arc seconds, half anywhere.
             const double graus =
                 (i % 2 == 0) ? double(gerador.bounded(360 * 3600)) / 3600.0 : gerador.generateDouble() * 360.0;
-            const QString texto = Em(graus).RetornaFormatado(2);
+            const QString texto = Em(graus).RetornaFormatado(FormatoCompleto);
             const PosSigno b = Le(texto);
             const double segundos = b.ValorGraus() * 3600.0, inteiro = std::round(segundos);
             QVERIFY2(std::fabs(segundos - inteiro) < 1e-6, qPrintable(texto));
             double diferenca = std::fabs(inteiro - graus * 3600.0); // a whole turn is 0º Carneiro
             diferenca = std::min(diferenca, std::fabs(diferenca - 360.0 * 3600.0));
             QVERIFY2(diferenca <= 0.5 + 1e-6, qPrintable(texto + QStringLiteral(" de %1").arg(graus, 0, 'g', 15)));
-            QCOMPARE(b.RetornaFormatado(2), texto);
+            QCOMPARE(b.RetornaFormatado(FormatoCompleto), texto);
         }
     }
 
     void idaEVoltaModo1() {
         for (int segundos = -24 * 3600; segundos <= 24 * 3600; segundos += 7) {
-            const QString texto = Em(segundos / 3600.0).RetornaFormatado(1);
+            const QString texto = Em(segundos / 3600.0).RetornaFormatado(FormatoHoras);
             QVERIFY2(std::fabs(Le(texto).ValorGraus() * 3600.0 - segundos) < 1e-6, qPrintable(texto));
         }
     }

@@ -1,7 +1,7 @@
 // The user's own texts over the shipped ones: what GetTexto returns with and without them, the
 // reset to the shipped text, a new shipped database, a damaged or full-disk file, and sharing
 // between two machines with a conflict.
-#include "../app/discocheio.h"
+#include "discocheio.h"
 #include "basetextos.h"
 #include "fontedados.h"
 #include "mapa.h"

@@ -139,13 +139,13 @@ private slots:
         // the cusps entered, X to III), which is the Part of Fortune the window computes.
         PosSigno esperado;
         esperado.setValorGraus(std::fmod(graus(c.PosCasas[3]) - graus(c.PosPlaneta[0]) + graus(c.PosPlaneta[1]) + 720.0, 360.0));
-        QCOMPARE(posicao->text(), esperado.RetornaFormatado(3));
+        QCOMPARE(posicao->text(), esperado.RetornaFormatado(FormatoGraus));
         QVERIFY(casa->text().endsWith("ª casa") && erro->text().isEmpty());
         // Typed without blanks, the names still get their bracket: the same point.
         campo->setText("asc-sol+lua");
         tecla("pad27");
         QCOMPARE(campo->text(), "ASC-SOL+LUA ");
-        QCOMPARE(posicao->text(), esperado.RetornaFormatado(3));
+        QCOMPARE(posicao->text(), esperado.RetornaFormatado(FormatoGraus));
         // An unclosed bracket: the message, and no position at all rather than 0º Carneiro.
         campo->setText("(1+2");
         tecla("pad27");

@@ -1,6 +1,6 @@
 // The main window's commands: open without a chart and after a cast, every file written reporting a failure
 // (missing folder, full disk keeping the old file), the printed sheet and PDF, leaving an edited chart, update.
-#include "../app/discocheio.h"
+#include "discocheio.h"
 #include "ambientegui.h"
 #include "frmread.h"
 #include "rtf.h"

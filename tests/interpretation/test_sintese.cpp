@@ -1,7 +1,7 @@
 // The synthesis computations on hand-made charts whose answers are worked out by hand (balance,
 // stelliums, aspect figures), and the phase of the aspects of real charts against
 // Swiss Ephemeris (swetest) an hour later.
-#include "../engine/swetest.h"
+#include "swetest.h"
 #include "aspectos.h"
 #include "calculo.h"
 #include "mensagens.h"

@@ -1,7 +1,7 @@
 // Movela worked as a user works it: a chart opened, the period computed, filtered, sorted and a
 // line opened at its exact moment; the moment's aspects against swetest; a solar return saved
 // and read back as a chart; every text of movela.mdb expanded; natalis-cli's period list.
-#include "../engine/swetest.h"
+#include "swetest.h"
 #include "../gui/ambientegui.h"
 #include "aspectos.h"
 #include "ficheiromapa.h"

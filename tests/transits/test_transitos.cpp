@@ -10,7 +10,7 @@
 #include "tempo.h"
 #include "transitos.h"
 
-#include "../engine/swetest.h"
+#include "swetest.h"
 
 #include <QProcess>
 #include <QStandardPaths>

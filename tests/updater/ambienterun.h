@@ -2,7 +2,7 @@
 // What the updater tests share: a small HTTP/1.1 server on 127.0.0.1 and, for the runs, a
 // private program folder, the options the run reads (web folder pointed at the server),
 // message boxes that record, and a key pair made by the maker's signing script.
-#include "../app/discocheio.h"
+#include "discocheio.h"
 #include "actualizacao.h"
 #include "assinatura.h"
 #include "mensagens.h"
