@@ -365,6 +365,8 @@ int verificaCombinacoes(const Pedido& p) {
     }
     if (abrir && (outras.contains(QStringLiteral("motor")) || outras.contains(QStringLiteral("casas"))))
         return erroArgumentos(QStringLiteral("com --abrir, as posições vêm do ficheiro; --motor e --casas não se aplicam"));
+    if (abrir && outras.contains(QStringLiteral("pontos")))
+        return erroArgumentos(QStringLiteral("com --abrir, os pontos vêm do ficheiro; --pontos não se aplica"));
     return SAIDA_OK;
 }
 
@@ -384,8 +386,6 @@ int preparaCalculo(const QMap<QString, QString>& outras, int& nucleos) {
         if (!pontos)
             return erroArgumentos(QStringLiteral("--pontos: «%1» tem um ponto desconhecido (use %2, todos ou nenhum)")
                                       .arg(Citacao(outras.value(QStringLiteral("pontos"))), CodigosPontos(TODOS_PONTOS_EXTRA)));
-        if (abrir)
-            return erroArgumentos(QStringLiteral("com --abrir, os pontos vêm do ficheiro; --pontos não se aplica"));
         if (*pontos && EscolhaCalculoActual().motor != Motor::Preciso)
             return erroArgumentos(QStringLiteral("--pontos: os pontos adicionais só os calcula o motor preciso (--motor preciso)"));
         EscolhaCalculoActual().pontos = *pontos;
