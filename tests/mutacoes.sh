@@ -143,7 +143,7 @@ pontos-quiron	engine/motorpreciso.cpp	{SE_CHIRON, SE_CERES,	{SE_CERES, SE_CHIRON
 pontos-vertice	engine/motorpreciso.cpp	r.extras[vx] = reduz360(ascmc[SE_VERTEX]);	r.extras[vx] = reduz360(ascmc[SE_EQUASC]);
 pontos-orbe-menor	chart/pontosmapa.cpp	return std::min(orbe(i), orbe(j));	return std::max(orbe(i), orbe(j));
 pontos-registo-flag	chart/motormapa.cpp	r << c.PosExtra[k] << (c.retroExtra[k] ?	r << c.PosExtra[k] << (!c.retroExtra[k] ?
-pontos-grelha-coluna	drawing/grelha.cpp	Cabecalho(s, corpos[size_t(n - k)] + 1, k * h, 0.0, escuro);	Cabecalho(s, corpos[size_t(n - k)], k * h, 0.0, escuro);
+pontos-grelha-celula	drawing/grelha.cpp	const QPointF p((n - std::max(pi, pj)) * h,	const QPointF p((n - std::min(pi, pj)) * h,
 pontos-roda-pista	drawing/desenhos.cpp	* (k + 0.5) / 11.0;	* (k + 1.0) / 11.0;
 quiron-aspecto	interpretation/relatorio.cpp	{1, m_mapa.Corpo(0).Posicao().ValorRads(), u"o Sol"},	{1, m_mapa.Corpo(1).Posicao().ValorRads(), u"o Sol"},
 cli-pontos-colunas	app/cli/lote.cpp	if (!TemPonto(formato.pontos, k))\n            continue;\n        const bool tem	if (TemPonto(formato.pontos, k))\n            continue;\n        const bool tem
