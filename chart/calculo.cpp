@@ -5,6 +5,7 @@
 #include "mensagens.h"
 #include "motormapa.h"
 #include "normaliza.h"
+#include "pontosmapa.h"
 #include "simbolos.h"
 
 #include <cmath>
@@ -241,6 +242,15 @@ void PreparaCorposMapa(Mapa& mapa) {
             p.Cor = Simbolos::BodyInfo(13).cor;
         }
     }
+    for (int i = PRIMEIRO_PONTO_EXTRA; i < N_CORPOS_COM_EXTRAS; ++i) {
+        planeta& p = mapa.CorpoComPontos(i);
+        const Simbolos::InfoCorpo info = Simbolos::BodyInfo(static_cast<int16_t>(i + 1));
+        p.Numero = static_cast<int16_t>(i + 1);
+        p.Nome = info.nome;
+        p.Glifo = info.glifo;
+        p.Cor = info.cor;
+        p.Mostrado = false;
+    }
 }
 
 void Rebuild(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
@@ -272,10 +282,20 @@ void Rebuild(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
     const std::array<double, 13> cuspides = mapa.CuspidesRads();
     for (int i = 0; i < N_CORPOS_MAPA; ++i)
         mapa.Corpo(i).Casa = HouseOf(rads(i), cuspides);
+    for (int k = 0; k < N_PONTOS_EXTRA; ++k) {
+        planeta& p = mapa.CorpoComPontos(PRIMEIRO_PONTO_EXTRA + k);
+        if (campos.PosExtra[k].isEmpty())
+            continue;
+        p.Mostrado = true;
+        p.Posicao().setValorRads(LeRads(campos.PosExtra[k]));
+        p.Retrogrado = campos.retroExtra[k];
+        p.Casa = HouseOf(p.Posicao().ValorRads(), cuspides);
+    }
     for (int k = 0; k < 7; ++k)
         campos.partesCasa[k] = QString::number(mapa.Corpo(12 + k).Casa) + QStringLiteral("ª Casa  ");
 
     DetectaAspectos(mapa);
+    DetectaAspectosExtra(mapa);
     if (redesenha)
         redesenha();
 }
@@ -293,7 +313,9 @@ bool Cast(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
     lugar.latitudeGraus = LeGraus(campos.txtLatitude);
     lugar.longitudeGraus = 15.0 * LeGraus(campos.txtlongitude);
 
-    const EscolhaCalculo escolha = EscolhaCalculoActual();
+    EscolhaCalculo escolha = EscolhaCalculoActual();
+    if (escolha.motor != Motor::Preciso)
+        escolha.pontos = 0; // the classic engine has none of the optional points
     const ResultadoEfemerides hoje = CorreEfemerides(tempo, lugar, escolha);
     for (int i = 0; i < N_CORPOS_EFEMERIDES; ++i) {
         PosSigno& p = mapa.CorpoEfemerides(i).Posicao();
@@ -321,6 +343,14 @@ bool Cast(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
                                                : MovimentoRetrogrado(hoje.longitudes[i], anterior.longitudes[i]);
         campos.lblretrogrado[i] = retro;
         mapa.Corpo(i).Retrogrado = retro;
+    }
+
+    for (int k = 0; k < N_PONTOS_EXTRA; ++k) {
+        const bool calculado = TemPonto(hoje.extrasCalculados, k);
+        PosSigno p;
+        p.setValorGraus(hoje.extras[k]);
+        campos.PosExtra[k] = calculado ? p.RetornaFormatado(2) : QString();
+        campos.retroExtra[k] = calculado && hoje.velocidadesExtra[k] < 0;
     }
 
     campos.escolha = escolha;

@@ -9,6 +9,8 @@ void CamposMapa::Limpa() {
         t->clear();
     PosPlaneta = {};
     lblretrogrado = {};
+    PosExtra = {};
+    retroExtra = {};
     PosCasas = {};
     lPosCasas = {};
     lblHoras = {};

@@ -25,6 +25,10 @@ struct CamposMapa {
     // Positions: bodies 0..12 (12 = Parte da Fortuna), retrograde markers 0..11.
     std::array<QString, 13> PosPlaneta;
     std::array<bool, 12> lblretrogrado{};
+    // The optional points (precise engine) in PontoExtra order: position texts, empty for a
+    // point not computed, and retrograde markers. `escolha.pontos` is the set asked for.
+    std::array<QString, N_PONTOS_EXTRA> PosExtra;
+    std::array<bool, N_PONTOS_EXTRA> retroExtra{};
     // Cusps of houses X, XI, XII, I, II, III and the labels of their opposites IV..IX.
     std::array<QString, 6> PosCasas;
     std::array<QString, 6> lPosCasas;

@@ -226,7 +226,8 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
     c.cometarios = comentarios;
     c.txtemail = email;
     QStringList extra;
-    for (QString v; extra.size() < 3 && leitor.leCampo(v);)
+    // Engine, houses, zone, the optional points and two fields for each point.
+    for (QString v; extra.size() < 4 + 2 * N_PONTOS_EXTRA && leitor.leCampo(v);)
         extra << v;
     LeRegistosExtraMapa(extra, c);
 
@@ -243,6 +244,13 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
     for (int k = 0; k < 6; ++k)
         if (posicaoIlegivel(c.PosCasas[k]))
             return impossivel(21 + k, c.PosCasas[k]);
+    for (int k = 0, rec = 34; k < N_PONTOS_EXTRA; ++k) {
+        if (!TemPonto(c.escolha.pontos, k))
+            continue;
+        if (posicaoIlegivel(c.PosExtra[k]))
+            return impossivel(rec, c.PosExtra[k]);
+        ++rec;
+    }
     return 0;
 }
 
@@ -256,8 +264,16 @@ QByteArray BytesMapa(const CamposMapa& c) {
         r << Aspas(c.PosCasas[k]);
     r << Aspas(c.PosPlaneta[11]) + QLatin1Char(',') + Flag(c.lblretrogrado[11]) << Aspas(c.cometarios)
       << Aspas(c.txtemail);
-    for (const QString& v : RegistosExtraMapa(c))
-        r << Aspas(v);
+    const QStringList extra = RegistosExtraMapa(c);
+    for (qsizetype k = 0; k < extra.size(); ++k) {
+        // The points' records are a position and its flag on one line, as the bodies' are.
+        if (k >= 4 && (k - 4) % 2 == 0 && k + 1 < extra.size()) {
+            r << Aspas(extra[k]) + QLatin1Char(',') + extra[k + 1];
+            ++k;
+        } else {
+            r << Aspas(extra[k]);
+        }
+    }
     QString texto = r.join(QLatin1Char('\n')) + QLatin1Char('\n');
     texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));

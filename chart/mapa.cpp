@@ -15,7 +15,17 @@ template <size_t N> planeta& CriaSeFaltar(std::array<std::unique_ptr<planeta>, N
 } // namespace
 
 planeta& Mapa::Corpo(int indice) {
+    if (indice >= PRIMEIRO_PONTO_EXTRA)
+        throw std::out_of_range("índice de corpo fora da tabela");
     return CriaSeFaltar(m_corpos, indice);
+}
+
+planeta& Mapa::CorpoComPontos(int indice) {
+    const bool novo = indice >= PRIMEIRO_PONTO_EXTRA && indice < N_CORPOS_COM_EXTRAS && !m_corpos[size_t(indice)];
+    planeta& p = CriaSeFaltar(m_corpos, indice);
+    if (novo)
+        p.Mostrado = false; // an optional point is shown only once the chart computed it
+    return p;
 }
 
 planeta& Mapa::CorpoEfemerides(int indice) {
@@ -38,6 +48,7 @@ void Mapa::RecriaCorpos() {
     for (auto& p : m_corpos)
         p.reset();
     m_aspectos.Clear();
+    m_aspectosExtra.Clear();
 }
 
 void Mapa::Limpa() {

@@ -11,6 +11,8 @@
 // or unknown code is the default.
 inline constexpr int OPCAO_MOTOR = 20;
 inline constexpr int OPCAO_CASAS = 21;
+// Option 50: the optional points asked for, as codes joined by commas ("quiron,ceres").
+inline constexpr int OPCAO_PONTOS = 50;
 EscolhaCalculo EscolhaDasOpcoes();
 void GuardaEscolhaNasOpcoes(const EscolhaCalculo& e);
 
@@ -23,14 +25,15 @@ QString AvisoCalculo(const ResultadoEfemerides& r, const EscolhaCalculo& e);
 // status line, the positions summary and the report header.
 QString TextoCalculo(const CamposMapa& campos);
 
-// The records after the 29th (engine, house system, atlas zone), written only for a chart not
-// cast with the defaults, so default charts keep the 29-record file byte for byte.
+// The records after the 29th (engine, house system, atlas zone; then, with optional points,
+// their codes and one record per point), written only for a chart not cast with the defaults,
+// so default charts keep the 29-record file byte for byte.
 QStringList RegistosExtraMapa(const CamposMapa& campos);
 
 // The house system whose cusps the chart holds: the chosen one, or Porfírio's where the chosen
 // one has none (beyond the polar circles). Files and the batch record this one, so a chart
 // opened again names the houses it shows.
 SistemaCasas CasasUsadas(const CamposMapa& campos);
-// Reads them back from their texts (engine, house system; the zone is not kept yet); missing
-// or unknown ones leave the default.
+// Reads them back from their fields (engine, house system, zone, points and their position
+// and flag fields); missing or unknown ones leave the default.
 void LeRegistosExtraMapa(const QStringList& valores, CamposMapa& campos);

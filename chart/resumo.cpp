@@ -5,6 +5,8 @@
 #include "simbolos.h"
 #include "textoficheiro.h"
 
+#include <utility>
+
 namespace {
 QString Coluna(const QString& nome) { return nome + QString(std::max<qsizetype>(0, 20 - nome.size()), QLatin1Char(' ')); }
 } // namespace
@@ -27,6 +29,18 @@ QStringList LinhasResumo(const CamposMapa& c, Mapa& mapa) {
     l << QString() << QStringLiteral("Partes");
     for (int k = 0; k < 7; ++k)
         l << Coluna(RotuloParteCampo(k)) + c.partes[k];
+    // The optional points the chart computed, only when it has any.
+    bool cabecalho = false;
+    for (int k = 0; k < N_PONTOS_EXTRA; ++k) {
+        if (c.PosExtra[k].isEmpty())
+            continue;
+        if (!std::exchange(cabecalho, true))
+            l << QString() << QStringLiteral("Pontos adicionais");
+        const QString nome = NomePontoExtra(k);
+        l << nome + QString(std::max<qsizetype>(1, 20 - nome.size()), QLatin1Char(' ')) + c.PosExtra[k].trimmed() + QStringLiteral(" em ") +
+                 Simbolos::HouseName(mapa.CorpoComPontos(PRIMEIRO_PONTO_EXTRA + k).Casa, false) +
+                 (c.retroExtra[k] ? QStringLiteral(" ( Retrogrado )") : QString());
+    }
     // A chart cast with the defaults keeps the summary as it always was.
     if (!c.escolha.padrao())
         l << QString() << TextoCalculo(c);
@@ -52,6 +66,8 @@ bool SaveResume(const QString& caminho, const CamposMapa& campos, Mapa& mapa) {
 QStringList LinhasAspectos(Mapa& mapa) {
     QStringList l;
     for (const Aspecto& a : mapa.Aspectos())
+        l << a.Nome();
+    for (const Aspecto& a : mapa.AspectosExtra())
         l << a.Nome();
     return l;
 }

@@ -13,5 +13,6 @@ QStringList LinhasResumo(const CamposMapa& campos, Mapa& mapa);
 // An empty path does nothing. Failures are shown in a message box (CaixaMensagens()).
 bool SaveResume(const QString& caminho, const CamposMapa& campos, Mapa& mapa);
 
-// One line per aspect of the chart's global collection, in detection order.
+// One line per aspect of the chart's global collection, in detection order, then those of
+// the optional points.
 QStringList LinhasAspectos(Mapa& mapa);

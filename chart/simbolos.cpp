@@ -77,7 +77,17 @@ InfoSigno SignInfo(int16_t indice) {
     return {NomeSigno(i), QString(QChar(u'A' + i)), i + 1, CORES_SIGNOS[i % 4]};
 }
 
+CorRGB CorPontoExtra(int k) {
+    // In PontoExtra order: Quíron, Ceres, Palas, Juno, Vesta, Lua Negra verdadeira, Nodo médio, Vértice.
+    static constexpr CorRGB cores[N_PONTOS_EXTRA] = {RGBCor(140, 70, 0),  RGBCor(0, 128, 128), RGBCor(0, 0, 160),
+                                                     RGBCor(200, 0, 120), RGBCor(210, 100, 0), RGBCor(0, 0, 0),
+                                                     RGBCor(100, 100, 100), RGBCor(120, 0, 160)};
+    return k >= 0 && k < N_PONTOS_EXTRA ? cores[k] : 0;
+}
+
 InfoCorpo BodyInfo(int16_t numero) {
+    if (const int k = numero - (PRIMEIRO_PONTO_EXTRA + 1); k >= 0 && k < N_PONTOS_EXTRA)
+        return {NomePontoExtra(k), GlifoPontoExtra(k), CorPontoExtra(k), AbreviaturaPontoExtra(k)};
     if (numero < 1 || numero > 13) return {};
     const LinhaCorpo& c = CORPOS[numero - 1];
     return {Txt(c.nome), Txt(c.glifo), c.cor, Txt(c.abreviatura)};

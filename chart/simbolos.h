@@ -1,6 +1,7 @@
 #pragma once
 // The fixed tables of names, abbreviations, glyph letters and colours of bodies, signs,
 // houses and aspects. Glyph letters are letters of the symbol font Sigil.
+#include "mapa.h"
 #include "planeta.h"
 #include <QString>
 
@@ -28,7 +29,9 @@ InfoSigno SignInfo(int16_t indice);     // 0..12 (12 answers like 0); empty reco
 // A sign's name where a person only reads it (tooltips, reports): Caranguejo, Virgem and
 // Balança, or the stored names when option 32 asks for the traditional ones.
 QString NomeSignoLeitor(int indice);
-InfoCorpo BodyInfo(int16_t numero);     // 1..13; empty record otherwise
+// 1..13, and 20..27 for the optional points (PontoExtra 0..7); empty record otherwise.
+InfoCorpo BodyInfo(int16_t numero);
+CorRGB CorPontoExtra(int k);
 InfoAspecto AspectInfo(int codigo);     // 9, 6, 4, 7, 8; empty record otherwise
 QString HouseName(int16_t numero, bool longo);
 

@@ -1,5 +1,7 @@
 #include "desenhos.h"
 
+#include "pontosmapa.h"
+
 #include "dominantes.h"
 #include "fontes.h"
 #include "grelha.h"
@@ -90,6 +92,10 @@ CorRGB CorContraste(CorRGB pixel) {
 double RaioCorpo(const GeometriaRoda& g, int i) {
     if (i == 10) return g.ZodiacInnerRadius - 20.0;
     return g.AspectRadius + 10.0 + (g.ZodiacInnerRadius - g.AspectRadius - 14.0) * i / 11.0;
+}
+
+double RaioPonto(const GeometriaRoda& g, int k) {
+    return g.AspectRadius + 10.0 + (g.ZodiacInnerRadius - g.AspectRadius - 14.0) * (k + 0.5) / 11.0;
 }
 
 double AnguloEcra(const GeometriaRoda& g, double lambda) {
@@ -212,12 +218,12 @@ void PlaceBodies(const GeometriaRoda& g, Superficie& s, Mapa& mapa, const Dispos
     // Leader lines first, so that no glyph or number is struck through by one.
     for (const CorpoDisposto& c : d.corpos) {
         if (!c.comGuia) continue;
-        const CorRGB cor = CorCorpo(esquema, c.corpo, mapa.Corpo(c.corpo).Cor, g.fundoEscuro);
+        const CorRGB cor = CorCorpo(esquema, c.corpo, mapa.CorpoComPontos(c.corpo).Cor, g.fundoEscuro);
         s.Line(c.exacto.x(), c.exacto.y(), c.fimGuia.x(), c.fimGuia.y(), cor);
         s.Circle(c.exacto.x(), c.exacto.y(), 1.0, cor);
     }
     for (const CorpoDisposto& c : d.corpos) {
-        planeta& corpo = mapa.Corpo(c.corpo);
+        planeta& corpo = mapa.CorpoComPontos(c.corpo);
         const CorRGB cor = CorCorpo(esquema, c.corpo, corpo.Cor, g.fundoEscuro);
         QString dica;
         if (c.elemento == MARCADOR_NODO_SUL) {
@@ -282,11 +288,14 @@ void DrawWheel(Superficie& roda, Superficie* grelha, Mapa& mapa, const QString& 
 
     // The aspect pass runs before the bodies are placed, so that the chords pass under the
     // glyphs and degree numbers near the aspect ring instead of striking through them.
-    if (grelha) r.unidadeGrelha = DrawAspectGrid(*grelha, caminhoFundoGrelha);
+    const std::vector<int> corposGrelha = CorposComPontos(mapa);
+    if (grelha) r.unidadeGrelha = DrawAspectGrid(*grelha, corposGrelha, caminhoFundoGrelha);
     r.aspectos = DetectaAspectos(mapa);
+    for (const AspectoEncontrado& a : DetectaAspectosExtra(mapa))
+        if (grelha) EscreveCelula(*grelha, r.unidadeGrelha, a, corposGrelha);
     std::vector<Corda> natais;
     for (const AspectoEncontrado& a : r.aspectos) {
-        if (grelha) EscreveCelula(*grelha, r.unidadeGrelha, a);
+        if (grelha) EscreveCelula(*grelha, r.unidadeGrelha, a, corposGrelha);
         if (a.i < 10 && a.j < 10)
             natais.push_back({mapa.Corpo(a.i).Posicao().ValorRads(), mapa.Corpo(a.j).Posicao().ValorRads(), a.tipo});
     }

@@ -42,6 +42,8 @@ int SignoDoSector(int signoMC, int k);
 CorRGB CorContraste(CorRGB pixel);
 // Track radius of body i (0..11).
 double RaioCorpo(const GeometriaRoda& g, int i);
+// Track radius of optional point k (0..7): half-way between the tracks of bodies k and k + 1.
+double RaioPonto(const GeometriaRoda& g, int k);
 // Screen angle of a longitude (radians), brought into 0..2π as the wheel does.
 double AnguloEcra(const GeometriaRoda& g, double lambda);
 // Surface point at a radius and screen angle.
@@ -61,7 +63,7 @@ struct Marcador {
 
 // One glyph printed on the wheel, for tests and for callers that place their own markers.
 struct GlifoColocado {
-    int elemento;  // body index 0..12, or 30 for the South Node
+    int elemento;  // body index 0..12, 30 for the South Node, 19..26 for the optional points
     QPointF canto; // top-left corner of the glyph
     double raio;   // distance of the glyph's point from the centre
     double teta;   // screen angle

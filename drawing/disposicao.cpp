@@ -275,6 +275,13 @@ std::vector<Molde> MoldesDosCorpos(const GeometriaRoda& g, Superficie& s, Mapa& 
             junta(MARCADOR_NODO_SUL, i, lambda + PI, RaioCorpo(g, i), QStringLiteral(">"), TAMANHO_GLIFO,
                   corpo.Retrogrado);
     }
+    // The optional points the chart holds, on tracks between the bodies' own.
+    for (int i = PRIMEIRO_PONTO_EXTRA; i < N_CORPOS_COM_EXTRAS; ++i) {
+        planeta& corpo = mapa.CorpoComPontos(i);
+        const double lambda = corpo.Posicao().ValorRads();
+        if (!corpo.Mostrado || !std::isfinite(lambda)) continue;
+        junta(i, i, lambda, RaioPonto(g, i - PRIMEIRO_PONTO_EXTRA), corpo.Glifo, TAMANHO_GLIFO, corpo.Retrogrado);
+    }
     return moldes;
 }
 

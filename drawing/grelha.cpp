@@ -2,11 +2,13 @@
 
 #include "fontes.h"
 #include "opcoesroda.h"
+#include "pontosmapa.h"
 #include "simbolos.h"
 #include "superficie.h"
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,27 +41,41 @@ int UnidadeGrelha() {
     return static_cast<int>(std::floor(fm.lineSpacing()));
 }
 
-QSize TamanhoGrelha() {
-    const int lado = 13 * UnidadeGrelha() + 1;
+QSize TamanhoGrelha(int corpos) {
+    const int lado = corpos * UnidadeGrelha() + 1;
     return {lado, lado};
 }
 
+std::vector<int> CorposGrelhaPadrao() {
+    std::vector<int> l(N_CORPOS_ASPECTOS);
+    for (int i = 0; i < N_CORPOS_ASPECTOS; ++i)
+        l[size_t(i)] = i;
+    return l;
+}
+
 double DrawAspectGrid(Superficie& s, const QString& caminhoFundo) {
+    return DrawAspectGrid(s, CorposGrelhaPadrao(), caminhoFundo);
+}
+
+// With n bodies: column k (1..n−1) heads the body at position n − k of the list, row m (2..n)
+// the body at position m − 2; the nineteen bodies' grid is n = 13.
+double DrawAspectGrid(Superficie& s, const std::vector<int>& corpos, const QString& caminhoFundo) {
     s.setPicture(caminhoFundo.isEmpty() ? QImage() : QImage(caminhoFundo));
     s.Cls();
     s.setFont(FONTE_SIGIL, TAMANHO_FONTE_GRELHA);
     const double h = std::floor(s.TextHeight(QStringLiteral("D")));
-    const double lado = 13.0 * h; // the staircase measured from the grid, not the picture
+    const int n = int(corpos.size());
+    const double lado = n * h; // the staircase measured from the grid, not the picture
     const bool escuro = FundoEscuroGrelha(s);
 
     s.Line(h, 0.0, h, lado, PRETO);
-    for (int k = 1; k <= 12; ++k) {
+    for (int k = 1; k <= n - 1; ++k) {
         s.Line((k + 1) * h, 0.0, (k + 1) * h, lado - (k - 1) * h + Sobra(h), PRETO);
-        Cabecalho(s, 14 - k, k * h, 0.0, escuro);
+        Cabecalho(s, corpos[size_t(n - k)] + 1, k * h, 0.0, escuro);
     }
-    for (int m = 1; m <= 13; ++m) {
+    for (int m = 1; m <= n; ++m) {
         s.Line(0.0, m * h, lado - (m - 2) * h + Sobra(h), m * h, PRETO);
-        if (m >= 2) Cabecalho(s, m - 1, 0.0, (m - 1) * h, escuro);
+        if (m >= 2) Cabecalho(s, corpos[size_t(m - 2)] + 1, 0.0, (m - 1) * h, escuro);
     }
     return h;
 }
@@ -69,8 +85,15 @@ QPointF PosicaoCelula(double h, int i, int j) {
 }
 
 void EscreveCelula(Superficie& s, double h, const AspectoEncontrado& a) {
+    EscreveCelula(s, h, a, CorposGrelhaPadrao());
+}
+
+void EscreveCelula(Superficie& s, double h, const AspectoEncontrado& a, const std::vector<int>& corpos) {
+    const auto posicao = [&](int corpo) { return int(std::find(corpos.begin(), corpos.end(), corpo) - corpos.begin()); };
+    const int pi = posicao(a.i), pj = posicao(a.j), n = int(corpos.size());
+    if (pi >= n || pj >= n) return;
     const Simbolos::InfoAspecto info = Simbolos::AspectInfo(a.tipo);
-    const QPointF p = PosicaoCelula(h, a.i, a.j);
+    const QPointF p((n - std::max(pi, pj)) * h, (std::min(pi, pj) + 1) * h - 2.0);
     s.setFont(FONTE_SIGIL, TAMANHO_FONTE_GRELHA);
     s.CurrentX = p.x();
     s.CurrentY = p.y();
@@ -81,9 +104,10 @@ void EscreveCelula(Superficie& s, double h, const AspectoEncontrado& a) {
 QString FindAspect(Mapa& mapa, int linha, int coluna) {
     for (int tipo : TIPOS_ASPECTO) {
         const int codigo = linha * 1000 + tipo * 100 + coluna;
-        for (const Aspecto& a : mapa.Aspectos()) {
-            if (a.codigo().toInt() == codigo) return a.Nome();
-        }
+        for (const iAspectos* colecao : {&mapa.Aspectos(), &mapa.AspectosExtra()})
+            for (const Aspecto& a : *colecao) {
+                if (a.codigo().toInt() == codigo) return a.Nome();
+            }
     }
     return QString();
 }
@@ -91,17 +115,22 @@ QString FindAspect(Mapa& mapa, int linha, int coluna) {
 DicaGrelha HoverGrelha(Mapa& mapa, double h, double x, double y) {
     DicaGrelha d;
     if (h <= 0.0 || x < 0.0 || y < 0.0) return d;
+    const std::vector<int> corpos = CorposComPontos(mapa);
+    const int n = int(corpos.size());
     const int k = static_cast<int>(std::floor(x / h));
-    d.linha = static_cast<int>(std::floor(y / h));
-    d.coluna = 14 - k;
-    if (k > 13 || d.linha > 13) return d;
+    const int r = static_cast<int>(std::floor(y / h));
+    // Row r and column k as body numbers: with the nineteen bodies alone, r and 14 − k.
+    const auto numero = [&](int posicao) { return posicao >= 0 && posicao < n ? corpos[size_t(posicao)] + 1 : 0; };
+    d.linha = r == 0 ? 0 : numero(r - 1);
+    d.coluna = k == 0 ? n + 1 : numero(n - k);
+    if (k > n || r > n) return d;
     auto nome = [](int numero) { return Simbolos::BodyInfo(static_cast<int16_t>(numero)).nome; };
-    // The header column (k = 0) gives c = 14, which the rule's "c ≠ 0" does not catch.
+    // The header column (k = 0) gives c = n + 1, which the rule's "c ≠ 0" does not catch.
     if (d.linha == 0) {
-        d.dica = nome(d.coluna);
+        d.dica = k == 0 ? QString() : nome(d.coluna);
         return d;
     }
-    if (d.coluna == 14 || d.coluna == d.linha || d.coluna == 0) {
+    if (k == 0 || d.coluna == d.linha || d.coluna == 0) {
         d.dica = nome(d.linha);
         return d;
     }

@@ -7,6 +7,7 @@
 
 #include <QSize>
 #include <QString>
+#include <vector>
 
 class Superficie;
 
@@ -14,13 +15,18 @@ inline constexpr double TAMANHO_FONTE_GRELHA = 18.0; // points of Sigil in the g
 
 // The cell side in whole pixels and the size the grid picture needs.
 int UnidadeGrelha();
-QSize TamanhoGrelha();
+QSize TamanhoGrelha(int corpos = 13);
+// The grid's bodies when the chart has no optional point: 0..12.
+std::vector<int> CorposGrelhaPadrao();
 
 // Clears the grid surface (showing the picture at `caminhoFundo` when it is given), draws its
 // rules and the body glyph headers; returns the cell side it used.
 double DrawAspectGrid(Superficie& s, const QString& caminhoFundo = QString());
+// The same over a list of chart bodies (CorposComPontos: 0..12 and the points shown).
+double DrawAspectGrid(Superficie& s, const std::vector<int>& corpos, const QString& caminhoFundo = QString());
 // Writes one aspect's glyph in its cell.
 void EscreveCelula(Superficie& s, double h, const AspectoEncontrado& a);
+void EscreveCelula(Superficie& s, double h, const AspectoEncontrado& a, const std::vector<int>& corpos);
 // Where an aspect between bodies i < j is printed.
 QPointF PosicaoCelula(double h, int i, int j);
 

@@ -1,5 +1,7 @@
 #include "imagens.h"
 
+#include "pontosmapa.h"
+
 #include "desenhos.h"
 #include "gravacao.h"
 #include "grelha.h"
@@ -68,15 +70,18 @@ bool SalvarImagemAspectos(const QImage& aspectospic, const QString& caminho) {
 }
 
 void DesenhaQuadroAspectos(Superficie& s, Mapa& mapa) {
-    const double h = DrawAspectGrid(s);
+    const std::vector<int> corpos = CorposComPontos(mapa);
+    const double h = DrawAspectGrid(s, corpos);
     for (const AspectoEncontrado& a : DetectaAspectos(mapa))
-        EscreveCelula(s, h, a);
+        EscreveCelula(s, h, a, corpos);
+    for (const AspectoEncontrado& a : DetectaAspectosExtra(mapa))
+        EscreveCelula(s, h, a, corpos);
 }
 
 bool ExportaDesenho(Mapa& mapa, DesenhoExportado qual, const QString& caminho, int lado, double escala,
                     QString* erro) {
     const QString extensao = QFileInfo(caminho).suffix().toLower();
-    const QSize tamanho = qual == DesenhoExportado::Roda ? QSize(lado, lado) : TamanhoGrelha();
+    const QSize tamanho = qual == DesenhoExportado::Roda ? QSize(lado, lado) : TamanhoGrelha(int(CorposComPontos(mapa).size()));
     if (tamanho.isEmpty()) {
         if (erro) *erro = QStringLiteral("Tamanho de imagem inválido.");
         return false;

@@ -2,6 +2,7 @@
 
 #include "desenhos.h"
 #include "grelha.h"
+#include "pontosmapa.h"
 #include "superficie.h"
 
 #include <QPainter>
@@ -11,7 +12,9 @@ QSizeF TamanhoVectorial(DesenhoExportado qual, int lado) {
 }
 
 void DesenhaVectorial(QPainter& p, const QRectF& destino, Mapa& mapa, DesenhoExportado qual, int lado) {
-    const QSizeF tamanho = TamanhoVectorial(qual, lado);
+    // A grid with optional points has more cells; it is scaled into the same place.
+    const QSizeF tamanho = qual == DesenhoExportado::Roda ? TamanhoVectorial(qual, lado)
+                                                          : QSizeF(TamanhoGrelha(int(CorposComPontos(mapa).size())));
     QSizeF ajustado = tamanho;
     ajustado.scale(destino.size(), Qt::KeepAspectRatio);
     const QPointF canto = destino.center() - QPointF(ajustado.width(), ajustado.height()) / 2.0;

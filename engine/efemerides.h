@@ -44,6 +44,14 @@ struct ResultadoEfemerides {
     bool comVelocidades = false;
     bool recursoPolar = false;
     bool moshier = false;
+
+    // The optional points of the choice (precise engine only): longitudes and speeds in
+    // degrees, in PontoExtra order; which were computed, and which were asked but left out
+    // (an asteroid beyond its file's years).
+    std::array<double, N_PONTOS_EXTRA> extras{};
+    std::array<double, N_PONTOS_EXTRA> velocidadesExtra{};
+    ConjuntoPontos extrasCalculados = 0;
+    ConjuntoPontos extrasFora = 0;
 };
 
 // Readers of the main window's date and clock-time texts; the zone is left 0.

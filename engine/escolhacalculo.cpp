@@ -1,5 +1,7 @@
 #include "escolhacalculo.h"
 
+#include <QStringList>
+
 namespace {
 struct Sistema {
     const char* codigo;
@@ -66,7 +68,14 @@ std::optional<SistemaCasas> LeCasas(const QString& texto) {
 }
 
 QString DescricaoEscolha(const EscolhaCalculo& e) {
-    return QStringLiteral("motor ") + NomeMotor(e.motor) + QStringLiteral(", casas ") + NomeCasas(e.casas);
+    QString t = QStringLiteral("motor ") + NomeMotor(e.motor) + QStringLiteral(", casas ") + NomeCasas(e.casas);
+    QStringList pontos;
+    for (int k = 0; k < N_PONTOS_EXTRA; ++k)
+        if (TemPonto(e.pontos, k))
+            pontos << NomePontoExtra(k);
+    if (!pontos.isEmpty())
+        t += QStringLiteral(", pontos ") + pontos.join(QStringLiteral(", "));
+    return t;
 }
 
 EscolhaCalculo& EscolhaCalculoActual() {

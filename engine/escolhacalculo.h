@@ -1,6 +1,8 @@
 #pragma once
 // Which engine computes a chart and which house system divides it. The classic engine with the
 // program's own house rule is the default and casts exactly as the program always has.
+#include "pontosextra.h"
+
 #include <QString>
 #include <optional>
 
@@ -24,6 +26,8 @@ inline constexpr int N_SISTEMAS_CASAS = 11;
 struct EscolhaCalculo {
     Motor motor = Motor::Classico;
     SistemaCasas casas = SistemaCasas::Proprio;
+    // The optional points asked for; only the precise engine computes them.
+    ConjuntoPontos pontos = 0;
     bool padrao() const { return motor == Motor::Classico && casas == SistemaCasas::Proprio; }
     bool operator==(const EscolhaCalculo&) const = default;
 };
@@ -42,7 +46,7 @@ char LetraCasas(SistemaCasas s);
 std::optional<Motor> LeMotor(const QString& texto);
 std::optional<SistemaCasas> LeCasas(const QString& texto);
 
-// "motor preciso (Swiss Ephemeris), casas Placidus".
+// "motor preciso (Swiss Ephemeris), casas Placidus" (and ", pontos Quíron, Ceres" when asked).
 QString DescricaoEscolha(const EscolhaCalculo& e);
 
 // The choice the next cast uses: options 20 and 21 in the program, --motor and --casas in the

@@ -18,6 +18,10 @@ constexpr int32 kCorposSwe[N_CORPOS_EFEMERIDES] = {SE_SUN,    SE_MOON,   SE_MERC
                                                    SE_JUPITER, SE_SATURN, SE_URANUS,  SE_NEPTUNE,   SE_PLUTO,
                                                    SE_TRUE_NODE, SE_MEAN_APOG};
 
+// The optional points in PontoExtra order; the Vertex comes from the houses.
+constexpr int32 kPontosSwe[N_PONTOS_EXTRA] = {SE_CHIRON, SE_CERES,     SE_PALLAS,     SE_JUNO,
+                                              SE_VESTA,  SE_OSCU_APOG, SE_MEAN_NODE, -1};
+
 double rad(double graus) { return graus * PI_NATALIS / 180.0; }
 double graus(double rads) { return rads * 180.0 / PI_NATALIS; }
 
@@ -103,6 +107,19 @@ ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLuga
     }
     r.comVelocidades = true;
 
+    for (int k = 0; k < N_PONTOS_EXTRA; ++k) {
+        if (!TemPonto(escolha.pontos, k) || kPontosSwe[k] < 0)
+            continue;
+        // The asteroids have no Moshier theory: beyond their file's years they fail.
+        if (swe_calc_ut(jdUT, kPontosSwe[k], pedido, x, erro) < 0 || (PontoDeAsteroide(k) && (pedido & SEFLG_MOSEPH))) {
+            r.extrasFora |= 1u << k;
+            continue;
+        }
+        r.extras[static_cast<size_t>(k)] = reduz360(x[0]);
+        r.velocidadesExtra[static_cast<size_t>(k)] = x[3];
+        r.extrasCalculados |= 1u << k;
+    }
+
     // True obliquity (with nutation), as the library's houses use it.
     if (swe_calc_ut(jdUT, SE_ECL_NUT, pedido & ~SEFLG_SPEED, x, erro) >= 0)
         r.obliquidade = rad(x[0]);
@@ -111,6 +128,11 @@ ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLuga
     r.tempoSideralLocal = ascmc[SE_ARMC] / 15.0;
     r.asc = rad(reduz360(ascmc[SE_ASC]));
     r.mc = rad(reduz360(ascmc[SE_MC]));
+    // The Vertex does not depend on the house system.
+    if (constexpr int vx = static_cast<int>(PontoExtra::Vertice); TemPonto(escolha.pontos, vx)) {
+        r.extras[vx] = reduz360(ascmc[SE_VERTEX]);
+        r.extrasCalculados |= 1u << vx;
+    }
     if (letra) {
         copiaCuspides(r, c);
     } else {

@@ -3,7 +3,8 @@
 
 Every letter the chart tables use stands for an astrological symbol: printing "A" in Sigil shows
 the sign of Carneiro, "Q" the Sun, "!" the conjunction. The outlines come from DejaVu Sans
-(Debian package fonts-dejavu-core); the sextile, which DejaVu lacks, is drawn here.
+(Debian package fonts-dejavu-core); the sextile, which DejaVu lacks, is drawn here, and so are
+the mean node (the node's sign over a bar) and the Vertex ("Vx").
 
 Needs the system Python with Debian's python3-fontforge:
     /usr/bin/python3 fonts/gerar_sigil.py [DejaVuSans.ttf] [Sigil.ttf]
@@ -39,6 +40,11 @@ MAPA = {
     "W": 0x2644, "X": 0x2645, "Y": 0x2646, "Z": 0x2647,
     # nodes, Part of Fortune, retrograde mark
     "<": 0x260A, ">": 0x260B, ";": 0x2297, "d": 0x2297, "m": 0x211E,
+    # Quíron, Ceres, Palas, Juno, Vesta, the osculating Black Moon (Lilith's sign, so that it
+    # is told from the mean one, which shares the Moon's letter); the mean node and the Vertex
+    # are composed below
+    "a": 0x26B7, "b": 0x26B3, "c": 0x26B4, "e": 0x26B5, "f": 0x26B6, "g": 0x26B8,
+    "h": None, "i": None,
     # aspects
     "!": 0x260C, "'": None, "#": 0x25A1, "$": 0x25B3, '"': 0x260D,
 }
@@ -62,6 +68,34 @@ def desenha_sextil(glifo):
         caneta.closePath()
     caneta = None
     glifo.removeOverlap()
+
+
+def compoe(glifo, origem, partes):
+    """The outlines of several glyphs of the source font, each moved by (dx, dy) and scaled."""
+    for cp, dx, dy, escala in partes:
+        camada = origem[cp].foreground.dup()
+        camada.is_quadratic = glifo.foreground.is_quadratic
+        camada.transform(psMat.compose(psMat.scale(escala), psMat.translate(dx, dy)))
+        glifo.foreground += camada
+    glifo.removeOverlap()
+
+
+def desenha_nodo_medio(glifo, origem):
+    """The node's sign over a bar: the mean node, told from the true one."""
+    compoe(glifo, origem, [(0x260A, 0, 300, 1.0)])
+    xmin, _, xmax, _ = glifo.boundingBox()
+    caneta = glifo.glyphPen(replace=False)
+    for x0, x1 in ((xmin + 150, xmax - 150),):
+        caneta.moveTo((x0, 0)); caneta.lineTo((x0, 170)); caneta.lineTo((x1, 170)); caneta.lineTo((x1, 0))
+        caneta.closePath()
+    caneta = None
+    glifo.removeOverlap()
+
+
+def desenha_vertice(glifo, origem):
+    """"Vx", the letters astrologers write for the Vertex."""
+    v = origem[ord("V")].width
+    compoe(glifo, origem, [(ord("V"), 0, 0, 1.0), (ord("x"), v * 0.92, 0, 0.8)])
 
 
 def centra(glifo, escala_relativa):
@@ -107,7 +141,11 @@ def main():
 
     for letra, cp in MAPA.items():
         glifo = fonte.createChar(ord(letra))
-        if cp is None:
+        if letra == "h":
+            desenha_nodo_medio(glifo, origem)
+        elif letra == "i":
+            desenha_vertice(glifo, origem)
+        elif cp is None:
             desenha_sextil(glifo)
         else:
             if cp not in origem:

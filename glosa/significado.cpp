@@ -153,6 +153,17 @@ QString Significado(int32_t c) {
             return QString();
         }
     }
+    case Familia::Outros: {
+        // Quíron's texts: 2100100 + sign, 2100300 + house, 2101000 + aspect·100 + 1 Sol, 2 Lua, 3 Ascendente.
+        const QString quiron = QStringLiteral("Quíron");
+        if (c > 2100100 && c <= 2100112) return Junta(quiron, QStringLiteral(" em "), Signo(s));
+        if (c > 2100300 && c <= 2100312) return Junta(quiron, QStringLiteral(" na "), Casa(s));
+        if (c > 2101000 && c < 2102000) {
+            const QString alvo = s == 1 ? QStringLiteral("Sol") : s == 2 ? QStringLiteral("Lua") : s == 3 ? QStringLiteral("Ascendente") : QString();
+            return Junta(Junta(quiron, QStringLiteral(" em "), NomeAspecto((c / 100) % 10)), QStringLiteral(" com "), alvo);
+        }
+        return QString();
+    }
     default:
         return QString();
     }

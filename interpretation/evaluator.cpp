@@ -96,6 +96,8 @@ const QHash<QString, Entrada>& Tabela() {
         for (int i = 0; i < int(std::size(corpos)); ++i)
             h.insert(QLatin1String(corpos[i]), {Tipo::Corpo, i});
         h.insert(QStringLiteral("SOD"), {Tipo::Sod, 10});
+        for (int k = 0; k < N_PONTOS_EXTRA; ++k)
+            h.insert(AbreviaturaPontoExtra(k), {Tipo::Corpo, PRIMEIRO_PONTO_EXTRA + k});
         const char* casas[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
         for (int i = 0; i < 12; ++i)
             h.insert(QLatin1String(casas[i]), {Tipo::Cuspide, i + 1});
@@ -244,6 +246,9 @@ QString Evaluator::MensagemErro(int32_t erro) {
         return QStringLiteral("Erro: sinal ou parêntese mal colocado!");
     case ErroParenteses:
         return QStringLiteral("Erro: parênteses mal colocados!");
+    case ErroPontoAusente:
+        return QStringLiteral("Erro: o mapa não tem esse ponto (os pontos adicionais pedem o motor preciso e "
+                              "escolhem-se em Opções › Cálculo).");
     default:
         return QString();
     }
@@ -443,7 +448,11 @@ double Evaluator::Funcao(const QString& nome, double x) {
         v = Relogio(it->indice);
         break;
     case Tipo::Corpo:
-        v = mapa.Corpo(it->indice).Posicao().ValorRads();
+        if (it->indice >= PRIMEIRO_PONTO_EXTRA && !mapa.CorpoComPontos(it->indice).Mostrado) {
+            Falha(ErroPontoAusente);
+            return 0.0;
+        }
+        v = mapa.CorpoComPontos(it->indice).Posicao().ValorRads();
         break;
     case Tipo::Sod:
         v = Reduz(mapa.Corpo(it->indice).Posicao().ValorRads() + PI_NATALIS);

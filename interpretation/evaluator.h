@@ -17,6 +17,7 @@ public:
         ErroSinal = 4,     // a factor followed by something other than "^"
         ErroParenteses = 8,
         ErroAritmetica = 16, // division by zero, overflow, invalid power (never shown)
+        ErroPontoAusente = 32, // an optional point (QUI(), CER()…) the chart did not compute
     };
 
     // The chart whose points the names read; the program's chart when none is given.

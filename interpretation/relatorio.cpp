@@ -6,6 +6,7 @@
 #include "motormapa.h"
 #include "normaliza.h"
 #include "opcoes.h"
+#include "pontosmapa.h"
 #include "simbolos.h"
 #include "textos.h"
 #include "textosproprios.h"
@@ -290,6 +291,36 @@ void Relatorio::EscreveRetrogrado(QTextDocument& doc, int indice) {
     Textos(doc, {900000 + p * 1000 + s, 1000000 + p * 1000 + h});
 }
 
+void Relatorio::EscreveQuiron(QTextDocument& doc) {
+    constexpr int kQuiron = PRIMEIRO_PONTO_EXTRA + int(PontoExtra::Quiron);
+    planeta& q = m_mapa.CorpoComPontos(kQuiron);
+    if (!q.Mostrado)
+        return;
+    const int s = NumeroSigno1(q.Posicao());
+    Seccao(doc, QStringLiteral("Quíron"));
+    SubTitulo(doc, q.Nome + QStringLiteral(" em ") + Simbolos::SignInfo(static_cast<int16_t>(s - 1)).nome);
+    Textos(doc, {2100100 + s});
+    SubTitulo(doc, q.Nome + QStringLiteral(" na Casa ") + Simbolos::HouseName(q.Casa, true));
+    Textos(doc, {2100300 + q.Casa});
+    // With the Sun, the Moon and the Ascendant, under Quíron's own orb.
+    const int16_t orbe = OrbesPontosActuais()[size_t(PontoExtra::Quiron)];
+    const struct {
+        int ponto;
+        double longitude;
+        const char16_t* nome;
+    } alvos[] = {{1, m_mapa.Corpo(0).Posicao().ValorRads(), u"o Sol"},
+                 {2, m_mapa.Corpo(1).Posicao().ValorRads(), u"a Lua"},
+                 {3, m_mapa.Cuspide(1).ValorRads(), u"o Ascendente"}};
+    for (const auto& a : alvos) {
+        const int tipo = TipoAspecto(SeparacaoArredondada(q.Posicao().ValorRads(), a.longitude), orbe);
+        if (tipo != ASPECTO_CONJUNCAO && tipo != ASPECTO_QUADRATURA && tipo != ASPECTO_OPOSICAO)
+            continue;
+        SubTitulo(doc, q.Nome + QStringLiteral(" em ") + Simbolos::AspectInfo(tipo).nome + QStringLiteral(" com ") +
+                           QString::fromUtf16(a.nome));
+        Textos(doc, {2101000 + tipo * 100 + a.ponto});
+    }
+}
+
 void Relatorio::EscreveAspecto(QTextDocument& doc, const QString& nome, int16_t codigo) {
     SubTitulo(doc, nome);
     Textos(doc, {codigo});
@@ -391,6 +422,7 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
         EscreveParte(doc, i);
         Progresso(i + 19 + nAspectos, total);
     }
+    EscreveQuiron(doc);
     if (m_sintese.ligada) EscreveFecho(doc);
     doc.setUndoRedoEnabled(desfazer);
 }

@@ -148,6 +148,15 @@ void Relatorio::SintesePosicoes(QTextDocument& doc) {
                               casa >= 1 && casa <= 12 ? QString::fromLatin1(kRomanos[casa]) : QString(),
                               p.Retrogrado && i >= 2 && i <= 9 ? QStringLiteral("retrógrado") : QString()};
     }
+    // The optional points the chart holds, after the bodies.
+    for (int i = PRIMEIRO_PONTO_EXTRA; i < N_CORPOS_COM_EXTRAS; ++i) {
+        planeta& p = m_mapa.CorpoComPontos(i);
+        if (!p.Mostrado) continue;
+        const int casa = p.Casa;
+        linhas << QStringList{p.Nome, NomeSigno(p.Posicao().NumeroSigno()), Grau(p.Posicao()),
+                              casa >= 1 && casa <= 12 ? QString::fromLatin1(kRomanos[casa]) : QString(),
+                              p.Retrogrado ? QStringLiteral("retrógrado") : QString()};
+    }
     for (const auto& [nome, casa] : {std::pair{"Ascendente", 1}, std::pair{"Meio do Céu", 10}}) {
         const PosSigno& c = m_mapa.Cuspide(casa);
         linhas << QStringList{QString::fromUtf8(nome), NomeSigno(NumeroSigno1(c) - 1), Grau(c),

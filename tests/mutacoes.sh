@@ -150,6 +150,14 @@ cp1252-tabela	platform/cp1252.cpp	0x2039, 0x0152, 0,	0x2039, 0x0153, 0,
 lote-cp1252	app/cli/lote.cpp	m_utf8 = m_marca || (alto && !verifica.hasError());	m_utf8 = m_marca || alto;
 movela-lugar	app/movela/frmmovela.cpp	if (m_localRetorno && !std::isnan(t)) {	if (false) {
 movela-fuso-lugar	app/movela/frmmovela.cpp	if (f.situacao != FusoLocal::Situacao::ZonaDesconhecida) lugar.fuso = f.horas;	(void)f;
+pontos-quiron	engine/motorpreciso.cpp	{SE_CHIRON, SE_CERES,	{SE_CERES, SE_CHIRON,
+pontos-vertice	engine/motorpreciso.cpp	r.extras[vx] = reduz360(ascmc[SE_VERTEX]);	r.extras[vx] = reduz360(ascmc[SE_EQUASC]);
+pontos-orbe-menor	chart/pontosmapa.cpp	return std::min(orbe(i), orbe(j));	return std::max(orbe(i), orbe(j));
+pontos-registo-flag	chart/motormapa.cpp	r << c.PosExtra[k] << (c.retroExtra[k] ?	r << c.PosExtra[k] << (!c.retroExtra[k] ?
+pontos-grelha-celula	drawing/grelha.cpp	const QPointF p((n - std::max(pi, pj)) * h,	const QPointF p((n - std::min(pi, pj)) * h,
+pontos-roda-pista	drawing/desenhos.cpp	* (k + 0.5) / 11.0;	* (k + 1.0) / 11.0;
+quiron-aspecto	interpretation/relatorio.cpp	{1, m_mapa.Corpo(0).Posicao().ValorRads(), u"o Sol"},	{1, m_mapa.Corpo(1).Posicao().ValorRads(), u"o Sol"},
+cli-pontos-colunas	app/cli/lote.cpp	if (!TemPonto(formato.pontos, k))\n            continue;\n        const bool tem	if (TemPonto(formato.pontos, k))\n            continue;\n        const bool tem
 FIM
 )
 

@@ -58,7 +58,7 @@ private:
 
 // The country whose places the atlas window ranks first, as the atlas names it (option 50;
 // Portugal when never set, empty when the user chose none, stored as "Nenhum"), and its choice.
-inline constexpr int OPCAO_PAIS_ATLAS = 50;
+inline constexpr int OPCAO_PAIS_ATLAS = 52;
 QString PaisDoUtilizador();
 void GuardaPaisDoUtilizador(const QString& pais);
 

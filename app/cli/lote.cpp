@@ -23,7 +23,9 @@ const char* const kCorpos[12] = {"sol",   "lua",     "mercurio", "venus",   "mar
                                  "saturno", "urano", "neptuno",  "plutao",  "nodo",  "lua_negra"};
 const char* const kPartes[7] = {"fortuna", "devir", "inteligencia", "amor", "audacia", "felicidade", "dever"};
 
-QStringList cabecalho() {
+QString colunaPonto(int k) { return CodigoPontoExtra(k).replace(u'-', u'_'); }
+
+QStringList cabecalho(ConjuntoPontos pontos) {
     QStringList c{"nome", "sexo", "data", "data_iso", "hora", "fuso", "local", "latitude", "longitude", "latitude_graus",
                   "longitude_graus"};
     for (const char* n : kCorpos)
@@ -35,6 +37,9 @@ QStringList cabecalho() {
     for (const char* n : kCorpos)
         c << QStringLiteral("retro_") + QString::fromLatin1(n);
     c << QStringLiteral("motor") << QStringLiteral("casas");
+    for (int k = 0; k < N_PONTOS_EXTRA; ++k)
+        if (TemPonto(pontos, k))
+            c << colunaPonto(k) << QStringLiteral("retro_") + colunaPonto(k);
     return c;
 }
 
@@ -200,6 +205,14 @@ QStringList ColunasLote(const CamposMapa& c, const Mapa& mapa, const FormatoLote
     for (int i = 0; i < 12; ++i)
         l << (c.lblretrogrado[i] ? QStringLiteral("1") : QStringLiteral("0"));
     l << CodigoMotor(c.escolha.motor) << CodigoCasas(CasasUsadas(c));
+    // A point the line did not compute (the classic engine, an asteroid beyond its file) is empty.
+    for (int k = 0; k < N_PONTOS_EXTRA; ++k) {
+        if (!TemPonto(formato.pontos, k))
+            continue;
+        const bool tem = !c.PosExtra[k].isEmpty();
+        l << (tem ? rads(m.CorpoComPontos(PRIMEIRO_PONTO_EXTRA + k).Posicao().ValorRads()) : QString())
+          << (tem ? (c.retroExtra[k] ? QStringLiteral("1") : QStringLiteral("0")) : QString());
+    }
     return l;
 }
 
@@ -259,15 +272,17 @@ int NucleosDoLote() {
 }
 
 bool CorreLote(QIODevice& entrada, const std::function<bool(const QByteArray&)>& escreve, int& charts, int& falhas,
-               const FormatoLote& formato, QList<CamposMapa>* lancados, int nucleos) {
+               const FormatoLote& formatoPedido, QList<CamposMapa>* lancados, int nucleos) {
     charts = falhas = 0;
+    const EscolhaCalculo escolhaDoLote = EscolhaCalculoActual();
+    FormatoLote formato = formatoPedido;
+    formato.pontos = escolhaDoLote.pontos;
     LeitorCsv leitor(entrada);
     if (!escreve((formato.marca ? QByteArray("\xEF\xBB\xBF") : QByteArray()) +
-                 LinhaCsv(cabecalho(), formato.separador).toUtf8() + '\n'))
+                 LinhaCsv(cabecalho(formato.pontos), formato.separador).toUtf8() + '\n'))
         return false;
     MensagensLinha caixa;
     CaixaTemporaria instalada(&caixa);
-    const EscolhaCalculo escolhaDoLote = EscolhaCalculoActual();
     bool escrito = true;
     // Lines are read, checked and given their place from the atlas here, in order, then cast
     // a block at a time on every core; the block's output goes out in order.

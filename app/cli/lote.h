@@ -41,6 +41,8 @@ struct FormatoLote {
     QChar separador = u',';
     QChar decimal = u'.';
     bool marca = false;
+    // The optional points of the run: a position and a retrograde column each, after the others.
+    ConjuntoPontos pontos = 0;
 };
 inline FormatoLote FormatoFolhaCalculo() { return {u';', u',', true}; }
 

@@ -8,6 +8,7 @@
 #include "lote.h"
 #include "mensagens.h"
 #include "motormapa.h"
+#include "pontosmapa.h"
 #include "normaliza.h"
 #include "opcoes.h"
 #include "orbes.h"
@@ -67,6 +68,9 @@ const OpcaoDado kOutras[] = {
     {"casas", "SISTEMA",
      "proprio, placidus, koch, regiomontanus, campanus, porfirio, iguais, signos-inteiros, alcabitius, "
      "topocentrico, morinus, ou a letra do swetest (P K R C O E/A W B T M); por omissão, o das opções"},
+    {"pontos", "LISTA",
+     "com o motor preciso, os pontos adicionais separados por vírgulas: quiron, ceres, palas, juno, vesta, "
+     "lua-negra-verdadeira, nodo-medio, vertice (ou todos, ou nenhum); por omissão, os das opções"},
     {"silencioso", nullptr, "não mostra o resumo nem os aspectos"},
     {"versao", nullptr, "mostra a versão"},
     {"ajuda", nullptr, "mostra esta ajuda (também -h e --help)"},
@@ -366,16 +370,31 @@ int verificaCombinacoes(const Pedido& p) {
     }
     if (abrir && (outras.contains(QStringLiteral("motor")) || outras.contains(QStringLiteral("casas"))))
         return erroArgumentos(QStringLiteral("com --abrir, as posições vêm do ficheiro; --motor e --casas não se aplicam"));
+    if (abrir && outras.contains(QStringLiteral("pontos")))
+        return erroArgumentos(QStringLiteral("com --abrir, os pontos vêm do ficheiro; --pontos não se aplica"));
     return SAIDA_OK;
 }
 
 // The engine, houses and orbs of this run, and the batch's cores.
 int preparaCalculo(const QMap<QString, QString>& outras, int& nucleos) {
     EscolhaCalculoActual() = EscolhaDasOpcoes();
+    CarregaOrbesPontos();
     QString erroEscolha;
     if (!LeEscolhaCalculo(outras.value(QStringLiteral("motor")), outras.value(QStringLiteral("casas")),
                           EscolhaCalculoActual(), &erroEscolha))
         return erroArgumentos(erroEscolha);
+    if (outras.contains(QStringLiteral("pontos"))) {
+        const QString lista = outras.value(QStringLiteral("pontos")).trimmed().toLower();
+        const auto pontos = lista == QLatin1String("todos")    ? std::optional<ConjuntoPontos>(TODOS_PONTOS_EXTRA)
+                            : lista == QLatin1String("nenhum") ? std::optional<ConjuntoPontos>(0)
+                                                               : LePontos(lista);
+        if (!pontos)
+            return erroArgumentos(QStringLiteral("--pontos: «%1» tem um ponto desconhecido (use %2, todos ou nenhum)")
+                                      .arg(Citacao(outras.value(QStringLiteral("pontos"))), CodigosPontos(TODOS_PONTOS_EXTRA)));
+        if (*pontos && EscolhaCalculoActual().motor != Motor::Preciso)
+            return erroArgumentos(QStringLiteral("--pontos: os pontos adicionais só os calcula o motor preciso (--motor preciso)"));
+        EscolhaCalculoActual().pontos = *pontos;
+    }
     if (!carregaOrbes(outras.value(QStringLiteral("orbes"))))
         return SAIDA_FALHOU;
     nucleos = NucleosDoLote();

@@ -7,6 +7,7 @@
 #include "opcoesroda.h"
 #include "mensagens.h"
 #include "motormapa.h"
+#include "pontosmapa.h"
 #include "opcoes.h"
 #include "orbes.h"
 #include "planeta.h"
@@ -185,6 +186,7 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
         LoadOrbs(false, orbes);
 
     EscolhaCalculoActual() = EscolhaDasOpcoes();
+    CarregaOrbesPontos();
     janela->carregaFundos();
     OpcoesRodaActuais() = OpcoesRodaGuardadas();
     janela->defineAjuda(existe(QStringLiteral("natalis.html")) ? CaminhoPrograma(QStringLiteral("natalis.html")) : QString());

@@ -181,6 +181,9 @@ private:
     std::array<QLabel*, 12> m_lblretrogrado{};
     std::array<QLineEdit*, 6> m_PosCasas{};
     std::array<QLabel*, 6> m_lPosCasas{};
+    // The optional points' rows of the ephemerides view: name, position, retrograde marker.
+    std::array<std::array<QLabel*, 3>, N_PONTOS_EXTRA> m_linhaExtra{};
+    QWidget* m_quadroExtra = nullptr;
 
     // View 2 and 3.
     SuperficieEcra* m_Mapa = nullptr;

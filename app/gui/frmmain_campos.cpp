@@ -205,6 +205,17 @@ void frmMain::mostraPosicoes() {
         m_PosPlaneta[i]->setText(c.PosPlaneta[i].isEmpty() && i < 12 && c.optwrite != 2
                                      ? QStringLiteral("(clique para escrever)")
                                      : c.PosPlaneta[i]);
+    bool algum = false;
+    for (int k = 0; k < N_PONTOS_EXTRA; ++k) {
+        const bool tem = !c.PosExtra[k].isEmpty();
+        algum = algum || tem;
+        const auto& linha = m_linhaExtra[size_t(k)];
+        linha[1]->setText(c.PosExtra[k]);
+        linha[0]->setVisible(tem);
+        linha[1]->setVisible(tem);
+        linha[2]->setVisible(tem && c.retroExtra[k]);
+    }
+    m_quadroExtra->setVisible(algum);
 }
 
 void frmMain::actualizaFusoDescrito() {

@@ -2,6 +2,8 @@
 // other programs.
 #include "frmmain.h"
 
+#include "pontosmapa.h"
+
 #include "arranque.h"
 #include "caixaqt.h"
 #include "desenhos.h"
@@ -116,7 +118,7 @@ void frmMain::ligaDesenho() {
     });
     connect(m_Mapa, &SuperficieEcra::clicado, this, [this](QPoint p) {
         for (const auto& [elemento, marcador] : m_marcadores)
-            if (marcador.rect.contains(p)) {
+            if (marcador.rect.contains(p) && (elemento < PRIMEIRO_PONTO_EXTRA || elemento == MARCADOR_NODO_SUL)) {
                 ShowInfo(elemento + 1);
                 return;
             }
@@ -142,7 +144,7 @@ void frmMain::Redesenha() {
     }
     QImage roda = m_Mapa->novaImagem();
     // The grid is laid out in font units; shown as large as its view allows, in half steps.
-    const QSize tamanhoGrelha = TamanhoGrelha();
+    const QSize tamanhoGrelha = TamanhoGrelha(int(CorposComPontos(m_sessao.mapa()).size()));
     const QSize vista = m_aspectospic->size();
     double escala = std::min(double(vista.width()) / tamanhoGrelha.width(), double(vista.height()) / tamanhoGrelha.height());
     escala = std::clamp(std::floor(escala * 2.0) / 2.0, 1.0, 4.0);

@@ -222,8 +222,31 @@ QWidget* frmMain::criaVistaEfemerides() {
     gc->setColumnStretch(1, 1);
     gc->setColumnStretch(3, 1);
 
+    // The optional points the chart holds (precise engine), each row shown only when computed.
+    auto* extra = new QGroupBox(QStringLiteral("Pontos adicionais"));
+    extra->setObjectName(QStringLiteral("quadroPosExtra"));
+    auto* ge = new QGridLayout(extra);
+    for (int k = 0; k < N_PONTOS_EXTRA; ++k) {
+        auto& linha = m_linhaExtra[size_t(k)];
+        linha = {new QLabel(NomePontoExtra(k)), new QLabel, new QLabel(QStringLiteral("R"))};
+        linha[1]->setObjectName(QStringLiteral("PosExtra_") + CodigoPontoExtra(k));
+        linha[1]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        linha[2]->setToolTip(QStringLiteral("Retrógrado"));
+        linha[2]->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
+        for (int c = 0; c < 3; ++c) {
+            ge->addWidget(linha[size_t(c)], k, c);
+            linha[size_t(c)]->setVisible(false);
+        }
+    }
+    ge->setColumnStretch(1, 1);
+    m_quadroExtra = extra;
+    extra->setVisible(false);
+    auto* direita = new QVBoxLayout;
+    direita->addWidget(casas, 1);
+    direita->addWidget(extra);
+
     principal->addWidget(corpos, 1);
-    principal->addWidget(casas, 1);
+    principal->addLayout(direita, 1);
     return vista;
 }
 

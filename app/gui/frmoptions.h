@@ -55,6 +55,8 @@ private:
     void mostraCalculo(const EscolhaCalculo& e);
     void guardaCalculo();
     void mostraPaisAtlas();
+    void disponibilidadePontos();
+    ConjuntoPontos pontosMarcados() const;
     void defineOrbesEditaveis(bool editaveis);
     ValoresOrbes valoresGrelha() const;
     bool aplicaOrbesEditadas();
@@ -79,6 +81,9 @@ private:
     QButtonGroup* m_motor = nullptr;
     QComboBox* m_casas = nullptr;
     QComboBox* m_paisAtlas = nullptr;
+    std::array<QCheckBox*, N_PONTOS_EXTRA> m_pontos{};
+    std::array<QSpinBox*, N_PONTOS_EXTRA> m_orbesPontos{};
+    QLabel* m_notaPontos = nullptr;
     PaginaRoda* m_roda = nullptr;
     QLabel* m_avisoOrbes = nullptr;
 };

@@ -55,6 +55,17 @@ constexpr Corpo CORPOS[] = {
     {"Lua Negra (apogeu médio)", 11, 'A'},
 };
 
+// The optional points of the precise engine (PontoExtra order); the Vertex comes from -house.
+constexpr Corpo PONTOS[] = {
+    {"Quíron", 0, 'D'},
+    {"Ceres", 1, 'F'},
+    {"Palas", 2, 'G'},
+    {"Juno", 3, 'H'},
+    {"Vesta", 4, 'I'},
+    {"Lua Negra (apogeu osculador)", 5, 'B'},
+    {"Nodo Lunar Norte (médio)", 6, 'm'},
+};
+
 struct Erro {
     double maximo = 0, soma = 0;
     int n = 0;
@@ -132,7 +143,7 @@ QString LinhaSegundos(const QString& nome, const Erro& e) {
 
 // The precise engine's table; returns 1 when a body or a cusp is beyond the limit.
 int PrecisoContraSwetest(QTextStream& out, const std::vector<RegistoTempo>& tempos, const std::vector<QString>& nomes) {
-    const EscolhaCalculo preciso{Motor::Preciso, SistemaCasas::Placidus};
+    const EscolhaCalculo preciso{Motor::Preciso, SistemaCasas::Placidus, TODOS_PONTOS_EXTRA};
     const bool moshier = CorreEfemerides(tempos.front(), RegistoLugar{}, preciso).moshier;
     const QStringList modo{moshier ? QStringLiteral("-emos") : QStringLiteral("-eswe")};
     QString letras;
@@ -162,6 +173,28 @@ int PrecisoContraSwetest(QTextStream& out, const std::vector<RegistoTempo>& temp
         tudoDentro = tudoDentro && erros[size_t(c)].maximo <= LIMITE_PRECISO;
     }
 
+    // The optional points, from the same instants (all within the asteroid file's years).
+    QString letrasPontos;
+    for (const Corpo& c : PONTOS)
+        letrasPontos += QChar::fromLatin1(c.swetest);
+    const QStringList linhasPontos = Swetest({QStringLiteral("-p") + letrasPontos}, modo);
+    const int np = int(std::size(PONTOS));
+    if (linhasPontos.size() != N_INSTANTES * np) {
+        std::fprintf(stderr, "swetest deu %lld linhas de pontos em vez de %d\n", (long long)linhasPontos.size(), N_INSTANTES * np);
+        return 1;
+    }
+    std::vector<Erro> errosPontos(std::size(PONTOS));
+    for (int k = 0; k < N_INSTANTES; ++k) {
+        const ResultadoEfemerides r = CorreEfemerides(tempos[size_t(k)], RegistoLugar{}, preciso);
+        for (int c = 0; c < np; ++c)
+            errosPontos[size_t(c)].Junta(DiferencaSegundos(r.extras[size_t(PONTOS[c].indice)], LeLinha(linhasPontos[k * np + c]).longitude),
+                                         nomes[size_t(k)]);
+    }
+    for (int c = 0; c < np; ++c) {
+        out << LinhaSegundos(QString::fromUtf8(PONTOS[c].nome), errosPontos[size_t(c)]);
+        tudoDentro = tudoDentro && errosPontos[size_t(c)].maximo <= LIMITE_PRECISO;
+    }
+
     // Every cusp of every house system, each latitude: one row with the largest over the twelve.
     for (int s = 1; s < N_SISTEMAS_CASAS; ++s) {
         const SistemaCasas sistema = SistemaCasas(s);
@@ -173,9 +206,12 @@ int PrecisoContraSwetest(QTextStream& out, const std::vector<RegistoTempo>& temp
                                                    .arg(QLatin1Char(LetraCasas(sistema)))},
                         modo);
             std::vector<std::array<double, 13>> ref(static_cast<size_t>(N_INSTANTES));
+            std::vector<double> vertice(static_cast<size_t>(N_INSTANTES));
             int k = -1;
             for (const QString& linha : casas) {
                 const Linha l = LeLinha(linha);
+                if (l.nome == QLatin1String("Vertex") && k >= 0 && k < N_INSTANTES)
+                    vertice[size_t(k)] = l.longitude;
                 if (!l.nome.startsWith(QLatin1String("house ")))
                     continue;
                 const int h = l.nome.mid(6).toInt();
@@ -191,11 +227,18 @@ int PrecisoContraSwetest(QTextStream& out, const std::vector<RegistoTempo>& temp
             RegistoLugar lugar;
             lugar.latitudeGraus = lat.graus;
             lugar.longitudeGraus = LONGITUDE_OESTE;
-            Erro e;
+            Erro e, ev;
             for (int i = 0; i < N_INSTANTES; ++i) {
-                const ResultadoEfemerides r = CorreEfemerides(tempos[size_t(i)], lugar, {Motor::Preciso, sistema});
+                const ResultadoEfemerides r =
+                    CorreEfemerides(tempos[size_t(i)], lugar, {Motor::Preciso, sistema, 1u << int(PontoExtra::Vertice)});
                 for (size_t h = 1; h <= 12; ++h)
                     e.Junta(DiferencaSegundos(r.cuspides[h] * GRAUS, ref[size_t(i)][h]), nomes[size_t(i)]);
+                ev.Junta(DiferencaSegundos(r.extras[size_t(PontoExtra::Vertice)], vertice[size_t(i)]), nomes[size_t(i)]);
+            }
+            // The Vertex does not depend on the house system: one row per latitude.
+            if (sistema == SistemaCasas::Placidus) {
+                out << LinhaSegundos(QStringLiteral("Vértice, latitude ") + QString::fromUtf8(lat.nome), ev);
+                tudoDentro = tudoDentro && ev.maximo <= LIMITE_PRECISO;
             }
             out << LinhaSegundos(QStringLiteral("Cúspides ") + NomeCasas(sistema) + QStringLiteral(", latitude ") +
                                      QString::fromUtf8(lat.nome),

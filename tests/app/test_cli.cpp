@@ -74,6 +74,8 @@ private slots:
         QTest::newRow("abrir e dados juntos") << lisboa + QStringList{"--abrir", "x.anc"} << 2 << "um de cada vez";
         QTest::newRow("motor desconhecido") << lisboa + QStringList{"--motor", "rapido"} << 2 << "motor desconhecido";
         QTest::newRow("casas desconhecidas") << lisboa + QStringList{"--casas", "Z"} << 2 << "sistema de casas desconhecido";
+        QTest::newRow("pontos sem o motor preciso") << lisboa + QStringList{"--pontos", "quiron"} << 2 << "só os calcula o motor preciso";
+        QTest::newRow("ponto desconhecido") << lisboa + QStringList{"--motor", "preciso", "--pontos", "quiron,lilith"} << 2 << "ponto desconhecido";
         QTest::newRow("motor com abrir") << QStringList{"--abrir", "x.anc", "--motor", "preciso"} << 2 << "não se aplicam";
         // An image format the tool does not write is a bad command line, refused before casting.
         QTest::newRow("roda em jpg") << lisboa + QStringList{"--roda", "r.jpg"} << 2 << ".png, .bmp ou .svg";
@@ -246,6 +248,37 @@ private slots:
         const QStringList resumo = r.saida.split('\n');
         QVERIFY(std::fabs(graus(resumo[8].mid(20).section(" em ", 0, 0)) - ref->corpos[0]) < 0.51 / 3600);
         QVERIFY(std::fabs(graus(resumo[25].mid(20)) - ref->cuspides[1]) < 0.51 / 3600);
+    }
+
+    // The optional points in the summary within half a second of swetest (the summary shows
+    // whole seconds), and in the batch as two columns each after the others, empty where a
+    // line's engine computes none.
+    void pontos() {
+        const Resultado r = corre(QStringList(kLisboa) << "--motor" << "preciso" << "--pontos" << "quiron,vertice");
+        QCOMPARE(r.codigo, 0);
+        const QStringList resumo = r.saida.split('\n');
+        const qsizetype i = resumo.indexOf("Pontos adicionais");
+        QVERIFY2(i > 0 && resumo[i + 1].startsWith(QString::fromUtf8("Quíron")) && resumo[i + 2].startsWith(QString::fromUtf8("Vértice")),
+                 qPrintable(r.saida));
+        QProcess p;
+        p.start("swetest", {"-b24.4.1974", "-ut23:20", "-pD", "-fl", "-head"});
+        QVERIFY(p.waitForFinished(10000));
+        const double quiron = QString::fromLatin1(p.readAllStandardOutput()).trimmed().toDouble();
+        QVERIFY2(std::fabs(graus(resumo[i + 1].mid(20).section(" em ", 0, 0)) - quiron) < 0.51 / 3600, qPrintable(resumo[i + 1]));
+        const auto ref = CorreSwetest("24.4.1974", "23:20:00", 38 + 43 / 60.0, -(9 + 8 / 60.0), 'P');
+        QVERIFY(ref && std::fabs(graus(resumo[i + 2].mid(20).section(" em ", 0, 0)) - ref->vertice) < 0.51 / 3600);
+
+        QTemporaryDir pasta;
+        const QString entrada = pasta.filePath("e.csv"), saida = pasta.filePath("s.csv");
+        QFile f(entrada);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Ana,F,25/4/1974,0:20,1,Lisboa,38º43' N,9º8' W\nRui,M,25/4/1974,0:20,1,Lisboa,38º43' N,9º8' W,classico\n");
+        f.close();
+        QCOMPARE(corre({"--lote", entrada, "--saida", saida, "--motor", "preciso", "--pontos", "quiron"}).codigo, 0);
+        const QStringList linhas = le(saida).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(linhas.size() == 3 && linhas[0].endsWith(",motor,casas,quiron,retro_quiron"));
+        QVERIFY2(std::fabs(linhas[1].split(',').at(linhas[1].count(',') - 1).toDouble() - quiron) < 0.51 / 3600, qPrintable(linhas[1]));
+        QVERIFY(linhas[2].endsWith(",classico,proprio,,"));
     }
 
     // A batch CSV saved in Windows-1252 (as Excel and Notepad save it) is read; the output for

@@ -7,6 +7,7 @@
 #include "mensagens.h"
 #include "opcoes.h"
 #include "orbes.h"
+#include "pontosmapa.h"
 #include "simbolos.h"
 
 #include <QTemporaryDir>
@@ -253,6 +254,50 @@ private slots:
         DetectaAspectos(m, orbes);
         QCOMPARE(m.Aspectos().Count(), 78);
         QCOMPARE(m.Corpo(5).Aspectos().Count(), 12);
+    }
+
+    // The optional points' aspects under their own orbs (the smaller of two points'), codes as
+    // the global ones with body numbers 20..27; the Node keeps to conjunctions.
+    void aspectosDosPontos_data() {
+        QTest::addColumn<int>("a");        // chart body
+        QTest::addColumn<int>("b");        // chart body, an optional point
+        QTest::addColumn<double>("longe"); // b's longitude minus a's, degrees
+        QTest::addColumn<int>("codigo");   // 0: no aspect between them
+        const int quiron = PRIMEIRO_PONTO_EXTRA, vesta = PRIMEIRO_PONTO_EXTRA + 4;
+        QTest::newRow("Sol–Quíron a 3°: conjunção na orbe de 3") << 0 << quiron << 3.0 << 1920;
+        QTest::newRow("Sol–Quíron a 3°29′: arredonda a 3") << 0 << quiron << 3.49 << 1920;
+        QTest::newRow("Sol–Quíron a 3°30′: arredonda a 4, nada") << 0 << quiron << 3.5 << 0;
+        QTest::newRow("Lua–Quíron a 267°: quadratura") << 1 << quiron << 267.0 << 2420;
+        QTest::newRow("Nodo–Quíron a 90°: só conjunções") << 10 << quiron << 90.0 << 0;
+        QTest::newRow("Sol–Nodo médio a 180°: só conjunções") << 0 << PRIMEIRO_PONTO_EXTRA + 6 << 180.0 << 0;
+        QTest::newRow("Quíron (5)–Vesta (2) a 2°: conjunção") << quiron << vesta << 2.0 << 20924;
+        QTest::newRow("Quíron (5)–Vesta (2) a 4°: vale a menor") << quiron << vesta << 4.0 << 0;
+    }
+    void aspectosDosPontos() {
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(double, longe);
+        QFETCH(int, codigo);
+        Mapa m;
+        espalha(m);
+        OrbesPontos orbes = LeOrbesPontos("5,x,3,,2");
+        QCOMPARE(orbes, (OrbesPontos{5, 3, 3, 3, 2, 3, 3, 3}));
+        for (int k = 0; k < N_PONTOS_EXTRA; ++k)
+            m.CorpoComPontos(PRIMEIRO_PONTO_EXTRA + k).Posicao().setValorRads(rad(200)); // hidden ones take no part
+        if (a < PRIMEIRO_PONTO_EXTRA) orbes[0] = 3;
+        for (int c : {a, b}) {
+            m.CorpoComPontos(c).Mostrado = true;
+            m.CorpoComPontos(c).Nome = QString("P%1").arg(c);
+        }
+        m.CorpoComPontos(b).Posicao().setValorRads(rad(std::fmod(m.CorpoComPontos(a).Posicao().ValorGraus() + longe, 360.0)));
+        int achado = 0;
+        for (const AspectoEncontrado& x : DetectaAspectosExtra(m, orbes)) {
+            QVERIFY(x.i < x.j && x.j >= PRIMEIRO_PONTO_EXTRA);
+            if (x.i == a && x.j == b) achado = CodigoAspectoGlobal(x.i, x.tipo, x.j);
+        }
+        QCOMPARE(achado, codigo);
+        QCOMPARE(m.AspectosExtra().ExistsItem(codigo), codigo != 0);
+        QCOMPARE(m.Aspectos().Count(), 0); // the nineteen bodies' collection is not touched
     }
 };
 

@@ -125,20 +125,33 @@ private slots:
     void registosExtra_data() {
         QTest::addColumn<int>("motor"); QTest::addColumn<int>("casas"); QTest::addColumn<QString>("fusoAtlas");
         QTest::addColumn<QByteArray>("cauda");
-        QTest::newRow("predefinido: 29 registos") << int(Motor::Classico) << int(SistemaCasas::Proprio) << "Europe/Lisbon" << QByteArray();
+        QTest::addColumn<uint>("pontos");
+        QTest::newRow("predefinido: 29 registos") << int(Motor::Classico) << int(SistemaCasas::Proprio) << "Europe/Lisbon" << QByteArray() << 0u;
         QTest::newRow("preciso Placidus") << int(Motor::Preciso) << int(SistemaCasas::Placidus) << ""
-                                          << QByteArray("\"preciso\"\r\n\"placidus\"\r\n\"\"\r\n");
+                                          << QByteArray("\"preciso\"\r\n\"placidus\"\r\n\"\"\r\n") << 0u;
         QTest::newRow("classico Signos Inteiros, fuso do atlas")
             << int(Motor::Classico) << int(SistemaCasas::SignosInteiros) << "America/Sao_Paulo"
-            << QByteArray("\"classico\"\r\n\"signos-inteiros\"\r\n\"America/Sao_Paulo\"\r\n");
+            << QByteArray("\"classico\"\r\n\"signos-inteiros\"\r\n\"America/Sao_Paulo\"\r\n") << 0u;
+        // Quíron (retrograde), Palas left out of the file's years, the Vertex: record 33 names
+        // them, then one position record each.
+        QTest::newRow("preciso com pontos adicionais")
+            << int(Motor::Preciso) << int(SistemaCasas::Koch) << ""
+            << QByteArray("\"preciso\"\r\n\"koch\"\r\n\"\"\r\n\"quiron,palas,vertice\"\r\n"
+                          "\"12\xBA" "34'56''Carneiro\",#TRUE#\r\n\"\",#FALSE#\r\n\"3\xBA" "0'1''Peixes\",#FALSE#\r\n")
+            << 0b10000101u;
     }
     void registosExtra() {
-        QFETCH(int, motor); QFETCH(int, casas); QFETCH(QString, fusoAtlas); QFETCH(QByteArray, cauda);
-        const EscolhaCalculo escolha{Motor(motor), SistemaCasas(casas)};
+        QFETCH(int, motor); QFETCH(int, casas); QFETCH(QString, fusoAtlas); QFETCH(QByteArray, cauda); QFETCH(uint, pontos);
+        const EscolhaCalculo escolha{Motor(motor), SistemaCasas(casas), pontos};
         CamposMapa c;
         Mapa m;
         QVERIFY(OpenFile(FIXTURE, c, m));
         c.escolha = escolha;
+        if (pontos) {
+            c.PosExtra[0] = QString::fromUtf8("12º34'56''Carneiro");
+            c.retroExtra[0] = true;
+            c.PosExtra[7] = QString::fromUtf8("3º0'1''Peixes");
+        }
         c.fusoAtlas = fusoAtlas;
         const QString destino = pasta.filePath("extra.anc");
         QVERIFY(SaveToFile(destino, c));
@@ -154,6 +167,12 @@ private slots:
         QCOMPARE(lido.escolha, escolha);
         QCOMPARE(lido.fusoAtlas, escolha.padrao() ? QString() : fusoAtlas);
         QCOMPARE(lido.PosCasas, c.PosCasas);
+        QVERIFY(lido.PosExtra == c.PosExtra && lido.retroExtra == c.retroExtra);
+        // Reopened, the points are in the chart: Quíron at 12°34′56″ and retrograde, Palas not.
+        QCOMPARE(m.CorpoComPontos(PRIMEIRO_PONTO_EXTRA).Mostrado, pontos != 0);
+        QCOMPARE(qRound(m.CorpoComPontos(PRIMEIRO_PONTO_EXTRA).Posicao().ValorGraus() * 3600), pontos ? (12 * 60 + 34) * 60 + 56 : 0);
+        QCOMPARE(m.CorpoComPontos(PRIMEIRO_PONTO_EXTRA).Retrogrado, pontos != 0);
+        QVERIFY(!m.CorpoComPontos(PRIMEIRO_PONTO_EXTRA + 2).Mostrado);
         QCOMPARE(lido.textoEstado.contains(QString::fromUtf8("Cálculo: motor ") + NomeMotor(escolha.motor) +
                                            QStringLiteral(", casas ") + NomeCasas(escolha.casas)),
                  !escolha.padrao());
@@ -164,6 +183,7 @@ private slots:
         for (int i = 0; i < 12; ++i) // 12, the Part of Fortune, is not stored
             QCOMPARE(so29.PosPlaneta[i], lido.PosPlaneta[i]);
         QVERIFY(so29.escolha.padrao());
+        QVERIFY(so29.PosExtra == decltype(so29.PosExtra){});
     }
 
     // Any texts, in and out unchanged: lines and commas, the 80-9F symbols, nothing, blanks

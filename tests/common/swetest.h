@@ -55,6 +55,24 @@ inline std::optional<SaidaSwetest> CorreSwetest(const QString& dataUT, const QSt
     return s;
 }
 
+// swetest's optional points at the same instant: Quíron, Ceres, Palas, Juno, Vesta, the
+// osculating apogee and the mean node (-pDFGHIBm), longitude and speed each; empty when swetest
+// gave fewer (an asteroid beyond its file's years).
+inline QList<QPair<double, double>> CorreSwetestPontos(const QString& dataUT, const QString& horaUT) {
+    QProcess p;
+    p.start(QStringLiteral("swetest"), {"-b" + dataUT, "-ut" + horaUT, "-pDFGHIBm", "-fls", "-head", "-eswe"});
+    p.waitForFinished(10000);
+    QList<QPair<double, double>> valores;
+    for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList partes = l.simplified().split(QLatin1Char(' '));
+        bool a = false, b = false;
+        const double v = partes.value(0).toDouble(&a), vel = partes.value(1).toDouble(&b);
+        if (a && b && partes.size() == 2)
+            valores.append({v, vel});
+    }
+    return valores.size() == 7 ? valores : QList<QPair<double, double>>{};
+}
+
 inline bool TemSwetest() { return !QStandardPaths::findExecutable(QStringLiteral("swetest")).isEmpty(); }
 
 struct CorpoSwetest {

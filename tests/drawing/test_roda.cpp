@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QTest>
+#include <set>
 
 using namespace teste;
 
@@ -292,6 +293,38 @@ private slots:
                 for (const QPointF& p : {rotulo.topLeft(), rotulo.topRight(), rotulo.bottomLeft(), rotulo.bottomRight()})
                     QVERIFY2(Distancia(g, p) <= g.ZodiacInnerRadius && Distancia(g, p) >= g.AspectRadius, qPrintable(casa));
             }
+        }
+    }
+    // The eight optional points in the February 1962 stellium and by the Ascendant: every glyph,
+    // degree and mark still has a place of its own, each point on a track of its own.
+    void pontosNaoSeSobrepoem() {
+        MapaBase(m, 125.0);
+        const double graus[13] = {315.6, 315.9, 316.5, 317.4, 302.2, 318.9, 303.4, 239.0, 222.5, 161.4, 137.6, 150.0, 180.0};
+        const double pontos[N_PONTOS_EXTRA] = {316.2, 317.0, 314.8, 318.1, 303.0, 151.0, 137.0, 216.0};
+        for (int i = 0; i < 13; ++i) Posiciona(m, i, graus[i]);
+        for (int k = 0; k < N_PONTOS_EXTRA; ++k) {
+            planeta& p = m.CorpoComPontos(PRIMEIRO_PONTO_EXTRA + k);
+            const Simbolos::InfoCorpo info = Simbolos::BodyInfo(int16_t(PRIMEIRO_PONTO_EXTRA + 1 + k));
+            p.Nome = info.nome;
+            p.Glifo = info.glifo;
+            p.Mostrado = true;
+            p.Retrogrado = k % 2 == 0;
+            p.Posicao().setValorRads(Rad(pontos[k]));
+        }
+        for (int lado : {600, 480}) {
+            QImage im = ImagemBranca(lado, lado);
+            const ResultadoDesenho r = Desenha(im, m);
+            QCOMPARE(int(r.disposicao.corpos.size()), 14 + N_PONTOS_EXTRA);
+            const std::vector<QRectF> caixas = r.disposicao.todas();
+            QCOMPARE(int(caixas.size()), 12 + (14 + N_PONTOS_EXTRA) * 2 + N_PONTOS_EXTRA / 2 + 12);
+            for (size_t a = 0; a < caixas.size(); ++a)
+                for (size_t b = a + 1; b < caixas.size(); ++b)
+                    QVERIFY2(!caixas[a].intersects(caixas[b]), qPrintable(QStringLiteral("caixas %1 e %2 em %3").arg(a).arg(b).arg(lado)));
+            std::set<double> pistas;
+            for (const CorpoDisposto& c : r.disposicao.corpos)
+                if (c.elemento != MARCADOR_NODO_SUL) pistas.insert(std::round(c.raio * 1000));
+            QCOMPARE(int(pistas.size()), 12 + 1 + N_PONTOS_EXTRA); // the Part of Fortune has its fixed radius
+            QCOMPARE(r.lblplanetMark.at(PRIMEIRO_PONTO_EXTRA).dica, QString::fromUtf8("Quíron a 16 de Aquário"));
         }
     }
     void caixasCobremATinta_data() {

@@ -395,7 +395,7 @@ private slots:
     }
     void contraSwetest() {
         QFETCH(QList<double>, nascimento); QFETCH(QStringList, ut); QFETCH(int, motor); QFETCH(int, casas);
-        const EscolhaCalculo escolha{Motor(motor), SistemaCasas(casas)};
+        const EscolhaCalculo escolha{Motor(motor), SistemaCasas(casas), TODOS_PONTOS_EXTRA};
         const QList<double>& n = nascimento;
         const ResultadoEfemerides r = CorreEfemerides(Tempo(int(n[0]), int(n[1]), int(n[2]), int(n[3]), int(n[4]), n[5]),
                                                       Lugar(n[6], n[7]), escolha);
@@ -407,6 +407,7 @@ private slots:
             // Cusp 1 is the classic engine's Ascendant, within its 0.3′ of the reference.
             QVERIFY(DiferencaGraus(r.cuspides[1] / G, ref->cuspides[1]) < 0.3 / 60);
             QVERIFY(DiferencaGraus(r.cuspides[1], r.asc) / G < TOL_PRECISO);
+            QCOMPARE(r.extrasCalculados, 0u); // the optional points are the precise engine's
             return;
         }
         for (size_t i = 0; i < 12; ++i) {
@@ -416,6 +417,31 @@ private slots:
             // Retrograde follows the speed: swetest's daily motion.
             QVERIFY(r.comVelocidades && std::fabs(r.velocidades[i] - ref->velocidades[i]) < 1e-6);
         }
+        // The optional points: the asteroids, the osculating apogee and the mean node, then the
+        // Vertex of swetest's houses.
+        const auto pontos = CorreSwetestPontos(ut[0], ut[1]);
+        QVERIFY2(!pontos.isEmpty(), "swetest não deu os pontos adicionais");
+        QCOMPARE(r.extrasCalculados, TODOS_PONTOS_EXTRA);
+        QCOMPARE(r.extrasFora, 0u);
+        for (int k = 0; k < 7; ++k) {
+            QVERIFY2(DiferencaGraus(r.extras[size_t(k)], pontos[k].first) < TOL_PRECISO,
+                     qPrintable(QString("%1: %2 / swetest %3").arg(CodigoPontoExtra(k)).arg(r.extras[size_t(k)], 0, 'f', 7).arg(pontos[k].first, 0, 'f', 7)));
+            QVERIFY(std::fabs(r.velocidadesExtra[size_t(k)] - pontos[k].second) < 1e-6);
+        }
+        QVERIFY(DiferencaGraus(r.extras[size_t(PontoExtra::Vertice)], ref->vertice) < TOL_PRECISO);
+    }
+
+    // Before the asteroid file's first year the asteroids are left out and said so; the
+    // points of the Moon's orbit and the Vertex are still there.
+    void pontosForaDoFicheiro() {
+        const ResultadoEfemerides r = CorreEfemerides(Tempo(1, 6, 1750, 12, 0, 0), Lugar(38.7, -9.1),
+                                                      {Motor::Preciso, SistemaCasas::Placidus, TODOS_PONTOS_EXTRA});
+        const ConjuntoPontos asteroides = 0b11111;
+        QCOMPARE(r.extrasFora, asteroides);
+        QCOMPARE(r.extrasCalculados, TODOS_PONTOS_EXTRA & ~asteroides);
+        QCOMPARE(LePontos(QString::fromUtf8(" Quíron ,VERTICE,nodo-medio")), std::optional<ConjuntoPontos>(0b10000001u | 0b1000000u));
+        QCOMPARE(LePontos(CodigosPontos(TODOS_PONTOS_EXTRA)), std::optional<ConjuntoPontos>(TODOS_PONTOS_EXTRA));
+        QVERIFY(!LePontos("quiron,plutao"));
     }
 
     // Beyond the polar circle Placidus and Koch have no cusps: the library's Porphyry stands

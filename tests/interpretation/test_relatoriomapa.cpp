@@ -16,6 +16,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTextTable>
 #include <QtTest>
@@ -59,12 +60,16 @@ private slots:
     void relatorio_data() {
         QTest::addColumn<CamposMapa>("campos");
         QTest::addColumn<bool>("preciso"); // precise engine with Placidus, else the defaults
-        QTest::newRow("João, Porto") << Nascimento("12/3/1975", "8h45'0''", "0h0'0''", "41º9'0''N", "0h34'28'' W", "João Silva", true) << false;
-        QTest::newRow("Maria, Lisboa") << Nascimento("23/8/1988", "21h10'0''", "1h0'0''", "38º43'0''N", "0h36'32'' W", "Maria Costa") << true;
+        QTest::addColumn<uint>("pontos");
+        QTest::newRow("João, Porto") << Nascimento("12/3/1975", "8h45'0''", "0h0'0''", "41º9'0''N", "0h34'28'' W", "João Silva", true) << false << 0u;
+        QTest::newRow("Maria, Lisboa") << Nascimento("23/8/1988", "21h10'0''", "1h0'0''", "38º43'0''N", "0h36'32'' W", "Maria Costa") << true << 0u;
+        // Quíron on the Sun (swetest: Quíron 0°17′ and Sol 3°08′ Câncer, 2°51′ apart).
+        QTest::newRow("Rui, Lisboa, todos os pontos") << Nascimento("24/6/1988", "12h0'0''", "1h0'0''", "38º43'0''N", "0h36'32'' W", "Rui Lopes", true)
+                                                      << true << TODOS_PONTOS_EXTRA;
     }
     void relatorio() {
-        QFETCH(CamposMapa, campos); QFETCH(bool, preciso);
-        EscolhaCalculoActual() = preciso ? EscolhaCalculo{Motor::Preciso, SistemaCasas::Placidus} : EscolhaCalculo{};
+        QFETCH(CamposMapa, campos); QFETCH(bool, preciso); QFETCH(uint, pontos);
+        EscolhaCalculoActual() = preciso ? EscolhaCalculo{Motor::Preciso, SistemaCasas::Placidus, pontos} : EscolhaCalculo{};
         QTextDocument doc;
         QVERIFY2(Escreve(campos, doc), m_caixa.chamadas.isEmpty() ? "" : qPrintable(m_caixa.chamadas.last().texto));
         EscolhaCalculoActual() = {};
@@ -74,7 +79,15 @@ private slots:
         // The endings follow the sex, and the header names an engine and house system other
         // than the defaults.
         QVERIFY(texto.contains(campos.sexoMasculino ? QStringLiteral("nascido no dia") : QStringLiteral("nascida no dia")));
-        QCOMPARE(texto.contains(QStringLiteral("Cálculo: motor preciso (Swiss Ephemeris), casas Placidus.")), preciso);
+        QCOMPARE(texto.contains(QStringLiteral("Cálculo: motor preciso (Swiss Ephemeris), casas Placidus")), preciso);
+        // Quíron's section only when the chart holds it: sign, house, and the conjunction with
+        // the Sun (within its 3°), but no aspect with the Moon (25° Balança) or the Ascendant.
+        QCOMPARE(texto.contains(QStringLiteral("\nQuíron\n")), pontos != 0);
+        QCOMPARE(texto.contains(QStringLiteral("Quíron em Caranguejo\n")), pontos != 0);
+        QCOMPARE(texto.contains(QStringLiteral("Com Quíron em Caranguejo, a ferida de Rui Lopes está nas raízes")), pontos != 0);
+        QCOMPARE(texto.contains(QStringLiteral("Quíron em Conjunção com o Sol\n")), pontos != 0);
+        QVERIFY(!texto.contains(QStringLiteral("Quíron em Oposição")) && !texto.contains(QStringLiteral("Quíron em Quadratura")));
+        QCOMPARE(texto.contains(QRegularExpression(QStringLiteral("Quíron na Casa (IX|X|XI|XII)"))), pontos != 0);
         QCOMPARE(texto.contains(QStringLiteral("Cálculo:")), preciso);
         // Each sub-heading (italic) is followed by a paragraph with text, except the clarifier
         // heading, whose paragraphs only the dominant planets bring.
