@@ -349,7 +349,7 @@ bool Cast(CamposMapa& campos, Mapa& mapa, const Redesenho& redesenha) {
         const bool calculado = TemPonto(hoje.extrasCalculados, k);
         PosSigno p;
         p.setValorGraus(hoje.extras[k]);
-        campos.PosExtra[k] = calculado ? p.RetornaFormatado(2) : QString();
+        campos.PosExtra[k] = calculado ? p.RetornaFormatado(FormatoCompleto) : QString();
         campos.retroExtra[k] = calculado && hoje.velocidadesExtra[k] < 0;
     }
 
