@@ -10,7 +10,7 @@ source "$(dirname "$0")/comum.sh"
 NUCLEOS="${NUCLEOS:-2}"
 PACOTES_DEB=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   dpkg-dev tcl autoconf automake libtool cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-  qt6-translations-l10n swe-basic-data wine nsis)
+  qt6-translations-l10n swe-basic-data wine nsis libsodium-dev libswe-dev libsqlite3-0 curl)
 falta=()
 for p in "${PACOTES_DEB[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || falta+=("$p")
@@ -18,8 +18,11 @@ done
 if [ ${#falta[@]} -gt 0 ]; then
   passo "A instalar pacotes Debian em falta: ${falta[*]}"
   SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${falta[@]}"
+  source "$(dirname "$0")/comum.sh"   # the versions that name the cache are known only now
 fi
+[ -n "$WIN_QT_VERSAO" ] || { echo "prepara.sh: não se sabe a versão do Qt da Debian (qt6-base-dev)" >&2; exit 1; }
 
 mkdir -p "$WIN_CACHE" "$WIN_FONTES" "$WIN_PREFIXO"
 REGISTO="$WIN_CACHE/registo"; mkdir -p "$REGISTO"
