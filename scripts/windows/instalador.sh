@@ -19,30 +19,33 @@ cd "$PASTA"
 mapfile -t FICHEIROS < <(find . -type f ! -path './logs/*' ! -name '*.antigo' ! -name '.renovo-*' \
   ! -name 'instalado-pelo-sistema' | sed 's|^\./||' | LC_ALL=C sort)
 mapfile -t PASTAS < <(find . -mindepth 1 -type d | sed 's|^\./||' | LC_ALL=C sort -r)
+# makensis runs here: the files it takes are named by this machine's paths, the places it
+# writes them to by Windows paths.
 janelas() { printf '%s' "$1" | tr '/' '\\'; }
 
 {
 cat <<NSIS
-Unicode true
+; A 64-bit installer for a 64-bit program (and Debian's Wine, which runs 64-bit programs only).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include MUI2.nsh
 !include LogicLib.nsh
 !include x64.nsh
 
 Name "Natalis"
-OutFile "$(janelas "Z:$SAIDA")"
+OutFile "$SAIDA"
 RequestExecutionLevel highest
 InstallDir "\$LOCALAPPDATA\\Programs\\Natalis"
 BrandingText "Natalis $VERSAO"
 Var Todos
 
-!define MUI_ICON "$(janelas "Z:$WIN_RAIZ/build-windows/natalis.ico")"
-!define MUI_UNICON "$(janelas "Z:$WIN_RAIZ/build-windows/natalis.ico")"
+!define MUI_ICON "$WIN_RAIZ/build-windows/natalis.ico"
+!define MUI_UNICON "$WIN_RAIZ/build-windows/natalis.ico"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "\$INSTDIR\\natalis.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Abrir o Natalis"
 !insertmacro MUI_PAGE_WELCOME
-!insertmacro MUI_PAGE_LICENSE "$(janelas "Z:$WIN_RAIZ/LICENSE")"
+!insertmacro MUI_PAGE_LICENSE "$WIN_RAIZ/LICENSE"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -86,7 +89,7 @@ Section "Natalis"
 NSIS
 for p in $(printf '%s\n' "${PASTAS[@]}" | LC_ALL=C sort); do echo "  CreateDirectory \"\$INSTDIR\\$(janelas "$p")\""; done
 for f in "${FICHEIROS[@]}"; do
-  echo "  File \"/oname=\$INSTDIR\\$(janelas "$f")\" \"$(janelas "Z:$PASTA/$f")\""
+  echo "  File \"/oname=\$INSTDIR\\$(janelas "$f")\" \"$PASTA/$f\""
 done
 cat <<NSIS
   CreateDirectory "\$INSTDIR\\logs"
