@@ -118,6 +118,75 @@ double LongitudeLesteGraus(const QString& longitude) {
     return longitude.contains(QLatin1Char('h'), Qt::CaseInsensitive) ? -15.0 * v : -v;
 }
 
+namespace {
+// The identity chunk "#A93:surname,name,type,date,time,place,country"; empty, with the reason,
+// when it has too few fields.
+std::optional<RegistoAaf> leA93(const QString& resto, QString* porque) {
+    QStringList f = resto.split(QLatin1Char(','));
+    // The type is sometimes left out: the date then stands third.
+    static const QRegularExpression formaData(QStringLiteral("^\\s*\\d{1,2}\\.\\d{1,2}\\.-?\\d{1,4}\\s*$"));
+    if (f.size() == 6 && formaData.match(f[2]).hasMatch()) f.insert(2, QStringLiteral("*"));
+    if (f.size() < 7) {
+        *porque = QStringLiteral("«#A93:» com %1 campos em vez de 7").arg(f.size());
+        return std::nullopt;
+    }
+    while (f.size() > 7) // a place written with a comma
+        f[5] += QLatin1Char(',') + f.takeAt(6);
+    RegistoAaf r;
+    r.apelido = deCampoAaf(f[0]);
+    r.nome = deCampoAaf(f[1]);
+    r.tipo = texto(f[2]).isEmpty() ? QChar(u'*') : texto(f[2]).at(0).toLower();
+    r.data = texto(f[3]);
+    r.hora = texto(f[4]);
+    r.local = deCampoAaf(f[5]);
+    r.pais = texto(f[6]);
+    return r;
+}
+
+// The position chunk "#B93:julian day,latitude,longitude,zone,daylight" into its record;
+// false, with the reason, when it is a second one or cannot be read.
+bool leB93(const QString& resto, RegistoAaf& r, QString* porque) {
+    const QStringList f = resto.split(QLatin1Char(','));
+    if (f.size() < 5 || r.temB) {
+        *porque = r.temB ? QStringLiteral("segundo «#B93:» do mesmo registo")
+                         : QStringLiteral("«#B93:» com %1 campos em vez de 5").arg(f.size());
+        return false;
+    }
+    const auto lat = leCoordenada(f[1], u'n', u's'), lon = leCoordenada(f[2], u'e', u'w');
+    if (!lat || !lon) {
+        *porque = QStringLiteral("coordenadas «%1,%2» ilegíveis").arg(Citacao(f[1]), Citacao(f[2]));
+        return false;
+    }
+    bool ok = false;
+    const double jd = f[0].trimmed().toDouble(&ok);
+    if (ok && jd > 0) r.diaJuliano = jd;
+    r.latitude = *lat;
+    r.longitude = *lon;
+    r.fuso = desconhecido(f[3]) ? std::nullopt : leFuso(f[3]);
+    r.verao = texto(f[4]).isEmpty() ? QChar(u'*') : texto(f[4]).at(0).toUpper();
+    r.temB = true;
+    return true;
+}
+
+// The offset of the clock from UT: the zone and its daylight hours, the longitude's own for
+// local mean time, or, when the record leaves them unknown, what the Julian day and the
+// civil time say (to the second, as local mean time needs).
+std::optional<double> deslocamentoUT(const RegistoAaf& r, const DataHora& civil, double horas,
+                                     bool temDataHora) {
+    std::optional<double> deslocamento;
+    if (r.verao == u'L')
+        deslocamento = r.longitude / 15.0;
+    else if (r.fuso && r.verao != u'*')
+        deslocamento = *r.fuso + (r.verao == u'1' ? 1 : r.verao == u'D' ? 2 : 0);
+    if (!deslocamento && r.diaJuliano && temDataHora) {
+        const double dias = DiaJuliano0h(civil.dia, civil.mes, civil.ano) + horas / 24.0 - *r.diaJuliano;
+        if (std::fabs(dias) <= 15.0 / 24.0) deslocamento = std::round(dias * 86400.0) / 3600.0;
+    }
+    if (!deslocamento && r.fuso) deslocamento = *r.fuso; // daylight unknown: standard time
+    return deslocamento;
+}
+} // namespace
+
 QList<RegistoAaf> LeAaf(const QByteArray& bytes, QStringList* avisos) {
     QList<RegistoAaf> registos;
     const QStringList linhas = DecodificaTexto(bytes).split(QLatin1Char('\n'));
@@ -149,28 +218,15 @@ QList<RegistoAaf> LeAaf(const QByteArray& bytes, QStringList* avisos) {
         const QString resto = l.mid(doisPontos + 1);
         ultimaMarca = marca;
         if (marca == QLatin1String("#A93")) {
-            QStringList f = resto.split(QLatin1Char(','));
-            // The type is sometimes left out: the date then stands third.
-            static const QRegularExpression formaData(QStringLiteral("^\\s*\\d{1,2}\\.\\d{1,2}\\.-?\\d{1,4}\\s*$"));
-            if (f.size() == 6 && formaData.match(f[2]).hasMatch())
-                f.insert(2, QStringLiteral("*"));
-            recusado = f.size() < 7;
-            if (recusado) {
-                aviso(n + 1, QStringLiteral("«#A93:» com %1 campos em vez de 7").arg(f.size()));
-                continue;
+            QString porque;
+            const std::optional<RegistoAaf> r = leA93(resto, &porque);
+            recusado = !r;
+            if (r) {
+                registos << *r;
+                registos.last().linha = n + 1;
+            } else {
+                aviso(n + 1, porque);
             }
-            while (f.size() > 7) // a place written with a comma
-                f[5] += QLatin1Char(',') + f.takeAt(6);
-            RegistoAaf r;
-            r.linha = n + 1;
-            r.apelido = deCampoAaf(f[0]);
-            r.nome = deCampoAaf(f[1]);
-            r.tipo = texto(f[2]).isEmpty() ? QChar(u'*') : texto(f[2]).at(0).toLower();
-            r.data = texto(f[3]);
-            r.hora = texto(f[4]);
-            r.local = deCampoAaf(f[5]);
-            r.pais = texto(f[6]);
-            registos << r;
             continue;
         }
         if (recusado)
@@ -181,26 +237,8 @@ QList<RegistoAaf> LeAaf(const QByteArray& bytes, QStringList* avisos) {
         }
         RegistoAaf& r = registos.last();
         if (marca == QLatin1String("#B93")) {
-            const QStringList f = resto.split(QLatin1Char(','));
-            if (f.size() < 5 || r.temB) {
-                aviso(n + 1, r.temB ? QStringLiteral("segundo «#B93:» do mesmo registo")
-                                    : QStringLiteral("«#B93:» com %1 campos em vez de 5").arg(f.size()));
-                continue;
-            }
-            const auto lat = leCoordenada(f[1], u'n', u's'), lon = leCoordenada(f[2], u'e', u'w');
-            if (!lat || !lon) {
-                aviso(n + 1, QStringLiteral("coordenadas «%1,%2» ilegíveis").arg(Citacao(f[1]), Citacao(f[2])));
-                continue;
-            }
-            bool ok = false;
-            const double jd = f[0].trimmed().toDouble(&ok);
-            if (ok && jd > 0)
-                r.diaJuliano = jd;
-            r.latitude = *lat;
-            r.longitude = *lon;
-            r.fuso = desconhecido(f[3]) ? std::nullopt : leFuso(f[3]);
-            r.verao = texto(f[4]).isEmpty() ? QChar(u'*') : texto(f[4]).at(0).toUpper();
-            r.temB = true;
+            QString porque;
+            if (!leB93(resto, r, &porque)) aviso(n + 1, porque);
         } else if (marca == QLatin1String("#ZNAM")) {
             r.zona = resto.trimmed();
         } else if (marca == QLatin1String("#COM")) {
@@ -249,21 +287,7 @@ bool CamposDeAaf(const RegistoAaf& r, CamposMapa& c, const LugarDoAtlas& doAtlas
         return true;
     }
 
-    // The offset of the clock from UT: the zone and its daylight hours, the longitude's own for
-    // local mean time, or, when the record leaves them unknown, what the Julian day and the
-    // civil time say (to the second, as local mean time needs).
-    std::optional<double> deslocamento;
-    if (r.verao == u'L')
-        deslocamento = r.longitude / 15.0;
-    else if (r.fuso && r.verao != u'*')
-        deslocamento = *r.fuso + (r.verao == u'1' ? 1 : r.verao == u'D' ? 2 : 0);
-    if (!deslocamento && r.diaJuliano && d.hasMatch() && h.hasMatch()) {
-        const double dias = DiaJuliano0h(civil.dia, civil.mes, civil.ano) + horas / 24.0 - *r.diaJuliano;
-        if (std::fabs(dias) <= 15.0 / 24.0)
-            deslocamento = std::round(dias * 86400.0) / 3600.0;
-    }
-    if (!deslocamento && r.fuso)
-        deslocamento = *r.fuso; // daylight unknown: standard time
+    const std::optional<double> deslocamento = deslocamentoUT(r, civil, horas, d.hasMatch() && h.hasMatch());
     if (!deslocamento)
         return falha(QStringLiteral("fuso horário desconhecido"));
     const double total = *deslocamento;

@@ -156,6 +156,52 @@ int RegistoDemasiadoLongo(const QByteArray& bytes) {
 }
 } // namespace
 
+namespace {
+// The records after the 26 a chart must have: whatever is missing or unreadable stays empty
+// (or false) and reading goes on.
+void leCauda(LeitorCampos& leitor, CamposMapa& c) {
+    QString negra;
+    bool negraRetro = false;
+    if (leitor.leCampo(negra)) {
+        QString f;
+        if (leitor.leCampo(f) && !leFlag(f, negraRetro)) negraRetro = false;
+    }
+    c.PosPlaneta[11] = negra;
+    c.lblretrogrado[11] = negraRetro;
+    QString comentarios, email;
+    if (leitor.leCampo(comentarios)) leitor.leCampo(email);
+    c.cometarios = comentarios;
+    c.txtemail = email;
+    QStringList extra;
+    // Engine, houses, zone, the optional points and two fields for each point.
+    for (QString v; extra.size() < 4 + 2 * N_PONTOS_EXTRA && leitor.leCampo(v);)
+        extra << v;
+    LeRegistosExtraMapa(extra, c);
+}
+
+// ERRO_TIPO, with the record and its text, for the first stored position that cannot be read.
+int primeiraPosicaoIlegivel(const CamposMapa& c, QString* descricao, int* registo) {
+    const auto impossivel = [&](int rec, const QString& texto) {
+        if (registo) *registo = rec;
+        if (descricao)
+            *descricao = QStringLiteral("O registo %1 tem uma posição que não se pode ler: «%2».")
+                             .arg(rec)
+                             .arg(Citacao(texto));
+        return ERRO_TIPO;
+    };
+    for (int i = 0; i <= 11; ++i)
+        if (posicaoIlegivel(c.PosPlaneta[i])) return impossivel(i <= 10 ? 10 + i : 27, c.PosPlaneta[i]);
+    for (int k = 0; k < 6; ++k)
+        if (posicaoIlegivel(c.PosCasas[k])) return impossivel(21 + k, c.PosCasas[k]);
+    for (int k = 0, rec = 34; k < N_PONTOS_EXTRA; ++k) {
+        if (!TemPonto(c.escolha.pontos, k)) continue;
+        if (posicaoIlegivel(c.PosExtra[k])) return impossivel(rec, c.PosExtra[k]);
+        ++rec;
+    }
+    return 0;
+}
+} // namespace
+
 int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int* registo, CodificacaoTexto* lida) {
     if (const int longo = RegistoDemasiadoLongo(bytes)) {
         if (registo) *registo = longo;
@@ -210,48 +256,8 @@ int LeBytesMapa(const QByteArray& bytes, CamposMapa& c, QString* descricao, int*
     if (numero)
         return numero;
 
-    // The tail: whatever is missing or unreadable stays empty (or false) and reading goes on.
-    QString negra;
-    bool negraRetro = false;
-    if (leitor.leCampo(negra)) {
-        QString f;
-        if (leitor.leCampo(f) && !leFlag(f, negraRetro))
-            negraRetro = false;
-    }
-    c.PosPlaneta[11] = negra;
-    c.lblretrogrado[11] = negraRetro;
-    QString comentarios, email;
-    if (leitor.leCampo(comentarios))
-        leitor.leCampo(email);
-    c.cometarios = comentarios;
-    c.txtemail = email;
-    QStringList extra;
-    // Engine, houses, zone, the optional points and two fields for each point.
-    for (QString v; extra.size() < 4 + 2 * N_PONTOS_EXTRA && leitor.leCampo(v);)
-        extra << v;
-    LeRegistosExtraMapa(extra, c);
-
-    const auto impossivel = [&](int rec, const QString& texto) {
-        if (registo)
-            *registo = rec;
-        if (descricao)
-            *descricao = QStringLiteral("O registo %1 tem uma posição que não se pode ler: «%2».").arg(rec).arg(Citacao(texto));
-        return ERRO_TIPO;
-    };
-    for (int i = 0; i <= 11; ++i)
-        if (posicaoIlegivel(c.PosPlaneta[i]))
-            return impossivel(i <= 10 ? 10 + i : 27, c.PosPlaneta[i]);
-    for (int k = 0; k < 6; ++k)
-        if (posicaoIlegivel(c.PosCasas[k]))
-            return impossivel(21 + k, c.PosCasas[k]);
-    for (int k = 0, rec = 34; k < N_PONTOS_EXTRA; ++k) {
-        if (!TemPonto(c.escolha.pontos, k))
-            continue;
-        if (posicaoIlegivel(c.PosExtra[k]))
-            return impossivel(rec, c.PosExtra[k]);
-        ++rec;
-    }
-    return 0;
+    leCauda(leitor, c);
+    return primeiraPosicaoIlegivel(c, descricao, registo);
 }
 
 QByteArray BytesMapa(const CamposMapa& c) {

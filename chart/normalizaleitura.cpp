@@ -43,6 +43,32 @@ bool leNumero(const QString& t, qsizetype& p, double& valor, bool& decimal) {
 }
 
 bool comeca(const QString& t, qsizetype p, QLatin1String s) { return QStringView(t).mid(p).startsWith(s); }
+
+// The mark after the n-th number (º, h or ':' after degrees, ' after minutes, '' after seconds);
+// false, with r.erro, when it is the wrong one.
+bool leMarca(const QString& t, qsizetype& p, int n, AnguloLido& r) {
+    if (n == 0) {
+        if (t[p] == QChar(0x00BA)) {
+            r.marcaGraus = true;
+            ++p;
+        } else if (t[p] == QLatin1Char('h') && !(p + 1 < t.size() && t[p + 1].isLetter())) {
+            r.marcaHoras = true;
+            ++p;
+        } else if (t[p] == QLatin1Char(':')) {
+            r.doisPontos = true;
+            ++p;
+        }
+    } else if (n == 1) {
+        if (comeca(t, p, QLatin1String("''"))) {
+            r.erro = QStringLiteral("os minutos levam uma plica (') e os segundos duas ('')");
+            return false;
+        }
+        if (t[p] == QLatin1Char('\'') || (r.doisPontos && t[p] == QLatin1Char(':'))) ++p;
+    } else if (comeca(t, p, QLatin1String("''"))) {
+        p += 2;
+    }
+    return true;
+}
 } // namespace
 
 AnguloLido LeAngulo(const QString& texto) {
@@ -80,27 +106,7 @@ AnguloLido LeAngulo(const QString& texto) {
         saltaEspacos(t, p);
         if (p >= t.size())
             break;
-        if (n == 0) {
-            if (t[p] == QChar(0x00BA)) {
-                r.marcaGraus = true;
-                ++p;
-            } else if (t[p] == QLatin1Char('h') && !(p + 1 < t.size() && t[p + 1].isLetter())) {
-                r.marcaHoras = true;
-                ++p;
-            } else if (t[p] == QLatin1Char(':')) {
-                r.doisPontos = true;
-                ++p;
-            }
-        } else if (n == 1) {
-            if (comeca(t, p, QLatin1String("''"))) {
-                r.erro = QStringLiteral("os minutos levam uma plica (') e os segundos duas ('')");
-                return r;
-            }
-            if (t[p] == QLatin1Char('\'') || (r.doisPontos && t[p] == QLatin1Char(':')))
-                ++p;
-        } else if (comeca(t, p, QLatin1String("''"))) {
-            p += 2;
-        }
+        if (!leMarca(t, p, n, r)) return r;
     }
     if (r.numeros == 0) {
         r.erro = QStringLiteral("não tem nenhum número");

@@ -58,32 +58,9 @@ void copiaCuspides(ResultadoEfemerides& r, const double (&c)[13]) {
     for (size_t h = 1; h <= 12; ++h)
         r.cuspides[h] = rad(reduz360(c[h]));
 }
-} // namespace
 
-ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLugar& lugar, const EscolhaCalculo& escolha) {
-    preparaBiblioteca();
-    const char letra = LetraCasas(escolha.casas);
-    const double latitude = latitudeGraus(lugar);
-    double c[13] = {}, ascmc[10] = {};
-
-    if (escolha.motor == Motor::Classico) {
-        ResultadoEfemerides r = CorreEfemerides(tempo, lugar);
-        if (!letra) {
-            cuspidesProprias(r);
-        } else {
-            // The library's division of the classic engine's own sky (its RAMC and obliquity).
-            r.recursoPolar = swe_houses_armc(graus(r.ramc), latitude, graus(r.obliquidade), letra, c, ascmc) < 0;
-            copiaCuspides(r, c);
-        }
-        return r;
-    }
-
-    ResultadoEfemerides r;
-    r.fraccaoDia = FraccaoDia(tempo);
-    const double jd0 = DiaJuliano0h(tempo.dia, tempo.mes, tempo.ano);
-    r.T = SeculosDesde1900(jd0, r.fraccaoDia);
-    const double jdUT = jd0 + r.fraccaoDia;
-
+// Bodies 0..11 with their speeds; the library's flags the run settled on (files or Moshier).
+int32 calculaCorpos(double jdUT, ResultadoEfemerides& r) {
     char erro[AS_MAXCH];
     double x[6];
     int32 pedido = SEFLG_SWIEPH | SEFLG_SPEED;
@@ -106,7 +83,12 @@ ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLuga
         r.velocidades[static_cast<size_t>(i)] = x[3];
     }
     r.comVelocidades = true;
+    return pedido;
+}
 
+void calculaPontos(double jdUT, int32 pedido, const EscolhaCalculo& escolha, ResultadoEfemerides& r) {
+    char erro[AS_MAXCH];
+    double x[6];
     for (int k = 0; k < N_PONTOS_EXTRA; ++k) {
         if (!TemPonto(escolha.pontos, k) || kPontosSwe[k] < 0)
             continue;
@@ -119,7 +101,39 @@ ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLuga
         r.velocidadesExtra[static_cast<size_t>(k)] = x[3];
         r.extrasCalculados |= 1u << k;
     }
+}
+} // namespace
 
+ResultadoEfemerides CorreEfemerides(const RegistoTempo& tempo, const RegistoLugar& lugar,
+                                    const EscolhaCalculo& escolha) {
+    preparaBiblioteca();
+    const char letra = LetraCasas(escolha.casas);
+    const double latitude = latitudeGraus(lugar);
+    double c[13] = {}, ascmc[10] = {};
+
+    if (escolha.motor == Motor::Classico) {
+        ResultadoEfemerides r = CorreEfemerides(tempo, lugar);
+        if (!letra) {
+            cuspidesProprias(r);
+        } else {
+            // The library's division of the classic engine's own sky (its RAMC and obliquity).
+            r.recursoPolar =
+                swe_houses_armc(graus(r.ramc), latitude, graus(r.obliquidade), letra, c, ascmc) < 0;
+            copiaCuspides(r, c);
+        }
+        return r;
+    }
+
+    ResultadoEfemerides r;
+    r.fraccaoDia = FraccaoDia(tempo);
+    const double jd0 = DiaJuliano0h(tempo.dia, tempo.mes, tempo.ano);
+    r.T = SeculosDesde1900(jd0, r.fraccaoDia);
+    const double jdUT = jd0 + r.fraccaoDia;
+
+    const int32 pedido = calculaCorpos(jdUT, r);
+    calculaPontos(jdUT, pedido, escolha, r);
+    char erro[AS_MAXCH];
+    double x[6];
     // True obliquity (with nutation), as the library's houses use it.
     if (swe_calc_ut(jdUT, SE_ECL_NUT, pedido & ~SEFLG_SPEED, x, erro) >= 0)
         r.obliquidade = rad(x[0]);

@@ -38,6 +38,77 @@ const char* const kOrdinais[] = {"primeiro", "segundo", "terceiro"};
 const char* const kElementos[] = {"Fogo", "Terra", "Ar", "Água"};
 const char* const kModalidades[] = {"Cardinal", "Fixa", "Mutável"};
 const char* const kFiguras[] = {"Grande Trígono", "T-Quadrada", "Grande Cruz", "Yod", "Papagaio"};
+
+// The synthesis texts: 2000100 + element … 2000900 + closing; 2010000 + ruler·100 + house.
+QString SignificadoSintese(int32_t c) {
+    const int k = c % 100;
+    if (c >= 2010000) {
+        const int corpo = (c - 2010000) / 100;
+        return corpo >= 1 && corpo <= 10 ? Junta(QStringLiteral("Regente do mapa (%1)").arg(Corpo(corpo)),
+                                                 QStringLiteral(" na "), Casa(k))
+                                         : QString();
+    }
+    switch ((c - 2000000) / 100) {
+    case 1:
+        return k >= 1 && k <= 4
+                   ? QStringLiteral("Predomínio do elemento ") + QString::fromUtf8(kElementos[k - 1])
+                   : QString();
+    case 2:
+        return k >= 1 && k <= 3
+                   ? QStringLiteral("Predomínio da modalidade ") + QString::fromUtf8(kModalidades[k - 1])
+                   : QString();
+    case 3:
+        return k >= 1 && k <= 5 ? QStringLiteral("Figura: ") + QString::fromUtf8(kFiguras[k - 1]) : QString();
+    case 4:
+        return Junta(QStringLiteral("Estélio"), QStringLiteral(" em "), Signo(k));
+    case 5:
+        return Junta(QStringLiteral("Estélio"), QStringLiteral(" na "), Casa(k));
+    case 6: {
+        static const char* const hemisferios[4] = {"acima do horizonte", "abaixo do horizonte", "a oriente",
+                                                   "a ocidente"};
+        return k >= 1 && k <= 4
+                   ? QStringLiteral("Oito ou mais planetas ") + QString::fromUtf8(hemisferios[k - 1])
+                   : QString();
+    }
+    case 7:
+        if (k >= 1 && k <= 4)
+            return QStringLiteral("Elemento fraco (0 ou 1 ponto): ") + QString::fromUtf8(kElementos[k - 1]);
+        return k >= 11 && k <= 13 ? QStringLiteral("Modalidade fraca (0 ou 1 ponto): ") +
+                                        QString::fromUtf8(kModalidades[k - 11])
+                                  : QString();
+    case 8: {
+        static const char* const fases[8] = {"Lua Nova",         "Lua Crescente", "Quarto Crescente",
+                                             "Lua Gibosa",       "Lua Cheia",     "Lua Disseminadora",
+                                             "Quarto Minguante", "Lua Balsâmica"};
+        return k >= 1 && k <= 8
+                   ? QStringLiteral("Fase da Lua no nascimento: ") + QString::fromUtf8(fases[k - 1])
+                   : QString();
+    }
+    case 9:
+        if (k == 10) return QStringLiteral("O que são o Esclarecedor e o Anjo");
+        if (k == 20) return QStringLiteral("Fecho do relatório");
+        return k == 0 ? QStringLiteral("Fecho da síntese") : QString();
+    default:
+        return QString();
+    }
+}
+
+QString SignificadoOutro(int32_t c) {
+    const int s = c % 100;
+    // Quíron's texts: 2100100 + sign, 2100300 + house, 2101000 + aspect·100 + 1 Sol, 2 Lua, 3 Ascendente.
+    const QString quiron = QStringLiteral("Quíron");
+    if (c > 2100100 && c <= 2100112) return Junta(quiron, QStringLiteral(" em "), Signo(s));
+    if (c > 2100300 && c <= 2100312) return Junta(quiron, QStringLiteral(" na "), Casa(s));
+    if (c > 2101000 && c < 2102000) {
+        const QString alvo = s == 1   ? QStringLiteral("Sol")
+                             : s == 2 ? QStringLiteral("Lua")
+                             : s == 3 ? QStringLiteral("Ascendente")
+                                      : QString();
+        return Junta(Junta(quiron, QStringLiteral(" em "), NomeAspecto((c / 100) % 10)),
+                     QStringLiteral(" com "), alvo);
+    }
+    return QString();
+}
 } // namespace
 
 QString NomeFamilia(Familia f) {
@@ -108,62 +179,10 @@ QString Significado(int32_t c) {
                                     .arg(5 * p - 1)
                                     .arg(Signo(s));
     }
-    case Familia::Sintese: {
-        const int k = c % 100;
-        if (c >= 2010000) {
-            const int corpo = (c - 2010000) / 100;
-            return corpo >= 1 && corpo <= 10 ? Junta(QStringLiteral("Regente do mapa (%1)").arg(Corpo(corpo)),
-                                                     QStringLiteral(" na "), Casa(k))
-                                             : QString();
-        }
-        switch ((c - 2000000) / 100) {
-        case 1:
-            return k >= 1 && k <= 4 ? QStringLiteral("Predomínio do elemento ") + QString::fromUtf8(kElementos[k - 1]) : QString();
-        case 2:
-            return k >= 1 && k <= 3 ? QStringLiteral("Predomínio da modalidade ") + QString::fromUtf8(kModalidades[k - 1])
-                                    : QString();
-        case 3:
-            return k >= 1 && k <= 5 ? QStringLiteral("Figura: ") + QString::fromUtf8(kFiguras[k - 1]) : QString();
-        case 4:
-            return Junta(QStringLiteral("Estélio"), QStringLiteral(" em "), Signo(k));
-        case 5:
-            return Junta(QStringLiteral("Estélio"), QStringLiteral(" na "), Casa(k));
-        case 6: {
-            static const char* const hemisferios[4] = {"acima do horizonte", "abaixo do horizonte", "a oriente",
-                                                       "a ocidente"};
-            return k >= 1 && k <= 4 ? QStringLiteral("Oito ou mais planetas ") + QString::fromUtf8(hemisferios[k - 1])
-                                    : QString();
-        }
-        case 7:
-            if (k >= 1 && k <= 4) return QStringLiteral("Elemento fraco (0 ou 1 ponto): ") + QString::fromUtf8(kElementos[k - 1]);
-            return k >= 11 && k <= 13
-                       ? QStringLiteral("Modalidade fraca (0 ou 1 ponto): ") + QString::fromUtf8(kModalidades[k - 11])
-                       : QString();
-        case 8: {
-            static const char* const fases[8] = {"Lua Nova",  "Lua Crescente",     "Quarto Crescente", "Lua Gibosa",
-                                                 "Lua Cheia", "Lua Disseminadora", "Quarto Minguante", "Lua Balsâmica"};
-            return k >= 1 && k <= 8 ? QStringLiteral("Fase da Lua no nascimento: ") + QString::fromUtf8(fases[k - 1])
-                                    : QString();
-        }
-        case 9:
-            if (k == 10) return QStringLiteral("O que são o Esclarecedor e o Anjo");
-            if (k == 20) return QStringLiteral("Fecho do relatório");
-            return k == 0 ? QStringLiteral("Fecho da síntese") : QString();
-        default:
-            return QString();
-        }
-    }
-    case Familia::Outros: {
-        // Quíron's texts: 2100100 + sign, 2100300 + house, 2101000 + aspect·100 + 1 Sol, 2 Lua, 3 Ascendente.
-        const QString quiron = QStringLiteral("Quíron");
-        if (c > 2100100 && c <= 2100112) return Junta(quiron, QStringLiteral(" em "), Signo(s));
-        if (c > 2100300 && c <= 2100312) return Junta(quiron, QStringLiteral(" na "), Casa(s));
-        if (c > 2101000 && c < 2102000) {
-            const QString alvo = s == 1 ? QStringLiteral("Sol") : s == 2 ? QStringLiteral("Lua") : s == 3 ? QStringLiteral("Ascendente") : QString();
-            return Junta(Junta(quiron, QStringLiteral(" em "), NomeAspecto((c / 100) % 10)), QStringLiteral(" com "), alvo);
-        }
-        return QString();
-    }
+    case Familia::Sintese:
+        return SignificadoSintese(c);
+    case Familia::Outros:
+        return SignificadoOutro(c);
     default:
         return QString();
     }

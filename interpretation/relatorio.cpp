@@ -341,41 +341,10 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
     const double total = nAspectos + 37;
     Progresso(0, total);
 
-    Titulo(doc, QStringLiteral("Natalis"));
-    EscreveParagrafo(doc, QStringLiteral("Auto - Interpretação"), m_cores.CorSub1, false, false, false, 20,
-                     true, AlinhaCentro);
-    const bool m = IsMasculino(m_campos);
-    EscreveParagrafo(doc,
-                     QStringLiteral("Mapa astral de: ") + m_campos.txtNome + QStringLiteral(" nascid") +
-                         (m ? QStringLiteral("o") : QStringLiteral("a")) + QStringLiteral(" no dia ") +
-                         m_campos.txtData + QLatin1Char(' ') + EmLocal(m_campos.txtlocal) +
-                         QStringLiteral(" pelas ") + m_campos.txtHora,
-                     m_cores.CorTexto, false, false, false, kTamanhoTexto, false, AlinhaCentro);
-    EscreveParagrafo(doc,
-                     QStringLiteral("Mapa calculado para: ") + m_campos.txtlocal +
-                         QStringLiteral(" ( Latitude=") + m_campos.txtLatitude +
-                         QStringLiteral(" Longitude=") + LongitudeParaLeitor(m_campos.txtlongitude) +
-                         QStringLiteral(" GMT") + FusoParaLeitor(m_campos.FusoHorario) + QStringLiteral(" )  ") +
-                         (m_campos.escolha.padrao() ? QString() : TextoCalculo(m_campos)),
-                     m_cores.CorTexto, false, false, false, kTamanhoTexto, true, AlinhaCentro);
-
+    EscreveCabecalho(doc);
     if (m_sintese.ligada) EscreveSintese(doc);
 
-    // Summary points of the Sun: decan, clarifiers, five-degree segment.
-    Seccao(doc, QStringLiteral("Pontos de Resumo"));
-    const PosSigno& sol = m_mapa.Corpo(0).Posicao();
-    const int32_t signoSol = NumeroSigno1(sol);
-    SubTitulo(doc, m_campos.KeyWord);
-    Textos(doc, {1100000 + 1000 * (sol.RetornaGraus() / 10 + 1) + signoSol});
-    QStringList esclarecedores;
-    for (int i : ListaEsclarecedores())
-        esclarecedores << NomeCorpo(i);
-    SubTitulo(doc, (esclarecedores.size() > 1 ? QStringLiteral("Esclarecedores: ") : QStringLiteral("Esclarecedor: ")) +
-                       (esclarecedores.isEmpty() ? m_campos.lblesclarecedor : ListaNomes(esclarecedores)));
-    for (int i : ListaEsclarecedores())
-        Textos(doc, {1201001 + i});
-    SubTitulo(doc, QStringLiteral("Anjo: ") + m_campos.anjo);
-    Textos(doc, {1300000 + 1000 * (sol.RetornaGraus() / 5 + 1) + signoSol});
+    EscreveResumo(doc);
 
     Seccao(doc, QStringLiteral("Pontos Principais"));
     EscrevePlaneta(doc, 0);
@@ -425,4 +394,44 @@ void Relatorio::AutoInterpretacao(QTextDocument& doc) {
     EscreveQuiron(doc);
     if (m_sintese.ligada) EscreveFecho(doc);
     doc.setUndoRedoEnabled(desfazer);
+}
+
+void Relatorio::EscreveCabecalho(QTextDocument& doc) {
+    Titulo(doc, QStringLiteral("Natalis"));
+    EscreveParagrafo(doc, QStringLiteral("Auto - Interpretação"), m_cores.CorSub1, false, false, false, 20,
+                     true, AlinhaCentro);
+    const bool m = IsMasculino(m_campos);
+    EscreveParagrafo(doc,
+                     QStringLiteral("Mapa astral de: ") + m_campos.txtNome + QStringLiteral(" nascid") +
+                         (m ? QStringLiteral("o") : QStringLiteral("a")) + QStringLiteral(" no dia ") +
+                         m_campos.txtData + QLatin1Char(' ') + EmLocal(m_campos.txtlocal) +
+                         QStringLiteral(" pelas ") + m_campos.txtHora,
+                     m_cores.CorTexto, false, false, false, kTamanhoTexto, false, AlinhaCentro);
+    EscreveParagrafo(doc,
+                     QStringLiteral("Mapa calculado para: ") + m_campos.txtlocal +
+                         QStringLiteral(" ( Latitude=") + m_campos.txtLatitude +
+                         QStringLiteral(" Longitude=") + LongitudeParaLeitor(m_campos.txtlongitude) +
+                         QStringLiteral(" GMT") + FusoParaLeitor(m_campos.FusoHorario) +
+                         QStringLiteral(" )  ") +
+                         (m_campos.escolha.padrao() ? QString() : TextoCalculo(m_campos)),
+                     m_cores.CorTexto, false, false, false, kTamanhoTexto, true, AlinhaCentro);
+}
+
+// Summary points of the Sun: decan, clarifiers, five-degree segment.
+void Relatorio::EscreveResumo(QTextDocument& doc) {
+    Seccao(doc, QStringLiteral("Pontos de Resumo"));
+    const PosSigno& sol = m_mapa.Corpo(0).Posicao();
+    const int32_t signoSol = NumeroSigno1(sol);
+    SubTitulo(doc, m_campos.KeyWord);
+    Textos(doc, {1100000 + 1000 * (sol.RetornaGraus() / 10 + 1) + signoSol});
+    QStringList esclarecedores;
+    for (int i : ListaEsclarecedores())
+        esclarecedores << NomeCorpo(i);
+    SubTitulo(doc, (esclarecedores.size() > 1 ? QStringLiteral("Esclarecedores: ")
+                                              : QStringLiteral("Esclarecedor: ")) +
+                       (esclarecedores.isEmpty() ? m_campos.lblesclarecedor : ListaNomes(esclarecedores)));
+    for (int i : ListaEsclarecedores())
+        Textos(doc, {1201001 + i});
+    SubTitulo(doc, QStringLiteral("Anjo: ") + m_campos.anjo);
+    Textos(doc, {1300000 + 1000 * (sol.RetornaGraus() / 5 + 1) + signoSol});
 }

@@ -97,6 +97,8 @@ public:
     // Quíron's section, when the chart holds it: its sign, its house and its conjunction,
     // square or opposition with the Sun, the Moon and the Ascendant.
     void EscreveQuiron(QTextDocument& doc);
+    void EscreveCabecalho(QTextDocument& doc);
+    void EscreveResumo(QTextDocument& doc);
     void EscreveAspecto(QTextDocument& doc, const QString& nome, int16_t codigo);
 
     // Chart bodies 0..10 marked as clarifiers, ascending.

@@ -332,12 +332,7 @@ private:
             return;
         }
         if (e.destino == Destino::Imagem) {
-            if (nome == "pngblip") imagem.png = true;
-            else if (nome == "jpegblip") imagem.jpeg = true;
-            else if (nome == "picwgoal") imagem.goalLargura = valor;
-            else if (nome == "pichgoal") imagem.goalAltura = valor;
-            else if (nome == "picscalex" && valor > 0) imagem.escalaX = valor;
-            else if (nome == "picscaley" && valor > 0) imagem.escalaY = valor;
+            propriedadeImagem(nome, valor);
             return;
         }
         if (saltaDoUnicode()) return;
@@ -377,6 +372,30 @@ private:
             fontePadrao = valor;
             return;
         }
+        if (e.destino == Destino::TabelaFontes || e.destino == Destino::TabelaCores) {
+            palavraDeTabela(e, nome, valor);
+            return;
+        }
+        palavraDeTexto(e, nome, temValor, valor);
+    }
+
+    void propriedadeImagem(const QByteArray& nome, int valor) {
+        if (nome == "pngblip")
+            imagem.png = true;
+        else if (nome == "jpegblip")
+            imagem.jpeg = true;
+        else if (nome == "picwgoal")
+            imagem.goalLargura = valor;
+        else if (nome == "pichgoal")
+            imagem.goalAltura = valor;
+        else if (nome == "picscalex" && valor > 0)
+            imagem.escalaX = valor;
+        else if (nome == "picscaley" && valor > 0)
+            imagem.escalaY = valor;
+    }
+
+    // A word inside the font table ("\f3") or the colour table ("\red255").
+    void palavraDeTabela(const Estado& e, const QByteArray& nome, int valor) {
         if (e.destino == Destino::TabelaFontes) {
             if (nome == "f") {
                 if (!nomeFonte.trimmed().isEmpty()) acabaFonte();
@@ -385,17 +404,13 @@ private:
             }
             return;
         }
-        if (e.destino == Destino::TabelaCores) {
-            const int v = std::clamp(valor, 0, 255);
-            if (nome == "red")
-                vermelho = v;
-            else if (nome == "green")
-                verde = v;
-            else if (nome == "blue")
-                azul = v;
-            return;
-        }
-        palavraDeTexto(e, nome, temValor, valor);
+        const int v = std::clamp(valor, 0, 255);
+        if (nome == "red")
+            vermelho = v;
+        else if (nome == "green")
+            verde = v;
+        else if (nome == "blue")
+            azul = v;
     }
 
     void palavraDeTexto(Estado& e, const QByteArray& nome, bool temValor, int valor) {

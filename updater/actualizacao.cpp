@@ -78,9 +78,9 @@ Actualizador::Actualizador(QObject* parent) : QObject(parent) {
 }
 
 void Actualizador::Interrompe() {
-    if (!emCurso) return;
-    interrompido = true;
-    rede.Interrompe();
+    if (!m_emCurso) return;
+    m_interrompido = true;
+    m_rede.Interrompe();
 }
 
 void Actualizador::erro(const QString& linha) {
@@ -109,41 +109,65 @@ Actualizador::Resultado Actualizador::recusa(const QString& estadoTexto, const Q
 }
 
 Actualizador::Resultado Actualizador::Update() {
-    if (emCurso) return Interrompida;
-    emCurso = true;
-    interrompido = false;
-    auto termina = [&](Resultado r) {
-        preparacao.reset();
-        descricao = PerfilIni();
-        emCurso = false;
-        if (r == Interrompida) progresso(QString());
-        emit mudou();
-        return r;
-    };
+    if (m_emCurso) return Interrompida;
+    m_emCurso = true;
+    m_interrompido = false;
+    const Resultado r = actualiza();
+    m_preparacao.reset();
+    m_descricao = PerfilIni();
+    m_emCurso = false;
+    if (r == Interrompida) progresso(QString());
+    emit mudou();
+    return r;
+}
 
+Actualizador::Resultado Actualizador::actualiza() {
     Errlist.clear();
     ErrlistVisivel = false;
     cmdactualActivo = false;
     lblprog.clear();
     estado(Procurando, CorEstado::Azul);
+    if (const auto falha = obtemDescricao()) return *falha;
+    quint64 edicao = 0;
+    quint64 instalada = 0;
+    if (const auto falha = leEdicao(edicao, instalada)) return *falha;
+    mostraIrmas();
+    QString motivo;
+    const auto outros = FicheirosDaSeccao(m_descricao, QStringLiteral("otherfiles"), &motivo);
+    if (!outros) return recusa(MalFormada, motivo);
+    const DecisaoPrograma decisao = DecideActualizacao(
+        m_descricao.Valor(QStringLiteral("natalis"), QStringLiteral("online")),
+        m_descricao.Valor(QStringLiteral("natalis"), QStringLiteral("lastdate")), GetOption(1000));
+    QList<FicheiroDescrito> programa;
+    if (decisao == DecisaoPrograma::Devida) {
+        const auto lista = FicheirosDaSeccao(m_descricao, QStringLiteral("natalis"), &motivo);
+        if (!lista) return recusa(MalFormada, motivo);
+        programa = *lista;
+    }
 
+    ofereceNoticias();
+    return instala(*outros, programa, decisao, edicao, instalada);
+}
+
+// Fetches the description and its signature; nothing it says is used before the signature holds.
+std::optional<Actualizador::Resultado> Actualizador::obtemDescricao() {
     const QFileInfo pasta(PastaPrograma());
     if (!pasta.isDir() || !pasta.isWritable()) {
         cmdactualActivo = true;
         estado(QStringLiteral("Não é possível escrever na pasta do programa (%1). A actualização não foi feita.")
                    .arg(QDir::toNativeSeparators(PastaPrograma())),
                CorEstado::Vermelho);
-        return termina(SemDescricao);
+        return SemDescricao;
     }
 
     QByteArray texto;
-    if (!rede.Obtem(EnderecoFicheiro(PastaWeb(), QStringLiteral("update.txt")), LimiteDescricao, &texto)) {
-        if (interrompido) return termina(Interrompida);
+    if (!m_rede.Obtem(EnderecoFicheiro(PastaWeb(), QStringLiteral("update.txt")), LimiteDescricao, &texto)) {
+        if (m_interrompido) return Interrompida;
         cmdactualActivo = true;
         estado(QStringLiteral("Não foi possível obter a informação de actualização. "
                               "Verifique a ligação à Internet e tente de novo."),
                CorEstado::Vermelho);
-        return termina(SemDescricao);
+        return SemDescricao;
     }
 
     if (!DescricaoValida(PrimeiraLinha(texto))) {
@@ -153,63 +177,62 @@ Actualizador::Resultado Actualizador::Update() {
         erro(QStringLiteral("A informação de actualização não foi encontrada. Actualização interrompida."));
         ErrlistVisivel = true;
         emit aviso();
-        return termina(Invalida);
+        return Invalida;
     }
 
     // Nothing the description says is acted on before its signature is checked.
     QByteArray assinatura;
     QString motivo;
-    if (!rede.Obtem(EnderecoFicheiro(PastaWeb(), QStringLiteral("update.txt.minisig")), LimiteAssinatura,
+    if (!m_rede.Obtem(EnderecoFicheiro(PastaWeb(), QStringLiteral("update.txt.minisig")), LimiteAssinatura,
                     &assinatura)) {
-        if (interrompido) return termina(Interrompida);
-        return termina(recusa(NaoAssinada, QStringLiteral("A assinatura da informação de actualização "
-                                                          "(update.txt.minisig) não foi encontrada.")));
+        if (m_interrompido) return Interrompida;
+        return recusa(NaoAssinada, QStringLiteral("A assinatura da informação de actualização "
+                                                  "(update.txt.minisig) não foi encontrada."));
     }
-    if (!VerificaAssinatura(texto, assinatura, chave, &motivo)) return termina(recusa(NaoAssinada, motivo));
+    if (!VerificaAssinatura(texto, assinatura, m_chave, &motivo)) return recusa(NaoAssinada, motivo);
 
-    descricao = PerfilIni::Le(texto);
+    m_descricao = PerfilIni::Le(texto);
+    return std::nullopt;
+}
+
+std::optional<Actualizador::Resultado> Actualizador::leEdicao(quint64& edicao, quint64& instalada) {
     // A signed description older than one installed already is a replay: installing it would
     // bring back files the maker replaced.
-    const QString textoEdicao = descricao.Valor(SeccaoIntegridade, QStringLiteral("edicao"));
+    const QString textoEdicao = m_descricao.Valor(SeccaoIntegridade, QStringLiteral("edicao"));
     bool edicaoLida = true;
-    const quint64 edicao = textoEdicao.isEmpty() ? 0 : textoEdicao.toULongLong(&edicaoLida);
+    edicao = textoEdicao.isEmpty() ? 0 : textoEdicao.toULongLong(&edicaoLida);
     if (!edicaoLida)
-        return termina(recusa(MalFormada, QStringLiteral("A edição da informação de actualização (%1) não é um "
-                                                         "número inteiro.")
-                                              .arg(Citacao(textoEdicao))));
-    const quint64 instalada = EdicaoInstalada();
+        return recusa(MalFormada, QStringLiteral("A edição da informação de actualização (%1) não é um "
+                                                 "número inteiro.")
+                                      .arg(Citacao(textoEdicao)));
+    instalada = EdicaoInstalada();
     if (edicao < instalada)
-        return termina(recusa(QStringLiteral("A actualização foi recusada: a informação de actualização é mais "
-                                             "antiga do que a instalada. Nenhum ficheiro foi alterado."),
-                              QStringLiteral("A informação de actualização é a edição %1, anterior à edição %2 "
-                                             "já instalada.")
-                                  .arg(edicao)
-                                  .arg(instalada)));
-    // The companions' own sections are only shown: what the maker publishes for each.
+        return recusa(QStringLiteral("A actualização foi recusada: a informação de actualização é mais "
+                                     "antiga do que a instalada. Nenhum ficheiro foi alterado."),
+                      QStringLiteral("A informação de actualização é a edição %1, anterior à edição %2 "
+                                     "já instalada.")
+                          .arg(edicao)
+                          .arg(instalada));
+    return std::nullopt;
+}
+
+// The companions' own sections are only shown: what the maker publishes for each.
+void Actualizador::mostraIrmas() {
     QStringList irmas;
     for (const auto& [seccao, nome] : {std::pair{"movela", "Movela"}, {"duetto", "Duetto"}, {"glosador", "Glosador"}}) {
-        const QString v = VersaoIrma(descricao, QString::fromLatin1(seccao), QString::fromLatin1(nome));
+        const QString v = VersaoIrma(m_descricao, QString::fromLatin1(seccao), QString::fromLatin1(nome));
         if (!v.isEmpty()) irmas << v;
     }
     if (!irmas.isEmpty()) {
         current = current.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') + irmas.join(QLatin1Char('\n'));
         emit mudou();
     }
-    const auto outros = FicheirosDaSeccao(descricao, QStringLiteral("otherfiles"), &motivo);
-    if (!outros) return termina(recusa(MalFormada, motivo));
-    const DecisaoPrograma decisao =
-        DecideActualizacao(descricao.Valor(QStringLiteral("natalis"), QStringLiteral("online")),
-                           descricao.Valor(QStringLiteral("natalis"), QStringLiteral("lastdate")), GetOption(1000));
-    QList<FicheiroDescrito> programa;
-    if (decisao == DecisaoPrograma::Devida) {
-        const auto lista = FicheirosDaSeccao(descricao, QStringLiteral("natalis"), &motivo);
-        if (!lista) return termina(recusa(MalFormada, motivo));
-        programa = *lista;
-    }
+}
 
-    const QString dataWeb = descricao.Valor(QStringLiteral("webupdate"), QStringLiteral("lastdate"));
+void Actualizador::ofereceNoticias() {
+    const QString dataWeb = m_descricao.Valor(QStringLiteral("webupdate"), QStringLiteral("lastdate"));
     if (HaNoticias(dataWeb, GetOption(-3))) {
-        emit noticias(descricao.Valor(QStringLiteral("webupdate"), QStringLiteral("news")));
+        emit noticias(m_descricao.Valor(QStringLiteral("webupdate"), QStringLiteral("news")));
         if (CaixaMensagens().Mostra(
                 IconeMsg::Informacao, Titulo,
                 QStringLiteral("Existem alterações no Site do Natalis.\nDeseja visitá-lo agora?"),
@@ -218,13 +241,18 @@ Actualizador::Resultado Actualizador::Update() {
             SaveOption(-3, EscreveData(LeData(dataWeb)));
         }
     }
+}
 
-    preparacao = std::make_unique<Preparacao>(PastaPrograma());
-    if (!preparacao->Utilizavel(&motivo))
-        return termina(recusa(QStringLiteral("A actualização não foi feita: a anterior ficou a meio."), motivo));
-    qsizetype previstos = outros->size();
-    bool certo = preparaSeccao(*outros, QStringLiteral("Actualizando outros ficheiros..."));
-    if (interrompido) return termina(Interrompida);
+Actualizador::Resultado Actualizador::instala(const QList<FicheiroDescrito>& outros,
+                                              const QList<FicheiroDescrito>& programa,
+                                              DecisaoPrograma decisao, quint64 edicao, quint64 instalada) {
+    QString motivo;
+    m_preparacao = std::make_unique<Preparacao>(PastaPrograma());
+    if (!m_preparacao->Utilizavel(&motivo))
+        return recusa(QStringLiteral("A actualização não foi feita: a anterior ficou a meio."), motivo);
+    qsizetype previstos = outros.size();
+    bool certo = preparaSeccao(outros, QStringLiteral("Actualizando outros ficheiros..."));
+    if (m_interrompido) return Interrompida;
 
     bool programaPreparado = false;
     if (certo && decisao == DecisaoPrograma::NenhumaNova)
@@ -234,15 +262,15 @@ Actualizador::Resultado Actualizador::Update() {
         programaPreparado = true;
         certo = preparaSeccao(programa, NovaActualizacao + QStringLiteral("\nActualizando..."));
     }
-    if (interrompido) return termina(Interrompida);
+    if (m_interrompido) return Interrompida;
 
     // The release number goes in with the files, in the same transaction.
     if (certo && edicao > instalada &&
-        !preparacao->Acrescenta(FicheiroEdicao(), QByteArray::number(edicao) + '\n', &motivo)) {
+        !m_preparacao->Acrescenta(FicheiroEdicao(), QByteArray::number(edicao) + '\n', &motivo)) {
         certo = false;
         erro(motivo);
     }
-    if (certo && !preparacao->PoeNoLugar(&motivo)) {
+    if (certo && !m_preparacao->PoeNoLugar(&motivo)) {
         certo = false;
         erro(motivo);
     }
@@ -252,19 +280,19 @@ Actualizador::Resultado Actualizador::Update() {
         estado(textoFalhas(static_cast<int>(previstos)), CorEstado::Vermelho);
     } else {
         // Recorded only once every file is in place, so an incomplete update is offered again.
-        const QDate publicada = LeData(descricao.Valor(QStringLiteral("natalis"), QStringLiteral("lastdate")));
+        const QDate publicada = LeData(m_descricao.Valor(QStringLiteral("natalis"), QStringLiteral("lastdate")));
         if (programaPreparado && publicada.isValid()) SaveOption(1000, EscreveData(publicada));
         estado(decisao == DecisaoPrograma::NenhumaNova ? NenhumaNova : Exito, CorEstado::Verde);
     }
     captionCancelar = QStringLiteral("Fechar");
     cmdactualActivo = true;
-    return termina(Concluida);
+    return Concluida;
 }
 
 bool Actualizador::UpdateNatalis(bool forcado) {
     progresso(NovaActualizacao);
     if (!forcado) {
-        const double prioridade = NumeroDeTexto(descricao.Valor(QStringLiteral("natalis"), QStringLiteral("priority")));
+        const double prioridade = NumeroDeTexto(m_descricao.Valor(QStringLiteral("natalis"), QStringLiteral("priority")));
         if (prioridade == 0 || prioridade == 1) {
             const QString meio =
                 prioridade == 0
@@ -285,11 +313,11 @@ bool Actualizador::preparaSeccao(const QList<FicheiroDescrito>& ficheiros, const
     if (ficheiros.isEmpty()) return true;
     progresso(progressoBase);
     const qsizetype n = ficheiros.size();
-    for (qsizetype i = 0; i < n && !interrompido; ++i) {
+    for (qsizetype i = 0; i < n && !m_interrompido; ++i) {
         const FicheiroDescrito& f = ficheiros[i];
         QString motivo;
         if (!descarrega(f, progressoBase + QStringLiteral("\n%1 (%2 de %3)").arg(f.nome).arg(i + 1).arg(n), &motivo)) {
-            if (interrompido) break;
+            if (m_interrompido) break;
             erro(QStringLiteral("Erro na actualização de ") + f.nome);
             erro(motivo);
             progresso(progressoBase);
@@ -297,7 +325,7 @@ bool Actualizador::preparaSeccao(const QList<FicheiroDescrito>& ficheiros, const
         }
     }
     progresso(progressoBase);
-    return !interrompido;
+    return !m_interrompido;
 }
 
 bool Actualizador::descarrega(const FicheiroDescrito& f, const QString& linha, QString* motivo) {
@@ -307,10 +335,10 @@ bool Actualizador::descarrega(const FicheiroDescrito& f, const QString& linha, Q
         return false;
     }
     QFile ficheiro;
-    if (!preparacao->Abre(alvo, ficheiro, motivo)) return false;
+    if (!m_preparacao->Abre(alvo, ficheiro, motivo)) return false;
     progresso(linha);
     int percentagem = -1;
-    rede.progresso = [&](qint64 recebidos, qint64 total) {
+    m_rede.progresso = [&](qint64 recebidos, qint64 total) {
         if (total <= 0) return;
         const int p = static_cast<int>(recebidos * 100 / total);
         if (p != percentagem) {
@@ -320,7 +348,7 @@ bool Actualizador::descarrega(const FicheiroDescrito& f, const QString& linha, Q
     };
     QCryptographicHash resumo(QCryptographicHash::Sha256);
     int erroEscrita = 0;
-    const bool chegou = rede.Recebe(EnderecoFicheiro(PastaWeb(), f.nome), f.tamanho, true, [&](QByteArrayView bloco) {
+    const bool chegou = m_rede.Recebe(EnderecoFicheiro(PastaWeb(), f.nome), f.tamanho, true, [&](QByteArrayView bloco) {
         errno = 0;
         if (ficheiro.write(bloco.data(), bloco.size()) != bloco.size()) {
             erroEscrita = errno ? errno : EIO;
@@ -329,7 +357,7 @@ bool Actualizador::descarrega(const FicheiroDescrito& f, const QString& linha, Q
         resumo.addData(bloco);
         return true;
     });
-    rede.progresso = nullptr;
+    m_rede.progresso = nullptr;
     errno = 0;
     ficheiro.close();
     if (chegou && ficheiro.error() != QFileDevice::NoError) erroEscrita = errno ? errno : EIO;
@@ -338,7 +366,7 @@ bool Actualizador::descarrega(const FicheiroDescrito& f, const QString& linha, Q
         return false;
     }
     if (!chegou) {
-        *motivo = QStringLiteral("%1 não foi obtido: %2.").arg(f.nome, rede.UltimoErro());
+        *motivo = QStringLiteral("%1 não foi obtido: %2.").arg(f.nome, m_rede.UltimoErro());
         return false;
     }
     if (resumo.result() != f.sha256) {

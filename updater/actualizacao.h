@@ -4,6 +4,7 @@
 // a staging folder, puts them in place together when every one matched what was signed, and
 // keeps the texts and states the window shows. Questions go through CaixaMensagens().
 #include "assinatura.h"
+#include "descricao.h"
 #include "ficheirosdescritos.h"
 #include "leitorini.h"
 #include "preparacao.h"
@@ -14,6 +15,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 // The web folder of update files, fixed in the program; option 1001, when set, replaces it
 // (mirrors, tests).
@@ -47,9 +49,9 @@ public:
     // Stops a run under way after its current transfer; the run returns Interrompida.
     void Interrompe();
 
-    Transferencia& transferencia() { return rede; }
+    Transferencia& transferencia() { return m_rede; }
     // The key descriptions must be signed with; the maker's unless a test gives its own.
-    void DefineChave(const ChavePublica& outra) { chave = outra; }
+    void DefineChave(const ChavePublica& outra) { m_chave = outra; }
 
     // What the window shows.
     QString current;
@@ -60,7 +62,7 @@ public:
     bool ErrlistVisivel = false;
     bool cmdactualActivo = true;
     QString captionCancelar;
-    bool EmCurso() const { return emCurso; }
+    bool EmCurso() const { return m_emCurso; }
 
 signals:
     void mudou();
@@ -76,14 +78,22 @@ private:
     bool preparaSeccao(const QList<FicheiroDescrito>& ficheiros, const QString& progressoBase);
     bool descarrega(const FicheiroDescrito& f, const QString& linha, QString* motivo);
     Resultado recusa(const QString& estadoTexto, const QString& motivo);
+    // The stages of one run, in order; each returns the run's result when it ends it.
+    Resultado actualiza();
+    std::optional<Resultado> obtemDescricao();
+    std::optional<Resultado> leEdicao(quint64& edicao, quint64& instalada);
+    void mostraIrmas();
+    void ofereceNoticias();
+    Resultado instala(const QList<FicheiroDescrito>& outros, const QList<FicheiroDescrito>& programa,
+                      DecisaoPrograma decisao, quint64 edicao, quint64 instalada);
     void erro(const QString& linha);
     void estado(const QString& texto, CorEstado c);
     void progresso(const QString& texto);
 
-    Transferencia rede;
-    ChavePublica chave = ChaveDoNatalis();
-    PerfilIni descricao;
-    std::unique_ptr<Preparacao> preparacao;
-    bool emCurso = false;
-    bool interrompido = false;
+    Transferencia m_rede;
+    ChavePublica m_chave = ChaveDoNatalis();
+    PerfilIni m_descricao;
+    std::unique_ptr<Preparacao> m_preparacao;
+    bool m_emCurso = false;
+    bool m_interrompido = false;
 };

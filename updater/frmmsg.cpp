@@ -8,28 +8,28 @@
 frmmsg::frmmsg(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("frmmsg"));
     setWindowTitle(QStringLiteral("Natalis"));
-    icone = new QLabel(this);
-    icone->setObjectName(QStringLiteral("icone"));
-    icone->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
-    msg = new QLabel(this);
-    msg->setObjectName(QStringLiteral("msg"));
-    msg->setWordWrap(true);
-    msg->setMinimumWidth(320);
+    m_icone = new QLabel(this);
+    m_icone->setObjectName(QStringLiteral("icone"));
+    m_icone->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+    m_msg = new QLabel(this);
+    m_msg->setObjectName(QStringLiteral("msg"));
+    m_msg->setWordWrap(true);
+    m_msg->setMinimumWidth(320);
     // Clicks on the icon or the text reach the window, which closes.
-    icone->setAttribute(Qt::WA_TransparentForMouseEvents);
-    msg->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_icone->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_msg->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* linha = new QHBoxLayout(this);
-    linha->addWidget(icone, 0, Qt::AlignTop);
-    linha->addWidget(msg, 1);
+    linha->addWidget(m_icone, 0, Qt::AlignTop);
+    linha->addWidget(m_msg, 1);
 }
 
 void frmmsg::DefineTexto(const QString& texto) {
-    msg->setText(texto);
+    m_msg->setText(texto);
     adjustSize();
 }
 
 QString frmmsg::Texto() const {
-    return msg->text();
+    return m_msg->text();
 }
 
 void frmmsg::mousePressEvent(QMouseEvent* evento) {

@@ -16,6 +16,6 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
 
 private:
-    QLabel* icone;
-    QLabel* msg;
+    QLabel* m_icone;
+    QLabel* m_msg;
 };

@@ -21,56 +21,56 @@ frmmain::frmmain(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Actualização do Natalis"));
     LancarWebpage = [] { QDesktopServices::openUrl(QUrl(PaginaWeb())); };
 
-    current = new QLabel(this);
-    current->setObjectName(QStringLiteral("current"));
-    QFont negrito = current->font();
+    m_current = new QLabel(this);
+    m_current->setObjectName(QStringLiteral("current"));
+    QFont negrito = m_current->font();
     negrito.setBold(true);
-    current->setFont(negrito);
-    msg = new QLabel(this);
-    msg->setObjectName(QStringLiteral("msg"));
-    msg->setWordWrap(true);
-    lblprog = new QLabel(this);
-    lblprog->setObjectName(QStringLiteral("lblprog"));
-    lblprog->setWordWrap(true);
-    lblprog->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_current->setFont(negrito);
+    m_msg = new QLabel(this);
+    m_msg->setObjectName(QStringLiteral("msg"));
+    m_msg->setWordWrap(true);
+    m_lblprog = new QLabel(this);
+    m_lblprog->setObjectName(QStringLiteral("lblprog"));
+    m_lblprog->setWordWrap(true);
+    m_lblprog->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Room for the three lines of the program update's progress, so the window does not jump.
-    lblprog->setMinimumHeight(lblprog->fontMetrics().lineSpacing() * 3);
-    Errlist = new QListWidget(this);
-    Errlist->setObjectName(QStringLiteral("Errlist"));
-    Errlist->setFixedHeight(Errlist->fontMetrics().lineSpacing() * 5);
+    m_lblprog->setMinimumHeight(m_lblprog->fontMetrics().lineSpacing() * 3);
+    m_Errlist = new QListWidget(this);
+    m_Errlist->setObjectName(QStringLiteral("Errlist"));
+    m_Errlist->setFixedHeight(m_Errlist->fontMetrics().lineSpacing() * 5);
     // Long error lines wrap instead of hiding behind a horizontal scroll bar.
-    Errlist->setWordWrap(true);
-    Errlist->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Errlist->setResizeMode(QListView::Adjust);
-    cmdactual = new QPushButton(QStringLiteral("Actualizar"), this);
-    cmdactual->setObjectName(QStringLiteral("cmdactual"));
-    cmdactual->setDefault(true);
-    Command2 = new QPushButton(this);
-    Command2->setObjectName(QStringLiteral("Command2"));
+    m_Errlist->setWordWrap(true);
+    m_Errlist->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_Errlist->setResizeMode(QListView::Adjust);
+    m_cmdactual = new QPushButton(QStringLiteral("Actualizar"), this);
+    m_cmdactual->setObjectName(QStringLiteral("cmdactual"));
+    m_cmdactual->setDefault(true);
+    m_Command2 = new QPushButton(this);
+    m_Command2->setObjectName(QStringLiteral("Command2"));
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
-    botoes->addWidget(cmdactual);
-    botoes->addWidget(Command2);
+    botoes->addWidget(m_cmdactual);
+    botoes->addWidget(m_Command2);
     auto* coluna = new QVBoxLayout(this);
-    coluna->addWidget(current);
+    coluna->addWidget(m_current);
     coluna->addSpacing(6);
-    coluna->addWidget(msg);
-    coluna->addWidget(lblprog);
-    coluna->addWidget(Errlist);
+    coluna->addWidget(m_msg);
+    coluna->addWidget(m_lblprog);
+    coluna->addWidget(m_Errlist);
     coluna->addLayout(botoes);
     setFixedWidth(460);
 
-    noticias = new frmmsg(this);
+    m_noticias = new frmmsg(this);
 
-    connect(cmdactual, &QPushButton::clicked, this, &frmmain::Actualizar);
-    connect(Command2, &QPushButton::clicked, this, &frmmain::Cancelar);
-    connect(&act, &Actualizador::mudou, this, &frmmain::reflecte);
-    connect(&act, &Actualizador::noticias, this, &frmmain::mostraNoticias);
-    connect(&act, &Actualizador::lancaPagina, this, [this] {
+    connect(m_cmdactual, &QPushButton::clicked, this, &frmmain::Actualizar);
+    connect(m_Command2, &QPushButton::clicked, this, &frmmain::Cancelar);
+    connect(&m_act, &Actualizador::mudou, this, &frmmain::reflecte);
+    connect(&m_act, &Actualizador::noticias, this, &frmmain::mostraNoticias);
+    connect(&m_act, &Actualizador::lancaPagina, this, [this] {
         if (LancarWebpage) LancarWebpage();
     });
-    connect(&act, &Actualizador::aviso, this, [] { QApplication::beep(); });
+    connect(&m_act, &Actualizador::aviso, this, [] { QApplication::beep(); });
     reflecte();
 }
 
@@ -79,27 +79,27 @@ bool frmmain::SemJanela(const QStringList& argumentos) {
 }
 
 int frmmain::ExecutaSemJanela() {
-    const Actualizador::Resultado r = act.Update();
-    if (r == Actualizador::Concluida && act.Errlist.isEmpty()) return 0;
+    const Actualizador::Resultado r = m_act.Update();
+    if (r == Actualizador::Concluida && m_act.Errlist.isEmpty()) return 0;
     // Without a window, the reason goes where the caller can read it: the status line and the
     // error list, as the window would show them.
-    QStringList linhas{act.msg};
-    linhas += act.Errlist;
+    QStringList linhas{m_act.msg};
+    linhas += m_act.Errlist;
     std::fputs((QStringLiteral("renovo: ") + linhas.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit().constData(),
                stderr);
     return 1;
 }
 
 void frmmain::Actualizar() {
-    act.Update();
-    if (fechoPedido) emit terminar();
+    m_act.Update();
+    if (m_fechoPedido) emit terminar();
 }
 
 void frmmain::Cancelar() {
-    fechoPedido = true;
+    m_fechoPedido = true;
     // A run under way stops first, so no temporary file is left behind; Actualizar ends it.
-    if (act.EmCurso()) {
-        act.Interrompe();
+    if (m_act.EmCurso()) {
+        m_act.Interrompe();
         return;
     }
     close();
@@ -107,15 +107,15 @@ void frmmain::Cancelar() {
 }
 
 void frmmain::closeEvent(QCloseEvent* evento) {
-    if (fechoPedido)
+    if (m_fechoPedido)
         evento->accept();
     else
         evento->ignore();
 }
 
 void frmmain::mostraNoticias(const QString& texto) {
-    noticias->DefineTexto(texto);
-    noticias->show();
+    m_noticias->DefineTexto(texto);
+    m_noticias->show();
     colaNoticias();
 }
 
@@ -125,7 +125,7 @@ void frmmain::colaNoticias() {
     const QScreen* ecra = screen();
     const QRect livre = ecra ? ecra->availableGeometry() : QRect();
     QRect janela = frameGeometry();
-    const int altura = noticias->isVisible() ? noticias->frameGeometry().height() : 0;
+    const int altura = m_noticias->isVisible() ? m_noticias->frameGeometry().height() : 0;
     if (livre.isValid()) {
         const int topo = std::clamp(janela.top(), livre.top(), std::max(livre.top(), livre.bottom() + 1 - altura - janela.height()));
         const int esquerda = std::clamp(janela.left(), livre.left(), std::max(livre.left(), livre.right() + 1 - janela.width()));
@@ -135,7 +135,7 @@ void frmmain::colaNoticias() {
         }
     }
     const int abaixo = janela.top() + janela.height();
-    noticias->move(janela.left(), livre.isValid() && abaixo + altura > livre.bottom() + 1
+    m_noticias->move(janela.left(), livre.isValid() && abaixo + altura > livre.bottom() + 1
                                       ? std::max(livre.top(), janela.top() - altura)
                                       : abaixo);
 }
@@ -143,8 +143,8 @@ void frmmain::colaNoticias() {
 void frmmain::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
     // The first place is the middle of the free area, wholly on the screen whatever the window manager chose.
-    if (const QScreen* ecra = screen(); ecra && !colocada) {
-        colocada = true;
+    if (const QScreen* ecra = screen(); ecra && !m_colocada) {
+        m_colocada = true;
         const QRect livre = ecra->availableGeometry();
         const QSize moldura = frameGeometry().size().expandedTo(size());
         move(livre.left() + std::max(0, (livre.width() - moldura.width()) / 2),
@@ -164,18 +164,18 @@ void frmmain::resizeEvent(QResizeEvent* evento) {
 }
 
 void frmmain::reflecte() {
-    current->setText(act.current);
-    msg->setText(act.msg);
-    const Rgb c = RgbDe(act.cor);
-    msg->setStyleSheet(QStringLiteral("color: rgb(%1, %2, %3);").arg(c.r).arg(c.g).arg(c.b));
-    lblprog->setText(act.lblprog);
+    m_current->setText(m_act.current);
+    m_msg->setText(m_act.msg);
+    const Rgb c = RgbDe(m_act.cor);
+    m_msg->setStyleSheet(QStringLiteral("color: rgb(%1, %2, %3);").arg(c.r).arg(c.g).arg(c.b));
+    m_lblprog->setText(m_act.lblprog);
     // Lines are only ever added during a run, so only the new ones are added here: a long
     // list grows in linear time. A new run starts from an empty list.
-    if (Errlist->count() > act.Errlist.size()) Errlist->clear();
-    for (qsizetype i = Errlist->count(); i < act.Errlist.size(); ++i)
-        Errlist->addItem(act.Errlist[i]);
-    Errlist->setVisible(act.ErrlistVisivel);
-    cmdactual->setEnabled(act.cmdactualActivo);
-    Command2->setText(act.captionCancelar);
+    if (m_Errlist->count() > m_act.Errlist.size()) m_Errlist->clear();
+    for (qsizetype i = m_Errlist->count(); i < m_act.Errlist.size(); ++i)
+        m_Errlist->addItem(m_act.Errlist[i]);
+    m_Errlist->setVisible(m_act.ErrlistVisivel);
+    m_cmdactual->setEnabled(m_act.cmdactualActivo);
+    m_Command2->setText(m_act.captionCancelar);
     adjustSize();
 }

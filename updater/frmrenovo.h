@@ -18,8 +18,8 @@ class frmmain : public QWidget {
 public:
     explicit frmmain(QWidget* parent = nullptr);
 
-    Actualizador& actualizador() { return act; }
-    frmmsg* janelaNoticias() { return noticias; }
+    Actualizador& actualizador() { return m_act; }
+    frmmsg* janelaNoticias() { return m_noticias; }
 
     // True when the command line is exactly "/N": the run without the window.
     static bool SemJanela(const QStringList& argumentos);
@@ -43,19 +43,19 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
-    bool colocada = false;
+    bool m_colocada = false;
     void Cancelar();
     void mostraNoticias(const QString& texto);
     void colaNoticias();
     void reflecte();
 
-    Actualizador act;
-    QLabel* current;
-    QLabel* msg;
-    QLabel* lblprog;
-    QListWidget* Errlist;
-    QPushButton* cmdactual;
-    QPushButton* Command2;
-    frmmsg* noticias;
-    bool fechoPedido = false;
+    Actualizador m_act;
+    QLabel* m_current;
+    QLabel* m_msg;
+    QLabel* m_lblprog;
+    QListWidget* m_Errlist;
+    QPushButton* m_cmdactual;
+    QPushButton* m_Command2;
+    frmmsg* m_noticias;
+    bool m_fechoPedido = false;
 };

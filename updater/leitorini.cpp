@@ -45,7 +45,7 @@ PerfilIni PerfilIni::Le(const QByteArray& texto) {
             if (fim < 0) fim = linha.size();
             const QString nome = nomeChave(linha.mid(1, fim - 1));
             // A repeated section adds nothing: the first one of a name is the one read.
-            actual = p.seccoes.contains(nome) ? nullptr : &p.seccoes[nome];
+            actual = p.m_seccoes.contains(nome) ? nullptr : &p.m_seccoes[nome];
             return true;
         }
         if (!actual || linha.startsWith(QLatin1Char(';'))) return true;
@@ -59,8 +59,8 @@ PerfilIni PerfilIni::Le(const QByteArray& texto) {
 }
 
 QString PerfilIni::Valor(const QString& seccao, const QString& chave) const {
-    const auto s = seccoes.constFind(seccao.toCaseFolded());
-    return s == seccoes.constEnd() ? QString() : s->value(chave.toCaseFolded());
+    const auto s = m_seccoes.constFind(seccao.toCaseFolded());
+    return s == m_seccoes.constEnd() ? QString() : s->value(chave.toCaseFolded());
 }
 
 QString ReadINI(const QByteArray& texto, const QString& seccao, const QString& chave) {

@@ -18,7 +18,7 @@ public:
     QString Valor(const QString& seccao, const QString& chave) const;
 
 private:
-    QHash<QString, QHash<QString, QString>> seccoes;
+    QHash<QString, QHash<QString, QString>> m_seccoes;
 };
 
 // One value straight from a text (see PerfilIni).

@@ -54,12 +54,12 @@ bool AlvoInseguro(const QString& raiz, const QString& alvo) {
     return false;
 }
 
-Preparacao::Preparacao(const QString& pastaPrograma) : raiz(QDir::cleanPath(QDir(pastaPrograma).absolutePath())) {
-    if (RecuperaTransaccao(raiz, &recuperacaoFalhada) == Recuperacao::Falhou) return;
-    recuperacaoFalhada.clear();
+Preparacao::Preparacao(const QString& pastaPrograma) : m_raiz(QDir::cleanPath(QDir(pastaPrograma).absolutePath())) {
+    if (RecuperaTransaccao(m_raiz, &m_recuperacaoFalhada) == Recuperacao::Falhou) return;
+    m_recuperacaoFalhada.clear();
     // Staging folders a crash left behind, or that held a program still running when it was
     // replaced (Windows); links and junctions of that name are left alone, never followed.
-    QDirIterator antigas(raiz, {Prefixo + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    QDirIterator antigas(m_raiz, {Prefixo + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
     while (antigas.hasNext()) {
         const QString p = antigas.next();
         if (!LigacaoOuReparacao(p)) QDir(p).removeRecursively();
@@ -67,37 +67,37 @@ Preparacao::Preparacao(const QString& pastaPrograma) : raiz(QDir::cleanPath(QDir
 }
 
 bool Preparacao::Utilizavel(QString* motivo) const {
-    if (recuperacaoFalhada.isEmpty()) return true;
-    return falha(motivo, recuperacaoFalhada);
+    if (m_recuperacaoFalhada.isEmpty()) return true;
+    return falha(motivo, m_recuperacaoFalhada);
 }
 
 Preparacao::~Preparacao() = default;
 
 bool Preparacao::Abre(const QString& alvo, QFile& ficheiro, QString* motivo) {
     const QString nome = QFileInfo(alvo).fileName();
-    if (AlvoInseguro(raiz, alvo))
+    if (AlvoInseguro(m_raiz, alvo))
         return falha(motivo, QStringLiteral("%1 não é um ficheiro comum da pasta do programa (ligação simbólica ou "
                                             "pasta inexistente); não será substituído.")
                                  .arg(nome));
-    if (!pasta) {
+    if (!m_pasta) {
         errno = 0;
-        pasta = std::make_unique<QTemporaryDir>(raiz + QLatin1Char('/') + Prefixo + QStringLiteral("XXXXXX"));
-        if (!pasta->isValid()) {
+        m_pasta = std::make_unique<QTemporaryDir>(m_raiz + QLatin1Char('/') + Prefixo + QStringLiteral("XXXXXX"));
+        if (!m_pasta->isValid()) {
             const int e = errno;
-            pasta.reset();
+            m_pasta.reset();
             return falha(motivo, MotivoEscritaDisco(e ? e : EACCES, nome));
         }
     }
     Entrada e;
     e.alvo = alvo;
-    e.novo = pasta->filePath(QStringLiteral("%1.novo").arg(entradas.size()));
-    e.antigo = pasta->filePath(QStringLiteral("%1.antigo").arg(entradas.size()));
+    e.novo = m_pasta->filePath(QStringLiteral("%1.novo").arg(m_entradas.size()));
+    e.antigo = m_pasta->filePath(QStringLiteral("%1.antigo").arg(m_entradas.size()));
     ficheiro.setFileName(e.novo);
     errno = 0;
     // Unbuffered: each write reaches the system at once, so a full disk shows on that write.
     if (!ficheiro.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return falha(motivo, MotivoEscritaDisco(errno ? errno : EACCES, nome));
-    entradas.append(e);
+    m_entradas.append(e);
     return true;
 }
 
@@ -114,16 +114,16 @@ bool Preparacao::Acrescenta(const QString& alvo, const QByteArray& conteudo, QSt
 }
 
 bool Preparacao::PoeNoLugar(QString* motivo) {
-    if (entradas.isEmpty()) return true;
+    if (m_entradas.isEmpty()) return true;
     // Checked again: the folder may have changed while the files arrived.
-    for (const Entrada& e : std::as_const(entradas))
-        if (AlvoInseguro(raiz, e.alvo))
+    for (const Entrada& e : std::as_const(m_entradas))
+        if (AlvoInseguro(m_raiz, e.alvo))
             return falha(motivo, QStringLiteral("%1 passou a ser uma ligação simbólica; nada foi substituído.")
                                      .arg(QFileInfo(e.alvo).fileName()));
     QList<TrocaFicheiro> trocas;
-    for (const Entrada& e : std::as_const(entradas)) trocas.append({e.alvo, e.novo, e.antigo});
-    const bool certo = ExecutaTransaccao(raiz, pasta->path(), trocas, motivo);
+    for (const Entrada& e : std::as_const(m_entradas)) trocas.append({e.alvo, e.novo, e.antigo});
+    const bool certo = ExecutaTransaccao(m_raiz, m_pasta->path(), trocas, motivo);
     // The old copies stay while a journal still names them.
-    if (QFileInfo::exists(DiarioTransaccao(raiz))) pasta->setAutoRemove(false);
+    if (QFileInfo::exists(DiarioTransaccao(m_raiz))) m_pasta->setAutoRemove(false);
     return certo;
 }

@@ -34,7 +34,7 @@ public:
     // Stages a small file written whole (the record of the installed release).
     bool Acrescenta(const QString& alvo, const QByteArray& conteudo, QString* motivo);
 
-    bool Vazia() const { return entradas.isEmpty(); }
+    bool Vazia() const { return m_entradas.isEmpty(); }
     // False, with the reason, when an unfinished update could be neither completed nor undone:
     // nothing is to be installed over it.
     bool Utilizavel(QString* motivo) const;
@@ -44,10 +44,10 @@ private:
         QString alvo, novo, antigo;
     };
 
-    QString raiz;
-    QString recuperacaoFalhada;
-    std::unique_ptr<QTemporaryDir> pasta;
-    QList<Entrada> entradas;
+    QString m_raiz;
+    QString m_recuperacaoFalhada;
+    std::unique_ptr<QTemporaryDir> m_pasta;
+    QList<Entrada> m_entradas;
 };
 
 // Why writing failed, in Portuguese, from the system's error number.

@@ -30,8 +30,8 @@ QString erroDeRede(const QNetworkReply& r) {
 Transferencia::Transferencia(QObject* parent) : QObject(parent) {}
 
 void Transferencia::Interrompe() {
-    interrompida = true;
-    if (emCurso) emCurso->abort();
+    m_interrompida = true;
+    if (m_emCurso) m_emCurso->abort();
 }
 
 bool Transferencia::Obtem(const QUrl& url, qint64 maximo, QByteArray* conteudo) {
@@ -44,25 +44,25 @@ bool Transferencia::Obtem(const QUrl& url, qint64 maximo, QByteArray* conteudo) 
 
 bool Transferencia::Recebe(const QUrl& url, qint64 maximo, bool exacto,
                            const std::function<bool(QByteArrayView)>& guarda) {
-    ultimoErro.clear();
-    interrompida = false;
-    falhaLocal = false;
+    m_ultimoErro.clear();
+    m_interrompida = false;
+    m_falhaLocal = false;
 
     QNetworkRequest pedido(url);
     pedido.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    pedido.setTransferTimeout(tempoLimite);
+    pedido.setTransferTimeout(m_tempoLimite);
     // Exact bytes, so the announced length can be checked against what arrived.
     pedido.setRawHeader("Accept-Encoding", "identity");
-    QNetworkReply* resposta = rede.get(pedido);
+    QNetworkReply* resposta = m_rede.get(pedido);
     resposta->setReadBufferSize(BlocoMaximo);
-    emCurso = resposta;
+    m_emCurso = resposta;
 
     qint64 recebidos = 0;
     QString erro;
     auto para = [&](const QString& motivo, bool local) {
         if (!erro.isEmpty()) return;
         erro = motivo;
-        falhaLocal = local;
+        m_falhaLocal = local;
         resposta->abort();
     };
     auto recebe = [&] {
@@ -98,7 +98,7 @@ bool Transferencia::Recebe(const QUrl& url, qint64 maximo, bool exacto,
     if (erro.isEmpty()) {
         const QVariant estado = resposta->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         const QVariant tamanho = resposta->header(QNetworkRequest::ContentLengthHeader);
-        if (interrompida)
+        if (m_interrompida)
             erro = QStringLiteral("interrompida");
         else if (estado.isValid() && (estado.toInt() < 200 || estado.toInt() > 299))
             erro = QStringLiteral("resposta %1 do servidor").arg(estado.toInt());
@@ -110,8 +110,8 @@ bool Transferencia::Recebe(const QUrl& url, qint64 maximo, bool exacto,
         else if ((tamanho.isValid() && tamanho.toLongLong() != recebidos) || (exacto && recebidos != maximo))
             erro = QStringLiteral("conteúdo incompleto, chegaram %1 bytes").arg(recebidos);
     }
-    ultimoErro = erro;
+    m_ultimoErro = erro;
     resposta->deleteLater();
-    emCurso = nullptr;
+    m_emCurso = nullptr;
     return erro.isEmpty();
 }

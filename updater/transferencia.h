@@ -28,8 +28,8 @@ public:
     bool Obtem(const QUrl& url, qint64 maximo, QByteArray* conteudo);
 
     // A transfer that receives nothing for this long is abandoned.
-    void DefineTempoLimite(int milissegundos) { tempoLimite = milissegundos; }
-    int TempoLimite() const { return tempoLimite; }
+    void DefineTempoLimite(int milissegundos) { m_tempoLimite = milissegundos; }
+    int TempoLimite() const { return m_tempoLimite; }
 
     // Called while data arrive: bytes received, bytes expected (-1 when unknown).
     std::function<void(qint64, qint64)> progresso;
@@ -38,15 +38,15 @@ public:
     void Interrompe();
 
     // Why the last transfer failed, in Portuguese.
-    QString UltimoErro() const { return ultimoErro; }
+    QString UltimoErro() const { return m_ultimoErro; }
     // True when the last transfer failed on this side: `guarda` refused a block.
-    bool FalhaLocal() const { return falhaLocal; }
+    bool FalhaLocal() const { return m_falhaLocal; }
 
 private:
-    QNetworkAccessManager rede;
-    QPointer<QNetworkReply> emCurso;
-    int tempoLimite = 30000;
-    bool interrompida = false;
-    QString ultimoErro;
-    bool falhaLocal = false;
+    QNetworkAccessManager m_rede;
+    QPointer<QNetworkReply> m_emCurso;
+    int m_tempoLimite = 30000;
+    bool m_interrompida = false;
+    QString m_ultimoErro;
+    bool m_falhaLocal = false;
 };

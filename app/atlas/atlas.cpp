@@ -129,12 +129,12 @@ struct Atlas::Dados {
     }
 };
 
-Atlas::Atlas() : d(new Dados) {}
+Atlas::Atlas() : m_d(new Dados) {}
 
 Atlas::~Atlas() {
-    const QString a = d->ligacao;
-    const QString b = d->ligacaoUtilizador;
-    delete d;
+    const QString a = m_d->ligacao;
+    const QString b = m_d->ligacaoUtilizador;
+    delete m_d;
     for (const QString& l : {a, b})
         if (QSqlDatabase::contains(l))
             QSqlDatabase::removeDatabase(l);
@@ -146,7 +146,7 @@ QString Atlas::CaminhoUtilizador() {
     return QFileInfo(ini.fileName()).absoluteDir().filePath(QStringLiteral("locais-proprios.db"));
 }
 
-bool Atlas::Aberto() const { return d->aberto; }
+bool Atlas::Aberto() const { return m_d->aberto; }
 
 bool Atlas::Abre(const QString& base, const QString& baseUtilizador, QString* erro) {
     auto falha = [&](const QString& e) {
@@ -154,7 +154,7 @@ bool Atlas::Abre(const QString& base, const QString& baseUtilizador, QString* er
             *erro = e;
         return false;
     };
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->ligacao);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_d->ligacao);
     db.setDatabaseName(base);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!QFileInfo(base).isFile() || !db.open() || !Integra(db, QStringLiteral("Locais"))) {
@@ -162,18 +162,18 @@ bool Atlas::Abre(const QString& base, const QString& baseUtilizador, QString* er
         return falha(MensagemAtlasDanificado());
     }
 
-    d->caminhoUtilizador = baseUtilizador;
-    d->aviso.clear();
+    m_d->caminhoUtilizador = baseUtilizador;
+    m_d->aviso.clear();
     // Nothing is created until the user stores a place. A damaged file of the user's own places
     // never takes the shipped atlas with it: it is put aside, kept for whoever can mend it.
     const QFileInfo proprio(baseUtilizador);
     if ((proprio.exists() || proprio.isSymLink()) && !leProprios()) {
-        if (QSqlDatabase::contains(d->ligacaoUtilizador)) QSqlDatabase::database(d->ligacaoUtilizador, false).close();
-        d->proprios.clear();
-        d->chaves.clear();
+        if (QSqlDatabase::contains(m_d->ligacaoUtilizador)) QSqlDatabase::database(m_d->ligacaoUtilizador, false).close();
+        m_d->proprios.clear();
+        m_d->chaves.clear();
         const QString aParte = NomeAParte(baseUtilizador);
         const bool posto = QDir().rename(baseUtilizador, aParte);
-        d->aviso = posto ? QStringLiteral("O ficheiro dos seus locais próprios estava danificado e foi posto de parte "
+        m_d->aviso = posto ? QStringLiteral("O ficheiro dos seus locais próprios estava danificado e foi posto de parte "
                                           "como %1. O atlas do programa continua disponível; os locais que acrescentar "
                                           "a partir de agora ficam num ficheiro novo.")
                                .arg(QDir::toNativeSeparators(aParte))
@@ -181,48 +181,48 @@ bool Atlas::Abre(const QString& base, const QString& baseUtilizador, QString* er
                                           "de parte. O atlas do programa continua disponível.")
                                .arg(QDir::toNativeSeparators(baseUtilizador));
     }
-    d->aberto = true;
+    m_d->aberto = true;
     return true;
 }
 
 bool Atlas::leProprios() {
-    d->proprios.clear();
-    d->chaves.clear();
-    if (!QFileInfo(d->caminhoUtilizador).isFile() || !d->abreUtilizador() ||
-        !Integra(d->baseUtilizador(), QStringLiteral("Locais")))
+    m_d->proprios.clear();
+    m_d->chaves.clear();
+    if (!QFileInfo(m_d->caminhoUtilizador).isFile() || !m_d->abreUtilizador() ||
+        !Integra(m_d->baseUtilizador(), QStringLiteral("Locais")))
         return false;
-    QSqlQuery q(d->baseUtilizador());
+    QSqlQuery q(m_d->baseUtilizador());
     if (!q.exec(QStringLiteral("SELECT ") + kColunas + QStringLiteral(", Original FROM \"Locais\" ORDER BY rowid")))
         return false;
     while (q.next()) {
         LocalAtlas l = LeLocal(q);
         l.proprio = true;
         l.original = q.value(7).toString();
-        d->proprios << l;
-        d->chaves << DobraTexto(l.nome);
+        m_d->proprios << l;
+        m_d->chaves << DobraTexto(l.nome);
     }
     return true;
 }
 
-QString Atlas::Aviso() const { return d->aviso; }
+QString Atlas::Aviso() const { return m_d->aviso; }
 
-void Atlas::DefinePaisPrimeiro(const QString& pais) { d->paisPrimeiro = pais; }
+void Atlas::DefinePaisPrimeiro(const QString& pais) { m_d->paisPrimeiro = pais; }
 
 QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
     QList<LocalAtlas> r;
     const Pedido p = Interpreta(texto);
-    if (!d->aberto || p.nome.isEmpty())
+    if (!m_d->aberto || p.nome.isEmpty())
         return r;
     QStringList substituidos, vistos;
-    for (const LocalAtlas& l : d->proprios)
+    for (const LocalAtlas& l : m_d->proprios)
         if (!l.original.isEmpty())
             substituidos << l.original;
     // Places named exactly as typed come first ("Calheta" before "Arco da Calheta"), then those
     // whose name or a word of it starts so; the user's own before the shipped ones.
     for (const bool exacto : {true, false}) {
-        for (int i = 0; i < d->proprios.size() && r.size() < limite; ++i) {
-            const LocalAtlas& l = d->proprios[i];
-            const bool serve = exacto ? d->chaves[i] == p.nome : ComecaPalavra(d->chaves[i], p.nome);
+        for (int i = 0; i < m_d->proprios.size() && r.size() < limite; ++i) {
+            const LocalAtlas& l = m_d->proprios[i];
+            const bool serve = exacto ? m_d->chaves[i] == p.nome : ComecaPalavra(m_d->chaves[i], p.nome);
             if (serve && ServeOnde(l, p.onde) && !vistos.contains(l.nome)) {
                 r << l;
                 vistos << l.nome;
@@ -234,11 +234,11 @@ QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
         // first, by a query of their own, so a small town of it is not lost behind the limit.
         const qsizetype inicioPais = r.size();
         for (const bool doPais : {true, false}) {
-            if (doPais && d->paisPrimeiro.isEmpty())
+            if (doPais && m_d->paisPrimeiro.isEmpty())
                 continue;
             const QString filtroPais = doPais ? QStringLiteral(" AND Pais = ?") : QString();
             const int lidos = p.onde.isEmpty() ? limite + int(substituidos.size() + vistos.size()) : 4000;
-            QSqlQuery q(d->base());
+            QSqlQuery q(m_d->base());
             q.setForwardOnly(true);
             if (exacto) {
                 q.prepare(QStringLiteral("SELECT ") + kColunas + QStringLiteral(" FROM \"Locais\" WHERE Chave = ?") +
@@ -255,7 +255,7 @@ QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
                 q.addBindValue(doPais ? kLidosPais : lidos);
             }
             if (doPais)
-                q.addBindValue(d->paisPrimeiro);
+                q.addBindValue(m_d->paisPrimeiro);
             q.addBindValue(lidos);
             if (!q.exec())
                 continue;
@@ -269,7 +269,7 @@ QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
             }
             // A foreign place far more populous than the country's of the same name is the one
             // meant ("São Paulo" is Brazil's city, not a Lisbon street): it goes before them.
-            if (exacto && !doPais && !d->paisPrimeiro.isEmpty() && r.size() > antes && antes > inicioPais &&
+            if (exacto && !doPais && !m_d->paisPrimeiro.isEmpty() && r.size() > antes && antes > inicioPais &&
                 r[antes].populacao >= kDominante * std::max<qint64>(1, r[inicioPais].populacao))
                 r.move(antes, inicioPais);
         }
@@ -278,15 +278,15 @@ QList<LocalAtlas> Atlas::Procura(const QString& texto, int limite) const {
 }
 
 std::optional<LocalAtlas> Atlas::FindLocal(const QString& local) const {
-    for (const LocalAtlas& l : d->proprios)
+    for (const LocalAtlas& l : m_d->proprios)
         if (l.nome == local)
             return l;
-    if (!d->aberto)
+    if (!m_d->aberto)
         return std::nullopt;
-    for (const LocalAtlas& l : d->proprios)
+    for (const LocalAtlas& l : m_d->proprios)
         if (l.original == local)
             return std::nullopt; // edited away under another name
-    QSqlQuery q(d->base());
+    QSqlQuery q(m_d->base());
     q.prepare(QStringLiteral("SELECT ") + kColunas + QStringLiteral(" FROM \"Locais\" WHERE \"Local\" = ? ORDER BY Id LIMIT 1"));
     q.addBindValue(local);
     if (q.exec() && q.next())
@@ -296,8 +296,8 @@ std::optional<LocalAtlas> Atlas::FindLocal(const QString& local) const {
 
 QStringList Atlas::Paises() const {
     QStringList r;
-    QSqlQuery q(d->base());
-    if (d->aberto && q.exec(QStringLiteral("SELECT DISTINCT Pais FROM \"Locais\" WHERE Pais <> '' ORDER BY Pais")))
+    QSqlQuery q(m_d->base());
+    if (m_d->aberto && q.exec(QStringLiteral("SELECT DISTINCT Pais FROM \"Locais\" WHERE Pais <> '' ORDER BY Pais")))
         while (q.next())
             r << q.value(0).toString();
     // "Áustria" among the A's, as a reader looks for it.
@@ -311,21 +311,21 @@ bool Atlas::Guarda(const LocalAtlas& local, QString* erro) {
             *erro = e;
         return false;
     };
-    if (!d->aberto)
+    if (!m_d->aberto)
         return falha(QStringLiteral("O atlas não está aberto."));
-    if (!d->abreUtilizador())
-        return falha(QStringLiteral("Não foi possível criar %1.").arg(d->caminhoUtilizador));
+    if (!m_d->abreUtilizador())
+        return falha(QStringLiteral("Não foi possível criar %1.").arg(m_d->caminhoUtilizador));
     LocalAtlas l = local;
     l.proprio = true;
     // An edit of an own place replaces it; an edit of a shipped place is stored beside it.
     int existente = -1;
-    for (int i = 0; i < d->proprios.size(); ++i)
-        if (d->proprios[i].nome == (l.original.isEmpty() ? l.nome : l.original) ||
-            (!l.original.isEmpty() && d->proprios[i].original == l.original))
+    for (int i = 0; i < m_d->proprios.size(); ++i)
+        if (m_d->proprios[i].nome == (l.original.isEmpty() ? l.nome : l.original) ||
+            (!l.original.isEmpty() && m_d->proprios[i].original == l.original))
             existente = i;
-    if (existente >= 0 && l.original == d->proprios[existente].nome)
-        l.original = d->proprios[existente].original;
-    QSqlQuery q(d->baseUtilizador());
+    if (existente >= 0 && l.original == m_d->proprios[existente].nome)
+        l.original = m_d->proprios[existente].original;
+    QSqlQuery q(m_d->baseUtilizador());
     if (existente >= 0) {
         q.prepare(QStringLiteral("UPDATE \"Locais\" SET \"Local\"=?, \"Latitude\"=?, \"Longitude\"=?, \"Fuso\"=?, "
                                  "Regiao=?, Pais=?, Populacao=?, Original=? WHERE \"Local\"=?"));
@@ -337,15 +337,15 @@ bool Atlas::Guarda(const LocalAtlas& local, QString* erro) {
                               QVariant(l.regiao), QVariant(l.pais), QVariant(l.populacao), QVariant(l.original)})
         q.addBindValue(v);
     if (existente >= 0)
-        q.addBindValue(d->proprios[existente].nome);
+        q.addBindValue(m_d->proprios[existente].nome);
     if (!q.exec())
         return falha(q.lastError().text());
     if (existente >= 0) {
-        d->proprios[existente] = l;
-        d->chaves[existente] = DobraTexto(l.nome);
+        m_d->proprios[existente] = l;
+        m_d->chaves[existente] = DobraTexto(l.nome);
     } else {
-        d->proprios << l;
-        d->chaves << DobraTexto(l.nome);
+        m_d->proprios << l;
+        m_d->chaves << DobraTexto(l.nome);
     }
     return true;
 }

@@ -53,10 +53,10 @@ public:
 private:
     bool leProprios();
     struct Dados;
-    Dados* d;
+    Dados* m_d;
 };
 
-// The country whose places the atlas window ranks first, as the atlas names it (option 50;
+// The country whose places the atlas window ranks first, as the atlas names it (option 52;
 // Portugal when never set, empty when the user chose none, stored as "Nenhum"), and its choice.
 inline constexpr int OPCAO_PAIS_ATLAS = 52;
 QString PaisDoUtilizador();

@@ -15,6 +15,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -261,6 +262,43 @@ void CastaEmParalelo(QList<Tarefa>& tarefas, int nucleos, const FormatoLote& for
     trabalha();
     for (std::thread& t : threads) t.join();
 }
+
+// A record of the batch as a chart to cast: empty, with the reason, when a field is wrong or
+// the place is not in the atlas.
+std::optional<Tarefa> TarefaDaLinha(const QStringList& r, const EscolhaCalculo& escolhaDoLote,
+                                    QString* erro) {
+    if (r.size() < 8) {
+        *erro = QStringLiteral("tem %1 campos e são precisos 8 (nome, sexo, data, hora, fuso, local, "
+                               "latitude, longitude)")
+                    .arg(r.size());
+        return std::nullopt;
+    }
+    Tarefa t;
+    CamposMapa& c = t.campos;
+    c.Limpa();
+    c.txtNome = r[0].trimmed();
+    const QString sexo = r[1].trimmed().toLower();
+    if (!sexo.isEmpty() && !QStringLiteral("masculino").startsWith(sexo) &&
+        !QStringLiteral("feminino").startsWith(sexo)) {
+        *erro = QStringLiteral("o sexo «") + Citacao(r[1]) +
+                QStringLiteral("» não é M (masculino) nem F (feminino)");
+        return std::nullopt;
+    }
+    c.sexoMasculino = !sexo.startsWith(u'f');
+    c.txtData = r[2];
+    c.txtHora = r[3];
+    c.FusoHorario = r[4];
+    c.txtlocal = r[5].trimmed();
+    c.txtLatitude = r[6];
+    c.txtlongitude = r[7];
+    t.escolha = escolhaDoLote;
+    const bool doAtlas =
+        c.txtLatitude.trimmed().isEmpty() && c.txtlongitude.trimmed().isEmpty() && !c.txtlocal.isEmpty();
+    if (!LeEscolhaCalculo(r.value(8), r.value(9), t.escolha, erro) ||
+        (doAtlas && !PreencheDoAtlas(c.txtlocal, c, erro)))
+        return std::nullopt;
+    return t;
+}
 } // namespace
 
 int NucleosDoLote() {
@@ -308,47 +346,15 @@ bool CorreLote(QIODevice& entrada, const std::function<bool(const QByteArray&)>&
         if (n == 0 && !r.isEmpty() && r[0].trimmed().compare(QStringLiteral("nome"), Qt::CaseInsensitive) == 0)
             continue;
         ++charts;
-        if (r.size() < 8) {
-            caixa.Mostra(IconeMsg::Exclamacao, QString(),
-                         QStringLiteral("tem %1 campos e são precisos 8 (nome, sexo, data, hora, fuso, local, "
-                                        "latitude, longitude)")
-                             .arg(r.size()),
-                         BotoesMsg::Ok);
-            ++falhas;
-            continue;
-        }
-        Tarefa t;
-        t.linha = caixa.linha;
-        CamposMapa& c = t.campos;
-        c.Limpa();
-        c.txtNome = r[0].trimmed();
-        const QString sexo = r[1].trimmed().toLower();
-        if (!sexo.isEmpty() && !QStringLiteral("masculino").startsWith(sexo) &&
-            !QStringLiteral("feminino").startsWith(sexo)) {
-            caixa.Mostra(IconeMsg::Exclamacao, QString(),
-                         QStringLiteral("o sexo «") + Citacao(r[1]) + QStringLiteral("» não é M (masculino) nem F (feminino)"),
-                         BotoesMsg::Ok);
-            ++falhas;
-            continue;
-        }
-        c.sexoMasculino = !sexo.startsWith(u'f');
-        c.txtData = r[2];
-        c.txtHora = r[3];
-        c.FusoHorario = r[4];
-        c.txtlocal = r[5].trimmed();
-        c.txtLatitude = r[6];
-        c.txtlongitude = r[7];
-        t.escolha = escolhaDoLote;
         QString erro;
-        const bool doAtlas = c.txtLatitude.trimmed().isEmpty() && c.txtlongitude.trimmed().isEmpty() &&
-                             !c.txtlocal.isEmpty();
-        if (!LeEscolhaCalculo(r.value(8), r.value(9), t.escolha, &erro) ||
-            (doAtlas && !PreencheDoAtlas(c.txtlocal, c, &erro))) {
+        std::optional<Tarefa> t = TarefaDaLinha(r, escolhaDoLote, &erro);
+        if (!t) {
             caixa.Mostra(IconeMsg::Exclamacao, QString(), erro, BotoesMsg::Ok);
             ++falhas;
             continue;
         }
-        bloco.append(std::move(t));
+        t->linha = caixa.linha;
+        bloco.append(std::move(*t));
         if (bloco.size() >= tamanhoBloco) despacha();
     }
     if (escrito) despacha();

@@ -110,6 +110,83 @@ QString NomeExecutavel(const QString& base) {
 
 static void iniciaRecursos() { Q_INIT_RESOURCE(natalis); }
 
+namespace {
+// The texts and atlas databases; false (and said) when one is missing or damaged.
+bool abreBases(bool gravavel) {
+    const QString baseTextos = CaminhoPrograma(QStringLiteral("Intrepreter.mdb"));
+    QString erro;
+    if (!existe(QStringLiteral("Intrepreter.mdb")) || !AbreBaseInterpretacao(baseTextos, &erro)) {
+        fatal(QStringLiteral("Intrepreter.mdb"));
+        return false;
+    }
+    // The user's own texts, read before the shipped ones; a damaged file is put aside and said.
+    TextosUtilizador().DefineCaminho(TextosProprios::CaminhoPredefinido());
+    const QString avisoTextos = TextosUtilizador().TomaAviso();
+    if (!avisoTextos.isEmpty())
+        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), avisoTextos);
+    const QString baseLocais = CaminhoPrograma(QStringLiteral("locais.mdb"));
+    if (!existe(QStringLiteral("locais.mdb")) || !DataLocais().Abre(baseLocais, QStringLiteral("Locais"), !gravavel)) {
+        fatal(QStringLiteral("Locais.mdb"));
+        return false;
+    }
+    return true;
+}
+
+void preparaPastas(bool gravavel) {
+    // The built-in orbs, written to the default orb file when it is missing. An installed
+    // folder is never written: the built-in orbs are the default there without a file.
+    if (gravavel && !existe(QStringLiteral("orbs/Default.orb"))) {
+        TabelaOrbes padrao;
+        padrao.CarregaPadrao();
+        QDir().mkpath(CaminhoPrograma(QStringLiteral("orbs")));
+        QString erroOrbes;
+        if (!EscreveFicheiroOrbes(CaminhoOrbesPadrao(), padrao.ValoresFicheiro(), &erroOrbes))
+            CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erroOrbes);
+    }
+    if (gravavel) {
+        PastaMapas();
+        PastaFundosUtilizador();
+    }
+}
+
+bool procuraRenovo(bool gravavel) {
+    // An installed copy is updated by the package manager: the update entry says so.
+    const bool ha = !gravavel || existe(NomeExecutavel(QStringLiteral("renovo")));
+    if (!ha)
+        CaixaMensagens().Mostra(
+            IconeMsg::Exclamacao, TituloAplicacao(),
+            QStringLiteral("Não foi encontrado o programa renovo.exe na directoria ") + PastaPrograma() +
+                QStringLiteral("\nO Natalis usa este programa para fazer a actualização dos seus ficheiros via Internet.\n\n"
+                               "Se apagou este ficheiro instale o Natalis novamente.\n"
+                               "Se o renomeou ou o mudou de localização , por favor retorne-o ao nome ou localização inicial."));
+    return ha;
+}
+
+void registaTipos(const OpcoesArranque& opcoes) {
+    // A package registers the file types itself, for every user.
+    if (!opcoes.registaTipos || InstaladoPeloSistema()) return;
+#ifdef Q_OS_WIN // the icon inside the executable; Windows reads no SVG icon
+    RegistaTiposNatalis(QCoreApplication::applicationFilePath(),
+                        QDir::toNativeSeparators(QCoreApplication::applicationFilePath()) +
+                            QStringLiteral(",0"),
+                        opcoes.dadosUtilizador);
+#else
+    RegistaTiposNatalis(QCoreApplication::applicationFilePath(),
+                        CaminhoPrograma(QStringLiteral("natalis.svg")), opcoes.dadosUtilizador);
+#endif
+}
+
+void abreArgumento(frmMain& janela, const QStringList& argumentos) {
+    const QString caminho = argumentos.join(QLatin1Char(' ')).trimmed();
+    if (!caminho.isEmpty()) {
+        if (caminho.endsWith(QStringLiteral(".orb"), Qt::CaseInsensitive))
+            janela.CarregaOrbesDoArgumento(caminho);
+        else
+            janela.AbreMapa(caminho);
+    }
+}
+} // namespace
+
 frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
     iniciaRecursos();
     CarregaSigil();
@@ -131,50 +208,14 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
     SaveOption(-1, PastaPrograma());
     SaveOption(-2, VersaoPrograma());
 
-    const QString baseTextos = CaminhoPrograma(QStringLiteral("Intrepreter.mdb"));
-    QString erro;
-    if (!existe(QStringLiteral("Intrepreter.mdb")) || !AbreBaseInterpretacao(baseTextos, &erro)) {
-        fatal(QStringLiteral("Intrepreter.mdb"));
-        return nullptr;
-    }
-    // The user's own texts, read before the shipped ones; a damaged file is put aside and said.
-    TextosUtilizador().DefineCaminho(TextosProprios::CaminhoPredefinido());
-    const QString avisoTextos = TextosUtilizador().TomaAviso();
-    if (!avisoTextos.isEmpty())
-        CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), avisoTextos);
-    const QString baseLocais = CaminhoPrograma(QStringLiteral("locais.mdb"));
     const bool gravavel = PastaProgramaGravavel();
-    if (!existe(QStringLiteral("locais.mdb")) || !DataLocais().Abre(baseLocais, QStringLiteral("Locais"), !gravavel)) {
-        fatal(QStringLiteral("Locais.mdb"));
-        return nullptr;
-    }
+    if (!abreBases(gravavel)) return nullptr;
     janela->RefreshRecentMenu();
     CoresRelatorio::GuardaPredefinidas();
 
-    // The built-in orbs, written to the default orb file when it is missing. An installed
-    // folder is never written: the built-in orbs are the default there without a file.
-    if (gravavel && !existe(QStringLiteral("orbs/Default.orb"))) {
-        TabelaOrbes padrao;
-        padrao.CarregaPadrao();
-        QDir().mkpath(CaminhoPrograma(QStringLiteral("orbs")));
-        QString erroOrbes;
-        if (!EscreveFicheiroOrbes(CaminhoOrbesPadrao(), padrao.ValoresFicheiro(), &erroOrbes))
-            CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(), erroOrbes);
-    }
-    if (gravavel) {
-        PastaMapas();
-        PastaFundosUtilizador();
-    }
+    preparaPastas(gravavel);
 
-    // An installed copy is updated by the package manager: the update entry says so.
-    const bool renovo = !gravavel || existe(NomeExecutavel(QStringLiteral("renovo")));
-    if (!renovo)
-        CaixaMensagens().Mostra(
-            IconeMsg::Exclamacao, TituloAplicacao(),
-            QStringLiteral("Não foi encontrado o programa renovo.exe na directoria ") + PastaPrograma() +
-                QStringLiteral("\nO Natalis usa este programa para fazer a actualização dos seus ficheiros via Internet.\n\n"
-                               "Se apagou este ficheiro instale o Natalis novamente.\n"
-                               "Se o renomeou ou o mudou de localização , por favor retorne-o ao nome ou localização inicial."));
+    const bool renovo = procuraRenovo(gravavel);
     janela->defineCompanheiros(existe(NomeExecutavel(QStringLiteral("glosador"))),
                                existe(NomeExecutavel(QStringLiteral("duetto"))),
                                existe(NomeExecutavel(QStringLiteral("movela"))), renovo);
@@ -194,25 +235,10 @@ frmMain* Arranca(const QStringList& argumentos, const OpcoesArranque& opcoes) {
     if (opcoes.pausa)
         pausa(2.0);
     janela->show();
-    // A package registers the file types itself, for every user.
-    if (opcoes.registaTipos && !InstaladoPeloSistema())
-#ifdef Q_OS_WIN // the icon inside the executable; Windows reads no SVG icon
-        RegistaTiposNatalis(QCoreApplication::applicationFilePath(),
-                            QDir::toNativeSeparators(QCoreApplication::applicationFilePath()) + QStringLiteral(",0"),
-                            opcoes.dadosUtilizador);
-#else
-        RegistaTiposNatalis(QCoreApplication::applicationFilePath(), CaminhoPrograma(QStringLiteral("natalis.svg")),
-                            opcoes.dadosUtilizador);
-#endif
+    registaTipos(opcoes);
     if (splash)
         splash->finish(janela.get());
 
-    const QString caminho = argumentos.join(QLatin1Char(' ')).trimmed();
-    if (!caminho.isEmpty()) {
-        if (caminho.endsWith(QStringLiteral(".orb"), Qt::CaseInsensitive))
-            janela->CarregaOrbesDoArgumento(caminho);
-        else
-            janela->AbreMapa(caminho);
-    }
+    abreArgumento(*janela, argumentos);
     return janela.release();
 }

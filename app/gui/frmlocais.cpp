@@ -42,6 +42,14 @@ locais::locais(QWidget* pai) : QDialog(pai) {
         Avisa(m_atlas.Aviso());
 
     auto* v = new QVBoxLayout(this);
+    v->addLayout(criaProcura());
+    v->addWidget(criaLista(), 1);
+    v->addLayout(criaCampos());
+    v->addLayout(criaBotoes());
+    AjustaAoEcra(this, QSize(640, 520));
+}
+
+QLayout* locais::criaProcura() {
     auto* linhaProcura = new QHBoxLayout;
     m_procura = new QLineEdit;
     m_procura->setObjectName(QStringLiteral("txtProcura"));
@@ -52,8 +60,14 @@ locais::locais(QWidget* pai) : QDialog(pai) {
     botaoProcurar->setObjectName(QStringLiteral("cmdProcurar"));
     linhaProcura->addWidget(m_procura, 1);
     linhaProcura->addWidget(botaoProcurar);
-    v->addLayout(linhaProcura);
+    // Enter in the search field picks the highlighted place, never this button.
+    botaoProcurar->setAutoDefault(false);
+    connect(m_procura, &QLineEdit::textEdited, this, [this] { PreencheLista(); });
+    connect(botaoProcurar, &QPushButton::clicked, this, [this] { procurar(); });
+    return linhaProcura;
+}
 
+QWidget* locais::criaLista() {
     auto* todas = new QGroupBox(QStringLiteral("Todas"));
     auto* vt = new QVBoxLayout(todas);
     m_ComboLocais = new QTreeWidget;
@@ -67,8 +81,16 @@ locais::locais(QWidget* pai) : QDialog(pai) {
     m_ComboLocais->setColumnWidth(1, 220);
     m_ComboLocais->setColumnWidth(2, 90);
     vt->addWidget(m_ComboLocais);
-    v->addWidget(todas, 1);
+    connect(m_ComboLocais, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* i) { escolheLinha(m_ComboLocais->indexOfTopLevelItem(i)); });
+    connect(m_ComboLocais, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* i) {
+        escolheLinha(m_ComboLocais->indexOfTopLevelItem(i));
+        m_cmd->setFocus();
+    });
+    return todas;
+}
 
+QLayout* locais::criaCampos() {
     auto* f = new QFormLayout;
     m_localNome = new QLineEdit;
     m_localNome->setObjectName(QStringLiteral("localNome"));
@@ -86,11 +108,13 @@ locais::locais(QWidget* pai) : QDialog(pai) {
     f->addRow(QStringLiteral("&Latitude"), m_latitude);
     f->addRow(QStringLiteral("L&ongitude"), m_longitude);
     f->addRow(QStringLiteral("Fuso horário"), m_fuso);
-    v->addLayout(f);
     // Editing a field edits the current place; the edit is stored on leaving it.
     for (QLineEdit* c : {m_localNome, m_latitude, m_longitude})
         connect(c, &QLineEdit::textEdited, this, [this] { m_alterado = true; });
+    return f;
+}
 
+QLayout* locais::criaBotoes() {
     auto* h = new QHBoxLayout;
     auto* anterior = new QPushButton(QStringLiteral("<-"));
     anterior->setObjectName(QStringLiteral("navegacao0"));
@@ -102,23 +126,11 @@ locais::locais(QWidget* pai) : QDialog(pai) {
     m_cmd->setObjectName(QStringLiteral("cmd"));
     auto* fechar = new QPushButton(QStringLiteral("Fechar"));
     fechar->setObjectName(QStringLiteral("Command1"));
-    // Only "Usar Este" answers Enter, and only when it has the focus: Enter in the search
-    // field picks the highlighted place instead.
-    botaoProcurar->setAutoDefault(false);
+    // Only "Usar Este" answers Enter, and only when it has the focus.
     for (auto* b : {anterior, seguinte, adicionar, m_cmd, fechar}) {
         b->setAutoDefault(b == m_cmd);
         h->addWidget(b);
     }
-    v->addLayout(h);
-
-    connect(m_procura, &QLineEdit::textEdited, this, [this] { PreencheLista(); });
-    connect(botaoProcurar, &QPushButton::clicked, this, [this] { procurar(); });
-    connect(m_ComboLocais, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* i) { escolheLinha(m_ComboLocais->indexOfTopLevelItem(i)); });
-    connect(m_ComboLocais, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* i) {
-        escolheLinha(m_ComboLocais->indexOfTopLevelItem(i));
-        m_cmd->setFocus();
-    });
     connect(anterior, &QPushButton::clicked, this, [this] { move(-1); });
     connect(seguinte, &QPushButton::clicked, this, [this] { move(1); });
     connect(adicionar, &QPushButton::clicked, this, [this] { Add(); });
@@ -135,7 +147,7 @@ locais::locais(QWidget* pai) : QDialog(pai) {
         if (guardaAlteracoes())
             hide();
     });
-    AjustaAoEcra(this, QSize(640, 520));
+    return h;
 }
 
 void locais::reject() {

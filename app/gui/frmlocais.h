@@ -8,6 +8,7 @@
 #include <optional>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -39,6 +40,10 @@ protected:
     bool eventFilter(QObject* objecto, QEvent* evento) override;
 
 private:
+    QLayout* criaProcura();
+    QWidget* criaLista();
+    QLayout* criaCampos();
+    QLayout* criaBotoes();
     void mostra(const std::optional<LocalAtlas>& l);
     void escolheLinha(int linha);
     bool procurar();

@@ -50,6 +50,17 @@ protected:
         QTimer::singleShot(0, this, [this] { selectAll(); });
     }
 };
+
+// Any orb an orb file may hold, so that opening and saving it again changes nothing.
+QSpinBox* novaCaixaOrbe(const QString& nome) {
+    auto* caixa = new CaixaOrbe;
+    caixa->setObjectName(nome);
+    caixa->setRange(-kOrbeMaximo, kOrbeMaximo);
+    caixa->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    caixa->setAlignment(Qt::AlignCenter);
+    caixa->setMinimumWidth(44);
+    return caixa;
+}
 } // namespace
 
 frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
@@ -58,8 +69,25 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     auto* v = new QVBoxLayout(this);
     m_tabs = new QTabWidget;
     v->addWidget(m_tabs);
+    m_tabs->addTab(criaPaginaGeral(), QStringLiteral("Geral"));
+    m_tabs->addTab(criaPaginaVisual(), QStringLiteral("Visual"));
+    m_tabs->addTab(criaPaginaOrbes(), QStringLiteral("Orbes"));
+    m_roda = new PaginaRoda;
+    m_tabs->addTab(m_roda, QStringLiteral("Mapa"));
+    m_tabs->addTab(criaPaginaCalculo(), QStringLiteral("Cálculo"));
 
-    // Geral.
+    auto* botoes = new QDialogButtonBox;
+    auto* ok = botoes->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* cancelar = botoes->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    cancelar->setObjectName(QStringLiteral("cmdCancel"));
+    connect(ok, &QPushButton::clicked, this, [this] { this->ok(); });
+    connect(cancelar, &QPushButton::clicked, this, [this] { hide(); });
+    v->addWidget(botoes);
+    CarregaArranque();
+}
+
+QWidget* frmOptions::criaPaginaGeral() {
     auto* geral = new QWidget;
     auto* vg = new QVBoxLayout(geral);
     auto* quadro = new QGroupBox(QStringLiteral("Ao criar novo, calcular posições ..."));
@@ -88,9 +116,10 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     fa->addRow(QStringLiteral("Locais mostrados &primeiro:"), m_paisAtlas);
     vg->addWidget(quadroAtlas);
     vg->addStretch();
-    m_tabs->addTab(geral, QStringLiteral("Geral"));
+    return geral;
+}
 
-    // Visual.
+QWidget* frmOptions::criaPaginaVisual() {
     auto* visual = new QWidget;
     auto* vv = new QVBoxLayout(visual);
     const QStringList quadros = {QStringLiteral("Pano de fundo do Mapa Nativo"),
@@ -127,9 +156,10 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     vv->addWidget(cores);
     vv->addWidget(m_relatorio = new OpcoesRelatorioPagina);
     vv->addStretch();
-    m_tabs->addTab(visual, QStringLiteral("Visual"));
+    return visual;
+}
 
-    // Orbes.
+QWidget* frmOptions::criaPaginaOrbes() {
     auto* orbes = new QWidget;
     auto* vo = new QVBoxLayout(orbes);
     auto* tabela = new QGroupBox(QStringLiteral("Tabela de Correlações Orbitais"));
@@ -137,39 +167,25 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     g->setHorizontalSpacing(3);
     g->setVerticalSpacing(3);
     const QFont simbolos = FonteDesenho(FONTE_SIGIL, 14);
-    for (int b = 1; b <= 9; ++b) {
-        auto* cab = new QLabel(Simbolos::BodyInfo(int16_t(b)).glifo);
+    const auto cabecalho = [&simbolos](int corpo) {
+        auto* cab = new QLabel(Simbolos::BodyInfo(int16_t(corpo)).glifo);
         cab->setFont(simbolos);
         cab->setAlignment(Qt::AlignCenter);
-        cab->setToolTip(Simbolos::BodyInfo(int16_t(b)).nome);
-        g->addWidget(cab, 0, b);
-    }
-    for (int a = 2; a <= 10; ++a) {
-        auto* cab = new QLabel(Simbolos::BodyInfo(int16_t(a)).glifo);
-        cab->setFont(simbolos);
-        cab->setAlignment(Qt::AlignCenter);
-        cab->setToolTip(Simbolos::BodyInfo(int16_t(a)).nome);
-        g->addWidget(cab, a - 1, 0);
-    }
+        cab->setToolTip(Simbolos::BodyInfo(int16_t(corpo)).nome);
+        return cab;
+    };
+    for (int b = 1; b <= 9; ++b)
+        g->addWidget(cabecalho(b), 0, b);
+    for (int a = 2; a <= 10; ++a)
+        g->addWidget(cabecalho(a), a - 1, 0);
     for (int k = 0; k < 45; ++k) {
         const auto [a, b] = ParOrbe(k);
-        auto* caixa = new CaixaOrbe;
-        caixa->setObjectName(QStringLiteral("aspectvalue%1").arg(k));
-        // Any orb an orb file may hold, so that opening and saving it again changes nothing.
-        caixa->setRange(-kOrbeMaximo, kOrbeMaximo);
-        caixa->setButtonSymbols(QAbstractSpinBox::NoButtons);
-        caixa->setAlignment(Qt::AlignCenter);
-        caixa->setMinimumWidth(44);
+        auto* caixa = novaCaixaOrbe(QStringLiteral("aspectvalue%1").arg(k));
         caixa->setToolTip(Simbolos::BodyInfo(int16_t(a)).nome + QStringLiteral(" – ") + Simbolos::BodyInfo(int16_t(b)).nome);
         g->addWidget(caixa, b - 1, a);
         m_aspectvalue[k] = caixa;
     }
-    m_ficticios = new CaixaOrbe;
-    m_ficticios->setObjectName(QStringLiteral("ficticios"));
-    m_ficticios->setRange(-kOrbeMaximo, kOrbeMaximo);
-    m_ficticios->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    m_ficticios->setAlignment(Qt::AlignCenter);
-    m_ficticios->setMinimumWidth(44);
+    m_ficticios = novaCaixaOrbe(QStringLiteral("ficticios"));
     m_ficticios->setToolTip(QStringLiteral("Orbitas para os pontos ficticios"));
     g->addWidget(new QLabel(QStringLiteral("Pontos fictícios:")), 10, 0, 1, 4, Qt::AlignRight);
     g->addWidget(m_ficticios, 10, 4);
@@ -195,24 +211,11 @@ frmOptions::frmOptions(QWidget* pai) : QDialog(pai) {
     h->addWidget(m_abrir);
     vo->addLayout(h);
     vo->addStretch();
-    m_tabs->addTab(orbes, QStringLiteral("Orbes"));
-    m_roda = new PaginaRoda;
-    m_tabs->addTab(m_roda, QStringLiteral("Mapa"));
     connect(m_predefinido, &QRadioButton::clicked, this, [this] { orbesPadrao(true); });
     connect(m_utilizador, &QRadioButton::clicked, this, [this] { orbesPadrao(false); });
     connect(m_guardar, &QPushButton::clicked, this, [this] { guardaOrbes(); });
     connect(m_abrir, &QPushButton::clicked, this, [this] { abreOrbes(); });
-    m_tabs->addTab(criaPaginaCalculo(), QStringLiteral("Cálculo"));
-
-    auto* botoes = new QDialogButtonBox;
-    auto* ok = botoes->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    auto* cancelar = botoes->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
-    cancelar->setObjectName(QStringLiteral("cmdCancel"));
-    connect(ok, &QPushButton::clicked, this, [this] { this->ok(); });
-    connect(cancelar, &QPushButton::clicked, this, [this] { hide(); });
-    v->addWidget(botoes);
-    CarregaArranque();
+    return orbes;
 }
 
 void frmOptions::CarregaArranque() {

@@ -51,6 +51,9 @@ private:
     void orbesPadrao(bool padrao);
     void guardaOrbes();
     void abreOrbes();
+    QWidget* criaPaginaGeral();
+    QWidget* criaPaginaVisual();
+    QWidget* criaPaginaOrbes();
     QWidget* criaPaginaCalculo();
     void mostraCalculo(const EscolhaCalculo& e);
     void guardaCalculo();
