@@ -3,11 +3,7 @@
 #include "ambientegui.h"
 #include "ficheiromapa.h"
 #include "orbes.h"
-#include "transaccao.h"
-#ifndef Q_OS_WIN
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
+#include "paragem.h"
 
 class TestArranque : public QObject {
     Q_OBJECT
@@ -120,26 +116,7 @@ private slots:
         QVERIFY(QDir().mkpath(amb.em(".renovo-teste")) && EscreveFicheiroOrbes(amb.em(".renovo-teste/novo.orb"), v));
         const QList<TrocaFicheiro> trocas{{amb.em("orbs/Default.orb"), amb.em(".renovo-teste/novo.orb"),
                                            amb.em(".renovo-teste/antigo.orb")}};
-#ifdef Q_OS_WIN // no fork: an exception from the hook cuts the step short
-        struct Paragem {};
-        GanchoTransaccao = [](int) { throw Paragem{}; };
-        bool parou = false;
-        try {
-            ExecutaTransaccao(PastaPrograma(), amb.em(".renovo-teste"), trocas, nullptr);
-        } catch (const Paragem&) {
-            parou = true;
-        }
-        GanchoTransaccao = nullptr;
-        QVERIFY(parou);
-#else
-        const pid_t filho = fork();
-        if (filho == 0) {
-            GanchoTransaccao = [](int) { _exit(42); };
-            _exit(ExecutaTransaccao(PastaPrograma(), amb.em(".renovo-teste"), trocas, nullptr) ? 0 : 1);
-        }
-        int estado = 0;
-        QVERIFY(waitpid(filho, &estado, 0) == filho && WIFEXITED(estado) && WEXITSTATUS(estado) == 42);
-#endif
+        QCOMPARE(ParaTransaccaoApos(1, PastaPrograma(), amb.em(".renovo-teste"), trocas), 42);
         QVERIFY(QFile::exists(DiarioTransaccao(PastaPrograma())));
         std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
         ValoresOrbes lidos{};

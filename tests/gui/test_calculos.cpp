@@ -235,13 +235,17 @@ private slots:
         QVERIFY(amb.caixa.chamadas.isEmpty());
     }
 
-    // A new chart by hand from copied ephemerides: the form names the universal-time days to copy.
+    // A new chart by hand from copied ephemerides: the form names the universal-time days to copy;
+    // the birth data are a key away.
     void efemeridesNosDiasUT() {
         AmbienteGui amb;
         auto j = janela();
+        QTest::keyClick(j.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), filho(j.get(), "txtNome"));
         QVERIFY(!j->accao("mnudata")->isEnabled());
         clica(j.get(), "optwrite1");
         QVERIFY(j->accao("mnudata")->isEnabled() && !j->accao("mnumap")->isEnabled());
+        QVERIFY(j->accao("tb_id")->isEnabled() && j->accao("mnuprofile")->isEnabled());
         escreve(j.get(), "txtData", "25/4/1974");
         escreve(j.get(), "txtHora", "0:20");
         escreve(j.get(), "FusoHorario", "1");
@@ -267,6 +271,8 @@ private slots:
         QVERIFY2(lua.ok && qAbs(lua.valor - 67.0891278) < 1.0 / 60.0, qPrintable(j->sessao().campos().PosPlaneta[1]));
         // A chart now: the wheel and the other views are open to it.
         QVERIFY(j->accao("mnumap")->isEnabled() && j->accao("mnuFileSave")->isEnabled());
+        QTest::keyClick(j.get(), Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(j->vistaActual(), 0);
     }
 };
 
