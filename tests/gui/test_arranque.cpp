@@ -45,7 +45,7 @@ private slots:
     }
 
     // A missing database, or damage inside one, stops the start with the reinstall message
-    // instead of a report of blank paragraphs.
+    // instead of a report of blank paragraphs. (The atlas's kinds of damage: test_atlasdados.)
     void baseEmFalta_data() {
         // nome: as the message names it; onde: where 32 KB of noise go, per mil of the size (-1: removed)
         colunas<QString, QString, int>({"base", "nome", "onde"});
@@ -53,7 +53,6 @@ private slots:
         QTest::newRow("atlas em falta") << "locais.mdb" << "Locais.mdb" << -1;
         QTest::newRow("textos, meio") << "Intrepreter.mdb" << "Intrepreter.mdb" << 500;
         QTest::newRow("textos, cabeçalho") << "Intrepreter.mdb" << "Intrepreter.mdb" << 0;
-        QTest::newRow("atlas, meio") << "locais.mdb" << "Locais.mdb" << 500;
     }
     void baseEmFalta() {
         QFETCH(QString, base); QFETCH(QString, nome); QFETCH(int, onde);

@@ -15,7 +15,6 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>

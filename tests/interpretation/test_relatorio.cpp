@@ -9,7 +9,6 @@
 #include "relatorio.h"
 #include "test_rtfcomum.h"
 #include "textos.h"
-#include <QSqlQuery>
 #include <QtTest>
 
 namespace {

@@ -12,8 +12,6 @@
 
 #include "swetest.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 
 namespace {
