@@ -244,7 +244,8 @@ private slots:
         const Resultado r =
             corre(QStringList(kLisboa) << "--motor" << "preciso" << "--casas" << "P" << "--pontos" << "quiron,vertice");
         QCOMPARE(r.codigo, 0);
-        QVERIFY2(r.saida.contains("Cálculo: motor preciso (Swiss Ephemeris), casas Placidus."), qPrintable(r.saida));
+        QVERIFY2(r.saida.contains("Cálculo: motor preciso (Swiss Ephemeris), casas Placidus, pontos Quíron, Vértice."),
+                 qPrintable(r.saida));
         const auto ref = CorreSwetest("24.4.1974", "23:20:00", 38 + 43 / 60.0, -(9 + 8 / 60.0), 'P',
                                       r.saida.contains("Moshier"));
         const auto pontos = CorreSwetestPontos("24.4.1974", "23:20:00");
