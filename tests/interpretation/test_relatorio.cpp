@@ -14,11 +14,6 @@
 namespace {
 const QString C = QStringLiteral("codigo"), X = QStringLiteral("Texto"), T = QStringLiteral("interpretação");
 
-// A throw-away database shaped like Intrepreter.mdb: its path, or nothing when it cannot be made.
-QString CriaBase(const QString& caminho, const QList<QPair<QString, QString>>& textos) {
-    return CriaBaseTextos(caminho, textos) ? caminho : QString();
-}
-
 QList<QPair<QString, QString>> TodosOsTextos() {
     QList<int> codigos{1902, 3407};
     for (int p = 1; p <= 19; ++p)
@@ -68,10 +63,12 @@ class TestRelatorio : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY2(m_db.Abre(CriaBase(m_pasta.filePath(QStringLiteral("r.mdb")), TodosOsTextos()), T), qPrintable(m_db.Erro()));
+        QVERIFY(CriaBaseTextos(m_pasta.filePath(QStringLiteral("r.mdb")), TodosOsTextos()));
+        QVERIFY2(m_db.Abre(m_pasta.filePath(QStringLiteral("r.mdb")), T), qPrintable(m_db.Erro()));
         // Code 20 twice: the first in table order must win.
-        m_base = CriaBase(m_pasta.filePath(QStringLiteral("t.mdb")),
-                                {{"10", "dez"}, {"20", "primeiro vinte"}, {"30", ""}, {"20", "segundo vinte"}, {"Lisboa", "capital"}});
+        m_base = m_pasta.filePath(QStringLiteral("t.mdb"));
+        QVERIFY(CriaBaseTextos(m_base, {{"10", "dez"}, {"20", "primeiro vinte"}, {"30", ""}, {"20", "segundo vinte"},
+                                        {"Lisboa", "capital"}}));
     }
     void init() {
         // Longitude (degrees) and house of chart bodies 0..18; equal houses from 0° Carneiro.
@@ -168,7 +165,8 @@ private slots:
         QList<QPair<QString, QString>> registos{{"999", "outro"}};
         if (!texto.isNull()) registos << qMakePair(QString::number(codigo), texto);
         FonteDados db;
-        QVERIFY(db.Abre(CriaBase(m_pasta.filePath(QStringLiteral("m%1.mdb").arg(++m_bases)), registos), T));
+        const QString caminho = m_pasta.filePath(QStringLiteral("m%1.mdb").arg(++m_bases));
+        QVERIFY(CriaBaseTextos(caminho, registos) && db.Abre(caminho, T));
         Mapa mapa;
         for (int i = 0; i < graus.size(); ++i) mapa.Corpo(i).Posicao().setValorGraus(graus[i]);
         CamposMapa campos;

@@ -202,11 +202,9 @@ private slots:
         QCOMPARE(QProcess::execute(NATALIS_PROGRAM_DIR "/natalis-cli",
                                    {"--abrir", m_mapa, "--transitos", "2027-01-01", "2027-12-31", "--saida", csv, "--silencioso"}),
                  0);
-        CamposMapa campos;
-        Mapa mapa;
-        Natal n;
-        QVERIFY(OpenFile(m_mapa, campos, mapa, {}, false));
-        QVERIFY(NatalDoMapa(campos, mapa, n));
+        frmMovela w; // the chart as Movela reads it
+        QVERIFY(w.AbreMapa(m_mapa));
+        const Natal& n = w.natal();
         const QStringList linhas = QString::fromUtf8(DiscoCheio::conteudo(csv)).split(QRegularExpression("\\r?\\n"), Qt::SkipEmptyParts);
         QCOMPARE(linhas.first(), QString("tipo,transitante,relação,alvo,entrada,exacto,saída"));
         int verificados = 0, estacoes = 0;
