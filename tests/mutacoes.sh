@@ -29,7 +29,7 @@ casas-cuspide	engine/casas.cpp	(p >= c1 && p < c2)	(p > c1 && p < c2)
 casas-intermedia	engine/casas.cpp	(n == 2 ? A / 3.0	(n == 3 ? A / 3.0
 posicao-segundos	engine/possigno.cpp	magnitude = graus + minutos / 60.0 + segundos / 3600.0	magnitude = graus + minutos / 60.0 - segundos / 3600.0
 preciso-nodo	engine/motorpreciso.cpp	SE_TRUE_NODE, SE_MEAN_APOG	SE_MEAN_NODE, SE_MEAN_APOG
-classico-quadrante	engine/planetas.cpp	    if (y < 0) L += PI;	    if (y > 0) L += PI;
+classico-quadrante	engine/planetas.cpp	    if (y < 0) L += PI_NATALIS;	    if (y > 0) L += PI_NATALIS;
 aspecto-orbe	chart/aspectos.cpp	if (separacao <= orbe)	if (separacao < orbe)
 orbes-linha	chart/orbes.cpp	{10, 9, 9, 8, 8, 8, 7, 7, 7, 6, 6, 6},	{9, 10, 9, 8, 8, 8, 7, 7, 7, 6, 6, 6},
 orbes-incompleto	chart/orbes.cpp	if (n < N_VALORES_ORBES)	if (n < N_VALORES_ORBES - 1)
@@ -41,7 +41,7 @@ retrogrado-preciso	chart/calculo.cpp	hoje.velocidades[i] < 0	hoje.velocidades[i]
 data-bissexto	chart/normalizatempo.cpp	return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0;	return ano % 4 == 0;
 roda-ascendente	drawing/desenhos.cpp	ZeroAriesAngleAscendente(mapa.Cuspide(1)	ZeroAriesAngleAscendente(mapa.Cuspide(10)
 roda-espalha	drawing/disposicao.cpp	c.tetaExacto + sinal * k * passo	c.tetaExacto + sinal * passo
-grelha-coluna	drawing/grelha.cpp	d.coluna = 14 - k;	d.coluna = 13 - k;
+grelha-coluna	drawing/grelha.cpp	d.coluna = k == 0 ? n + 1 : numero(n - k);	d.coluna = k == 0 ? n + 1 : numero(n - k - 1);
 rtf-hexadecimal	interpretation/rtfleitura.cpp	pos += 2;\n            caractere(DeCp1252Byte	pos += 1;\n            caractere(DeCp1252Byte
 rtf-chaveta	interpretation/rtfescrita.cpp	if (u == '\\' || u == '{' || u == '}') {	if (u == '\\' || u == '{') {
 relatorio-repetido	interpretation/relatorio.cpp	if (t.trimmed().isEmpty() || onde == m_escritos.cend()) {	if (true) {
@@ -67,7 +67,6 @@ descricao-acima	updater/descricao.cpp	p.trimmed() == QLatin1String("..")	p.trimm
 transaccao-desfaz	platform/transaccao.cpp	if (p.existia && existe(p.antigo)) {	if (false) {
 transaccao-completa	platform/transaccao.cpp	    if (!existe(p.novo)) return true;	    if (!existe(p.novo) || true) return true;
 edicao-recusa	updater/actualizacao.cpp	if (edicao < instalada)	if (edicao < instalada && false)
-preparacao-ligacao	updater/preparacao.cpp	if (info.isSymLink()) return true;	if (false) return true;
 fuso-horamedia	app/atlas/fusohorario.cpp	f.horas = longitudeGraus / 15.0;	f.horas = -longitudeGraus / 15.0;
 fuso-repetida	app/atlas/fusohorario.cpp	const int escolhido = validos.first();	const int escolhido = validos.last();
 atlas-populacao	app/atlas/atlas.cpp	" ORDER BY Id LIMIT ?"));\n                q.addBindValue(QLatin1Char('"')	" ORDER BY Id DESC LIMIT ?"));\n                q.addBindValue(QLatin1Char('"')
@@ -139,7 +138,7 @@ registo-longo	chart/ficheiromapa.cpp	if (k - inicio > MaximoRegisto) return nume
 opcoes-enormes	platform/opcoes.cpp	if (linha.size() > MaximoValor) {	if (linha.size() > 4 * MaximoValor) {
 lote-mensagens	app/cli/lote.cpp	t.mensagens << c.texto;	(void)c;
 caixa-dono	platform/caixaqt.cpp	QMessageBox caixa(dono() ? dono().data() : activa && activa->isVisible() ? activa : m_pai);	QMessageBox caixa(m_pai ? m_pai : activa);
-renovo-ecra	updater/frmmain.cpp	if (topo != janela.top() || esquerda != janela.left()) {	if (false) {
+renovo-ecra	updater/frmrenovo.cpp	if (topo != janela.top() || esquerda != janela.left()) {	if (false) {
 impressao-pdf-pasta	app/gui/impressao.cpp	ShowFileDialog(pai, true, FicheiroPdf, nomeProposto)	ShowFileDialog(pai, true, 99, nomeProposto)
 ficheiro-danificado	chart/ficheiromapa.cpp	if (numero == ERRO_FIM_DO_FICHEIRO || numero == ERRO_TIPO) {	if (false) {
 lote-aspas	app/cli/lote.cpp	else if (espreita('"')) campo += c;	else if (false) campo += c;

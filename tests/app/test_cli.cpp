@@ -236,44 +236,34 @@ private slots:
         QVERIFY(std::fabs(campos[23].toDouble() - graus(resumo[25].mid(20))) < 1e-5); // Ascendant
     }
 
-    // The precise engine from the command line: the summary names it, and the Ascendant and
-    // the Sun agree with swetest (same files, or Moshier as the note says) to the second.
-    void motorPreciso() {
-        const Resultado r = corre(QStringList(kLisboa) << "--motor" << "preciso" << "--casas" << "P");
+    // The precise engine from the command line: the summary names it, and the Sun, the Ascendant
+    // and the optional points agree with swetest (same files, or Moshier as the note says) within
+    // half a second (the summary shows whole seconds); in the batch the points come as two
+    // columns each after the others, empty where a line's engine computes none.
+    void motorPrecisoEPontos() {
+        const Resultado r =
+            corre(QStringList(kLisboa) << "--motor" << "preciso" << "--casas" << "P" << "--pontos" << "quiron,vertice");
         QCOMPARE(r.codigo, 0);
-        QVERIFY2(r.saida.contains("Cálculo: motor preciso (Swiss Ephemeris), casas Placidus."), qPrintable(r.saida));
+        QVERIFY2(r.saida.contains("Cálculo: motor preciso (Swiss Ephemeris), casas Placidus, pontos Quíron, Vértice."),
+                 qPrintable(r.saida));
         const auto ref = CorreSwetest("24.4.1974", "23:20:00", 38 + 43 / 60.0, -(9 + 8 / 60.0), 'P',
                                       r.saida.contains("Moshier"));
-        QVERIFY2(ref, "swetest não correu");
+        const auto pontos = CorreSwetestPontos("24.4.1974", "23:20:00");
+        QVERIFY2(ref && !pontos.isEmpty(), "swetest não correu");
         const QStringList resumo = r.saida.split('\n');
         QVERIFY(std::fabs(graus(resumo[8].mid(20).section(" em ", 0, 0)) - ref->corpos[0]) < 0.51 / 3600);
         QVERIFY(std::fabs(graus(resumo[25].mid(20)) - ref->cuspides[1]) < 0.51 / 3600);
-    }
-
-    // The optional points in the summary within half a second of swetest (the summary shows
-    // whole seconds), and in the batch as two columns each after the others, empty where a
-    // line's engine computes none.
-    void pontos() {
-        const Resultado r = corre(QStringList(kLisboa) << "--motor" << "preciso" << "--pontos" << "quiron,vertice");
-        QCOMPARE(r.codigo, 0);
-        const QStringList resumo = r.saida.split('\n');
         const qsizetype i = resumo.indexOf("Pontos adicionais");
         QVERIFY2(i > 0 && resumo[i + 1].startsWith(QString::fromUtf8("Quíron")) && resumo[i + 2].startsWith(QString::fromUtf8("Vértice")),
                  qPrintable(r.saida));
-        QProcess p;
-        p.start("swetest", {"-b24.4.1974", "-ut23:20", "-pD", "-fl", "-head"});
-        QVERIFY(p.waitForFinished(10000));
-        const double quiron = QString::fromLatin1(p.readAllStandardOutput()).trimmed().toDouble();
+        const double quiron = pontos[0].first;
         QVERIFY2(std::fabs(graus(resumo[i + 1].mid(20).section(" em ", 0, 0)) - quiron) < 0.51 / 3600, qPrintable(resumo[i + 1]));
-        const auto ref = CorreSwetest("24.4.1974", "23:20:00", 38 + 43 / 60.0, -(9 + 8 / 60.0), 'P');
-        QVERIFY(ref && std::fabs(graus(resumo[i + 2].mid(20).section(" em ", 0, 0)) - ref->vertice) < 0.51 / 3600);
+        QVERIFY(std::fabs(graus(resumo[i + 2].mid(20).section(" em ", 0, 0)) - ref->vertice) < 0.51 / 3600);
 
         QTemporaryDir pasta;
         const QString entrada = pasta.filePath("e.csv"), saida = pasta.filePath("s.csv");
-        QFile f(entrada);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Ana,F,25/4/1974,0:20,1,Lisboa,38º43' N,9º8' W\nRui,M,25/4/1974,0:20,1,Lisboa,38º43' N,9º8' W,classico\n");
-        f.close();
+        QVERIFY(DiscoCheio::escreve(entrada, "Ana,F,25/4/1974,0:20,1,Lisboa,38º43' N,9º8' W\n"
+                                             "Rui,M,25/4/1974,0:20,1,Lisboa,38º43' N,9º8' W,classico\n"));
         QCOMPARE(corre({"--lote", entrada, "--saida", saida, "--motor", "preciso", "--pontos", "quiron"}).codigo, 0);
         const QStringList linhas = le(saida).split('\n', Qt::SkipEmptyParts);
         QVERIFY(linhas.size() == 3 && linhas[0].endsWith(",motor,casas,quiron,retro_quiron"));
@@ -307,12 +297,22 @@ private slots:
         QVERIFY(xml.contains(QString::fromUtf8(">Antónia<")));
     }
 
-    // The report as Word and LibreOffice read it: LibreOffice Writer finds the synthesis tables
-    // with their cells, the wheel as a picture about 11 cm wide, an A4 page and Portuguese.
+    // The report by the extension (any other refused, the file there left as it was); fresh
+    // settings give the window's colours, not black throughout (the title's purple, the
+    // sub-headings' dark red). As Word and LibreOffice read it: LibreOffice Writer finds the
+    // synthesis tables with their cells, the wheel as a picture about 11 cm wide, an A4 page
+    // and Portuguese.
     void relatorioNoLibreOffice() {
         QTemporaryDir d;
-        const QString rtf = d.filePath("maria.rtf"), pdf = d.filePath("maria.pdf");
+        const QString rtf = d.filePath("maria.RTF"), pdf = d.filePath("maria.pdf"), doc = d.filePath("maria.doc");
         QCOMPARE(corre(QStringList(kLisboa) << "--relatorio" << rtf << "--relatorio" << pdf << "--silencioso").codigo, 0);
+        const QByteArray bytes = DiscoCheio::conteudo(rtf);
+        QVERIFY(bytes.startsWith("{\\rtf1") && DiscoCheio::conteudo(pdf).startsWith("%PDF-"));
+        QVERIFY(bytes.contains("\\red90\\green45\\blue130;") && bytes.contains("\\red140\\green30\\blue40;"));
+        QVERIFY(DiscoCheio::escreve(doc, "anterior"));
+        const Resultado recusado = corre(QStringList(kLisboa) << "--relatorio" << doc);
+        QVERIFY2(recusado.codigo == 1 && recusado.erros.contains("use .rtf ou .pdf"), qPrintable(recusado.erros));
+        QCOMPARE(DiscoCheio::conteudo(doc), QByteArray("anterior"));
         const QString xml = peloLibreOffice(rtf, "fodt");
         if (xml.isEmpty()) QSKIP("LibreOffice (soffice) não está instalado");
         QVERIFY(xml.count("<table:table ") >= 3);

@@ -137,11 +137,10 @@ private slots:
 
     // Today's and yesterday's longitude; across 0º Carneiro the short way counts.
     void retrogrado() {
-        QVERIFY(MovimentoRetrogrado(100.0, 101.0));
-        QVERIFY(!MovimentoRetrogrado(0.3, 359.5));
-        QVERIFY(MovimentoRetrogrado(359.5, 0.3));
-        QVERIFY(!MovimentoRetrogrado(200.0, 200.0)); // stationary
-        QVERIFY(!MovimentoRetrogrado(2.0, 347.0));   // the fast Moon passing 0
+        // Stationary is not retrograde, nor the fast Moon passing 0.
+        for (const auto& [hoje, ontem, retrogrado] :
+             {std::tuple{100.0, 101.0, true}, {0.3, 359.5, false}, {359.5, 0.3, true}, {200.0, 200.0, false}, {2.0, 347.0, false}})
+            QCOMPARE(MovimentoRetrogrado(hoje, ontem), retrogrado);
     }
 
     void temposDerivados_data() {

@@ -8,7 +8,6 @@
 #include "calculo.h"
 #include "mensagens.h"
 #include "motormapa.h"
-#include "opcoes.h"
 #include "orbes.h"
 
 #include <QDateTime>
@@ -178,20 +177,6 @@ private slots:
         QCOMPARE(c.txttemposideral, primeira.txttemposideral);
         QCOMPARE(c.lblHoras, primeira.lblHoras);
         QCOMPARE(c.PosPlaneta, primeira.PosPlaneta);
-    }
-
-    // Options 20 and 21 keep the engine and house codes; anything else reads as the default.
-    void opcoes() {
-        const auto lido = [](const char* motor, const char* casas) {
-            SaveOption(OPCAO_MOTOR, motor);
-            SaveOption(OPCAO_CASAS, casas);
-            return EscolhaDasOpcoes();
-        };
-        QCOMPARE(lido("preciso", "placidus"), (EscolhaCalculo{Motor::Preciso, SistemaCasas::Placidus}));
-        QCOMPARE(lido("False", "False"), EscolhaCalculo{});
-        QCOMPARE(lido("rapido", "xyz"), EscolhaCalculo{});
-        GuardaEscolhaNasOpcoes({Motor::Preciso, SistemaCasas::Koch});
-        QCOMPARE(EscolhaDasOpcoes(), (EscolhaCalculo{Motor::Preciso, SistemaCasas::Koch}));
     }
 };
 

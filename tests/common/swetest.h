@@ -16,33 +16,38 @@ struct SaidaSwetest {
     bool recursoPolar = false;            // swetest said the system failed and used Porphyry
 };
 
+// Runs swetest; the (value, speed) pairs of its output lines, in order; `falhou` is set when
+// it said a house system failed (and used Porphyry). Empty when swetest is missing or fails.
+inline QList<QPair<double, double>> ValoresSwetest(const QStringList& argumentos, bool* falhou = nullptr) {
+    QProcess p;
+    p.start(QStringLiteral("swetest"), argumentos);
+    QList<QPair<double, double>> valores;
+    if (!p.waitForFinished(10000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return valores;
+    for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const QStringList partes = l.simplified().split(QLatin1Char(' '));
+        bool a = false, b = false;
+        const double v = partes.value(0).toDouble(&a), vel = partes.value(1).toDouble(&b);
+        if (a && b && partes.size() == 2)
+            valores.append({v, vel});
+        else if (falhou && l.contains(QLatin1String("failed")))
+            *falhou = true;
+    }
+    return valores;
+}
+
 // dataUT "d.m.y", horaUT "h:m:s" in universal time; longitude east positive. `moshier` asks
 // for the built-in theory throughout (ΔT included), as the engine runs when it finds no files;
 // `semNutacao` gives mean positions, as the classic engine computes them.
 inline std::optional<SaidaSwetest> CorreSwetest(const QString& dataUT, const QString& horaUT, double latitude,
                                                 double longitudeLeste, char letraCasas, bool moshier = false,
                                                 bool semNutacao = false) {
-    const QString programa = QStandardPaths::findExecutable(QStringLiteral("swetest"));
     QStringList argumentos{"-b" + dataUT, "-ut" + horaUT, "-p0123456789tA", "-fls", "-head", moshier ? "-emos" : "-eswe",
                            QStringLiteral("-house%1,%2,%3").arg(longitudeLeste, 0, 'f', 10).arg(latitude, 0, 'f', 10).arg(QLatin1Char(letraCasas))};
     if (semNutacao)
         argumentos << QStringLiteral("-nonut");
-    QProcess p;
-    if (!programa.isEmpty())
-        p.start(programa, argumentos);
-    if (programa.isEmpty() || !p.waitForFinished(10000) || p.exitCode() != 0)
-        return std::nullopt;
     SaidaSwetest s;
-    QList<QPair<double, double>> valores; // each line: longitude and speed
-    for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QStringList partes = l.simplified().split(QLatin1Char(' '));
-        bool numero = false, numero2 = false;
-        const double v = partes.value(0).toDouble(&numero), vel = partes.value(1).toDouble(&numero2);
-        if (numero && numero2)
-            valores.append({v, vel});
-        else if (l.contains(QLatin1String("failed")))
-            s.recursoPolar = true;
-    }
+    const QList<QPair<double, double>> valores = ValoresSwetest(argumentos, &s.recursoPolar);
     if (valores.size() < 28) // after the cusps: Ascendant, MC, ARMC, vertex
         return std::nullopt;
     for (size_t i = 0; i < 12; ++i) {
@@ -59,17 +64,7 @@ inline std::optional<SaidaSwetest> CorreSwetest(const QString& dataUT, const QSt
 // osculating apogee and the mean node (-pDFGHIBm), longitude and speed each; empty when swetest
 // gave fewer (an asteroid beyond its file's years).
 inline QList<QPair<double, double>> CorreSwetestPontos(const QString& dataUT, const QString& horaUT) {
-    QProcess p;
-    p.start(QStringLiteral("swetest"), {"-b" + dataUT, "-ut" + horaUT, "-pDFGHIBm", "-fls", "-head", "-eswe"});
-    p.waitForFinished(10000);
-    QList<QPair<double, double>> valores;
-    for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QStringList partes = l.simplified().split(QLatin1Char(' '));
-        bool a = false, b = false;
-        const double v = partes.value(0).toDouble(&a), vel = partes.value(1).toDouble(&b);
-        if (a && b && partes.size() == 2)
-            valores.append({v, vel});
-    }
+    const auto valores = ValoresSwetest({"-b" + dataUT, "-ut" + horaUT, "-pDFGHIBm", "-fls", "-head", "-eswe"});
     return valores.size() == 7 ? valores : QList<QPair<double, double>>{};
 }
 
@@ -81,11 +76,8 @@ struct CorpoSwetest {
 // swetest's apparent longitude and speed of one body (0..9, 10 the true node) at a Julian day
 // in universal time.
 inline CorpoSwetest SwetestNoDia(double jd, int corpo) {
-    QProcess p;
     const QString planeta = corpo == 10 ? QStringLiteral("t") : QString::number(corpo);
-    p.start(QStringLiteral("swetest"), {QStringLiteral("-j%1").arg(jd, 0, 'f', 8), QStringLiteral("-ut"),
-                                        QStringLiteral("-p") + planeta, QStringLiteral("-fls"), QStringLiteral("-head")});
-    p.waitForFinished(10000);
-    const QStringList v = QString::fromLatin1(p.readAllStandardOutput()).simplified().split(QLatin1Char(' '));
-    return v.size() >= 2 ? CorpoSwetest{v[0].toDouble(), v[1].toDouble()} : CorpoSwetest{};
+    const auto v = ValoresSwetest({QStringLiteral("-j%1").arg(jd, 0, 'f', 8), QStringLiteral("-ut"),
+                                   QStringLiteral("-p") + planeta, QStringLiteral("-fls"), QStringLiteral("-head")});
+    return v.isEmpty() ? CorpoSwetest{} : CorpoSwetest{v[0].first, v[0].second};
 }

@@ -6,7 +6,6 @@
 #include "mensagens.h"
 #include "vistaglobal.h"
 
-#include <QFile>
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>

@@ -156,9 +156,6 @@ private slots:
         const QPointF meio = (PontoRoda(g, g.AspectRadius, AnguloEcra(g, Rad(100.0))) +
                               PontoRoda(g, g.AspectRadius, AnguloEcra(g, Rad(100.0 + separacao)))) / 2.0;
         QVERIFY2(ContaCor(im, QRectF(meio.x() - 2, meio.y() - 2, 5, 5), cor) > 0, "sem corda da cor do aspecto");
-        Desenha(im, m); // a second redraw does not add the aspect again
-        QCOMPARE(m.Aspectos().Count(), 1);
-        QCOMPARE(m.Corpo(0).Aspectos().Count(), 1);
     }
     void mesmaLongitudeEmPistasDiferentes() {
         EscondeTodos(m);
@@ -498,12 +495,7 @@ private slots:
         QCOMPARE(d.coluna, coluna);
         QCOMPARE(d.perguntaAspecto, pergunta);
         QCOMPARE(d.dica, dica);
-    }
-    void findAspect() {
-        UmAspecto(4, 9, 90.0);
-        QCOMPARE(FindAspect(m, 5, 10), QStringLiteral("Marte em Quadratura com Plutão"));
-        QCOMPARE(FindAspect(m, 10, 5), QString()); // the pair is stored once, first body first
-        QCOMPARE(FindAspect(m, 1, 2), QString());
+        QCOMPARE(FindAspect(m, 2, 1), QString()); // the pair is stored once, first body first
     }
 };
 

@@ -116,8 +116,9 @@ private slots:
         QCOMPARE(Em(graus).RetornaFormatado(int16_t(modo), lesteOeste), texto);
     }
 
-    // Sign, degree, minutes and rounded seconds; ReduceTo folds into (0, limit].
-    void partesEReducao() {
+    // Sign, degree, minutes and rounded seconds; ReduceTo folds into (0, limit]; the leading
+    // number of a text; sign names, 12 wrapping to Carneiro, beyond that nothing.
+    void partesEAuxiliares() {
         const auto partes = [](double graus) {
             const PosSigno p = Em(graus);
             return QList<int>{p.NumeroSigno(), p.RetornaGraus(), p.Minutos(), p.Segundos()};
@@ -133,15 +134,10 @@ private slots:
             p.ReduceTo(limite);
             QVERIFY2(std::fabs(p.ValorGraus() - esperado) < TOL_GRAUS, qPrintable(QString::number(graus)));
         }
-    }
-
-    void auxiliares() {
-        // The leading number of a text.
         QCOMPARE(ValTexto("12abc"), 12.0);
         QCOMPARE(ValTexto("-3.5x"), -3.5);
         QCOMPARE(ValTexto("1.2.3"), 1.2);
         QCOMPARE(ValTexto(QString(400, u'9')), 0.0);
-        // Sign names: 12 wraps to Carneiro, beyond that nothing.
         QCOMPARE(NomeSigno(12), QStringLiteral("Carneiro"));
         QCOMPARE(NomeSigno(13), QString());
     }
@@ -185,20 +181,14 @@ private slots:
         QCOMPARE(lido("15081769", ""), (QList<double>{32767, 0, 1900, 0, 0, 0}));
     }
 
-    // Reference values: swetest -bD.M.Y -ut0 -fJ (Julian calendar before 15/10/1582); the days
-    // of 1800–2100 are checked against the short formula below.
+    // Reference values: swetest -bD.M.Y -ut0 -fJ (Julian calendar up to 4/10/1582); the days
+    // of 1800–2100 are checked against the short formula below. Numbers outside the calendar
+    // run on: day 0 is the last of the month before, month 13 the January after.
     void diaJuliano() {
-        QCOMPARE(DiaJuliano0h(1, 1, 1900), 2415020.5);
-        QCOMPARE(DiaJuliano0h(29, 2, 1600), 2305506.5);
-        QCOMPARE(DiaJuliano0h(4, 10, 1582), 2299159.5); // the last Julian day
-        QCOMPARE(DiaJuliano0h(15, 10, 1582), 2299160.5);
-        QCOMPARE(DiaJuliano0h(1, 1, 1), 1721423.5);
-        QCOMPARE(DiaJuliano0h(1, 3, 2100), 2488128.5);
-        // Numbers outside the calendar run on: day 0 is the last of the month before, month 13
-        // the January after.
-        QCOMPARE(DiaJuliano0h(0, 3, 1900), 2415078.5);
-        QCOMPARE(DiaJuliano0h(1, 0, 1901), 2415354.5);
-        QCOMPARE(DiaJuliano0h(1, 13, 1899), 2415020.5);
+        const double casos[][4] = {{1, 1, 1900, 2415020.5}, {29, 2, 1600, 2305506.5}, {4, 10, 1582, 2299159.5},
+                                   {15, 10, 1582, 2299160.5}, {1, 1, 1, 1721423.5}, {1, 3, 2100, 2488128.5},
+                                   {0, 3, 1900, 2415078.5}, {1, 0, 1901, 2415354.5}, {1, 13, 1899, 2415020.5}};
+        for (const auto& [d, m, a, jd] : casos) QCOMPARE(DiaJuliano0h(int(d), int(m), int(a)), jd);
     }
 
     // Every chart of 1/3/1800 to 28/2/2100 keeps the day it had with the short formula.
@@ -300,19 +290,6 @@ private slots:
         QVERIFY(std::fabs(CorreccaoEmpirica(8, 0.61 + 1e-9)) < 1e-8); // its value at J2000 shows in Pluto's position
     }
 
-    // At any sidereal time on the equator the angles are finite and on the circle; at RAMC 0
-    // the MC is 0 exactly and the IC π.
-    void equadorERamcZero() {
-        for (double R = 0; R < 2 * PI; R += 0.01) {
-            const Angulos a = CalculaAngulos(R, 23.44 * G, 0.0);
-            for (double v : {a.asc, a.mc, a.vertice})
-                QVERIFY(std::isfinite(v) && v >= 0 && v < 2 * PI);
-        }
-        const ResultadoEfemerides r = DeRamc(0.0, 23.44 * G, 38.7 * G);
-        QCOMPARE(r.mc, 0.0);
-        QCOMPARE(HouseCusp(4, r), PI);
-    }
-
     // Cusps derived by hand from given angles (ASC, MC, vertex), exact up to rounding.
     void cuspides() {
         const auto cuspide = [](double asc, double mc, double vertice, int casa) {
@@ -355,12 +332,16 @@ private slots:
         QCOMPARE(casa(xii0, 371), 1); // past a whole turn
     }
 
-    // Every quadrant's cusps follow each other forward from angle to angle, at any sidereal
-    // time and at every latitude up to the polar circles, south as well as north.
+    // Every quadrant's cusps follow each other forward from angle to angle, and the angles are
+    // finite and on the circle, at any sidereal time and at every latitude up to the polar
+    // circles, south as well as north, the equator included. At RAMC 0 the MC is 0 exactly and
+    // the IC π.
     void cuspidesEmOrdem() {
         for (int lat = -66; lat <= 66; lat += 3) {
             for (int ramc = 0; ramc < 360; ramc += 5) {
                 const ResultadoEfemerides r = DeRamc(ramc * G, 23.44 * G, lat * G);
+                for (double v : {r.asc, r.mc, r.vertice})
+                    QVERIFY(std::isfinite(v) && v >= 0 && v < 2 * PI);
                 const double c[7] = {HouseCusp(10, r), HouseCusp(11, r), HouseCusp(12, r), HouseCusp(1, r),
                                      HouseCusp(2, r),  HouseCusp(3, r),  HouseCusp(4, r)};
                 for (const double* k : {c, c + 3}) {
@@ -370,6 +351,9 @@ private slots:
                 }
             }
         }
+        const ResultadoEfemerides r = DeRamc(0.0, 23.44 * G, 38.7 * G);
+        QCOMPARE(r.mc, 0.0);
+        QCOMPARE(HouseCusp(4, r), PI);
     }
 
     // The birth data is given as typed (local clock time and zone), the swetest instant as
@@ -459,19 +443,13 @@ private slots:
     // The command-line codes, the reference tools' letters and the names users type; every
     // system's own code reads back as that system.
     void codigos() {
-        const auto lido = [](const QString& texto) {
-            const auto s = LeCasas(texto);
-            return s ? int(*s) : -1;
-        };
-        QCOMPARE(lido("k"), int(SistemaCasas::Koch));
-        QCOMPARE(lido("A"), int(SistemaCasas::Iguais));
-        QCOMPARE(lido("E"), int(SistemaCasas::Iguais));
-        QCOMPARE(lido("W"), int(SistemaCasas::SignosInteiros));
-        QCOMPARE(lido(QString::fromUtf8("Porfírio")), int(SistemaCasas::Porfirio));
-        QCOMPARE(lido("O"), int(SistemaCasas::Porfirio));
-        QCOMPARE((QList<int>{lido("Z"), lido(""), lido("equal")}), (QList<int>{-1, -1, -1}));
+        using S = SistemaCasas;
+        for (const auto& [texto, sistema] : {std::pair{"k", S::Koch}, {"A", S::Iguais}, {"E", S::Iguais},
+                                             {"W", S::SignosInteiros}, {"Porfírio", S::Porfirio}, {"O", S::Porfirio}})
+            QCOMPARE(LeCasas(QString::fromUtf8(texto)), std::optional<S>(sistema));
+        for (const char* desconhecido : {"Z", "", "equal"}) QVERIFY(!LeCasas(desconhecido));
         for (int s = 0; s <= int(SistemaCasas::Morinus); ++s)
-            QCOMPARE(lido(CodigoCasas(SistemaCasas(s))), s);
+            QCOMPARE(LeCasas(CodigoCasas(S(s))), std::optional<S>(S(s)));
     }
 };
 

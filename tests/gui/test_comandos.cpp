@@ -88,7 +88,6 @@ private slots:
         colunas<QString, QString, QString, bool>({"accao", "nome", "escrito", "cheio"});
         const char* const casos[][4] = {
             {"mapa", "mnuFileSaveAs", "Ana", "Ana.anc"},
-            {"guardar nunca guardado", "tb_save", "Ana", "Ana.anc"},
             {"resumo", "mnuexportpositions", "Ana", "Ana.txt"},
             {"imagem do mapa", "mnusaveimage", "Ana", "Ana.bmp"},
             {"imagem dos aspectos", "mnuexptaspectos", "Ana", "Ana.bmp"},

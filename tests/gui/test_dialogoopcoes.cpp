@@ -114,14 +114,23 @@ private slots:
     }
 
     // The orb grid: the built-in table cannot be typed over, and the dialog says why; in the user's
-    // table an orb typed applies on OK, kept in the orb file the user names; a file opened fills
-    // the boxes in its order and applies, saving writes the boxes back unchanged (a wide orb, none,
-    // a negative one), a missing folder is said plainly.
+    // table an orb typed applies on OK to the chart shown, kept in the orb file the user names; a
+    // file opened fills the boxes in its order and applies, saving writes the boxes back unchanged
+    // (a wide orb, none, a negative one), a missing folder is said plainly. Sun and Saturn stand
+    // 3.5° apart on 17 January 2020 at noon UT (swetest): a conjunction under the built-in orbs,
+    // not under an orb of 1.
     void orbesEditadasAbertasEGuardadas() {
         AmbienteGui amb;
         auto j = janela();
+        for (const auto& [campo, texto] : {std::pair{"txtData", "17/1/2020"}, {"txtHora", "12:00"},
+                                           {"txtLatitude", "38º43' N"}, {"txtlongitude", "9º8' W"}, {"FusoHorario", "0"}})
+            escreve(j.get(), campo, texto);
+        QTest::keyClick(j.get(), Qt::Key_F5);
+        QTest::keyClick(j.get(), Qt::Key_3, Qt::ControlModifier);
+        auto* info = filho<QLabel>(j.get(), "info");
+        QVERIFY2(info->text().contains("Em Conjunção com Saturno"), qPrintable(info->text()));
         int k = 0;
-        while (ParOrbe(k) != std::pair(5, 7)) ++k; // Marte–Saturno
+        while (ParOrbe(k) != std::pair(1, 7)) ++k; // Sol–Saturno
         frmOptions* d = abreOpcoes(j.get(), "mnuorbes");
         auto* guardar = filho<QPushButton>(d, "cmdGuardarOrbes");
         auto* caixa = orbe(d, k);
@@ -140,7 +149,8 @@ private slots:
         escreveUm();
         amb.respostas << amb.em("orbs/editadas.orb");
         clica(d, "cmdOK");
-        QCOMPARE(OrbesActuais().orb(5, 7), int16_t(1));
+        QCOMPARE(OrbesActuais().orb(1, 7), int16_t(1));
+        QVERIFY2(!info->text().contains("Saturno"), qPrintable(info->text()));
         QCOMPARE(leBytes(amb.em("orbs/editadas.orb")).split('\n').value(k).trimmed(), "1");
         QCOMPARE(GetOption(0), amb.em("orbs/editadas.orb"));
 

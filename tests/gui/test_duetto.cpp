@@ -15,11 +15,10 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include <QXmlStreamReader>
+#include <QImageReader>
 #include <QtTest>
 
 namespace {
@@ -152,12 +151,10 @@ private slots:
             Mapa ma, mr, mc;
             QVERIFY(OpenFile(ana, ca, ma, {}, false) && OpenFile(rui, cr, mr, {}, false) && OpenFile(composto, cc, mc, {}, false));
             QCOMPARE(cc.txtNome, QStringLiteral("Ana & Rui (composto)"));
-            for (int i = 0; i < 10; ++i) {
-                double a = graus(ca.PosPlaneta[size_t(i)]), b = graus(cr.PosPlaneta[size_t(i)]);
-                if (std::fabs(a - b) > 180) (a < b ? a : b) += 360; // the shorter arc, by hand
-                QVERIFY2(std::fabs(std::remainder(graus(cc.PosPlaneta[size_t(i)]) - (a + b) / 2, 360.0)) <= 1.0 / 3600,
-                         qPrintable(QString::number(i)));
-            }
+            // The Sun at the two Suns' midpoint on the shorter arc, by hand (every point: test_sinastria).
+            double a = graus(ca.PosPlaneta[0]), b = graus(cr.PosPlaneta[0]);
+            if (std::fabs(a - b) > 180) (a < b ? a : b) += 360;
+            QVERIFY(std::fabs(std::remainder(graus(cc.PosPlaneta[0]) - (a + b) / 2, 360.0)) <= 1.0 / 3600);
             QVERIFY(j.GuardaDavison(d.filePath("davison.anc")));
             QVERIFY(OpenFile(d.filePath("davison.anc"), cc, mc, {}, false));
             QCOMPARE(cc.txtData, QStringLiteral("8/12/1983")); // halfway from 2/9/1982 to 14/3/1985
@@ -171,26 +168,22 @@ private slots:
             QVERIFY(texto->toPlainText().contains("Sinastria de Rui e Ana"));
             j.Troca();
 
-            // The drawings and the PDF, read back by an XML reader, Qt's PNG reader and poppler.
+            // The drawings and the PDF, read back by Qt's SVG and PNG readers and by poppler; each
+            // aspect's glyph an outline at least.
             QVERIFY(j.ExportaDesenho(true, d.filePath("grelha.svg")));
             QFile svg(d.filePath("grelha.svg"));
-            QVERIFY(svg.open(QIODevice::ReadOnly));
-            QXmlStreamReader xml(&svg);
-            int caminhos = 0;
-            while (!xml.atEnd())
-                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("path")) ++caminhos;
-            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-            QVERIFY(caminhos >= lista->count()); // each aspect's glyph an outline at least
+            QVERIFY(QImageReader(d.filePath("grelha.svg")).canRead() && svg.open(QIODevice::ReadOnly));
+            QVERIFY(svg.readAll().count("<path") >= lista->count());
             QVERIFY(j.ExportaDesenho(false, d.filePath("birroda.png")));
             QCOMPARE(QImage(d.filePath("birroda.png")).size(), QSize(1600, 1600));
             QVERIFY(!j.ExportaDesenho(false, d.filePath("birroda.gif")));
             QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(), "pdftotext não está instalado (scripts/setup.sh)");
             QVERIFY(j.GuardaPdf(d.filePath("par.pdf")));
-            const QString pdf = corre("pdftotext", {d.filePath("par.pdf"), "-"}).simplified();
+            const QString pdf = corre("pdftotext", {d.filePath("par.pdf"), "-"});
             for (const char* t : {"Bi-roda: Ana dentro, Rui fora", "Bi-roda: Rui dentro, Ana fora", "Ana & Rui (composto)",
                                   "Ana & Rui (Davison)", "Sol (Ana) na casa", "Aspectos entre os Mapas", "Rui nas Casas de Ana"})
-                QVERIFY2(pdf.contains(QString::fromUtf8(t)), t);
-            const QStringList paginas = corre("pdftotext", {d.filePath("par.pdf"), "-"}).split('\f'); // numbered through
+                QVERIFY2(pdf.simplified().contains(QString::fromUtf8(t)), t);
+            const QStringList paginas = pdf.split('\f'); // numbered through
             for (int k = 0; k + 1 < paginas.size(); ++k)
                 QCOMPARE(paginas[k].trimmed().section('\n', -1).trimmed(), QString::number(k + 1));
         }

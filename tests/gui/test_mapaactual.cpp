@@ -1,9 +1,7 @@
 // The chart on screen always belongs to its birth data: recast as a field is left, or marked out of date and asked
-// about before it leaves the window; every view follows new orbs; the way back from a chart typed by hand.
+// about before it leaves the window. (New orbs in the views: test_dialogoopcoes.)
 #include "ambientegui.h"
 #include "frmlocais.h"
-#include "frmoptions.h"
-#include "orbes.h"
 #include "superficieecra.h"
 
 namespace {
@@ -94,49 +92,6 @@ private slots:
         QVERIFY2(QRegularExpression(asc).match(QString::fromLatin1(bytes)).hasMatch(), bytes.constData());
         QVERIFY(via != "atlas" || bytes.contains("S\xE3o Paulo")); // Windows-1252
         QVERIFY(!filho(j.get(), "lblDesactualizado")->isVisible() && brilho(roda->imagem()) > claro * 0.9);
-    }
-
-    // Sun and Saturn 3.5° apart on 17 January 2020 at noon UT (swetest): in conjunction under the built-in orbs,
-    // not under an orb of 1.
-    void orbesNovasEmTodasAsVistas() {
-        AmbienteGui amb;
-        auto j = janela();
-        escreve(j.get(), "txtData", "17/1/2020");
-        escreve(j.get(), "txtHora", "12:00");
-        escreve(j.get(), "txtLatitude", "38º43' N");
-        escreve(j.get(), "txtlongitude", "9º8' W");
-        escreve(j.get(), "FusoHorario", "0");
-        QTest::keyClick(j.get(), Qt::Key_F5);
-        QTest::keyClick(j.get(), Qt::Key_3, Qt::ControlModifier);
-        auto* info = filho<QLabel>(j.get(), "info");
-        QVERIFY2(info->text().contains("Em Conjunção com Saturno"), qPrintable(info->text()));
-        j->accao("mnuorbes")->trigger();
-        auto* d = j->findChild<frmOptions*>();
-        int k = 0;
-        while (ParOrbe(k) != std::pair(1, 7)) ++k;
-        clica(d, "optacpect1");
-        auto* caixa = filho<QSpinBox>(d, QString("aspectvalue%1").arg(k));
-        QTest::mouseClick(caixa, Qt::LeftButton);
-        QTest::keyClick(caixa, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(caixa, Qt::Key_1);
-        amb.respostas << amb.em("orbs/estreitas.orb");
-        clica(d, "cmdOK");
-        QVERIFY2(!info->text().contains("Saturno"), qPrintable(info->text()));
-        SaveOption(0, QString()); // the next tests start from the built-in orbs
-        LoadOrbs(true, QString());
-    }
-
-    void escritoAMaoVoltaAosDados() {
-        AmbienteGui amb;
-        auto j = janela();
-        QTest::keyClick(j.get(), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(), filho(j.get(), "txtNome"));
-        clica(j.get(), "optwrite0");
-        QTest::keyClick(j.get(), Qt::Key_2, Qt::ControlModifier);
-        QCOMPARE(j->vistaActual(), 1);
-        QVERIFY(j->accao("tb_id")->isEnabled() && j->accao("mnuprofile")->isEnabled());
-        QTest::keyClick(j.get(), Qt::Key_1, Qt::ControlModifier);
-        QCOMPARE(j->vistaActual(), 0);
     }
 };
 

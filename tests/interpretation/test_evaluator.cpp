@@ -1,5 +1,5 @@
-// The expression evaluator: grammar, error codes and messages, functions and chart points.
-// Expected values are the documented cases and hand calculation.
+// The expression evaluator: grammar, error codes, functions and chart points, by the documented
+// cases and hand calculation (the keypad's messages: test_calculos).
 #include "evaluator.h"
 #include "mapa.h"
 #include "mensagens.h"
@@ -98,14 +98,6 @@ private slots:
         // Results are sums and products of a few doubles: agreement to 1e-12 is exact arithmetic.
         if (erro == 0) QVERIFY2(std::fabs(v - valor) < 1e-12, qPrintable(QString::number(v, 'g', 17)));
         QVERIFY(caixa.chamadas.isEmpty());
-    }
-    void mensagens() {
-        // What the keypad shows for each error code; an arithmetic fault (16) says nothing.
-        const QStringList textos{"Erro: separador decimal mal colocado!", "Erro: sintaxe errada!",
-                                 QString::fromUtf8("Erro: sinal ou parêntese mal colocado!"),
-                                 QString::fromUtf8("Erro: parênteses mal colocados!"), ""};
-        for (int k = 0; k < 5; ++k) QCOMPARE(Evaluator::MensagemErro(1 << k), textos[k]);
-        QCOMPARE(Evaluator::MensagemErro(0), QString());
     }
 };
 

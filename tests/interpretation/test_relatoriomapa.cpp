@@ -1,8 +1,7 @@
 // The report of cast charts with the shipped texts: every heading has text, no markup is left,
 // the sex chooses the endings, and unrtf and our reader read the whole of it back from RTF;
-// natalis-cli --relatorio by extension; pages read back by pdftotext never end on a heading.
+// pages read back by pdftotext never end on a heading. (natalis-cli --relatorio: test_cli.)
 #include "calculo.h"
-#include "discocheio.h"
 #include "fontedados.h"
 #include "mensagens.h"
 #include "nascimento.h"
@@ -27,17 +26,6 @@ class TestRelatorioMapa : public QObject {
     MensagensGravadas m_caixa;
     CaixaTemporaria m_instalada{&m_caixa};
     QTemporaryDir m_pasta;
-    int Cli(const QStringList& saidas, QString* erro) {
-        QProcess p;
-        p.start(QStringLiteral(NATALIS_PROGRAM_DIR "/natalis-cli"),
-                QStringList{"--nome", "Maria Costa", "--sexo", "F", "--data", "23/8/1988", "--hora", "21:10", "--fuso", "1", "--local",
-                            "Lisboa", "--latitude", "38º43' N", "--longitude", "9º8' W", "--silencioso"} + saidas);
-        if (!p.waitForFinished(60000)) return -1;
-        *erro = QString::fromUtf8(p.readAllStandardError());
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    }
-    static QByteArray Le(const QString& caminho) { return DiscoCheio::conteudo(caminho); }
-
     // The report of a cast chart, the side labels filled as the main window fills them.
     bool Escreve(CamposMapa campos, QTextDocument& doc, const OpcoesSintese& sintese = {}) {
         Mapa mapa;
@@ -134,31 +122,6 @@ private slots:
             }
             QVERIFY(vistos.size() > 60);
         }
-    }
-    void rtfEPdfPelaExtensao() {
-        const QString rtf = m_pasta.filePath(QStringLiteral("maria.RTF")), pdf = m_pasta.filePath(QStringLiteral("maria.pdf"));
-        QString erro;
-        QCOMPARE(Cli({"--relatorio", rtf, "--relatorio", pdf}, &erro), 0);
-        QVERIFY(Le(pdf).startsWith("%PDF-"));
-        QVERIFY(Le(pdf).trimmed().endsWith("%%EOF"));
-        // Fresh settings give the window's colours, not black throughout: the title's purple
-        // and the sub-headings' dark red are in the colour table.
-        const QByteArray bytes = Le(rtf);
-        QVERIFY(bytes.startsWith("{\\rtf1"));
-        QVERIFY(bytes.contains("\\red90\\green45\\blue130;"));
-        QVERIFY(bytes.contains("\\red140\\green30\\blue40;"));
-        // Any other extension is refused, and the file already there left as it was.
-        const QString doc = m_pasta.filePath(QStringLiteral("maria.doc"));
-        QVERIFY(DiscoCheio::escreve(doc, "anterior"));
-        QCOMPARE(Cli({"--relatorio", doc}, &erro), 1);
-        QCOMPARE(Le(doc), QByteArray("anterior"));
-        QVERIFY2(erro.contains(QStringLiteral("use .rtf ou .pdf")), qPrintable(erro));
-        if (QStandardPaths::findExecutable(QStringLiteral("unrtf")).isEmpty()) QSKIP("unrtf is not installed (scripts/setup.sh)");
-        const QString texto = TextoDoHtml(HtmlDoUnrtf(bytes));
-        QVERIFY2(texto.contains(QStringLiteral("Mapa astral de: Maria Costa nascida no dia 23/8/1988 em Lisboa")), qPrintable(texto.left(400)));
-        for (const char* t : {"Síntese do Mapa", "Aspectos por orbe", "Pontos de Resumo", "Pontos Principais", "As Casas",
-                              "Aspectos Astrais", "Partes", "Sol em Virgem"})
-            QVERIFY2(texto.contains(QString::fromUtf8(t)), t);
     }
     void titulosFicamComOTexto() {
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));

@@ -10,6 +10,8 @@
 #include "frmmovela.h"
 #include "textosmovela.h"
 
+#include <ranges>
+
 namespace {
 double Swetest(double jd, int corpo) { return SwetestNoDia(jd, corpo).longitude; }
 // How far a body is from the exact aspect to a natal longitude, in arc seconds.
@@ -17,19 +19,10 @@ double Falta(double transito, double natal, int tipo) {
     const double a = AnguloAspecto(tipo);
     return 3600.0 * std::min(std::fabs(Reduz180(transito - natal - a)), std::fabs(Reduz180(transito - natal + a)));
 }
-int Corpo(const QString& nome) {
-    for (int c = 0; c < N_TRANSITANTES; ++c)
-        if (NomeTransitante(c) == nome) return c;
-    return -1;
-}
-int CodigoPonto(const QString& nome) {
-    for (int c = 0; c < N_PONTOS_NATAIS; ++c)
-        if (NomePontoNatal(c) == nome) return c;
-    return -1;
-}
-int CodigoAspecto(const QString& nome) {
-    for (int t : TIPOS_ASPECTO)
-        if (NomeAspecto(t) == nome) return t;
+// The code among `codigos` whose name is `nome`; -1 when none.
+template <typename Codigos, typename Nome> int Codigo(const QString& nome, const Codigos& codigos, Nome nomeDe) {
+    for (int c : codigos)
+        if (nomeDe(c) == nome) return c;
     return -1;
 }
 double JdIso(const QString& t) { // "2027-05-03 14:22" in UT
@@ -97,10 +90,7 @@ private slots:
         const QStringList linhasCsv = QString::fromUtf8(DiscoCheio::conteudo(m_amb->em("saturno.csv"))).split(QRegularExpression("\\r?\\n"), Qt::SkipEmptyParts);
         QCOMPARE(linhasCsv.size(), visiveis + 1);
         QVERIFY(linhasCsv.mid(1).filter(",Saturno,").size() == visiveis);
-        QProcess pdf;
-        pdf.start("pdftotext", {m_amb->em("saturno.pdf"), "-"});
-        QVERIFY(pdf.waitForFinished(20000));
-        const QString textoPdf = QString::fromUtf8(pdf.readAllStandardOutput());
+        const QString textoPdf = corre("pdftotext", {m_amb->em("saturno.pdf"), "-"});
         QVERIFY2(textoPdf.count("Saturno") >= visiveis && textoPdf.contains("Maria Silva"), qPrintable(textoPdf.left(400)));
 
         // The line chosen shows its text, with the native's name and her sex's words.
@@ -168,10 +158,9 @@ private slots:
         QVERIFY(OpenFile(caminho, campos, mapa, {}, false) && NatalDoMapa(campos, mapa, n));
         QCOMPARE(campos.txtlocal, QString("São Paulo (São Paulo, Brasil)"));
         QCOMPARE(campos.FusoHorario, QString("-3h0'0''"));
-        QProcess sw; // the Ascendant at the exact instant there, as house 1
-        sw.start("swetest", {QString("-bj%1").arg(t, 0, 'f', 8), "-ut", "-p0", "-house-46.633333,-23.55,P", "-fPl", "-head"});
-        QVERIFY(sw.waitForFinished(10000));
-        const QString linha = QString::fromUtf8(sw.readAllStandardOutput()).section("house  1", 1, 1).section('\n', 0, 0);
+        // The Ascendant at the exact instant there, as house 1.
+        const QStringList pedido{QString("-bj%1").arg(t, 0, 'f', 8), "-ut", "-p0", "-house-46.633333,-23.55,P", "-fPl", "-head"};
+        const QString linha = corre("swetest", pedido).section("house  1", 1, 1).section('\n', 0, 0);
         const double asc = linha.trimmed().toDouble();
         QVERIFY2(!linha.isEmpty() && std::fabs(Reduz180(n.Longitude(PONTO_ASCENDENTE) - asc)) * 3600.0 < 2.0,
                  qPrintable(QString::number(n.Longitude(PONTO_ASCENDENTE), 'f', 5) + " / " + linha));
@@ -213,23 +202,23 @@ private slots:
         QCOMPARE(QProcess::execute(NATALIS_PROGRAM_DIR "/natalis-cli",
                                    {"--abrir", m_mapa, "--transitos", "2027-01-01", "2027-12-31", "--saida", csv, "--silencioso"}),
                  0);
-        CamposMapa campos;
-        Mapa mapa;
-        Natal n;
-        QVERIFY(OpenFile(m_mapa, campos, mapa, {}, false));
-        QVERIFY(NatalDoMapa(campos, mapa, n));
+        frmMovela w; // the chart as Movela reads it
+        QVERIFY(w.AbreMapa(m_mapa));
+        const Natal& n = w.natal();
         const QStringList linhas = QString::fromUtf8(DiscoCheio::conteudo(csv)).split(QRegularExpression("\\r?\\n"), Qt::SkipEmptyParts);
         QCOMPARE(linhas.first(), QString("tipo,transitante,relação,alvo,entrada,exacto,saída"));
         int verificados = 0, estacoes = 0;
         for (const QString& l : linhas.mid(1)) {
             const QStringList c = l.split(',');
             QCOMPARE(c.size(), 7);
-            const int corpo = Corpo(c[1]);
+            const int corpo = Codigo(c[1], std::views::iota(0, N_TRANSITANTES), NomeTransitante);
             QVERIFY2(corpo >= 0, qPrintable(l));
             if (c[0] == "estação") ++estacoes;
             if (c[0] != "aspecto" || corpo < 5 || corpo > 9) continue;
+            const double alvo = n.Longitude(Codigo(c[3], std::views::iota(0, N_PONTOS_NATAIS), NomePontoNatal));
+            const int tipo = Codigo(c[2], TIPOS_ASPECTO, NomeAspecto);
             for (const QString& t : c[5].split("; ", Qt::SkipEmptyParts)) {
-                QVERIFY2(Falta(Swetest(JdIso(t), corpo), n.Longitude(CodigoPonto(c[3])), CodigoAspecto(c[2])) < 2.0, qPrintable(l));
+                QVERIFY2(Falta(Swetest(JdIso(t), corpo), alvo, tipo) < 2.0, qPrintable(l));
                 ++verificados;
             }
         }

@@ -95,11 +95,10 @@ private slots:
     }
 
     void ficheiros() {
-        QCOMPARE(FileNameOf("C:\\logs\\Maria.anc", true), QString("Maria.anc"));
-        QCOMPARE(FileNameOf("C:\\logs\\Maria.anc", false), QString("Maria"));
-        QCOMPARE(FileNameOf("/home/u/logs/Joao.anc", false), QString("Joao"));
-        QCOMPARE(FileNameOf("Maria.anc", true), QString("Maria.anc"));
-        QCOMPARE(FileNameOf("ab", false), QString());
+        for (const auto& [caminho, extensao, nome] :
+             {std::tuple{"C:\\logs\\Maria.anc", true, "Maria.anc"}, {"C:\\logs\\Maria.anc", false, "Maria"},
+              {"/home/u/logs/Joao.anc", false, "Joao"}, {"Maria.anc", true, "Maria.anc"}, {"ab", false, ""}})
+            QCOMPARE(FileNameOf(caminho, extensao), QString(nome));
         QTemporaryDir d;
         QVERIFY(QFile(d.filePath("Mapa.anc")).open(QIODevice::WriteOnly));
         QVERIFY(FileExists(d.filePath("MAPA.ANC"))); // letter case ignored, as the listing is read

@@ -135,16 +135,14 @@ private slots:
         QCOMPARE(a.cor, CorEstado::Verde);
     }
 
-    // Refused: not signed by the key, or (signed, for a mistake signed is still a mistake) a file
-    // section the section table refuses (its reasons: test_descricao); or a file that does not
-    // arrive exactly as signed.
+    // Refused: not signed by the key (another key, the built-in one: test_frmmain), or (signed, for
+    // a mistake signed is still a mistake) a file section the section table refuses (its reasons:
+    // test_descricao); or a file that does not arrive exactly as signed.
     void recusadaSemAlterar_data() {
         QTest::addColumn<QString>("caso"); QTest::addColumn<QString>("motivo"); // part of an error line
         QTest::addColumn<bool>("antesDeBuscar"); // refused with nothing but the description fetched
         QTest::newRow("sem assinatura") << "sem assinatura" << "update.txt.minisig" << true;
         QTest::newRow("descrição alterada depois de assinada") << "alterada" << "não corresponde" << true;
-        QTest::newRow("assinada pela chave dos testes, não pela do programa") << "chave do programa"
-                                                                              << "outra chave" << true;
         // [otherfiles] lines of the second file | its [integridade] value; the first, good, file
         // is not fetched either.
         QTest::newRow("localização acima da pasta") << "filename2=a\r\nfilelocation2=..|3 " + QString(64, 'a')
@@ -167,8 +165,7 @@ private slots:
             QVERIFY(amb.publicaTalQual("[natalis]\r\nonline=0\r\n[otherfiles]\r\nfilescount=2\r\nfilename1=bom.txt\r\n" +
                                        caso.section('|', 0, 0).toUtf8() + "\r\n[integridade]\r\notherfiles1=3 " +
                                        QByteArray(64, 'a') + "\r\notherfiles2=" + caso.section('|', 1).toUtf8() + "\r\n"));
-        Actualizador a;
-        a.DefineChave(caso == "chave do programa" ? ChaveDoNatalis() : amb.chave);
+        ComChave a(amb.chave);
         const QString natalis = QStringLiteral("/upd/Natalis"), orbes = amb.programa(QStringLiteral("orbs")),
                       fora = amb.pasta.filePath(QStringLiteral("fora.txt"));
         ServidorTeste& s = amb.servidor;

@@ -174,7 +174,8 @@ private slots:
     }
 
     // The news shows below the window and closes on a click; the question is asked until the
-    // site is visited, which records the news' date.
+    // site is visited, which records the news' date. Placed near the bottom of the screen, the
+    // window and its news still fit wholly on it.
     void janelaDeNoticias() {
         QVERIFY(amb.publica(publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=2/3/2004\nnews=Mapas novos no site\n")));
         amb.caixa.respostas = {RespostaMsg::Nao, RespostaMsg::Sim};
@@ -194,6 +195,13 @@ private slots:
         QCOMPARE(amb.caixa.chamadas[0].icone, IconeMsg::Informacao);
         QCOMPARE(lancadas, 0);
         QCOMPARE(GetOption(-3), QStringLiteral("False"));
+        const QRect livre = w.screen()->availableGeometry();
+        w.move(livre.right() - 200, livre.bottom() - 40);
+        QApplication::processEvents();
+        const QRect janela = w.frameGeometry(), noticias = n->frameGeometry();
+        QVERIFY2(livre.contains(janela) && livre.contains(noticias),
+                 qPrintable(QString("%1,%2 %3x%4").arg(janela.x()).arg(janela.y()).arg(janela.width()).arg(janela.height())));
+        QVERIFY(!janela.intersects(noticias));
         QTest::mouseClick(controlo(*n, "msg"), Qt::LeftButton);
         QVERIFY(!n->isVisible());
 
@@ -202,24 +210,6 @@ private slots:
         QCOMPARE(GetOption(-3), QStringLiteral("2/3/2004"));
         QTest::mouseClick(botao(w, "cmdactual"), Qt::LeftButton);
         QCOMPARE(amb.caixa.chamadas.size(), 2);
-    }
-
-    // Placed near the bottom of the screen, the window and its news still fit wholly on it.
-    void cabeNoEcra() {
-        QVERIFY(amb.publica(publicada("[natalis]\nonline=0\n[webupdate]\nlastdate=2/3/2004\nnews=Mapas novos no site\n")));
-        amb.caixa.respostas = {RespostaMsg::Nao};
-        frmmain w;
-        w.actualizador().DefineChave(amb.chave);
-        w.LancarWebpage = [] {};
-        actualiza(w);
-        const QRect livre = w.screen()->availableGeometry();
-        w.move(livre.right() - 200, livre.bottom() - 40);
-        QApplication::processEvents();
-        const QRect janela = w.frameGeometry(), noticias = w.janelaNoticias()->frameGeometry();
-        QVERIFY(w.janelaNoticias()->isVisible());
-        QVERIFY2(livre.contains(janela) && livre.contains(noticias),
-                 qPrintable(QString("%1,%2 %3x%4").arg(janela.x()).arg(janela.y()).arg(janela.width()).arg(janela.height())));
-        QVERIFY(!janela.intersects(noticias));
     }
 };
 

@@ -2,15 +2,10 @@
 // (a child ends with _exit, nothing unwound) after each change of a name in turn, and the next
 // start finds the folder all old or all new, never a mix, and the old copies never lost.
 #include "discocheio.h"
+#include "paragem.h"
 #include "preparacao.h"
-#include "transaccao.h"
 
 #include <QtTest>
-
-#ifndef Q_OS_WIN
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace {
 constexpr int Ficheiros = 60; // in three folders; the last one is new to the installation
@@ -59,36 +54,6 @@ class TestTransaccao : public QObject {
         if (antigos == Ficheiros) return QStringLiteral("antigo");
         return QStringLiteral("%1 novos e %2 antigos de %3").arg(novos).arg(antigos).arg(Ficheiros);
     }
-    // Runs the transaction in a child that stops dead after `k` changes; its exit code.
-    int paraApos(int k) {
-#ifdef Q_OS_WIN
-        // No fork: the step is cut short by an exception from the hook, which nothing in the
-        // transaction catches, so no later name changes and the journal stays as after a crash.
-        struct Paragem {};
-        GanchoTransaccao = [k](int n) {
-            if (n == k) throw Paragem{};
-        };
-        int codigo = 1;
-        try {
-            codigo = ExecutaTransaccao(raiz, trabalho, trocas, nullptr) ? 0 : 1;
-        } catch (const Paragem&) {
-            codigo = 42;
-        }
-        GanchoTransaccao = nullptr;
-        return codigo;
-#else
-        const pid_t filho = fork();
-        if (filho == 0) {
-            GanchoTransaccao = [k](int n) {
-                if (n == k) _exit(42);
-            };
-            _exit(ExecutaTransaccao(raiz, trabalho, trocas, nullptr) ? 0 : 1);
-        }
-        int st = 0;
-        waitpid(filho, &st, 0);
-        return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-#endif
-    }
 
 private slots:
     void initTestCase() { QVERIFY(base.isValid()); }
@@ -105,7 +70,7 @@ private slots:
         const int passos = 2 * (Ficheiros - 1) + 1;
         for (int k = 1; k <= passos; ++k) {
             prepara();
-            QCOMPARE(paraApos(k), 42);
+            QCOMPARE(ParaTransaccaoApos(k, raiz, trabalho, trocas), 42);
             QVERIFY2(QFile::exists(DiarioTransaccao(raiz)), qPrintable(QString::number(k)));
             // A new copy not yet in place that cannot go there (a folder in its stead).
             const int bloqueado = Ficheiros - 2;
