@@ -70,7 +70,7 @@ edicao-recusa	updater/actualizacao.cpp	if (edicao < instalada)	if (edicao < inst
 fuso-horamedia	app/atlas/fusohorario.cpp	f.horas = longitudeGraus / 15.0;	f.horas = -longitudeGraus / 15.0;
 fuso-repetida	app/atlas/fusohorario.cpp	const int escolhido = validos.first();	const int escolhido = validos.last();
 atlas-populacao	app/atlas/atlas.cpp	" ORDER BY Id LIMIT ?"));\n                q.addBindValue(QLatin1Char('"')	" ORDER BY Id DESC LIMIT ?"));\n                q.addBindValue(QLatin1Char('"')
-atlas-pais	app/atlas/atlas.cpp	            if (doPais && d->paisPrimeiro.isEmpty())	            if (doPais)
+atlas-pais	app/atlas/atlas.cpp	            if (doPais && m_d->paisPrimeiro.isEmpty())	            if (doPais)
 atlas-pais-opcao	app/atlas/atlas.cpp	        return QStringLiteral("Portugal");	        return QString();
 folha-relatorio	app/folha/folha.cpp	if (relatorio && !relatorio->isEmpty())	if (false)
 folha-numeracao	app/folha/folha.cpp	ImprimeDocumento(*relatorio, p, pdf, pagina, RodaVectorialDoRelatorio(mapa))	ImprimeDocumento(*relatorio, p, pdf, 1, RodaVectorialDoRelatorio(mapa))

@@ -152,7 +152,7 @@ int PrecisoContraSwetest(QTextStream& out, const std::vector<RegistoTempo>& temp
     const QStringList linhas = Swetest({QStringLiteral("-p") + letras}, modo);
     const int nc = int(std::size(CORPOS));
     if (linhas.size() != N_INSTANTES * nc) {
-        std::fprintf(stderr, "swetest deu %lld linhas em vez de %d\n", (long long)linhas.size(), N_INSTANTES * nc);
+        std::fprintf(stderr, "swetest deu %lld linhas em vez de %d\n", static_cast<long long>(linhas.size()), N_INSTANTES * nc);
         return 1;
     }
     out << "\nMotor preciso contra swetest (" << (moshier ? "teoria de Moshier, sem ficheiros" : "ficheiros da Swiss Ephemeris")
@@ -180,7 +180,7 @@ int PrecisoContraSwetest(QTextStream& out, const std::vector<RegistoTempo>& temp
     const QStringList linhasPontos = Swetest({QStringLiteral("-p") + letrasPontos}, modo);
     const int np = int(std::size(PONTOS));
     if (linhasPontos.size() != N_INSTANTES * np) {
-        std::fprintf(stderr, "swetest deu %lld linhas de pontos em vez de %d\n", (long long)linhasPontos.size(), N_INSTANTES * np);
+        std::fprintf(stderr, "swetest deu %lld linhas de pontos em vez de %d\n", static_cast<long long>(linhasPontos.size()), N_INSTANTES * np);
         return 1;
     }
     std::vector<Erro> errosPontos(std::size(PONTOS));
@@ -277,7 +277,7 @@ int main(int argc, char** argv) {
     const QStringList linhas = Swetest({QStringLiteral("-p") + letras});
     const int nc = int(std::size(CORPOS));
     if (linhas.size() != N_INSTANTES * nc) {
-        std::fprintf(stderr, "swetest deu %lld linhas em vez de %d\n", (long long)linhas.size(),
+        std::fprintf(stderr, "swetest deu %lld linhas em vez de %d\n", static_cast<long long>(linhas.size()),
                      N_INSTANTES * nc);
         return 1;
     }
