@@ -6,6 +6,7 @@
 #include "fontes.h"
 #include "grelha.h"
 #include "opcoesroda.h"
+#include "possigno.h"
 #include "simbolos.h"
 #include "superficie.h"
 
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr double DOIS_PI = 2.0 * 3.14159265358979;
+constexpr double DOIS_PI = 2.0 * PI_NATALIS;
 constexpr double TAMANHO_GLIFO = 15.0;
 constexpr double TAMANHO_RETROGRADO = 9.0;
 constexpr double TAMANHO_GRAU = 8.0;
@@ -75,7 +76,7 @@ double ZeroAriesAngle(int signoMC) {
 }
 
 double ZeroAriesAngleAscendente(double ascendente) {
-    double za = 3.14159265358979 + ascendente;
+    double za = PI_NATALIS + ascendente;
     if (za >= DOIS_PI) za -= DOIS_PI;
     return za;
 }

@@ -2,6 +2,7 @@
 
 #include "desenhos.h"
 #include "fontes.h"
+#include "possigno.h"
 #include "simbolos.h"
 #include "superficie.h"
 
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr double PI = 3.14159265358979;
+constexpr double PI = PI_NATALIS;
 constexpr double DOIS_PI = 2.0 * PI;
 constexpr double TAMANHO_GLIFO = 15.0;
 constexpr double TAMANHO_GLIFO_PARTE = 12.0;

@@ -6,6 +6,7 @@
 // files, or the Moshier theory when the engine found none), in arc seconds, for each body and
 // every cusp of every house system at the same four latitudes. Markdown tables.
 #include "efemerides.h"
+#include "possigno.h"
 #include "tempo.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ constexpr int N_INSTANTES = 2400;
 // 30 d 10 h 29 min: whole minutes (the engine takes no seconds), and a step that walks
 // through every hour of the day and every phase of the Moon over two centuries.
 constexpr int PASSO_MINUTOS = 43829;
-constexpr double GRAUS = 180.0 / 3.14159265358979;
+constexpr double GRAUS = 180.0 / PI_NATALIS;
 // Lisbon's meridian, 9°8' W; only the latitude changes between the house rows.
 constexpr double LONGITUDE_OESTE = 9.0 + 8.0 / 60.0;
 
