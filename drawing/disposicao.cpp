@@ -286,6 +286,67 @@ std::vector<Molde> MoldesDosCorpos(const GeometriaRoda& g, Superficie& s, Mapa& 
     return moldes;
 }
 
+// Where one form of a house label goes: its anchor (top-centre of the block) and how much it
+// covers there (0 where it is free of every box and out of the aspect circle).
+struct LugarRotulo {
+    QPointF ancora;
+    double sobra = 0.0;
+};
+
+// A house label is its name over its degree; where a crowded ring leaves no room for that
+// block out of the aspect circle (a small wheel on a high-density screen), the name and the
+// degree go side by side on one line, which fits the narrower band.
+struct FormaRotulo {
+    double largura = 0.0, altura = 0.0; // the block
+    QPointF nome, grau;                 // print positions relative to the anchor
+    QRectF tinta;                       // both texts' ink relative to the anchor
+};
+
+LugarRotulo ProcuraLugar(const GeometriaRoda& g, const FormaRotulo& f, double teta, bool primeiros,
+                         const std::vector<QRectF>& ocupadas, const std::vector<QLineF>& guias) {
+    const double d = primeiros ? -f.largura : 20.0;
+    // Beside the cusp's outer end as laid out, unless something is printed there: then the
+    // other side of the cusp, above the outer end instead of below it, the same a further 20
+    // pixels away, and finally further in along the cusp.
+    const double outroLado = primeiros ? 20.0 : -f.largura;
+    const double longe = primeiros ? -20.0 : 20.0;
+    std::vector<QPointF> candidatos;
+    // Where the cusp is crowded all along, further aside from it too.
+    for (const auto& afastamentos : {std::array{0.0, longe}, std::array{2.0 * longe, 3.0 * longe}})
+        for (double recuo = 0.0; recuo < g.ZodiacInnerRadius - g.AspectRadius; recuo += PASSO_RECUO) {
+            const QPointF fora = PontoRoda(g, g.ZodiacInnerRadius - recuo, teta);
+            for (double afasta : afastamentos)
+                for (double dy : {0.0, -f.altura})
+                    for (double dx : {d + afasta, outroLado - afasta})
+                        candidatos.push_back(fora + QPointF(dx, dy));
+        }
+    const size_t perto = candidatos.size() / 2;
+    // A band too crowded for those: every place near the cusp's outer end, on a grid.
+    const QPointF fim = PontoRoda(g, g.ZodiacInnerRadius, teta);
+    for (double raio = 4.0; raio <= 64.0; raio += 4.0)
+        for (double angulo = 0.0; angulo < 360.0; angulo += 4.0 * 90.0 / raio)
+            candidatos.push_back(fim + raio * QPointF(std::cos(angulo * PI / 180.0), std::sin(angulo * PI / 180.0)));
+    // The first place free of every box, out of the aspect circle (where the aspects' lines
+    // are) and off the leader lines, within the outer half of the cusp; else the first free of
+    // boxes and out of the circle; else the place that covers least.
+    std::vector<LugarRotulo> lugares;
+    std::vector<bool> cruzaGuia;
+    for (const QPointF& candidato : candidatos) {
+        const QPointF a = DentroDaRoda(g, candidato, f.largura, f.altura, teta);
+        const QRectF c = ComFolga(f.tinta.translated(a));
+        const bool noCirculo = DentroDoCirculo(g, c);
+        lugares.push_back({a, Livre(c, ocupadas) && !noCirculo ? 0.0
+                                                               : Sobreposicao(c, ocupadas) + (noCirculo ? 0.5 : 0.0) + 1e-3});
+        cruzaGuia.push_back(CruzaAlguma(c, guias));
+    }
+    for (size_t i = 0; i < perto / 2; ++i)
+        if (lugares[i].sobra == 0.0 && !cruzaGuia[i]) return lugares[i];
+    for (const LugarRotulo& l : lugares)
+        if (l.sobra == 0.0) return l;
+    return *std::min_element(lugares.begin(), lugares.end(),
+                             [](const LugarRotulo& x, const LugarRotulo& y) { return x.sobra < y.sobra; });
+}
+
 RotuloCasaDisposto DispoeCasa(const GeometriaRoda& g, Superficie& s, Mapa& mapa, int h,
                               std::vector<QRectF>& ocupadas, const std::vector<QLineF>& guias) {
     RotuloCasaDisposto r;
@@ -297,63 +358,33 @@ RotuloCasaDisposto DispoeCasa(const GeometriaRoda& g, Superficie& s, Mapa& mapa,
     const double largura = s.TextWidth(r.nome);
     const double larguraGrau = s.TextWidth(r.grau);
     const double linha = s.TextHeight(r.nome);
-    const double bloco = std::max(largura, larguraGrau);
-    const double altura = 2.0 * linha;
     const QRectF tintaNome = s.AreaImpressa(r.nome);
     const QRectF tintaGrau = s.AreaImpressa(r.grau);
+    FormaRotulo duas;
+    duas.largura = std::max(largura, larguraGrau);
+    duas.altura = 2.0 * linha;
+    duas.nome = QPointF(-largura / 2.0, 0.0);
+    duas.grau = QPointF(-larguraGrau / 2.0, linha);
+    FormaRotulo uma;
+    uma.largura = largura + s.TextWidth(QStringLiteral(" ")) + larguraGrau;
+    uma.altura = linha;
+    uma.nome = QPointF(-uma.largura / 2.0, 0.0);
+    uma.grau = QPointF(uma.largura / 2.0 - larguraGrau, 0.0);
+    for (FormaRotulo* f : {&duas, &uma})
+        f->tinta = tintaNome.translated(f->nome).united(tintaGrau.translated(f->grau));
     const bool primeiros = c < PI;
-    const double d = primeiros ? -largura : 20.0;
-    // Beside the cusp's outer end as laid out, unless something is printed there: then the
-    // other side of the cusp, above the outer end instead of below it, the same a further 20
-    // pixels away, and finally further in along the cusp.
-    const double outroLado = primeiros ? 20.0 : -largura;
-    const double longe = primeiros ? -20.0 : 20.0;
-    std::vector<QPointF> candidatos;
-    for (double recuo = 0.0; recuo < g.ZodiacInnerRadius - g.AspectRadius; recuo += PASSO_RECUO) {
-        const QPointF fora = PontoRoda(g, g.ZodiacInnerRadius - recuo, r.teta);
-        for (double afasta : {0.0, longe})
-            for (double dy : {0.0, -altura})
-                for (double dx : {d + afasta, outroLado - afasta})
-                    candidatos.push_back(fora + QPointF(dx, dy));
+    const FormaRotulo* forma = &duas;
+    LugarRotulo lugar = ProcuraLugar(g, duas, r.teta, primeiros, ocupadas, guias);
+    if (lugar.sobra > 0.0) {
+        const LugarRotulo numaLinha = ProcuraLugar(g, uma, r.teta, primeiros, ocupadas, guias);
+        if (numaLinha.sobra < lugar.sobra) {
+            lugar = numaLinha;
+            forma = &uma;
+        }
     }
-    auto caixa = [&](const QPointF& a) {
-        return ComFolga(tintaNome.translated(a.x() - largura / 2.0, a.y())
-                            .united(tintaGrau.translated(a.x() - larguraGrau / 2.0, a.y() + linha)));
-    };
-    // The first place free of every box, out of the aspect circle (where the aspects' lines
-    // are) and off the leader lines, within the outer half of the cusp; else the first free of
-    // boxes and out of the circle; else the place that covers least.
-    // Where the cusp is crowded all along, further aside from it too.
-    const size_t perto = candidatos.size();
-    for (double recuo = 0.0; recuo < g.ZodiacInnerRadius - g.AspectRadius; recuo += PASSO_RECUO) {
-        const QPointF fora = PontoRoda(g, g.ZodiacInnerRadius - recuo, r.teta);
-        for (double afasta : {2.0 * longe, 3.0 * longe})
-            for (double dy : {0.0, -altura})
-                for (double dx : {d + afasta, outroLado - afasta})
-                    candidatos.push_back(fora + QPointF(dx, dy));
-    }
-    std::vector<QPointF> ancoras;
-    std::vector<double> sobras;
-    std::vector<bool> cruzaGuia;
-    for (const QPointF& candidato : candidatos) {
-        const QPointF a = DentroDaRoda(g, candidato, bloco, altura, r.teta);
-        const QRectF c = caixa(a);
-        ancoras.push_back(a);
-        sobras.push_back(Livre(c, ocupadas) && !DentroDoCirculo(g, c) ? 0.0
-                                                                     : Sobreposicao(c, ocupadas) + (DentroDoCirculo(g, c) ? 0.5 : 0.0) + 1e-3);
-        cruzaGuia.push_back(CruzaAlguma(c, guias));
-    }
-    size_t escolha = ancoras.size();
-    for (size_t i = 0; i < perto / 2 && escolha == ancoras.size(); ++i)
-        if (sobras[i] == 0.0 && !cruzaGuia[i]) escolha = i;
-    for (size_t i = 0; i < ancoras.size() && escolha == ancoras.size(); ++i)
-        if (sobras[i] == 0.0) escolha = i;
-    if (escolha == ancoras.size())
-        escolha = size_t(std::min_element(sobras.begin(), sobras.end()) - sobras.begin());
-    const QPointF ancora = ancoras[escolha];
-    r.canto = QPointF(ancora.x() - largura / 2.0, ancora.y());
-    r.cantoGrau = QPointF(ancora.x() - larguraGrau / 2.0, ancora.y() + linha);
-    r.caixa = caixa(ancora);
+    r.canto = lugar.ancora + forma->nome;
+    r.cantoGrau = lugar.ancora + forma->grau;
+    r.caixa = ComFolga(forma->tinta.translated(lugar.ancora));
     ocupadas.push_back(r.caixa);
     return r;
 }

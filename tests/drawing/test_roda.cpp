@@ -209,7 +209,7 @@ private slots:
             std::vector<double> graus;
             int retro;
             bool guiasLivres = true;
-            int menor = 400;
+            int menor = 370;
         } mapas[] = {
             // The node on the Ascendant (houses from MC 0°: Ascendant at 90°), the Black Moon beside it.
             {"nodo sobre o Ascendente", 0.0, {200, 230, 250, 300, 320, 340, 10, 40, 60, 170, 90.4, 91.5, 92}, 1 << 10},
@@ -239,7 +239,7 @@ private slots:
         }
         OpcoesRodaActuais().ascendenteEsquerda = ascendenteEsquerda;
         // The window's sizes, on a screen at scale factor 1 and 2.
-        for (const auto& [lado, escala] : {std::pair{600, 1.0}, {480, 1.0}, {480, 2.0}, {400, 2.0}}) {
+        for (const auto& [lado, escala] : {std::pair{600, 1.0}, {480, 1.0}, {480, 2.0}, {400, 2.0}, {370, 2.0}}) {
             if (lado < menor) continue;
             const QString onde = QStringLiteral("%1 px, escala %2").arg(lado).arg(escala);
             QImage im = ImagemBranca(lado, lado, escala);
