@@ -173,7 +173,9 @@ private:
     int tabelasDoTroco = -1;
     bool trocoAberto = false;
 
-    Estado& estado() { return pilha.last(); }
+    // The state of the innermost open group; once the outermost group has closed (a table row
+    // left without its "\row" is ended after it), the state it closed with.
+    Estado& estado() { return pilha.isEmpty() ? estadoFinal : pilha.last(); }
 
     bool cancelado = false;
 
