@@ -251,8 +251,6 @@ private slots:
         const auto pontos = CorreSwetestPontos("24.4.1974", "23:20:00");
         QVERIFY2(ref && !pontos.isEmpty(), "swetest não correu");
         const QStringList resumo = r.saida.split('\n');
-        QVERIFY(std::fabs(graus(resumo[8].mid(20).section(" em ", 0, 0)) - ref->corpos[0]) < 0.51 / 3600);
-        QVERIFY(std::fabs(graus(resumo[25].mid(20)) - ref->cuspides[1]) < 0.51 / 3600);
         const qsizetype i = resumo.indexOf("Pontos adicionais");
         QVERIFY2(i > 0 && resumo[i + 1].startsWith(QString::fromUtf8("Quíron")) && resumo[i + 2].startsWith(QString::fromUtf8("Vértice")),
                  qPrintable(r.saida));
