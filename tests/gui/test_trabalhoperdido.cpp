@@ -88,6 +88,7 @@ private slots:
         QCOMPARE(filho<QPushButton>(j.get(), "PosPlaneta0")->text(), aMao);
         // Into the zone and out with another zone: no cast, no change of mode, nothing asked.
         QTest::keyClick(j.get(), Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(j->vistaActual(), 0);
         amb.caixa.chamadas.clear();
         clica(j.get(), "FusoHorario");
         escreve(j.get(), "FusoHorario", "2");
