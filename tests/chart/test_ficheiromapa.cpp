@@ -264,8 +264,6 @@ private slots:
         // Positions beyond any circle (more whole degrees than 16 bits count) are damage.
         QTest::newRow("Sol para la de qualquer posicao")
             << QByteArray(inteiro).replace("\"20\xba" "10'5''G\xe9meos\"", "\"25666666666666666666666\xba" "32'40''Peixes\"") << 13 << "registo 10 ";
-        QTest::newRow("cuspide para la de qualquer posicao")
-            << QByteArray(inteiro).replace("\"0\xba" "0'0''Aqu\xe1rio\"", "\"1222222222220\xba" "0'0''Aqu\xe1rio\"") << 13 << "registo 22 ";
         // A sign name that cannot be read is damage, never a default sign: "Gémeos" written in
         // UTF-8 inside a Windows-1252 file, and a word that names no sign.
         QTest::newRow("signo ilegivel no Sol")

@@ -430,7 +430,6 @@ private slots:
         QTest::addColumn<QColor>("cor");
         QTest::newRow("Sol trígono Lua") << 0 << 1 << 120.0 << QColor(0, 0, 255);
         QTest::newRow("Marte quadratura Plutão") << 4 << 9 << 90.0 << QColor(255, 0, 0);
-        QTest::newRow("Vénus sextil Saturno") << 3 << 6 << 60.0 << QColor(0, 250, 0);
         QTest::newRow("Lua Negra conjunção Parte Fortuna") << 11 << 12 << 0.0 << QColor(192, 192, 0);
         QTest::newRow("Sol conjunção Parte Fortuna") << 0 << 12 << 0.0 << QColor(192, 192, 0);
     }

@@ -90,7 +90,6 @@ private slots:
             {"mapa", "mnuFileSaveAs", "Ana", "Ana.anc"},
             {"resumo", "mnuexportpositions", "Ana", "Ana.txt"},
             {"imagem do mapa", "mnusaveimage", "Ana", "Ana.bmp"},
-            {"imagem dos aspectos", "mnuexptaspectos", "Ana", "Ana.bmp"},
             {"interpretação", "mnuexport", "Ana", "Ana.rtf"},
             {"mapas e resumo", "mnumapandresume", "Ana.txt", "Ana.bmp"},
             {"resumo impresso sem impressora", "mnuprintresume", "Ana", "Ana.pdf"},
