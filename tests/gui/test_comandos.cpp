@@ -247,7 +247,6 @@ private slots:
         QTest::newRow("fechar a janela") << "fechar";
         QTest::newRow("abrir outro mapa") << "mnuFileOpen";
         QTest::newRow("mapa recente") << "mnuFileMRU1";
-        QTest::newRow("novo pela barra") << "tb_new";
         QTest::newRow("actualização online") << "mnuupdate";
     }
     void deixarComAlteracoes() {
