@@ -41,7 +41,6 @@ private slots:
             << kCli << kMaria + QStringList{"--relatorio", "%1"} << "relatorio.rtf";
         QTest::newRow("orbes") << kGravador << QStringList{"orbes", "%1"} << "Meu.orb";
         QTest::newRow("interpretacao RTF da janela de leitura") << kGravador << QStringList{"rtf", "%1"} << "leitura.rtf";
-        QTest::newRow("imagem BMP") << kGravador << QStringList{"imagem", "%1"} << "roda.bmp";
     }
     void discoCheio() {
         QFETCH(QString, programa); QFETCH(QStringList, args); QFETCH(QString, nome);

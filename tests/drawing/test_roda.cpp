@@ -336,7 +336,6 @@ private slots:
     void ascendenteAEsquerda_data() {
         QTest::addColumn<double>("mc"); QTest::addColumn<double>("ascendente");
         QTest::newRow("Ascendente 23° Carneiro") << 290.0 << 23.0;
-        QTest::newRow("Ascendente 8.7° Escorpião") << 180.0 << 218.7;
         QTest::newRow("Ascendente 29.9° Peixes") << 270.0 << 359.9;
     }
     void ascendenteAEsquerda() {

@@ -179,7 +179,6 @@ private slots:
         QTest::newRow("5° Carneiro") << 5.0 << "O Apaixonado";
         QTest::newRow("19°30' Escorpião") << 229.5 << "O Afoito";
         QTest::newRow("20° Escorpião") << 230.0 << "O Intuitivo";
-        QTest::newRow("0° Capricórnio") << 270.0 << "O Estóico";
         QTest::newRow("29°59' Peixes") << 359.0 + 59.0 / 60 << "O Receptivo";
     }
     void segmentos() {
