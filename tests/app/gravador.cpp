@@ -1,5 +1,5 @@
 // Test helper: `gravador MODO CAMINHO [--para-a-meio]` saves one kind of file as the programs do
-// (chart, positions summary, orbs, the reading window's RTF, a wheel image): exit 0 when saved, 1
+// (chart, orbs, the reading window's RTF, a wheel image): exit 0 when saved, 1
 // with the Portuguese message on standard error when not. With --para-a-meio the first write into
 // the save's folder stops halfway, says "a meio" on standard output and waits to be killed.
 #include "calculo.h"
@@ -10,7 +10,6 @@
 #include "mapa.h"
 #include "nascimento.h"
 #include "orbes.h"
-#include "resumo.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -66,8 +65,6 @@ int main(int argc, char** argv) {
     bool gravado = false;
     if (modo == QLatin1String("mapa")) {
         gravado = SaveToFile(caminho, campos);
-    } else if (modo == QLatin1String("resumo")) {
-        gravado = SaveResume(caminho, campos, mapa);
     } else if (modo == QLatin1String("orbes")) {
         TabelaOrbes padrao;
         padrao.CarregaPadrao();

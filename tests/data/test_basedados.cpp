@@ -183,30 +183,19 @@ private slots:
     }
 
     // The expander drops the character before the first "{" and the one before each "}", so
-    // both must be blanks; segments do not nest and only known tokens open them. The lookups
-    // go through an index on the code.
+    // both must be blanks; segments do not nest, are closed, and only known tokens open them
+    // (position ones in aspect texts only); the placeholders are |1, |2 and |3. The lookups go
+    // through an index on the code.
     void marcacaoBemFormada() {
-        static const QRegularExpression chave(QStringLiteral("\\|(.)"));
+        static const QRegularExpression defeito(QStringLiteral("\\|[^123]|^[^{]*[^ {]\\{|[^ ]\\}|\\{[^HMAD=]|\\{[^}]*(\\{|$)"),
+                                                QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression posicao(QStringLiteral("\\{[AD=]"), QRegularExpression::CaseInsensitiveOption);
         QStringList erros;
         for (auto it = m_texto.cbegin(); it != m_texto.cend(); ++it) {
             const QString& t = it.value();
-            auto erro = [&](const QString& m) { erros << it.key() + ": " + m; };
-            for (auto m = chave.globalMatch(t); m.hasNext();)
-                if (const QString d = m.next().captured(1); d != "1" && d != "2" && d != "3") erro("placeholder |" + d);
-            qsizetype i = t.indexOf(QLatin1Char('{'));
-            if (i > 0 && t[i - 1] != QLatin1Char(' ')) erro("no blank before the first {");
-            for (; i >= 0; i = t.indexOf(QLatin1Char('{'), i + 1)) {
-                const QChar tipo = i + 1 < t.size() ? t[i + 1].toUpper() : QChar();
-                if (!QStringLiteral("HMAD=").contains(tipo)) erro(QStringLiteral("unknown token {") + tipo);
-                if (QStringLiteral("AD=").contains(tipo) && !Aspecto(it.key().toInt()))
-                    erro("position segment outside an aspect text");
-                const qsizetype f = t.indexOf(QLatin1Char('}'), i), proximo = t.indexOf(QLatin1Char('{'), i + 1);
-                if (f < 0 || (proximo >= 0 && proximo < f))
-                    erro("segment without its }");
-                else if (t[f - 1] != QLatin1Char(' '))
-                    erro("no blank before }");
-            }
-            if (t.count(QLatin1Char('}')) != t.count(QLatin1Char('{'))) erro("unbalanced braces");
+            if (const auto m = defeito.match(t); m.hasMatch()) erros << it.key() + ": «" + m.captured().left(40) + "»";
+            if (t.count(QLatin1Char('}')) != t.count(QLatin1Char('{'))) erros << it.key() + ": unbalanced braces";
+            if (!Aspecto(it.key().toInt()) && t.contains(posicao)) erros << it.key() + ": position segment outside an aspect text";
         }
         erros.sort();
         QVERIFY2(erros.isEmpty(), qPrintable(QString::number(erros.size()) + " faults: " + erros.mid(0, 15).join("; ")));

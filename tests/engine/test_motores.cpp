@@ -193,17 +193,10 @@ private slots:
 
     // Every chart of 1/3/1800 to 28/2/2100 keeps the day it had with the short formula.
     void diaJulianoIgualAoAntigo() {
-        const int diasNoMes[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        int verificados = 0;
-        for (int ano = 1800; ano <= 2100; ++ano)
-            for (int mes = 1; mes <= 12; ++mes) {
-                if ((ano == 1800 && mes < 3) || (ano == 2100 && mes > 2))
-                    continue;
-                const bool bissexto = (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0;
-                for (int dia = 1; dia <= diasNoMes[mes - 1] + (mes == 2 && bissexto); ++dia, ++verificados)
-                    if (DiaJuliano0h(dia, mes, ano) != DiaJulianoAntigo(dia, mes, ano))
-                        QFAIL(qPrintable(QStringLiteral("%1/%2/%3").arg(dia).arg(mes).arg(ano)));
-            }
+        int verificados = 0; // the days as Qt's Gregorian calendar counts them
+        for (QDate d(1800, 3, 1); d <= QDate(2100, 2, 28); d = d.addDays(1), ++verificados)
+            if (DiaJuliano0h(d.day(), d.month(), d.year()) != DiaJulianoAntigo(d.day(), d.month(), d.year()))
+                QFAIL(qPrintable(d.toString(QStringLiteral("d/M/yyyy"))));
         QCOMPARE(verificados, 109573); // swetest: JD 2488127.5 (28/2/2100) − 2378555.5 (1/3/1800) + 1
     }
 
@@ -236,19 +229,12 @@ private slots:
         }
     }
 
-    // The worked positions for 2000-01-01 12h UT, given to 0.01°: Sol, then Mercúrio .. Plutão.
-    void j2000() {
-        const ResultadoEfemerides r = CorreEfemerides(Tempo(1, 1, 2000, 12), RegistoLugar{});
-        const double esperadas[10] = {280.38, 0, 271.91, 241.58, 327.98, 25.27, 40.38, 314.83, 303.22, 251.44};
-        for (size_t c = 0; c < 10; ++c)
-            QVERIFY2(c == 1 || DiferencaGraus(r.longitudes[c], esperadas[c]) <= 0.005,
-                     qPrintable(QStringLiteral("corpo %1: %2").arg(c).arg(r.longitudes[c], 0, 'f', 4)));
-    }
-
     // The Moon, the true node and the mean apogee against swetest -bD.M.Y -utH -emos -nonut
     // -p01tA. The short lunar series leaves the differences the accuracy report measures over
-    // 1900–2100 (at most 4′ for the Moon, 18′ for the true node, 7′ for the mean apogee).
-    void lua() {
+    // 1900–2100 (at most 4′ for the Moon, 18′ for the true node, 7′ for the mean apogee). At
+    // 2000-01-01 12h UT also the worked positions, given to 0.01°: Sol, then Mercúrio .. Plutão.
+    void luaEJ2000() {
+        const double j2000[10] = {280.38, 0, 271.91, 241.58, 327.98, 25.27, 40.38, 314.83, 303.22, 251.44};
         const struct { RegistoTempo ut; double esperado[3]; } casos[] = {
             {Tempo(1, 7, 1850, 0), {348.7695682, 135.1855505, 300.1483120}},
             {Tempo(1, 1, 2000, 12), {223.3276453, 123.9567653, 263.4682026}},
@@ -258,6 +244,8 @@ private slots:
             const ResultadoEfemerides r = CorreEfemerides(c.ut, RegistoLugar{});
             for (size_t k = 0; k < 3; ++k)
                 QVERIFY2(DiferencaGraus(r.longitudes[k ? 9 + k : 1], c.esperado[k]) < tolerancia[k], qPrintable(QString::number(c.ut.ano)));
+            for (size_t k = 0; c.ut.ano == 2000 && k < 10; ++k)
+                QVERIFY2(k == 1 || DiferencaGraus(r.longitudes[k], j2000[k]) <= 0.005, qPrintable(QStringLiteral("corpo %1").arg(k)));
         }
     }
 
@@ -368,8 +356,6 @@ private slots:
         QTest::newRow("Lisboa 1974 Placidus") << lisboa << utLisboa << preciso << placidus;
         QTest::newRow("Rio 1888 Regiomontanus") << QList<double>{13, 6, 1888, 14, 30, -3, -(22 + 54 / 60.0), -(43 + 12 / 60.0)}
                                                 << QStringList{"13.6.1888", "17:30:00"} << preciso << regio;
-        QTest::newRow("Toquio 2005 Placidus") << QList<double>{1, 1, 2005, 9, 0, 9, 35 + 41 / 60.0, 139 + 41 / 60.0}
-                                              << QStringList{"1.1.2005", "0:00:00"} << preciso << placidus;
         QTest::newRow("Sydney 2015 Regiomontanus") << QList<double>{20, 7, 2015, 18, 45, 10, -(33 + 52 / 60.0), 151 + 12 / 60.0}
                                                    << QStringList{"20.7.2015", "8:45:00"} << preciso << regio;
         QTest::newRow("Luanda 1850 Placidus") << QList<double>{3, 3, 1850, 12, 0, 1, -(8 + 50 / 60.0), 13 + 14 / 60.0}

@@ -51,7 +51,6 @@ private slots:
         QTest::newRow("cúspide") << 10212 << "Casa X em Peixes" << int(Familia::Cuspides);
         QTest::newRow("corpo em casa") << 5310 << "Marte na Casa X" << int(Familia::CorposCasas);
         QTest::newRow("aspecto") << 2405 << "Lua em Quadratura com Marte" << int(Familia::Aspectos);
-        QTest::newRow("conjunção") << 1910 << "Sol em Conjunção com Plutão" << int(Familia::Aspectos);
         QTest::newRow("retrógrado em signo") << 903001 << "Mercúrio retrógrado em Carneiro" << int(Familia::RetrogradosSignos);
         QTest::newRow("retrógrado em casa") << 1010012 << "Plutão retrógrado na Casa XII" << int(Familia::RetrogradosCasas);
         QTest::newRow("decanato") << 1102005 << "Sol no segundo decanato de Leão" << int(Familia::Decanatos);

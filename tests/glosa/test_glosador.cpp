@@ -113,20 +113,6 @@ private slots:
         QVERIFY(!filho<QPushButton>(&g, "btnRepor")->isEnabled());
     }
 
-    // No own texts: the report is the same, byte for byte, with no file, an emptied file, or
-    // the overlay never set (the report as it was before the editor existed).
-    void relatorioSemEdicoes() {
-        const QString a = m_amb->em("a.rtf"), b = m_amb->em("b.rtf");
-        QCOMPARE(Cli({"--relatorio", a}), 0);
-        TextosProprios meus;
-        meus.DefineCaminho(TextosProprios::CaminhoPredefinido());
-        QVERIFY(meus.Grava({"1101", "Apagado a seguir.", "", {}}, nullptr) && meus.Repoe("1101", nullptr));
-        QCOMPARE(Cli({"--relatorio", b}), 0);
-        QVERIFY(!leBytes(a).isEmpty());
-        QCOMPARE(leBytes(b), leBytes(a));
-        QVERIFY(!leBytes(a).contains(kMarca));
-    }
-
     // One edited text in the reading window, natalis-cli's RTF and its PDF; from the window,
     // the editor is asked for at that paragraph.
     void textoEditadoNasTresSaidas() {

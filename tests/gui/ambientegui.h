@@ -5,6 +5,7 @@
 #include "camposmapa.h"
 #include "escolhaficheiro.h"
 #include "frmcalculos.h"
+#include "frmlocais.h"
 #include "frmmain.h"
 #include "mensagens.h"
 #include "opcoes.h"
@@ -118,6 +119,24 @@ inline void clicaBarra(QWidget* janela, const QString& accao) {
         if (QWidget* b = barra->widgetForAction(a))
             return QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
     QFAIL(qPrintable(accao));
+}
+
+// The atlas window, opened with the main window's button.
+inline locais* abreAtlas(QWidget* j) {
+    filho<QPushButton>(j, "cmdatlas")->click();
+    auto* a = j->findChild<locais*>("locais");
+    if (a) (void)QTest::qWaitForWindowExposed(a);
+    return a;
+}
+
+// Types in the atlas's search field as a user would, from an empty field.
+inline void procura(locais* a, const QString& texto, bool enter = false) {
+    auto* p = filho<QLineEdit>(a, "txtProcura");
+    p->setFocus();
+    p->selectAll();
+    QTest::keyClick(p, Qt::Key_Delete);
+    digita(p, texto);
+    if (enter) QTest::keyClick(p, Qt::Key_Return);
 }
 
 // Waits (at most five seconds) for the next modal dialog of type T and hands it to `age`.

@@ -224,7 +224,6 @@ private slots:
         QTest::newRow("pasta com ponto") << "/p/v1.2/Ana" << ".txt" << "/p/v1.2/Ana.txt";
         QTest::newRow("nome com versão") << "/p/Ana 2.0" << ".anc" << "/p/Ana 2.0.anc";
         QTest::newRow("extensão de quatro letras") << "/p/ceu.jpeg" << ".bmp" << "/p/ceu.jpeg";
-        QTest::newRow("cancelado") << "" << ".anc" << "";
     }
     void extensaoAcrescentada() {
         QFETCH(QString, escolhido); QFETCH(QString, extensao); QFETCH(QString, esperado);

@@ -2,32 +2,14 @@
 // filling the place and the zone of the date, a zone typed by hand kept, the user's own places kept.
 #include "ambientegui.h"
 #include "atlas.h"
-#include "frmlocais.h"
 #include "normaliza.h"
 
 namespace {
-locais* abreAtlas(frmMain* j) {
-    filho<QPushButton>(j, "cmdatlas")->click();
-    auto* a = j->findChild<locais*>("locais");
-    if (a) (void)QTest::qWaitForWindowExposed(a);
-    return a;
-}
-
 locais* atlasParaNascimento(frmMain* j, const QString& data, const QString& hora) {
     escreve(j, "txtData", data);
     escreve(j, "txtHora", hora);
     filho(j, "txtNome")->setFocus();
     return abreAtlas(j);
-}
-
-// Types in the search field as a user would, from an empty field.
-void procura(locais* a, const QString& texto, bool enter = false) {
-    auto* p = filho<QLineEdit>(a, "txtProcura");
-    p->setFocus();
-    p->selectAll();
-    QTest::keyClick(p, Qt::Key_Delete);
-    digita(p, texto);
-    if (enter) QTest::keyClick(p, Qt::Key_Return);
 }
 
 QString texto(QWidget* w, const char* campo) { return filho<QLineEdit>(w, campo)->text(); }

@@ -90,7 +90,6 @@ private slots:
             {"mapa", "mnuFileSaveAs", "Ana", "Ana.anc"},
             {"resumo", "mnuexportpositions", "Ana", "Ana.txt"},
             {"imagem do mapa", "mnusaveimage", "Ana", "Ana.bmp"},
-            {"imagem dos aspectos", "mnuexptaspectos", "Ana", "Ana.bmp"},
             {"interpretação", "mnuexport", "Ana", "Ana.rtf"},
             {"mapas e resumo", "mnumapandresume", "Ana.txt", "Ana.bmp"},
             {"resumo impresso sem impressora", "mnuprintresume", "Ana", "Ana.pdf"},
@@ -248,7 +247,6 @@ private slots:
         QTest::newRow("fechar a janela") << "fechar";
         QTest::newRow("abrir outro mapa") << "mnuFileOpen";
         QTest::newRow("mapa recente") << "mnuFileMRU1";
-        QTest::newRow("novo pela barra") << "tb_new";
         QTest::newRow("actualização online") << "mnuupdate";
     }
     void deixarComAlteracoes() {

@@ -2,35 +2,21 @@
 // pair is remembered, an unreadable chart leaves the open one in place. The synastry report: the
 // texts chosen for each ordered pair and the markup of each person, the report read in the reading
 // window, and the drawings and the PDF read back.
+#include "ambientegui.h"
 #include "calculo.h"
 #include "ficheiromapa.h"
 #include "frmread.h"
 #include "janeladuetto.h"
-#include "mensagens.h"
+#include "nascimento.h"
 #include "normaliza.h"
-#include "opcoes.h"
 #include "saidasduetto.h"
-
-#include <QListWidget>
-#include <QProcess>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTextEdit>
-#include <QImageReader>
-#include <QtTest>
 
 namespace {
 QString grava(const QTemporaryDir& d, const QString& nome, const QString& data, const QString& hora) {
-    CamposMapa c;
+    CamposMapa c = Nascimento(data, hora, QStringLiteral("0"), QStringLiteral("38º43' N"), QStringLiteral("9º8' W"), nome);
     Mapa m;
-    c.txtNome = nome, c.txtData = data, c.txtHora = hora, c.FusoHorario = QStringLiteral("0");
-    c.txtLatitude = QStringLiteral("38º43' N"), c.txtlongitude = QStringLiteral("9º8' W");
-    NormalizaDadosNascimento(c, nullptr);
     const QString caminho = d.filePath(nome + QStringLiteral(".anc"));
-    if (!Cast(c, m) || !SaveToFile(caminho, c)) return QString();
-    return caminho;
+    return Cast(c, m) && SaveToFile(caminho, c) ? caminho : QString();
 }
 double graus(const QString& t) { return NormalizaPosicao(t).valor; }
 
@@ -43,12 +29,6 @@ MapaDuetto lado(const QString& nome, bool masculino, std::initializer_list<std::
     for (auto [i, g] : pontos) m.pessoa.pontos[size_t(i)] = g;
     for (int h = 1; h <= 12; ++h) m.pessoa.cuspides[size_t(h)] = 30.0 * (h - 1);
     return m;
-}
-
-QString corre(const QString& programa, const QStringList& args) {
-    QProcess p;
-    p.start(programa, args);
-    return p.waitForFinished(60000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 } // namespace
 

@@ -1,7 +1,6 @@
 // The chart on screen always belongs to its birth data: recast as a field is left, or marked out of date and asked
 // about before it leaves the window. (New orbs in the views: test_dialogoopcoes.)
 #include "ambientegui.h"
-#include "frmlocais.h"
 #include "superficieecra.h"
 
 namespace {
@@ -14,14 +13,9 @@ const QString kAscSaoPaulo = "\"10º3[67]'\\d+''Sagitário\"";
 const QString kAscPortoNoite = "\"16º1[23]'\\d+''Peixes\"";
 
 void usaAtlas(frmMain* j, const QString& nome) {
-    filho<QPushButton>(j, "cmdatlas")->click();
-    auto* a = j->findChild<locais*>("locais");
-    QVERIFY(a && QTest::qWaitForWindowExposed(a));
-    auto* p = filho<QLineEdit>(a, "txtProcura");
-    p->setFocus();
-    p->selectAll();
-    digita(p, nome);
-    QTest::keyClick(p, Qt::Key_Return);
+    locais* a = abreAtlas(j);
+    QVERIFY(a);
+    procura(a, nome, true);
     QTest::keyClick(a->focusWidget(), Qt::Key_Return); // on "Usar Este"
     QVERIFY(!a->isVisible());
     QApplication::setActiveWindow(j); // offscreen, no window takes the focus back once the atlas hides

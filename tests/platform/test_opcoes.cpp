@@ -105,7 +105,6 @@ private slots:
         QVERIFY(!FileExists(d.filePath("Outro.anc")));
         QVERIFY(!FileExists(d.filePath("nao/Mapa.anc")));
         QVERIFY(!FileExists(QString()));
-        QCOMPARE(PastaPrograma(), QCoreApplication::applicationDirPath());
         DefinePastaPrograma("/tmp/natalis-x/");
         QCOMPARE(CaminhoPrograma("orbs/Default.orb"), QString("/tmp/natalis-x/orbs/Default.orb"));
         DefinePastaPrograma(QString());

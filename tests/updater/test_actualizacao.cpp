@@ -91,7 +91,6 @@ private slots:
         QTest::newRow("opcional, não") << 0 << RespostaMsg::Nao << p0;
         QTest::newRow("opcional, sim") << 0 << RespostaMsg::Sim << p0;
         QTest::newRow("aconselhada, não") << 1 << RespostaMsg::Nao << p1;
-        QTest::newRow("aconselhada, cancelar") << 1 << RespostaMsg::Cancelar << p1;
         QTest::newRow("sem perguntar") << 2 << RespostaMsg::Nao << QString();
     }
     void prioridade() {
