@@ -177,8 +177,9 @@ constroi_svg() {
 # Only what Natalis uses: Core, Gui, Widgets, PrintSupport, Sql (SQLite only), Network, Test.
 # Debian's source drops the Wintab headers, hence no tablet events (Windows Ink pointers remain).
 # FreeType (bundled) is what the offscreen platform draws text with on Windows (tests, natalis-cli).
-# DirectWrite 3's font database is compiled into Gui only with Direct2D, which is off here; with
-# the feature on, the Windows platform plugin would call a class Gui does not have.
+# Qt's DirectWrite font engine and font database are compiled into Gui only with Direct2D, which
+# is off here; with DirectWrite on, the Windows platform plugin and the print engine would call
+# classes Gui does not have (fonts go through GDI instead).
 # Qt is built in place, not installed: its build folder is its prefix (a non-prefix build), so
 # what is built is usable at once. natalis-cli's part (Core, Gui, Sql, the SQLite driver and
 # the platform plugins, with Test for the test programs) is built first, then the SVG writer over it, so the command-line tool
@@ -201,7 +202,7 @@ if ! feito qtbase; then
     -DFEATURE_tabletevent=OFF \
     -DFEATURE_zstd=OFF -DFEATURE_brotli=OFF -DFEATURE_vulkan=OFF -DFEATURE_freetype=ON \
     -DFEATURE_direct2d=OFF -DFEATURE_tuiotouch=OFF \
-    -DFEATURE_directwrite3=OFF \
+    -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF \
     -DFEATURE_testlib=ON -DFEATURE_printsupport=ON -DFEATURE_widgets=ON \
     -DSQLite3_INCLUDE_DIR="$WIN_PREFIXO/include" -DSQLite3_LIBRARY="$WIN_PREFIXO/lib/libsqlite3.dll.a" \
     >"$REGISTO/qtbase-configura.txt" 2>&1 || { tail -40 "$REGISTO/qtbase-configura.txt"; exit 1; }
