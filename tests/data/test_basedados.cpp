@@ -184,10 +184,12 @@ private slots:
 
     // The expander drops the character before the first "{" and the one before each "}", so
     // both must be blanks; segments do not nest, are closed, and only known tokens open them
-    // (position ones in aspect texts only); the placeholders are |1, |2 and |3. The lookups go
-    // through an index on the code.
+    // (position ones in aspect texts only); nothing follows the last segment (the expander keeps
+    // only the common text before the first one and the segments); the placeholders are |1, |2
+    // and |3. The lookups go through an index on the code.
     void marcacaoBemFormada() {
-        static const QRegularExpression defeito(QStringLiteral("\\|[^123]|^[^{]*[^ {]\\{|[^ ]\\}|\\{[^HMAD=]|\\{[^}]*(\\{|$)"),
+        static const QRegularExpression defeito(
+            QStringLiteral("\\|[^123]|^[^{]*[^ {]\\{|[^ ]\\}|\\{[^HMAD=]|\\{[^}]*(\\{|$)|\\}[^{}]*[^{}\\s][^{}]*$"),
                                                 QRegularExpression::CaseInsensitiveOption);
         static const QRegularExpression posicao(QStringLiteral("\\{[AD=]"), QRegularExpression::CaseInsensitiveOption);
         QStringList erros;
