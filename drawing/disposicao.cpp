@@ -302,6 +302,9 @@ struct FormaRotulo {
     QRectF tinta;                       // both texts' ink relative to the anchor
 };
 
+// How far from its cusp's outer end a house label may stand and still be read as that cusp's.
+constexpr double ALCANCE_ROTULO = 72.0;
+
 LugarRotulo ProcuraLugar(const GeometriaRoda& g, const FormaRotulo& f, double teta, bool primeiros,
                          const std::vector<QRectF>& ocupadas, const std::vector<QLineF>& guias) {
     const double d = primeiros ? -f.largura : 20.0;
@@ -341,6 +344,12 @@ LugarRotulo ProcuraLugar(const GeometriaRoda& g, const FormaRotulo& f, double te
     }
     for (size_t i = 0; i < perto / 2; ++i)
         if (lugares[i].sobra == 0.0 && !cruzaGuia[i]) return lugares[i];
+    // (A free place that leaves the label within reach of its cusp comes before one further.)
+    const auto aoAlcance = [&](const LugarRotulo& l) {
+        return QLineF(ComFolga(f.tinta.translated(l.ancora)).center(), fim).length() < ALCANCE_ROTULO;
+    };
+    for (const LugarRotulo& l : lugares)
+        if (l.sobra == 0.0 && aoAlcance(l)) return l;
     for (const LugarRotulo& l : lugares)
         if (l.sobra == 0.0) return l;
     return *std::min_element(lugares.begin(), lugares.end(),

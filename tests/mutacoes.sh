@@ -98,6 +98,7 @@ roda-guias	drawing/disposicao.cpp	    return guia.isNull() || std::none_of(	    
 roda-legivel	drawing/disposicao.cpp	    if (!LegivelComOsOutros(c, o.colocados)) return false;	    if (!LegivelComOsOutros(c, {})) return false;
 roda-casa-circulo	drawing/disposicao.cpp	lugares.push_back({a, Livre(c, ocupadas) && !noCirculo ? 0.0	lugares.push_back({a, Livre(c, ocupadas) ? 0.0
 roda-casa-numa-linha	drawing/disposicao.cpp	    if (lugar.sobra > 0.0) {	    if (false) {
+roda-casa-alcance	drawing/disposicao.cpp	center(), fim).length() < ALCANCE_ROTULO;	center(), fim).length() < 1e9;
 roda-casa-grelha	drawing/disposicao.cpp	raio <= 64.0; raio += 4.0	raio <= 0.0; raio += 4.0
 painel-rolagem	app/gui/frmmain_vistas.cpp	    rolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);\n    rolagem->setMinimumWidth(	    rolagem->setMinimumWidth(0 * 
 transitos-raiz	transits/transitos.cpp	                    for (int i = 0; i < 36; ++i) {	                    for (int i = 0; i < 6; ++i) {

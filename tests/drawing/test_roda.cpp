@@ -230,9 +230,8 @@ private slots:
         };
         for (const auto& x : mapas)
             for (bool esquerda : {false, true})
-                if (!esquerda || x.graus.size() == 13) // the points on the fixed ring only
-                    QTest::newRow(qPrintable(QString::fromUtf8(x.nome) + (esquerda ? ", Ascendente à esquerda" : ", anel fixo")))
-                        << x.mc << x.graus << x.retro << esquerda << x.guiasLivres << x.menor;
+                QTest::newRow(qPrintable(QString::fromUtf8(x.nome) + (esquerda ? ", Ascendente à esquerda" : ", anel fixo")))
+                    << x.mc << x.graus << x.retro << esquerda << x.guiasLivres << x.menor;
     }
     void nadaSeSobrepoe() {
         QFETCH(double, mc); QFETCH(std::vector<double>, graus); QFETCH(int, retrogrados); QFETCH(bool, ascendenteEsquerda);
