@@ -63,7 +63,7 @@ void frmcalculosdirectos::ok() {
 
 frmcalculos::frmcalculos(CamposMapa& campos, int alvo, QWidget* pai) : QDialog(pai), m_campos(campos), m_alvo(alvo) {
     setObjectName(QStringLiteral("frmcalculos"));
-    setWindowTitle(QStringLiteral("Calculo de Posição") + QStringLiteral(" – ") + RotuloCorpoCampo(alvo).trimmed());
+    setWindowTitle(QStringLiteral("Cálculo de Posição") + QStringLiteral(" – ") + RotuloCorpoCampo(alvo).trimmed());
     auto* v = new QVBoxLayout(this);
     auto* f = new QFormLayout;
     const bool luaNegra = alvo == ALVO_LUA_NEGRA;

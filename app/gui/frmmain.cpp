@@ -136,7 +136,7 @@ void frmMain::criaAccoes() {
     cria("mnuViewOptions", QStringLiteral("&Opções..."), QKeySequence(QStringLiteral("Ctrl+,")), false, [this] { abreOpcoes(0); });
     cria("mnuupdate", QStringLiteral("Actualização  Online..."), nada, false, [this] { actualizacaoOnline(); });
 
-    cria("mnuHelpContents", QStringLiteral("&Conteudos"), QKeySequence(QKeySequence::HelpContents), false,
+    cria("mnuHelpContents", QStringLiteral("&Conteúdos"), QKeySequence(QKeySequence::HelpContents), false,
          [this] { mostraAjuda(false); });
     cria("mnuHelpSearch", QStringLiteral("&Procurar ajuda sobre..."), nada, false, [this] { mostraAjuda(true); });
     cria("mnuwebsite", QStringLiteral("Sítio na Internet"), nada, false, [this] { abreSitio(); });

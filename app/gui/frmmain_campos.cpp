@@ -55,7 +55,7 @@ void frmMain::ligaCampos() {
         if (i == 2)
             connect(m_optwrite[i], &QRadioButton::clicked, this, [this] {
                 if (CaixaMensagens().Mostra(IconeMsg::Pergunta, TituloAplicacao(),
-                                            QStringLiteral("Deseja proceder ao calculo automático agora ?"),
+                                            QStringLiteral("Deseja proceder ao cálculo automático agora?"),
                                             BotoesMsg::SimNao) == RespostaMsg::Sim)
                     calcula();
             });

@@ -320,7 +320,7 @@ void frmMain::defineAjuda(const QString& ficheiro) {
 void frmMain::mostraAjuda(bool procurar) {
     if (m_ficheiroAjuda.isEmpty()) {
         CaixaMensagens().Mostra(IconeMsg::Exclamacao, TituloAplicacao(),
-                                QStringLiteral("Impossivel mostrar Conteudos de Ajuda.Não existe um ficheiro de ajuda "
+                                QStringLiteral("Impossível mostrar os Conteúdos da Ajuda. Não existe um ficheiro de ajuda "
                                                "associado a esta aplicação"));
         return;
     }

@@ -186,7 +186,7 @@ private slots:
         // Clicking "Automáticamente", already selected, still offers the cast.
         amb.caixa.respostas << RespostaMsg::Nao;
         clica(j.get(), "optwrite2");
-        QVERIFY(amb.perguntou("Deseja proceder ao calculo automático agora ?"));
+        QVERIFY(amb.perguntou("Deseja proceder ao cálculo automático agora?"));
     }
 
     // A wrong field is pointed out beside it, not in a box, and nothing typed is lost.
