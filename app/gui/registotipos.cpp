@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 namespace {
+#ifndef Q_OS_WIN // the freedesktop registration (the registry's needs none of these)
 QString pastaDados(const QString& dados) {
     if (!dados.isEmpty())
         return dados;
@@ -53,6 +54,7 @@ QString citaDesktop(const QString& s) {
     }
     return QLatin1Char('"') + r + QLatin1Char('"');
 }
+#endif
 } // namespace
 
 QString LinhaComando(const QString& executavel) {

@@ -5,6 +5,11 @@
 # disk, signals) with the count of skipped cases. Extra arguments go to CTest (-R, -L).
 set -uo pipefail
 source "$(dirname "$0")/comum.sh"
+# Wine needs an X display even for Qt's offscreen platform (its own hidden windows): a virtual
+# one when none is set.
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" "$@"
+fi
 OBRA="$WIN_RAIZ/build-windows"
 [ -f "$OBRA/CTestTestfile.cmake" ] || { echo "Falta $OBRA: corra scripts/windows/constroi.sh" >&2; exit 1; }
 INICIO=$SECONDS

@@ -15,4 +15,14 @@ if [ ! -d "$WINEPREFIX" ]; then
   wineserver -w 2>/dev/null || true
 fi
 [ -n "${NATALIS_MANTEM_REGISTO:-}" ] || "$WINE" reg delete 'HKCU\Software\Natalis' /f >/dev/null 2>&1
+# Qt Test writes its report to the debugger, not to a pipe, when there is no Windows console
+# (as under CTest here): a test program's report goes to a file, then to standard output.
+case "$1" in
+  */tests-bin/*.exe)
+    relatorio="$(mktemp --suffix=.txt)"
+    "$WINE" "$@" -o "Z:${relatorio//\//\\},txt"
+    estado=$?
+    cat "$relatorio"; rm -f "$relatorio"
+    exit "$estado" ;;
+esac
 exec "$WINE" "$@"

@@ -10,9 +10,24 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
 #endif
+
+namespace {
+// Standard error sent to a file for a while (the C runtime's descriptors on Windows).
+#ifdef Q_OS_WIN
+int Duplica(int f) { return _dup(f); }
+void Redirige(int de, int para) { _dup2(de, para); }
+void Fecha(int f) { _close(f); }
+#else
+int Duplica(int f) { return dup(f); }
+void Redirige(int de, int para) { dup2(de, para); }
+void Fecha(int f) { close(f); }
+#endif
+} // namespace
 
 namespace {
 template <class T = QLabel> T* controlo(QWidget& w, const char* nome) {
@@ -58,11 +73,11 @@ private slots:
         w.actualizador().DefineChave(ChaveDoNatalis());
         QTemporaryFile saida;
         QVERIFY(saida.open());
-        const int antigo = dup(2);
-        dup2(saida.handle(), 2);
+        const int antigo = Duplica(2);
+        Redirige(saida.handle(), 2);
         const int r = w.ExecutaSemJanela();
-        dup2(antigo, 2);
-        ::close(antigo);
+        Redirige(antigo, 2);
+        Fecha(antigo);
         QCOMPARE(r, 1);
         const QString escrito = QString::fromLocal8Bit(le(saida.fileName()));
         QVERIFY2(escrito.startsWith(QStringLiteral("renovo: A actualização foi recusada")), qPrintable(escrito));
