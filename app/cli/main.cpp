@@ -472,9 +472,13 @@ int main(int argc, char** argv) {
         QCoreApplication nucleo(argc, argv);
         return passaAoCompleto(argc, argv);
 #else
-        // The report's text layout and PDF pages need Qt's GUI side, but never a screen.
+        // The report's text layout and PDF pages need Qt's GUI side, but never a screen. (On
+        // Windows the system's own platform needs none either, and only it sees the system's
+        // fonts: the offscreen one there knows Natalis's glyph font alone.)
+#ifndef Q_OS_WIN
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         aplicacao = std::make_unique<QGuiApplication>(argc, argv);
 #endif
     } else {
