@@ -94,7 +94,7 @@ QWidget* frmOptions::criaPaginaGeral() {
     auto* vq = new QVBoxLayout(quadro);
     m_OptionMDC = new QButtonGroup(this);
     const QStringList modos = {QStringLiteral("Automaticamente"),
-                               QStringLiteral("Copia Directa ( cópia dos dados de outras fontes de informação)"),
+                               QStringLiteral("Cópia Directa (cópia dos dados de outras fontes de informação)"),
                                QStringLiteral("Usando Efemérides")};
     for (int i = 0; i < 3; ++i) {
         auto* r = new QRadioButton(modos[i]);
