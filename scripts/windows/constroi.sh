@@ -87,6 +87,9 @@ for f in "$P"/networkinformation/*.dll; do [ -f "$f" ] && copia "$f" "$PASTA/net
 mkdir -p "$PASTA/iconengines"  # the SVG icon engine is not in the toolchain: the icon is the executable's
 # Qt finds its plugins and texts beside the programs.
 printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n' > "$PASTA/qt.conf"
+# The test programs take the same plugins (the SQLite driver above all) from the program folder.
+mkdir -p "$OBRA/tests-bin"
+printf '[Paths]\nPrefix = ../natalis\nPlugins = .\nTranslations = translations\n' > "$OBRA/tests-bin/qt.conf"
 # Qt's own texts (Debian qt6-translations-l10n) and the ephemeris (Debian swe-basic-data):
 # the same files on every system.
 for f in /usr/share/qt6/translations/qtbase_pt*.qm; do copia "$f" "$PASTA/translations"; done
