@@ -331,7 +331,8 @@ LugarRotulo ProcuraLugar(const GeometriaRoda& g, const FormaRotulo& f, double te
             candidatos.push_back(fim + raio * QPointF(std::cos(angulo * PI / 180.0), std::sin(angulo * PI / 180.0)));
     // The first place free of every box, out of the aspect circle (where the aspects' lines
     // are) and off the leader lines, within the outer half of the cusp; else the first free of
-    // boxes and out of the circle; else the place that covers least.
+    // boxes and out of the circle within reach of the cusp; else the first such anywhere; else
+    // the place that covers least.
     std::vector<LugarRotulo> lugares;
     std::vector<bool> cruzaGuia;
     for (const QPointF& candidato : candidatos) {
@@ -344,7 +345,6 @@ LugarRotulo ProcuraLugar(const GeometriaRoda& g, const FormaRotulo& f, double te
     }
     for (size_t i = 0; i < perto / 2; ++i)
         if (lugares[i].sobra == 0.0 && !cruzaGuia[i]) return lugares[i];
-    // (A free place that leaves the label within reach of its cusp comes before one further.)
     const auto aoAlcance = [&](const LugarRotulo& l) {
         return QLineF(ComFolga(f.tinta.translated(l.ancora)).center(), fim).length() < ALCANCE_ROTULO;
     };

@@ -77,7 +77,7 @@ done
 copia "/usr/$WIN_TRIPLE/lib/libwinpthread-1.dll" "$PASTA"
 P="$WIN_QT/plugins"
 copia "$P/platforms/qwindows.dll" "$PASTA/platforms"
-copia "$P/platforms/qoffscreen.dll" "$PASTA/platforms"   # tests and natalis-cli's pictures
+copia "$P/platforms/qoffscreen.dll" "$PASTA/platforms"   # the test programs
 [ -f "$P/styles/qwindowsvistastyle.dll" ] && copia "$P/styles/qwindowsvistastyle.dll" "$PASTA/styles"
 copia "$P/sqldrivers/qsqlite.dll" "$PASTA/sqldrivers"
 for f in "$P"/imageformats/*.dll; do [ -f "$f" ] && copia "$f" "$PASTA/imageformats"; done

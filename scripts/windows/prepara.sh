@@ -176,7 +176,7 @@ constroi_svg() {
 # --- Qt base -------------------------------------------------------------------------------------
 # Only what Natalis uses: Core, Gui, Widgets, PrintSupport, Sql (SQLite only), Network, Test.
 # Debian's source drops the Wintab headers, hence no tablet events (Windows Ink pointers remain).
-# FreeType (bundled) is what the offscreen platform draws text with on Windows (tests, natalis-cli).
+# FreeType (bundled) is what the offscreen platform draws text with on Windows (the tests).
 # Qt's DirectWrite font engine and font database are compiled into Gui only with Direct2D, which
 # is off here; with DirectWrite on, the Windows platform plugin and the print engine would call
 # classes Gui does not have (fonts go through GDI instead).
