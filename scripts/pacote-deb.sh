@@ -80,7 +80,7 @@ trap 'rm -rf "$trabalho"' EXIT
 mkdir -p "$trabalho/debian"
 printf 'Source: natalis\n\nPackage: natalis\nArchitecture: any\n' > "$trabalho/debian/control"
 depende=$(cd "$trabalho" && dpkg-shlibdeps -O "${executaveis[@]}" 2>/dev/null | sed -n 's/^shlibs:Depends=//p')
-depende="$depende, qt6-qpa-plugins, libqt6sql6-sqlite"
+depende="$depende, qt6-qpa-plugins, libqt6sql6-sqlite, tzdata"
 tamanho=$(du -sk --exclude=DEBIAN "$raizdeb" | cut -f1)
 
 cat > "$raizdeb/DEBIAN/control" <<FIM

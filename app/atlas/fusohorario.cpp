@@ -1,17 +1,18 @@
 #include "fusohorario.h"
 
+#include "zonatzif.h"
+
 #include <QDateTime>
-#include <QTimeZone>
 #include <cmath>
 
 namespace {
-int offsetEm(const QTimeZone& z, const QDateTime& utc) { return z.offsetFromUtc(utc); }
+int offsetEm(const ZonaTzif& z, const QDateTime& utc) { return z.offsetEm(utc.toSecsSinceEpoch()); }
 } // namespace
 
 FusoLocal FusoParaLocal(const QString& zonaIana, const QDate& data, const QTime& hora, double longitudeGraus) {
     FusoLocal f;
-    const QTimeZone zona(zonaIana.toUtf8());
-    if (!zona.isValid() || !data.isValid() || !hora.isValid())
+    const ZonaTzif zona = ZonaTzif::Carrega(zonaIana);
+    if (!zona.valida() || !data.isValid() || !hora.isValid())
         return f;
 
     // The clock reading taken as if it were UTC; the true instant lies within a day of it.
@@ -30,13 +31,13 @@ FusoLocal FusoParaLocal(const QString& zonaIana, const QDate& data, const QTime&
         f.situacao = FusoLocal::Situacao::Inexistente;
         f.horas = antes / 3600.0;
         f.horasAlternativa = depois / 3600.0;
-        f.abreviatura = zona.abbreviation(relogio.addSecs(-antes));
+        f.abreviatura = zona.abreviatura(relogio.addSecs(-antes).toSecsSinceEpoch());
         return f;
     }
 
     const int escolhido = validos.first();
     const QDateTime instante = relogio.addSecs(-escolhido);
-    f.abreviatura = zona.abbreviation(instante);
+    f.abreviatura = zona.abreviatura(instante.toSecsSinceEpoch());
     if (f.abreviatura == QLatin1String("LMT")) {
         f.situacao = FusoLocal::Situacao::HoraMediaLocal;
         f.horas = longitudeGraus / 15.0;

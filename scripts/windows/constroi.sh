@@ -93,7 +93,14 @@ printf '[Paths]\nPrefix = ../natalis\nPlugins = .\nTranslations = translations\n
 # Qt's own texts (Debian qt6-translations-l10n) and the ephemeris (Debian swe-basic-data):
 # the same files on every system.
 for f in /usr/share/qt6/translations/qtbase_pt*.qm; do copia "$f" "$PASTA/translations"; done
-for f in /usr/share/libswe/ephe/*; do copia "$f" "$PASTA/ephe"; done
+for f in /usr/share/libswe/ephe/*; do copia "$f" "$PASTA/ephe"; copia "$f" "$OBRA/tests-bin/ephe"; done
+# The tz database (Debian tzdata), read by the program itself: Windows' own zone tables lack
+# the history before the current rules. The links become copies; right/ and posix/ are not used.
+for destino in "$PASTA/zoneinfo" "$OBRA/tests-bin/zoneinfo"; do
+  mkdir -p "$destino"
+  (cd /usr/share/zoneinfo && find . -path ./right -prune -o -path ./posix -prune -o \( -type f -o -type l \) -print) |
+    while read -r f; do mkdir -p "$destino/$(dirname "$f")"; cp -uL "/usr/share/zoneinfo/$f" "$destino/$f"; done
+done
 # The test programs find the DLLs in the program folder through WINEPATH (wine-corre.sh).
 
 passo "Pronto: $PASTA ($(( (SECONDS - INICIO) / 60 )) min $(( (SECONDS - INICIO) % 60 )) s)"
