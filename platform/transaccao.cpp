@@ -97,6 +97,14 @@ bool guardaAntigo(const Passo& p, std::error_code& erro) {
 // Puts one new file in place; already done when the new copy is no longer in the staging folder.
 bool completa(const Passo& p, std::error_code& erro) {
     if (!existe(p.novo)) return true;
+    // Only a file goes in: Windows, where the old file has been moved aside, would also move a
+    // folder (or a link) into its place.
+    const fs::file_status tipo = fs::symlink_status(caminhoFs(p.novo), erro);
+    if (erro) return false;
+    if (!fs::is_regular_file(tipo)) {
+        erro = std::make_error_code(fs::is_directory(tipo) ? std::errc::is_a_directory : std::errc::invalid_argument);
+        return false;
+    }
     if (p.existia && existe(p.alvo) && !guardaAntigo(p, erro)) return false;
     fs::rename(caminhoFs(p.novo), caminhoFs(p.alvo), erro);
     if (!erro) mudou();
