@@ -69,6 +69,13 @@ transaccao-completa	platform/transaccao.cpp	    if (!existe(p.novo)) return true
 edicao-recusa	updater/actualizacao.cpp	if (edicao < instalada)	if (edicao < instalada && false)
 fuso-horamedia	app/atlas/fusohorario.cpp	f.horas = longitudeGraus / 15.0;	f.horas = -longitudeGraus / 15.0;
 fuso-repetida	app/atlas/fusohorario.cpp	const int escolhido = validos.first();	const int escolhido = validos.last();
+zona-rodape-inicio	app/atlas/zonatzif.cpp	m_regra.inicio.segundos - m_regra.normal.offset	m_regra.inicio.segundos - m_regra.verao.offset
+zona-antes-primeira	app/atlas/zonatzif.cpp	        return m_tipos.first();\n    if (!m_transicoes	        return m_tipos.last();\n    if (!m_transicoes
+zona-ultima-semana	app/atlas/zonatzif.cpp	while (dia > inicioMes.daysInMonth())	if (dia > 31)
+zona-juliano	app/atlas/zonatzif.cpp	(QDate::isLeapYear(ano) && d.n >= 60 ? 1 : 0)	0
+zona-hora-negativa	app/atlas/zonatzif.cpp	sinal = t[i] == '-' ? -1 : 1;	sinal = 1;
+zona-nome	app/atlas/zonatzif.cpp	return nome.size() < 128 && padrao.match(nome).hasMatch();	return nome.size() < 128 && !nome.isEmpty();
+zona-abreviatura	app/atlas/zonatzif.cpp	letras.mid(inicioAbrev.at(k), fim < 0 ? -1 : fim - inicioAbrev.at(k))	letras.mid(inicioAbrev.at(k), fim < 0 ? -1 : 3)
 atlas-populacao	app/atlas/atlas.cpp	" ORDER BY Id LIMIT ?"));\n                q.addBindValue(QLatin1Char('"')	" ORDER BY Id DESC LIMIT ?"));\n                q.addBindValue(QLatin1Char('"')
 atlas-pais	app/atlas/atlas.cpp	            if (doPais && m_d->paisPrimeiro.isEmpty())	            if (doPais)
 atlas-pais-opcao	app/atlas/atlas.cpp	        return QStringLiteral("Portugal");	        return QString();

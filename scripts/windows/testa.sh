@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the cross-built test programs under Wine (Qt's offscreen platform, as on Linux) through
+# Runs the cross-built test programs under Wine (Qt's Windows platform on a virtual display) through
 # CTest, whose emulator is wine-corre.sh, and prints CTest's summary: passed, failed, and the
 # tests that skipped (a test program skips what needs Linux-only tools: swetest, a tmpfs full
 # disk, signals) with the count of skipped cases. Extra arguments go to CTest (-R, -L).

@@ -3,6 +3,7 @@
 // house rule worked by hand from swetest's angles; the precise engine to the fields' whole arc
 // second, with swetest's cusps of the chosen system. Zones are those in force on the day (tz
 // database: Lisbon +1 in 1974, Rio -3 in January 1985, Sydney +10 in July 1990, Tokyo +9).
+#include "ferramentas.h"
 #include "../engine/registos.h"
 #include "swetest.h"
 #include "calculo.h"
@@ -44,8 +45,7 @@ class TestMapaReal : public QObject {
 private slots:
     void initTestCase() {
         LoadOrbs(true, QString());
-        QVERIFY2(!QStandardPaths::findExecutable("swetest").isEmpty(),
-                 "swetest (Debian package swetest) is needed as the independent reference; scripts/setup.sh installs it");
+        EXIGE_FERRAMENTA("swetest", "swetest");
     }
     void cleanupTestCase() { EscolhaCalculoActual() = {}; }
     void init() { caixa.chamadas.clear(); }

@@ -2,6 +2,7 @@
 // calculation (d + m/60 + s/3600); the classic engine's time, bodies and houses against swetest
 // and hand values (its angles are checked on the real-birth charts); the precise engine and the
 // library's house systems against swetest run live, with the same ephemeris files or theory.
+#include "ferramentas.h"
 #include "casas.h"
 #include "lua.h"
 #include "planetas.h"
@@ -364,6 +365,7 @@ private slots:
         QTest::newRow("classico Lisboa Placidus") << lisboa << utLisboa << int(Motor::Classico) << placidus;
     }
     void contraSwetest() {
+        EXIGE_FERRAMENTA("swetest", "swetest");
         QFETCH(QList<double>, nascimento); QFETCH(QStringList, ut); QFETCH(int, motor); QFETCH(int, casas);
         const EscolhaCalculo escolha{Motor(motor), SistemaCasas(casas), TODOS_PONTOS_EXTRA};
         const QList<double>& n = nascimento;

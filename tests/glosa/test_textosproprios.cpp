@@ -29,7 +29,8 @@ private slots:
         QVERIFY(CriaBaseTextos(m_d.filePath("Intrepreter.mdb"),
                                {{"1101", "Enviado, |1. {H dele }{M dela }"}, {"1102", "Touro enviado."}, {"1107", "Outro enviado."}}));
         QVERIFY(m_db.Abre(m_d.filePath("Intrepreter.mdb"), "interpretação"));
-        for (const QString& f : QDir(m_d.path()).entryList({"meus.db*"})) QFile::remove(m_d.filePath(f));
+        TextosUtilizador().DefineCaminho(QString()); // closed first: Windows removes no open file
+        for (const QString& f : QDir(m_d.path()).entryList({"meus.db*"})) QVERIFY(QFile::remove(m_d.filePath(f)));
         TextosUtilizador().DefineCaminho(m_d.filePath("meus.db"));
     }
     void cleanupTestCase() { TextosUtilizador().DefineCaminho(QString()); }

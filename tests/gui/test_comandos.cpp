@@ -1,5 +1,6 @@
 // The main window's commands: open without a chart and after a cast, every file written reporting a failure
 // (missing folder, full disk keeping the old file), the printed sheet and PDF, leaving an edited chart, update.
+#include "ferramentas.h"
 #include "discocheio.h"
 #include "ambientegui.h"
 #include "frmread.h"
@@ -130,7 +131,8 @@ private slots:
         }
         const auto explicado = [&](const MensagensGravadas::Chamada& c) {
             if (c.icone != IconeMsg::Exclamacao) return false;
-            if (!cheio) return c.texto.contains(pasta) && c.texto.contains(QRegularExpression("Não foi possível|não foi gravad"));
+            if (!cheio)
+                return (c.texto.contains(pasta) || c.texto.contains(QDir::toNativeSeparators(pasta))) && c.texto.contains(QRegularExpression("Não foi possível|não foi gravad"));
             return c.texto.contains(disco->motivo(escrito)) && (impresso || c.texto.contains("O ficheiro anterior ficou intacto."));
         };
         QVERIFY2(std::any_of(amb.caixa.chamadas.begin(), amb.caixa.chamadas.end(), explicado), qPrintable(amb.ultima()));
@@ -148,7 +150,7 @@ private slots:
     }
     void folhaImpressa() {
         QFETCH(QString, comando); QFETCH(int, folhas);
-        if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) QFAIL("falta o pacote poppler-utils");
+        EXIGE_FERRAMENTA("pdftoppm", "poppler-utils");
         if (comando != "mnuexportpdf" && !QPrinterInfo::availablePrinters().isEmpty())
             QSKIP("há uma impressora instalada nesta máquina");
         AmbienteGui amb;
@@ -175,6 +177,7 @@ private slots:
     // east and south, keeps every value whole inside the page's margins (18 mm each side).
     void leituraImpressaComoNoPdf() {
         if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("há uma impressora instalada nesta máquina");
+        EXIGE_FERRAMENTA("pdftotext", "poppler-utils");
         AmbienteGui amb;
         auto j = janela(true);
         escreve(j.get(), "txtlocal", "Díli (Timor-Leste), na costa norte da ilha de Timor");

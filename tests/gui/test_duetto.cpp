@@ -2,6 +2,7 @@
 // pair is remembered, an unreadable chart leaves the open one in place. The synastry report: the
 // texts chosen for each ordered pair and the markup of each person, the report read in the reading
 // window, and the drawings and the PDF read back.
+#include "ferramentas.h"
 #include "ambientegui.h"
 #include "calculo.h"
 #include "ficheiromapa.h"
@@ -152,12 +153,15 @@ private slots:
             // aspect's glyph an outline at least.
             QVERIFY(j.ExportaDesenho(true, d.filePath("grelha.svg")));
             QFile svg(d.filePath("grelha.svg"));
-            QVERIFY(QImageReader(d.filePath("grelha.svg")).canRead() && svg.open(QIODevice::ReadOnly));
+#ifndef Q_OS_WIN // the Windows toolchain has Qt's SVG writer, not its image reader
+            QVERIFY(QImageReader(d.filePath("grelha.svg")).canRead());
+#endif
+            QVERIFY(svg.open(QIODevice::ReadOnly));
             QVERIFY(svg.readAll().count("<path") >= lista->count());
             QVERIFY(j.ExportaDesenho(false, d.filePath("birroda.png")));
             QCOMPARE(QImage(d.filePath("birroda.png")).size(), QSize(1600, 1600));
             QVERIFY(!j.ExportaDesenho(false, d.filePath("birroda.gif")));
-            QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(), "pdftotext não está instalado (scripts/setup.sh)");
+            EXIGE_FERRAMENTA("pdftotext", "poppler-utils");
             QVERIFY(j.GuardaPdf(d.filePath("par.pdf")));
             const QString pdf = corre("pdftotext", {d.filePath("par.pdf"), "-"});
             for (const char* t : {"Bi-roda: Ana dentro, Rui fora", "Bi-roda: Rui dentro, Ana fora", "Ana & Rui (composto)",

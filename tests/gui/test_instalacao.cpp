@@ -7,8 +7,15 @@ class TestInstalacao : public QObject {
     Q_OBJECT
     QTemporaryDir m_docs;
     static QStringList Retrato(const QString& p) { return QDir(p).entryList(QDir::AllEntries | QDir::Hidden); }
+    static QString dadosUtilizador() {
+#ifdef Q_OS_WIN
+        return QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) + "/Natalis/Natalis";
+#else
+        return qEnvironmentVariable("XDG_DATA_HOME") + "/Natalis/Natalis";
+#endif
+    }
     QString pasta(const QString& p, const QString& programa) { // P program, D documents, U user's data
-        return (p[0] == 'P' ? programa : p[0] == 'D' ? m_docs.path() : qEnvironmentVariable("XDG_DATA_HOME") + "/Natalis/Natalis") + p.mid(1);
+        return (p[0] == 'P' ? programa : p[0] == 'D' ? m_docs.path() : dadosUtilizador()) + p.mid(1);
     }
 
 private slots:
@@ -29,7 +36,7 @@ private slots:
         QVERIFY(gravavel || amb.cria(kMarcaInstalacaoSistema));
         QVERIFY(!enviada || (QDir().mkpath(amb.em("orbs")) && amb.cria("orbs/Enviadas.orb")));
         const QStringList antes = Retrato(amb.pasta.path());
-        QCOMPARE(PreparaPedido(guardar, tipo, "Ana").pasta, pasta(esperada, amb.pasta.path()));
+        QCOMPARE(QDir::fromNativeSeparators(PreparaPedido(guardar, tipo, "Ana").pasta), pasta(esperada, amb.pasta.path()));
         QVERIFY(gravavel || Retrato(amb.pasta.path()) == antes);
     }
 
@@ -41,7 +48,12 @@ private slots:
         std::unique_ptr<frmMain> j(Arranca({}, AmbienteGui::opcoesTeste()));
         QVERIFY(j);
         j->accao("mnuupdate")->trigger();
+#ifdef Q_OS_WIN
+        QCOMPARE(amb.ultima(), QString("Esta instalação é actualizada pelo instalador do Natalis: obtenha a nova versão e "
+                                       "instale-a por cima desta."));
+#else
         QCOMPARE(amb.ultima(), QString("Esta instalação é actualizada pelo gestor de pacotes do sistema."));
+#endif
         QCOMPARE(Retrato(amb.pasta.path()), antes);
     }
 };

@@ -1,6 +1,7 @@
 // The report of cast charts with the shipped texts (a text for every code it asks: test_basedados):
 // no markup is left, the sex chooses the endings, and unrtf and our reader read the whole of it
 // back from RTF; pages read back by pdftotext never end on a heading. (natalis-cli --relatorio: test_cli.)
+#include "ferramentas.h"
 #include "calculo.h"
 #include "fontedados.h"
 #include "mensagens.h"
@@ -116,8 +117,8 @@ private slots:
         }
     }
     void titulosFicamComOTexto() {
+        EXIGE_FERRAMENTA("pdftotext", "poppler-utils");
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty()) QFAIL("pdftotext (Debian package poppler-utils) is the reference reader");
         // Headings over paragraphs of one to nine lines, many near a page foot; a section heading
         // over every other heading, a table of seven rows after every fifth paragraph.
         QTextDocument doc;

@@ -1,6 +1,7 @@
 // The synthesis computations on hand-made charts whose answers are worked out by hand (balance,
 // stelliums, aspect figures), and the phase of the aspects of real charts against
 // Swiss Ephemeris (swetest) an hour later.
+#include "ferramentas.h"
 #include "swetest.h"
 #include "aspectos.h"
 #include "calculo.h"
@@ -122,8 +123,7 @@ private slots:
         QTest::newRow("Rio 1985") << Nascimento("15/1/1985", "14:30", "-3", "22º54' S", "43º12' W") << QDateTime({1985, 1, 15}, {17, 30}, Qt::UTC);
     }
     void fases() {
-        if (QStandardPaths::findExecutable(QStringLiteral("swetest")).isEmpty())
-            QFAIL("swetest (Debian package swetest) is the reference; scripts/setup.sh installs it");
+        EXIGE_FERRAMENTA("swetest", "swetest");
         QFETCH(CamposMapa, campos); QFETCH(QDateTime, ut);
         OrbesActuais().CarregaPadrao();
         Mapa mapa;

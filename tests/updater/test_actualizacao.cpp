@@ -1,6 +1,7 @@
 // The update run against a real HTTP server on loopback: what it fetches, asks, shows and records.
 // Updates are signed and all or nothing: a refused or failed one leaves the program folder
 // byte-identical (and nothing outside it touched), whatever the server does or the disk holds.
+#include "ferramentas.h"
 #include "ambienterun.h"
 
 #include <QtTest>
@@ -46,7 +47,11 @@ class TestActualizacao : public QObject {
     static QString erros(const Actualizador& a) { return a.Errlist.join(QLatin1Char('\n')); }
 
 private slots:
-    void initTestCase() { QVERIFY(amb.Inicia()); }
+    void initTestCase() {
+        EXIGE_FERRAMENTA("minisign", "minisign");
+        EXIGE_FERRAMENTA("bash", "bash");
+        QVERIFY(amb.Inicia());
+    }
     void cleanupTestCase() { amb.Termina(); }
     // An installation for the updates to change, and a file outside the program folder.
     void init() {

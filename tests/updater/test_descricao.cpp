@@ -1,6 +1,7 @@
 // Reading the update description, checking its signature, and the decisions taken from it.
 // Expected values follow the private-profile rules and the description's format by hand;
 // signatures are made by minisign itself, with key pairs made at test time.
+#include "ferramentas.h"
 #include "ambienterun.h"
 #include "descricao.h"
 #include "ficheirosdescritos.h"
@@ -22,6 +23,7 @@ class TestDescricao : public QObject {
 
 private slots:
     void initTestCase() {
+        EXIGE_FERRAMENTA("minisign", "minisign");
         for (const QString n : {"a", "b"})
             QVERIFY(corre("minisign", {"-G", "-W", "-p", pasta.filePath(n + ".pub"), "-s", pasta.filePath(n + ".key")}));
     }

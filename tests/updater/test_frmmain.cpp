@@ -1,5 +1,6 @@
 // The updater window and the "/N" mode, on the offscreen platform against a loopback HTTP
 // server, driven by clicks on the window's own buttons.
+#include "ferramentas.h"
 #include "ambienterun.h"
 #include "frmrenovo.h"
 #include "frmmsg.h"
@@ -51,7 +52,11 @@ class TestFrmmain : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(amb.Inicia()); }
+    void initTestCase() {
+        EXIGE_FERRAMENTA("minisign", "minisign");
+        EXIGE_FERRAMENTA("bash", "bash");
+        QVERIFY(amb.Inicia());
+    }
     void cleanupTestCase() { amb.Termina(); }
     void init() { QVERIFY(amb.Prepara()); }
 
