@@ -85,7 +85,7 @@ int frmmain::ExecutaSemJanela() {
     // error list, as the window would show them.
     QStringList linhas{m_act.msg};
     linhas += m_act.Errlist;
-    std::fputs((QStringLiteral("renovo: ") + linhas.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit().constData(),
+    std::fputs((QStringLiteral("renovo: ") + linhas.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8().constData(),
                stderr);
     return 1;
 }

@@ -8,8 +8,14 @@
 
 #include <QApplication>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 int main(int argc, char** argv) {
+#ifdef Q_OS_WIN
+    SetConsoleOutputCP(CP_UTF8); // what /N reports is written in UTF-8
+#endif
     PreparaSinaisDoPrograma();
     {
         // An installed folder belongs to the package manager: nothing is fetched nor written,
