@@ -10,8 +10,5 @@
 #else
 #define NATALIS_SEM_FERRAMENTA(nome, pacote) QFAIL(nome " não está instalado (pacote Debian " pacote ", scripts/setup.sh)")
 #endif
-#define EXIGE_FERRAMENTA(nome, pacote)                                          \
-    do {                                                                        \
-        if (QStandardPaths::findExecutable(QStringLiteral(nome)).isEmpty())     \
-            NATALIS_SEM_FERRAMENTA(nome, pacote);                               \
-    } while (false)
+#define EXIGE_FERRAMENTA(nome, pacote) \
+    if (QStandardPaths::findExecutable(QStringLiteral(nome)).isEmpty()) NATALIS_SEM_FERRAMENTA(nome, pacote)

@@ -47,11 +47,7 @@ class TestActualizacao : public QObject {
     static QString erros(const Actualizador& a) { return a.Errlist.join(QLatin1Char('\n')); }
 
 private slots:
-    void initTestCase() {
-        EXIGE_FERRAMENTA("minisign", "minisign");
-        EXIGE_FERRAMENTA("bash", "bash");
-        QVERIFY(amb.Inicia());
-    }
+    void initTestCase() { EXIGE_FERRAMENTA("minisign", "minisign"); QVERIFY(amb.Inicia()); }
     void cleanupTestCase() { amb.Termina(); }
     // An installation for the updates to change, and a file outside the program folder.
     void init() {

@@ -52,11 +52,7 @@ class TestFrmmain : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        EXIGE_FERRAMENTA("minisign", "minisign");
-        EXIGE_FERRAMENTA("bash", "bash");
-        QVERIFY(amb.Inicia());
-    }
+    void initTestCase() { EXIGE_FERRAMENTA("minisign", "minisign"); QVERIFY(amb.Inicia()); }
     void cleanupTestCase() { amb.Termina(); }
     void init() { QVERIFY(amb.Prepara()); }
 
