@@ -101,7 +101,8 @@ private slots:
             m_j->resize(tamanho);
             // A real window system resizes when it gets to it.
             QTRY_VERIFY(rolagem->verticalScrollBar()->isVisible() && !rolagem->horizontalScrollBar()->isVisible());
-            QVERIFY(info->width() <= rolagem->viewport()->width() && info->width() >= info->minimumWidth());
+            QTRY_VERIFY2(info->width() <= rolagem->viewport()->width() && info->width() >= info->minimumWidth(),
+                     qPrintable(QStringLiteral("%1 em %2, mínimo %3").arg(info->width()).arg(rolagem->viewport()->width()).arg(info->minimumWidth())));
         }
     }
 
