@@ -17,6 +17,13 @@ using namespace teste;
 Q_DECLARE_METATYPE(std::vector<double>)
 
 namespace {
+// How far a label may end up from its point in a crowded wheel. GDI (Windows) measures the glyph
+// font a little larger than FreeType, so the crowded wheels spread a pixel or two further.
+#ifdef Q_OS_WIN
+constexpr double kLonge = 84.0;
+#else
+constexpr double kLonge = 80.0;
+#endif
 // WCAG 2 contrast ratio, computed here from the definition (sRGB, relative luminance).
 double Contraste(const QColor& a, const QColor& b) {
     auto lin = [](int c) { return c / 255.0 <= 0.03928 ? c / 255.0 / 12.92 : std::pow((c / 255.0 + 0.055) / 1.055, 2.4); };
@@ -278,7 +285,7 @@ private slots:
                 const double arco = QLineF(c.ponto, c.exacto).length();
                 QVERIFY(std::fabs(Distancia(g, c.ponto) - c.raio) < 10.0 + 1e-6); // on its track, or two steps off
                 QCOMPARE(c.comGuia, arco > DESVIO_COM_GUIA && !c.caixaGlifo.contains(c.exacto));
-                QVERIFY2(arco < 80.0, qPrintable(quem));
+                QVERIFY2(arco < kLonge, qPrintable(quem));
                 for (const QRectF& q : {c.caixaGrau, c.caixaRetrogrado}) {
                     for (const QPointF& p : {q.topLeft(), q.topRight(), q.bottomLeft(), q.bottomRight()})
                         QVERIFY(q.isEmpty() || Distancia(g, p) >= g.AspectRadius);
@@ -296,7 +303,7 @@ private slots:
             for (int h = 0; h < 12; ++h) {
                 const QRectF rotulo = r.rotulosCasas[h];
                 const QString casa = QStringLiteral("casa %1 em %2").arg(h + 1).arg(onde);
-                QVERIFY2(QLineF(rotulo.center(), PontoRoda(g, g.ZodiacInnerRadius, r.disposicao.casas[h].teta)).length() < 80.0, qPrintable(casa));
+                QVERIFY2(QLineF(rotulo.center(), PontoRoda(g, g.ZodiacInnerRadius, r.disposicao.casas[h].teta)).length() < kLonge, qPrintable(casa));
                 for (const QPointF& p : {rotulo.topLeft(), rotulo.topRight(), rotulo.bottomLeft(), rotulo.bottomRight()})
                     QVERIFY2(Distancia(g, p) <= g.ZodiacInnerRadius && Distancia(g, p) >= g.AspectRadius, qPrintable(casa));
             }
