@@ -221,9 +221,7 @@ private slots:
 
     // Detection order: i ascending, then j; every pair found once, also on a second pass.
     void ordemDeDeteccao() {
-        Mapa m;
-        for (int i = 0; i < 13; ++i)
-            m.Corpo(i).Posicao().setValorRads(0.0);
+        Mapa m; // every body at 0, as made on first use
         TabelaOrbes orbes;
         for (int a = 1; a <= 13; ++a)
             for (int b = a + 1; b <= 13; ++b)
@@ -242,10 +240,8 @@ private slots:
     // The optional points' aspects under their own orbs (the smaller of two points'), codes as
     // the global ones with body numbers 20..27; the Node keeps to conjunctions.
     void aspectosDosPontos_data() {
-        QTest::addColumn<int>("a");        // chart body
-        QTest::addColumn<int>("b");        // chart body, an optional point
-        QTest::addColumn<double>("longe"); // b's longitude minus a's, degrees
-        QTest::addColumn<int>("codigo");   // 0: no aspect between them
+        // Chart bodies a and b (an optional point), b's longitude minus a's; code 0: no aspect between them.
+        QTest::addColumn<int>("a"); QTest::addColumn<int>("b"); QTest::addColumn<double>("longe"); QTest::addColumn<int>("codigo");
         const int quiron = PRIMEIRO_PONTO_EXTRA, vesta = PRIMEIRO_PONTO_EXTRA + 4;
         QTest::newRow("Sol–Quíron a 3°: conjunção na orbe de 3") << 0 << quiron << 3.0 << 1920;
         QTest::newRow("Sol–Quíron a 3°29′: arredonda a 3") << 0 << quiron << 3.49 << 1920;
@@ -257,10 +253,7 @@ private slots:
         QTest::newRow("Quíron (5)–Vesta (2) a 4°: vale a menor") << quiron << vesta << 4.0 << 0;
     }
     void aspectosDosPontos() {
-        QFETCH(int, a);
-        QFETCH(int, b);
-        QFETCH(double, longe);
-        QFETCH(int, codigo);
+        QFETCH(int, a); QFETCH(int, b); QFETCH(double, longe); QFETCH(int, codigo);
         Mapa m;
         espalha(m);
         OrbesPontos orbes = LeOrbesPontos("5,x,3,,2");

@@ -27,11 +27,7 @@ constexpr double TOLERANCIA_CUSPIDES = 0.5;
 // A field of the precise engine: half a second, plus the reference's seven decimals.
 constexpr double TOLERANCIA_PRECISO = 0.51 / 60;
 
-double graus(const QString& texto) {
-    PosSigno p;
-    p.SetonbyString(texto);
-    return p.ValorGraus();
-}
+double graus(const QString& texto) { PosSigno p; p.SetonbyString(texto); return p.ValorGraus(); }
 double minutos(double a, double b) { return DiferencaGraus(a, b) * 60.0; }
 double reduz(double g) { return g - 360.0 * std::floor(g / 360.0); }
 } // namespace
@@ -81,10 +77,7 @@ private slots:
     }
 
     void nascimentos() {
-        QFETCH(QStringList, campos);
-        QFETCH(QDateTime, local);
-        QFETCH(QList<double>, lugar);
-        QFETCH(int, casas);
+        QFETCH(QStringList, campos); QFETCH(QDateTime, local); QFETCH(QList<double>, lugar); QFETCH(int, casas);
         const bool preciso = casas >= 0;
         const SistemaCasas sistema = preciso ? SistemaCasas(casas) : SistemaCasas::Placidus;
         EscolhaCalculoActual() = preciso ? EscolhaCalculo{Motor::Preciso, sistema} : EscolhaCalculo{};

@@ -47,8 +47,7 @@ QStringList Linhas(const QString& base, const QString& sql) {
         if (!db.open() || !q.exec(sql)) return {QStringLiteral("erro: ") + q.lastError().text()};
         while (q.next()) {
             QStringList c;
-            for (int i = 0; i < q.record().count(); ++i)
-                c << q.value(i).toString();
+            for (int i = 0; i < q.record().count(); ++i) c << q.value(i).toString();
             linhas << c.join(QLatin1Char('|'));
         }
     }
@@ -68,8 +67,7 @@ private slots:
     void initTestCase() {
         QVERIFY(DiscoCheio::escreve(caminho("versao.tsv"), "# title, major, minor, revision\nTeste\t1\t2\t3\n"));
         const QString textos = QStringLiteral(NATALIS_PROGRAM_DIR "/Intrepreter.mdb");
-        for (const QString& l :
-             Linhas(textos, QStringLiteral("SELECT codigo, Texto FROM \"interpretação\" ORDER BY rowid")))
+        for (const QString& l : Linhas(textos, QStringLiteral("SELECT codigo, Texto FROM \"interpretação\" ORDER BY rowid")))
             if (!m_texto.contains(l.section(QLatin1Char('|'), 0, 0)))
                 m_texto.insert(l.section(QLatin1Char('|'), 0, 0), l.section(QLatin1Char('|'), 1));
         QVERIFY2(m_texto.size() > 1000, qPrintable(textos + ": build natalis_databases"));
@@ -115,9 +113,8 @@ private slots:
         QFETCH(QString, tabela); QFETCH(QByteArray, conteudo); QFETCH(QString, mensagem);
         QVERIFY(DiscoCheio::escreve(caminho("a.tsv"), "1101\tum\n") && DiscoCheio::escreve(caminho("mau.tsv"), conteudo));
         QVERIFY(DiscoCheio::escreve(caminho("velha.mdb"), "a base anterior"));
-        const QStringList fontes =
-            tabela == "textos" ? QStringList{caminho("versao.tsv"), caminho("a.tsv"), caminho("mau.tsv")}
-                               : QStringList{caminho("mau.tsv")};
+        const QStringList fontes = tabela == "textos" ? QStringList{caminho("versao.tsv"), caminho("a.tsv"), caminho("mau.tsv")}
+                                                      : QStringList{caminho("mau.tsv")};
         QString erro;
         QCOMPARE(Mkdb(QStringList{tabela, caminho("velha.mdb")} + fontes, &erro), 1);
         for (const QString& m : mensagem.split('\n'))
@@ -201,9 +198,8 @@ private slots:
         }
         erros.sort();
         QVERIFY2(erros.isEmpty(), qPrintable(QString::number(erros.size()) + " faults: " + erros.mid(0, 15).join("; ")));
-        const QStringList plano = Linhas(
-            QStringLiteral(NATALIS_PROGRAM_DIR "/Intrepreter.mdb"),
-            QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM \"interpretação\" WHERE codigo = '1101'"));
+        const QStringList plano = Linhas(QStringLiteral(NATALIS_PROGRAM_DIR "/Intrepreter.mdb"),
+                                         QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM \"interpretação\" WHERE codigo = '1101'"));
         QVERIFY2(plano.join(' ').contains(QStringLiteral("INDEX")), qPrintable(plano.join(' ')));
     }
 };

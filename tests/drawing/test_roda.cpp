@@ -210,14 +210,7 @@ private slots:
         QTest::addColumn<bool>("ascendenteEsquerda");
         QTest::addColumn<bool>("guiasLivres"); // no leader crosses another body's box
         QTest::addColumn<int>("menor");        // the smallest wheel tried at scale factor 2
-        const struct {
-            const char* nome;
-            double mc;
-            std::vector<double> graus;
-            int retro;
-            bool guiasLivres = true;
-            int menor = 370;
-        } mapas[] = {
+        const struct { const char* nome; double mc; std::vector<double> graus; int retro; bool guiasLivres = true; int menor = 370; } mapas[] = {
             // The node on the Ascendant (houses from MC 0°: Ascendant at 90°), the Black Moon beside it.
             {"nodo sobre o Ascendente", 0.0, {200, 230, 250, 300, 320, 340, 10, 40, 60, 170, 90.4, 91.5, 92}, 1 << 10},
             // A body where each label of the first, fourth, seventh and tenth houses would go.
@@ -431,8 +424,7 @@ private slots:
         for (int i = 0; i < 11; ++i) QCOMPARE(m.Corpo(i).Marcado, i == 4);
     }
     void celula_data() {
-        QTest::addColumn<int>("i"); QTest::addColumn<int>("j"); QTest::addColumn<double>("separacao");
-        QTest::addColumn<QColor>("cor");
+        QTest::addColumn<int>("i"); QTest::addColumn<int>("j"); QTest::addColumn<double>("separacao"); QTest::addColumn<QColor>("cor");
         QTest::newRow("Sol trígono Lua") << 0 << 1 << 120.0 << QColor(0, 0, 255);
         QTest::newRow("Marte quadratura Plutão") << 4 << 9 << 90.0 << QColor(255, 0, 0);
         QTest::newRow("Lua Negra conjunção Parte Fortuna") << 11 << 12 << 0.0 << QColor(192, 192, 0);

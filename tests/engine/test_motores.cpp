@@ -21,17 +21,8 @@ constexpr double TOL_GRAUS = 1e-9;
 
 double Dms(double d, double m, double s) { return d + m / 60.0 + s / 3600.0; }
 
-PosSigno Le(const QString& texto) {
-    PosSigno p;
-    p.SetonbyString(texto);
-    return p;
-}
-
-PosSigno Em(double graus) {
-    PosSigno p;
-    p.setValorGraus(graus);
-    return p;
-}
+PosSigno Le(const QString& texto) { PosSigno p; p.SetonbyString(texto); return p; }
+PosSigno Em(double graus) { PosSigno p; p.setValorGraus(graus); return p; }
 
 constexpr double PI = 3.14159265358979;
 constexpr double G = PI / 180.0;

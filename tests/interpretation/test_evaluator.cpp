@@ -25,12 +25,7 @@ private slots:
     }
     void avalia_data() {
         QTest::addColumn<QString>("expressao"); QTest::addColumn<double>("valor"); QTest::addColumn<int>("erro");
-        const struct {
-            const char* nome;
-            QString expressao;
-            double valor;
-            int erro;
-        } linhas[] = {
+        const struct { const char* nome; QString expressao; double valor; int erro; } linhas[] = {
             {"precedência", "1+2*3", 7, 0},
             {"menos fora da potência", "-2^2", -4, 0},
             {"dois separadores", "1.5+1,5", 3, 0},

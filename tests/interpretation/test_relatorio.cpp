@@ -219,14 +219,12 @@ private slots:
         QCOMPARE(Seguintes(Linhas(), titulo, int(seguintes.size())), seguintes);
     }
     void retrogrados_data() {
-        QTest::addColumn<QList<int>>("indices");
-        QTest::addColumn<QStringList>("seguintes"); // after the section heading
+        QTest::addColumn<QList<int>>("indices"); QTest::addColumn<QStringList>("seguintes"); // after the section heading
         QTest::newRow("nenhum") << QList<int>{} << QStringList{};
         // Lua and Lua Negra do not count: only Mercúrio..Plutão are reported.
         QTest::newRow("só Lua e Lua Negra") << QList<int>{1, 11} << QStringList{};
-        QTest::newRow("Mercúrio e Saturno")
-            << QList<int>{6, 2}
-            << QStringList{"Mercúrio na Casa III em Gémeos", "T903003", "T1003003", "Saturno na Casa VI em Virgem", "T907006", "T1007006", "Partes"};
+        QTest::newRow("Mercúrio e Saturno") << QList<int>{6, 2} << QStringList{"Mercúrio na Casa III em Gémeos", "T903003", "T1003003",
+                                                                                "Saturno na Casa VI em Virgem", "T907006", "T1007006", "Partes"};
         // The short house name: "IV", not "IV, o Baixo Céu".
         QTest::newRow("Marte em casa angular") << QList<int>{4} << QStringList{"Marte na Casa IV em Caranguejo", "T905004", "T1005004"};
     }
@@ -317,8 +315,7 @@ private slots:
         QVERIFY(l.contains("Parte do Dever em Capricórnio na Casa X, o Meio do Céu"));
     }
     void estilos_data() {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("letra"); // as DescreveLetra shows it: the report's font, the colours of m_cores
+        QTest::addColumn<QString>("texto"); QTest::addColumn<QString>("letra"); // as DescreveLetra shows it: the report's font, the colours of m_cores
         QTest::addColumn<QString>("alinhamento"); QTest::addColumn<bool>("linhaEmBranco");
         QTest::newRow("título") << "Natalis" << "Times New Roman 50pt #c80000" << "centro" << false;
         QTest::newRow("subtítulo") << "Auto - Interpretação" << "Times New Roman 20pt #007800" << "centro" << true;

@@ -86,8 +86,7 @@ private slots:
         QCOMPARE(Descreve(*Le(EscreveRtf(doc), lido)), Descreve(doc));
     }
     void leTrechos_data() {
-        QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<QString>("texto"); // blocks joined by "\n"; expected values by hand
+        QTest::addColumn<QByteArray>("rtf"); QTest::addColumn<QString>("texto"); // blocks joined by "\n"; expected values by hand
         QTest::newRow("\\'xx em Windows-1252") << QByteArray("{\\rtf1\\ansi Cora\\'e7\\'E3o \\'80\\'93x\\'94}") << "Coração €“x”";
         QTest::newRow("\\u com \\uc1") << QByteArray("{\\rtf1\\uc1 Informa\\u231?\\u227?o}") << "Informação";
         QTest::newRow("\\uc acaba com o grupo") << QByteArray("{\\rtf1 {\\uc3 \\u937 abc}\\u937?d}") << "ΩΩd";
@@ -129,8 +128,7 @@ private slots:
     }
     void leEstilos_data() {
         QTest::addColumn<QByteArray>("rtf"); QTest::addColumn<QString>("trecho");
-        QTest::addColumn<QString>("letra"); // as DescreveLetra shows it, written by hand
-        QTest::addColumn<QString>("alinhamento");
+        QTest::addColumn<QString>("letra"); QTest::addColumn<QString>("alinhamento"); // the look as DescreveLetra shows it, by hand
         // The word-processor file: every property read where Word or LibreOffice would show it.
         const QByteArray wp = Fixture(QStringLiteral("processador.rtf"));
         QTest::newRow("título centrado") << wp << "Mapa Astral" << "Georgia 24pt negrito #1f3864" << "centro";
