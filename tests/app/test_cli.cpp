@@ -141,7 +141,8 @@ private slots:
         QCOMPARE(corre({"--abrir", a, "--sinastria", b, "--silencioso", "--saida", csv}).codigo, 0);
         const QStringList linhas = le(csv).split("\r\n", Qt::SkipEmptyParts);
         const auto sa = CorreSwetest("24.4.1974", "23:20", 38.7, -9.1, 'P', false), sb = CorreSwetest("27.8.1974", "11:00", 41.1, -8.6, 'P');
-        if (!sa || !sb) QSKIP("swetest is not installed");
+        EXIGE_FERRAMENTA("swetest", "swetest");
+        QVERIFY2(sa && sb, "swetest não correu");
         const double orbe = std::fabs(std::fabs(std::remainder(sb->corpos[0] - sa->corpos[0], 360.0)) - 120.0);
         const QStringList sol = linhas.filter("aspecto;Sol;Maria;trígono;Sol;João;");
         QVERIFY2(sol.size() == 1 && std::fabs(sol[0].section(';', 6).toDouble() - orbe) <= 0.006, qPrintable(sol.join('|')));

@@ -68,7 +68,6 @@ inline QList<QPair<double, double>> CorreSwetestPontos(const QString& dataUT, co
     return valores.size() == 7 ? valores : QList<QPair<double, double>>{};
 }
 
-inline bool TemSwetest() { return !QStandardPaths::findExecutable(QStringLiteral("swetest")).isEmpty(); }
 
 struct CorpoSwetest {
     double longitude = -1000.0, velocidade = 0.0; // -1000: swetest gave nothing

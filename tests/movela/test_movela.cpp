@@ -1,6 +1,7 @@
 // Movela worked as a user works it: a chart opened, the period computed, filtered, sorted and a
 // line opened at its exact moment; the moment's aspects against swetest; a solar return saved
 // and read back as a chart; every text of movela.mdb expanded; natalis-cli's period list.
+#include "ferramentas.h"
 #include "swetest.h"
 #include "../gui/ambientegui.h"
 #include "aspectos.h"
@@ -40,7 +41,7 @@ class TestMovela : public QObject {
 
 private slots:
     void initTestCase() {
-        if (!TemSwetest()) QSKIP("swetest (Debian's swetest package) is needed for the reference values");
+        EXIGE_FERRAMENTA("swetest", "swetest");
         m_amb = std::make_unique<AmbienteGui>();
         m_mapa = m_amb->em("lisboa.anc");
         // Lisboa, 25/4/1974 0:25 at UTC+1: the zone makes every clock of the window differ from UT.

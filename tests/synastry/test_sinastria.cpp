@@ -1,5 +1,6 @@
 // Synastry: midpoints, inter-aspects under the synastry orbs, house overlays, and the
 // composite and Davison charts (the Davison's sky checked against swetest).
+#include "ferramentas.h"
 #include "aspectos.h"
 #include "normaliza.h"
 #include "sinastria.h"
@@ -134,7 +135,8 @@ private slots:
         QVERIFY(std::fabs(NormalizaLatitude(c.txtLatitude).valor - lat) < 1.0 / 3600);
         QVERIFY(std::fabs(-15.0 * NormalizaLongitude(c.txtlongitude).valor - lon) < 1.0 / 3600);
         const auto s = CorreSwetest(QStringLiteral("2.1.2000"), QStringLiteral("12:00:30"), lat, lon, 'P');
-        if (!s) QSKIP("swetest is not installed");
+        EXIGE_FERRAMENTA("swetest", "swetest");
+        QVERIFY2(s, "swetest não correu");
         for (int i = 0; i < 10; ++i)
             QVERIFY2(std::fabs(Reduz180Graus(graus(c.PosPlaneta[size_t(i)]) - s->corpos[size_t(i)])) < 1.5 / 3600,
                      qPrintable(QString::number(i)));

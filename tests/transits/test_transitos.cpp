@@ -1,6 +1,7 @@
 // Transits, progressions and returns checked against swetest: at every instant found the
 // engine's reference tool must show the separation the search claims, within 1″ for the
 // bodies (5″ where an angle is the natal point); counts and directions from its daily tables.
+#include "ferramentas.h"
 #include "aspectos.h"
 #include "ficheiromapa.h"
 #include "mensagens.h"
@@ -39,7 +40,7 @@ class TestTransitos : public QObject {
 
 private slots:
     void initTestCase() {
-        if (!TemSwetest()) QSKIP("swetest (Debian's swetest package) is needed for the reference values");
+        EXIGE_FERRAMENTA("swetest", "swetest");
         MensagensGravadas mensagens;
         CamposMapa campos;
         Mapa mapa;
