@@ -5,8 +5,7 @@
 # disk, signals) with the count of skipped cases. Extra arguments go to CTest (-R, -L).
 set -uo pipefail
 source "$(dirname "$0")/comum.sh"
-# Wine needs an X display even for Qt's offscreen platform (its own hidden windows): a virtual
-# one when none is set.
+# The test programs' windows need an X display under Wine: a virtual one when none is set.
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" "$@"
 fi
