@@ -13,7 +13,7 @@ constexpr qint64 kJulianoEpoca = 2440588; // 1970-01-01
 
 class Leitor {
 public:
-    explicit Leitor(const QByteArray& d, qsizetype inicio = 0) : m_d(d), m_pos(inicio) {}
+    explicit Leitor(const QByteArray& d) : m_d(d) {}
     bool cabe(qsizetype n) const { return n >= 0 && m_pos <= m_d.size() && m_d.size() - m_pos >= n; }
     qint64 inteiro(int bytes) {
         quint64 v = 0;
@@ -34,7 +34,7 @@ public:
 
 private:
     const QByteArray& m_d;
-    qsizetype m_pos;
+    qsizetype m_pos = 0;
 };
 
 struct Contagens {

@@ -98,8 +98,7 @@ for f in /usr/share/libswe/ephe/*; do copia "$f" "$PASTA/ephe"; copia "$f" "$OBR
 # the history before the current rules. The links become copies; right/ and posix/ are not used.
 for destino in "$PASTA/zoneinfo" "$OBRA/tests-bin/zoneinfo"; do
   mkdir -p "$destino"
-  (cd /usr/share/zoneinfo && find . -path ./right -prune -o -path ./posix -prune -o \( -type f -o -type l \) -print) |
-    while read -r f; do mkdir -p "$destino/$(dirname "$f")"; cp -uL "/usr/share/zoneinfo/$f" "$destino/$f"; done
+  tar -C /usr/share/zoneinfo --exclude=./right --exclude=./posix -chf - . | tar -C "$destino" -xf -
 done
 # The test programs find the DLLs in the program folder through WINEPATH (wine-corre.sh).
 

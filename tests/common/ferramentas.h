@@ -11,4 +11,4 @@
 #define NATALIS_SEM_FERRAMENTA(nome, pacote) QFAIL(nome " não está instalado (pacote Debian " pacote ", scripts/setup.sh)")
 #endif
 #define EXIGE_FERRAMENTA(nome, pacote) \
-    if (QStandardPaths::findExecutable(QStringLiteral(nome)).isEmpty()) NATALIS_SEM_FERRAMENTA(nome, pacote)
+    do { if (QStandardPaths::findExecutable(QStringLiteral(nome)).isEmpty()) NATALIS_SEM_FERRAMENTA(nome, pacote); } while (false)
